@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Build everything and run the whole test suite (GUI tests run headless).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja
+cmake --build build
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j2

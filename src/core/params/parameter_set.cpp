@@ -1,0 +1,102 @@
+#include "params/parameter_set.h"
+
+#include <stdexcept>
+
+#include "params/param_table.h"
+#include "params/value_codec.h"
+
+namespace vermora {
+namespace {
+
+const std::unordered_map<std::string, size_t>& NameIndex() {
+  static const auto index = [] {
+    std::unordered_map<std::string, size_t> map;
+    const auto table = ParamTable();
+    for (size_t i = 0; i < table.size(); ++i) map.emplace(LowerAscii(table[i].name), i);
+    return map;
+  }();
+  return index;
+}
+
+}  // namespace
+
+std::string LowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+ParameterSet::ParameterSet() {
+  const auto table = ParamTable();
+  values_.reserve(table.size());
+  for (const ParamDef& def : table) {
+    ParamValue value;
+    // Defaults are written in the file encoding, so they cannot fail to decode.
+    (void)DecodeValue(def, def.value, value);
+    values_.push_back(std::move(value));
+  }
+}
+
+int ParameterSet::Find(std::string_view name) const {
+  const auto& index = NameIndex();
+  auto it = index.find(LowerAscii(name));
+  return it == index.end() ? -1 : static_cast<int>(it->second);
+}
+
+const ParamDef& ParameterSet::def(size_t i) const { return ParamTable()[i]; }
+
+size_t ParameterSet::Require(std::string_view name) const {
+  const int i = Find(name);
+  if (i < 0) throw std::out_of_range("unknown parameter " + std::string(name));
+  return static_cast<size_t>(i);
+}
+
+const std::string& ParameterSet::Text(std::string_view name) const {
+  return values_[Require(name)].text;
+}
+bool ParameterSet::On(std::string_view name) const { return values_[Require(name)].on; }
+int ParameterSet::Index(std::string_view name) const { return values_[Require(name)].index; }
+int ParameterSet::Tag(std::string_view name) const { return values_[Require(name)].tag; }
+const Grid& ParameterSet::GridValue(std::string_view name) const {
+  return values_[Require(name)].grid;
+}
+
+void ParameterSet::SetText(std::string_view name, std::string text) {
+  values_[Require(name)].text = std::move(text);
+}
+
+void ParameterSet::SetOn(std::string_view name, bool on) {
+  const size_t i = Require(name);
+  if (values_[i].on == on) return;
+  values_[i].on = on;
+  Changed(i);
+}
+
+void ParameterSet::SetIndex(std::string_view name, int index) {
+  const size_t i = Require(name);
+  if (values_[i].index == index) return;
+  values_[i].index = index;
+  if (def(i).kind == ParamKind::kChoice) Changed(i);
+}
+
+void ParameterSet::SetTag(std::string_view name, int tag) { values_[Require(name)].tag = tag; }
+
+void ParameterSet::SetGrid(std::string_view name, Grid grid) {
+  values_[Require(name)].grid = std::move(grid);
+}
+
+void ParameterSet::SetValue(size_t i, ParamValue value) {
+  const ParamKind kind = def(i).kind;
+  const bool changed = (kind == ParamKind::kSwitch && values_[i].on != value.on) ||
+                       (kind == ParamKind::kChoice && values_[i].index != value.index);
+  values_[i] = std::move(value);
+  if (changed) Changed(i);
+}
+
+void ParameterSet::Changed(size_t i) {
+  if (change_rule_) change_rule_(*this, i);
+}
+
+}  // namespace vermora

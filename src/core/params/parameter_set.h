@@ -1,0 +1,83 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "params/param_def.h"
+
+namespace vermora {
+
+// The string grid's contents: row count, column count and one text per cell.
+struct Grid {
+  int rows = 0;
+  int cols = 0;
+  std::vector<std::string> cells;  // row-major, rows * cols texts
+
+  const std::string& cell(int col, int row) const { return cells[row * cols + col]; }
+  bool operator==(const Grid&) const = default;
+};
+
+// One parameter's state, the control's own: an entry field's text, a switch's
+// state, a choice's or list's index with its tag, a slider's position, the grid.
+struct ParamValue {
+  std::string text;
+  bool on = false;
+  int index = -1;  // choice / list item, slider position
+  int tag = 0;
+  Grid grid;
+  bool operator==(const ParamValue&) const = default;
+};
+
+// Every parameter of a design under its control name, starting from the table's
+// defaults. Nothing else holds a copy of a design: generators read from here at
+// the moment they write, engines and the loader write back here.
+class ParameterSet {
+ public:
+  ParameterSet();
+
+  // Index into ParamTable(), or -1. Names match without regard to case.
+  int Find(std::string_view name) const;
+  size_t size() const { return values_.size(); }
+  const ParamDef& def(size_t i) const;
+  const ParamValue& value(size_t i) const { return values_[i]; }
+
+  // Readers and writers by name. An unknown name is a programming error and
+  // throws std::out_of_range, so a misspelt name cannot pass silently.
+  const std::string& Text(std::string_view name) const;
+  bool On(std::string_view name) const;
+  int Index(std::string_view name) const;
+  int Tag(std::string_view name) const;
+  const Grid& GridValue(std::string_view name) const;
+
+  void SetText(std::string_view name, std::string text);
+  // A switch, choice or toggle set to a state it does not already have runs its
+  // change rule, as a click would.
+  void SetOn(std::string_view name, bool on);
+  void SetIndex(std::string_view name, int index);
+  void SetTag(std::string_view name, int tag);
+  void SetGrid(std::string_view name, Grid grid);
+
+  // Called with the parameter's table index after a switch or choice changed.
+  using ChangeRule = std::function<void(ParameterSet&, size_t)>;
+  void SetChangeRule(ChangeRule rule) { change_rule_ = std::move(rule); }
+
+  // Whole-value access for the loader, the window and the engines.
+  void SetValue(size_t i, ParamValue value);
+
+  bool operator==(const ParameterSet& other) const { return values_ == other.values_; }
+
+ private:
+  size_t Require(std::string_view name) const;
+  void Changed(size_t i);
+
+  std::vector<ParamValue> values_;
+  ChangeRule change_rule_;
+};
+
+// Lower-cases ASCII letters, for the case-blind name matching of files.
+std::string LowerAscii(std::string_view text);
+
+}  // namespace vermora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vermora {
+
+// The renderer's fixed command line for one render: the scene, the picture size
+// as typed, anti-aliasing, the picture file and the messages file, all in
+// `folder` (which ends in a path separator).
+std::string RenderCommandLine(const std::string& povray_path, const std::string& folder,
+                              const std::string& scene_name, const std::string& width_text,
+                              const std::string& height_text, bool antialias,
+                              const std::string& image_name = "TEMP.BMP");
+
+// The same command line as a program and its arguments for this platform's
+// POV-Ray: no shell is involved, so names with blanks or quotes stay whole.
+struct RenderInvocation {
+  std::string program;
+  std::vector<std::string> args;
+  std::string working_dir;    // POV-Ray may only write here (and /tmp, $HOME)
+  std::string image_path;     // where the caller expects the picture
+  std::string written_image;  // where POV-Ray writes it (it may append an extension)
+  std::string messages_path;  // the All_File
+};
+
+// Translates the fixed command line. `include_dirs` are passed with +L so that
+// scenes find the include files we ship. Fails (empty program) on a line that
+// does not have the fixed form.
+RenderInvocation TranslateCommandLine(const std::string& command_line,
+                                      const std::vector<std::string>& include_dirs);
+
+}  // namespace vermora

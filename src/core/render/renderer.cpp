@@ -1,0 +1,137 @@
+#include "render/renderer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+
+#include "common/file_io.h"
+
+namespace vermora {
+namespace fs = std::filesystem;
+
+bool IsErrorLine(const std::string& line) {
+  return line.find("ERROR") != std::string::npos || line.find("Parse Error") != std::string::npos ||
+         line.find("Fatal error") != std::string::npos;
+}
+
+std::string RendererPathProblem(const std::string& program) {
+  std::error_code ec;
+  if (program.empty() || !fs::exists(program, ec)) {
+    return "POV-Ray was not found at \"" + program +
+           "\". Set its path with Povray > Povray Path ...";
+  }
+  if (fs::is_directory(program, ec) || access(program.c_str(), X_OK) != 0) {
+    return "POV-Ray at \"" + program +
+           "\" is not an executable program. Set its path with Povray > Povray Path ...";
+  }
+  return {};
+}
+
+void ClearRenderFiles(const RenderInvocation& inv) {
+  std::error_code ec;
+  for (const std::string& path : {inv.image_path, inv.written_image, inv.messages_path}) {
+    if (!path.empty()) fs::remove(path, ec);
+  }
+}
+
+RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::string output) {
+  RenderOutcome out;
+  out.started = exit_code != -1;
+  out.exit_code = exit_code;
+  out.output = std::move(output);
+  std::error_code ec;
+  if (inv.written_image != inv.image_path && fs::exists(inv.written_image, ec)) {
+    fs::rename(inv.written_image, inv.image_path, ec);
+  }
+  out.image_written = fs::exists(inv.image_path, ec) && fs::file_size(inv.image_path, ec) > 0;
+  if (!inv.messages_path.empty()) (void)ReadWholeFile(inv.messages_path, out.messages);
+
+  std::istringstream lines(out.messages + "\n" + out.output);
+  std::string first_error;
+  for (std::string line; std::getline(lines, line);) {
+    if (IsErrorLine(line)) {
+      out.error_reported = true;
+      if (first_error.empty()) first_error = line;
+    }
+  }
+  if (!out.started) {
+    out.failure = "POV-Ray could not be started: " + inv.program;
+  } else if (out.error_reported) {
+    out.failure = "POV-Ray reported an error: " + first_error;
+  } else if (exit_code != 0) {
+    out.failure = "POV-Ray ended with exit status " + std::to_string(exit_code);
+  } else if (!out.image_written) {
+    out.failure = "POV-Ray wrote no picture";
+  }
+  return out;
+}
+
+RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
+  if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
+  int pipe_fd[2];
+  if (pipe(pipe_fd) != 0) return FinishRender(inv, -1, {});
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(inv.program.c_str()));
+  for (const std::string& arg : inv.args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+
+  const pid_t pid = fork();
+  if (pid < 0) {
+    close(pipe_fd[0]);
+    close(pipe_fd[1]);
+    return FinishRender(inv, -1, {});
+  }
+  if (pid == 0) {
+    // Child: only async-signal-safe calls until exec.
+    setpgid(0, 0);
+    dup2(pipe_fd[1], STDOUT_FILENO);
+    dup2(pipe_fd[1], STDERR_FILENO);
+    close(pipe_fd[0]);
+    close(pipe_fd[1]);
+    const int null_fd = open("/dev/null", O_RDONLY);
+    if (null_fd >= 0) dup2(null_fd, STDIN_FILENO);
+    if (chdir(inv.working_dir.c_str()) != 0) _exit(127);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  close(pipe_fd[1]);
+
+  std::string output;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
+  bool timed_out = false;
+  char buf[4096];
+  for (;;) {
+    pollfd pfd{pipe_fd[0], POLLIN, 0};
+    const int ready = poll(&pfd, 1, 200);
+    if (ready > 0) {
+      const ssize_t n = read(pipe_fd[0], buf, sizeof buf);
+      if (n > 0) {
+        output.append(buf, static_cast<size_t>(n));
+        continue;
+      }
+      if (n == 0 || errno != EINTR) break;
+    }
+    if (timeout_seconds > 0 && std::chrono::steady_clock::now() > deadline) {
+      kill(-pid, SIGKILL);
+      timed_out = true;
+      break;
+    }
+  }
+  close(pipe_fd[0]);
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  RenderOutcome outcome = FinishRender(inv, code, std::move(output));
+  if (timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
+  return outcome;
+}
+
+}  // namespace vermora

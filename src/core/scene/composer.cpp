@@ -1,0 +1,128 @@
+#include "scene/composer.h"
+
+#include "common/file_io.h"
+#include "scene/compose_context.h"
+#include "scene/generators.h"
+#include "scene/header.h"
+#include "scene/object_library.h"
+
+namespace vermora {
+namespace {
+
+struct SegmentKind {
+  int worm;
+  const char *name, *field, *name2, *field2, *alt;
+};
+
+constexpr SegmentKind kSegments[] = {
+    {kSpiralWorm, "JSegment", "edJSegm", "JSegment2", "edJSegm2", "chkAltJS"},
+    {kCurlWorm, "RSegment", "edRSegm", "RSegment2", "edRSegm2", "chkAltRS"},
+    {kDoubleSpiral, "DSSegment", "edDSSegm", "DSSegment2", "edDSSegm2", "chkAltDSS"},
+    {kFormWorm, "FWSegment", "edFWSegm", "FWSegment2", "edFWSegm2", "chkAltFWS"},
+    {kTwoDWorm, "TDSegment", "edTDSegm", "TDSegment2", "edTDSegm2", "chkAltTDS"},
+};
+
+void WriteSegments(ComposeContext& ctx) {
+  for (const SegmentKind& s : kSegments) {
+    if (!WormUsed(ctx.params, s.worm)) continue;
+    ctx.out.Line(std::string("#declare ") + s.name + " = " + ctx.params.Text(s.field));
+    ctx.out.Line(" ");
+    if (ctx.params.On(s.alt)) {
+      ctx.out.Line(std::string("#declare ") + s.name2 + " = " + ctx.params.Text(s.field2));
+      ctx.out.Line(" ");
+    }
+  }
+}
+
+void WriteWormObject(ComposeContext& ctx, const char* head, const char* choice, const char* close) {
+  ctx.out.Line(head);
+  const int worm = ctx.params.Index(choice);
+  if (worm >= 0 && worm < static_cast<int>(WormGenerators().size())) {
+    ctx.out.Line(std::string("  ") + WormGenerators()[worm].identifier);
+  }
+  if (ctx.params.On("ChkTextureOverWorm")) ctx.out.Line("  " + ctx.params.Text("EdThingTexture"));
+  ctx.out.Line(close);
+  ctx.out.Line(" ");
+}
+
+// A thing is placed only once its generator exists, so the scene never names
+// an undeclared object.
+bool ThingBuilt(const ThingGenerator& thing, const ParamReader& params) {
+  return thing.write != nullptr && params.On(thing.switch_name);
+}
+
+void Compose(ComposeContext& ctx) {
+  WriteHeader(ctx);
+  WriteObjectLibrary(ctx);
+  ctx.out.Line(" ");
+  WriteSegments(ctx);
+  const auto worms = WormGenerators();
+  for (size_t i = 0; i < worms.size(); ++i) {
+    if (worms[i].write && WormUsed(ctx.params, static_cast<int>(i))) worms[i].write(ctx);
+  }
+  WriteWormObject(ctx, " #declare Worm1 = object {", "RadioGroup1", "   }");
+  if (ctx.params.On("ChkAlternate")) WriteWormObject(ctx, " #declare Worm2 = object {", "RadioGroup2", "  }");
+
+  bool any_thing = false;
+  for (const ThingGenerator& thing : ThingGenerators()) {
+    if (ThingBuilt(thing, ctx.params)) thing.write(ctx);
+  }
+  for (const ThingGenerator& thing : ThingGenerators()) {
+    if (!ThingBuilt(thing, ctx.params)) continue;
+    any_thing = true;
+    ctx.out.Line(std::string("object {") + thing.identifier);
+    WriteFinalPlacement(ctx);
+  }
+  if (!any_thing) {
+    ctx.out.Line("object {Worm1");
+    WriteFinalPlacement(ctx);
+  }
+  if (auto background = BackgroundWriter()) background(ctx);
+}
+
+}  // namespace
+
+ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& options) {
+  ComposeResult result;
+  Diagnostics diagnostics;
+  SceneWriter out;
+  Random own_random;
+  SystemClock system_clock;
+  StillLife still;
+  ComposeContext ctx{ParamReader(set, diagnostics),
+                     out,
+                     options.random ? *options.random : own_random,
+                     options.clock ? *options.clock : system_clock,
+                     options.animation ? *options.animation : still,
+                     options.pov31};
+  try {
+    Compose(ctx);
+  } catch (const CommandError& error) {
+    result.status = Status::Error(error.message);
+  }
+  result.scene = out.Take();
+  result.warnings = std::move(diagnostics.warnings);
+  return result;
+}
+
+Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
+                          std::vector<std::string>* warnings, const ComposeOptions& options) {
+  ComposeResult result = ComposeScene(set, options);
+  if (warnings) *warnings = std::move(result.warnings);
+  Status written = WriteFileReplacing(path, result.scene);
+  if (!result.status.ok()) return result.status;
+  return written;
+}
+
+std::string Pov22Refusal(const ParameterSet& set) {
+  const char* second_line = "\nMacros are only supported in Pov-Ray 3.1";
+  if (set.On("chkJConnect") || set.On("chkDSConnect") || set.On("chkTDConnect")) {
+    return std::string("ConnectObjects is on !") + second_line;
+  }
+  if (set.Index("RadioGroup1") == kTorusSpline || set.Index("RadioGroup2") == kTorusSpline) {
+    return std::string("TorusSpline is on !") + second_line;
+  }
+  return {};
+}
+
+}  // namespace vermora

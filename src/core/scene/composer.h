@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "anim/animation_inputs.h"
+#include "common/random.h"
+#include "common/status.h"
+#include "params/parameter_set.h"
+
+namespace vermora {
+
+// What a compose hands back: the scene text, the warnings to show, and a
+// failure (a bad integer ends the scene where it stood).
+struct [[nodiscard]] ComposeResult {
+  Status status = Status::Ok();
+  std::string scene;
+  std::vector<std::string> warnings;
+};
+
+struct ComposeOptions {
+  bool pov31 = true;
+  Random* random = nullptr;              // the program's generator; a private one when null
+  const Clock* clock = nullptr;          // the system clock when null
+  const AnimationInputs* animation = nullptr;  // no series running when null
+};
+
+// Writes the whole creature scene in its fixed order: header, object library,
+// segment declarations, worms, Worm1/Worm2, things, placements, background.
+ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& options = {});
+
+// Composes and writes the scene to `path`, replacing the file there. On a failure
+// what was composed is still written, as far as it went.
+Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
+                          std::vector<std::string>* warnings = nullptr,
+                          const ComposeOptions& options = {});
+
+// The POV-Ray 2.2 export's refusal, or an empty text when it may go on.
+std::string Pov22Refusal(const ParameterSet& set);
+
+}  // namespace vermora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace vermora {
+
+// The number text of every computed number in scene text and of every number
+// written back into a parameter field: at most `precision` significant digits,
+// exactly `decimals` decimals, and the "1.235E4" form only when the integer part
+// needs more digits than the precision allows. Halves round up in magnitude, on
+// the exact value of the number passed.
+std::string Fixed(double value, int precision, int decimals);
+
+// Plain decimal digits with a leading "-" when negative.
+std::string IntegerText(long long value);
+
+// Rounds halves to the even neighbour (the program's whole-number rounding).
+long long RoundHalfEven(double value);
+
+}  // namespace vermora

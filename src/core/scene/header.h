@@ -1,0 +1,15 @@
+#pragma once
+
+#include "scene/compose_context.h"
+
+namespace vermora {
+
+// Version comment, global settings, include lines, camera, lights and the
+// optional reference frame. The user's texts go in exactly as typed.
+void WriteHeader(ComposeContext& ctx);
+
+// Closes the placing statement the composer opened: overall texture, the
+// final transformation and the shadow switch.
+void WriteFinalPlacement(ComposeContext& ctx);
+
+}  // namespace vermora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vermora {
+
+// The one output channel for scene text. Lines end in CR LF; the three vector
+// writers fix the number format of scale, rotate and translate statements.
+// Text is collected in memory and handed to a file by the command that owns the
+// scene, so generators never touch files.
+class SceneWriter {
+ public:
+  void Line(std::string_view text) {
+    text_.append(text);
+    text_.append("\r\n");
+  }
+  void Scale(double x, double y, double z);
+  void Rotate(double x, double y, double z);
+  void Translate(double x, double y, double z);
+
+  const std::string& text() const { return text_; }
+  std::string Take() { return std::move(text_); }
+  void Reserve(size_t bytes) { text_.reserve(bytes); }
+
+ private:
+  void Vector(std::string_view head, const std::string& x, const std::string& y,
+              const std::string& z);
+  std::string text_;
+};
+
+}  // namespace vermora

@@ -1,0 +1,207 @@
+#include "worms/spiral_worm.h"
+
+#include <cmath>
+#include <string>
+
+#include "scene/fixed.h"
+#include "worms/spiral_attachments.h"
+
+namespace vermora {
+namespace {
+
+SpiralSettings ReadSettings(const ParamReader& p) {
+  SpiralSettings s{};
+  s.T = p.Number("edHTus");
+  s.N = p.Number("EdNumber") * s.T;
+  s.S = p.Number("EdSpace");
+  s.omega = p.Number("EdOmw") / s.T;
+  s.L = p.Number("EdLegTrig") * s.T;
+  s.H = p.Number("EdShTrig") * s.T;
+  s.P = p.Number("edSplitTrig") * s.T;
+  s.delta = p.Number("edRadiusIncr") / (s.T * s.T);
+  s.fx = p.Number("EdShFX");
+  s.fy = p.Number("EdShFY");
+  s.fz = p.Number("EdShFZ");
+  s.mx = p.Number("EdXMoveF");
+  s.my = p.Number("EdYMoveF");
+  s.mz = p.Number("EdZMoveF");
+  s.gx = p.Number("EdRotFacX");
+  s.gy = p.Number("EdRotFacY");
+  s.gz = p.Number("EdRotFacZ");
+  s.auto_rot = p.On("ChkARot");
+  s.alt_segment = p.On("chkAltJS");
+  s.merge = p.On("chkJMerge");
+  s.connect = p.On("chkJConnect");
+  s.mirrored = p.On("chkMinPlusOn");
+  s.branch_trigger = p.Number("EdBranchTrigger") * s.T;
+  s.bubble_start = p.Number("EdBBScaleSt") * s.T;
+  s.bubble_end = p.Number("EdBBScEnd") * s.T;
+  s.husk_start = p.Number("edCoatST") * s.T;
+  s.husk_end = p.Number("edCoatET") * s.T;
+  return s;
+}
+
+void WriteSegment(SpiralRun& run, float x) {
+  SceneWriter& out = run.ctx.out;
+  const SpiralPath& q = run.path;
+  if (HuskApplies(run)) {
+    out.Line(" object {HuskObj");
+    out.Line("   " + run.ctx.params.Text("edCoatTex"));
+  } else if (run.s.alt_segment) {
+    out.Line("  object { ");
+    out.Line(run.ctx.alternation == 1 ? "  JSegment" : "  JSegment2");
+  } else {
+    out.Line("  object {JSegment");
+  }
+  if (q.in_bubble) {
+    out.Line("  " + run.ctx.params.Text("EdBBScBTex"));
+    out.Scale(q.bx, q.by, q.bz);
+  } else {
+    out.Scale(q.sx, q.sy, q.sz);
+  }
+  out.Rotate(q.rx, q.ry, q.rz);
+  out.Translate(x, q.Y, q.Z);
+  out.Line(" }");
+}
+
+void WriteConnector(SpiralRun& run, float x0, float x1) {
+  const SpiralPath& q = run.path;
+  const float r0 = 0.5f * (q.in_bubble ? q.bxp : q.sxp);
+  const float r1 = 0.5f * (q.in_bubble ? q.bx : q.sx);
+  auto f = [](float v) { return Fixed(v, 4, 2); };
+  run.ctx.out.Line(" object{ Connect(<" + f(x0) + ", " + f(q.Yp) + ", " + f(q.Zp) + ">, " + f(r0) +
+                   ", <" + f(x1) + ", " + f(q.Y) + ", " + f(q.Z) + ">, " + f(r1) + ")}");
+}
+
+void Step(SpiralRun& run) {
+  const SpiralSettings& s = run.s;
+  SpiralPath& q = run.path;
+
+  if (run.branch_mode) PlaceBranches(run);
+
+  const bool shrinking = q.i < s.H;
+  auto shrink = [&](float& v, float f) {
+    v = shrinking ? v - f / s.N : v + f / s.N;
+    if (v < 0.1f) v = 0.1f;
+  };
+  shrink(q.sx, s.fx);
+  shrink(q.sy, s.fy);
+  shrink(q.sz, s.fz);
+
+  UpdateBubbles(run);
+
+  if (!s.auto_rot) {
+    q.rx += s.gx / s.N;
+    q.ry += s.gy / s.N;
+    q.rz += s.gz / s.N;
+  }
+
+  const float wx = q.in_bubble ? q.bx : q.sx;
+  const float wz = q.in_bubble ? q.bz : q.sz;
+  const float step = (s.S / s.N) * (wx + 0.5f * wz) * 0.5f;
+
+  const float Xa = q.X, Za = q.Z;
+  const float theta = 90.0f + q.A;  // 90 radians: the path's own phase, not a right angle
+  const float u = static_cast<float>(std::cos(theta)) * step * s.mx;
+  if (q.i <= s.P) {
+    q.X = q.X + u;
+    q.Xm = q.X;
+  } else {
+    q.X = q.X + u - q.D;
+    q.Xm = s.mirrored ? q.Xm - u + q.D : q.Xm + u + q.D;
+  }
+  q.Z = q.Z + static_cast<float>(std::sin(theta)) * step * s.mz;
+  const float climb = (s.S / s.N) * q.sy * s.my;
+  q.Y = q.i < s.L ? q.Y + climb : q.Y - climb;
+
+  if (s.auto_rot) {
+    q.rx = -90.0f * (q.Z - Za);
+    q.rz = -90.0f * (q.X - Xa);
+  }
+
+  if (q.i == q.e) {
+    WriteSegment(run, q.X);
+    if (q.i > 1 && s.connect) WriteConnector(run, q.Xp, q.X);
+    if (q.i > s.P) {
+      WriteSegment(run, q.Xm);
+      if (q.i > 1 && s.connect) WriteConnector(run, q.Xmp, q.Xm);
+    }
+    q.e = q.e + s.T;
+    run.ctx.ToggleAlternation();
+  }
+
+  WriteHelixObjects(run);
+
+  q.A = q.A + s.omega;
+  AdvanceHelix(run);
+  q.D = q.D + s.delta;
+
+  q.Xp = q.X;
+  q.Xmp = q.Xm;
+  q.Yp = q.Y;
+  q.Zp = q.Z;
+  q.sxp = q.sx;
+  RememberBubbles(run);
+  q.i = q.i + 1;
+}
+
+void WriteLevel(SpiralRun& run) {
+  if (run.branch_mode) WriteBranchDeclaration(run);
+  run.path = SpiralPath{};
+  run.path.A = run.s.omega;
+  run.path.next_branch = run.s.branch_trigger;
+  run.ctx.alternation = 1;
+  run.ctx.out.Line("#declare W" + IntegerText(run.level) + " = ");
+  run.ctx.out.Line(run.s.merge && run.ctx.pov31 ? " merge {" : " union {");
+  // A step count far beyond what float steps can count would never end; the
+  // index stops advancing at 2^24, so bound it there.
+  const float last = std::fmin(run.s.N, 16777216.0f);
+  while (run.path.i <= last) Step(run);
+  run.ctx.out.Line(" }");
+}
+
+void WritePlacement(SpiralRun& run) {
+  const ParamReader& p = run.ctx.params;
+  run.ctx.out.Scale(p.Number("EdPostScaleX"), p.Number("EdPostScaleY"), p.Number("EdPostScaleZ"));
+  run.ctx.out.Rotate(p.Number("EdPostRotateX"), p.Number("EdPostRotateY"), p.Number("EdPostRotateZ"));
+  run.ctx.out.Translate(p.Number("EdPostTranslateX"), p.Number("EdPostTranslateY"),
+                        p.Number("EdPostTranslateZ"));
+}
+
+}  // namespace
+
+void WriteSpiralWorm(ComposeContext& ctx) {
+  SpiralRun run{ctx, ReadSettings(ctx.params), 0, false, SpiralPath{}};
+  const ParamReader& p = ctx.params;
+  const int levels = p.Integer("edBRLevel");
+  WriteAttachmentDeclarations(run);
+
+  run.level = 0;
+  run.branch_mode = false;
+  WriteLevel(run);
+  if (p.On("ChkBranchON")) {
+    run.branch_mode = true;
+    for (int k = 0; k < levels; ++k) {
+      ++run.level;
+      WriteLevel(run);
+    }
+  }
+
+  ctx.out.Line(" ");
+  ctx.out.Line("#declare JWorm =");
+  const bool extras = p.On("ChkBaseOn") || p.On("ChkTopOn") || p.On("ChkTopHartOn");
+  if (extras) ctx.out.Line(" union {");
+  ctx.out.Line("  object { W" + IntegerText(run.level));
+  if (!extras) WritePlacement(run);
+  ctx.out.Line(" }");
+  if (p.On("ChkBaseOn")) WriteBaseRing(run);
+  if (p.On("ChkTopOn")) WriteTopStacks(run);
+  if (p.On("ChkTopHartOn")) WriteTopHeart(run);
+  if (extras) {
+    WritePlacement(run);
+    ctx.out.Line(" }");
+  }
+  ctx.out.Line(" ");
+}
+
+}  // namespace vermora
