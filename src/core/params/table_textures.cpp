@@ -23,7 +23,7 @@ constexpr ParamDef kRows[] = {
     {"editBlue3", K::kText, "0.7882", "Textures/Pigment", "colour 3"},
     {"editFilter3", K::kText, "0", "Textures/Pigment", "colour 3"},
     {"sgColorMap", K::kGrid, "2~4:0.000~16777215~0~0~1.000~0~0~0~", "Textures/Pigment", "colour map entries"},
-    {"cbColor4", K::kList, "5", "Textures/Pigment", "its item list decides which colour cells"},
+    {"cbColor4", K::kList, "30", "Textures/Pigment", "colour of the chosen map entry"},
     {"editTurbulence", K::kText, "0", "Textures/Pigment", "pattern turbulence"},
     {"editLambda", K::kText, "2", "Textures/Pigment", "pattern turbulence controls"},
     {"editOmega", K::kText, "0.5", "Textures/Pigment", "pattern turbulence controls"},

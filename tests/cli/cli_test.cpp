@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "params/settings_file.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int code;
+  std::string output;
+};
+
+// Runs the CLI with `args` (already quoted for the shell); stderr joins stdout.
+CliRun Cli(const std::string& args) {
+  const std::string command = std::string("\"") + VERMORA_CLI_PATH + "\" " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buf[512];
+  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(CliTest, DefaultsAndComposeMatchTheCore) {
+  const std::string dir = test::MakeTempFolder();
+  ASSERT_EQ(Cli("defaults -o " + dir + "d.vmx").code, 0);
+  EXPECT_EQ(Read(dir + "d.vmx"), SettingsText(ParameterSet()));
+
+  std::string text = Read(dir + "d.vmx");
+  text.replace(text.find("ChkWheelOn|Y"), 12, "ChkWheelOn|N");
+  std::ofstream(dir + "spiral.vmx", std::ios::binary) << text;
+  ASSERT_EQ(Cli(dir + "spiral.vmx compose -o " + dir + "s.pov").code, 2);  // command first
+  const CliRun run = Cli("compose " + dir + "spiral.vmx -o " + dir + "s.pov");
+  ASSERT_EQ(run.code, 0) << run.output;
+  std::ifstream golden(std::string(VERMORA_GOLDEN_DIR) + "/spiral_only.pov", std::ios::binary);
+  std::stringstream g;
+  g << golden.rdbuf();
+  EXPECT_EQ(Read(dir + "s.pov"), g.str());
+  fs::remove_all(dir);
+}
+
+TEST(CliTest, BadInputGivesMessagesAndExitStatus) {
+  const std::string dir = test::MakeTempFolder();
+  CliRun run = Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("File not found."), std::string::npos);
+
+  std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|5\r\ngarbage\r\n";
+  run = Cli("compose " + dir + "bad.vmx -o " + dir + "x.pov");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("Corrupted name/data!  Load aborted."), std::string::npos);
+
+  std::ofstream(dir + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
+  run = Cli("compose " + dir + "text.vmx -o " + dir + "x.pov");
+  EXPECT_EQ(run.code, 0);
+  EXPECT_NE(run.output.find("warning: lots ... is not valid"), std::string::npos);
+
+  EXPECT_EQ(Cli("frobnicate").code, 2);
+  EXPECT_EQ(Cli("compose").code, 1);
+  run = Cli("render -o " + dir + "x.png --povray /no/such/povray");
+  EXPECT_NE(run.code, 0);
+  EXPECT_NE(run.output.find("POV-Ray was not found"), std::string::npos);
+  fs::remove_all(dir);
+}
+
+TEST(CliTest, RendersWithTheRealRenderer) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const std::string dir = test::MakeTempFolder();
+  std::ofstream(dir + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
+  const CliRun run = Cli("render \"" + dir + "spiral set.vmx\" -o \"" + dir + "out put.png\" --width 32 --height 24");
+  ASSERT_EQ(run.code, 0) << run.output;
+  const std::string png = Read(dir + "out put.png");
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vermora

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "render/command_line.h"
+#include "render/renderer.h"
+#include "scene/composer.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(CommandLineTest, FixedFormAndItsTranslation) {
+  const std::string line = RenderCommandLine("/usr/bin/povray", "/tmp/v f/", "TEMP.POV", "209", "163", false);
+  EXPECT_EQ(line,
+            "/usr/bin/povray /EXIT /RENDER \"/tmp/v f/TEMP.POV\" +FS +H163 +W209 -A -P "
+            "\"Output_File_Name=/tmp/v f/TEMP.BMP\" +KFF-1 \"All_File=/tmp/v f/ALLTEXT.OUT\" ");
+  const RenderInvocation inv = TranslateCommandLine(line, {"/data dir"});
+  EXPECT_EQ(inv.program, "/usr/bin/povray");
+  EXPECT_EQ(inv.working_dir, "/tmp/v f");
+  EXPECT_EQ(inv.image_path, "/tmp/v f/TEMP.BMP");
+  EXPECT_EQ(inv.written_image, "/tmp/v f/TEMP.bmp");
+  EXPECT_EQ(inv.args, (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209",
+                                                "-A", "-P", "-D", "+L/data dir",
+                                                "All_File=ALLTEXT.OUT"}));
+  EXPECT_TRUE(TranslateCommandLine("povray +I x", {}).program.empty());
+}
+
+TEST(RendererTest, ErrorLinesAndMissingRenderer) {
+  EXPECT_TRUE(IsErrorLine("File 'TEMP.POV' line 3: Parse Error: No matching } in 'union'"));
+  EXPECT_TRUE(IsErrorLine("Fatal error in parser: Cannot parse input."));
+  EXPECT_TRUE(IsErrorLine("ERROR"));
+  EXPECT_FALSE(IsErrorLine("Parse Warning: something"));
+  EXPECT_NE(RendererPathProblem("/no/such/povray").find("not found"), std::string::npos);
+  const std::string dir = test::MakeTempFolder();
+  std::ofstream(dir + "plain.txt") << "not a program";
+  EXPECT_NE(RendererPathProblem(dir + "plain.txt").find("not an executable"), std::string::npos);
+  EXPECT_NE(RendererPathProblem(dir).find("not an executable"), std::string::npos);
+  fs::remove_all(dir);
+  EXPECT_EQ(RendererPathProblem("/bin/sh"), "");
+}
+
+struct Rendered {
+  RenderOutcome outcome;
+  std::string folder;
+};
+
+Rendered RenderAt32x24(ParameterSet set) {
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  const std::string folder = test::MakeTempFolder();
+  EXPECT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
+  const RenderInvocation inv = TranslateCommandLine(
+      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+  ClearRenderFiles(inv);
+  return {RunRenderer(inv, 60), folder};
+}
+
+TEST(RealRendererTest, SpiralWormRendersWithoutErrors) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const Rendered r = RenderAt32x24(test::SpiralOnly());
+  EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
+  EXPECT_TRUE(fs::exists(r.folder + "TEMP.BMP"));
+  EXPECT_FALSE(fs::exists(r.folder + "TEMP.bmp"));
+  EXPECT_GT(fs::file_size(r.folder + "TEMP.BMP"), 32u * 24u * 3u);
+  EXPECT_NE(r.outcome.messages.find("Parser Options"), std::string::npos);
+  fs::remove_all(r.folder);
+}
+
+TEST(RealRendererTest, SplitConnectedWormRenders) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("edSplitTrig", "20");
+  set.SetOn("chkJConnect", true);
+  set.SetOn("chkAltJS", true);
+  set.SetOn("chkJMerge", true);
+  set.SetOn("chkReference", true);
+  const Rendered r = RenderAt32x24(set);
+  EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
+  fs::remove_all(r.folder);
+}
+
+TEST(RealRendererTest, SceneErrorIsAFailure) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("edJSegm", "object {NoSuchObject}");
+  const Rendered r = RenderAt32x24(set);
+  EXPECT_FALSE(r.outcome.ok());
+  EXPECT_TRUE(r.outcome.error_reported);
+  EXPECT_FALSE(r.outcome.image_written);
+  fs::remove_all(r.folder);
+}
+
+}  // namespace
+}  // namespace vermora

@@ -1,0 +1,149 @@
+#include "params/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/file_io.h"
+#include "common/random.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+std::string File(const std::string& body) { return std::string(kFormatMark) + "\r\n" + body; }
+
+TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
+  ParameterSet set;
+  const std::string first = SettingsText(set);
+  EXPECT_EQ(first.rfind("Quorel 0.9\r\nchkAnim|N\r\nEdInc1|#include \"vmxpred.inc\"\r\n", 0), 0u);
+  EXPECT_NE(first.find("\r\nsgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~\r\n"), std::string::npos);
+  EXPECT_NE(first.find("\r\nRadioGroup2|-1\r\n"), std::string::npos);
+  ParameterSet loaded;
+  loaded.SetText("EdNumber", "77");
+  ASSERT_TRUE(LoadSettingsText(first, loaded).ok());
+  EXPECT_TRUE(loaded == set);
+  EXPECT_EQ(SettingsText(loaded), first);
+}
+
+TEST(SettingsFileTest, LoaderToleranceAndValueRules) {
+  ParameterSet set;
+  int refreshed = 0;
+  const Status s = LoadSettingsText(File("EdNumber|a|b\r\n"
+                                         "NoSuchThing|12\r\n"
+                                         "ChkBranchON|yes\r\n"
+                                         "chkbaseon|Y\r\n"
+                                         "cbColor1|125~255\r\n"
+                                         "RadioGroup1|2~7\r\n"
+                                         "sgColorMap|1~2:0.5~255~extra~\r\n"),
+                                    set, [&](ParameterSet&) { ++refreshed; });
+  ASSERT_TRUE(s.ok()) << s.message();
+  EXPECT_EQ(set.Text("EdNumber"), "a|b");
+  EXPECT_FALSE(set.On("ChkBranchON"));
+  EXPECT_TRUE(set.On("ChkBaseOn"));
+  EXPECT_EQ(set.Index("cbColor1"), 125);
+  EXPECT_EQ(set.Tag("cbColor1"), 255);
+  EXPECT_EQ(set.Index("RadioGroup1"), 2);
+  EXPECT_EQ(set.GridValue("sgColorMap"), (Grid{1, 2, {"0.5", "255"}}));
+  EXPECT_EQ(refreshed, 1);
+}
+
+TEST(SettingsFileTest, ValuesAreCutAtTheirLimits) {
+  ParameterSet set;
+  // Entry fields keep 755 characters, other kinds 255: the "x" past the cut is
+  // never seen, so the choice reads as 3.
+  const std::string body = "EdThingTexture|" + std::string(900, 't') + "\r\nRadioGroup1|3" +
+                           std::string(299, ' ') + "x\r\n";
+  ASSERT_TRUE(LoadSettingsText(File(body), set).ok());
+  EXPECT_EQ(set.Text("EdThingTexture"), std::string(755, 't'));
+  EXPECT_EQ(set.Index("RadioGroup1"), 3);
+}
+
+TEST(SettingsFileTest, FailuresKeepEarlierLinesAndSkipTheRefresh) {
+  struct Case {
+    std::string body;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"EdNumber|40\r\nno bar here\r\nEdSpace|1\r\n", "Corrupted name/data!  Load aborted"},
+      {"EdNumber|40\r\n\r\nEdSpace|1\r\n", "Corrupted name/data!  Load aborted"},
+      {"EdNumber|40\r\nsgColorMap|3~4:0~1~2~3~\r\n",
+       "Missing value (0,1) in grid component [sgColorMap]!  Load aborted"},
+      {"EdNumber|40\r\nsgColorMap|34:0\r\n", "Invalid row count in grid component [sgColorMap]!  Load aborted"},
+      {"EdNumber|40\r\nsgColorMap|3~4\r\n", "Invalid col count in grid component [sgColorMap]!  Load aborted"},
+      {"EdNumber|40\r\nRadioGroup1|x\r\n", "'x' is not a valid integer value"},
+  };
+  for (const Case& c : cases) {
+    ParameterSet set;
+    bool refreshed = false;
+    const Status s = LoadSettingsText(File(c.body), set, [&](ParameterSet&) { refreshed = true; });
+    EXPECT_EQ(s.message(), c.message);
+    EXPECT_EQ(set.Text("EdNumber"), "40") << c.message;
+    EXPECT_EQ(set.Text("EdSpace"), "15") << c.message;
+    EXPECT_FALSE(refreshed);
+  }
+  EXPECT_EQ(ErrorBoxText("Corrupted name/data!  Load aborted"), "Corrupted name/data!  Load aborted.");
+}
+
+TEST(SettingsFileTest, WrongMarkChangesNothingButRefreshes) {
+  ParameterSet set;
+  bool refreshed = false;
+  const Status s = LoadSettingsText("Quorel 0.8\r\nEdNumber|40\r\n", set,
+                                    [&](ParameterSet&) { refreshed = true; });
+  EXPECT_EQ(s.message(), "Unknown version or file format.  Possible data corruption in file?");
+  EXPECT_EQ(set.Text("EdNumber"), "30");
+  EXPECT_TRUE(refreshed);
+  // A file with only the mark (and no line end) loads.
+  EXPECT_TRUE(LoadSettingsText("Quorel 0.9", set).ok());
+}
+
+TEST(SettingsFileTest, MissingFileAndSafeReplace) {
+  const std::string dir = test::MakeTempFolder();
+  ParameterSet set;
+  EXPECT_EQ(LoadSettings(dir + "missing.vmx", set).message(), "File not found");
+
+  const std::string path = dir + "set.vmx";
+  set.SetText("EdNumber", "41");
+  ASSERT_TRUE(SaveSettings(path, set).ok());
+  // A save that cannot complete leaves the former file whole.
+  chmod(dir.c_str(), 0500);
+  set.SetText("EdNumber", "42");
+  const Status failed = SaveSettings(path, set);
+  chmod(dir.c_str(), 0700);
+  if (getuid() != 0) {
+    EXPECT_EQ(failed.message(), "File access denied");
+  }
+  ParameterSet back;
+  ASSERT_TRUE(LoadSettings(path, back).ok());
+  EXPECT_EQ(back.Text("EdNumber"), getuid() != 0 ? "41" : "42");
+  EXPECT_FALSE(std::filesystem::exists(path + ".part~"));
+  EXPECT_EQ(SaveSettings(dir + "no/such/folder/set.vmx", set).message(), "File not found");
+  std::filesystem::remove_all(dir);
+}
+
+// Random and truncated files never crash or hang; failures come back as messages.
+TEST(SettingsFileTest, FuzzedFilesAreHandled) {
+  const std::string good = SettingsText(ParameterSet());
+  Random random(12345);
+  for (int round = 0; round < 300; ++round) {
+    std::string text = good.substr(0, random.Below(static_cast<int>(good.size())));
+    const int flips = random.Below(20);
+    for (int k = 0; k < flips && !text.empty(); ++k) {
+      text[random.Below(static_cast<int>(text.size()))] = static_cast<char>(random.Below(256));
+    }
+    if (round % 3 == 0) {
+      text = "Quorel 0.9\r\n";
+      for (int k = random.Below(400); k > 0; --k) text += static_cast<char>(random.Below(256));
+    }
+    ParameterSet set;
+    const Status s = LoadSettingsText(text, set);
+    if (!s.ok()) {
+      EXPECT_FALSE(s.message().empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vermora
