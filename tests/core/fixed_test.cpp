@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 namespace vermora {
 namespace {
 
@@ -47,6 +50,34 @@ TEST(FixedTest, IntegerTextAndEvenRounding) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);
   EXPECT_EQ(RoundHalfEven(3.5), 4);
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+}  // namespace
+}  // namespace vermora
+
+namespace vermora {
+namespace {
+
+// The short road must agree with the general rule everywhere it is taken.
+TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
+  std::uint32_t state = 7;
+  auto next = [&] {
+    state = state * 134775813u + 1u;
+    return state / 4294967296.0;
+  };
+  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0}, {4, 2}, {6, 4}, {2, 1}};
+  for (int k = 0; k < 200000; ++k) {
+    const double scale = std::pow(10.0, static_cast<int>(next() * 12) - 5);
+    const float value = static_cast<float>((next() - 0.5) * scale);
+    for (const auto& r : rules) {
+      ASSERT_EQ(Fixed(value, r[0], r[1]), FixedGeneral(value, r[0], r[1]))
+          << value << " fixed(" << r[0] << "," << r[1] << ")";
+    }
+  }
+  for (float halves : {0.125f, 2.5f, 0.5f, 1.5f, 12.345f, 99.995f, 999.5f}) {
+    EXPECT_EQ(Fixed(halves, 4, 2), FixedGeneral(halves, 4, 2));
+    EXPECT_EQ(Fixed(halves, 3, 0), FixedGeneral(halves, 3, 0));
+  }
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 
 namespace vermora {
 
-void ComposeContext::ToggleAlternation() {
+bool ComposeContext::AnyAlternationSwitch(const ParamReader& params) {
   for (const char* name : {"ChkAlternate", "chkAltTDS", "chkAltFWS", "chkAltDSS", "chkAltRS", "chkAltJS"}) {
-    if (params.On(name)) {
-      alternation = alternation == 1 ? 2 : 1;
-      return;
-    }
+    if (params.On(name)) return true;
   }
+  return false;
 }
 
 }  // namespace vermora

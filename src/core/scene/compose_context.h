@@ -18,9 +18,14 @@ struct ComposeContext {
   const AnimationInputs& animation;
   bool pov31 = true;  // off only while the POV-Ray 2.2 export writes
   int alternation = 1;
+  // Whether any alternation switch is on; read once when the scene starts.
+  bool alternation_switch = false;
 
   // Flips the alternation state when any alternation switch is on.
-  void ToggleAlternation();
+  void ToggleAlternation() {
+    if (alternation_switch) alternation = alternation == 1 ? 2 : 1;
+  }
+  static bool AnyAlternationSwitch(const ParamReader& params);
 };
 
 }  // namespace vermora

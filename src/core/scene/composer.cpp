@@ -95,6 +95,7 @@ ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& option
                      options.clock ? *options.clock : system_clock,
                      options.animation ? *options.animation : still,
                      options.pov31};
+  ctx.alternation_switch = ComposeContext::AnyAlternationSwitch(ctx.params);
   try {
     Compose(ctx);
   } catch (const CommandError& error) {

@@ -1,6 +1,7 @@
 #include "scene/fixed.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,9 +14,67 @@ std::string ZeroText(int decimals) {
   return decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0');
 }
 
+constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+
+// The common case in scene text, without going through decimal digit strings:
+// a moderate number whose integer digits and decimals fit in the precision.
+// Gives up (false) wherever the general rule may differ.
+bool FastFixed(double value, int precision, int decimals, std::string& text) {
+  const double magnitude = std::fabs(value);
+  if (decimals > 6 || magnitude >= 1e9 || magnitude < 1e-6) return false;
+  int exp = 0;  // 10^(exp-1) <= magnitude < 10^exp
+  while (exp < 10 && magnitude >= kPow10[exp]) ++exp;
+  if (exp == 0) {
+    while (exp > -7 && magnitude * kPow10[1 - exp] < 1) --exp;
+  }
+  if (exp + decimals < 0) {  // nothing kept: zero, without a sign
+    text = ZeroText(decimals);
+    return true;
+  }
+  if (exp > precision) return false;  // the "E" form
+  // Keep K = min(exp + decimals, precision) significant digits, that is
+  // `kept` decimals, and pad the rest of the decimals with zeros.
+  const int kept = std::min(exp + decimals, precision) - exp;
+  const double scaled = magnitude * kPow10[kept];
+  // One ulp from a half could round either way in binary; leave those alone.
+  const double frac = scaled - std::floor(scaled);
+  if (std::fabs(frac - 0.5) < 1e-9) return false;
+  const auto rounded = static_cast<unsigned long long>(std::floor(scaled + 0.5));
+  char digits[24];
+  const auto res = std::to_chars(digits, digits + sizeof digits, rounded);
+  const int count = static_cast<int>(res.ptr - digits);
+  const int int_digits = count - kept;
+  if (int_digits > precision) return false;  // a carry needs the "E" form
+  text.clear();
+  if (value < 0) text += '-';
+  if (int_digits <= 0) {
+    text += '0';
+  } else {
+    text.append(digits, int_digits);
+  }
+  if (decimals > 0) {
+    text += '.';
+    if (int_digits < 0) text.append(-int_digits, '0');
+    const int from = int_digits > 0 ? int_digits : 0;
+    text.append(digits + from, count - from);
+    text.append(decimals - kept, '0');
+  }
+  return true;
+}
+
 }  // namespace
 
+std::string FixedGeneral(double value, int precision, int decimals);
+
 std::string Fixed(double value, int precision, int decimals) {
+  precision = std::clamp(precision, 2, 18);
+  decimals = std::clamp(decimals, 0, 18);
+  std::string text;
+  if (value != 0 && FastFixed(value, precision, decimals, text)) return text;
+  return FixedGeneral(value, precision, decimals);
+}
+
+std::string FixedGeneral(double value, int precision, int decimals) {
   precision = std::clamp(precision, 2, 18);
   decimals = std::clamp(decimals, 0, 18);
   if (value == 0 || !std::isfinite(value)) return ZeroText(decimals);
@@ -23,16 +82,18 @@ std::string Fixed(double value, int precision, int decimals) {
   const bool negative = value < 0;
   // The magnitude as 0.d1d2...d18 x 10^exp, from its 18 significant digits.
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(value));
-  std::string digits;
-  digits += buf[0];
-  digits.append(buf + 2, 17);
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+  *res.ptr = '\0';
+  char digits[19];
+  digits[0] = buf[0];
+  std::memcpy(digits + 1, buf + 2, 17);
+  digits[18] = '\0';
   int exp = std::atoi(std::strchr(buf, 'e') + 1) + 1;
 
   const int keep = std::min({exp + decimals, precision, 18});
   if (keep < 0) return ZeroText(decimals);
 
-  std::string kept = digits.substr(0, keep);
+  std::string kept(digits, keep);
   if (digits[keep] >= '5') {
     int pos = keep - 1;
     while (pos >= 0 && kept[pos] == '9') kept[pos--] = '0';

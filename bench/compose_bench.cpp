@@ -1,0 +1,70 @@
+// Compose throughput beside a plain buffered write of the same bytes, in one run.
+// Usage: vermora_bench [repetitions]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "params/parameter_set.h"
+#include "scene/composer.h"
+
+using namespace vermora;
+using Timer = std::chrono::steady_clock;
+
+namespace {
+
+struct Case {
+  const char* name;
+  ParameterSet set;
+};
+
+double Seconds(Timer::time_point a, Timer::time_point b) {
+  return std::chrono::duration<double>(b - a).count();
+}
+
+// The baseline: the same bytes through a buffered file write.
+double PlainWrite(const std::string& bytes, int reps) {
+  const auto start = Timer::now();
+  for (int r = 0; r < reps; ++r) {
+    std::FILE* f = std::fopen("/tmp/vermora_bench_plain.pov", "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+  return Seconds(start, Timer::now());
+}
+
+double ComposeWrite(const ParameterSet& set, int reps) {
+  const auto start = Timer::now();
+  for (int r = 0; r < reps; ++r) {
+    (void)ComposeSceneToFile(set, "/tmp/vermora_bench_scene.pov");
+  }
+  return Seconds(start, Timer::now());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int reps = argc > 1 ? std::atoi(argv[1]) : 20;
+  std::vector<Case> cases;
+  {
+    ParameterSet heavy;
+    heavy.SetOn("ChkWheelOn", false);
+    heavy.SetText("EdNumber", "5000");
+    heavy.SetText("edSplitTrig", "2500");
+    heavy.SetOn("chkJConnect", true);
+    cases.push_back({"heavy SpiralWorm (5000 segments, split, connected)", heavy});
+  }
+  cases.push_back({"default set", ParameterSet()});
+
+  std::printf("%-52s %10s %12s %12s %8s\n", "scene", "bytes", "compose MB/s", "write MB/s", "ratio");
+  for (const Case& c : cases) {
+    const ComposeResult once = ComposeScene(c.set);
+    const double compose = ComposeWrite(c.set, reps);
+    const double plain = PlainWrite(once.scene, reps);
+    const double mb = static_cast<double>(once.scene.size()) * reps / 1e6;
+    std::printf("%-52s %10zu %12.1f %12.1f %7.2fx   %.3f ms/scene\n", c.name, once.scene.size(),
+                mb / compose, mb / plain, compose / plain, compose / reps * 1000);
+  }
+  return 0;
+}
