@@ -113,13 +113,8 @@ std::string PovrayPath(const Args& args) {
 
 int Compose(const Args& args, const ParameterSet& set) {
   if (args.out.empty()) return Fail("compose needs -o OUT.pov");
-  if (args.pov22) {
-    if (std::string refusal = Pov22Refusal(set); !refusal.empty()) return Fail(refusal);
-  }
-  ComposeOptions options;
-  options.pov31 = !args.pov22;
   std::vector<std::string> warnings;
-  Status s = ComposeSceneToFile(set, args.out, &warnings, options);
+  Status s = ExportScene(set, args.out, !args.pov22, &warnings);
   PrintWarnings(warnings);
   if (!s.ok()) return Fail(ErrorBoxText(s.message()));
   std::cout << fs::absolute(args.out).string() << "\n";

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "scene/composer.h"
 #include "scene/header.h"
 #include "scene/object_library.h"
@@ -203,6 +206,12 @@ TEST(ComposerTest, Pov22Refusals) {
   EXPECT_EQ(Pov22Refusal(set), "TorusSpline is on !\nMacros are only supported in Pov-Ray 3.1");
   set.SetOn("chkDSConnect", true);
   EXPECT_EQ(Pov22Refusal(set), "ConnectObjects is on !\nMacros are only supported in Pov-Ray 3.1");
+  const std::string dir = test::MakeTempFolder();
+  EXPECT_FALSE(ExportScene(set, dir + "x.pov", false).ok());
+  EXPECT_FALSE(std::filesystem::exists(dir + "x.pov"));
+  EXPECT_TRUE(ExportScene(set, dir + "x.pov", true).ok());
+  EXPECT_TRUE(std::filesystem::exists(dir + "x.pov"));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -115,6 +115,16 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
   return written;
 }
 
+Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
+                   std::vector<std::string>* warnings) {
+  if (!pov31) {
+    if (std::string refusal = Pov22Refusal(set); !refusal.empty()) return Status::Error(refusal);
+  }
+  ComposeOptions options;
+  options.pov31 = pov31;
+  return ComposeSceneToFile(set, path, warnings, options);
+}
+
 std::string Pov22Refusal(const ParameterSet& set) {
   const char* second_line = "\nMacros are only supported in Pov-Ray 3.1";
   if (set.On("chkJConnect") || set.On("chkDSConnect") || set.On("chkTDConnect")) {

@@ -35,6 +35,11 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
                           std::vector<std::string>* warnings = nullptr,
                           const ComposeOptions& options = {});
 
+// "Export for POV-Ray 3.1" / "2.2" once the user chose `path`. The 2.2 export
+// is refused (nothing written) while a macro would be needed.
+Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
+                   std::vector<std::string>* warnings = nullptr);
+
 // The POV-Ray 2.2 export's refusal, or an empty text when it may go on.
 std::string Pov22Refusal(const ParameterSet& set);
 

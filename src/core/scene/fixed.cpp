@@ -19,47 +19,52 @@ constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e1
 // The common case in scene text, without going through decimal digit strings:
 // a moderate number whose integer digits and decimals fit in the precision.
 // Gives up (false) wherever the general rule may differ.
-bool FastFixed(double value, int precision, int decimals, std::string& text) {
+// Writes into `buf` (at least 48 bytes) and returns the length, or 0 to give up.
+int FastFixed(double value, int precision, int decimals, char* buf) {
   const double magnitude = std::fabs(value);
-  if (decimals > 6 || magnitude >= 1e9 || magnitude < 1e-6) return false;
+  if (decimals > 6 || magnitude >= 1e9 || magnitude < 1e-6) return 0;
   int exp = 0;  // 10^(exp-1) <= magnitude < 10^exp
   while (exp < 10 && magnitude >= kPow10[exp]) ++exp;
   if (exp == 0) {
     while (exp > -7 && magnitude * kPow10[1 - exp] < 1) --exp;
   }
+  char* p = buf;
   if (exp + decimals < 0) {  // nothing kept: zero, without a sign
-    text = ZeroText(decimals);
-    return true;
+    *p++ = '0';
+    if (decimals > 0) *p++ = '.';
+    for (int k = 0; k < decimals; ++k) *p++ = '0';
+    return static_cast<int>(p - buf);
   }
-  if (exp > precision) return false;  // the "E" form
+  if (exp > precision) return 0;  // the "E" form
   // Keep K = min(exp + decimals, precision) significant digits, that is
   // `kept` decimals, and pad the rest of the decimals with zeros.
   const int kept = std::min(exp + decimals, precision) - exp;
   const double scaled = magnitude * kPow10[kept];
   // One ulp from a half could round either way in binary; leave those alone.
   const double frac = scaled - std::floor(scaled);
-  if (std::fabs(frac - 0.5) < 1e-9) return false;
+  if (std::fabs(frac - 0.5) < 1e-9) return 0;
   const auto rounded = static_cast<unsigned long long>(std::floor(scaled + 0.5));
   char digits[24];
   const auto res = std::to_chars(digits, digits + sizeof digits, rounded);
   const int count = static_cast<int>(res.ptr - digits);
   const int int_digits = count - kept;
-  if (int_digits > precision) return false;  // a carry needs the "E" form
-  text.clear();
-  if (value < 0) text += '-';
+  if (int_digits > precision) return 0;  // a carry needs the "E" form
+  if (value < 0) *p++ = '-';
   if (int_digits <= 0) {
-    text += '0';
+    *p++ = '0';
   } else {
-    text.append(digits, int_digits);
+    std::memcpy(p, digits, int_digits);
+    p += int_digits;
   }
   if (decimals > 0) {
-    text += '.';
-    if (int_digits < 0) text.append(-int_digits, '0');
+    *p++ = '.';
+    for (int k = int_digits; k < 0; ++k) *p++ = '0';
     const int from = int_digits > 0 ? int_digits : 0;
-    text.append(digits + from, count - from);
-    text.append(decimals - kept, '0');
+    std::memcpy(p, digits + from, count - from);
+    p += count - from;
+    for (int k = kept; k < decimals; ++k) *p++ = '0';
   }
-  return true;
+  return static_cast<int>(p - buf);
 }
 
 }  // namespace
@@ -69,9 +74,24 @@ std::string FixedGeneral(double value, int precision, int decimals);
 std::string Fixed(double value, int precision, int decimals) {
   precision = std::clamp(precision, 2, 18);
   decimals = std::clamp(decimals, 0, 18);
-  std::string text;
-  if (value != 0 && FastFixed(value, precision, decimals, text)) return text;
+  char buf[48];
+  if (value != 0) {
+    if (const int n = FastFixed(value, precision, decimals, buf)) return std::string(buf, n);
+  }
   return FixedGeneral(value, precision, decimals);
+}
+
+void AppendFixed(std::string& out, double value, int precision, int decimals) {
+  const int p = std::clamp(precision, 2, 18);
+  const int d = std::clamp(decimals, 0, 18);
+  char buf[48];
+  if (value != 0) {
+    if (const int n = FastFixed(value, p, d, buf)) {
+      out.append(buf, n);
+      return;
+    }
+  }
+  out += FixedGeneral(value, p, d);
 }
 
 std::string FixedGeneral(double value, int precision, int decimals) {

@@ -11,6 +11,9 @@ namespace vermora {
 // the exact value of the number passed.
 std::string Fixed(double value, int precision, int decimals);
 
+// Fixed, appended to `out` without a temporary: the scene writer's hot path.
+void AppendFixed(std::string& out, double value, int precision, int decimals);
+
 // The same rule by way of the 18 significant decimal digits, for every value;
 // Fixed takes a shorter road where it gives the same text.
 std::string FixedGeneral(double value, int precision, int decimals);

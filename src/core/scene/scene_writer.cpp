@@ -4,28 +4,30 @@
 
 namespace vermora {
 
-void SceneWriter::Vector(std::string_view head, const std::string& x, const std::string& y,
-                         const std::string& z) {
+void SceneWriter::Vector(std::string_view head, double x, double y, double z, const int (&rule)[3][2]) {
   text_.append(head);
-  text_.append(x);
+  AppendFixed(text_, x, rule[0][0], rule[0][1]);
   text_.append(", ");
-  text_.append(y);
+  AppendFixed(text_, y, rule[1][0], rule[1][1]);
   text_.append(", ");
-  text_.append(z);
+  AppendFixed(text_, z, rule[2][0], rule[2][1]);
   text_.append(">\r\n");
 }
 
 void SceneWriter::Scale(double x, double y, double z) {
-  Vector("  scale <", Fixed(x, 4, 3), Fixed(y, 4, 3), Fixed(z, 4, 3));
+  static constexpr int kRule[3][2] = {{4, 3}, {4, 3}, {4, 3}};
+  Vector("  scale <", x, y, z, kRule);
 }
 
 // The x angle keeps four significant digits, y and z three.
 void SceneWriter::Rotate(double x, double y, double z) {
-  Vector("  rotate <", Fixed(x, 4, 0), Fixed(y, 3, 0), Fixed(z, 3, 0));
+  static constexpr int kRule[3][2] = {{4, 0}, {3, 0}, {3, 0}};
+  Vector("  rotate <", x, y, z, kRule);
 }
 
 void SceneWriter::Translate(double x, double y, double z) {
-  Vector("  translate <", Fixed(x, 5, 3), Fixed(y, 5, 3), Fixed(z, 5, 3));
+  static constexpr int kRule[3][2] = {{5, 3}, {5, 3}, {5, 3}};
+  Vector("  translate <", x, y, z, kRule);
 }
 
 }  // namespace vermora

@@ -22,10 +22,12 @@ class SceneWriter {
   const std::string& text() const { return text_; }
   std::string Take() { return std::move(text_); }
   void Reserve(size_t bytes) { text_.reserve(bytes); }
+  // For writers that build one line from pieces (append, then EndLine).
+  std::string& raw() { return text_; }
+  void EndLine() { text_.append("\r\n"); }
 
  private:
-  void Vector(std::string_view head, const std::string& x, const std::string& y,
-              const std::string& z);
+  void Vector(std::string_view head, double x, double y, double z, const int (&rule)[3][2]);
   std::string text_;
 };
 

@@ -68,9 +68,21 @@ void WriteConnector(SpiralRun& run, float x0, float x1) {
   const SpiralPath& q = run.path;
   const float r0 = 0.5f * (q.in_bubble ? q.bxp : q.sxp);
   const float r1 = 0.5f * (q.in_bubble ? q.bx : q.sx);
-  auto f = [](float v) { return Fixed(v, 4, 2); };
-  run.ctx.out.Line(" object{ Connect(<" + f(x0) + ", " + f(q.Yp) + ", " + f(q.Zp) + ">, " + f(r0) +
-                   ", <" + f(x1) + ", " + f(q.Y) + ", " + f(q.Z) + ">, " + f(r1) + ")}");
+  std::string& line = run.ctx.out.raw();
+  auto put = [&](const char* text, float v) {
+    line += text;
+    AppendFixed(line, v, 4, 2);
+  };
+  put(" object{ Connect(<", x0);
+  put(", ", q.Yp);
+  put(", ", q.Zp);
+  put(">, ", r0);
+  put(", <", x1);
+  put(", ", q.Y);
+  put(", ", q.Z);
+  put(">, ", r1);
+  line += ")}";
+  run.ctx.out.EndLine();
 }
 
 void Step(SpiralRun& run) {
