@@ -185,6 +185,16 @@ TEST(ComposerTest, BadNumbersWarnAndBadIntegersEndTheScene) {
   EXPECT_NE(result.scene.find("#declare JSegment = object {Bol}"), std::string::npos);
 }
 
+TEST(ComposerTest, RunawayCountsEndWithAMessage) {
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("EdNumber", "1e12");
+  ComposeOptions options;
+  options.max_scene_bytes = 1 << 20;
+  ComposeResult result = ComposeScene(set, options);
+  EXPECT_EQ(result.status.message(),
+            "The scene is too large: more than 1 MB of scene text. Lower the counts");
+}
+
 TEST(ComposerTest, WormBlocksAndPlacement) {
   ParameterSet set = test::SpiralOnly();
   set.SetOn("ChkAlternate", true);

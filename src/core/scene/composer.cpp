@@ -85,7 +85,7 @@ void Compose(ComposeContext& ctx) {
 ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& options) {
   ComposeResult result;
   Diagnostics diagnostics;
-  SceneWriter out;
+  SceneWriter out(options.max_scene_bytes);
   Random own_random;
   SystemClock system_clock;
   StillLife still;

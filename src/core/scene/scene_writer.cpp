@@ -1,5 +1,6 @@
 #include "scene/scene_writer.h"
 
+#include "params/number_reading.h"
 #include "scene/fixed.h"
 
 namespace vermora {
@@ -12,6 +13,12 @@ void SceneWriter::Vector(std::string_view head, double x, double y, double z, co
   text_.append(", ");
   AppendFixed(text_, z, rule[2][0], rule[2][1]);
   text_.append(">\r\n");
+  CheckLimit();
+}
+
+void SceneWriter::TooLarge() {
+  throw CommandError{"The scene is too large: more than " + std::to_string(limit_ >> 20) +
+                     " MB of scene text. Lower the counts"};
 }
 
 void SceneWriter::Scale(double x, double y, double z) {

@@ -11,9 +11,16 @@ namespace vermora {
 // scene, so generators never touch files.
 class SceneWriter {
  public:
+  // Scenes beyond this size cannot be rendered in any useful time; stopping
+  // there turns a runaway count into a message instead of exhausted memory.
+  static constexpr size_t kDefaultLimit = size_t{512} << 20;
+
+  explicit SceneWriter(size_t limit = kDefaultLimit) : limit_(limit) {}
+
   void Line(std::string_view text) {
     text_.append(text);
     text_.append("\r\n");
+    CheckLimit();
   }
   void Scale(double x, double y, double z);
   void Rotate(double x, double y, double z);
@@ -24,11 +31,19 @@ class SceneWriter {
   void Reserve(size_t bytes) { text_.reserve(bytes); }
   // For writers that build one line from pieces (append, then EndLine).
   std::string& raw() { return text_; }
-  void EndLine() { text_.append("\r\n"); }
+  void EndLine() {
+    text_.append("\r\n");
+    CheckLimit();
+  }
 
  private:
+  void CheckLimit() {
+    if (text_.size() > limit_) TooLarge();
+  }
+  [[noreturn]] void TooLarge();
   void Vector(std::string_view head, double x, double y, double z, const int (&rule)[3][2]);
   std::string text_;
+  size_t limit_;
 };
 
 }  // namespace vermora
