@@ -318,3 +318,23 @@ TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
 
 }  // namespace
 }  // namespace vermora
+
+namespace vermora {
+namespace {
+
+// Counts far beyond the defaults are cut with a warning instead of filling memory.
+TEST(WormChoiceTest, HugeCountsAreCutWithAWarning) {
+  const std::pair<int, const char*> counts[] = {
+      {kCurl, "EdRNumber"}, {kDouble, "edDSNumber"}, {kForm, "edFWNumber"}, {kTwoD, "edTDNumber"}};
+  for (const auto& [worm, field] : counts) {
+    ParameterSet set = Alone(worm);
+    set.SetText(field, "1e30");
+    ComposeResult result = Composed(set);
+    EXPECT_TRUE(result.status.ok()) << field;
+    ASSERT_FALSE(result.warnings.empty()) << field;
+    EXPECT_NE(result.warnings.back().find("above 1000000"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace vermora

@@ -35,7 +35,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   float i = 0, s = 1, R = p.Number("EdMajorTurn");
   const float dA = p.Number("EdMajorDegr") / N;
   ctx.alternation = 1;
-  const float last = std::fmin(N, kMaxFloatCount);
+  const float last = BoundedCount(ctx, N, "CurlWorm segments");
   while (i <= last) {
     if (husk && husk_start <= i && i < husk_end) {
       out.Line(" object {CHuskObj");

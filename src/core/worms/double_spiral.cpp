@@ -60,7 +60,7 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
   float i = 1, s = 1, Ra = ra0, Rb = rb0, h = 0, d = 0, rx = 0, ry = 0, rz = 0;
   float ns = side_trigger;
   JointPoint previous{};
-  const float last = std::fmin(N, kMaxFloatCount);
+  const float last = BoundedCount(ctx, N, "DoubleSpiral segments");
   while (i <= last) {
     const float alpha = 2 * major_turns * kPi * i / N;
     const float beta = 2 * minor_turns * kPi * i / N;

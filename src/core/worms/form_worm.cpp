@@ -26,7 +26,7 @@ void WriteFormWorm(ComposeContext& ctx) {
     out.Line(p.On("chkFMerge") && ctx.pov31 ? " merge {" : " union {");
   }
   float i = 1, s = 1, a = 0, u = 0, w = 0;
-  const float last = std::fmin(N, kMaxFloatCount);
+  const float last = BoundedCount(ctx, N, "FormWorm segments");
   while (i <= last) {
     s = s - shrink / N;
     w = w + ztrans / N;

@@ -13,6 +13,7 @@ struct TwoDSettings {
   float N, q, shrink, rot_x, rot_y, rot_z, dev_x, dev_y, dev_z;
   bool auto_rot, alt, merge, connect, worm_as_rec;
   float rec_number, rec_scale, rec_rot, rec_trigger;
+  float last, copies;  // the loop bounds, cut once for all levels
 };
 
 void WriteRing(ComposeContext& ctx, const TwoDSettings& s, int n) {
@@ -22,8 +23,7 @@ void WriteRing(ComposeContext& ctx, const TwoDSettings& s, int n) {
   const std::string copy = s.worm_as_rec ? " TD" + IntegerText(n - 1) : std::string("  PredRec");
   const std::string texture = "  " + ctx.params.Text("edRecTexture");
   float a = 0;
-  const float copies = std::fmin(s.rec_number, kMaxFloatCount);
-  for (float j = 0; j < copies; j = j + 1) {
+  for (float j = 0; j < s.copies; j = j + 1) {
     out.Line("  object { ");
     out.Line(copy);
     out.Line(texture);
@@ -69,8 +69,7 @@ void WriteLevel(ComposeContext& ctx, const TwoDSettings& s, int n, bool recursio
     out.Rotate(fx, fy, fz);
     out.Line(" }");
   };
-  const float last = std::fmin(s.N, kMaxFloatCount);
-  while (i <= last) {
+  while (i <= s.last) {
     if (recursion && i == nr) {
       out.Line(ring);
       place();
@@ -141,6 +140,8 @@ void WriteTwoDWorm(ComposeContext& ctx) {
   s.rec_rot = p.Number("edRecRot");
   s.rec_trigger = p.Number("edRecTrigger");
   const bool recursion = p.On("chkRecTD");
+  s.last = BoundedCount(ctx, s.N, "TwoDWorm segments");
+  s.copies = recursion ? BoundedCount(ctx, s.rec_number, "TwoDWorm ring copies") : 0;
   int levels = p.Integer("edRecLevel");
   if (recursion && !s.worm_as_rec) {
     ctx.out.Line("#declare PredRec =  " + p.Text("edPredRec"));
