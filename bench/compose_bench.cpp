@@ -55,6 +55,26 @@ int main(int argc, char** argv) {
     heavy.SetOn("chkJConnect", true);
     cases.push_back({"heavy SpiralWorm (5000 segments, split, connected)", heavy});
   }
+  auto worm = [&](const char* name, int choice, std::vector<std::pair<const char*, const char*>> texts,
+                  std::vector<const char*> switches) {
+    ParameterSet set;
+    set.SetOn("ChkWheelOn", false);
+    set.SetIndex("RadioGroup1", choice);
+    for (const auto& [field, text] : texts) set.SetText(field, text);
+    for (const char* field : switches) set.SetOn(field, true);
+    cases.push_back({name, set});
+  };
+  worm("heavy CurlWorm (5000 segments, husk, x offset)", 1,
+       {{"EdRNumber", "5000"}, {"edCHuskST", "100"}, {"edCHuskET", "900"}},
+       {"chkCHuskOn", "ChkXOffset", "chkAltRS"});
+  worm("heavy DoubleSpiral (5000 segments, connected)", 2,
+       {{"edDSNumber", "5000"}, {"edSideTrigger", "50"}}, {"chkDSConnect", "chkSOOn", "chkAltDSS"});
+  worm("heavy FormWorm (5000 segments)", 5, {{"edFWNumber", "5000"}}, {"chkAltFWS"});
+  worm("heavy TwoDWorm (1000 segments, 5 levels, connected)", 6,
+       {{"edTDNumber", "1000"}, {"edRecLevel", "5"}, {"edRecNumber", "4"}},
+       {"chkRecTD", "chkTDConnect", "chkAltTDS"});
+  worm("TorusSpline (default points)", 7, {}, {});
+  worm("PredefWorm", 3, {}, {});
   cases.push_back({"default set", ParameterSet()});
 
   std::printf("%-52s %10s %12s %12s %8s\n", "scene", "bytes", "compose MB/s", "write MB/s", "ratio");

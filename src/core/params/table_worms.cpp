@@ -111,7 +111,9 @@ constexpr ParamDef kRows[] = {
     {"edSTVZ", K::kText, "0.5", "Worms/TorusSpline", "start direction vector"},
     {"ScrAN", K::kSlider, "3", "Worms/TorusSpline", "number of points", {}, 2, 6},
     {"EdPWN", K::kText, "object {Spik3}", "Worms/PredefWorm", "object declared as PWorm"},
+    {"edPWNTexture", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Worms/PredefWorm", "texture of PWorm"},
     {"EdWPN", K::kText, "object {Doos scale <1, 4, 1>}", "Worms/WormPredef", "object declared as SPWorm"},
+    {"edWPNTexture", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Worms/WormPredef", "texture of SPWorm"},
 };
 
 }  // namespace

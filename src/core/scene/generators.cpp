@@ -1,14 +1,20 @@
 #include "scene/generators.h"
 
+#include "worms/curl_worm.h"
+#include "worms/double_spiral.h"
+#include "worms/form_worm.h"
+#include "worms/predef_worm.h"
 #include "worms/spiral_worm.h"
+#include "worms/torus_spline.h"
+#include "worms/two_d_worm.h"
 
 namespace vermora {
 
 std::span<const WormGenerator> WormGenerators() {
   static const WormGenerator kWorms[] = {
-      {"JWorm", WriteSpiralWorm}, {"RWorm", nullptr}, {"DWorm", nullptr},
-      {"PWorm", nullptr},         {"SPWorm", nullptr}, {"FWorm", nullptr},
-      {"TwoD", nullptr},          {"TorusWorm", nullptr},
+      {"JWorm", WriteSpiralWorm},   {"RWorm", WriteCurlWorm},  {"DWorm", WriteDoubleSpiral},
+      {"PWorm", WritePredefWorm},   {"SPWorm", WriteWormPredef}, {"FWorm", WriteFormWorm},
+      {"TwoD", WriteTwoDWorm},      {"TorusWorm", WriteTorusSpline},
   };
   return kWorms;
 }

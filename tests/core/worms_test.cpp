@@ -1,0 +1,340 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "render/command_line.h"
+#include "render/renderer.h"
+#include "scene/composer.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum Worm { kCurl = 1, kDouble = 2, kPredef = 3, kWormPredef = 4, kForm = 5, kTwoD = 6, kTorus = 7 };
+
+ParameterSet Alone(int worm) {
+  ParameterSet set = test::SpiralOnly();
+  set.SetIndex("RadioGroup1", worm);
+  return set;
+}
+
+ComposeResult Composed(const ParameterSet& set) { return ComposeScene(set, ComposeOptions{}); }
+
+std::string Scene(const ParameterSet& set) {
+  ComposeResult result = Composed(set);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  return result.scene;
+}
+
+size_t Count(const std::string& scene, const std::string& line) {
+  size_t n = 0;
+  for (size_t at = scene.find("\r\n" + line + "\r\n"); at != std::string::npos;
+       at = scene.find("\r\n" + line + "\r\n", at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+void ExpectRenders(ParameterSet set) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  const std::string folder = test::MakeTempFolder();
+  ASSERT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
+  const RenderInvocation inv = TranslateCommandLine(
+      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+  ClearRenderFiles(inv);
+  const RenderOutcome outcome = RunRenderer(inv, 60);
+  EXPECT_TRUE(outcome.ok()) << outcome.failure << "\n" << outcome.messages;
+  fs::remove_all(folder);
+}
+
+// ---- CurlWorm
+
+ParameterSet CurlVariation() {
+  ParameterSet set = Alone(kCurl);
+  set.SetText("EdRNumber", "12");
+  set.SetText("EdScaleFactor", "2");
+  set.SetOn("chkAltRS", true);
+  set.SetOn("chkRMerge", true);
+  set.SetOn("ChkXOffset", true);
+  set.SetOn("chkCHuskOn", true);
+  set.SetText("edCHuskST", "3");
+  set.SetText("edCHuskET", "5");
+  set.SetOn("chkCTopHartOn", true);
+  set.SetText("edCTHScale", "1.5");
+  set.SetText("EdPostScaleX", "1.0");
+  return set;
+}
+
+TEST(CurlWormTest, Golden) {
+  EXPECT_TRUE(test::MatchesGolden("curl_default.pov", Scene(Alone(kCurl))));
+  EXPECT_TRUE(test::MatchesGolden("curl_husk_heart_alt.pov", Scene(CurlVariation())));
+}
+
+TEST(CurlWormTest, SegmentCountAndEnds) {
+  const std::string scene = Scene(Alone(kCurl));
+  EXPECT_EQ(Count(scene, "  object {object {RSegment translate <-.5,0,0>}"), 81u);
+  EXPECT_EQ(scene.find("CHuskObj"), std::string::npos);
+  EXPECT_NE(scene.find("  scale <0.300, 0.300, 0.300>\r\n  translate <0.000, 0.000, 2.000>"),
+            std::string::npos);
+  const std::string varied = Scene(CurlVariation());
+  EXPECT_EQ(Count(varied, " object {CHuskObj"), 2u);
+  EXPECT_EQ(Count(varied, "  scale <1.0, 1, 1> "), 1u);
+  EXPECT_EQ(Count(varied, "  scale <1.5, 1.5, 1.5>"), 1u);
+}
+
+TEST(CurlWormTest, Renders) { ExpectRenders(Alone(kCurl)); }
+TEST(CurlWormTest, VariationRenders) { ExpectRenders(CurlVariation()); }
+
+TEST(CurlWormTest, ZeroAndNegativeCounts) {
+  ParameterSet set = Alone(kCurl);
+  set.SetText("EdRNumber", "0");
+  EXPECT_TRUE(Composed(set).status.ok());
+  set.SetText("EdRNumber", "-7");
+  const std::string scene = Scene(set);
+  EXPECT_EQ(scene.find("RSegment translate"), std::string::npos);
+}
+
+// ---- DoubleSpiral
+
+ParameterSet DoubleVariation() {
+  ParameterSet set = Alone(kDouble);
+  set.SetText("edDSNumber", "20");
+  set.SetText("edDSEndScale", "0.5");
+  set.SetText("edXDev", "4");
+  set.SetOn("chkSOOn", true);
+  set.SetText("edSideTrigger", "5");
+  set.SetOn("chkAltDSS", true);
+  set.SetOn("chkDSConnect", true);
+  set.SetOn("chkDMerge", true);
+  return set;
+}
+
+TEST(DoubleSpiralTest, Golden) {
+  EXPECT_TRUE(test::MatchesGolden("double_default.pov", Scene(Alone(kDouble))));
+  EXPECT_TRUE(test::MatchesGolden("double_side_connect_alt.pov", Scene(DoubleVariation())));
+}
+
+TEST(DoubleSpiralTest, CountsAndCentring) {
+  const std::string scene = Scene(Alone(kDouble));
+  EXPECT_EQ(Count(scene, "  object {DSSegment"), 400u);
+  EXPECT_EQ(scene.find("SideObject"), std::string::npos);
+  EXPECT_EQ(Count(scene, "  translate <0, -15, 0>"), 1u);
+  const std::string varied = Scene(DoubleVariation());
+  EXPECT_EQ(Count(varied, "  object { SideObject"), 4u);
+  EXPECT_EQ(Count(varied, "  DSSegment2"), 10u);
+  EXPECT_EQ(std::count(varied.begin(), varied.end(), '}') > 0, true);
+  size_t connectors = 0;
+  for (size_t at = varied.find(" object{ Connect(<"); at != std::string::npos;
+       at = varied.find(" object{ Connect(<", at + 1)) {
+    ++connectors;
+  }
+  EXPECT_EQ(connectors, 19u);
+  ParameterSet fraction = DoubleVariation();
+  fraction.SetText("edSideTrigger", "2.5");
+  EXPECT_EQ(Scene(fraction).find("  object { SideObject"), std::string::npos);
+}
+
+TEST(DoubleSpiralTest, Renders) { ExpectRenders(Alone(kDouble)); }
+TEST(DoubleSpiralTest, VariationRenders) { ExpectRenders(DoubleVariation()); }
+
+TEST(DoubleSpiralTest, ZeroCountAndZeroTrigger) {
+  ParameterSet set = Alone(kDouble);
+  set.SetText("edDSNumber", "0");
+  EXPECT_EQ(Scene(set).find("DSSegment\r\n"), std::string::npos);
+  set = DoubleVariation();
+  set.SetText("edSideTrigger", "0");
+  EXPECT_EQ(Scene(set).find("  object { SideObject"), std::string::npos);
+}
+
+// ---- FormWorm
+
+ParameterSet FormVariation() {
+  ParameterSet set = Alone(kForm);
+  set.SetText("edFWNumber", "10");
+  set.SetText("edFWShrink", "1");
+  set.SetText("edFWZTrans", "2");
+  set.SetOn("chkAltFWS", true);
+  set.SetOn("chkFMerge", true);
+  return set;
+}
+
+TEST(FormWormTest, Golden) {
+  EXPECT_TRUE(test::MatchesGolden("form_default.pov", Scene(Alone(kForm))));
+  EXPECT_TRUE(test::MatchesGolden("form_alt_merge.pov", Scene(FormVariation())));
+  ParameterSet blob = FormVariation();
+  blob.SetOn("chkBlobFW", true);
+  EXPECT_TRUE(test::MatchesGolden("form_blob.pov", Scene(blob)));
+}
+
+TEST(FormWormTest, FirstSegmentAndBlob) {
+  const std::string scene = Scene(Alone(kForm));
+  EXPECT_NE(scene.find("  object {FWSegment\r\n  scale <0.990, 0.990, 0.990>\r\n"
+                       "  translate <0.495, 0.495, 0.495>\r\n  rotate <0, 17, 0>"),
+            std::string::npos)
+      << "the y turn must be 17.28 degrees written whole";
+  ParameterSet blob = FormVariation();
+  blob.SetOn("chkBlobFW", true);
+  const std::string b = Scene(blob);
+  EXPECT_EQ(b.find("FWSegment2\r\n"), std::string::npos);
+  EXPECT_EQ(Count(b, "  sphere {0,1,1"), 10u);
+  EXPECT_NE(FormVariation().Text("edFWShrink"), "");
+  EXPECT_NE(Scene(FormVariation()).find("  scale <0.000, 0.000, 0.000>"), std::string::npos);
+}
+
+TEST(FormWormTest, Renders) { ExpectRenders(Alone(kForm)); }
+TEST(FormWormTest, BlobRenders) {
+  ParameterSet blob = Alone(kForm);
+  blob.SetOn("chkBlobFW", true);
+  ExpectRenders(blob);
+}
+
+// ---- TwoDWorm
+
+ParameterSet TwoDVariation() {
+  ParameterSet set = Alone(kTwoD);
+  set.SetText("edTDNumber", "12");
+  set.SetOn("chkRecTD", true);
+  set.SetText("edRecLevel", "2");
+  set.SetText("edRecNumber", "3");
+  set.SetText("edRecTrigger", "4");
+  set.SetText("edTDDevY", "2");
+  set.SetOn("chkTDAutoRot", false);
+  set.SetOn("chkAltTDS", true);
+  set.SetOn("chkTDConnect", true);
+  set.SetOn("chkTDMerge", true);
+  return set;
+}
+
+TEST(TwoDWormTest, Golden) {
+  EXPECT_TRUE(test::MatchesGolden("twod_default.pov", Scene(Alone(kTwoD))));
+  EXPECT_TRUE(test::MatchesGolden("twod_recursion_connect.pov", Scene(TwoDVariation())));
+  ParameterSet pred = TwoDVariation();
+  pred.SetOn("chkWormAsRec", false);
+  pred.SetText("edRecNumber", "1");
+  pred.SetText("edRecLevel", "1");
+  EXPECT_TRUE(test::MatchesGolden("twod_predef_ring.pov", Scene(pred)));
+}
+
+TEST(TwoDWormTest, LevelOrderAndConnectors) {
+  const std::string scene = Scene(TwoDVariation());
+  const size_t td0 = scene.find("#declare TD0 = "), rec1 = scene.find("#declare Rec1 = "),
+               td1 = scene.find("#declare TD1 = "), rec2 = scene.find("#declare Rec2 = "),
+               td2 = scene.find("#declare TD2 = ");
+  ASSERT_NE(td2, std::string::npos);
+  EXPECT_TRUE(td0 < rec1 && rec1 < td1 && td1 < rec2 && rec2 < td2);
+  EXPECT_EQ(Count(scene, " object {TD2"), 1u);
+  EXPECT_EQ(Count(scene, " TD1"), 3u);
+  EXPECT_EQ(Count(scene, " #declare NewPlace2 = NewPlace ;"), 33u);
+}
+
+TEST(TwoDWormTest, Renders) { ExpectRenders(Alone(kTwoD)); }
+TEST(TwoDWormTest, RecursionRenders) { ExpectRenders(TwoDVariation()); }
+
+TEST(TwoDWormTest, DeepOrBadRecursion) {
+  ParameterSet set = TwoDVariation();
+  set.SetText("edTDNumber", "3");
+  set.SetText("edRecLevel", "2000000000");
+  ComposeResult deep = Composed(set);
+  EXPECT_TRUE(deep.status.ok());
+  EXPECT_FALSE(deep.warnings.empty());
+  EXPECT_NE(deep.scene.find(" object {TD1000\r\n"), std::string::npos);
+  set.SetText("edRecLevel", "-3");
+  EXPECT_NE(Scene(set).find(" object {TD0\r\n"), std::string::npos);
+  set.SetText("edRecLevel", "two");
+  EXPECT_FALSE(Composed(set).status.ok());
+  set.SetText("edRecLevel", "1");
+  set.SetText("edRecNumber", "0");
+  set.SetText("edTDNumber", "0");
+  EXPECT_TRUE(Composed(set).status.ok());
+}
+
+// ---- TorusSpline
+
+TEST(TorusSplineTest, Golden) {
+  EXPECT_TRUE(test::MatchesGolden("torus_default.pov", Scene(Alone(kTorus))));
+  ParameterSet six = Alone(kTorus);
+  six.SetIndex("ScrAN", 6);
+  six.SetText("edSTVX", "0");
+  six.SetText("edSTVZ", "0");
+  EXPECT_TRUE(test::MatchesGolden("torus_six_points_no_start.pov", Scene(six)));
+}
+
+TEST(TorusSplineTest, PointArrays) {
+  ParameterSet set = Alone(kTorus);
+  EXPECT_NE(Scene(set).find("#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, "
+                            "<2, 2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)\r\n"),
+            std::string::npos);
+  set.SetIndex("ScrAN", 2);
+  EXPECT_NE(Scene(set).find("array[2]{<0, 0, 0>, <2, 2, 1>}, <"), std::string::npos);
+  set.SetIndex("ScrAN", 9);
+  EXPECT_NE(Scene(set).find("(0.1, , <1, 0, 0.5>)"), std::string::npos);
+}
+
+TEST(TorusSplineTest, Renders) { ExpectRenders(Alone(kTorus)); }
+TEST(TorusSplineTest, ZeroStartAndSixPointsRender) {
+  ParameterSet set = Alone(kTorus);
+  set.SetIndex("ScrAN", 6);
+  set.SetText("edSTVX", "0");
+  set.SetText("edSTVZ", "0");
+  ExpectRenders(set);
+  set.SetIndex("ScrAN", 2);
+  ExpectRenders(set);
+}
+
+// ---- PredefWorm and WormPredef
+
+TEST(PredefWormTest, GoldenAsFirstAndAlternate) {
+  ParameterSet set = Alone(kPredef);
+  set.SetIndex("RadioGroup2", kWormPredef);
+  set.SetOn("ChkAlternate", true);
+  EXPECT_TRUE(test::MatchesGolden("predef_and_wormpredef.pov", Scene(set)));
+  ParameterSet empty = Alone(kPredef);
+  empty.SetText("EdPWN", "");
+  EXPECT_NE(Scene(empty).find("\r\n#declare Predef = \r\n"), std::string::npos);
+}
+
+TEST(PredefWormTest, Renders) { ExpectRenders(Alone(kPredef)); }
+TEST(PredefWormTest, WormPredefRenders) { ExpectRenders(Alone(kWormPredef)); }
+
+// ---- Shared: a worm used as first and alternate is written once
+
+TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
+  const char* heads[] = {"#declare RWorm =", "#declare DWorm = ", "#declare Predef = object {Spik3}",
+                         "#declare WormPred = object {Doos scale <1, 4, 1>}", "#declare FWorm =",
+                         "#declare TwoD =", "#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, <2, 2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)"};
+  for (int worm = kCurl; worm <= kTorus; ++worm) {
+    ParameterSet set = Alone(worm);
+    set.SetIndex("RadioGroup2", worm);
+    set.SetOn("ChkAlternate", true);
+    const std::string scene = Scene(set);
+    EXPECT_EQ(Count(scene, heads[worm - 1]), 1u) << worm;
+  }
+}
+
+}  // namespace
+}  // namespace vermora
+
+namespace vermora {
+namespace {
+
+// Counts far beyond the defaults are cut with a warning instead of filling memory.
+TEST(WormChoiceTest, HugeCountsAreCutWithAWarning) {
+  const std::pair<int, const char*> counts[] = {
+      {kCurl, "EdRNumber"}, {kDouble, "edDSNumber"}, {kForm, "edFWNumber"}, {kTwoD, "edTDNumber"}};
+  for (const auto& [worm, field] : counts) {
+    ParameterSet set = Alone(worm);
+    set.SetText(field, "1e30");
+    ComposeResult result = Composed(set);
+    EXPECT_TRUE(result.status.ok()) << field;
+    ASSERT_FALSE(result.warnings.empty()) << field;
+    EXPECT_NE(result.warnings.back().find("above 1000000"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace vermora
