@@ -193,6 +193,13 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   ComposeResult result = ComposeScene(set, options);
   EXPECT_EQ(result.status.message(),
             "The scene is too large: more than 1 MB of scene text. Lower the counts");
+  // A count no step can reach is cut, even when nothing is emitted.
+  set.SetText("edHTus", "1e30");
+  result = ComposeScene(set, options);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_NE(std::find(result.warnings.begin(), result.warnings.end(),
+                      "SpiralWorm segments above 1000000 are not written"),
+            result.warnings.end());
 }
 
 TEST(ComposerTest, WormBlocksAndPlacement) {

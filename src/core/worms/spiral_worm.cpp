@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scene/fixed.h"
+#include "worms/bounded_count.h"
 #include "worms/spiral_attachments.h"
 
 namespace vermora {
@@ -165,9 +166,7 @@ void WriteLevel(SpiralRun& run) {
   run.ctx.alternation = 1;
   run.ctx.out.Line("#declare W" + IntegerText(run.level) + " = ");
   run.ctx.out.Line(run.s.merge && run.ctx.pov31 ? " merge {" : " union {");
-  // A step count far beyond what float steps can count would never end; the
-  // index stops advancing at 2^24, so bound it there.
-  const float last = std::fmin(run.s.N, 16777216.0f);
+  const float last = BoundedCount(run.ctx, run.s.N, "SpiralWorm segments");
   while (run.path.i <= last) Step(run);
   run.ctx.out.Line(" }");
 }
