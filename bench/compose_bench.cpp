@@ -46,6 +46,10 @@ double ComposeWrite(const ParameterSet& set, int reps) {
 
 int main(int argc, char** argv) {
   const int reps = argc > 1 ? std::atoi(argv[1]) : 20;
+  if (reps <= 0) {
+    std::fprintf(stderr, "usage: vermora_bench [REPETITIONS]   (a whole number above 0)\n");
+    return 2;
+  }
   std::vector<Case> cases;
   {
     ParameterSet heavy;
