@@ -7,6 +7,7 @@
 #include "common/random.h"
 #include "common/status.h"
 #include "params/parameter_set.h"
+#include "scene/scene_writer.h"
 
 namespace vermora {
 
@@ -23,7 +24,7 @@ struct ComposeOptions {
   Random* random = nullptr;              // the program's generator; a private one when null
   const Clock* clock = nullptr;          // the system clock when null
   const AnimationInputs* animation = nullptr;  // no series running when null
-  size_t max_scene_bytes = size_t{512} << 20;
+  size_t max_scene_bytes = SceneWriter::kDefaultLimit;
 };
 
 // Writes the whole creature scene in its fixed order: header, object library,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "scene/fixed.h"
+#include "worms/bounded_count.h"
 #include "worms/pasted_placement.h"
 
 namespace vermora {

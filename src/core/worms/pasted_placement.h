@@ -3,7 +3,6 @@
 #include <string>
 
 #include "scene/compose_context.h"
-#include "worms/bounded_count.h"
 
 namespace vermora {
 
@@ -18,4 +17,5 @@ inline void WritePastedPlacement(ComposeContext& ctx, const char* scale_tail = "
   vec("  rotate <", "EdPostRotateX", "EdPostRotateY", "EdPostRotateZ", "");
   vec("  translate <", "EdPostTranslateX", "EdPostTranslateY", "EdPostTranslateZ", "");
 }
+
 }  // namespace vermora

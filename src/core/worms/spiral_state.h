@@ -11,6 +11,7 @@ struct SpiralSettings {
   bool auto_rot, alt_segment, merge, connect, mirrored;
   // Attachment triggers, already multiplied by T.
   float branch_trigger, bubble_start, bubble_end, husk_start, husk_end;
+  float last;  // the step bound, cut once for all levels
 };
 
 // The path state of one level (reset at the start of every level).

@@ -166,8 +166,7 @@ void WriteLevel(SpiralRun& run) {
   run.ctx.alternation = 1;
   run.ctx.out.Line("#declare W" + IntegerText(run.level) + " = ");
   run.ctx.out.Line(run.s.merge && run.ctx.pov31 ? " merge {" : " union {");
-  const float last = BoundedCount(run.ctx, run.s.N, "SpiralWorm segments");
-  while (run.path.i <= last) Step(run);
+  while (run.path.i <= run.s.last) Step(run);
   run.ctx.out.Line(" }");
 }
 
@@ -185,6 +184,7 @@ void WriteSpiralWorm(ComposeContext& ctx) {
   SpiralRun run{ctx, ReadSettings(ctx.params), 0, false, SpiralPath{}};
   const ParamReader& p = ctx.params;
   const int levels = p.Integer("edBRLevel");
+  run.s.last = BoundedCount(ctx, run.s.N, "SpiralWorm segments");
   WriteAttachmentDeclarations(run);
 
   run.level = 0;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scene/fixed.h"
+#include "worms/bounded_count.h"
 #include "worms/pasted_placement.h"
 
 namespace vermora {
