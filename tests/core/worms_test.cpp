@@ -23,34 +23,9 @@ ParameterSet Alone(int worm) {
 
 ComposeResult Composed(const ParameterSet& set) { return ComposeScene(set, ComposeOptions{}); }
 
-std::string Scene(const ParameterSet& set) {
-  ComposeResult result = Composed(set);
-  EXPECT_TRUE(result.status.ok()) << result.status.message();
-  return result.scene;
-}
-
-size_t Count(const std::string& scene, const std::string& line) {
-  size_t n = 0;
-  for (size_t at = scene.find("\r\n" + line + "\r\n"); at != std::string::npos;
-       at = scene.find("\r\n" + line + "\r\n", at + 1)) {
-    ++n;
-  }
-  return n;
-}
-
-void ExpectRenders(ParameterSet set) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
-  const std::string folder = test::MakeTempFolder();
-  ASSERT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
-  const RenderInvocation inv = TranslateCommandLine(
-      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
-  ClearRenderFiles(inv);
-  const RenderOutcome outcome = RunRenderer(inv, 60);
-  EXPECT_TRUE(outcome.ok()) << outcome.failure << "\n" << outcome.messages;
-  fs::remove_all(folder);
-}
+using test::ExpectRenders;
+using test::Scene;
+size_t Count(const std::string& scene, const std::string& line) { return test::CountLines(scene, line); }
 
 // ---- CurlWorm
 

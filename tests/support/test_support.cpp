@@ -9,6 +9,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "render/command_line.h"
+#include "render/renderer.h"
+#include "scene/composer.h"
+
 namespace vermora::test {
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& actual) {
@@ -45,5 +49,32 @@ std::string MakeTempFolder() {
 }
 
 bool HavePovray() { return access(kPovray, X_OK) == 0; }
+
+std::string Scene(const ParameterSet& set) {
+  ComposeResult result = ComposeScene(set, ComposeOptions{});
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  return result.scene;
+}
+
+size_t CountLines(const std::string& scene, const std::string& line) {
+  const std::string whole = "\r\n" + line + "\r\n";
+  size_t n = 0;
+  for (size_t at = scene.find(whole); at != std::string::npos; at = scene.find(whole, at + 1)) ++n;
+  return n;
+}
+
+void ExpectRenders(ParameterSet set) {
+  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  const std::string folder = MakeTempFolder();
+  ASSERT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
+  const RenderInvocation inv = TranslateCommandLine(
+      RenderCommandLine(kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+  ClearRenderFiles(inv);
+  const RenderOutcome outcome = RunRenderer(inv, 60);
+  EXPECT_TRUE(outcome.ok()) << outcome.failure << "\n" << outcome.messages;
+  std::filesystem::remove_all(folder);
+}
 
 }  // namespace vermora::test

@@ -21,4 +21,14 @@ std::string MakeTempFolder();
 bool HavePovray();
 inline constexpr const char* kPovray = "/usr/bin/povray";
 
+// The scene text of `set`, expecting it to compose without error.
+std::string Scene(const ParameterSet& set);
+
+// How often `line` occurs as a whole line of `scene`.
+size_t CountLines(const std::string& scene, const std::string& line);
+
+// Renders `set` at 32x24 with the real renderer and expects no error line
+// (skips when POV-Ray is not installed).
+void ExpectRenders(ParameterSet set);
+
 }  // namespace vermora::test

@@ -15,7 +15,7 @@ struct ComposeContext {
   SceneWriter& out;
   Random& random;
   const Clock& clock;
-  const AnimationInputs& animation;
+  AnimationInputs& animation;
   bool pov31 = true;  // off only while the POV-Ray 2.2 export writes
   int alternation = 1;
   // Whether any alternation switch is on; read once when the scene starts.

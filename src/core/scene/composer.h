@@ -23,7 +23,7 @@ struct ComposeOptions {
   bool pov31 = true;
   Random* random = nullptr;              // the program's generator; a private one when null
   const Clock* clock = nullptr;          // the system clock when null
-  const AnimationInputs* animation = nullptr;  // no series running when null
+  AnimationInputs* animation = nullptr;  // no series running when null
   size_t max_scene_bytes = SceneWriter::kDefaultLimit;
 };
 

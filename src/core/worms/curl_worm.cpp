@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "worms/bounded_count.h"
+#include "scene/bounded_count.h"
 #include "worms/pasted_placement.h"
 
 namespace vermora {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "scene/fixed.h"
-#include "worms/bounded_count.h"
+#include "scene/bounded_count.h"
 #include "worms/pasted_placement.h"
 
 namespace vermora {

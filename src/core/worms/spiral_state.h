@@ -11,6 +11,10 @@ struct SpiralSettings {
   bool auto_rot, alt_segment, merge, connect, mirrored;
   // Attachment triggers, already multiplied by T.
   float branch_trigger, bubble_start, bubble_end, husk_start, husk_end;
+  // Attachment values read once per run, so a bad text warns once.
+  float bubble_waves, bubble_amplitude, bubble_center;
+  float helix_radius, helix_turns, helix_rx, helix_ry, helix_rz;
+  bool husk, helix;
   float last;  // the step bound, cut once for all levels
 };
 
@@ -22,6 +26,7 @@ struct SpiralPath {
   float rx = 0, ry = 0, rz = 0;
   float A = 0, D = 0;
   float Xp = 0, Yp = 0, Zp = 0, Xmp = 0, sxp = 1;
+  float step = 0;  // the last step length, continued by the top stacks
   // Attachment state.
   float next_branch = 0;
   float bx = 1, by = 1, bz = 1, bxp = 1, byp = 1, bzp = 1;
@@ -36,6 +41,7 @@ struct SpiralRun {
   SpiralSettings s;
   int level = 0;
   bool branch_mode = false;
+  bool branched = false;  // a level W1 exists
   SpiralPath path;
 };
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "scene/fixed.h"
-#include "worms/bounded_count.h"
+#include "scene/bounded_count.h"
 #include "worms/spiral_attachments.h"
 
 namespace vermora {
@@ -39,6 +39,19 @@ SpiralSettings ReadSettings(const ParamReader& p) {
   s.bubble_end = p.Number("EdBBScEnd") * s.T;
   s.husk_start = p.Number("edCoatST") * s.T;
   s.husk_end = p.Number("edCoatET") * s.T;
+  s.bubble_waves = p.Number("EdBBScNr");
+  s.bubble_amplitude = p.Number("EdBBScSW");
+  s.bubble_center = p.Number("EdBBScCenter");
+  if (s.bubble_center < 0) s.bubble_center = -s.bubble_center;
+  s.husk = p.On("chkCoatOn");
+  s.helix = p.On("chkHelixOn");
+  if (s.helix) {
+    s.helix_radius = p.Number("edStraalH");
+    s.helix_turns = p.Number("edRevH");
+    s.helix_rx = p.Number("edHRotX");
+    s.helix_ry = p.Number("edHRotY");
+    s.helix_rz = p.Number("edHRotZ");
+  }
   return s;
 }
 
@@ -112,6 +125,7 @@ void Step(SpiralRun& run) {
   const float wx = q.in_bubble ? q.bx : q.sx;
   const float wz = q.in_bubble ? q.bz : q.sz;
   const float step = (s.S / s.N) * (wx + 0.5f * wz) * 0.5f;
+  q.step = step;
 
   const float Xa = q.X, Za = q.Z;
   const float theta = 90.0f + q.A;  // 90 radians: the path's own phase, not a right angle
@@ -181,7 +195,7 @@ void WritePlacement(SpiralRun& run) {
 }  // namespace
 
 void WriteSpiralWorm(ComposeContext& ctx) {
-  SpiralRun run{ctx, ReadSettings(ctx.params), 0, false, SpiralPath{}};
+  SpiralRun run{ctx, ReadSettings(ctx.params), 0, false, false, SpiralPath{}};
   const ParamReader& p = ctx.params;
   const int levels = p.Integer("edBRLevel");
   run.s.last = BoundedCount(ctx, run.s.N, "SpiralWorm segments");
@@ -192,6 +206,7 @@ void WriteSpiralWorm(ComposeContext& ctx) {
   WriteLevel(run);
   if (p.On("ChkBranchON")) {
     run.branch_mode = true;
+    run.branched = levels >= 1;
     for (int k = 0; k < levels; ++k) {
       ++run.level;
       WriteLevel(run);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "scene/fixed.h"
-#include "worms/bounded_count.h"
+#include "scene/bounded_count.h"
 #include "worms/pasted_placement.h"
 
 namespace vermora {

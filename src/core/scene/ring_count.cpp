@@ -1,0 +1,21 @@
+#include "scene/ring_count.h"
+
+#include "scene/bounded_count.h"
+
+namespace vermora {
+
+RingCount ReadRingCount(ComposeContext& ctx, const char* param, const char* what) {
+  const RingAnimation anim = ctx.animation.Ring(param);
+  RingCount ring;
+  ring.count = ctx.params.Number(param);
+  ring.grow_in = anim.grow_in;
+  if (ring.grow_in != 0) ring.count += 1;
+  ring.divisor = ring.count;
+  if (anim.start_count != anim.end_count) {
+    ring.divisor = ctx.animation.Freeze(param, ring.count);
+  }
+  ring.last = BoundedCount(ctx, ring.count, what);
+  return ring;
+}
+
+}  // namespace vermora
