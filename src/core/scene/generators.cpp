@@ -1,5 +1,6 @@
 #include "scene/generators.h"
 
+#include "things/fan_wheel.h"
 #include "worms/curl_worm.h"
 #include "worms/double_spiral.h"
 #include "worms/form_worm.h"
@@ -21,7 +22,7 @@ std::span<const WormGenerator> WormGenerators() {
 
 std::span<const ThingGenerator> ThingGenerators() {
   static const ThingGenerator kThings[] = {
-      {"ChkFanOn", "FanWorm", nullptr},       {"ChkWheelOn", "WheelWorm", nullptr},
+      {"ChkFanOn", "FanWorm", WriteFan},      {"ChkWheelOn", "WheelWorm", WriteWheel},
       {"ChkTrilobyt", "LintWorm", nullptr},   {"ChkAnemoneOn", "AnemoneWorm", nullptr},
       {"ChkClusterOn", "Cluster", nullptr},   {"chkHornOn", "Horn", nullptr},
       {"chkHullOn", "Hull", nullptr},
