@@ -79,7 +79,27 @@ int main(int argc, char** argv) {
        {"chkRecTD", "chkTDConnect", "chkAltTDS"});
   worm("TorusSpline (default points)", 7, {}, {});
   worm("PredefWorm", 3, {}, {});
-  cases.push_back({"default set", ParameterSet()});
+  cases.push_back({"default set (Wheel of 8 SpiralWorms)", ParameterSet()});
+  {
+    ParameterSet wheel;
+    wheel.SetText("EdTNumber", "400");
+    wheel.SetText("EdNumber", "300");
+    for (const char* on : {"ChkTentacle", "ChkTrLinkOn", "chkScrambleS", "chkScrambleR", "ChkWave"}) {
+      wheel.SetOn(on, true);
+    }
+    wheel.SetText("EdTentStart", "0");
+    wheel.SetText("EdTentNumber", "6");
+    cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", wheel});
+  }
+  {
+    ParameterSet branched;
+    branched.SetOn("ChkWheelOn", false);
+    branched.SetText("EdNumber", "3000");
+    for (const char* on : {"ChkBranchON", "ChkTopOn", "chkHelixOn", "chkCoatOn"}) branched.SetOn(on, true);
+    branched.SetText("edBRLevel", "3");
+    branched.SetText("edHTus", "2");
+    cases.push_back({"heavy SpiralWorm attachments (3000, 3 levels, helix)", branched});
+  }
 
   std::printf("%-52s %10s %12s %12s %8s\n", "scene", "bytes", "compose MB/s", "write MB/s", "ratio");
   for (const Case& c : cases) {
