@@ -29,6 +29,8 @@ struct ParamDef {
   std::string_view items = {};  // choice and list items, separated by '|'
   int min = 0;                  // slider range
   int max = 0;
+  // A hidden field holding an animation end value, shown while animating.
+  bool end_twin = false;
 };
 
 bool IsEntryField(ParamKind kind);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "params/animated_params.h"
+
 namespace vermora {
 
 bool IsEntryField(ParamKind kind) {
@@ -14,7 +16,17 @@ std::span<const ParamDef> ParamTable() {
     for (auto part : {FeatureParams().first(1), MainParams(), GeneralParams(), SpiralWormParams(),
                       OtherWormParams(), PostprocParams(), ThingParams(), TextureParams(),
                       FeatureParams().subspan(1), BackgroundParams(), PovrayParams()}) {
-      all.insert(all.end(), part.begin(), part.end());
+      for (const ParamDef& def : part) {
+        all.push_back(def);
+        // Each animated parameter's end twin sits right after it, on its page.
+        if (const AnimatedParam* animated = FindAnimated(def.name)) {
+          ParamDef twin = def;
+          twin.name = animated->twin;
+          twin.label = "end value";
+          twin.end_twin = true;
+          all.push_back(twin);
+        }
+      }
     }
     return all;
   }();
