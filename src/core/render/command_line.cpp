@@ -50,6 +50,15 @@ std::string RenderCommandLine(const std::string& povray_path, const std::string&
          " ";
 }
 
+std::string FrameCommandLine(const std::string& povray_path, const std::string& folder,
+                             const std::string& frame_path, const std::string& width_text,
+                             const std::string& height_text) {
+  const std::string q(1, kQuote);
+  return povray_path + " /EXIT /RENDER " + q + frame_path + q + " +FS +H" + height_text + " +W" +
+         width_text + " -P " + q + "Output_File_Name=" + folder + q + " +KFF-1" + " " + q +
+         "All_File=" + folder + "ALLTEXT.OUT" + q + " ";
+}
+
 RenderInvocation TranslateCommandLine(const std::string& command_line,
                                       const std::vector<std::string>& include_dirs) {
   RenderInvocation inv;
@@ -80,6 +89,10 @@ RenderInvocation TranslateCommandLine(const std::string& command_line,
   if (scene.empty() || inv.image_path.empty()) {
     inv.program.clear();
     return inv;
+  }
+  // An output folder: the picture takes the scene's name.
+  if (inv.image_path.back() == '/') {
+    inv.image_path += std::filesystem::path(scene).stem().string() + ".bmp";
   }
   const std::string ext = LowerExtension(inv.image_path);
   if (ext == ".png" || ext == ".PNG") bmp = false;

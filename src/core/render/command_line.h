@@ -13,6 +13,12 @@ std::string RenderCommandLine(const std::string& povray_path, const std::string&
                               const std::string& height_text, bool antialias,
                               const std::string& image_name = "TEMP.BMP");
 
+// The command line of one frame of a series: no anti-aliasing piece, and the
+// picture named by the renderer after the frame file, in `folder`.
+std::string FrameCommandLine(const std::string& povray_path, const std::string& folder,
+                             const std::string& frame_path, const std::string& width_text,
+                             const std::string& height_text);
+
 // The same command line as a program and its arguments for this platform's
 // POV-Ray: no shell is involved, so names with blanks or quotes stay whole.
 struct RenderInvocation {
