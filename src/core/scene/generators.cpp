@@ -1,5 +1,7 @@
 #include "scene/generators.h"
 
+#include "background/background_writer.h"
+
 #include "worms/curl_worm.h"
 #include "worms/double_spiral.h"
 #include "worms/form_worm.h"
@@ -29,6 +31,6 @@ std::span<const ThingGenerator> ThingGenerators() {
   return kThings;
 }
 
-Generator BackgroundWriter() { return nullptr; }
+Generator BackgroundWriter() { return WriteBackground; }
 
 }  // namespace vermora
