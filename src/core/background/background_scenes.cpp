@@ -58,6 +58,8 @@ void PreviewScene(ComposeContext& ctx) {
 
 }  // namespace
 
+ComposeResult BackgroundText(const ParameterSet& set) { return WriteWith(set, WriteBackground); }
+
 ComposeResult BackgroundIncludeText(const ParameterSet& set) {
   return WriteWith(set, [](ComposeContext& ctx) {
     ctx.out.Line("/*");

@@ -8,6 +8,9 @@
 
 namespace vermora {
 
+// The background alone, as it ends every scene.
+ComposeResult BackgroundText(const ParameterSet& set);
+
 // "Export background ...": the scene header as a comment (so the include keeps
 // the camera and lights it was made with), then the background text.
 ComposeResult BackgroundIncludeText(const ParameterSet& set);
