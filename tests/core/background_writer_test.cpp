@@ -105,10 +105,9 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
   set.SetOn("chkRandRot", true);
   set.SetText("edRandRot", "4711");
   EXPECT_EQ(Background(set),
-            kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"",
+            kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
                               "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} "
-                              "scale <1,1,1> rotate <0,0,0>}",
-                              "    smooth", "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
+                              "scale <1,1,1> rotate <0,0,0>}", "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
                               "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
                               "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}",
                               " "}));

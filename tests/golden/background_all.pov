@@ -123,8 +123,8 @@ hollow
 height_field {
     tga
     "hills.tga"
-    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}
     smooth
+    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}
   translate <-0.5, 0, -0.5>
   scale <150, 23, 150>
    #declare TSeed = 815 ;

@@ -39,8 +39,9 @@ void HeightField(ComposeContext& ctx) {
   out.Line("height_field {");
   WriteImageTypeLines(out, name, ".pot", "    pot");
   out.Line("    \"" + name + "\"");
-  out.Line("    " + p.Text("edHFTex"));
+  // POV-Ray 3.7 takes the height field's own modifiers only before its texture.
   if (p.On("chkSmooth")) out.Line("    smooth");
+  out.Line("    " + p.Text("edHFTex"));
   out.Line("  translate <-0.5, 0, -0.5>");
   out.Line("  scale <" + p.Text("edHFXScale") + ", " + p.Text("edHFYScale") + ", " +
            p.Text("edHFZScale") + ">");

@@ -39,6 +39,9 @@ std::string Triple(const ParamReader& p, const char* x, const char* y, const cha
 void PreviewScene(ComposeContext& ctx) {
   const ParamReader& p = ctx.params;
   SceneWriter& out = ctx.out;
+  // The creature scenes' own gamma line: without it POV-Ray 3.7 flags every
+  // preview with a "Possible Parse Error", which would read as a failed render.
+  out.Line("global_settings {assumed_gamma 2.2}");
   for (const char* inc : {"EdInc1", "EdInc2", "EdInc3"}) {
     if (!p.Text(inc).empty()) out.Line(p.Text(inc));
   }

@@ -17,7 +17,7 @@ ComposeResult BackgroundIncludeText(const ParameterSet& set);
 Status ExportBackground(const std::string& path, const ParameterSet& set);
 
 // The scene the render command writes while the background preview flag is on:
-// include lines, the user's camera, two fixed lights and the background; no
+// the gamma line, include lines, the user's camera, two fixed lights and the background; no
 // creature.
 ComposeResult BackgroundPreviewScene(const ParameterSet& set);
 Status WriteBackgroundPreview(const std::string& path, const ParameterSet& set);

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "background/background_scenes.h"
+#include "render/command_line.h"
+#include "render/renderer.h"
+#include "scene/composer.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put16(std::string& out, unsigned v) {
+  out += static_cast<char>(v & 0xff);
+  out += static_cast<char>((v >> 8) & 0xff);
+}
+void Put32(std::string& out, std::uint32_t v) {
+  Put16(out, v & 0xffff);
+  Put16(out, v >> 16);
+}
+
+// A tiny uncompressed 24-bit TGA with a bright centre: a hill for the height field.
+void WriteHillTga(const std::string& path) {
+  const int n = 8;
+  std::string tga(18, '\0');
+  tga[2] = 2;
+  tga[12] = n;
+  tga[14] = n;
+  tga[16] = 24;
+  for (int y = 0; y < n; ++y) {
+    for (int x = 0; x < n; ++x) {
+      const int d = std::abs(2 * x - n + 1) + std::abs(2 * y - n + 1);
+      tga.append(3, static_cast<char>(255 - d * 16));
+    }
+  }
+  std::ofstream(path, std::ios::binary) << tga;
+}
+
+// A tiny 24-bit BMP in two colours for the picture.
+void WriteStripesBmp(const std::string& path) {
+  const int w = 4, h = 4, row = w * 3;  // 12 bytes a row: already a multiple of 4
+  std::string bmp = "BM";
+  Put32(bmp, 54 + row * h);
+  Put32(bmp, 0);
+  Put32(bmp, 54);
+  Put32(bmp, 40);
+  Put32(bmp, w);
+  Put32(bmp, h);
+  Put16(bmp, 1);
+  Put16(bmp, 24);
+  for (int i = 0; i < 6; ++i) Put32(bmp, 0);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) bmp += y < h / 2 ? std::string("\xff\x80\x20", 3) : std::string("\x20\xc0\x40", 3);
+  }
+  std::ofstream(path, std::ios::binary) << bmp;
+}
+
+struct Rendered {
+  RenderOutcome outcome;
+  std::string folder;
+};
+
+RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
+  std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
+  const RenderInvocation inv = TranslateCommandLine(
+      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+  ClearRenderFiles(inv);
+  return RunRenderer(inv, 60);
+}
+
+RenderOutcome RenderPreview(const std::string& folder, const ParameterSet& set) {
+  const ComposeResult preview = BackgroundPreviewScene(set);
+  EXPECT_TRUE(preview.status.ok());
+  return RenderScene(folder, preview.scene);
+}
+
+class BackgroundRenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+    folder_ = test::MakeTempFolder();
+    WriteHillTga(folder_ + "hill.tga");
+    WriteStripesBmp(folder_ + "stripes.bmp");
+  }
+  void TearDown() override {
+    if (!folder_.empty()) fs::remove_all(folder_);
+  }
+  // Renders the preview with only `on` switched on ("" for none).
+  void ExpectRendersAlone(std::initializer_list<const char*> blocks) {
+    for (const char* on : blocks) {
+      ParameterSet set;
+      if (*on) set.SetOn(on, true);
+      set.SetText("edHFName", folder_ + "hill.tga");
+      set.SetText("edBGName", folder_ + "stripes.bmp");
+      if (set.On("chkHFOn")) {
+        set.SetOn("chkSmooth", true);
+        set.SetOn("chkRandRot", true);
+        set.SetText("edRandRot", "1234");
+      }
+      const RenderOutcome outcome = RenderPreview(folder_, set);
+      EXPECT_TRUE(outcome.ok()) << on << ": " << outcome.failure << "\n" << outcome.messages;
+    }
+  }
+  void ExpectGalaxyRenders(int first_bits, int last_bits) {
+    for (int bits = first_bits; bits <= last_bits; ++bits) {
+      ParameterSet set;
+      set.SetOn("chkGalOn", true);
+      set.SetOn("chkGBG", bits & 1);
+      set.SetOn("chkGObj", bits & 2);
+      set.SetOn("chkGStarf", bits & 4);
+      set.SetText("edGCol", "<0.9, 0.6, 1>");
+      set.SetText("edGSeed", std::to_string(100 + bits));
+      const RenderOutcome outcome = RenderPreview(folder_, set);
+      EXPECT_TRUE(outcome.ok()) << "switches " << bits << ": " << outcome.failure << "\n"
+                                << outcome.messages;
+    }
+  }
+
+  std::string folder_;
+};
+
+// Each POV-Ray run costs about 0.7 s however small the picture, so the renders
+// are spread over several tests that can run side by side.
+TEST_F(BackgroundRenderTest, SkyBlocksAndTheEmptyPreview) {
+  ExpectRendersAlone({"", "chkSkyOn", "chkCL1", "chkCL2"});
+}
+TEST_F(BackgroundRenderTest, FogBlocks) {
+  ExpectRendersAlone({"chkConstFog", "chkGF1", "chkGF2", "chkGF3"});
+}
+TEST_F(BackgroundRenderTest, GroundBlocksAndPicture) {
+  ExpectRendersAlone({"chkSeaOn", "chkLandon", "chkHFOn", "chkBGOn"});
+}
+TEST_F(BackgroundRenderTest, GalaxyWithBackgroundSwitchOffOrOn) { ExpectGalaxyRenders(0, 3); }
+TEST_F(BackgroundRenderTest, GalaxyWithStarfieldOn) { ExpectGalaxyRenders(4, 7); }
+
+TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
+  // The height field inside a whole creature scene with a sky, sea and galaxy
+  // around it; the picture in the preview.
+  for (const char* on : {"chkHFOn", "chkBGOn"}) {
+    ParameterSet set = test::SpiralOnly();
+    set.SetOn(on, true);
+    set.SetText("edHFName", folder_ + "gone.png");
+    set.SetText("edBGName", folder_ + "gone.png");
+    RenderOutcome outcome;
+    if (set.On("chkHFOn")) {
+      for (const char* more : {"chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) set.SetOn(more, true);
+      const ComposeResult scene = ComposeScene(set);
+      ASSERT_TRUE(scene.status.ok());
+      outcome = RenderScene(folder_, scene.scene);
+    } else {
+      outcome = RenderPreview(folder_, set);
+    }
+    EXPECT_FALSE(outcome.ok()) << on;
+    EXPECT_TRUE(outcome.error_reported) << on;
+    EXPECT_NE(outcome.failure.find("gone.png"), std::string::npos) << on << ": " << outcome.failure;
+  }
+}
+
+}  // namespace
+}  // namespace vermora
