@@ -146,8 +146,10 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   for (const char* on : {"chkHFOn", "chkBGOn"}) {
     ParameterSet set = test::SpiralOnly();
     set.SetOn(on, true);
-    set.SetText("edHFName", folder_ + "gone.png");
-    set.SetText("edBGName", folder_ + "gone.png");
+    // Long enough that POV-Ray wraps its message inside the name.
+    const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
+    set.SetText("edHFName", gone);
+    set.SetText("edBGName", gone);
     RenderOutcome outcome;
     if (set.On("chkHFOn")) {
       for (const char* more : {"chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) set.SetOn(more, true);
@@ -159,7 +161,7 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
     }
     EXPECT_FALSE(outcome.ok()) << on;
     EXPECT_TRUE(outcome.error_reported) << on;
-    EXPECT_NE(outcome.failure.find("gone.png"), std::string::npos) << on << ": " << outcome.failure;
+    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos) << on << ": " << outcome.failure;
   }
 }
 
