@@ -1,10 +1,11 @@
+#include "background/background_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "background/background_file.h"
 #include "background/background_rules.h"
 #include "background/colour_rows.h"
 #include "support/test_support.h"
@@ -37,8 +38,9 @@ TEST(BackgroundFileTest, DefaultFileLinesAndKeys) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "chkLandOn|N"), lines.end());
   for (const std::string& line : lines) {
     const std::string key = line.substr(0, line.find('|'));
-    for (const char* kept_out : {"edHFHeight", "chkGalOn", "edGSeed", "edGCol", "edGColN",
-                                 "edGTurb", "edGIntens", "edGRot", "chkGBG", "chkGObj", "chkGStarf"}) {
+    for (const char* kept_out :
+         {"edHFHeight", "chkGalOn", "edGSeed", "edGCol", "edGColN", "edGTurb", "edGIntens",
+          "edGRot", "chkGBG", "chkGObj", "chkGStarf"}) {
       EXPECT_NE(key, kept_out);
     }
   }
@@ -93,7 +95,8 @@ TEST(BackgroundFileTest, LoadAppliesOnlyBackgroundLines) {
 
 TEST(BackgroundFileTest, BadFilesFailWithTheLoadersMessages) {
   ParameterSet set;
-  Status corrupt = LoadBackgroundText("Quorel 0.9\r\nchkSeaOn|Y\r\nEdNumber|1\r\nbroken\r\nchkSkyOn|Y\r\n", set);
+  Status corrupt =
+      LoadBackgroundText("Quorel 0.9\r\nchkSeaOn|Y\r\nEdNumber|1\r\nbroken\r\nchkSkyOn|Y\r\n", set);
   EXPECT_EQ(corrupt.message(), "Corrupted name/data!  Load aborted");
   EXPECT_TRUE(set.On("chkSeaOn"));
   EXPECT_FALSE(set.On("chkSkyOn"));
@@ -160,7 +163,8 @@ TEST(BackgroundRulesTest, SeedFileNamesAndSwitches) {
   ParameterSet set;
   Random random;
   const FixedClock clock(1000);
-  set.SetChangeRule([&](ParameterSet& s, size_t i) { ApplyBackgroundRule(s, s.def(i).name, random, clock); });
+  set.SetChangeRule(
+      [&](ParameterSet& s, size_t i) { ApplyBackgroundRule(s, s.def(i).name, random, clock); });
 
   set.SetOn("chkRandRot", true);
   // (1000 * 134775813 + 1) mod 2^32 = 1631826825; / 2^32 * 10000 = 3799.39...

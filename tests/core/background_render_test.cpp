@@ -57,7 +57,8 @@ void WriteStripesBmp(const std::string& path) {
   Put16(bmp, 24);
   for (int i = 0; i < 6; ++i) Put32(bmp, 0);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) bmp += y < h / 2 ? std::string("\xff\x80\x20", 3) : std::string("\x20\xc0\x40", 3);
+    for (int x = 0; x < w; ++x)
+      bmp += y < h / 2 ? std::string("\xff\x80\x20", 3) : std::string("\x20\xc0\x40", 3);
   }
   std::ofstream(path, std::ios::binary) << bmp;
 }
@@ -147,7 +148,8 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
     ParameterSet set = test::SpiralOnly();
     set.SetOn(on, true);
     // Long enough that POV-Ray wraps its message inside the name.
-    const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
+    const std::string gone =
+        folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
     set.SetText("edHFName", gone);
     set.SetText("edBGName", gone);
     RenderOutcome outcome;
@@ -161,7 +163,8 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
     }
     EXPECT_FALSE(outcome.ok()) << on;
     EXPECT_TRUE(outcome.error_reported) << on;
-    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos) << on << ": " << outcome.failure;
+    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos)
+        << on << ": " << outcome.failure;
   }
 }
 

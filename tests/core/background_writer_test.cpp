@@ -49,14 +49,10 @@ struct Block {
 
 TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
   const Block blocks[] = {
-      {"background_sky.pov", {"chkSkyOn"}},
-      {"background_cloud1.pov", {"chkCL1"}},
-      {"background_cloud2.pov", {"chkCL2"}},
-      {"background_constfog.pov", {"chkConstFog"}},
-      {"background_groundfog1.pov", {"chkGF1"}},
-      {"background_groundfog3.pov", {"chkGF3"}},
-      {"background_sea.pov", {"chkSeaOn"}},
-      {"background_land.pov", {"chkLandon"}},
+      {"background_sky.pov", {"chkSkyOn"}},      {"background_cloud1.pov", {"chkCL1"}},
+      {"background_cloud2.pov", {"chkCL2"}},     {"background_constfog.pov", {"chkConstFog"}},
+      {"background_groundfog1.pov", {"chkGF1"}}, {"background_groundfog3.pov", {"chkGF3"}},
+      {"background_sea.pov", {"chkSeaOn"}},      {"background_land.pov", {"chkLandon"}},
       {"background_picture.pov", {"chkBGOn"}},
   };
   for (const Block& block : blocks) {
@@ -88,8 +84,9 @@ TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
   size_t first = text.find("\r\n    scale 3000*2\r\n");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(text.find("\r\n    scale 3000*2\r\n", first + 1), std::string::npos);
-  EXPECT_NE(text.find("\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"),
+      std::string::npos);
 }
 
 TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
@@ -104,13 +101,14 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
   set.SetOn("chkSmooth", true);
   set.SetOn("chkRandRot", true);
   set.SetText("edRandRot", "4711");
-  EXPECT_EQ(Background(set),
-            kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
-                              "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} "
-                              "scale <1,1,1> rotate <0,0,0>}", "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
-                              "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
-                              "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}",
-                              " "}));
+  EXPECT_EQ(
+      Background(set),
+      kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
+                        "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} "
+                        "scale <1,1,1> rotate <0,0,0>}",
+                        "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
+                        "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
+                        "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}", " "}));
   // Letter case counts, and an unknown type writes no type line.
   set.SetText("edHFName", "LAND.PNG");
   EXPECT_EQ(Background(set).find("    png\r\n"), std::string::npos);
@@ -118,8 +116,11 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
 
 TEST(BackgroundWriterTest, PictureTypeLines) {
   ParameterSet set = With({"chkBGOn"});
-  for (const auto& [name, type] : std::vector<std::pair<std::string, std::string>>{
-           {"x.bmp", "    bmp"}, {"x.tga", "    tga"}, {"x.gif", "    gif"}, {"x.png", "    png"}}) {
+  for (const auto& [name, type] :
+       std::vector<std::pair<std::string, std::string>>{{"x.bmp", "    bmp"},
+                                                        {"x.tga", "    tga"},
+                                                        {"x.gif", "    gif"},
+                                                        {"x.png", "    png"}}) {
     set.SetText("edBGName", name);
     EXPECT_NE(Background(set).find("  {\r\n" + type + "\r\n    \"" + name + "\"\r\n    once\r\n"),
               std::string::npos)
@@ -141,9 +142,9 @@ TEST(BackgroundWriterTest, GalaxyAloneWritesNoHeader) {
 }
 
 ParameterSet Everything() {
-  ParameterSet set = With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2",
-                           "chkGF3", "chkSeaOn", "chkLandon", "chkHFOn", "chkBGOn", "chkGalOn",
-                           "chkSmooth", "chkRandRot"});
+  ParameterSet set =
+      With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn",
+            "chkLandon", "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"});
   set.SetText("edHFName", "hills.tga");
   set.SetText("edBGName", "stars.png");
   set.SetText("edRandRot", "815");
@@ -180,7 +181,9 @@ TEST(BackgroundScenesTest, IncludeIsTheCommentedHeaderThenTheBackground) {
   ParameterSet set;
   const ComposeResult empty = BackgroundIncludeText(set);
   ASSERT_TRUE(empty.status.ok());
-  EXPECT_EQ(empty.scene.rfind("/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0), 0u);
+  EXPECT_EQ(empty.scene.rfind(
+                "/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0),
+            0u);
   EXPECT_EQ(empty.scene.substr(empty.scene.size() - 4), "*/\r\n");
 
   const ComposeResult full = BackgroundIncludeText(Everything());

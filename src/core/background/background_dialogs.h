@@ -14,11 +14,9 @@ struct FileDialogText {
 };
 
 inline constexpr FileDialogText kSaveBackgroundDialog = {
-    "Save Background File", "vbk", "*.vbk",
-    "Vermora Background Files (*.vbk)|*.vbk|All Files|*.*"};
+    "Save Background File", "vbk", "*.vbk", "Vermora Background Files (*.vbk)|*.vbk|All Files|*.*"};
 inline constexpr FileDialogText kOpenBackgroundDialog = {
-    "Open Background File", "vbk", "*.vbk",
-    "Vermora Background Files (*.vbk)|*.vbk|All Files|*.*"};
+    "Open Background File", "vbk", "*.vbk", "Vermora Background Files (*.vbk)|*.vbk|All Files|*.*"};
 inline constexpr FileDialogText kExportBackgroundDialog = {
     "Export to Background Include File", "inc", "*.inc",
     "Include Files (*.inc)|*.inc|All Files|*.*"};

@@ -8,22 +8,23 @@
 namespace vermora {
 
 std::span<const std::string_view> BackgroundFileKeys() {
+  // clang-format off
   static constexpr std::string_view kKeys[] = {
-      "chkSkyOn",   "chkSeaOn",   "chkBGOn",                                              //
-      "edSC1R",     "edSC1G",     "edSC1B",     "edSC2R",    "edSC2G",  "edSC2B", "edSkyTurb",
-      "chkCL1",     "edCL1R",     "edCL1G",     "edCL1B",    "edCL1Turb", "edCloudRot1",
-      "chkCL2",     "edCL2Turb",  "edCloudRot2", "edCloudScale",
-      "chkConstFog", "edCFR",     "edCFG",      "edCFB",     "edCFT",   "edCFDist", "edCFTurb",
-      "chkGF1",     "edGF1R",     "edGF1G",     "edGF1B",    "edGF1T",
-      "chkGF2",     "edGF2R",     "edGF2G",     "edGF2B",    "edGF2T",
-      "chkGF3",     "edGF3R",     "edGF3G",     "edGF3B",    "edGF3T",
-      "edSeaLevel", "edSPR",      "edSPG",      "edSPB",
-      "edWaveHeight", "edWaveFreq", "edWavePhase", "edWaveScale",
-      "chkLandOn",  "edLHeight",  "edLandTex",
-      "chkHFOn",    "edHFName",   "edHFXScale", "edHFYScale", "edHFZScale", "edHFTex",
-      "chkSmooth",  "chkRandRot", "edRandRot",
-      "edBGName",   "edBGDistance",
+      "chkSkyOn", "chkSeaOn", "chkBGOn",
+      "edSC1R", "edSC1G", "edSC1B", "edSC2R", "edSC2G", "edSC2B", "edSkyTurb",
+      "chkCL1", "edCL1R", "edCL1G", "edCL1B", "edCL1Turb", "edCloudRot1",
+      "chkCL2", "edCL2Turb", "edCloudRot2", "edCloudScale",
+      "chkConstFog", "edCFR", "edCFG", "edCFB", "edCFT", "edCFDist", "edCFTurb",
+      "chkGF1", "edGF1R", "edGF1G", "edGF1B", "edGF1T",
+      "chkGF2", "edGF2R", "edGF2G", "edGF2B", "edGF2T",
+      "chkGF3", "edGF3R", "edGF3G", "edGF3B", "edGF3T",
+      "edSeaLevel", "edSPR", "edSPG", "edSPB", "edWaveHeight", "edWaveFreq", "edWavePhase", "edWaveScale",
+      "chkLandOn", "edLHeight", "edLandTex",
+      "chkHFOn", "edHFName", "edHFXScale", "edHFYScale", "edHFZScale", "edHFTex",
+      "chkSmooth", "chkRandRot", "edRandRot",
+      "edBGName", "edBGDistance",
   };
+  // clang-format on
   return kKeys;
 }
 
@@ -60,8 +61,7 @@ std::string BackgroundLinesOnly(std::string_view text) {
   bool first = true;
   while (!text.empty()) {
     const size_t end = text.find('\n');
-    const std::string_view line =
-        end == std::string_view::npos ? text : text.substr(0, end + 1);
+    const std::string_view line = end == std::string_view::npos ? text : text.substr(0, end + 1);
     const size_t bar = line.find('|');
     if (first || bar == std::string_view::npos || IsBackgroundKey(line.substr(0, bar))) {
       kept.append(line);

@@ -19,10 +19,10 @@ void SkySphere(ComposeContext& ctx) {
            p.Text("edSC2B") + "> ]");
   Lines(out, {"     }", "  }", "  pigment {  // high stratus clouds", "    wrinkles"});
   out.Line("      turbulence " + p.Text("edSkyTurb"));
-  Lines(out, {"      octaves 6", "      lambda 5", "      omega .3", "    color_map {",
-              "      [0 color rgbt <1, 1, 1, 1>]", "      [.5 color rgbt <.98, .99, .99, .8>]",
-              "      [1 color rgbt <1, 1, 1, 1>]", "    }", "    scale <.8, .1, .8>", "  }", " }",
-              " "});
+  Lines(out,
+        {"      octaves 6", "      lambda 5", "      omega .3", "    color_map {",
+         "      [0 color rgbt <1, 1, 1, 1>]", "      [.5 color rgbt <.98, .99, .99, .8>]",
+         "      [1 color rgbt <1, 1, 1, 1>]", "    }", "    scale <.8, .1, .8>", "  }", " }", " "});
 }
 
 void CloudLayer1(ComposeContext& ctx) {
@@ -97,9 +97,17 @@ void WriteFogBlocks(ComposeContext& ctx) {
   }
   static const GroundFog kLayers[] = {
       {"chkGF1", "edGF1R", "edGF1G", "edGF1B", "edGF1T", {"fog_offset 10", "fog_alt 2"}},
-      {"chkGF2", "edGF2R", "edGF2G", "edGF2B", "edGF2T",
+      {"chkGF2",
+       "edGF2R",
+       "edGF2G",
+       "edGF2B",
+       "edGF2T",
        {"fog_offset 15", "fog_alt 4", "turbulence 0.2", "turb_depth 0.2"}},
-      {"chkGF3", "edGF3R", "edGF3G", "edGF3B", "edGF3T",
+      {"chkGF3",
+       "edGF3R",
+       "edGF3G",
+       "edGF3B",
+       "edGF3T",
        {"fog_offset 25", "fog_alt 1", "turbulence 0.1", "turb_depth 0.2"}},
   };
   for (const GroundFog& fog : kLayers) {

@@ -5,8 +5,8 @@ namespace {
 
 // The galaxy is not among them: on its own it writes no header.
 constexpr const char* kHeaderSwitches[] = {
-    "chkSkyOn", "chkCL1",  "chkCL2",  "chkConstFog", "chkGF1", "chkGF2",
-    "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",   "chkBGOn",
+    "chkSkyOn", "chkCL1",   "chkCL2",    "chkConstFog", "chkGF1",  "chkGF2",
+    "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",     "chkBGOn",
 };
 
 }  // namespace

@@ -12,11 +12,11 @@ namespace vermora {
 void WriteBackground(ComposeContext& ctx);
 
 // The blocks, each writing nothing while its switch is off.
-void WriteSkyBlocks(ComposeContext& ctx);      // sky sphere, two cloud layers
-void WriteFogBlocks(ComposeContext& ctx);      // constant fog, three ground fogs
-void WriteGroundBlocks(ComposeContext& ctx);   // sea, land, height field
-void WritePictureBlock(ComposeContext& ctx);   // picture facing the camera
-void WriteGalaxyBlock(ComposeContext& ctx);    // declarations for data/galaxy.inc
+void WriteSkyBlocks(ComposeContext& ctx);     // sky sphere, two cloud layers
+void WriteFogBlocks(ComposeContext& ctx);     // constant fog, three ground fogs
+void WriteGroundBlocks(ComposeContext& ctx);  // sea, land, height field
+void WritePictureBlock(ComposeContext& ctx);  // picture facing the camera
+void WriteGalaxyBlock(ComposeContext& ctx);   // declarations for data/galaxy.inc
 
 // The image type lines of a height field or picture: one per extension found in
 // `name` (letter case counts), tested in the order ".gif", ".tga", ".png", then
