@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -63,11 +64,6 @@ void WriteStripesBmp(const std::string& path) {
   std::ofstream(path, std::ios::binary) << bmp;
 }
 
-struct Rendered {
-  RenderOutcome outcome;
-  std::string folder;
-};
-
 RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
   std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
@@ -76,10 +72,10 @@ RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
   return RunRenderer(inv, 60);
 }
 
-RenderOutcome RenderPreview(const std::string& folder, const ParameterSet& set) {
+std::string Preview(const ParameterSet& set) {
   const ComposeResult preview = BackgroundPreviewScene(set);
   EXPECT_TRUE(preview.status.ok());
-  return RenderScene(folder, preview.scene);
+  return preview.scene;
 }
 
 class BackgroundRenderTest : public ::testing::Test {
@@ -93,78 +89,88 @@ class BackgroundRenderTest : public ::testing::Test {
   void TearDown() override {
     if (!folder_.empty()) fs::remove_all(folder_);
   }
-  // Renders the preview with only `on` switched on ("" for none).
-  void ExpectRendersAlone(std::initializer_list<const char*> blocks) {
-    for (const char* on : blocks) {
-      ParameterSet set;
-      if (*on) set.SetOn(on, true);
-      set.SetText("edHFName", folder_ + "hill.tga");
-      set.SetText("edBGName", folder_ + "stripes.bmp");
-      if (set.On("chkHFOn")) {
-        set.SetOn("chkSmooth", true);
-        set.SetOn("chkRandRot", true);
-        set.SetText("edRandRot", "1234");
-      }
-      const RenderOutcome outcome = RenderPreview(folder_, set);
-      EXPECT_TRUE(outcome.ok()) << on << ": " << outcome.failure << "\n" << outcome.messages;
+
+  // A POV-Ray run takes about 0.7 s however small the picture, nearly all of it
+  // waiting, so the scenes render side by side, each in a folder of its own.
+  std::vector<RenderOutcome> RenderAll(const std::vector<std::string>& scenes) {
+    std::vector<std::future<RenderOutcome>> running;
+    for (size_t i = 0; i < scenes.size(); ++i) {
+      const std::string folder = folder_ + std::to_string(i) + "/";
+      fs::create_directory(folder);
+      running.push_back(std::async(std::launch::async, RenderScene, folder, scenes[i]));
     }
-  }
-  void ExpectGalaxyRenders(int first_bits, int last_bits) {
-    for (int bits = first_bits; bits <= last_bits; ++bits) {
-      ParameterSet set;
-      set.SetOn("chkGalOn", true);
-      set.SetOn("chkGBG", bits & 1);
-      set.SetOn("chkGObj", bits & 2);
-      set.SetOn("chkGStarf", bits & 4);
-      set.SetText("edGCol", "<0.9, 0.6, 1>");
-      set.SetText("edGSeed", std::to_string(100 + bits));
-      const RenderOutcome outcome = RenderPreview(folder_, set);
-      EXPECT_TRUE(outcome.ok()) << "switches " << bits << ": " << outcome.failure << "\n"
-                                << outcome.messages;
-    }
+    std::vector<RenderOutcome> outcomes;
+    for (auto& r : running) outcomes.push_back(r.get());
+    return outcomes;
   }
 
   std::string folder_;
 };
 
-// Each POV-Ray run costs about 0.7 s however small the picture, so the renders
-// are spread over several tests that can run side by side.
-TEST_F(BackgroundRenderTest, SkyBlocksAndTheEmptyPreview) {
-  ExpectRendersAlone({"", "chkSkyOn", "chkCL1", "chkCL2"});
+TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
+  const std::vector<const char*> blocks = {
+      "",       "chkSkyOn", "chkCL1",   "chkCL2",    "chkConstFog", "chkGF1",
+      "chkGF2", "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",     "chkBGOn"};
+  std::vector<std::string> scenes;
+  for (const char* on : blocks) {
+    ParameterSet set;
+    if (*on) set.SetOn(on, true);
+    set.SetText("edHFName", folder_ + "hill.tga");
+    set.SetText("edBGName", folder_ + "stripes.bmp");
+    if (set.On("chkHFOn")) {
+      set.SetOn("chkSmooth", true);
+      set.SetOn("chkRandRot", true);
+      set.SetText("edRandRot", "1234");
+    }
+    scenes.push_back(Preview(set));
+  }
+  const auto outcomes = RenderAll(scenes);
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    EXPECT_TRUE(outcomes[i].ok()) << blocks[i] << ": " << outcomes[i].failure << "\n"
+                                  << outcomes[i].messages;
+  }
 }
-TEST_F(BackgroundRenderTest, FogBlocks) {
-  ExpectRendersAlone({"chkConstFog", "chkGF1", "chkGF2", "chkGF3"});
+
+TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
+  std::vector<std::string> scenes;
+  for (int bits = 0; bits < 8; ++bits) {
+    ParameterSet set;
+    set.SetOn("chkGalOn", true);
+    set.SetOn("chkGBG", bits & 1);
+    set.SetOn("chkGObj", bits & 2);
+    set.SetOn("chkGStarf", bits & 4);
+    set.SetText("edGCol", "<0.9, 0.6, 1>");
+    set.SetText("edGSeed", std::to_string(100 + bits));
+    scenes.push_back(Preview(set));
+  }
+  const auto outcomes = RenderAll(scenes);
+  for (int bits = 0; bits < 8; ++bits) {
+    EXPECT_TRUE(outcomes[bits].ok())
+        << "switches " << bits << ": " << outcomes[bits].failure << "\n"
+        << outcomes[bits].messages;
+  }
 }
-TEST_F(BackgroundRenderTest, GroundBlocksAndPicture) {
-  ExpectRendersAlone({"chkSeaOn", "chkLandon", "chkHFOn", "chkBGOn"});
-}
-TEST_F(BackgroundRenderTest, GalaxyWithBackgroundSwitchOffOrOn) { ExpectGalaxyRenders(0, 3); }
-TEST_F(BackgroundRenderTest, GalaxyWithStarfieldOn) { ExpectGalaxyRenders(4, 7); }
 
 TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
+  // Long enough that POV-Ray wraps its message inside the name.
+  const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
   // The height field inside a whole creature scene with a sky, sea and galaxy
   // around it; the picture in the preview.
-  for (const char* on : {"chkHFOn", "chkBGOn"}) {
-    ParameterSet set = test::SpiralOnly();
-    set.SetOn(on, true);
-    // Long enough that POV-Ray wraps its message inside the name.
-    const std::string gone =
-        folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
-    set.SetText("edHFName", gone);
-    set.SetText("edBGName", gone);
-    RenderOutcome outcome;
-    if (set.On("chkHFOn")) {
-      for (const char* more : {"chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) set.SetOn(more, true);
-      const ComposeResult scene = ComposeScene(set);
-      ASSERT_TRUE(scene.status.ok());
-      outcome = RenderScene(folder_, scene.scene);
-    } else {
-      outcome = RenderPreview(folder_, set);
-    }
-    EXPECT_FALSE(outcome.ok()) << on;
-    EXPECT_TRUE(outcome.error_reported) << on;
-    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos)
-        << on << ": " << outcome.failure;
+  ParameterSet scene = test::SpiralOnly();
+  for (const char* on : {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) {
+    scene.SetOn(on, true);
+  }
+  scene.SetText("edHFName", gone);
+  const ComposeResult composed = ComposeScene(scene);
+  ASSERT_TRUE(composed.status.ok());
+  ParameterSet picture;
+  picture.SetOn("chkBGOn", true);
+  picture.SetText("edBGName", gone);
+
+  for (const RenderOutcome& outcome : RenderAll({composed.scene, Preview(picture)})) {
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_TRUE(outcome.error_reported);
+    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos) << outcome.failure;
   }
 }
 

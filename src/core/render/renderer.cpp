@@ -92,7 +92,9 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
 RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
   if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
   int pipe_fd[2];
-  if (pipe(pipe_fd) != 0) return FinishRender(inv, -1, {});
+  // Close-on-exec, so that a renderer started from another thread meanwhile does
+  // not hold this pipe open and delay its end of file.
+  if (pipe2(pipe_fd, O_CLOEXEC) != 0) return FinishRender(inv, -1, {});
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(inv.program.c_str()));
   for (const std::string& arg : inv.args) argv.push_back(const_cast<char*>(arg.c_str()));
