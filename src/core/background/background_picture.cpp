@@ -1,20 +1,9 @@
 #include <string>
 
 #include "background/background_writer.h"
+#include "background/block_lines.h"
 
 namespace vermora {
-namespace {
-
-void Lines(SceneWriter& out, std::initializer_list<const char*> lines) {
-  for (const char* line : lines) out.Line(line);
-}
-
-std::string Triple(const ParamReader& p, const char* x, const char* y, const char* z) {
-  return p.Text(x) + ", " + p.Text(y) + ", " + p.Text(z);
-}
-
-}  // namespace
-
 // A self-lit plane far along the viewing direction, turned to face the camera
 // and scaled to the view's width and height, so the picture fills the view
 // behind everything else.

@@ -1,6 +1,7 @@
 #include "background/background_scenes.h"
 
 #include "background/background_writer.h"
+#include "background/block_lines.h"
 #include "common/file_io.h"
 #include "scene/header.h"
 
@@ -30,10 +31,6 @@ ComposeResult WriteWith(const ParameterSet& set, Body&& body) {
 Status WriteResult(const std::string& path, const ComposeResult& result) {
   if (!result.status.ok()) return result.status;
   return WriteFileReplacing(path, result.scene);
-}
-
-std::string Triple(const ParamReader& p, const char* x, const char* y, const char* z) {
-  return p.Text(x) + ", " + p.Text(y) + ", " + p.Text(z);
 }
 
 void PreviewScene(ComposeContext& ctx) {

@@ -1,13 +1,10 @@
 #include <string>
 
 #include "background/background_writer.h"
+#include "background/block_lines.h"
 
 namespace vermora {
 namespace {
-
-void Lines(SceneWriter& out, std::initializer_list<const char*> lines) {
-  for (const char* line : lines) out.Line(line);
-}
 
 void SkySphere(ComposeContext& ctx) {
   const ParamReader& p = ctx.params;
