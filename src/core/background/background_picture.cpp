@@ -4,6 +4,7 @@
 #include "background/block_lines.h"
 
 namespace vermora {
+
 // A self-lit plane far along the viewing direction, turned to face the camera
 // and scaled to the view's width and height, so the picture fills the view
 // behind everything else.
