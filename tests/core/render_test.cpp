@@ -43,6 +43,27 @@ TEST(RendererTest, ErrorLinesAndMissingRenderer) {
   EXPECT_EQ(RendererPathProblem("/bin/sh"), "");
 }
 
+TEST(RendererTest, WrappedErrorMessageIsKeptWhole) {
+  const std::string dir = test::MakeTempFolder();
+  RenderInvocation inv;
+  inv.image_path = dir + "TEMP.BMP";
+  inv.written_image = inv.image_path;
+  inv.messages_path = dir + "ALLTEXT.OUT";
+  std::ofstream(inv.messages_path)
+      << "File: TEMP.POV  Line: 198\n"
+      << "Possible Parse Error: Cannot find file '/tmp/bgx/a_rather_long_folder_name_for_t\n"
+      << "esting/and_another_level_of_folders/picture.png', even after trying to append\n"
+      << " file type extension.\n"
+      << "File: TEMP.POV  Line: 198\n"
+      << "Possible Parse Error: Cannot find image file.\n";
+  const RenderOutcome outcome = FinishRender(inv, 0, "");
+  EXPECT_EQ(outcome.failure,
+            "POV-Ray reported an error: Possible Parse Error: Cannot find file "
+            "'/tmp/bgx/a_rather_long_folder_name_for_testing/and_another_level_of_folders/"
+            "picture.png', even after trying to append file type extension.");
+  fs::remove_all(dir);
+}
+
 struct Rendered {
   RenderOutcome outcome;
   std::string folder;

@@ -16,6 +16,8 @@
 namespace vermora {
 namespace fs = std::filesystem;
 
+constexpr size_t kMessageWidth = 80;
+
 bool IsErrorLine(const std::string& line) {
   return line.find("ERROR") != std::string::npos || line.find("Parse Error") != std::string::npos ||
          line.find("Fatal error") != std::string::npos;
@@ -55,11 +57,25 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
 
   std::istringstream lines(out.messages + "\n" + out.output);
   std::string first_error;
+  bool in_first_error = false;
+  size_t previous_length = 0;
   for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // POV-Ray wraps its messages at 80 columns, inside a word or before a blank;
+    // the whole message is kept so that a long file name stays whole.
+    if (in_first_error) {
+      const bool continued = !line.empty() && (previous_length >= kMessageWidth - 1 || line[0] == ' ');
+      if (continued) first_error += line;
+      in_first_error = continued;
+    }
     if (IsErrorLine(line)) {
       out.error_reported = true;
-      if (first_error.empty()) first_error = line;
+      if (first_error.empty()) {
+        first_error = line;
+        in_first_error = true;
+      }
     }
+    previous_length = line.size();
   }
   if (!out.started) {
     out.failure = "POV-Ray could not be started: " + inv.program;
@@ -76,7 +92,9 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
 RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
   if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
   int pipe_fd[2];
-  if (pipe(pipe_fd) != 0) return FinishRender(inv, -1, {});
+  // Close-on-exec, so that a renderer started from another thread meanwhile does
+  // not hold this pipe open and delay its end of file.
+  if (pipe2(pipe_fd, O_CLOEXEC) != 0) return FinishRender(inv, -1, {});
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(inv.program.c_str()));
   for (const std::string& arg : inv.args) argv.push_back(const_cast<char*>(arg.c_str()));

@@ -1,5 +1,6 @@
 #include "scene/generators.h"
 
+#include "background/background_writer.h"
 #include "things/fan_wheel.h"
 #include "worms/curl_worm.h"
 #include "worms/double_spiral.h"
@@ -30,6 +31,6 @@ std::span<const ThingGenerator> ThingGenerators() {
   return kThings;
 }
 
-Generator BackgroundWriter() { return nullptr; }
+Generator BackgroundWriter() { return WriteBackground; }
 
 }  // namespace vermora

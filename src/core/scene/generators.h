@@ -24,7 +24,7 @@ struct ThingGenerator {
 };
 std::span<const ThingGenerator> ThingGenerators();
 
-// Writes the background at the end of every scene; null until it exists.
+// Writes the background at the end of every scene.
 Generator BackgroundWriter();
 
 }  // namespace vermora

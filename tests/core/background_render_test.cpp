@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <string>
+#include <vector>
+
+#include "background/background_scenes.h"
+#include "render/command_line.h"
+#include "render/renderer.h"
+#include "scene/composer.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put16(std::string& out, unsigned v) {
+  out += static_cast<char>(v & 0xff);
+  out += static_cast<char>((v >> 8) & 0xff);
+}
+void Put32(std::string& out, std::uint32_t v) {
+  Put16(out, v & 0xffff);
+  Put16(out, v >> 16);
+}
+
+// A tiny uncompressed 24-bit TGA with a bright centre: a hill for the height field.
+void WriteHillTga(const std::string& path) {
+  const int n = 8;
+  std::string tga(18, '\0');
+  tga[2] = 2;
+  tga[12] = n;
+  tga[14] = n;
+  tga[16] = 24;
+  for (int y = 0; y < n; ++y) {
+    for (int x = 0; x < n; ++x) {
+      const int d = std::abs(2 * x - n + 1) + std::abs(2 * y - n + 1);
+      tga.append(3, static_cast<char>(255 - d * 16));
+    }
+  }
+  std::ofstream(path, std::ios::binary) << tga;
+}
+
+// A tiny 24-bit BMP in two colours for the picture.
+void WriteStripesBmp(const std::string& path) {
+  const int w = 4, h = 4, row = w * 3;  // 12 bytes a row: already a multiple of 4
+  std::string bmp = "BM";
+  Put32(bmp, 54 + row * h);
+  Put32(bmp, 0);
+  Put32(bmp, 54);
+  Put32(bmp, 40);
+  Put32(bmp, w);
+  Put32(bmp, h);
+  Put16(bmp, 1);
+  Put16(bmp, 24);
+  for (int i = 0; i < 6; ++i) Put32(bmp, 0);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x)
+      bmp += y < h / 2 ? std::string("\xff\x80\x20", 3) : std::string("\x20\xc0\x40", 3);
+  }
+  std::ofstream(path, std::ios::binary) << bmp;
+}
+
+RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
+  std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
+  const RenderInvocation inv = TranslateCommandLine(
+      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+  ClearRenderFiles(inv);
+  return RunRenderer(inv, 60);
+}
+
+std::string Preview(const ParameterSet& set) {
+  const ComposeResult preview = BackgroundPreviewScene(set);
+  EXPECT_TRUE(preview.status.ok());
+  return preview.scene;
+}
+
+class BackgroundRenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+    folder_ = test::MakeTempFolder();
+    WriteHillTga(folder_ + "hill.tga");
+    WriteStripesBmp(folder_ + "stripes.bmp");
+  }
+  void TearDown() override {
+    if (!folder_.empty()) fs::remove_all(folder_);
+  }
+
+  // A POV-Ray run takes about 0.7 s however small the picture, nearly all of it
+  // waiting, so the scenes render side by side, each in a folder of its own.
+  std::vector<RenderOutcome> RenderAll(const std::vector<std::string>& scenes) {
+    std::vector<std::future<RenderOutcome>> running;
+    for (size_t i = 0; i < scenes.size(); ++i) {
+      const std::string folder = folder_ + std::to_string(i) + "/";
+      fs::create_directory(folder);
+      running.push_back(std::async(std::launch::async, RenderScene, folder, scenes[i]));
+    }
+    std::vector<RenderOutcome> outcomes;
+    for (auto& r : running) outcomes.push_back(r.get());
+    return outcomes;
+  }
+
+  std::string folder_;
+};
+
+TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
+  const std::vector<const char*> blocks = {
+      "",       "chkSkyOn", "chkCL1",   "chkCL2",    "chkConstFog", "chkGF1",
+      "chkGF2", "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",     "chkBGOn"};
+  std::vector<std::string> scenes;
+  for (const char* on : blocks) {
+    ParameterSet set;
+    if (*on) set.SetOn(on, true);
+    set.SetText("edHFName", folder_ + "hill.tga");
+    set.SetText("edBGName", folder_ + "stripes.bmp");
+    if (set.On("chkHFOn")) {
+      set.SetOn("chkSmooth", true);
+      set.SetOn("chkRandRot", true);
+      set.SetText("edRandRot", "1234");
+    }
+    scenes.push_back(Preview(set));
+  }
+  const auto outcomes = RenderAll(scenes);
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    EXPECT_TRUE(outcomes[i].ok()) << blocks[i] << ": " << outcomes[i].failure << "\n"
+                                  << outcomes[i].messages;
+  }
+}
+
+TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
+  std::vector<std::string> scenes;
+  for (int bits = 0; bits < 8; ++bits) {
+    ParameterSet set;
+    set.SetOn("chkGalOn", true);
+    set.SetOn("chkGBG", bits & 1);
+    set.SetOn("chkGObj", bits & 2);
+    set.SetOn("chkGStarf", bits & 4);
+    set.SetText("edGCol", "<0.9, 0.6, 1>");
+    set.SetText("edGSeed", std::to_string(100 + bits));
+    scenes.push_back(Preview(set));
+  }
+  const auto outcomes = RenderAll(scenes);
+  for (int bits = 0; bits < 8; ++bits) {
+    EXPECT_TRUE(outcomes[bits].ok())
+        << "switches " << bits << ": " << outcomes[bits].failure << "\n"
+        << outcomes[bits].messages;
+  }
+}
+
+TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
+  // Long enough that POV-Ray wraps its message inside the name.
+  const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
+  // The height field inside a whole creature scene with a sky, sea and galaxy
+  // around it; the picture in the preview.
+  ParameterSet scene = test::SpiralOnly();
+  for (const char* on : {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) {
+    scene.SetOn(on, true);
+  }
+  scene.SetText("edHFName", gone);
+  const ComposeResult composed = ComposeScene(scene);
+  ASSERT_TRUE(composed.status.ok());
+  ParameterSet picture;
+  picture.SetOn("chkBGOn", true);
+  picture.SetText("edBGName", gone);
+
+  for (const RenderOutcome& outcome : RenderAll({composed.scene, Preview(picture)})) {
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_TRUE(outcome.error_reported);
+    EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos) << outcome.failure;
+  }
+}
+
+}  // namespace
+}  // namespace vermora

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "background/background_scenes.h"
+#include "scene/composer.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+std::string Background(const ParameterSet& set) {
+  ComposeResult result = BackgroundText(set);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_TRUE(result.warnings.empty());
+  return result.scene;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+ParameterSet With(std::initializer_list<const char*> switches) {
+  ParameterSet set;
+  for (const char* name : switches) set.SetOn(name, true);
+  return set;
+}
+
+constexpr const char* kHeader = "//----------------Background--------------------------\r\n";
+
+TEST(BackgroundWriterTest, NothingWhileEverySwitchIsOff) {
+  ParameterSet set;
+  set.SetOn("chkSmooth", true);
+  set.SetOn("chkRandRot", true);
+  EXPECT_EQ(Background(set), "");
+  // The composer's scene therefore ends where the creature's placement ends.
+  const ComposeResult scene = ComposeScene(test::SpiralOnly());
+  EXPECT_EQ(scene.scene.substr(scene.scene.size() - 9), "\r\n }\r\n \r\n");
+}
+
+struct Block {
+  const char* golden;
+  std::vector<const char*> switches;
+};
+
+TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
+  const Block blocks[] = {
+      {"background_sky.pov", {"chkSkyOn"}},      {"background_cloud1.pov", {"chkCL1"}},
+      {"background_cloud2.pov", {"chkCL2"}},     {"background_constfog.pov", {"chkConstFog"}},
+      {"background_groundfog1.pov", {"chkGF1"}}, {"background_groundfog3.pov", {"chkGF3"}},
+      {"background_sea.pov", {"chkSeaOn"}},      {"background_land.pov", {"chkLandon"}},
+      {"background_picture.pov", {"chkBGOn"}},
+  };
+  for (const Block& block : blocks) {
+    ParameterSet set;
+    for (const char* name : block.switches) set.SetOn(name, true);
+    if (set.On("chkBGOn")) set.SetText("edBGName", "C:\\pics\\sunset.bmp");
+    const std::string text = Background(set);
+    EXPECT_EQ(text.rfind(kHeader, 0), 0u) << block.golden;
+    EXPECT_TRUE(test::MatchesGolden(block.golden, text));
+  }
+}
+
+TEST(BackgroundWriterTest, DefaultSkyColoursAndGroundFogTwo) {
+  const std::string sky = Background(With({"chkSkyOn"}));
+  EXPECT_NE(sky.find("\r\n     color_map { [0 color rgb <0.650, 0.700, 0.800> ]\r\n"
+                     "                 [1 color rgb <0.850, 0.700, 0.800> ]\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Background(With({"chkGF2"})),
+            kHeader + Joined({"fog {", "distance 2000", " color rgbt < 0.600, 0.650, 0.750, 0.50>",
+                              "fog_type 2", "fog_offset 15", "fog_alt 4", "turbulence 0.2",
+                              "turb_depth 0.2", "}", " "}));
+}
+
+TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
+  ParameterSet set = With({"chkCL1", "chkCL2", "chkLandon"});
+  set.SetText("edCloudScale", "2");
+  set.SetText("edLandTex", "texture { pigment { color 1,5 } }");  // never read as a number
+  const std::string text = Background(set);
+  size_t first = text.find("\r\n    scale 3000*2\r\n");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(text.find("\r\n    scale 3000*2\r\n", first + 1), std::string::npos);
+  EXPECT_NE(
+      text.find("\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"),
+      std::string::npos);
+}
+
+TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
+  ParameterSet set = With({"chkHFOn"});
+  set.SetText("edHFName", "land.png");
+  const std::string plain = Background(set);
+  EXPECT_TRUE(test::MatchesGolden("background_heightfield.pov", plain));
+  EXPECT_EQ(plain.find("smooth"), std::string::npos);
+  EXPECT_EQ(plain.find("TSeed"), std::string::npos);
+
+  set.SetText("edHFName", "a.gif.png");
+  set.SetOn("chkSmooth", true);
+  set.SetOn("chkRandRot", true);
+  set.SetText("edRandRot", "4711");
+  EXPECT_EQ(
+      Background(set),
+      kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
+                        "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} "
+                        "scale <1,1,1> rotate <0,0,0>}",
+                        "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
+                        "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
+                        "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}", " "}));
+  // Letter case counts, and an unknown type writes no type line.
+  set.SetText("edHFName", "LAND.PNG");
+  EXPECT_EQ(Background(set).find("    png\r\n"), std::string::npos);
+}
+
+TEST(BackgroundWriterTest, PictureTypeLines) {
+  ParameterSet set = With({"chkBGOn"});
+  for (const auto& [name, type] :
+       std::vector<std::pair<std::string, std::string>>{{"x.bmp", "    bmp"},
+                                                        {"x.tga", "    tga"},
+                                                        {"x.gif", "    gif"},
+                                                        {"x.png", "    png"}}) {
+    set.SetText("edBGName", name);
+    EXPECT_NE(Background(set).find("  {\r\n" + type + "\r\n    \"" + name + "\"\r\n    once\r\n"),
+              std::string::npos)
+        << name;
+  }
+  set.SetText("edBGName", "x.pot");  // a height-field type, not a picture type
+  EXPECT_NE(Background(set).find("  {\r\n    \"x.pot\"\r\n"), std::string::npos);
+}
+
+TEST(BackgroundWriterTest, GalaxyAloneWritesNoHeader) {
+  ParameterSet set = With({"chkGalOn"});
+  set.SetOn("chkGObj", false);
+  EXPECT_EQ(Background(set),
+            Joined({"#declare galaxy_seed =12345;", "#declare galaxy_colour = <1, 1, 1>;",
+                    "#declare galaxy_colouration =0.5;", "#declare galaxy_colour_turb =0.2;",
+                    "#declare galaxy_intensity =1;", "#declare galaxy_rotate =<0, 0, 0>;",
+                    "#declare galaxy_bg = on ;", "#declare galaxy_objects = off ;",
+                    "#declare galaxy_starfield = on ;", "#include \"galaxy.inc\"", " "}));
+}
+
+ParameterSet Everything() {
+  ParameterSet set =
+      With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn",
+            "chkLandon", "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"});
+  set.SetText("edHFName", "hills.tga");
+  set.SetText("edBGName", "stars.png");
+  set.SetText("edRandRot", "815");
+  return set;
+}
+
+TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
+  const std::string all = Background(Everything());
+  EXPECT_TRUE(test::MatchesGolden("background_all.pov", all));
+  size_t header_count = 0;
+  for (size_t at = all.find(kHeader); at != std::string::npos; at = all.find(kHeader, at + 1)) {
+    ++header_count;
+  }
+  EXPECT_EQ(header_count, 1u);
+
+  ParameterSet scene_set = Everything();
+  scene_set.SetOn("ChkWheelOn", false);
+  const ComposeResult scene = ComposeScene(scene_set);
+  ASSERT_TRUE(scene.status.ok());
+  ASSERT_GT(scene.scene.size(), all.size());
+  EXPECT_EQ(scene.scene.substr(scene.scene.size() - all.size()), all);
+}
+
+TEST(BackgroundScenesTest, PreviewWithEverythingOffIsCameraAndTwoLights) {
+  ParameterSet set;
+  set.SetText("EdInc2", "#include \"colors.inc\"");
+  const ComposeResult preview = BackgroundPreviewScene(set);
+  ASSERT_TRUE(preview.status.ok());
+  EXPECT_TRUE(test::MatchesGolden("background_preview_empty.pov", preview.scene));
+  EXPECT_EQ(preview.scene.find("Worm"), std::string::npos);
+}
+
+TEST(BackgroundScenesTest, IncludeIsTheCommentedHeaderThenTheBackground) {
+  ParameterSet set;
+  const ComposeResult empty = BackgroundIncludeText(set);
+  ASSERT_TRUE(empty.status.ok());
+  EXPECT_EQ(empty.scene.rfind(
+                "/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0),
+            0u);
+  EXPECT_EQ(empty.scene.substr(empty.scene.size() - 4), "*/\r\n");
+
+  const ComposeResult full = BackgroundIncludeText(Everything());
+  const std::string tail = full.scene.substr(empty.scene.size());
+  EXPECT_EQ(full.scene.substr(0, empty.scene.size()), empty.scene);
+  EXPECT_EQ(tail, Background(Everything()));
+
+  const std::string folder = test::MakeTempFolder();
+  ASSERT_TRUE(ExportBackground(folder + "bg.inc", Everything()).ok());
+  EXPECT_FALSE(ExportBackground(folder + "no/such/dir/bg.inc", set).ok());
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace vermora
