@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <vector>
+
+#include "anim/curves.h"
+#include "anim/frame_series.h"
+#include "anim/grow_in.h"
+#include "anim/second_set.h"
+#include "params/settings_file.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// ---- curves and write-back
+
+std::vector<std::string> Series(float S, float E, int N, Curve curve, WriteBack kind,
+                                float strength = 1, std::vector<float>* grow = nullptr) {
+  std::vector<std::string> shown;
+  float t = 0, V = S;
+  shown.push_back(WriteBackText(V, kind));
+  if (grow) grow->push_back(0);
+  for (int k = 1; k < N; ++k) {
+    t = AdvanceProgress(t, N);
+    V = NextValue(S, E, V, CurveFraction(t, curve, strength), N, curve);
+    shown.push_back(WriteBackText(V, kind));
+    if (grow) {
+      GrowInState state;
+      state.WroteCount("EdTNumber", V);
+      grow->push_back(state.Ring("EdTNumber").grow_in);
+    }
+  }
+  return shown;
+}
+
+TEST(CurvesTest, LinearWaveAndCounts) {
+  EXPECT_EQ(Series(0, 9, 10, Curve::kLinear, WriteBack::kRounded),
+            (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+  EXPECT_EQ(Series(2, 8, 3, Curve::kWave, WriteBack::kRounded), (std::vector<std::string>{"2", "8", "2"}));
+  std::vector<float> grow;
+  EXPECT_EQ(Series(4, 6, 5, Curve::kLinear, WriteBack::kWhole, 1, &grow),
+            (std::vector<std::string>{"4", "4", "5", "5", "6"}));
+  const std::vector<float> expected{0, 0.5f, 0, 0.5f, 0};
+  for (size_t i = 0; i < grow.size(); ++i) EXPECT_NEAR(grow[i], expected[i], 1e-5) << i;
+  EXPECT_EQ(Series(3, 3, 4, Curve::kSCurve, WriteBack::kDecimal).back(), "3.000");
+}
+
+TEST(CurvesTest, FractionsAndRounding) {
+  EXPECT_NEAR(CurveFraction(0.5f, Curve::kAccelerate, 1), 0.25f, 1e-6);
+  EXPECT_FLOAT_EQ(CurveFraction(0.3f, Curve::kAccelerate, 0), 1.0f);
+  EXPECT_NEAR(CurveFraction(0.25f, Curve::kDecelerate, 1), 0.5f, 1e-6);
+  EXPECT_NEAR(CurveFraction(0.5f, Curve::kDecelerate, 0), 0.03125f, 1e-5);
+  EXPECT_NEAR(CurveFraction(0.5f, Curve::kSCurve, 1), 0.5f, 1e-6);
+  EXPECT_NEAR(CurveFraction(0.5f, Curve::kWave, 1), 1.0f, 1e-6);
+  EXPECT_EQ(WriteBackText(2.5f, WriteBack::kRounded), "2");
+  EXPECT_EQ(WriteBackText(3.5f, WriteBack::kRounded), "4");
+  EXPECT_EQ(WriteBackText(7.9f, WriteBack::kWhole), "7");
+  EXPECT_EQ(WriteBackText(0.12345f, WriteBack::kDecimal), "0.123");
+  EXPECT_EQ(WriteBackText(1e30f, WriteBack::kRounded).find('-'), std::string::npos);
+}
+
+// ---- frame series
+
+class FixedClock final : public Clock {
+ public:
+  std::uint32_t MillisecondsOfDayUtc() const override { return 4242; }
+};
+
+struct SeriesRun {
+  std::string folder;
+  FixedClock clock;
+  std::mutex mutex;
+  std::vector<std::string> rendered;  // scene texts, in render order
+  FrameSeriesSettings settings;
+
+  explicit SeriesRun(int jobs = 1) : folder(test::MakeTempFolder()) {
+    settings.folder = folder;
+    settings.povray = test::kPovray;
+    settings.jobs = jobs;
+    settings.clock = &clock;
+    settings.render = [this](const RenderInvocation& inv) {
+      std::ifstream in(inv.working_dir + "/" + inv.args[0].substr(2), std::ios::binary);
+      std::stringstream text;
+      text << in.rdbuf();
+      std::lock_guard<std::mutex> lock(mutex);
+      rendered.push_back(text.str());
+      RenderOutcome out;
+      out.started = true;
+      out.exit_code = 0;
+      return out;
+    };
+  }
+  ~SeriesRun() { fs::remove_all(folder); }
+};
+
+ParameterSet Animated(int frames) {
+  ParameterSet set;
+  set.SetOn("chkAnim", true);
+  CopyFieldsToTwins(set);
+  set.SetText("edTotalFrames", std::to_string(frames));
+  set.SetText("edEndFrame", std::to_string(frames));
+  set.SetText("edTNumber2", "12");
+  set.SetText("EdTSpread2", "180");
+  set.SetOn("chkDelPovs", false);
+  return set;
+}
+
+TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
+  ParameterSet set = Animated(4);
+  const std::string before = SettingsText(set);
+  SeriesRun run;
+  const FrameSeriesResult result = RunFrameSeries(set, run.settings);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_EQ(result.rendered, 4);
+  EXPECT_EQ(SettingsText(set), before);
+  for (const char* name : {"anim001.pov", "anim004.pov", "_anim.vmx"}) {
+    EXPECT_TRUE(fs::exists(run.folder + name)) << name;
+  }
+  EXPECT_FALSE(fs::exists(run.folder + "anim005.pov"));
+  ASSERT_EQ(run.rendered.size(), 4u);
+  // The wheel grows from 8 to 12 arms: 8, 9.33, 10.67, 12.
+  EXPECT_EQ(test::CountLines(run.rendered[0], " Worm1"), 8u);
+  EXPECT_EQ(test::CountLines(run.rendered[1], " Worm1"), 10u);  // 9 and one growing in
+  EXPECT_EQ(test::CountLines(run.rendered[3], " Worm1"), 12u);
+  EXPECT_EQ(FrameFileName(42), "anim042.pov");
+  EXPECT_EQ(FrameFileName(1000), "anim1000.pov");
+}
+
+TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
+  ParameterSet set = Animated(10);
+  set.SetText("edStartFrame", "4");
+  set.SetText("edEndFrame", "6");
+  set.SetText("edCountStart", "4");
+  set.SetOn("chkDelPovs", true);
+  set.SetText("edTNumber2", "8");
+  SeriesRun run;
+  std::vector<int> counters;
+  run.settings.after_frame = [&](const FrameReport& r) {
+    counters.push_back(r.counter);
+    return true;
+  };
+  const FrameSeriesResult result = RunFrameSeries(set, run.settings);
+  EXPECT_EQ(counters, (std::vector<int>{4, 5, 6}));
+  EXPECT_EQ(result.rendered, 3);
+  // The fourth frame shows the fourth frame's spread, 360 - 3 x 20: arm 4 of 8 at 150.
+  EXPECT_NE(run.rendered[0].find("  rotate <0, 0, 150>"), std::string::npos);
+  EXPECT_EQ(run.rendered[0].find("  rotate <0, 0, 180>"), std::string::npos);
+  EXPECT_FALSE(fs::exists(run.folder + "anim004.pov"));  // deleted afterwards
+}
+
+TEST(FrameSeriesTest, StopAndFailureEndTheSeriesAndRestore) {
+  ParameterSet set = Animated(6);
+  const std::string before = SettingsText(set);
+  SeriesRun run;
+  int asked = 0;
+  run.settings.running = [&] { return ++asked <= 2; };
+  FrameSeriesResult result = RunFrameSeries(set, run.settings);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.rendered, 2);
+  EXPECT_EQ(SettingsText(set), before);
+
+  SeriesRun failing;
+  auto fine = failing.settings.render;
+  int n = 0;
+  failing.settings.render = [&](const RenderInvocation& inv) {
+    RenderOutcome out = fine(inv);
+    if (++n == 3) out.failure = "Parse Error";
+    return out;
+  };
+  result = RunFrameSeries(set, failing.settings);
+  EXPECT_FALSE(result.status.ok());
+  EXPECT_EQ(result.failed_counter, 3);
+  EXPECT_EQ(result.status.message(), "Frame 3: Parse Error");
+  EXPECT_EQ(SettingsText(set), before);
+
+  set.SetText("edEndFrame", "ten");
+  result = RunFrameSeries(set, run.settings);
+  EXPECT_EQ(result.status.message(), "'ten' is not a valid integer value");
+  EXPECT_EQ(SettingsText(set), SettingsText([&] {
+              ParameterSet s = Animated(6);
+              s.SetText("edEndFrame", "ten");
+              return s;
+            }()));
+}
+
+TEST(FrameSeriesTest, OneOrNoFrames) {
+  ParameterSet set = Animated(1);
+  SeriesRun run;
+  EXPECT_EQ(RunFrameSeries(set, run.settings).rendered, 1);
+  set.SetText("edTotalFrames", "0");
+  SeriesRun none;
+  EXPECT_EQ(RunFrameSeries(set, none.settings).rendered, 0);
+  EXPECT_TRUE(none.rendered.empty());
+}
+
+TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
+  ParameterSet set = Animated(5);
+  set.SetOn("chkScrambleR", true);  // the clock seed must match too
+  SeriesRun serial(1), parallel(3);
+  ASSERT_TRUE(RunFrameSeries(set, serial.settings).status.ok());
+  ASSERT_TRUE(RunFrameSeries(set, parallel.settings).status.ok());
+  for (int c = 1; c <= 5; ++c) {
+    std::ifstream a(serial.folder + FrameFileName(c), std::ios::binary);
+    std::ifstream b(parallel.folder + FrameFileName(c), std::ios::binary);
+    std::stringstream sa, sb;
+    sa << a.rdbuf();
+    sb << b.rdbuf();
+    EXPECT_EQ(sa.str(), sb.str()) << c;
+  }
+}
+
+TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  ParameterSet set = Animated(3);
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  SeriesRun run(2);
+  run.settings.render = {};
+  run.settings.include_dirs = {VERMORA_DATA_DIR};
+  const FrameSeriesResult result = RunFrameSeries(set, run.settings);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_EQ(result.rendered, 3);
+  for (const char* picture : {"anim001.bmp", "anim002.bmp", "anim003.bmp"}) {
+    EXPECT_TRUE(fs::exists(run.folder + picture)) << picture;
+  }
+}
+
+// ---- second set
+
+TEST(SecondSetTest, FamilyTest) {
+  ParameterSet first, second;
+  EXPECT_EQ(FamilyProblem(first, second), "");
+  second.SetIndex("RadioGroup1", 1);
+  EXPECT_EQ(FamilyProblem(first, second), "Worms not of the same family.\nShould I go on ? (or stop)");
+  second = ParameterSet{};
+  second.SetOn("ChkWheelOn", false);
+  second.SetOn("chkHullOn", true);
+  EXPECT_EQ(FamilyProblem(first, second), "Things not of the same family.\nShould I go on ? (or stop)");
+  first.SetOn("ChkWheelOn", false);
+  second.SetOn("chkHullOn", false);
+  second.SetOn("ChkFanOn", true);  // no thing counts as a fan
+  EXPECT_EQ(FamilyProblem(first, second), "");
+}
+
+TEST(SecondSetTest, MixPutsTheSecondSetInTheTwins) {
+  ParameterSet first, second;
+  second.SetText("EdNumber", "40");
+  second.SetText("EdOmw", "0.3");
+  second.SetOn("ChkBranchON", true);
+  second.SetText("EdBranchScale", "0.5");
+  Diagnostics d;
+  ParameterSet mixed = MixForAnimation(first, second, d);
+  EXPECT_TRUE(mixed.On("chkAnim"));
+  EXPECT_EQ(mixed.Text("EdNumber"), "30");
+  EXPECT_EQ(mixed.Text("EdNumber3"), "40");
+  EXPECT_EQ(mixed.Text("EdOmw"), "0.15");
+  EXPECT_EQ(mixed.Text("EdOmw3"), "0.3");
+  // Branches grow in.
+  EXPECT_TRUE(mixed.On("ChkBranchON"));
+  EXPECT_EQ(mixed.Text("EdBranchScale"), "0.01");
+  EXPECT_EQ(mixed.Text("EdBranchScale3"), "0.5");
+  // Bubbles off in both: parked past the longer worm.
+  EXPECT_EQ(mixed.Text("EdBBScaleSt"), "41");
+  EXPECT_EQ(mixed.Text("EdBBScEnd3"), "42");
+  EXPECT_EQ(mixed.Text("edCoatST"), "30");
+  EXPECT_EQ(mixed.Text("edCoatET3"), "40");
+
+  // The same set at both ends: every twin equals its field.
+  mixed = MixForAnimation(first, first, d);
+  EXPECT_EQ(mixed.Text("EdTSpread2"), mixed.Text("EdTSpread"));
+  EXPECT_EQ(mixed.Text("edTNumber2"), mixed.Text("EdTNumber"));
+  EXPECT_TRUE(d.warnings.empty());
+}
+
+}  // namespace
+}  // namespace vermora
