@@ -97,7 +97,7 @@ Status AddColour(ParameterSet& set, const TexturePage& page, Diagnostics& diagno
     if (at < p) continue;
     if (at > p) {
       if (grid.rows >= kMaxColourMapEntries) {
-        return Status::Error("A colour map holds at most 256 colors.");
+        return Status::Error("A color map holds at most 256 colors.");
       }
       InsertRowCopy(grid, row);
     }
