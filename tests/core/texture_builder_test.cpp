@@ -136,7 +136,7 @@ TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
   set.SetText("edIMTurb", "0.2");
   set.SetText("edIMScale", "3");
   EXPECT_EQ(Pigment(set),
-            " image_map { gif sys \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
+            " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
             "<-0.5, -0.5, 0> scale 3 }");
   set.SetText("edIMName", "plain.PNG");
   EXPECT_EQ(Pigment(set).substr(0, 26), " image_map { \"plain.PNG\" i");

@@ -1,3 +1,4 @@
+global_settings {assumed_gamma 2.2}
 #include "vmxpred.inc"
 #include "stones.inc"
  

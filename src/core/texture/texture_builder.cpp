@@ -28,13 +28,15 @@ std::string TurbulenceControls(const ParameterSet& set) {
 }
 
 // The file type keyword is guessed from the name; several matches give several
-// keywords, none gives none, and POV-Ray reports what it cannot read.
+// keywords, none gives none, and POV-Ray reports what it cannot read. A ".bmp"
+// is the Windows system format, which POV-Ray here knows only as "bmp" ("sys"
+// is undefined on this platform and stops the render).
 std::string ImageFileType(const std::string& name) {
   std::string out;
   if (name.find(".gif") != std::string::npos) out += " gif";
   if (name.find(".tga") != std::string::npos) out += " tga";
   if (name.find(".png") != std::string::npos) out += " png";
-  if (name.find(".bmp") != std::string::npos) out += " sys";
+  if (name.find(".bmp") != std::string::npos) out += " bmp";
   return out;
 }
 

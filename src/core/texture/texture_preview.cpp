@@ -23,6 +23,9 @@ std::string Vector(const ParameterSet& set, int first) {
 
 std::string TexturePreviewScene(const ParameterSet& set, PreviewShape shape) {
   SceneWriter out;
+  // POV-Ray 3.7 reports a scene without assumed_gamma as a possible parse error,
+  // which would fail every preview; the creature scene's header states it too.
+  out.Line("global_settings {assumed_gamma 2.2}");
   for (const char* inc : {"EdInc1", "EdInc2", "EdInc3"}) {
     if (!set.Text(inc).empty()) out.Line(set.Text(inc));
   }
