@@ -27,10 +27,9 @@ int TextureCommand(const std::string& texture_path, const std::string& out) {
     if (!s.ok()) return fail(texture_path + ": " + s.message());
   }
   const bool scene = std::filesystem::path(out).extension() == ".pov";
-  Status s = scene ? RunTexturePreview(set, page, PreviewShape::kSphere,
-                                       [&](const std::string& text) {
-                                         return WriteFileReplacing(out, text);
-                                       })
+  Status s = scene ? RunTexturePreview(
+                         set, page, PreviewShape::kSphere,
+                         [&](const std::string& text) { return WriteFileReplacing(out, text); })
                    : ExportTextureInclude(out, set, page);
   if (!s.ok()) return fail(out + ": " + s.message());
   std::cout << std::filesystem::absolute(out).string() << "\n";

@@ -1,9 +1,10 @@
+#include "texture/texture_builder.h"
+
 #include <gtest/gtest.h>
 
 #include "params/param_table.h"
 #include "support/test_support.h"
 #include "texture/texture_assign.h"
-#include "texture/texture_builder.h"
 #include "texture/texture_page.h"
 
 namespace vermora {
@@ -71,9 +72,11 @@ TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 6);
   // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
-  set.SetGrid("sgColorMap", Grid{3, 4,
-                                 {"0.000", "Red", "0.5", "0", "0.4", "DimGray   ", "0", "0.2",
-                                  "1.000", std::to_string(128 + 256 * 200 + 65536 * 10), "0", "0"}});
+  set.SetGrid("sgColorMap",
+              Grid{3,
+                   4,
+                   {"0.000", "Red", "0.5", "0", "0.4", "DimGray   ", "0", "0.2", "1.000",
+                    std::to_string(128 + 256 * 200 + 65536 * 10), "0", "0"}});
   EXPECT_EQ(Pigment(set),
             " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    "
             "transmit  0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 "
@@ -87,8 +90,10 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 9);
   // One row, duplicate and out-of-range positions: POV-Ray takes these as they stand.
-  set.SetGrid("sgColorMap", Grid{3, 4, {"-0.5", "255", "0", "0", "-0.5", "0", "0", "0", "1.5", "0", "0", "0"}});
-  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"), std::string::npos);
+  set.SetGrid("sgColorMap",
+              Grid{3, 4, {"-0.5", "255", "0", "0", "-0.5", "0", "0", "0", "1.5", "0", "0", "0"}});
+  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"),
+            std::string::npos);
   // A packed colour outside 24 bits keeps only its low 24 bits.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "-1", "0", "0"}});
   EXPECT_NE(Pigment(set).find("[0 color rgb <1.000, 1.000, 1.000 > ]"), std::string::npos);
@@ -102,7 +107,8 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   Grid big{257, 4, {}};
   for (int i = 0; i < 257; ++i) big.cells.insert(big.cells.end(), {"0.5", "0", "0", "0"});
   set.SetGrid("sgColorMap", big);
-  EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds 257 colors; POV-Ray takes at most 256.");
+  EXPECT_EQ(BuildTexture(set, text).message(),
+            "The color map holds 257 colors; POV-Ray takes at most 256.");
   set.SetGrid("sgColorMap", Grid{1, 1, {"0"}});
   EXPECT_EQ(BuildTexture(set, text).message(), "The color map grid has no color column.");
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "Custom Color", "0", "0"}});
@@ -130,7 +136,8 @@ TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
   set.SetText("edIMName", "sky.png");
   set.SetIndex("RadioGroup4", 1);
   EXPECT_EQ(Pigment(set),
-            " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> scale 1 }");
+            " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> "
+            "scale 1 }");
   set.SetText("edIMName", "a.gif.bmp");
   set.SetIndex("RadioGroup4", -1);
   set.SetText("edIMTurb", "0.2");
@@ -147,19 +154,22 @@ TEST(TextureBuilderTest, NormalTypes) {
   EXPECT_EQ(NormalPart(set, true), "");
   set.SetIndex("cbNormalType", 14);
   EXPECT_EQ(NormalPart(set, true),
-            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1 }");
+            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+            "scale 1 }");
   EXPECT_EQ(NormalPart(set, false).substr(0, 30), " normal { bumps   turbulence 0");
   set.SetIndex("cbNormalType", 20);
   set.SetText("edBMName", "bumps.tga");
   set.SetIndex("RadioGroup6", 2);
-  EXPECT_EQ(NormalPart(set, false),
-            " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } translate "
-            "<-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(
+      NormalPart(set, false),
+      " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } translate "
+      "<-0.5, -0.5, 0> scale 1 }");
   set.SetText("editNormalDepth", "");
   set.SetText("edBMTurb", "0.1");
-  EXPECT_EQ(NormalPart(set, true),
-            " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 translate "
-            "<-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(
+      NormalPart(set, true),
+      " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 translate "
+      "<-0.5, -0.5, 0> scale 1 }");
   set.SetIndex("cbNormalType", -1);
   EXPECT_EQ(NormalPart(set, true), "");
 }
@@ -176,9 +186,10 @@ TEST(TextureBuilderTest, FinishToggles) {
                         "sbMetallic", "sbReflection", "sbCrand"}) {
     set.SetOn(t, true);
   }
-  EXPECT_EQ(FinishPart(set),
-            " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
-            "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
+  EXPECT_EQ(
+      FinishPart(set),
+      " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
+      "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
 }
 
 // Every pigment type with every normal type beside it, all finish items on.

@@ -102,7 +102,7 @@ TEST(ColourRowsTest, DialogKeepsTheCustomColourInTheTag) {
 TEST(ColourRowsTest, UpdateRoundsHalvesToEvenAndHoldsRange) {
   Started s;
   s.set.SetTag("cbColor3", 77);
-  s.set.SetText("editRed3", "0.5");   // 127.5 -> 128
+  s.set.SetText("editRed3", "0.5");    // 127.5 -> 128
   s.set.SetText("editGreen3", "1.7");  // beyond 1: held at 255
   s.set.SetText("editBlue3", "1,5");
   UpdateColourRow(s.set, s.page, 3, s.diagnostics);
@@ -143,10 +143,9 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
   EXPECT_EQ(s.page.swatch[3], kWhite);  // the entry at 0 reaches to 0.5
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  EXPECT_EQ(s.set.GridValue("sgColorMap"),
-            Rows({{"0.000", "16777215", "0", "0"},
-                  {"0.500", "16777215", "0", "0"},
-                  {"1.000", "0", "0", "0"}}));
+  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "16777215", "0", "0"},
+                                                 {"0.500", "16777215", "0", "0"},
+                                                 {"1.000", "0", "0", "0"}}));
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
   EXPECT_EQ(s.set.GridValue("sgColorMap"), StartColourMap());
 
@@ -164,9 +163,9 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
             "Cannot have less than 2 colors in color map.");
 
   // An inserted entry keeps the filter and transmit of the one after it.
-  s.set.SetGrid("sgColorMap", Rows({{"0.000", "1", "0", "0"},
-                                    {"0.500", "2", "0.1", "0.2"},
-                                    {"1.000", "3", "0", "0"}}));
+  s.set.SetGrid(
+      "sgColorMap",
+      Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   ASSERT_TRUE(MoveSlider(s.set, s.page, 123, s.diagnostics).ok());
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
   const Grid& g = s.set.GridValue("sgColorMap");
@@ -199,13 +198,15 @@ TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
-  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(), "A color map holds at most 256 colors.");
+  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(),
+            "A color map holds at most 256 colors.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), full);
 }
 
 TEST(ColourMapEditTest, DefaultMapAndStrip) {
   Started s;
-  s.set.SetGrid("sgColorMap", Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap",
+                Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
   s.page.position = 400;
   s.page.position_label = "0.400";
   s.page.swatch[3] = 5;
@@ -217,8 +218,10 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
   s.set.SetIndex("cbPigmentType", 7);
   std::string text;
   ASSERT_TRUE(BuildTexture(s.set, text).ok());
-  EXPECT_NE(text.find("[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find(
+          "[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
+      std::string::npos);
 
   std::vector<int> strip;
   ASSERT_TRUE(ColourMapStrip(StartColourMap(), 4, strip, s.diagnostics).ok());
@@ -226,12 +229,14 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
   EXPECT_EQ(strip, (std::vector<int>{kWhite, PackRgb({191, 191, 191}), PackRgb({128, 128, 128}),
                                      PackRgb({64, 64, 64})}));
   ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip,
-                             s.diagnostics).ok());
+                             s.diagnostics)
+                  .ok());
   EXPECT_EQ(strip[0], -1);
   EXPECT_EQ(strip[2], PackRgb({255, 0, 0}));
-  EXPECT_EQ(ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip,
-                           s.diagnostics).message(),
-            "'x' is not a valid integer value");
+  EXPECT_EQ(
+      ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics)
+          .message(),
+      "'x' is not a valid integer value");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "texture/texture_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,7 +12,6 @@
 #include "texture/named_colours.h"
 #include "texture/randomizers.h"
 #include "texture/texture_builder.h"
-#include "texture/texture_file.h"
 #include "texture/texture_preview.h"
 #include "texture/texture_start.h"
 
@@ -49,8 +50,10 @@ void Customise(ParameterSet& set) {
   set.SetIndex("cbPigmentType", 11);
   set.SetText("editRed2", "0.25");
   set.SetText("editOmega", "0.75");
-  set.SetGrid("sgColorMap", Grid{3, 4, {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0",
-                                        "1.000", "0", "0", "0.25"}});
+  set.SetGrid("sgColorMap", Grid{3,
+                                 4,
+                                 {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0",
+                                  "1.000", "0", "0", "0.25"}});
   set.SetIndex("cbNormalType", 17);
   set.SetText("editNPhase", "0.3");
   set.SetOn("sbPhong", true);
@@ -102,8 +105,9 @@ TEST(TextureFileTest, RoundTripThroughAFile) {
   EXPECT_EQ(loaded.set.Tag("cbColor4"), 255);
   EXPECT_EQ(loaded.page.swatch[1], PackRgb({64, 230, 201}));
   EXPECT_TRUE(loaded.diagnostics.warnings.empty());
-  EXPECT_EQ(LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(),
-            "File not found");
+  EXPECT_EQ(
+      LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(),
+      "File not found");
   fs::remove_all(dir);
 }
 
@@ -130,8 +134,9 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
 
   Started s;
   const ParameterSet start = s.set;
-  EXPECT_EQ(LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
-            "Unknown version or file format.  Possible data corruption in file?");
+  EXPECT_EQ(
+      LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
+      "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_TRUE(s.set == start);
 
   // A bad grid stops the load: earlier lines applied, later ones not.
@@ -156,7 +161,8 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   Started u;
   const ParameterSet before = u.set;
   ASSERT_TRUE(LoadTextureText("Quorel 0.9\r\nEdNumber|5\r\nChkWheelOn|N\r\nedBMName|x.png\r\n",
-                              u.set, u.page, u.diagnostics).ok());
+                              u.set, u.page, u.diagnostics)
+                  .ok());
   EXPECT_TRUE(u.set == before);
 }
 
@@ -164,8 +170,9 @@ TEST(TextureFileTest, ExportWritesTheOneLine) {
   Started s;
   const std::string dir = test::MakeTempFolder();
   ASSERT_TRUE(ExportTextureInclude(dir + "t.inc", s.set, s.page).ok());
-  EXPECT_EQ(Read(dir + "t.inc"),
-            "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
+  EXPECT_EQ(
+      Read(dir + "t.inc"),
+      "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
   EXPECT_EQ(s.page.current_texture.substr(0, 16), "texture {pigment");
   EXPECT_EQ(ExportTextureInclude(dir + "no/such/t.inc", s.set, s.page).message(), "File not found");
   fs::remove_all(dir);
@@ -186,9 +193,9 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   const std::string cam = s.set.Text("edCamLocZ");
   std::string scene;
   ASSERT_TRUE(RunTexturePreview(s.set, s.page, PreviewShape::kSphere, [&](const std::string& text) {
-    scene = text;
-    return Status::Ok();
-  }).ok());
+                scene = text;
+                return Status::Ok();
+              }).ok());
   EXPECT_TRUE(test::MatchesGolden("texture_preview_sphere.pov", scene));
   EXPECT_NE(scene.find("  location <0.0, 0.0, -30>\r\n"), std::string::npos);
   EXPECT_EQ(s.set.Text("edCamLocZ"), cam);
@@ -198,8 +205,9 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(box.find("\r\nbox {<-5, -5, -5>, < 5,  5,  5> texture {"), std::string::npos);
   EXPECT_NE(box.find(" rotate y*20 translate <0,0,-8>}\r\n"), std::string::npos);
   EXPECT_EQ(box.find("sphere"), std::string::npos);
-  EXPECT_NE(TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
-            std::string::npos);
+  EXPECT_NE(
+      TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
+      std::string::npos);
 
   // A failed render still puts the camera back.
   EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox,

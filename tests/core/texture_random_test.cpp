@@ -57,13 +57,15 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
   s.set.SetIndex("cbPigmentType", 9);
   int rows = 2;
   for (std::uint32_t seed = 1; seed < 40; ++seed) {
-    ASSERT_TRUE(RandomPigment(s.set, s.page, s.random, FixedClock(seed * 7919), s.diagnostics).ok());
+    ASSERT_TRUE(
+        RandomPigment(s.set, s.page, s.random, FixedClock(seed * 7919), s.diagnostics).ok());
     const Grid& g = s.set.GridValue("sgColorMap");
     EXPECT_EQ(g.cell(0, 0), "0.000");
     EXPECT_EQ(g.cell(0, g.rows - 1), "1.000");
     EXPECT_GE(g.rows, rows);
     EXPECT_LE(g.rows, rows + 4);
-    for (int r = 1; r < g.rows; ++r) EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
+    for (int r = 1; r < g.rows; ++r)
+      EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
     rows = g.rows;
   }
   EXPECT_GT(rows, 20);

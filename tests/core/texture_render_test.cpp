@@ -92,8 +92,10 @@ TEST(TextureRenderTest, EveryPigmentNormalAndFinishIsKnownToPovRay) {
   p.set.SetText("edIMName", "map.bmp");
   p.set.SetText("edBMName", "map.bmp");
   p.set.SetText("edIMTurb", "0.1");
-  p.set.SetGrid("sgColorMap", Grid{3, 4, {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3",
-                                          "1.000", "Maize", "0", "0"}});
+  p.set.SetGrid("sgColorMap", Grid{3,
+                                   4,
+                                   {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3",
+                                    "1.000", "Maize", "0", "0"}});
   for (const char* t : {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
                         "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"}) {
     p.set.SetOn(t, true);

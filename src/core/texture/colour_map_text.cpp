@@ -42,7 +42,8 @@ Status ColourMapText(const Grid& grid, std::string& text) {
       out += "rgb <" + Fixed(rgb.red / 255.0, 1, 3) + ", " + Fixed(rgb.green / 255.0, 1, 3) + ", " +
              Fixed(rgb.blue / 255.0, 1, 3) + " >";
     }
-    if (const std::string& filter = MapCell(grid, 2, row); filter != "0") out += " filter  " + filter;
+    if (const std::string& filter = MapCell(grid, 2, row); filter != "0")
+      out += " filter  " + filter;
     if (const std::string& transmit = MapCell(grid, 3, row); transmit != "0") {
       out += " transmit  " + transmit;
     }

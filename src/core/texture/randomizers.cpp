@@ -10,7 +10,9 @@ namespace vermora {
 namespace {
 
 // A whole number by way of its fixed(P,0) text, as the fields round it.
-int Rounded(double value, int precision) { return ParseInteger(Fixed(value, precision, 0)).value_or(0); }
+int Rounded(double value, int precision) {
+  return ParseInteger(Fixed(value, precision, 0)).value_or(0);
+}
 
 int RandomColour(Random& random) { return Rounded(random.Next() * 16777215, 8); }
 

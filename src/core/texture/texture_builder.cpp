@@ -13,7 +13,8 @@ constexpr std::array<const char*, 15> kPatternKeywords = {
     " bozo ",    " gradient x ", " granite ", " leopard ", " marble ",
     " onion ",   " radial ",     " spotted ", " wood ",    " bumps ",
     " crackle ", " dents ",      " ripples ", " waves ",   " wrinkles "};
-constexpr std::array<const char*, 4> kBlockKeywords = {" brick ", " checker ", " hexagon ", " agate "};
+constexpr std::array<const char*, 4> kBlockKeywords = {" brick ", " checker ", " hexagon ",
+                                                       " agate "};
 
 std::string Rgbf(const ParameterSet& set, char row) {
   const std::string n(1, row);

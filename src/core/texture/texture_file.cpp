@@ -15,16 +15,18 @@ namespace vermora {
 namespace {
 
 constexpr std::string_view kKeys[] = {
-    "cbPigmentType", "cbColor1", "cbColor2", "cbColor3", "editRed1", "editRed2", "editRed3",
-    "editGreen1", "editGreen2", "editGreen3", "editBlue1", "editBlue2", "editBlue3",
-    "editTurbulence", "editLambda", "editOmega", "editOctaves", "editFrequency", "editPhase",
-    "editTypeScale", "sgColorMap", "cbColor4", "cbNormalType", "editNormalDepth",
-    "editNTurbulence", "editNLambda", "editNOmega", "editNOctaves", "editNFrequency",
-    "editNPhase", "editNormalScale", "sbAmbient", "editAmbient", "sbDiffuse", "editDiffuse",
-    "sbBrilliance", "editBrilliance", "sbPhong", "editPhong", "editPhongS", "sbSpecular",
-    "editSpecular", "sbRoughness", "editRoughness", "sbMetallic", "sbReflection",
-    "editReflection", "editReflectionE", "sbCrand", "editCrand", "editTTScaleX",
-    "editTTScaleY", "editTTScaleZ", "editTTRotateX", "editTTRotateY", "editTTRotateZ"};
+    "cbPigmentType",   "cbColor1",       "cbColor2",        "cbColor3",        "editRed1",
+    "editRed2",        "editRed3",       "editGreen1",      "editGreen2",      "editGreen3",
+    "editBlue1",       "editBlue2",      "editBlue3",       "editTurbulence",  "editLambda",
+    "editOmega",       "editOctaves",    "editFrequency",   "editPhase",       "editTypeScale",
+    "sgColorMap",      "cbColor4",       "cbNormalType",    "editNormalDepth", "editNTurbulence",
+    "editNLambda",     "editNOmega",     "editNOctaves",    "editNFrequency",  "editNPhase",
+    "editNormalScale", "sbAmbient",      "editAmbient",     "sbDiffuse",       "editDiffuse",
+    "sbBrilliance",    "editBrilliance", "sbPhong",         "editPhong",       "editPhongS",
+    "sbSpecular",      "editSpecular",   "sbRoughness",     "editRoughness",   "sbMetallic",
+    "sbReflection",    "editReflection", "editReflectionE", "sbCrand",         "editCrand",
+    "editTTScaleX",    "editTTScaleY",   "editTTScaleZ",    "editTTRotateX",   "editTTRotateY",
+    "editTTRotateZ"};
 
 bool IsRowList(std::string_view key) {
   return key == "cbColor1" || key == "cbColor2" || key == "cbColor3";
@@ -47,7 +49,8 @@ std::string TextureFileText(const ParameterSet& set) {
     const size_t i = static_cast<size_t>(set.Find(key));
     text.append(key);
     text += '|';
-    text += IsRowList(key) ? IntegerText(set.value(i).index) : EncodeValue(set.def(i), set.value(i));
+    text +=
+        IsRowList(key) ? IntegerText(set.value(i).index) : EncodeValue(set.def(i), set.value(i));
     text += "\r\n";
   }
   return text;

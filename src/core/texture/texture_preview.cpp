@@ -11,8 +11,8 @@ namespace {
 constexpr std::array<const char*, 12> kCameraFields = {
     "edCamLocX", "edCamLocY", "edCamLocZ", "edCamDirX",  "edCamDirY",  "edCamDirZ",
     "edCamRX",   "edCamRY",   "edCamRZ",   "edCamLookX", "edCamLookY", "edCamLookZ"};
-constexpr std::array<const char*, 12> kPreviewCamera = {
-    "0.0", "0.0", "-30", "0.0", "0.0", "1.2", "1.3", "0.0", "0.0", "0.0", "0.0", "0.0"};
+constexpr std::array<const char*, 12> kPreviewCamera = {"0.0", "0.0", "-30", "0.0", "0.0", "1.2",
+                                                        "1.3", "0.0", "0.0", "0.0", "0.0", "0.0"};
 
 std::string Vector(const ParameterSet& set, int first) {
   return set.Text(kCameraFields[first]) + ", " + set.Text(kCameraFields[first + 1]) + ", " +

@@ -12,8 +12,8 @@ namespace vermora {
 // The object the texture preview is rendered on ("TextPreview as").
 enum class PreviewShape { kSphere, kBox, kPlane };
 
-// The preview scene: the gamma setting POV-Ray 3.7 expects, include lines, the camera of the camera fields, four
-// lights and the chosen object wearing editTexPrev. Lines end in CR LF.
+// The preview scene: the gamma setting POV-Ray 3.7 expects, include lines, the camera of the camera
+// fields, four lights and the chosen object wearing editTexPrev. Lines end in CR LF.
 std::string TexturePreviewScene(const ParameterSet& set, PreviewShape shape);
 
 // Renders `scene` as the render command does; the preview waits for it.
