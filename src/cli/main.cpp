@@ -12,6 +12,7 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
+#include "texture_command.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -24,6 +25,7 @@ constexpr const char* kUsage =
     "  compose [SET.vmx] -o OUT.pov [--pov22]    write the scene of a set\n"
     "  render [SET.vmx] -o OUT.png|OUT.bmp [--width W] [--height H] [--antialias]\n"
     "         [--povray PATH] [--timeout SECONDS] [--keep-work]\n"
+    "  texture [TEX.vtr] -o OUT.inc|OUT.pov       export a texture, or its preview scene\n"
     "Without SET.vmx the built-in defaults stand in.\n";
 
 struct Args {
@@ -182,6 +184,7 @@ int main(int argc, char** argv) {
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
+  if (args.command == "texture") return TextureCommand(args.set_path, args.out);
   if (args.command != "compose" && args.command != "render") {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
     return 2;
