@@ -12,6 +12,7 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
+#include "anim_command.h"
 #include "texture_command.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +27,8 @@ constexpr const char* kUsage =
     "  render [SET.vmx] -o OUT.png|OUT.bmp [--width W] [--height H] [--antialias]\n"
     "         [--povray PATH] [--timeout SECONDS] [--keep-work]\n"
     "  texture [TEX.vtr] -o OUT.inc|OUT.pov       export a texture, or its preview scene\n"
+    "  anim START.vmx [--end END.vmx] [--frames N] -o DIR   render a frame series\n"
+    "         (vermora-cli anim --help for its options)\n"
     "Without SET.vmx the built-in defaults stand in.\n";
 
 struct Args {
@@ -173,6 +176,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  if (argc >= 2 && std::string(argv[1]) == "anim") return AnimCommand(argc - 1, argv + 1);
   if (!ParseArgs(argc, argv, args, error)) {
     std::cerr << "vermora-cli: " << error << "\n" << kUsage;
     return 2;

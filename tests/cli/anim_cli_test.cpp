@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "params/parameter_set.h"
+#include "params/settings_file.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ShellRun {
+  int code;
+  std::string output;
+};
+
+ShellRun Shell(const std::string& command) {
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  std::string output;
+  char buf[512];
+  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
+
+class AnimCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = test::MakeTempFolder();
+    ParameterSet start;
+    ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
+    ParameterSet end;
+    end.SetText("EdTSpread", "90");
+    ASSERT_TRUE(SaveSettings(dir_ + "end.vmx", end).ok());
+    end.SetIndex("RadioGroup1", 1);
+    ASSERT_TRUE(SaveSettings(dir_ + "curl.vmx", end).ok());
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string dir_;
+};
+
+TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 3 --width 32 --height 24 "
+                      "--jobs 2 -o " + dir_ + "frames");
+  ASSERT_EQ(run.code, 0) << run.output;
+  for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"}) {
+    EXPECT_TRUE(fs::exists(dir_ + "frames/" + f)) << f;
+  }
+  EXPECT_FALSE(fs::exists(dir_ + "frames/anim001.pov"));  // scenes go unless kept
+  EXPECT_FALSE(fs::exists(dir_ + "frames/_anim.vmx"));
+}
+
+TEST_F(AnimCliTest, JobListRunsUnderGnuParallel) {
+  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 2 --width 32 --height 24 "
+                      "--job-list -o " + dir_ + "jobs");
+  ASSERT_EQ(run.code, 0) << run.output;
+  std::ifstream list(dir_ + "jobs/jobs.txt");
+  int lines = 0;
+  for (std::string line; std::getline(list, line);) ++lines;
+  EXPECT_EQ(lines, 2);
+  EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.pov"));
+  if (!test::HavePovray() || Shell("command -v parallel").code != 0) GTEST_SKIP() << "no GNU Parallel";
+  const ShellRun parallel = Shell("parallel --will-cite --jobs 2 < " + dir_ + "jobs/jobs.txt");
+  EXPECT_EQ(parallel.code, 0) << parallel.output;
+  EXPECT_TRUE(fs::exists(dir_ + "jobs/anim001.bmp"));
+  EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.bmp"));
+}
+
+TEST_F(AnimCliTest, RefusesAnotherFamilyAndBadArguments) {
+  ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("Worms not of the same family."), std::string::npos) << run.output;
+  run = Cli("anim " + dir_ + "start.vmx --jobs none -o " + dir_ + "x");
+  EXPECT_EQ(run.code, 2);
+  run = Cli("anim " + dir_ + "missing.vmx -o " + dir_ + "x");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("missing.vmx"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vermora
