@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
+#include "variation/breeding.h"
+#include "variation/evolve.h"
+#include "variation/mutate.h"
+#include "variation/random_engine.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -24,11 +29,17 @@ constexpr const char* kUsage =
     "  compose [SET.vmx] -o OUT.pov [--pov22]    write the scene of a set\n"
     "  render [SET.vmx] -o OUT.png|OUT.bmp [--width W] [--height H] [--antialias]\n"
     "         [--povray PATH] [--timeout SECONDS] [--keep-work]\n"
-    "Without SET.vmx the built-in defaults stand in.\n";
+    "  random|evolve|mutate SET.vmx --seed N -o OUT.vmx\n"
+    "                                            run a variation engine on a set\n"
+    "  breed A.vmx B.vmx --seed N -o OUT.vmx     breed A with the partner B\n"
+    "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
+    "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
 struct Args {
   std::string command;
   std::string set_path;
+  std::string partner_path;
+  std::string seed;
   std::string out;
   std::string width, height, povray;
   int timeout = 0;
@@ -68,6 +79,8 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       std::string t;
       if (!value(t)) return false;
       args.timeout = std::atoi(t.c_str());
+    } else if (a == "--seed") {
+      if (!value(args.seed)) return false;
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -79,6 +92,8 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       return false;
     } else if (args.set_path.empty()) {
       args.set_path = a;
+    } else if (args.command == "breed" && args.partner_path.empty()) {
+      args.partner_path = a;
     } else {
       error = "unexpected argument " + a;
       return false;
@@ -162,6 +177,63 @@ int Render(const Args& args, ParameterSet& set) {
   return 0;
 }
 
+// A clock that always says the same time: the engines' re-seed value.
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::uint32_t value) : value_(value) {}
+  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
+
+ private:
+  std::uint32_t value_;
+};
+
+int Vary(const Args& args, ParameterSet& set) {
+  if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
+  if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
+  SystemClock system_clock;
+  std::unique_ptr<FixedClock> fixed;
+  if (!args.seed.empty()) {
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(args.seed.c_str(), &end, 10);
+    if (*end != '\0' || args.seed[0] == '-' || value > 0xFFFFFFFFull) {
+      return Fail("--seed needs a whole number from 0 to 4294967295", 2);
+    }
+    fixed = std::make_unique<FixedClock>(static_cast<std::uint32_t>(value));
+  }
+  Random random;
+  EngineOptions options;
+  options.random = &random;
+  options.clock = fixed ? static_cast<const Clock*>(fixed.get()) : &system_clock;
+
+  // Evolve and Mutate keep their parent in a working file; headless, the parent
+  // is SET itself, so they get a fresh program folder of their own.
+  std::string work;
+  if (args.command == "evolve" || args.command == "mutate") {
+    work = (fs::temp_directory_path() / "vermora-XXXXXX").string();
+    if (!mkdtemp(work.data())) return Fail("cannot create a working folder in /tmp");
+    options.program_folder = work + "/";
+  }
+  EngineResult result;
+  if (args.command == "random") {
+    result = RunRandomEngine(set, options);
+  } else if (args.command == "evolve") {
+    result = RunEvolve(set, options);
+  } else if (args.command == "mutate") {
+    result = RunMutate(set, options);
+  } else {
+    result = BreedWithFile(set, args.partner_path, options);
+  }
+  if (!work.empty()) {
+    std::error_code ec;
+    fs::remove_all(work, ec);
+  }
+  PrintWarnings(result.warnings);
+  if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
+  if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  std::cout << fs::absolute(args.out).string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,10 +254,13 @@ int main(int argc, char** argv) {
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
-  if (args.command != "compose" && args.command != "render") {
+  const bool engine = args.command == "random" || args.command == "evolve" ||
+                      args.command == "mutate" || args.command == "breed";
+  if (args.command != "compose" && args.command != "render" && !engine) {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
     return 2;
   }
   if (!LoadSet(args, set)) return 1;
+  if (engine) return Vary(args, set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);
 }
