@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "params/number_reading.h"
 #include "params/settings_file.h"
@@ -100,7 +101,9 @@ TEST(VariationBreedingTest, GeneSelectionTakesEachGeneFromOneParent) {
       things += child.On(t);
     }
     EXPECT_EQ(things, 1);
-    if (child.On("ChkFanOn")) EXPECT_FALSE(child.On("ChkTrilobyt"));
+    if (child.On("ChkFanOn")) {
+      EXPECT_FALSE(child.On("ChkTrilobyt"));
+    }
     EXPECT_EQ(child.Text("EdHRotZInc"), child.On("chkAutoRotZ") ? child.Text("EdHRotZInc") : "0.00");
   }
   EXPECT_TRUE(from_own && from_partner);
