@@ -79,6 +79,22 @@ TEST(VariationBreedingTest, TweenedNumbersLieOnTheStepsBetweenTheParents) {
   EXPECT_EQ(seen, steps);  // 20 to 29, never 30
 }
 
+TEST(VariationBreedingTest, TheModeIsTheOwnParentsNotThePartnersSavedOne) {
+  ParameterSet own = OwnParent();
+  own.SetOn("chkSelection", false);
+  own.SetOn("chkTweening", true);
+  ParameterSet partner = Partner();  // saved with selection on
+  bool between = false;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    const ParameterSet child = Child(own, partner, seed);
+    const std::string n = child.Text("EdNumber");
+    between |= n != "20" && n != "30";
+    EXPECT_TRUE(child.On("chkTweening"));
+    EXPECT_FALSE(child.On("chkSelection"));
+  }
+  EXPECT_TRUE(between);
+}
+
 TEST(VariationBreedingTest, GeneSelectionTakesEachGeneFromOneParent) {
   const ParameterSet own = OwnParent(), partner = Partner();
   bool from_own = false, from_partner = false;
