@@ -2,7 +2,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <chrono>
 #include <iostream>
+#include <thread>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,11 @@
 #include "scene/composer.h"
 #include "anim_command.h"
 #include "texture_command.h"
+#include "variation/breeding.h"
+#include "variation/evolve.h"
+#include "variation/mutate.h"
+#include "variation/random_engine.h"
+#include "variation/variations.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -29,11 +37,23 @@ constexpr const char* kUsage =
     "  texture [TEX.vtr] -o OUT.inc|OUT.pov       export a texture, or its preview scene\n"
     "  anim START.vmx [--end END.vmx] [--frames N] -o DIR   render a frame series\n"
     "         (vermora-cli anim --help for its options)\n"
-    "Without SET.vmx the built-in defaults stand in.\n";
+    "  random|evolve|mutate SET.vmx --seed N -o OUT.vmx\n"
+    "                                            run a variation engine on a set\n"
+    "  breed A.vmx B.vmx --seed N -o OUT.vmx     breed A with the partner B\n"
+    "  variations SET.vmx --engine random|evolve|mutate [--seed N] [--count 9]\n"
+    "         [--jobs J] [--width W] [--height H] -o DIR\n"
+    "                                            N variants and their thumbnails\n"
+    "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
+    "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
 struct Args {
   std::string command;
   std::string set_path;
+  std::string partner_path;
+  std::string seed;
+  std::string engine = "random";
+  int count = 9;
+  int jobs = 0;
   std::string out;
   std::string width, height, povray;
   int timeout = 0;
@@ -73,6 +93,14 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       std::string t;
       if (!value(t)) return false;
       args.timeout = std::atoi(t.c_str());
+    } else if (a == "--seed") {
+      if (!value(args.seed)) return false;
+    } else if (a == "--engine") {
+      if (!value(args.engine)) return false;
+    } else if (a == "--count" || a == "--jobs") {
+      std::string t;
+      if (!value(t)) return false;
+      (a == "--count" ? args.count : args.jobs) = std::atoi(t.c_str());
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -84,6 +112,8 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       return false;
     } else if (args.set_path.empty()) {
       args.set_path = a;
+    } else if (args.command == "breed" && args.partner_path.empty()) {
+      args.partner_path = a;
     } else {
       error = "unexpected argument " + a;
       return false;
@@ -167,6 +197,124 @@ int Render(const Args& args, ParameterSet& set) {
   return 0;
 }
 
+// A clock that always says the same time: the engines' re-seed value.
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::uint32_t value) : value_(value) {}
+  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
+
+ private:
+  std::uint32_t value_;
+};
+
+bool ParseSeed(const std::string& text, std::uint32_t& seed) {
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || text[0] == '-' || value > 0xFFFFFFFFull) return false;
+  seed = static_cast<std::uint32_t>(value);
+  return true;
+}
+
+int Variations(const Args& args, const ParameterSet& set) {
+  if (args.out.empty()) return Fail("variations needs -o DIR", 2);
+  EngineKind engine;
+  if (!EngineFromName(args.engine, engine)) return Fail("unknown engine " + args.engine, 2);
+  if (args.count < 1 || args.count > 100) return Fail("--count needs 1 to 100", 2);
+  std::uint32_t seed = SystemClock().MillisecondsOfDayUtc();
+  if (!args.seed.empty() && !ParseSeed(args.seed, seed)) {
+    return Fail("--seed needs a whole number from 0 to 4294967295", 2);
+  }
+  const std::string povray = PovrayPath(args);
+  if (std::string problem = RendererPathProblem(povray); !problem.empty()) return Fail(problem);
+  std::string work = (fs::temp_directory_path() / "vermora-XXXXXX").string();
+  if (!mkdtemp(work.data())) return Fail("cannot create a working folder in /tmp");
+  work += "/";
+  Variants variants = MakeVariants(set, engine, seed, args.count, work);
+  PrintWarnings(variants.warnings);
+  if (!variants.status.ok()) return Fail(ErrorBoxText(variants.status.message()));
+
+  std::error_code ec;
+  fs::create_directories(args.out, ec);
+  const std::string dir = (fs::path(args.out) / "").string();
+  RenderJobsOptions options;
+  options.povray = povray;
+  options.include_dirs = IncludeDirs();
+  options.folder = work;
+  if (!args.width.empty()) options.width = args.width;
+  if (!args.height.empty()) options.height = args.height;
+  const unsigned cores = std::thread::hardware_concurrency();
+  options.concurrency = args.jobs > 0 ? args.jobs : static_cast<int>(cores ? cores : 1);
+  options.timeout_seconds = args.timeout;
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<RenderJobOutcome> outcomes = RenderScenes(variants.sets, options);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  int failed = 0;
+  for (size_t i = 0; i < outcomes.size(); ++i) {
+    const std::string name = dir + "variant" + std::to_string(i + 1);
+    if (Status s = SaveSettings(name + ".vmx", variants.sets[i]); !s.ok()) {
+      return Fail(name + ".vmx: " + ErrorBoxText(s.message()));
+    }
+    if (!outcomes[i].render.ok()) {
+      ++failed;
+      std::cerr << "vermora-cli: variant " << i + 1 << ": " << outcomes[i].render.failure << "\n";
+      continue;
+    }
+    fs::copy_file(outcomes[i].image_path, name + ".bmp", fs::copy_options::overwrite_existing, ec);
+  }
+  fs::remove_all(work, ec);
+  std::cout << outcomes.size() << " variants rendered in " << seconds << " s with "
+            << options.concurrency << " at once\n";
+  return failed ? 3 : 0;
+}
+
+int Vary(const Args& args, ParameterSet& set) {
+  if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
+  if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
+  SystemClock system_clock;
+  std::unique_ptr<FixedClock> fixed;
+  if (!args.seed.empty()) {
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(args.seed.c_str(), &end, 10);
+    if (*end != '\0' || args.seed[0] == '-' || value > 0xFFFFFFFFull) {
+      return Fail("--seed needs a whole number from 0 to 4294967295", 2);
+    }
+    fixed = std::make_unique<FixedClock>(static_cast<std::uint32_t>(value));
+  }
+  Random random;
+  EngineOptions options;
+  options.random = &random;
+  options.clock = fixed ? static_cast<const Clock*>(fixed.get()) : &system_clock;
+
+  // Evolve and Mutate keep their parent in a working file; headless, the parent
+  // is SET itself, so they get a fresh program folder of their own.
+  std::string work;
+  if (args.command == "evolve" || args.command == "mutate") {
+    work = (fs::temp_directory_path() / "vermora-XXXXXX").string();
+    if (!mkdtemp(work.data())) return Fail("cannot create a working folder in /tmp");
+    options.program_folder = work + "/";
+  }
+  EngineResult result;
+  if (args.command == "random") {
+    result = RunRandomEngine(set, options);
+  } else if (args.command == "evolve") {
+    result = RunEvolve(set, options);
+  } else if (args.command == "mutate") {
+    result = RunMutate(set, options);
+  } else {
+    result = BreedWithFile(set, args.partner_path, options);
+  }
+  if (!work.empty()) {
+    std::error_code ec;
+    fs::remove_all(work, ec);
+  }
+  PrintWarnings(result.warnings);
+  if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
+  if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  std::cout << fs::absolute(args.out).string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -189,10 +337,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.command == "texture") return TextureCommand(args.set_path, args.out);
-  if (args.command != "compose" && args.command != "render") {
+  const bool engine = args.command == "random" || args.command == "evolve" ||
+                      args.command == "mutate" || args.command == "breed" ||
+                      args.command == "variations";
+  if (args.command != "compose" && args.command != "render" && !engine) {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
     return 2;
   }
   if (!LoadSet(args, set)) return 1;
+  if (args.command == "variations") return Variations(args, set);
+  if (engine) return Vary(args, set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);
 }

@@ -89,7 +89,8 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
   return out;
 }
 
-RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
+RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
+                          const std::atomic<bool>* cancel) {
   if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
   int pipe_fd[2];
   // Close-on-exec, so that a renderer started from another thread meanwhile does
@@ -124,6 +125,7 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
   std::string output;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
   bool timed_out = false;
+  bool cancelled = false;
   char buf[4096];
   for (;;) {
     pollfd pfd{pipe_fd[0], POLLIN, 0};
@@ -135,6 +137,11 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
         continue;
       }
       if (n == 0 || errno != EINTR) break;
+    }
+    if (cancel && cancel->load()) {
+      kill(-pid, SIGKILL);
+      cancelled = true;
+      break;
     }
     if (timeout_seconds > 0 && std::chrono::steady_clock::now() > deadline) {
       kill(-pid, SIGKILL);
@@ -148,6 +155,7 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds) {
   }
   int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   RenderOutcome outcome = FinishRender(inv, code, std::move(output));
+  if (cancelled) outcome.failure = "Rendering cancelled";
   if (timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
   return outcome;
 }

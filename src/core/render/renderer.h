@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "common/status.h"
@@ -33,8 +34,10 @@ void ClearRenderFiles(const RenderInvocation& invocation);
 RenderOutcome FinishRender(const RenderInvocation& invocation, int exit_code, std::string output);
 
 // Runs the renderer to its end on this thread (the CLI's way). `timeout_seconds`
-// of 0 waits without limit.
-RenderOutcome RunRenderer(const RenderInvocation& invocation, int timeout_seconds = 0);
+// of 0 waits without limit. When `cancel` becomes true the renderer is stopped
+// and the outcome fails with "Rendering cancelled".
+RenderOutcome RunRenderer(const RenderInvocation& invocation, int timeout_seconds = 0,
+                          const std::atomic<bool>* cancel = nullptr);
 
 // The message for a renderer path that is missing or not executable, or empty.
 std::string RendererPathProblem(const std::string& program);

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "params/number_reading.h"
+#include "support/test_support.h"
+#include "variation/random_engine.h"
+
+namespace vermora {
+namespace {
+
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::uint32_t value) : value_(value) {}
+  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
+
+ private:
+  std::uint32_t value_;
+};
+
+ParameterSet RandomSet(std::uint32_t seed, ParameterSet set = {}) {
+  FixedClock clock(seed);
+  Random random;
+  EngineOptions options;
+  options.random = &random;
+  options.clock = &clock;
+  EngineResult result = RunRandomEngine(set, options);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_TRUE(result.warnings.empty());
+  return set;
+}
+
+float Num(const ParameterSet& set, const char* name) { return ParseNumber(set.Text(name)).value(); }
+
+TEST(VariationRandomTest, SameClockSameCreatureOtherClockOther) {
+  EXPECT_EQ(RandomSet(1234), RandomSet(1234));
+  EXPECT_FALSE(RandomSet(1234) == RandomSet(1235));
+}
+
+TEST(VariationRandomTest, ValuesStayInsideTheirRanges) {
+  ParameterSet base;
+  base.SetOn("ChkRAlternate", true);
+  for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+    const ParameterSet set = RandomSet(seed * 7919u, base);
+    SCOPED_TRACE(seed);
+    const float c = Num(set, "EdNumber");
+    EXPECT_GE(c, 15);
+    EXPECT_LE(c, 40 + 15);
+    const float space = Num(set, "EdSpace");
+    EXPECT_TRUE((space >= c * 0.25f - 0.5f && space <= c + 0.5f)) << space << " of " << c;
+    EXPECT_EQ(set.Text("EdShFX"), set.Text("EdShFY"));
+    EXPECT_EQ(set.Text("EdShFX"), set.Text("EdShFZ"));
+    EXPECT_EQ(set.Text("EdTScaleFactorX"), set.Text("EdTScaleFactorZ"));
+    EXPECT_EQ(std::stoi(set.Text("EdShTrig")), std::stoi(set.Text("EdNumber")) + 10);
+    EXPECT_GE(Num(set, "EdRNumber"), 40);
+    EXPECT_LT(Num(set, "EdRNumber"), 120);
+    EXPECT_GE(set.Index("ScrAN"), 3);
+    EXPECT_LE(set.Index("ScrAN"), 6);
+    for (const char* n : {"EdBaseNumber", "EdTopNumber", "EdTopVNumber", "EdMinorTurn", "EdRevs"}) {
+      EXPECT_GE(Num(set, n), 1) << n;
+    }
+    // A thing is always asked for ("Randompick"), so DoubleSpiral and TwoDWorm
+    // are replaced by SpiralWorm and FormWorm.
+    EXPECT_NE(set.Index("RadioGroup1"), 2);
+    EXPECT_NE(set.Index("RadioGroup1"), 6);
+    EXPECT_GE(set.Index("RadioGroup2"), 0);
+    EXPECT_TRUE(set.On("ChkAlternate"));
+    int things = 0;
+    for (const char* n : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"}) {
+      things += set.On(n);
+    }
+    EXPECT_LE(things, 1);
+    EXPECT_FALSE(set.On("ChkBubble"));
+    EXPECT_FALSE(set.On("ChkBaseOn") && set.On("ChkTopOn"));
+    EXPECT_TRUE(set.On("ChkTextureOverThing"));
+    EXPECT_EQ(set.Text("EdTPostRotateX"), "0.0");
+  }
+}
+
+TEST(VariationRandomTest, PageSettingsChooseTheTypes) {
+  ParameterSet base;
+  base.SetOn("ChkWormsOnly", true);
+  base.SetIndex("RadioGroup3", 7);
+  base.SetOn("ChkRAlternate", true);
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    const ParameterSet set = RandomSet(seed * 104729u, base);
+    EXPECT_NE(set.Index("RadioGroup1"), 3);
+    EXPECT_NE(set.Index("RadioGroup1"), 4);
+    // "None": no thing and no alternation, though a second type was drawn.
+    EXPECT_FALSE(set.On("ChkAlternate"));
+    EXPECT_FALSE(set.On("ChkWheelOn") || set.On("ChkFanOn") || set.On("ChkTrilobyt"));
+    EXPECT_GE(set.Index("RadioGroup2"), 0);
+  }
+  base = ParameterSet();
+  const ParameterSet set = RandomSet(99, base);
+  EXPECT_EQ(set.Index("RadioGroup2"), -1);
+  EXPECT_FALSE(set.On("ChkAlternate"));
+}
+
+TEST(VariationRandomTest, OnlyTheEngineGroupsChange) {
+  ParameterSet base;
+  base.SetText("edSplitTrig", "77");
+  base.SetText("edCamLocX", "12");
+  const ParameterSet set = RandomSet(5, base);
+  for (const char* n : {"edSplitTrig", "edRadiusIncr", "chkMinPlusOn", "edCamLocX", "edXDev",
+                        "ChkClusterOn", "EdSegMax"}) {
+    EXPECT_EQ(set.value(set.Find(n)), base.value(base.Find(n))) << n;
+  }
+  for (size_t i = 0; i < set.size(); ++i) {
+    const std::string_view page = set.def(i).page;
+    if (page.starts_with("Textures") || page.starts_with("Backgrd") || page.starts_with("Povray")) {
+      EXPECT_EQ(set.value(i), base.value(i)) << set.def(i).name;
+    }
+  }
+  base.SetOn("chkRSplit", true);
+  const ParameterSet split = RandomSet(5, base);
+  EXPECT_NE(split.Text("edSplitTrig"), "77");
+}
+
+TEST(VariationRandomTest, ABadCountEndsTheRunAndChangesNothing) {
+  ParameterSet set;
+  set.SetText("EdSegMax", "900000");  // counts of 1000 and more are written "1.23E4"
+  const ParameterSet before = set;
+  FixedClock clock(3);
+  Random random;
+  EngineResult result = RunRandomEngine(set, {&random, &clock, ""});
+  ASSERT_FALSE(result.status.ok());
+  EXPECT_NE(result.status.message().find("is not a valid integer value"), std::string::npos);
+  EXPECT_EQ(set, before);
+
+  set.SetText("EdArmFactor", "1,5");
+  set.SetText("EdSegMax", "40");
+  result = RunRandomEngine(set, {&random, &clock, ""});
+  EXPECT_TRUE(result.status.ok());
+  ASSERT_EQ(result.warnings.size(), 1u);
+  EXPECT_EQ(result.warnings[0], "1,5 ... is not valid");
+}
+
+TEST(VariationRandomTest, ChangeRuleRunsForEachSwitchTurned) {
+  ParameterSet set;
+  std::vector<std::string> turned;
+  set.SetChangeRule([&](ParameterSet& s, size_t i) { turned.emplace_back(s.def(i).name); });
+  const ParameterSet before = set;
+  FixedClock clock(11);
+  Random random;
+  EXPECT_TRUE(RunRandomEngine(set, {&random, &clock, ""}).status.ok());
+  size_t changed = 0;
+  for (size_t i = 0; i < set.size(); ++i) {
+    const ParamKind kind = set.def(i).kind;
+    if ((kind != ParamKind::kSwitch && kind != ParamKind::kChoice) || set.value(i) == before.value(i)) continue;
+    ++changed;
+    EXPECT_NE(std::find(turned.begin(), turned.end(), set.def(i).name), turned.end()) << set.def(i).name;
+  }
+  EXPECT_GT(changed, 5u);
+}
+
+// Random creatures of every thing choice compose to scenes the real renderer
+// takes without an error line.
+class VariationRandomRenderTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(VariationRandomRenderTest, RendersWithoutError) {
+  ParameterSet base;
+  base.SetIndex("RadioGroup3", GetParam());
+  base.SetOn("ChkRAlternate", GetParam() % 2 == 0);
+  base.SetOn("chkRSplit", GetParam() % 3 == 0);
+  base.SetOn("ChkEndRot", true);
+  for (std::uint32_t seed : {17u, 40023u}) {
+    SCOPED_TRACE(seed);
+    test::ExpectRenders(RandomSet(seed + GetParam() * 1000u, base));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ThingChoices, VariationRandomRenderTest, ::testing::Range(0, 8, 1));
+
+}  // namespace
+}  // namespace vermora
