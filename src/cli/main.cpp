@@ -197,16 +197,6 @@ int Render(const Args& args, ParameterSet& set) {
   return 0;
 }
 
-// A clock that always says the same time: the engines' re-seed value.
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t value) : value_(value) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
-
- private:
-  std::uint32_t value_;
-};
-
 bool ParseSeed(const std::string& text, std::uint32_t& seed) {
   char* end = nullptr;
   const unsigned long long value = std::strtoull(text.c_str(), &end, 10);

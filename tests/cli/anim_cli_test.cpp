@@ -14,21 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ShellRun {
-  int code;
-  std::string output;
-};
-
-ShellRun Shell(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  std::string output;
-  char buf[512];
-  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
+using test::Cli;
+using test::Shell;
+using test::ShellRun;
 
 class AnimCliTest : public ::testing::Test {
  protected:

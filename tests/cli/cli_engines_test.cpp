@@ -16,36 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int code;
-  std::string output;
-};
-
-CliRun Cli(const std::string& args) {
-  const std::string command = std::string("\"") + VERMORA_CLI_PATH + "\" " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buf[512];
-  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t value) : value_(value) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
-
- private:
-  std::uint32_t value_;
-};
+using test::Cli;
+std::string Read(const std::string& path) { return test::ReadFile(path); }
 
 TEST(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
   const std::string dir = test::MakeTempFolder();
@@ -82,7 +54,7 @@ TEST(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
 TEST(CliEnginesTest, BadInputGivesAMessageAndWritesNothing) {
   const std::string dir = test::MakeTempFolder();
   ASSERT_TRUE(SaveSettings(dir + "a.vmx", ParameterSet()).ok());
-  CliRun run = Cli("breed " + dir + "a.vmx " + dir + "missing.vmx --seed 1 -o " + dir + "b.vmx");
+  test::ShellRun run = Cli("breed " + dir + "a.vmx " + dir + "missing.vmx --seed 1 -o " + dir + "b.vmx");
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.output.find("missing.vmx"), std::string::npos) << run.output;
   EXPECT_FALSE(fs::exists(dir + "b.vmx"));

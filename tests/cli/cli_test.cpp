@@ -14,28 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int code;
-  std::string output;
-};
-
-// Runs the CLI with `args` (already quoted for the shell); stderr joins stdout.
-CliRun Cli(const std::string& args) {
-  const std::string command = std::string("\"") + VERMORA_CLI_PATH + "\" " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buf[512];
-  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::Cli;
+std::string Read(const std::string& path) { return test::ReadFile(path); }
 
 TEST(CliTest, DefaultsAndComposeMatchTheCore) {
   const std::string dir = test::MakeTempFolder();
@@ -46,7 +26,7 @@ TEST(CliTest, DefaultsAndComposeMatchTheCore) {
   text.replace(text.find("ChkWheelOn|Y"), 12, "ChkWheelOn|N");
   std::ofstream(dir + "spiral.vmx", std::ios::binary) << text;
   ASSERT_EQ(Cli(dir + "spiral.vmx compose -o " + dir + "s.pov").code, 2);  // command first
-  const CliRun run = Cli("compose " + dir + "spiral.vmx -o " + dir + "s.pov");
+  const test::ShellRun run = Cli("compose " + dir + "spiral.vmx -o " + dir + "s.pov");
   ASSERT_EQ(run.code, 0) << run.output;
   std::ifstream golden(std::string(VERMORA_GOLDEN_DIR) + "/spiral_only.pov", std::ios::binary);
   std::stringstream g;
@@ -57,7 +37,7 @@ TEST(CliTest, DefaultsAndComposeMatchTheCore) {
 
 TEST(CliTest, BadInputGivesMessagesAndExitStatus) {
   const std::string dir = test::MakeTempFolder();
-  CliRun run = Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov");
+  test::ShellRun run = Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov");
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.output.find("File not found."), std::string::npos);
 
@@ -83,7 +63,7 @@ TEST(CliTest, RendersWithTheRealRenderer) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string dir = test::MakeTempFolder();
   std::ofstream(dir + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
-  const CliRun run = Cli("render \"" + dir + "spiral set.vmx\" -o \"" + dir + "out put.png\" --width 32 --height 24");
+  const test::ShellRun run = Cli("render \"" + dir + "spiral set.vmx\" -o \"" + dir + "out put.png\" --width 32 --height 24");
   ASSERT_EQ(run.code, 0) << run.output;
   const std::string png = Read(dir + "out put.png");
   ASSERT_GT(png.size(), 8u);

@@ -68,11 +68,6 @@ TEST(CurvesTest, FractionsAndRounding) {
 
 // ---- frame series
 
-class FixedClock final : public Clock {
- public:
-  std::uint32_t MillisecondsOfDayUtc() const override { return 4242; }
-};
-
 struct SeriesRun {
   std::string folder;
   FixedClock clock;

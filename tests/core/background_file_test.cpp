@@ -150,15 +150,6 @@ TEST(ColourRowsTest, DialogWritesFractionsAndUpdateRounds) {
   EXPECT_EQ(RefreshSwatches(set, d).size(), BackgroundColourRows().size());
 }
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
-
- private:
-  std::uint32_t ms_;
-};
-
 TEST(BackgroundRulesTest, SeedFileNamesAndSwitches) {
   ParameterSet set;
   Random random;

@@ -11,15 +11,6 @@ namespace {
 
 using test::CountLines;
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
-
- private:
-  std::uint32_t ms_;
-};
-
 std::string Scene(const ParameterSet& set, std::uint32_t clock_ms = 12345678) {
   FixedClock clock(clock_ms);
   ComposeOptions options;

@@ -178,18 +178,13 @@ TEST(TextureFileTest, ExportWritesTheOneLine) {
   fs::remove_all(dir);
 }
 
-class FixedClock final : public Clock {
- public:
-  std::uint32_t MillisecondsOfDayUtc() const override { return 43200000; }
-};
-
 TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   Started s;
   s.set.SetText("EdInc2", "#include \"stones.inc\"");
   s.set.SetIndex("cbPigmentType", 13);
   Random random;
-  ASSERT_TRUE(RandomPigment(s.set, s.page, random, FixedClock(), s.diagnostics).ok());
-  RandomFinish(s.set, random, FixedClock());
+  ASSERT_TRUE(RandomPigment(s.set, s.page, random, FixedClock(43200000), s.diagnostics).ok());
+  RandomFinish(s.set, random, FixedClock(43200000));
   const std::string cam = s.set.Text("edCamLocZ");
   std::string scene;
   ASSERT_TRUE(RunTexturePreview(s.set, s.page, PreviewShape::kSphere, [&](const std::string& text) {

@@ -11,15 +11,6 @@
 namespace vermora {
 namespace {
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
-
- private:
-  std::uint32_t ms_;
-};
-
 struct Started {
   ParameterSet set;
   TexturePage page;

@@ -13,15 +13,6 @@
 namespace vermora {
 namespace {
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t value) : value_(value) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
-
- private:
-  std::uint32_t value_;
-};
-
 float Num(const ParameterSet& set, const char* name) { return ParseNumber(set.Text(name)).value(); }
 
 class OffspringTest : public ::testing::Test {

@@ -7,15 +7,6 @@
 namespace vermora {
 namespace {
 
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t value) : value_(value) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
-
- private:
-  std::uint32_t value_;
-};
-
 ParameterSet RandomSet(std::uint32_t seed, ParameterSet set = {}) {
   FixedClock clock(seed);
   Random random;

@@ -2,6 +2,7 @@
 
 #include "support/test_support.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -46,6 +47,24 @@ std::string MakeTempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "vermora-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) return {};
   return pattern + "/";
+}
+
+ShellRun Shell(const std::string& command) {
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  std::string output;
+  char buf[512];
+  while (size_t n = fread(buf, 1, sizeof buf, pipe)) output.append(buf, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 bool HavePovray() { return access(kPovray, X_OK) == 0; }

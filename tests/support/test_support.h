@@ -21,6 +21,18 @@ std::string MakeTempFolder();
 bool HavePovray();
 inline constexpr const char* kPovray = "/usr/bin/povray";
 
+// A command's exit code and what it printed (stderr joined to stdout).
+struct ShellRun {
+  int code;
+  std::string output;
+};
+ShellRun Shell(const std::string& command);
+// Runs vermora-cli with `args`, already quoted for the shell.
+ShellRun Cli(const std::string& args);
+
+// The whole content of a file ("" when it cannot be read).
+std::string ReadFile(const std::string& path);
+
 // The scene text of `set`, expecting it to compose without error.
 std::string Scene(const ParameterSet& set);
 

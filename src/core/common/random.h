@@ -17,6 +17,17 @@ class SystemClock final : public Clock {
   std::uint32_t MillisecondsOfDayUtc() const override;
 };
 
+// A clock that always reads the same time: how a run is made reproducible
+// (tests, and the command line's --seed).
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::uint32_t ms = 0) : ms_(ms) {}
+  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
+
+ private:
+  std::uint32_t ms_;
+};
+
 // The program's one random generator: a 32-bit linear congruential sequence,
 // state = state * 134775813 + 1 (mod 2^32). Not good randomness, but it is the
 // sequence every stored design and seeded test relies on.

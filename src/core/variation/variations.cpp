@@ -11,19 +11,6 @@
 #include "variation/random_engine.h"
 
 namespace vermora {
-namespace {
-
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t value) : value_(value) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return value_; }
-
- private:
-  std::uint32_t value_;
-};
-
-}  // namespace
-
 bool EngineFromName(const std::string& name, EngineKind& kind) {
   if (name == "random") {
     kind = EngineKind::kRandom;
