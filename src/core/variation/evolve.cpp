@@ -2,6 +2,7 @@
 
 #include "params/working_files.h"
 #include "variation/kept_parent.h"
+#include "variation/shared_steps.h"
 #include "variation/steps.h"
 
 namespace vermora {
@@ -61,42 +62,13 @@ void WormBlock(Steps& s) {
   s.Step("edCHuskET", 4, F::kF3);
 
   s.Step("edDSNumber", 10, F::kF3);
-  s.Step("edDSEndScale", 0.05, F::kF42);
-  s.Step("edYTrans", 2, F::kF42);
-  s.Step("edXDev", 1, F::kF42);
-  for (const char* name : {"edRotX", "edRotY", "edRotZ"}) s.Step(name, 1, F::kF42);
-  s.Step("edMajorStartRadius", 0.5, F::kF42);
-  s.Step("edMajorEndRadius", 0.5, F::kF42);
-  s.Step("edMajorTurns", 0.2, F::kF42);
-  s.Step("edMinorStartRadius", 0.5, F::kF42);
-  s.Step("edMinorEndRadius", 0.5, F::kF42);
-  s.Step("edMinorTurns", 0.2, F::kF42);
+  DoubleSpiralShapeSteps(s);
   s.Step("edSideTrigger", 10, F::kF3);
   s.Step("edSOScale", 0.05, F::kF42);
 
-  const double f = s.CountStep("edFWNumber");
-  s.SpacingStep("edFWSpace", f);
-  s.Step("edFWShrink", 0.1, F::kF42);
-  s.Step("edFWTwists", 1, F::kF42);
-  s.Step("edFWRadius", 0.1, F::kF42);
-  s.Step("edFWUpInc", 0.1, F::kF42);
-  s.Step("edFWZTrans", 0.5, F::kF42, U::kNotPositive);
-  const double t = s.CountStep("edTDNumber");
-  s.SpacingStep("edTDSpace", t);
-  s.Step("edTDSF", 0.1, F::kF42);
-  s.Step("edObjRotXTot", 10, F::kF3, U::kNotPositive);
-  s.Step("edObjRotYTot", 10, F::kF3, U::kNotPositive);
-  if (!s.IsOn("chkTDAutoRot")) s.Step("edObjRotZTot", 10, F::kF3);
+  FormAndTwoDSteps(s);
 
-  for (const char* name : {"EdPostScaleX", "EdPostScaleY", "EdPostScaleZ"}) {
-    s.Step(name, 0.05, F::kF42, U::kOne);
-  }
-  for (const char* name : {"EdPostRotateX", "EdPostRotateY", "EdPostRotateZ"}) {
-    s.Step(name, 10, F::kF3, U::kZero);
-  }
-  for (const char* name : {"EdPostTranslateX", "EdPostTranslateY", "EdPostTranslateZ"}) {
-    s.Step(name, 1, F::kF42, U::kZero);
-  }
+  WormPlacementSteps(s, F::kF42);
 }
 
 void ThingBlock(Steps& s) {
