@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -94,13 +95,14 @@ Field Choice(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* paren
   const QStringList items = Items(set.def(i));
   if (items.isEmpty()) return IndexBox(set, i, edited, parent);
   auto* box = new QGroupBox(FieldLabel(set.def(i).label), parent);
-  auto* layout = new QVBoxLayout(box);
-  layout->setSpacing(2);
+  auto* layout = new QGridLayout(box);
+  layout->setVerticalSpacing(2);
   auto* group = new QButtonGroup(box);
+  const int per_column = items.size() > 4 ? (items.size() + 1) / 2 : items.size();
   for (int k = 0; k < items.size(); ++k) {
     auto* radio = new QRadioButton(items[k], box);
     group->addButton(radio, k);
-    layout->addWidget(radio);
+    layout->addWidget(radio, k % per_column, k / per_column);
   }
   const std::string name(set.def(i).name);
   QObject::connect(group, &QButtonGroup::idClicked, box, [&set, i, name, edited](int id) {

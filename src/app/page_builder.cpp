@@ -1,5 +1,6 @@
 #include "page_builder.h"
 
+#include <QAbstractButton>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,9 +23,35 @@ struct Row {
   bool labelled = false;
 };
 
+// A control name without its kind prefix ("ChkFanOn" -> "FanOn").
+QString ShortName(std::string_view name) {
+  for (std::string_view prefix : {"Chk", "chk", "Ed", "ed", "cb", "sb"}) {
+    if (name.size() > prefix.size() && name.substr(0, prefix.size()) == prefix) {
+      return FromCore(std::string(name.substr(prefix.size())));
+    }
+  }
+  return FromCore(std::string(name));
+}
+
+// Several self-labelled controls sharing one label are told apart by their names.
+void TellApart(ParameterSet& set, const std::vector<size_t>& params, std::vector<Field>& fields,
+               size_t first) {
+  for (size_t k = first; k < fields.size(); ++k) {
+    auto* button = qobject_cast<QAbstractButton*>(fields[k].widget);
+    if (!button || !fields[k].labelled) continue;
+    const std::string_view label = set.def(params[k - first]).label;
+    int uses = 0;
+    for (size_t i : params) uses += set.def(i).label == label ? 1 : 0;
+    if (uses > 1) {
+      button->setText(FieldLabel(label) + ": " + ShortName(set.def(params[k - first]).name));
+    }
+  }
+}
+
 std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, const EditedFn& edited,
                       std::vector<Field>& fields, QWidget* parent) {
   std::vector<Row> rows;
+  const size_t first = fields.size();
   std::string_view last_label;
   for (size_t i : params) {
     const ParamDef& def = set.def(i);
@@ -41,6 +68,7 @@ std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, cons
     last_label = IsEntryField(def.kind) ? def.label : std::string_view();
     fields.push_back(std::move(field));
   }
+  TellApart(set, params, fields, first);
   return rows;
 }
 

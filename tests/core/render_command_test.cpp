@@ -32,6 +32,24 @@ TEST(RenderCommandTest, PrepareClearsOldFilesWritesSceneAndBuildsTheLine) {
   EXPECT_EQ(p.command_line, "/bin/true /EXIT /RENDER \"" + dir + "TEMP.POV\" +FS +H163 +W209 -A -P \"Output_File_Name=" +
                                 dir + "TEMP.BMP\" +KFF-1 \"All_File=" + dir + "ALLTEXT.OUT\" ");
   EXPECT_EQ(p.invocation.program, "/bin/true");
+  EXPECT_EQ(p.invocation.args,
+            (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A", "-P",
+                                      "-D", std::string("+L") + VERMORA_DATA_DIR,
+                                      "All_File=ALLTEXT.OUT"}));
+  fs::remove_all(dir);
+}
+
+TEST(RenderCommandTest, QuotesAndBlanksStayInsideTheirArguments) {
+  const std::string dir = test::MakeTempFolder();
+  const std::string odd = dir + "a \" b; $HOME/";
+  ParameterSet set;
+  set.SetText("edImageW", "2 0\"9");
+  const PreparedRender p = PrepareRender(set, SetupIn(odd, "/bin/true"));
+  EXPECT_TRUE(p.ready());
+  EXPECT_EQ(p.invocation.working_dir, dir + "a \" b; $HOME");
+  EXPECT_EQ(p.invocation.image_path, odd + "TEMP.BMP");
+  EXPECT_EQ(p.invocation.args[4], "+W2 0\"9");
+  EXPECT_TRUE(fs::exists(odd + "TEMP.POV"));
   fs::remove_all(dir);
 }
 

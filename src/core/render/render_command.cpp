@@ -3,6 +3,33 @@
 #include "params/working_files.h"
 
 namespace vermora {
+namespace {
+
+// The command line's meaning built directly from its parts. Reading it back from
+// the text would split a folder or a field holding a quote or a blank.
+RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set) {
+  RenderInvocation inv;
+  inv.program = setup.povray_path;
+  inv.working_dir = setup.folder.substr(0, setup.folder.size() - 1);
+  inv.image_path = setup.folder + setup.image_name;
+  std::string written = setup.image_name;
+  // POV-Ray appends ".bmp" to a name ending in upper-case ".BMP".
+  if (written.size() > 4 && written.compare(written.size() - 4, 4, ".BMP") == 0) {
+    written.replace(written.size() - 4, 4, ".bmp");
+  }
+  inv.written_image = setup.folder + written;
+  inv.messages_path = setup.folder + kMessagesFile;
+  const bool png = inv.image_path.size() > 4 &&
+                   LowerAscii(inv.image_path.substr(inv.image_path.size() - 4)) == ".png";
+  inv.args = {std::string("+I") + kSceneFile, png ? "+FN" : "+FB", "+O" + written,
+              "+H" + set.Text("edImageH"), "+W" + set.Text("edImageW"),
+              set.On("chkAntiA") ? "+A" : "-A", "-P", "-D"};
+  for (const std::string& dir : setup.include_dirs) inv.args.push_back("+L" + dir);
+  inv.args.push_back(std::string("All_File=") + kMessagesFile);
+  return inv;
+}
+
+}  // namespace
 
 PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) {
   PreparedRender prepared;
@@ -17,13 +44,7 @@ PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) 
   prepared.command_line =
       RenderCommandLine(setup.povray_path, setup.folder, kSceneFile, set.Text("edImageW"),
                         set.Text("edImageH"), set.On("chkAntiA"), setup.image_name);
-  prepared.invocation = TranslateCommandLine(prepared.command_line, setup.include_dirs);
-  if (prepared.invocation.program.empty()) {
-    // Only a renderer path holding the command line's own marker gets here.
-    prepared.renderer_problem = "The POV-Ray path \"" + setup.povray_path +
-                                "\" cannot be used. Set its path with Povray > Povray Path ...";
-    return prepared;
-  }
+  prepared.invocation = InvocationFor(setup, set);
   ClearRenderFiles(prepared.invocation);
   prepared.renderer_problem = RendererPathProblem(prepared.invocation.program);
   return prepared;
