@@ -68,5 +68,11 @@ int main(int argc, char** argv) {
   }
   std::printf("F5 to preview (default size, mean of %d): %lld ms; POV-Ray alone: %lld ms\n", runs,
               static_cast<long long>(window_ms / runs), static_cast<long long>(povray_ms / runs));
+  // VERMORA_BENCH_HOLD=N keeps the window up N seconds, for a look at the result.
+  if (const int hold = qEnvironmentVariableIntValue("VERMORA_BENCH_HOLD"); hold > 0) {
+    QElapsedTimer held;
+    held.start();
+    while (held.elapsed() < hold * 1000) app.processEvents(QEventLoop::AllEvents, 50);
+  }
   return 0;
 }

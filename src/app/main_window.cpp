@@ -193,13 +193,11 @@ void MainWindow::BuildMenusAndToolbar() {
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
   auto button = [bar](QAction* action, const char* name, const char* text, const char* hint) {
+    // The button shows the action's icon text, which outlives enabling and disabling.
+    action->setIconText(text);
+    action->setToolTip(hint);
     bar->addAction(action);
-    QWidget* w = bar->widgetForAction(action);
-    w->setObjectName(name);
-    if (auto* tool = qobject_cast<QToolButton*>(w)) {
-      tool->setText(text);
-      tool->setToolTip(hint);
-    }
+    bar->widgetForAction(action)->setObjectName(name);
   };
   button(render, "SBGo", "Render", "Render scene F5");
   button(open, "SBOpen", "Open", "Open VMX");

@@ -291,12 +291,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->findChild<QWidget*>("Panel4")->isEnabled());
     w->RenderScene();
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
+    QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
     w->CancelRender();
     QVERIFY(done.wait(5000));
     QCOMPARE(done.first().first().toBool(), false);
     QVERIFY(!w->rendering());
     QVERIFY(Pages(*w)->widget(0)->isEnabled());
     QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
+    QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
   }
 
   void rendersTheSpiralWormIntoThePreview() {
