@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
               static_cast<long long>(window_ms / runs), static_cast<long long>(povray_ms / runs));
   // VERMORA_BENCH_HOLD=N keeps the window up N seconds, for a look at the result.
   if (const int hold = qEnvironmentVariableIntValue("VERMORA_BENCH_HOLD"); hold > 0) {
+    if (auto* pages = window.findChild<QTabWidget*>("PageControl1")) {
+      pages->setCurrentIndex(qEnvironmentVariableIntValue("VERMORA_BENCH_PAGE"));
+    }
     QElapsedTimer held;
     held.start();
     while (held.elapsed() < hold * 1000) app.processEvents(QEventLoop::AllEvents, 50);

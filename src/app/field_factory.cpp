@@ -31,6 +31,7 @@ Field Entry(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* parent
   auto* edit = new QLineEdit(parent);
   const std::string name(set.def(i).name);
   if (set.def(i).kind != ParamKind::kText) edit->setMaximumWidth(90);
+  else edit->setMinimumWidth(150);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&set, i, name, edited](const QString& t) {
     set.SetText(name, ToCore(t));
     edited(i);

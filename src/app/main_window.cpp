@@ -75,7 +75,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   setCentralWidget(central);
   BuildMenusAndToolbar();
   BuildStatusBar();
-  resize(1060, 660);
+  resize(1120, 680);
   StartUp();
 }
 
@@ -122,7 +122,7 @@ void MainWindow::BuildPages() {
 QWidget* MainWindow::BuildSidePanel() {
   side_ = new QWidget;
   side_->setObjectName("Panel4");
-  side_->setFixedWidth(330);
+  side_->setFixedWidth(300);
   auto* column = new QVBoxLayout(side_);
   column->setContentsMargins(0, 0, 0, 0);
 

@@ -82,7 +82,12 @@ void AddRow(QFormLayout* form, const Row& row) {
     return;
   }
   auto* line = new QHBoxLayout;
-  for (QWidget* w : row.widgets) line->addWidget(w);
+  for (QWidget* w : row.widgets) {
+    // Fields side by side are parts of one vector: keep them short.
+    w->setMinimumWidth(40);
+    w->setMaximumWidth(90);
+    line->addWidget(w);
+  }
   form->addRow(row.label, line);
 }
 
@@ -91,6 +96,8 @@ QFormLayout* NewForm() {
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
   form->setVerticalSpacing(4);
+  // A long label puts its field on the next line rather than squeezing it.
+  form->setRowWrapPolicy(QFormLayout::WrapLongRows);
   return form;
 }
 
@@ -122,6 +129,7 @@ QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
   auto* scroll = new QScrollArea(parent);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* outer = new QWidget;
   auto* stack = new QVBoxLayout(outer);
   stack->addWidget(content);
