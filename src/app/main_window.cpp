@@ -272,7 +272,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (rendering()) runner_->Cancel();
+  // The renderer must be gone before its files are removed, or it writes them again.
+  runner_->Stop();
   RemoveWorkingFiles(folder_, RemovedAtClose());
   event->accept();
 }

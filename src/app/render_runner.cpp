@@ -52,6 +52,14 @@ void RenderRunner::Cancel() {
   process_->kill();
 }
 
+void RenderRunner::Stop() {
+  if (!busy_ || !process_) return;
+  process_->disconnect(this);
+  process_->kill();
+  process_->waitForFinished(2000);
+  busy_ = false;
+}
+
 void RenderRunner::ReadOutput() {
   const QByteArray bytes = process_->readAll();
   if (bytes.isEmpty()) return;

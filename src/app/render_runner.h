@@ -23,6 +23,8 @@ class RenderRunner : public QObject {
   bool busy() const { return busy_; }
   // Ends the renderer; Finished follows with a cancelled outcome.
   void Cancel();
+  // Ends the renderer and waits for it, without reporting back (the window closes).
+  void Stop();
   qint64 elapsed_ms() const { return clock_.elapsed(); }
 
  signals:

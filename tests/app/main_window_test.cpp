@@ -215,6 +215,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
   }
 
+  void brokenUserDefaultIsReportedAndStartGoesOn() {
+    QDir().mkpath(dir_->path() + "/home");
+    QFile f(Path("_default.vmx"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
+    f.close();
+    auto w = NewWindow();
+    QCOMPARE(prompts_.errors,
+             QStringList{"Missing value (0,1) in grid component [sgColorMap]!  Load aborted"});
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("44"));
+    QCOMPARE(w->findChild<QLineEdit*>("EdSpace")->text(), QString("x|y"));
+  }
+
   void unsavedChangesAreAskedAbout() {
     auto w = NewWindow();
     w->show();
@@ -298,6 +311,13 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->rendering());
     QVERIFY(Pages(*w)->widget(0)->isEnabled());
     QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
+
+    // Closing during a render ends the renderer before the working files go.
+    w->RenderScene();
+    QVERIFY(w->rendering());
+    w->show();
+    QVERIFY(w->close());
+    QVERIFY(!w->rendering());
     QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
   }
 
