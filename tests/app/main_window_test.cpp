@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -274,6 +275,31 @@ class MainWindowTest : public QObject {
     prompts_.input_answer.reset();
     w->AskPovrayPath();
     QCOMPARE(w->povray_path(), std::string("/opt/pov ray/bin/povray"));
+  }
+
+  void exportsAndTheFeaturesPage() {
+    auto w = NewWindow();
+    const QString pov = dir_->path() + "/out scene.pov";
+    prompts_.file_answers = {pov};
+    w->ExportPov31();
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Export to POV-Ray 3.1 File"});
+    QVERIFY(QFileInfo(pov).size() > 100);
+
+    w->set().SetOn("chkJConnect", true);
+    w->ExportPov22();
+    QCOMPARE(prompts_.warnings.size(), 1);
+    QVERIFY(prompts_.warnings.first().startsWith("ConnectObjects is on !"));
+    QCOMPARE(prompts_.dialog_titles.size(), 1);
+
+    // Entering the Features page makes the current set the next step's base.
+    Touch(Path("_evolve.vmx"));
+    Touch(Path("_mutate.vmx"));
+    Touch(Path("_anim.vmx"));
+    QTabWidget* pages = Pages(*w);
+    pages->setCurrentWidget(w->findChild<QWidget*>("TabFeatures"));
+    QVERIFY(!QFile::exists(Path("_evolve.vmx")));
+    QVERIFY(!QFile::exists(Path("_mutate.vmx")));
+    QVERIFY(QFile::exists(Path("_anim.vmx")));
   }
 
   void missingRendererIsToldClearly() {
