@@ -12,8 +12,7 @@
 #include "common/file_io.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
-#include "render/command_line.h"
-#include "render/renderer.h"
+#include "render/render_command.h"
 #include "scene/composer.h"
 #include "anim_command.h"
 #include "texture_command.h"
@@ -170,25 +169,23 @@ int Render(const Args& args, ParameterSet& set) {
   if (!mkdtemp(pattern.data())) return Fail("cannot create a working folder in /tmp");
   const std::string folder = pattern + "/";
 
-  std::vector<std::string> warnings;
-  Status s = ComposeSceneToFile(set, folder + "TEMP.POV", &warnings);
-  PrintWarnings(warnings);
-  if (!s.ok()) return Fail(ErrorBoxText(s.message()));
-
   const std::string ext = fs::path(args.out).extension().string();
-  const bool png = ext == ".png" || ext == ".PNG";
-  const std::string line = RenderCommandLine(povray, folder, "TEMP.POV", set.Text("edImageW"),
-                                             set.Text("edImageH"), set.On("chkAntiA"),
-                                             png ? "TEMP.png" : "TEMP.BMP");
-  const RenderInvocation inv = TranslateCommandLine(line, IncludeDirs());
-  ClearRenderFiles(inv);
-  const RenderOutcome outcome = RunRenderer(inv, args.timeout);
+  RenderSetup setup;
+  setup.povray_path = povray;
+  setup.folder = folder;
+  setup.include_dirs = IncludeDirs();
+  setup.image_name = ext == ".png" || ext == ".PNG" ? "TEMP.png" : "TEMP.BMP";
+  PreparedRender prepared;
+  const RenderOutcome outcome = RenderScene(set, setup, args.timeout, &prepared);
+  PrintWarnings(prepared.warnings);
+  if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
   if (!outcome.ok()) {
     std::cerr << outcome.messages;
     if (outcome.messages.empty()) std::cerr << outcome.output;
     Fail(outcome.failure + " (scene kept in " + folder + ")");
     return 3;
   }
+  const RenderInvocation& inv = prepared.invocation;
   std::error_code ec;
   fs::copy_file(inv.image_path, args.out, fs::copy_options::overwrite_existing, ec);
   if (ec) return Fail("cannot write " + args.out + ": " + ec.message());

@@ -2,67 +2,91 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
-
-#include "params/parameter_set.h"
 
 namespace vermora {
 namespace fs = std::filesystem;
-namespace {
 
-bool Given(const char* value) { return value != nullptr && *value != '\0'; }
-
-std::string WithSlash(std::string folder) {
-  if (folder.empty() || folder.back() != '/') folder += '/';
+std::string ProgramFolderFrom(std::string_view vermora_home, std::string_view xdg_data_home,
+                              std::string_view home) {
+  std::string folder;
+  if (!vermora_home.empty()) {
+    folder = vermora_home;
+  } else if (!xdg_data_home.empty()) {
+    folder = std::string(xdg_data_home) + "/vermora";
+  } else {
+    folder = std::string(home.empty() ? "." : home) + "/.local/share/vermora";
+  }
+  if (folder.back() != '/') folder += '/';
   return folder;
 }
 
-// The entry of `folder` whose name equals `name` without regard to case, or an
-// empty path. The exact name is tried first: it is the usual case.
-fs::path FindEntry(const std::string& folder, const std::string& name) {
+std::string ProgramFolder() {
+  auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string_view(value ? value : "");
+  };
+  return ProgramFolderFrom(env("VERMORA_HOME"), env("XDG_DATA_HOME"), env("HOME"));
+}
+
+Status EnsureFolder(const std::string& folder) {
   std::error_code ec;
-  const fs::path exact = fs::path(WorkingFilePath(folder, name));
-  if (fs::is_regular_file(exact, ec)) return exact;
+  fs::create_directories(folder, ec);
+  if (ec || !fs::is_directory(folder, ec)) {
+    return Status::Error("Cannot create the program folder " + folder);
+  }
+  return Status::Ok();
+}
+
+std::vector<std::string> FindCaseBlind(const std::string& folder, std::string_view name) {
+  std::vector<std::string> found;
   const std::string wanted = LowerAscii(name);
+  std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (LowerAscii(it->path().filename().string()) == wanted && it->is_regular_file(ec)) {
-      return it->path();
+    const std::string entry = it->path().filename().string();
+    if (LowerAscii(entry) == wanted) found.push_back(it->path().string());
+  }
+  return found;
+}
+
+void RemoveWorkingFiles(const std::string& folder, const std::vector<std::string_view>& names) {
+  for (std::string_view name : names) {
+    for (const std::string& path : FindCaseBlind(folder, name)) {
+      std::error_code ec;
+      fs::remove(path, ec);
     }
   }
-  return {};
 }
 
-}  // namespace
-
-std::string ProgramFolderFrom(const char* vermora_home, const char* xdg_data_home,
-                              const char* home) {
-  if (Given(vermora_home)) return WithSlash(vermora_home);
-  if (Given(xdg_data_home)) return WithSlash(std::string(xdg_data_home) + "/vermora");
-  if (Given(home)) return WithSlash(std::string(home) + "/.local/share/vermora");
-  return "./";
+std::vector<std::string_view> StaleAtStart() {
+  return {kEvolveFile, kMutateFile, kAnimFile, kSecondSetFile};
 }
 
-std::string ProgramFolder() {
-  return ProgramFolderFrom(std::getenv("VERMORA_HOME"), std::getenv("XDG_DATA_HOME"),
-                           std::getenv("HOME"));
+std::vector<std::string_view> RemovedAtClose() {
+  return {kEvolveFile, kMutateFile, kAnimFile, kSecondSetFile, kPictureFile, kMessagesFile,
+          kThingBFile};
 }
 
-std::string WorkingFilePath(const std::string& folder, const std::string& name) {
-  return WithSlash(folder) + name;
+std::vector<std::string_view> RemovedOnFeatures() { return {kEvolveFile, kMutateFile}; }
+
+std::string WorkingFilePath(const std::string& folder, std::string_view name) {
+  const std::vector<std::string> found = FindCaseBlind(folder, name);
+  return found.empty() ? folder + std::string(name) : found.front();
 }
 
-bool WorkingFileExists(const std::string& folder, const std::string& name) {
-  return !FindEntry(folder, name).empty();
+bool HasMyDefault(const std::string& folder) {
+  return !FindCaseBlind(folder, kMyDefaultFile).empty();
 }
 
-std::string FindWorkingFile(const std::string& folder, const std::string& name) {
-  return FindEntry(folder, name).string();
+Status SaveMyDefault(const std::string& folder, const ParameterSet& set) {
+  if (Status s = EnsureFolder(folder); !s.ok()) return s;
+  return SaveSettings(WorkingFilePath(folder, kMyDefaultFile), set);
 }
 
-void RemoveWorkingFile(const std::string& folder, const std::string& name) {
-  const fs::path found = FindEntry(folder, name);
-  std::error_code ec;
-  if (!found.empty()) fs::remove(found, ec);
+Status LoadMyDefault(const std::string& folder, ParameterSet& set, const LoadRefresh& refresh) {
+  if (!HasMyDefault(folder)) return Status::Error(kNoMyDefault);
+  return LoadSettings(WorkingFilePath(folder, kMyDefaultFile), set, refresh);
 }
+
+void RemoveMyDefault(const std::string& folder) { RemoveWorkingFiles(folder, {kMyDefaultFile}); }
 
 }  // namespace vermora

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "params/settings_file.h"
 #include "params/working_files.h"
@@ -9,7 +10,8 @@
 namespace vermora {
 
 Status StartFromKeptParent(EngineRun& run, const char* file_name) {
-  std::string path = FindWorkingFile(run.program_folder, file_name);
+  const std::vector<std::string> found = FindCaseBlind(run.program_folder, file_name);
+  std::string path = found.empty() ? std::string() : found.front();
   if (path.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(run.program_folder, ec);

@@ -1,0 +1,281 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "object_images.h"
+#include "page_builder.h"
+#include "params/page_path.h"
+#include "params/param_table.h"
+#include "params/settings_file.h"
+#include "params/working_files.h"
+#include "render_runner.h"
+
+namespace vermora::app {
+namespace {
+
+constexpr int kPreviewWidth = 209;
+constexpr int kPreviewHeight = 163;
+// The top pages in the window's order; the Output page follows them.
+const char* const kTopPages[] = {"General", "Worms", "Things", "Textures",
+                                 "Features", "Backgrd", "Povray"};
+
+QPixmap ErrorPicture() {
+  QPixmap pixmap(56, 56);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(QColor(200, 30, 30, 230));
+  p.setPen(QPen(Qt::white, 3));
+  p.drawEllipse(QRectF(4, 4, 48, 48));
+  p.drawLine(QPointF(18, 18), QPointF(38, 38));
+  p.drawLine(QPointF(38, 18), QPointF(18, 38));
+  return pixmap;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
+    : QMainWindow(parent),
+      folder_(setup.folder),
+      include_dirs_(setup.include_dirs),
+      prompts_(setup.prompts) {
+  setObjectName("Form1");
+  setWindowTitle(kCaption);
+  runner_ = new RenderRunner(this);
+  connect(runner_, &RenderRunner::Finished, this, &MainWindow::RenderFinished);
+  connect(runner_, &RenderRunner::Progress, this, [this](int percent) {
+    progress_->setRange(0, 100);
+    progress_->setValue(percent);
+  });
+
+  auto* central = new QWidget(this);
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(4, 4, 4, 4);
+  BuildPages();
+  layout->addWidget(pages_, 1);
+  layout->addWidget(BuildSidePanel());
+  setCentralWidget(central);
+  BuildMenusAndToolbar();
+  BuildStatusBar();
+  resize(1120, 680);
+  StartUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildPages() {
+  const PageNode root = BuildPageTree(ParamTable());
+  const EditedFn edited = [this](size_t i) { Edited(i); };
+  pages_ = new QTabWidget;
+  pages_->setObjectName("PageControl1");
+  auto* drop = new ObjectDrop(this);
+  for (const char* name : kTopPages) {
+    for (const PageNode& node : root.children) {
+      if (node.name == name) pages_->addTab(BuildPage(set_, node, edited, fields_, pages_), name);
+    }
+  }
+  // Pages the list above does not know still appear, so no parameter is hidden.
+  for (const PageNode& node : root.children) {
+    const bool known = node.name == "Main" ||
+                       std::find(std::begin(kTopPages), std::end(kTopPages), node.name) !=
+                           std::end(kTopPages);
+    if (!known) {
+      pages_->addTab(BuildPage(set_, node, edited, fields_, pages_), FromCore(node.name));
+    }
+  }
+  output_page_ = new QWidget;
+  output_page_->setObjectName("TabOut");
+  auto* out_layout = new QVBoxLayout(output_page_);
+  memo_ = new QPlainTextEdit(output_page_);
+  memo_->setObjectName("Memo2");
+  memo_->setReadOnly(true);
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_->setFont(QFont("Monospace", 9));
+  out_layout->addWidget(memo_);
+  pages_->addTab(output_page_, "Output");
+  pages_->setTabVisible(pages_->indexOf(output_page_), false);
+  connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PagesChanged);
+
+  for (const QString& name : ObjectFieldNames()) {
+    if (auto* edit = pages_->findChild<QLineEdit*>(name)) edit->installEventFilter(drop);
+  }
+}
+
+QWidget* MainWindow::BuildSidePanel() {
+  side_ = new QWidget;
+  side_->setObjectName("Panel4");
+  side_->setFixedWidth(300);
+  auto* column = new QVBoxLayout(side_);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  auto* frame = new QWidget(side_);
+  frame->setFixedSize(kPreviewWidth + 2, kPreviewHeight + 2);
+  frame->setStyleSheet("background: #202020;");
+  preview_ = new QLabel(frame);
+  preview_->setObjectName("Image1");
+  preview_->setGeometry(1, 1, kPreviewWidth, kPreviewHeight);
+  preview_->setScaledContents(true);
+  preview_->setAlignment(Qt::AlignCenter);
+  error_picture_ = new QLabel(frame);
+  error_picture_->setObjectName("Image2");
+  error_picture_->setPixmap(ErrorPicture());
+  error_picture_->setToolTip("POV-Ray reported an error: see the Output page");
+  error_picture_->setStyleSheet("background: transparent;");
+  error_picture_->adjustSize();
+  error_picture_->move((frame->width() - error_picture_->width()) / 2,
+                       (frame->height() - error_picture_->height()) / 2);
+  error_picture_->hide();
+  column->addWidget(frame, 0, Qt::AlignHCenter);
+
+  const PageNode root = BuildPageTree(ParamTable());
+  for (const PageNode& node : root.children) {
+    if (node.name != "Main") continue;
+    auto* group = new QGroupBox("Scene", side_);
+    auto* inner = new QVBoxLayout(group);
+    inner->setContentsMargins(2, 2, 2, 2);
+    QWidget* page = BuildLeafPage(set_, node.params, [this](size_t i) { Edited(i); }, fields_, group);
+    page->setObjectName(PageObjectName(node.path));
+    inner->addWidget(page);
+    column->addWidget(group, 1);
+  }
+  return side_;
+}
+
+void MainWindow::BuildMenusAndToolbar() {
+  auto add = [this](QMenu* menu, const QString& name, const QString& text,
+                    std::function<void()> fn) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, std::move(fn));
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu("&File");
+  QAction* open = add(file, "Open", "&Open VMX ...", [this] { OpenSettings(); });
+  QAction* save = add(file, "SaveAs", "Save VMX &As...", [this] { SaveSettingsAs(); });
+  QMenu* export_menu = file->addMenu("&Export");
+  QAction* pov31 = add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { ExportPov31(); });
+  QAction* pov22 = add(export_menu, "Pov22", "Pov-Ray 2.2 ...", [this] { ExportPov22(); });
+  file->addSeparator();
+  add(file, "SaveMyDefault", "Save settings as MyDefault", [this] { SaveMyDefault(); });
+  QAction* mydefault = add(file, "MyDefault", "&MyDefault", [this] { LoadMyDefault(); });
+  add(file, "RemoveMyDefault", "Get rid of MyDefault", [this] { RemoveMyDefault(); });
+  file->addSeparator();
+  add(file, "Exit", "E&xit", [this] { close(); });
+
+  QMenu* povray = menuBar()->addMenu("&Povray");
+  QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
+  render->setShortcut(Qt::Key_F5);
+  add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
+  QMenu* help = menuBar()->addMenu("&Help");
+  add(help, "AboutItem", "About", [this] { About(); });
+  locked_actions_ = {open, mydefault, render, pov31, pov22};
+
+  QToolBar* bar = addToolBar("Tools");
+  bar->setObjectName("ToolBar1");
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  auto button = [bar](QAction* action, const char* name, const char* text, const char* hint) {
+    // The button shows the action's icon text, which outlives enabling and disabling.
+    action->setIconText(text);
+    action->setToolTip(hint);
+    bar->addAction(action);
+    bar->widgetForAction(action)->setObjectName(name);
+  };
+  button(render, "SBGo", "Render", "Render scene F5");
+  button(open, "SBOpen", "Open", "Open VMX");
+  button(save, "SBSave", "Save", "Save VMX");
+  button(pov31, "SBExport", "POV 3.1", "Export POV 3.1");
+  button(mydefault, "SpeedButton1", "MyDefault", "MyDefault");
+  button(pov22, "sbPov22", "POV 2.2", "Export POV 2.2 for Pov2mdl");
+  bar->addSeparator();
+  for (const auto& [image, object] : ObjectImageNames()) {
+    bar->addWidget(new ObjectImage(image, object, bar));
+  }
+}
+
+void MainWindow::BuildStatusBar() {
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("RenderProgress");
+  progress_->setMaximumWidth(160);
+  progress_->hide();
+  cancel_ = new QPushButton("Cancel", this);
+  cancel_->setObjectName("CancelRender");
+  cancel_->hide();
+  connect(cancel_, &QPushButton::clicked, this, &MainWindow::CancelRender);
+  statusBar()->addPermanentWidget(progress_);
+  statusBar()->addPermanentWidget(cancel_);
+}
+
+void MainWindow::StartUp() {
+  if (Status s = EnsureFolder(folder_); !s.ok()) prompts_->Error(this, FromCore(s.message()));
+  QSettings registry(kSettingsOrg, kSettingsApp);
+  povray_path_ = ToCore(registry.value(kPovrayPathKey).toString());
+  if (povray_path_.empty()) {
+    povray_path_ = kDefaultPovrayPath;
+    AskPovrayPath();
+  }
+  RemoveWorkingFiles(folder_, StaleAtStart());
+  if (HasMyDefault(folder_)) {
+    Status s = vermora::LoadMyDefault(folder_, set_);
+    RefreshFields();
+    if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
+  }
+  MarkSaved();
+}
+
+void MainWindow::RefreshFields() {
+  for (const Field& field : fields_) field.refresh();
+}
+
+void MainWindow::Edited(size_t index) {
+  const ParamKind kind = set_.def(index).kind;
+  // A switch or choice may run a rule that changes other parameters.
+  if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
+}
+
+bool MainWindow::modified() const {
+  return std::hash<std::string>{}(SettingsText(set_)) != saved_hash_;
+}
+
+void MainWindow::MarkSaved() { saved_hash_ = std::hash<std::string>{}(SettingsText(set_)); }
+
+bool MainWindow::rendering() const { return runner_->busy(); }
+
+void MainWindow::PagesChanged(int index) {
+  QWidget* page = pages_->widget(index);
+  // Entering the Features page makes the current set the next engine step's base.
+  if (page && page->objectName() == PageObjectName("Features")) {
+    RemoveWorkingFiles(folder_, RemovedOnFeatures());
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!MaySetAside()) {
+    event->ignore();
+    return;
+  }
+  // The renderer must be gone before its files are removed, or it writes them again.
+  runner_->Stop();
+  RemoveWorkingFiles(folder_, RemovedAtClose());
+  event->accept();
+}
+
+}  // namespace vermora::app

@@ -1,0 +1,79 @@
+#include "prompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "common/status.h"
+
+namespace vermora::app {
+
+QString FromCore(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToCore(const QString& text) { return text.toLatin1().toStdString(); }
+
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& message) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, kAppTitle,
+                                           FromCore(ErrorBoxText(ToCore(message))),
+                                           QMessageBox::Ok, parent);
+  return box;
+}
+
+void DialogPrompts::Error(QWidget* parent, const QString& message) {
+  MakeErrorBox(parent, message)->exec();
+}
+
+void DialogPrompts::Warning(QWidget* parent, const QString& message) {
+  QMessageBox::warning(parent, kAppTitle, message, QMessageBox::Ok);
+}
+
+bool DialogPrompts::Confirm(QWidget* parent, const QString& message) {
+  return QMessageBox::question(parent, kAppTitle, message, QMessageBox::Yes | QMessageBox::Cancel,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+UnsavedAnswer DialogPrompts::AskUnsaved(QWidget* parent) {
+  const auto answer = QMessageBox::warning(
+      parent, kAppTitle, "The design has changed since it was last saved or loaded.\nSave it?",
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return UnsavedAnswer::kSave;
+  if (answer == QMessageBox::Discard) return UnsavedAnswer::kDiscard;
+  return UnsavedAnswer::kCancel;
+}
+
+namespace {
+
+QString RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, spec.title);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(spec.suffix);
+  dialog.setNameFilter(spec.filter);
+  if (!spec.name.contains('*')) dialog.selectFile(spec.name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString DialogPrompts::OpenFile(QWidget* parent, const FileDialogSpec& spec) {
+  return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+}
+
+QString DialogPrompts::SaveFile(QWidget* parent, const FileDialogSpec& spec) {
+  return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> DialogPrompts::Input(QWidget* parent, const QString& title,
+                                            const QString& prompt, const QString& text) {
+  bool ok = false;
+  const QString entered =
+      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
+  if (!ok) return std::nullopt;
+  return entered;
+}
+
+}  // namespace vermora::app

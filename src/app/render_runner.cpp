@@ -1,0 +1,80 @@
+#include "render_runner.h"
+
+#include <QStringList>
+
+#include "prompts.h"
+#include "render/render_command.h"
+
+namespace vermora::app {
+
+RenderRunner::RenderRunner(QObject* parent) : QObject(parent) {}
+
+RenderRunner::~RenderRunner() {
+  if (process_ && process_->state() != QProcess::NotRunning) {
+    process_->disconnect(this);
+    process_->kill();
+    process_->waitForFinished(2000);
+  }
+}
+
+bool RenderRunner::Start(const RenderInvocation& invocation) {
+  if (busy_) return false;
+  busy_ = true;
+  cancelled_ = false;
+  invocation_ = invocation;
+  output_.clear();
+  clock_.start();
+
+  delete process_;
+  process_ = new QProcess(this);
+  process_->setProgram(FromCore(invocation.program));
+  QStringList args;
+  for (const std::string& arg : invocation.args) args << FromCore(arg);
+  process_->setArguments(args);
+  process_->setWorkingDirectory(FromCore(invocation.working_dir));
+  process_->setProcessChannelMode(QProcess::MergedChannels);
+  process_->setStandardInputFile(QProcess::nullDevice());
+  connect(process_, &QProcess::readyRead, this, &RenderRunner::ReadOutput);
+  connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) Done(-1);
+  });
+  connect(process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+    ReadOutput();
+    Done(status == QProcess::CrashExit ? 128 + 9 : code);
+  });
+  process_->start();
+  return true;
+}
+
+void RenderRunner::Cancel() {
+  if (!busy_ || !process_) return;
+  cancelled_ = true;
+  process_->kill();
+}
+
+void RenderRunner::Stop() {
+  if (!busy_ || !process_) return;
+  process_->disconnect(this);
+  process_->kill();
+  process_->waitForFinished(2000);
+  busy_ = false;
+}
+
+void RenderRunner::ReadOutput() {
+  const QByteArray bytes = process_->readAll();
+  if (bytes.isEmpty()) return;
+  output_.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+  const int percent = RenderProgressPercent(output_);
+  if (percent >= 0) emit Progress(percent);
+}
+
+void RenderRunner::Done(int exit_code) {
+  if (!busy_) return;
+  busy_ = false;
+  RenderOutcome outcome = FinishRender(invocation_, exit_code, std::move(output_));
+  output_.clear();
+  if (cancelled_) outcome.failure = "Rendering cancelled";
+  emit Finished(outcome);
+}
+
+}  // namespace vermora::app

@@ -1,0 +1,160 @@
+// The file commands of the main window: settings files, exports, the user default,
+// the POV-Ray path and About.
+#include <QSettings>
+#include <QStatusBar>
+
+#include "main_window.h"
+#include "params/settings_file.h"
+#include "params/working_files.h"
+#include "scene/composer.h"
+#include "splash.h"
+
+namespace vermora::app {
+namespace {
+
+const FileDialogSpec kOpenSpec{"Open Vermora for Windows File", "vmx", "*.vmx",
+                               "Vermora for Windows Files (*.vmx);;All Files (*)"};
+const FileDialogSpec kSaveSpec{"Save Vermora for Windows File", "vmx", "*.vmx",
+                               "Vermora for Windows Files (*.vmx);;All Files (*)"};
+const FileDialogSpec kPov31Spec{"Export to POV-Ray 3.1 File", "pov", "*.pov",
+                                "Povray Files (*.pov);;All Files (*)"};
+const FileDialogSpec kPov22Spec{"Export to POV-Ray 2.2 File", "pov", "*.pov",
+                                "Povray Files (*.pov);;All Files (*)"};
+
+}  // namespace
+
+bool MainWindow::MaySetAside() {
+  if (!modified()) return true;
+  switch (prompts_->AskUnsaved(this)) {
+    case UnsavedAnswer::kDiscard: return true;
+    case UnsavedAnswer::kCancel: return false;
+    case UnsavedAnswer::kSave: {
+      // The caption holds the path of a set that came from or went to a file.
+      const QString caption = windowTitle();
+      if (caption != kCaption) return SaveTo(caption);
+      return SaveSettingsAs();
+    }
+  }
+  return false;
+}
+
+bool MainWindow::SaveTo(const QString& path) {
+  if (Status s = SaveSettings(ToCore(path), set_); !s.ok()) {
+    prompts_->Error(this, FromCore(s.message()));
+    return false;
+  }
+  // The caption names the file only once the set is really in it.
+  setWindowTitle(path);
+  MarkSaved();
+  statusBar()->showMessage("Saved " + path);
+  return true;
+}
+
+bool MainWindow::LoadFrom(const QString& path) {
+  Status s = LoadSettings(ToCore(path), set_);
+  RefreshFields();
+  if (!s.ok()) {
+    prompts_->Error(this, FromCore(s.message()));
+    return false;
+  }
+  MarkSaved();
+  return true;
+}
+
+void MainWindow::OpenSettings() {
+  if (rendering() || !MaySetAside()) return;
+  const QString path = prompts_->OpenFile(this, kOpenSpec);
+  if (path.isEmpty()) return;
+  setWindowTitle(path);
+  LoadFrom(path);
+}
+
+bool MainWindow::SaveSettingsAs() {
+  const QString path = prompts_->SaveFile(this, kSaveSpec);
+  if (path.isEmpty()) return false;
+  return SaveTo(path);
+}
+
+void MainWindow::ShowWarnings(const std::vector<std::string>& warnings) {
+  if (warnings.empty()) return;
+  // One box for the lot: a scene may read the same bad field many times.
+  QStringList lines;
+  for (const std::string& w : warnings) {
+    const QString line = FromCore(w);
+    if (!lines.contains(line)) lines << line;
+  }
+  prompts_->Warning(this, lines.join('\n'));
+}
+
+void MainWindow::ExportPov31() {
+  if (rendering()) return;
+  const QString path = prompts_->SaveFile(this, kPov31Spec);
+  if (path.isEmpty()) return;
+  std::vector<std::string> warnings;
+  Status s = ExportScene(set_, ToCore(path), true, &warnings);
+  ShowWarnings(warnings);
+  if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
+  else statusBar()->showMessage("Exported " + path);
+}
+
+void MainWindow::ExportPov22() {
+  if (rendering()) return;
+  if (const std::string refusal = Pov22Refusal(set_); !refusal.empty()) {
+    prompts_->Warning(this, FromCore(refusal));
+    return;
+  }
+  const QString path = prompts_->SaveFile(this, kPov22Spec);
+  if (path.isEmpty()) return;
+  std::vector<std::string> warnings;
+  Status s = ExportScene(set_, ToCore(path), false, &warnings);
+  ShowWarnings(warnings);
+  if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
+  else statusBar()->showMessage("Exported " + path);
+}
+
+void MainWindow::SaveMyDefault() {
+  if (Status s = vermora::SaveMyDefault(folder_, set_); !s.ok()) {
+    prompts_->Error(this, FromCore(s.message()));
+    return;
+  }
+  statusBar()->showMessage("Saved as MyDefault");
+}
+
+void MainWindow::LoadMyDefault() {
+  if (rendering()) return;
+  if (!HasMyDefault(folder_)) {
+    prompts_->Warning(this, kNoMyDefault);
+    return;
+  }
+  if (!MaySetAside()) return;
+  Status s = vermora::LoadMyDefault(folder_, set_);
+  RefreshFields();
+  setWindowTitle(kCaption);
+  if (!s.ok()) {
+    prompts_->Error(this, FromCore(s.message()));
+    return;
+  }
+  MarkSaved();
+}
+
+void MainWindow::RemoveMyDefault() {
+  vermora::RemoveMyDefault(folder_);
+  statusBar()->showMessage("MyDefault removed");
+}
+
+void MainWindow::AskPovrayPath() {
+  const std::optional<QString> entered = prompts_->Input(
+      this, "POV-RAY Path", "Enter full path of executable", FromCore(povray_path_));
+  if (!entered) return;
+  povray_path_ = ToCore(*entered);
+  QSettings registry(kSettingsOrg, kSettingsApp);
+  registry.setValue(kPovrayPathKey, *entered);
+  registry.sync();
+}
+
+void MainWindow::About() {
+  Splash about(this);
+  about.exec();
+}
+
+}  // namespace vermora::app

@@ -1,0 +1,398 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_prompts.h"
+#include "main_window.h"
+#include "object_images.h"
+#include "params/param_table.h"
+#include "params/settings_file.h"
+#include "params/working_files.h"
+
+using namespace vermora;
+using namespace vermora::app;
+using vermora::app::test::FakePrompts;
+
+namespace {
+
+constexpr const char* kPovray = "/usr/bin/povray";
+
+void Touch(const QString& path) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write("x");
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  FakePrompts prompts_;
+
+  std::string Folder() const { return (dir_->path() + "/home/").toStdString(); }
+  QString Path(const char* name) const { return dir_->path() + "/home/" + name; }
+
+  std::unique_ptr<MainWindow> NewWindow() {
+    WindowSetup setup;
+    setup.folder = Folder();
+    setup.include_dirs = {VERMORA_DATA_DIR};
+    setup.prompts = &prompts_;
+    return std::make_unique<MainWindow>(setup);
+  }
+  void SetPovray(const QString& path) {
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, path);
+  }
+  static QTabWidget* Pages(MainWindow& w) { return w.findChild<QTabWidget*>("PageControl1"); }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = FakePrompts();
+    SetPovray(kPovray);
+  }
+
+  void buildsEveryPageAndField() {
+    auto w = NewWindow();
+    QCOMPARE(w->windowTitle(), QString("Vermora 0.99g : creatures for POV-Ray"));
+    for (const ParamDef& def : ParamTable()) {
+      QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(def.name.data(), def.name.size())),
+               def.name.data());
+    }
+    QStringList tabs;
+    QTabWidget* pages = Pages(*w);
+    for (int i = 0; i < pages->count(); ++i) tabs << pages->tabText(i);
+    QCOMPARE(tabs, (QStringList{"General", "Worms", "Things", "Textures", "Features", "Backgrd",
+                                "Povray", "Output"}));
+    QVERIFY(!pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));
+    QVERIFY(w->findChild<QWidget*>("TabWormsSpiralWormHelix"));
+    QVERIFY(w->findChild<QWidget*>("TabThingsFanWheelTentacle"));
+    QCOMPARE(w->findChild<QLabel*>("Image1")->size(), QSize(209, 163));
+    QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->isReadOnly());
+    for (const char* name : {"SBGo", "SBOpen", "SBSave", "SBExport", "SpeedButton1", "sbPov22",
+                             "ImBol", "imSpik6", "ImBallDisk"}) {
+      QVERIFY2(w->findChild<QWidget*>(name), name);
+    }
+    QCOMPARE(w->findChild<QWidget*>("SBGo")->toolTip(), QString("Render scene F5"));
+    QCOMPARE(w->findChild<QWidget*>("ImFanCyl")->toolTip(), QString(" DragDrop Cylinder "));
+    QVERIFY(prompts_.inputs.isEmpty());
+    QVERIFY(!w->modified());
+  }
+
+  void loadingASetUpdatesTheFields() {
+    auto w = NewWindow();
+    const QString file = dir_->path() + "/a set.vmx";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdNumber|45\r\nChkWheelOn|N\r\nRadioGroup1|1\r\n");
+    f.close();
+    prompts_.file_answers = {file};
+    w->OpenSettings();
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("45"));
+    QVERIFY(!w->findChild<QCheckBox*>("ChkWheelOn")->isChecked());
+    auto radios = w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>();
+    QVERIFY(radios[1]->isChecked());
+    QCOMPARE(w->windowTitle(), file);
+    QVERIFY(!w->modified());
+  }
+
+  void editingAFieldChangesTheSet() {
+    auto w = NewWindow();
+    auto* edit = w->findChild<QLineEdit*>("EdNumber");
+    edit->selectAll();
+    QTest::keyClicks(edit, "12x");
+    QCOMPARE(w->set().Text("EdNumber"), std::string("12x"));
+    w->findChild<QCheckBox*>("ChkFanOn")->click();
+    QVERIFY(w->set().On("ChkFanOn"));
+    QVERIFY(w->modified());
+    // Back to what was loaded: nothing is left to save.
+    w->findChild<QCheckBox*>("ChkFanOn")->click();
+    edit->selectAll();
+    QTest::keyClicks(edit, "30");
+    QVERIFY(!w->modified());
+  }
+
+  void droppedObjectReplacesTheFieldText() {
+    auto w = NewWindow();
+    auto* edit = w->findChild<QLineEdit*>("edJSegm");
+    QMimeData mime;
+    mime.setData(kObjectMime, "object {Spik3}");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
+    QCOMPARE(edit->text(), QString("object {Spik3}"));
+    QCOMPARE(w->set().Text("edJSegm"), std::string("object {Spik3}"));
+    // A field that is not an object field ignores the drag.
+    QDragEnterEvent other(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    other.setAccepted(false);
+    QApplication::sendEvent(w->findChild<QLineEdit*>("EdNumber"), &other);
+    QVERIFY(!other.isAccepted());
+  }
+
+  void errorBoxTexts() {
+    auto box = MakeErrorBox(nullptr, "Corrupted name/data!  Load aborted");
+    QCOMPARE(box->windowTitle(), QString("Vermora for Windows"));
+    QCOMPARE(box->text(), QString("Corrupted name/data!  Load aborted."));
+    QCOMPARE(box->icon(), QMessageBox::Critical);
+    QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+    QCOMPARE(MakeErrorBox(nullptr, "Done.")->text(), QString("Done."));
+
+    auto w = NewWindow();
+    const QString file = dir_->path() + "/bad.vmx";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdNumber|41\r\nno bar here\r\nEdSpace|9\r\n");
+    f.close();
+    prompts_.file_answers = {file};
+    w->OpenSettings();
+    QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("41"));
+    QVERIFY2(w->modified(), "a half-loaded set is not the file's set");
+  }
+
+  void workingFilesGoAtStartAndClose() {
+    QDir().mkpath(dir_->path() + "/home");
+    for (const char* name : {"_evolve.vmx", "_MUTATE.VMX", "_anim.vmx", "_lsec.vmx",
+                             "_thingb.vmx", "TEMP.POV", "TEMP.BMP", "alltext.out"}) {
+      Touch(Path(name));
+    }
+    auto w = NewWindow();
+    QVERIFY(!QFile::exists(Path("_evolve.vmx")));
+    QVERIFY(!QFile::exists(Path("_MUTATE.VMX")));
+    QVERIFY(!QFile::exists(Path("_lsec.vmx")));
+    QVERIFY(QFile::exists(Path("_thingb.vmx")));
+    QVERIFY(QFile::exists(Path("TEMP.BMP")));
+    Touch(Path("_anim.vmx"));
+    w->show();
+    QVERIFY(w->close());
+    for (const char* name : {"_anim.vmx", "_thingb.vmx", "TEMP.BMP", "alltext.out"}) {
+      QVERIFY2(!QFile::exists(Path(name)), name);
+    }
+    QVERIFY(QFile::exists(Path("TEMP.POV")));
+    QCOMPARE(prompts_.unsaved_asked, 0);
+  }
+
+  void myDefaultRoundTrip() {
+    {
+      auto w = NewWindow();
+      w->LoadMyDefault();
+      QCOMPARE(prompts_.warnings, QStringList{"Save a default first"});
+      w->set().SetText("EdNumber", "40");
+      w->SaveMyDefault();
+      QVERIFY(QFile::exists(Path("_default.vmx")));
+    }
+    {
+      auto w = NewWindow();
+      QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("40"));
+      QVERIFY(!w->modified());
+      w->set().SetText("EdNumber", "7");
+      prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+      w->LoadMyDefault();
+      QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("40"));
+      QCOMPARE(w->windowTitle(), QString(kCaption));
+      w->RemoveMyDefault();
+    }
+    auto w = NewWindow();
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
+  }
+
+  void brokenUserDefaultIsReportedAndStartGoesOn() {
+    QDir().mkpath(dir_->path() + "/home");
+    QFile f(Path("_default.vmx"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
+    f.close();
+    auto w = NewWindow();
+    QCOMPARE(prompts_.errors,
+             QStringList{"Missing value (0,1) in grid component [sgColorMap]!  Load aborted"});
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("44"));
+    QCOMPARE(w->findChild<QLineEdit*>("EdSpace")->text(), QString("x|y"));
+  }
+
+  void unsavedChangesAreAskedAbout() {
+    auto w = NewWindow();
+    w->show();
+    w->set().SetText("EdNumber", "99");
+    prompts_.unsaved_answers = {UnsavedAnswer::kCancel};
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    // Save without a file yet asks for one; cancelling that keeps the window.
+    prompts_.unsaved_answers = {UnsavedAnswer::kSave};
+    QVERIFY(!w->close());
+    QCOMPARE(prompts_.dialog_titles.last(), QString("Save Vermora for Windows File"));
+    const QString file = dir_->path() + "/kept.vmx";
+    prompts_.unsaved_answers = {UnsavedAnswer::kSave};
+    prompts_.file_answers = {file};
+    QVERIFY(w->close());
+    ParameterSet kept;
+    QVERIFY(LoadSettings(file.toStdString(), kept).ok());
+    QCOMPARE(kept.Text("EdNumber"), std::string("99"));
+
+    auto other = NewWindow();
+    other->set().SetText("EdNumber", "98");
+    prompts_.unsaved_answers = {UnsavedAnswer::kCancel};
+    prompts_.dialog_titles.clear();
+    other->OpenSettings();
+    QVERIFY2(prompts_.dialog_titles.isEmpty(), "cancel keeps the design, no dialog");
+    other->show();
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    QVERIFY(other->close());
+  }
+
+  void povrayPathFromRegistryAndInputBox() {
+    QSettings(kSettingsOrg, kSettingsApp).remove(kPovrayPathKey);
+    prompts_.input_answer = "/opt/pov ray/bin/povray";
+    {
+      auto w = NewWindow();
+      QCOMPARE(prompts_.inputs,
+               QStringList{"POV-RAY Path|Enter full path of executable|/usr/bin/povray"});
+      QCOMPARE(w->povray_path(), std::string("/opt/pov ray/bin/povray"));
+    }
+    prompts_.inputs.clear();
+    auto w = NewWindow();
+    QVERIFY(prompts_.inputs.isEmpty());
+    QCOMPARE(w->povray_path(), std::string("/opt/pov ray/bin/povray"));
+    prompts_.input_answer.reset();
+    w->AskPovrayPath();
+    QCOMPARE(w->povray_path(), std::string("/opt/pov ray/bin/povray"));
+  }
+
+  void exportsAndTheFeaturesPage() {
+    auto w = NewWindow();
+    const QString pov = dir_->path() + "/out scene.pov";
+    prompts_.file_answers = {pov};
+    w->ExportPov31();
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Export to POV-Ray 3.1 File"});
+    QVERIFY(QFileInfo(pov).size() > 100);
+
+    w->set().SetOn("chkJConnect", true);
+    w->ExportPov22();
+    QCOMPARE(prompts_.warnings.size(), 1);
+    QVERIFY(prompts_.warnings.first().startsWith("ConnectObjects is on !"));
+    QCOMPARE(prompts_.dialog_titles.size(), 1);
+
+    // Entering the Features page makes the current set the next step's base.
+    Touch(Path("_evolve.vmx"));
+    Touch(Path("_mutate.vmx"));
+    Touch(Path("_anim.vmx"));
+    QTabWidget* pages = Pages(*w);
+    pages->setCurrentWidget(w->findChild<QWidget*>("TabFeatures"));
+    QVERIFY(!QFile::exists(Path("_evolve.vmx")));
+    QVERIFY(!QFile::exists(Path("_mutate.vmx")));
+    QVERIFY(QFile::exists(Path("_anim.vmx")));
+  }
+
+  void missingRendererIsToldClearly() {
+    SetPovray("/no/such/povray");
+    auto w = NewWindow();
+    w->RenderScene();
+    QVERIFY(!w->rendering());
+    QVERIFY(w->statusBar()->currentMessage().contains("Povray Path"));
+    QTabWidget* pages = Pages(*w);
+    QCOMPARE(pages->currentWidget()->objectName(), QString("TabOut"));
+    QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("not found"));
+    QVERIFY(QFile::exists(Path("TEMP.POV")));
+  }
+
+  void renderIsLockedCancellableAndSingle() {
+    const QString slow = dir_->path() + "/slow povray";
+    QFile script(slow);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexec sleep 30\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SetPovray(slow);
+    auto w = NewWindow();
+    QSignalSpy done(w.get(), &MainWindow::RenderDone);
+    w->RenderScene();
+    QVERIFY(w->rendering());
+    QVERIFY(!Pages(*w)->widget(0)->isEnabled());
+    QVERIFY(!w->findChild<QWidget*>("Panel4")->isEnabled());
+    w->RenderScene();
+    QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
+    QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
+    w->CancelRender();
+    QVERIFY(done.wait(5000));
+    QCOMPARE(done.first().first().toBool(), false);
+    QVERIFY(!w->rendering());
+    QVERIFY(Pages(*w)->widget(0)->isEnabled());
+    QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
+
+    // Closing during a render ends the renderer before the working files go.
+    w->RenderScene();
+    QVERIFY(w->rendering());
+    w->show();
+    QVERIFY(w->close());
+    QVERIFY(!w->rendering());
+    QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
+  }
+
+  void rendersTheSpiralWormIntoThePreview() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    // Blanks, quotes and shell characters in the folder reach POV-Ray unharmed.
+    dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/vermora ' \" $HOME; x-XXXXXX");
+    auto w = NewWindow();
+    w->set().SetOn("ChkWheelOn", false);
+    w->set().SetText("edImageW", "32");
+    w->set().SetText("edImageH", "24");
+    QSignalSpy done(w.get(), &MainWindow::RenderDone);
+    Pages(*w)->setCurrentIndex(1);
+    w->RenderScene();
+    QVERIFY(done.wait(20000));
+    QVERIFY2(done.first().first().toBool(),
+             qPrintable(w->statusBar()->currentMessage() + "\n" +
+                        w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
+    const QPixmap shown = w->findChild<QLabel*>("Image1")->pixmap();
+    QCOMPARE(shown.size(), QSize(32, 24));
+    QVERIFY(!w->findChild<QLabel*>("Image2")->isVisible());
+    QTabWidget* pages = Pages(*w);
+    QVERIFY(pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));
+    QCOMPARE(pages->currentIndex(), 1);
+    QVERIFY(!w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().isEmpty());
+
+    // A scene error: the former picture stays, the Output page and error picture come up.
+    w->show();
+    w->set().SetText("edJSegm", "object {NoSuchObject}");
+    w->RenderScene();
+    QVERIFY(done.wait(20000));
+    QCOMPARE(done.last().first().toBool(), false);
+    QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().cacheKey(), shown.cacheKey());
+    QCOMPARE(pages->currentWidget()->objectName(), QString("TabOut"));
+    QVERIFY(w->findChild<QLabel*>("Image2")->isVisible());
+    QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("Error"));
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    w->close();
+  }
+};
+
+int main(int argc, char** argv) {
+  // Our own settings store, so the tests never see or change the user's.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  MainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
