@@ -25,6 +25,7 @@
 #include "params/page_path.h"
 #include "params/param_table.h"
 #include "params/settings_file.h"
+#include "anim/second_set.h"
 #include "params/working_files.h"
 #include "render_runner.h"
 
@@ -247,6 +248,8 @@ void MainWindow::RefreshFields() {
 
 void MainWindow::Edited(size_t index) {
   const ParamKind kind = set_.def(index).kind;
+  // Switching the animation on starts every end value at its parameter's value.
+  if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
   // A switch or choice may run a rule that changes other parameters.
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
 }

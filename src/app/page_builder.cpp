@@ -56,6 +56,18 @@ std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, cons
   for (size_t i : params) {
     const ParamDef& def = set.def(i);
     Field field = MakeField(set, i, edited, parent);
+    if (def.end_twin && !rows.empty()) {
+      // An end value stands beside its parameter and is shown only while animating.
+      field.widget->setToolTip(QStringLiteral("End value of the animation"));
+      field.refresh = [shown = field.refresh, widget = field.widget, &set] {
+        shown();
+        widget->setVisible(set.On("chkAnim"));
+      };
+      if (!set.On("chkAnim")) field.widget->hide();
+      rows.back().widgets.push_back(field.widget);
+      fields.push_back(std::move(field));
+      continue;
+    }
     const bool joins = !field.labelled && !rows.empty() && !rows.back().labelled &&
                        def.label == last_label && IsEntryField(def.kind) &&
                        rows.back().widgets.size() < kFieldsPerRow;

@@ -130,6 +130,20 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->modified());
   }
 
+  void endValuesShowWhileAnimating() {
+    auto w = NewWindow();
+    auto* twin = w->findChild<QLineEdit*>("EdNumber3");
+    QVERIFY(twin && twin->isHidden());
+    auto* edit = w->findChild<QLineEdit*>("EdNumber");
+    edit->selectAll();
+    QTest::keyClicks(edit, "44");
+    w->findChild<QCheckBox*>("chkAnim")->click();
+    QVERIFY(!twin->isHidden());
+    QCOMPARE(twin->text(), QString("44"));  // the end starts at the start
+    w->findChild<QCheckBox*>("chkAnim")->click();
+    QVERIFY(twin->isHidden());
+  }
+
   void droppedObjectReplacesTheFieldText() {
     auto w = NewWindow();
     auto* edit = w->findChild<QLineEdit*>("edJSegm");
