@@ -22,8 +22,8 @@ class Silent final : public vermora::app::Prompts {
   vermora::app::UnsavedAnswer AskUnsaved(QWidget*) override {
     return vermora::app::UnsavedAnswer::kDiscard;
   }
-  QString OpenFile(QWidget*, const vermora::app::FileDialogSpec&) override { return {}; }
-  QString SaveFile(QWidget*, const vermora::app::FileDialogSpec&) override { return {}; }
+  QString OpenFile(QWidget*, const vermora::app::FileDialogTexts&) override { return {}; }
+  QString SaveFile(QWidget*, const vermora::app::FileDialogTexts&) override { return {}; }
   std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
     return std::nullopt;
   }

@@ -45,26 +45,26 @@ UnsavedAnswer DialogPrompts::AskUnsaved(QWidget* parent) {
 
 namespace {
 
-QString RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, spec.title);
+QString RunFileDialog(QWidget* parent, const FileDialogTexts& texts, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, texts.title);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(spec.suffix);
-  dialog.setNameFilter(spec.filter);
-  if (!spec.name.contains('*')) dialog.selectFile(spec.name);
+  dialog.setDefaultSuffix(texts.suffix);
+  dialog.setNameFilter(texts.filter);
+  if (!texts.name.contains('*')) dialog.selectFile(texts.name);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
 
 }  // namespace
 
-QString DialogPrompts::OpenFile(QWidget* parent, const FileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+QString DialogPrompts::OpenFile(QWidget* parent, const FileDialogTexts& texts) {
+  return RunFileDialog(parent, texts, QFileDialog::AcceptOpen);
 }
 
-QString DialogPrompts::SaveFile(QWidget* parent, const FileDialogSpec& spec) {
-  return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+QString DialogPrompts::SaveFile(QWidget* parent, const FileDialogTexts& texts) {
+  return RunFileDialog(parent, texts, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> DialogPrompts::Input(QWidget* parent, const QString& title,

@@ -12,7 +12,7 @@ namespace vermora::app {
 inline constexpr const char* kAppTitle = "Vermora for Windows";
 
 // The texts of one file dialog.
-struct FileDialogSpec {
+struct FileDialogTexts {
   QString title;
   QString suffix;  // default extension, without the dot
   QString name;    // initial file name
@@ -33,8 +33,8 @@ class Prompts {
   virtual bool Confirm(QWidget* parent, const QString& message) = 0;
   virtual UnsavedAnswer AskUnsaved(QWidget* parent) = 0;
   // Empty when the user cancels.
-  virtual QString OpenFile(QWidget* parent, const FileDialogSpec& spec) = 0;
-  virtual QString SaveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+  virtual QString OpenFile(QWidget* parent, const FileDialogTexts& texts) = 0;
+  virtual QString SaveFile(QWidget* parent, const FileDialogTexts& texts) = 0;
   virtual std::optional<QString> Input(QWidget* parent, const QString& title,
                                        const QString& prompt, const QString& text) = 0;
 };
@@ -46,8 +46,8 @@ class DialogPrompts final : public Prompts {
   void Warning(QWidget* parent, const QString& message) override;
   bool Confirm(QWidget* parent, const QString& message) override;
   UnsavedAnswer AskUnsaved(QWidget* parent) override;
-  QString OpenFile(QWidget* parent, const FileDialogSpec& spec) override;
-  QString SaveFile(QWidget* parent, const FileDialogSpec& spec) override;
+  QString OpenFile(QWidget* parent, const FileDialogTexts& texts) override;
+  QString SaveFile(QWidget* parent, const FileDialogTexts& texts) override;
   std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& text) override;
 };

@@ -12,13 +12,13 @@
 namespace vermora::app {
 namespace {
 
-const FileDialogSpec kOpenSpec{"Open Vermora for Windows File", "vmx", "*.vmx",
+const FileDialogTexts kOpenTexts{"Open Vermora for Windows File", "vmx", "*.vmx",
                                "Vermora for Windows Files (*.vmx);;All Files (*)"};
-const FileDialogSpec kSaveSpec{"Save Vermora for Windows File", "vmx", "*.vmx",
+const FileDialogTexts kSaveTexts{"Save Vermora for Windows File", "vmx", "*.vmx",
                                "Vermora for Windows Files (*.vmx);;All Files (*)"};
-const FileDialogSpec kPov31Spec{"Export to POV-Ray 3.1 File", "pov", "*.pov",
+const FileDialogTexts kPov31Texts{"Export to POV-Ray 3.1 File", "pov", "*.pov",
                                 "Povray Files (*.pov);;All Files (*)"};
-const FileDialogSpec kPov22Spec{"Export to POV-Ray 2.2 File", "pov", "*.pov",
+const FileDialogTexts kPov22Texts{"Export to POV-Ray 2.2 File", "pov", "*.pov",
                                 "Povray Files (*.pov);;All Files (*)"};
 
 }  // namespace
@@ -63,14 +63,14 @@ bool MainWindow::LoadFrom(const QString& path) {
 
 void MainWindow::OpenSettings() {
   if (rendering() || !MaySetAside()) return;
-  const QString path = prompts_->OpenFile(this, kOpenSpec);
+  const QString path = prompts_->OpenFile(this, kOpenTexts);
   if (path.isEmpty()) return;
   setWindowTitle(path);
   LoadFrom(path);
 }
 
 bool MainWindow::SaveSettingsAs() {
-  const QString path = prompts_->SaveFile(this, kSaveSpec);
+  const QString path = prompts_->SaveFile(this, kSaveTexts);
   if (path.isEmpty()) return false;
   return SaveTo(path);
 }
@@ -88,7 +88,7 @@ void MainWindow::ShowWarnings(const std::vector<std::string>& warnings) {
 
 void MainWindow::ExportPov31() {
   if (rendering()) return;
-  const QString path = prompts_->SaveFile(this, kPov31Spec);
+  const QString path = prompts_->SaveFile(this, kPov31Texts);
   if (path.isEmpty()) return;
   std::vector<std::string> warnings;
   Status s = ExportScene(set_, ToCore(path), true, &warnings);
@@ -103,7 +103,7 @@ void MainWindow::ExportPov22() {
     prompts_->Warning(this, FromCore(refusal));
     return;
   }
-  const QString path = prompts_->SaveFile(this, kPov22Spec);
+  const QString path = prompts_->SaveFile(this, kPov22Texts);
   if (path.isEmpty()) return;
   std::vector<std::string> warnings;
   Status s = ExportScene(set_, ToCore(path), false, &warnings);

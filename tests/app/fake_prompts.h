@@ -31,8 +31,8 @@ class FakePrompts final : public Prompts {
     unsaved_answers.pop_front();
     return a;
   }
-  QString OpenFile(QWidget*, const FileDialogSpec& s) override { return NextFile(s); }
-  QString SaveFile(QWidget*, const FileDialogSpec& s) override { return NextFile(s); }
+  QString OpenFile(QWidget*, const FileDialogTexts& s) override { return NextFile(s); }
+  QString SaveFile(QWidget*, const FileDialogTexts& s) override { return NextFile(s); }
   std::optional<QString> Input(QWidget*, const QString& title, const QString& prompt,
                                const QString& text) override {
     inputs << title + "|" + prompt + "|" + text;
@@ -40,7 +40,7 @@ class FakePrompts final : public Prompts {
   }
 
  private:
-  QString NextFile(const FileDialogSpec& s) {
+  QString NextFile(const FileDialogTexts& s) {
     dialog_titles << s.title;
     if (file_answers.empty()) return {};
     const QString f = file_answers.front();
