@@ -12,6 +12,7 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
+#include "scene/object_count.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -24,6 +25,7 @@ constexpr const char* kUsage =
     "  compose [SET.vmx] -o OUT.pov [--pov22]    write the scene of a set\n"
     "  render [SET.vmx] -o OUT.png|OUT.bmp [--width W] [--height H] [--antialias]\n"
     "         [--povray PATH] [--timeout SECONDS] [--keep-work]\n"
+    "  estimate [SET.vmx]                        estimate the objects of the scene\n"
     "Without SET.vmx the built-in defaults stand in.\n";
 
 struct Args {
@@ -121,6 +123,15 @@ int Compose(const Args& args, const ParameterSet& set) {
   return 0;
 }
 
+int Estimate(const ParameterSet& set) {
+  const ObjectEstimate estimate = EstimateObjects(set);
+  if (!estimate.status.ok()) return Fail(ErrorBoxText(estimate.status.message()));
+  std::cout << "Your Thing contains ca. " << estimate.text << " objects.\n";
+  if (!estimate.remark.empty()) std::cout << estimate.remark << "\n";
+  if (!estimate.warning.empty()) std::cerr << "warning: " << estimate.warning << "\n";
+  return 0;
+}
+
 int Render(const Args& args, ParameterSet& set) {
   if (args.out.empty()) return Fail("render needs -o OUT.png");
   if (!args.width.empty()) set.SetText("edImageW", args.width);
@@ -182,10 +193,11 @@ int main(int argc, char** argv) {
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
-  if (args.command != "compose" && args.command != "render") {
+  if (args.command != "compose" && args.command != "render" && args.command != "estimate") {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
     return 2;
   }
   if (!LoadSet(args, set)) return 1;
+  if (args.command == "estimate") return Estimate(set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);
 }
