@@ -21,6 +21,7 @@
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/variations.h"
+#include "scene/object_count.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -42,6 +43,7 @@ constexpr const char* kUsage =
     "  variations SET.vmx --engine random|evolve|mutate [--seed N] [--count 9]\n"
     "         [--jobs J] [--width W] [--height H] -o DIR\n"
     "                                            N variants and their thumbnails\n"
+    "  estimate [SET.vmx]                        estimate the objects of the scene\n"
     "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
     "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
@@ -152,6 +154,15 @@ int Compose(const Args& args, const ParameterSet& set) {
   PrintWarnings(warnings);
   if (!s.ok()) return Fail(ErrorBoxText(s.message()));
   std::cout << fs::absolute(args.out).string() << "\n";
+  return 0;
+}
+
+int Estimate(const ParameterSet& set) {
+  const ObjectEstimate estimate = EstimateObjects(set);
+  if (!estimate.status.ok()) return Fail(ErrorBoxText(estimate.status.message()));
+  std::cout << "Your Thing contains ca. " << estimate.text << " objects.\n";
+  if (!estimate.remark.empty()) std::cout << estimate.remark << "\n";
+  if (!estimate.warning.empty()) std::cerr << "warning: " << estimate.warning << "\n";
   return 0;
 }
 
@@ -327,11 +338,13 @@ int main(int argc, char** argv) {
   const bool engine = args.command == "random" || args.command == "evolve" ||
                       args.command == "mutate" || args.command == "breed" ||
                       args.command == "variations";
-  if (args.command != "compose" && args.command != "render" && !engine) {
+  if (args.command != "compose" && args.command != "render" && !engine &&
+      args.command != "estimate") {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
     return 2;
   }
   if (!LoadSet(args, set)) return 1;
+  if (args.command == "estimate") return Estimate(set);
   if (args.command == "variations") return Variations(args, set);
   if (engine) return Vary(args, set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);

@@ -73,3 +73,26 @@ TEST(CliTest, RendersWithTheRealRenderer) {
 
 }  // namespace
 }  // namespace vermora
+
+namespace vermora {
+namespace {
+
+TEST(CliEstimateTest, PrintsTheEstimateAndWarns) {
+  const std::string dir = test::MakeTempFolder();
+  test::ShellRun run = Cli("estimate");
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.output, "Your Thing contains ca. 240 objects.\n");
+  std::ofstream(dir + "big.vmx", std::ios::binary) << "Quorel 0.9\r\nEdTNumber|100000\r\n";
+  run = Cli("estimate " + dir + "big.vmx");
+  EXPECT_EQ(run.code, 0);
+  EXPECT_NE(run.output.find("ca. 3,000,000 objects."), std::string::npos);
+  EXPECT_NE(run.output.find("warning: "), std::string::npos);
+  std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|lots\r\n";
+  run = Cli("estimate " + dir + "bad.vmx");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.output.find("'lots' is not a valid floating point value."), std::string::npos);
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vermora

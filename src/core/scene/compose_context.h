@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "anim/animation_inputs.h"
 #include "common/random.h"
 #include "params/param_reader.h"
@@ -20,6 +23,10 @@ struct ComposeContext {
   int alternation = 1;
   // Whether any alternation switch is on; read once when the scene starts.
   bool alternation_switch = false;
+
+  // Switches a generator turned off in the design; the set is read-only while
+  // the scene is written, so the caller applies them afterwards.
+  std::vector<std::string> switched_off = {};
 
   // Flips the alternation state when any alternation switch is on.
   void ToggleAlternation() {

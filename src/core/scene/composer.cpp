@@ -103,26 +103,33 @@ ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& option
   }
   result.scene = out.Take();
   result.warnings = std::move(diagnostics.warnings);
+  result.switched_off = std::move(ctx.switched_off);
   return result;
 }
 
 Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
-                          std::vector<std::string>* warnings, const ComposeOptions& options) {
+                          std::vector<std::string>* warnings, const ComposeOptions& options,
+                          std::vector<std::string>* switched_off) {
   ComposeResult result = ComposeScene(set, options);
   if (warnings) *warnings = std::move(result.warnings);
+  if (switched_off) *switched_off = std::move(result.switched_off);
   Status written = WriteFileReplacing(path, result.scene);
   if (!result.status.ok()) return result.status;
   return written;
 }
 
+void ApplySwitchesTurnedOff(const std::vector<std::string>& switched_off, ParameterSet& set) {
+  for (const std::string& name : switched_off) set.SetOn(name, false);
+}
+
 Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
-                   std::vector<std::string>* warnings) {
+                   std::vector<std::string>* warnings, std::vector<std::string>* switched_off) {
   if (!pov31) {
     if (std::string refusal = Pov22Refusal(set); !refusal.empty()) return Status::Error(refusal);
   }
   ComposeOptions options;
   options.pov31 = pov31;
-  return ComposeSceneToFile(set, path, warnings, options);
+  return ComposeSceneToFile(set, path, warnings, options, switched_off);
 }
 
 std::string Pov22Refusal(const ParameterSet& set) {

@@ -17,7 +17,13 @@ struct [[nodiscard]] ComposeResult {
   Status status = Status::Ok();
   std::string scene;
   std::vector<std::string> warnings;
+  // Switches the scene turned off in the design (the Trilobyt without twisting
+  // turns "ChkARot" off). The set is read-only while composing; the caller
+  // applies them, as ApplySwitchesTurnedOff does, so later scenes see them.
+  std::vector<std::string> switched_off;
 };
+
+void ApplySwitchesTurnedOff(const std::vector<std::string>& switched_off, ParameterSet& set);
 
 struct ComposeOptions {
   bool pov31 = true;
@@ -32,15 +38,18 @@ struct ComposeOptions {
 ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& options = {});
 
 // Composes and writes the scene to `path`, replacing the file there. On a failure
-// what was composed is still written, as far as it went.
+// what was composed is still written, as far as it went. `switched_off`
+// receives the switches to turn off in the design (see ComposeResult).
 Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
                           std::vector<std::string>* warnings = nullptr,
-                          const ComposeOptions& options = {});
+                          const ComposeOptions& options = {},
+                          std::vector<std::string>* switched_off = nullptr);
 
 // "Export for POV-Ray 3.1" / "2.2" once the user chose `path`. The 2.2 export
 // is refused (nothing written) while a macro would be needed.
 Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
-                   std::vector<std::string>* warnings = nullptr);
+                   std::vector<std::string>* warnings = nullptr,
+                   std::vector<std::string>* switched_off = nullptr);
 
 // The POV-Ray 2.2 export's refusal, or an empty text when it may go on.
 std::string Pov22Refusal(const ParameterSet& set);

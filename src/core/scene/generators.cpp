@@ -1,7 +1,10 @@
 #include "scene/generators.h"
 
 #include "background/background_writer.h"
+#include "things/anemone_cluster.h"
 #include "things/fan_wheel.h"
+#include "things/horn_hull.h"
+#include "things/trilobyt.h"
 #include "worms/curl_worm.h"
 #include "worms/double_spiral.h"
 #include "worms/form_worm.h"
@@ -24,9 +27,9 @@ std::span<const WormGenerator> WormGenerators() {
 std::span<const ThingGenerator> ThingGenerators() {
   static const ThingGenerator kThings[] = {
       {"ChkFanOn", "FanWorm", WriteFan},      {"ChkWheelOn", "WheelWorm", WriteWheel},
-      {"ChkTrilobyt", "LintWorm", nullptr},   {"ChkAnemoneOn", "AnemoneWorm", nullptr},
-      {"ChkClusterOn", "Cluster", nullptr},   {"chkHornOn", "Horn", nullptr},
-      {"chkHullOn", "Hull", nullptr},
+      {"ChkTrilobyt", "LintWorm", WriteTrilobyt}, {"ChkAnemoneOn", "AnemoneWorm", WriteAnemone},
+      {"ChkClusterOn", "Cluster", WriteCluster},  {"chkHornOn", "Horn", WriteHorn},
+      {"chkHullOn", "Hull", WriteHull},
   };
   return kThings;
 }

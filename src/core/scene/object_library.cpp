@@ -97,6 +97,9 @@ std::string UsedObjectText(const ParamReader& p) {
   add_if(p.On("ChkTrHeadOn"), "EdTrHead");
   add_if(p.On("chkTSerie"), "edSWPred");
   add_if(p.On("chkTInterval"), "edSWPred");
+  // The Trilobyt's second-worm ribs follow their triggers alone, switches on
+  // or off; its SecondWorm must not name an undeclared object.
+  add_if(p.On("ChkTrilobyt"), "edSWPred");
   return joined;
 }
 

@@ -18,4 +18,14 @@ RingCount ReadRingCount(ComposeContext& ctx, const char* param, const char* what
   return ring;
 }
 
+RingCount ReadGrowingCount(ComposeContext& ctx, const char* param, const char* what) {
+  RingCount ring;
+  ring.count = ctx.params.Number(param);
+  ring.grow_in = ctx.animation.Ring(param).grow_in;
+  if (ring.grow_in != 0) ring.count += 1;
+  ring.divisor = ring.count;
+  ring.last = BoundedCount(ctx, ring.count, what);
+  return ring;
+}
+
 }  // namespace vermora

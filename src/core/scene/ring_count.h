@@ -19,4 +19,8 @@ struct RingCount {
 // `what` names the members in the warning when the count is cut.
 RingCount ReadRingCount(ComposeContext& ctx, const char* param, const char* what);
 
+// A count that grows in like a ring's but keeps no frozen divisor (the
+// Trilobyt's ribs, the Anemone's worms): `divisor` is the count itself.
+RingCount ReadGrowingCount(ComposeContext& ctx, const char* param, const char* what);
+
 }  // namespace vermora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "scene/composer.h"
+
+namespace vermora::test {
+
+// A clock standing still, so every clock re-seed of a thing is fixed.
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
+  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
+
+ private:
+  std::uint32_t ms_;
+};
+
+// A frame series growing in one count by `grow_in`, between start and end
+// counts that differ; frozen counts are remembered as the frame series does.
+class GrowingCount final : public AnimationInputs {
+ public:
+  GrowingCount(std::string count, float grow_in) : count_(std::move(count)), grow_in_(grow_in) {}
+  RingAnimation Ring(const char* ring) const override {
+    if (ring == count_) return {grow_in_, 1, 2};
+    return {};
+  }
+  float Freeze(const char* ring, float count) override { return frozen.emplace(ring, count).first->second; }
+  std::map<std::string, float> frozen;
+
+ private:
+  std::string count_;
+  float grow_in_;
+};
+
+inline ComposeResult ComposeAt(const ParameterSet& set, std::uint32_t clock_ms = 12345678,
+                               AnimationInputs* animation = nullptr, size_t max_bytes = 0) {
+  FixedClock clock(clock_ms);
+  ComposeOptions options;
+  options.clock = &clock;
+  options.animation = animation;
+  if (max_bytes) options.max_scene_bytes = max_bytes;
+  return ComposeScene(set, options);
+}
+
+// The scene of `set` at a fixed clock, expecting no error and no warning.
+inline std::string SceneAt(const ParameterSet& set, std::uint32_t clock_ms = 12345678) {
+  ComposeResult result = ComposeAt(set, clock_ms);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
+  return result.scene;
+}
+
+// The default set with the Wheel off and one thing on, built from a short
+// SpiralWorm of `segments` so the goldens stay readable.
+inline ParameterSet OnlyThing(const char* thing_switch, const char* segments = "5") {
+  ParameterSet set;
+  set.SetOn("ChkWheelOn", false);
+  set.SetOn(thing_switch, true);
+  set.SetText("EdNumber", segments);
+  return set;
+}
+
+// The part of a scene from `from` on, up to (not including) `to`.
+inline std::string Between(const std::string& scene, const std::string& from, const std::string& to) {
+  const size_t a = scene.find(from);
+  if (a == std::string::npos) return {};
+  const size_t b = scene.find(to, a);
+  return scene.substr(a, b == std::string::npos ? std::string::npos : b - a);
+}
+
+inline bool HasNoNumberFault(const std::string& scene) {
+  return scene.find("nan") == std::string::npos && scene.find("inf") == std::string::npos &&
+         scene.find("NAN") == std::string::npos && scene.find("INF") == std::string::npos;
+}
+
+}  // namespace vermora::test
