@@ -101,6 +101,28 @@ int main(int argc, char** argv) {
     cases.push_back({"heavy SpiralWorm attachments (3000, 3 levels, helix)", branched});
   }
 
+  auto thing = [&](const char* name, const char* on, std::vector<std::pair<const char*, const char*>> texts) {
+    ParameterSet set;
+    set.SetOn("ChkWheelOn", false);
+    set.SetOn(on, true);
+    set.SetText("EdNumber", "100");
+    for (const char* extra : {"ChkTrLinkOn", "chkTSerie", "chkTInterval", "chkScrambleS", "chkScrambleR"}) {
+      set.SetOn(extra, true);
+    }
+    set.SetText("edSWTrig", "10");
+    set.SetText("edSWETrig", "20");
+    set.SetText("IntTrigger", "7");
+    for (const auto& [field, text] : texts) set.SetText(field, text);
+    cases.push_back({name, set});
+  };
+  thing("heavy Trilobyt (3000 ribs, links, second worms)", "ChkTrilobyt", {{"EdTrNumber", "3000"}});
+  thing("heavy Anemone (3000 worms, second worms)", "ChkAnemoneOn", {{"EdANumber", "3000"}});
+  thing("heavy Cluster (3000 worms, scale, rotations)", "ChkClusterOn", {{"EdCNumber", "3000"}});
+  cases.back().set.SetOn("ChkCScaleOn", true);
+  for (const char* on : {"ChkCRotXOn", "chkCRotYOn", "chkCRotZOn"}) cases.back().set.SetOn(on, true);
+  thing("heavy Horn (3000 worms, second worms)", "chkHornOn", {{"EdFinAng", "3000"}, {"EdSmoothness", "1"}});
+  thing("heavy Hull (3000 worms, second worms)", "chkHullOn", {{"edHullNumber", "3000"}});
+
   std::printf("%-52s %10s %12s %12s %8s\n", "scene", "bytes", "compose MB/s", "write MB/s", "ratio");
   for (const Case& c : cases) {
     const ComposeResult once = ComposeScene(c.set);
