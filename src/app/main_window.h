@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow {
   bool SaveTo(const QString& path);
   bool LoadFrom(const QString& path);
   void ShowWarnings(const std::vector<std::string>& warnings);
+  // Runs the engine of the Features sub-page in view, if any; false when it failed.
+  bool RunVisibleEngine();
   void LockDesign(bool locked);
   void RenderFinished(const RenderOutcome& outcome);
   void ShowMessages(const QString& text, bool error);

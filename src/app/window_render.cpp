@@ -16,6 +16,9 @@
 #include "params/working_files.h"
 #include "render/render_command.h"
 #include "render_runner.h"
+#include "variation/evolve.h"
+#include "variation/mutate.h"
+#include "variation/random_engine.h"
 
 namespace vermora::app {
 
@@ -31,6 +34,7 @@ void MainWindow::RenderScene() {
     return;
   }
   error_picture_->hide();
+  if (!RunVisibleEngine()) return;
   render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
 
   RenderSetup setup;
@@ -50,6 +54,33 @@ void MainWindow::RenderScene() {
   LockDesign(true);
   statusBar()->showMessage("Rendering ...");
   runner_->Start(prepared.invocation);
+}
+
+bool MainWindow::RunVisibleEngine() {
+  QWidget* page = pages_->currentWidget();
+  if (!page || page->objectName() != "TabFeatures") return true;
+  auto* sub_pages = qobject_cast<QTabWidget*>(page);  // a page with sub-pages is their tabs
+  if (!sub_pages || !sub_pages->currentWidget()) return true;
+  const QString shown = sub_pages->currentWidget()->objectName();
+  EngineOptions options;
+  options.program_folder = folder_;
+  EngineResult result;
+  if (shown == "TabFeaturesRandom") {
+    result = RunRandomEngine(set_, options);
+  } else if (shown == "TabFeaturesEvolve") {
+    result = RunEvolve(set_, options);
+  } else if (shown == "TabFeaturesMutate") {
+    result = RunMutate(set_, options);
+  } else {
+    return true;
+  }
+  RefreshFields();
+  ShowWarnings(result.warnings);
+  if (!result.status.ok()) {
+    prompts_->Error(this, FromCore(result.status.message()));
+    return false;
+  }
+  return true;
 }
 
 void MainWindow::CancelRender() { runner_->Cancel(); }
