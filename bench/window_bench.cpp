@@ -19,6 +19,7 @@ class Silent final : public vermora::app::Prompts {
   void Error(QWidget*, const QString& m) override { std::fprintf(stderr, "error: %s\n", qPrintable(m)); }
   void Warning(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
+  bool Ask(QWidget*, const QString&) override { return true; }
   vermora::app::UnsavedAnswer AskUnsaved(QWidget*) override {
     return vermora::app::UnsavedAnswer::kDiscard;
   }

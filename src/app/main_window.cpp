@@ -185,6 +185,8 @@ void MainWindow::BuildMenusAndToolbar() {
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
+  estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
+  estimate_->setCheckable(true);
   QMenu* help = menuBar()->addMenu("&Help");
   add(help, "AboutItem", "About", [this] { About(); });
   locked_actions_ = {open, mydefault, render, pov31, pov22};

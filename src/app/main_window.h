@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow {
   void ShowWarnings(const std::vector<std::string>& warnings);
   // Runs the engine of the Features sub-page in view, if any; false when it failed.
   bool RunVisibleEngine();
+  // The object count question; false when the user stops the render.
+  bool EstimateGoesOn();
   void LockDesign(bool locked);
   void RenderFinished(const RenderOutcome& outcome);
   void ShowMessages(const QString& text, bool error);
@@ -111,6 +113,7 @@ class MainWindow : public QMainWindow {
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
   std::vector<QAction*> locked_actions_;
+  QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
 
 }  // namespace vermora::app

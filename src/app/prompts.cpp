@@ -34,6 +34,11 @@ bool DialogPrompts::Confirm(QWidget* parent, const QString& message) {
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool DialogPrompts::Ask(QWidget* parent, const QString& message) {
+  return QMessageBox::information(parent, kAppTitle, message, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 UnsavedAnswer DialogPrompts::AskUnsaved(QWidget* parent) {
   const auto answer = QMessageBox::warning(
       parent, kAppTitle, "The design has changed since it was last saved or loaded.\nSave it?",

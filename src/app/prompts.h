@@ -31,6 +31,8 @@ class Prompts {
   virtual void Warning(QWidget* parent, const QString& message) = 0;
   // Yes / Cancel; true for Yes.
   virtual bool Confirm(QWidget* parent, const QString& message) = 0;
+  // An information box with Yes / No; true for Yes.
+  virtual bool Ask(QWidget* parent, const QString& message) = 0;
   virtual UnsavedAnswer AskUnsaved(QWidget* parent) = 0;
   // Empty when the user cancels.
   virtual QString OpenFile(QWidget* parent, const FileDialogTexts& texts) = 0;
@@ -45,6 +47,7 @@ class DialogPrompts final : public Prompts {
   void Error(QWidget* parent, const QString& message) override;
   void Warning(QWidget* parent, const QString& message) override;
   bool Confirm(QWidget* parent, const QString& message) override;
+  bool Ask(QWidget* parent, const QString& message) override;
   UnsavedAnswer AskUnsaved(QWidget* parent) override;
   QString OpenFile(QWidget* parent, const FileDialogTexts& texts) override;
   QString SaveFile(QWidget* parent, const FileDialogTexts& texts) override;

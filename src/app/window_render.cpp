@@ -15,6 +15,7 @@
 #include "main_window.h"
 #include "params/working_files.h"
 #include "render/render_command.h"
+#include "scene/object_count.h"
 #include "render_runner.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
@@ -47,6 +48,7 @@ void MainWindow::RenderScene() {
     prompts_->Error(this, FromCore(prepared.status.message()));
     return;
   }
+  if (!EstimateGoesOn()) return;
   if (!prepared.renderer_problem.empty()) {
     ShowFailure(FromCore(prepared.renderer_problem));
     return;
@@ -81,6 +83,21 @@ bool MainWindow::RunVisibleEngine() {
     return false;
   }
   return true;
+}
+
+bool MainWindow::EstimateGoesOn() {
+  if (!estimate_->isChecked()) return true;
+  set_.SetText("edOpmerking", " ");
+  const ObjectEstimate estimate = EstimateObjects(set_);
+  if (!estimate.status.ok()) {
+    prompts_->Error(this, FromCore(estimate.status.message()));
+    return false;
+  }
+  if (!estimate.remark.empty()) set_.SetText("edOpmerking", estimate.remark);
+  RefreshFields();
+  QString question = FromCore(estimate.Question());
+  if (!estimate.warning.empty()) question += "\n" + FromCore(estimate.warning);
+  return prompts_->Ask(this, question);
 }
 
 void MainWindow::CancelRender() { runner_->Cancel(); }

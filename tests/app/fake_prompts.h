@@ -10,16 +10,21 @@ namespace vermora::app::test {
 // Answers given in advance, and a record of what the window showed.
 class FakePrompts final : public Prompts {
  public:
-  QStringList errors, warnings, confirms, inputs;
+  QStringList errors, warnings, confirms, inputs, asks;
   std::deque<UnsavedAnswer> unsaved_answers;
   std::deque<QString> file_answers;  // for open and save dialogs, in order
   QStringList dialog_titles;
   std::optional<QString> input_answer;
   int unsaved_asked = 0;
   bool confirm_answer = false;
+  bool ask_answer = false;
 
   void Error(QWidget*, const QString& m) override { errors << m; }
   void Warning(QWidget*, const QString& m) override { warnings << m; }
+  bool Ask(QWidget*, const QString& m) override {
+    asks << m;
+    return ask_answer;
+  }
   bool Confirm(QWidget*, const QString& m) override {
     confirms << m;
     return confirm_answer;

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -335,6 +336,24 @@ class MainWindowTest : public QObject {
     // The fields show what the engine wrote.
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(),
              QString::fromStdString(w->set().Text("EdNumber")));
+  }
+
+  void estimateIsAskedBeforeRendering() {
+    SetPovray("/no/such/povray");
+    auto w = NewWindow();
+    auto* estimate = w->findChild<QAction*>("Preview");
+    QVERIFY(estimate && estimate->isCheckable() && !estimate->isChecked());
+    w->RenderScene();
+    QVERIFY(prompts_.asks.isEmpty());
+    estimate->trigger();
+    prompts_.ask_answer = false;
+    w->RenderScene();
+    QCOMPARE(prompts_.asks.size(), 1);
+    QVERIFY(prompts_.asks[0].startsWith("Your Thing contains ca. "));
+    QVERIFY(prompts_.asks[0].endsWith("\nContinue ?"));
+    QVERIFY(QFile::exists(Path("TEMP.POV")));  // written before the question
+    // Answered No: the renderer is never looked for.
+    QVERIFY(!w->statusBar()->currentMessage().contains("Povray Path"));
   }
 
   void missingRendererIsToldClearly() {
