@@ -15,6 +15,7 @@
 #include "main_window.h"
 #include "params/working_files.h"
 #include "render/render_command.h"
+#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "render_runner.h"
 #include "variation/evolve.h"
@@ -44,6 +45,10 @@ void MainWindow::RenderScene() {
   setup.include_dirs = include_dirs_;
   const PreparedRender prepared = PrepareRender(set_, setup);
   ShowWarnings(prepared.warnings);
+  if (!prepared.switched_off.empty()) {
+    ApplySwitchesTurnedOff(prepared.switched_off, set_);
+    RefreshFields();
+  }
   if (!prepared.status.ok()) {
     prompts_->Error(this, FromCore(prepared.status.message()));
     return;

@@ -347,6 +347,7 @@ class MainWindowTest : public QObject {
     QVERIFY(prompts_.asks.isEmpty());
     estimate->trigger();
     prompts_.ask_answer = false;
+    w->statusBar()->clearMessage();
     w->RenderScene();
     QCOMPARE(prompts_.asks.size(), 1);
     QVERIFY(prompts_.asks[0].startsWith("Your Thing contains ca. "));
@@ -354,6 +355,17 @@ class MainWindowTest : public QObject {
     QVERIFY(QFile::exists(Path("TEMP.POV")));  // written before the question
     // Answered No: the renderer is never looked for.
     QVERIFY(!w->statusBar()->currentMessage().contains("Povray Path"));
+  }
+
+  void aTrilobytWithoutTwistingTurnsAutomaticRotationOff() {
+    SetPovray("/no/such/povray");
+    auto w = NewWindow();
+    w->findChild<QCheckBox*>("ChkTrilobyt")->click();
+    w->findChild<QCheckBox*>("ChkTwisting")->click();
+    QVERIFY(w->set().On("ChkARot"));
+    w->RenderScene();
+    QVERIFY(!w->set().On("ChkARot"));
+    QVERIFY(!w->findChild<QCheckBox*>("ChkARot")->isChecked());
   }
 
   void missingRendererIsToldClearly() {

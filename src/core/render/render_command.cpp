@@ -39,7 +39,7 @@ PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) 
   }
   RemoveWorkingFiles(setup.folder, {kPictureFile, kMessagesFile, setup.image_name});
   prepared.status = ComposeSceneToFile(set, setup.folder + kSceneFile, &prepared.warnings,
-                                       setup.compose);
+                                       setup.compose, &prepared.switched_off);
   if (!prepared.status.ok()) return prepared;
   prepared.command_line =
       RenderCommandLine(setup.povray_path, setup.folder, kSceneFile, set.Text("edImageW"),
