@@ -34,21 +34,13 @@ Status WriteResult(const std::string& path, const ComposeResult& result) {
 }
 
 void PreviewScene(ComposeContext& ctx) {
-  const ParamReader& p = ctx.params;
   SceneWriter& out = ctx.out;
   // The creature scenes' own gamma line: without it POV-Ray 3.7 flags every
   // preview with a "Possible Parse Error", which would read as a failed render.
   out.Line("global_settings {assumed_gamma 2.2}");
-  for (const char* inc : {"EdInc1", "EdInc2", "EdInc3"}) {
-    if (!p.Text(inc).empty()) out.Line(p.Text(inc));
-  }
+  WriteIncludeLines(ctx);
   out.Line(" ");
-  out.Line("camera { ");
-  out.Line("  location <" + Triple(p, "edCamLocX", "edCamLocY", "edCamLocZ") + ">");
-  out.Line("  direction <" + Triple(p, "edCamDirX", "edCamDirY", "edCamDirZ") + ">");
-  out.Line("  right <" + Triple(p, "edCamRX", "edCamRY", "edCamRZ") + ">");
-  out.Line("  look_at <" + Triple(p, "edCamLookX", "edCamLookY", "edCamLookZ") + ">");
-  out.Line("}");
+  WriteCamera(ctx);
   out.Line(" ");
   out.Line("light_source {0*x color red 1 green 1 blue 1 translate <-10, 10, -30>}");
   out.Line("light_source {0*x color red 0.6 green 0.6 blue 0.6 translate <40, 60, -60>}");

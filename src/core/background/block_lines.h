@@ -13,9 +13,4 @@ inline void Lines(SceneWriter& out, std::initializer_list<const char*> lines) {
   for (const char* line : lines) out.Line(line);
 }
 
-// Three field texts joined by ", ", as in "<x, y, z>".
-inline std::string Triple(const ParamReader& p, const char* x, const char* y, const char* z) {
-  return p.Text(x) + ", " + p.Text(y) + ", " + p.Text(z);
-}
-
 }  // namespace vermora

@@ -32,4 +32,10 @@ class ParamReader {
   Diagnostics& diagnostics_;
 };
 
+// Three field texts joined by ", ", as in "<x, y, z>": vectors typed by the user
+// go into the scene as they stand.
+inline std::string Triple(const ParamReader& p, const char* x, const char* y, const char* z) {
+  return p.Text(x) + ", " + p.Text(y) + ", " + p.Text(z);
+}
+
 }  // namespace vermora

@@ -5,10 +5,6 @@
 namespace vermora {
 namespace {
 
-std::string Triple(const ParamReader& p, const char* x, const char* y, const char* z) {
-  return p.Text(x) + ", " + p.Text(y) + ", " + p.Text(z);
-}
-
 void Light(ComposeContext& ctx, const char* r, const char* g, const char* b, const char* x,
            const char* y, const char* z) {
   const ParamReader& p = ctx.params;
@@ -17,6 +13,23 @@ void Light(ComposeContext& ctx, const char* r, const char* g, const char* b, con
 }
 
 }  // namespace
+
+void WriteIncludeLines(ComposeContext& ctx) {
+  for (const char* inc : {"EdInc1", "EdInc2", "EdInc3"}) {
+    if (!ctx.params.Text(inc).empty()) ctx.out.Line(ctx.params.Text(inc));
+  }
+}
+
+void WriteCamera(ComposeContext& ctx) {
+  const ParamReader& p = ctx.params;
+  SceneWriter& out = ctx.out;
+  out.Line("camera { ");
+  out.Line("  location <" + Triple(p, "edCamLocX", "edCamLocY", "edCamLocZ") + ">");
+  out.Line("  direction <" + Triple(p, "edCamDirX", "edCamDirY", "edCamDirZ") + ">");
+  out.Line("  right <" + Triple(p, "edCamRX", "edCamRY", "edCamRZ") + ">");
+  out.Line("  look_at <" + Triple(p, "edCamLookX", "edCamLookY", "edCamLookZ") + ">");
+  out.Line("}");
+}
 
 void WriteHeader(ComposeContext& ctx) {
   SceneWriter& out = ctx.out;
@@ -28,20 +41,13 @@ void WriteHeader(ComposeContext& ctx) {
     out.Line("// File : VERSION22.POV created by VERMORA v.0.99g ----------");
   }
   out.Line(" ");
-  for (const char* inc : {"EdInc1", "EdInc2", "EdInc3"}) {
-    if (!p.Text(inc).empty()) out.Line(p.Text(inc));
-  }
+  WriteIncludeLines(ctx);
   out.Line(" ");
   if (!ctx.pov31) {
     out.Line("light_source {0*x color red 1 green 1 blue 1 translate <-20, -20, 30>}");
     out.Line("light_source {0*x color red 0.6 green 0.6 blue 0.6 translate <30, -20, -30>}");
   } else {
-    out.Line("camera { ");
-    out.Line("  location <" + Triple(p, "edCamLocX", "edCamLocY", "edCamLocZ") + ">");
-    out.Line("  direction <" + Triple(p, "edCamDirX", "edCamDirY", "edCamDirZ") + ">");
-    out.Line("  right <" + Triple(p, "edCamRX", "edCamRY", "edCamRZ") + ">");
-    out.Line("  look_at <" + Triple(p, "edCamLookX", "edCamLookY", "edCamLookZ") + ">");
-    out.Line("}");
+    WriteCamera(ctx);
     out.Line(" ");
     if (p.On("chkL_1")) Light(ctx, "edL_1R", "edL_1G", "edL_1B", "edL_1X", "edL_1Y", "edL_1Z");
     if (p.On("chkL_2")) Light(ctx, "edL_2R", "edL_2G", "edL_2B", "edL_2X", "edL_2Y", "edL_2Z");
