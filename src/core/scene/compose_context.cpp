@@ -9,4 +9,9 @@ bool ComposeContext::AnyAlternationSwitch(const ParamReader& params) {
   return false;
 }
 
+void ComposeContext::DeclareTyped(const char* name, const char* field) {
+  out.Line(std::string("#declare ") + name + " =  " + params.Text(field));
+  out.Line(" ");
+}
+
 }  // namespace vermora

@@ -33,6 +33,10 @@ struct ComposeContext {
     if (alternation_switch) alternation = alternation == 1 ? 2 : 1;
   }
   static bool AnyAlternationSwitch(const ParamReader& params);
+
+  // "#declare <name> =  " with the object text the user typed in `field`, then
+  // a blank line.
+  void DeclareTyped(const char* name, const char* field);
 };
 
 }  // namespace vermora

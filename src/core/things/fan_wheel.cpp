@@ -149,8 +149,7 @@ void WriteArms(ComposeContext& ctx, const Variant& v) {
   }
 
   if (!p.On("ChkWormAsTent")) {
-    ctx.out.Line("#declare TentName =  " + p.Text("EdTentName"));
-    ctx.out.Line(" ");
+    ctx.DeclareTyped("TentName", "EdTentName");
   }
   m.extras.WriteDeclarations();
   ctx.alternation = 1;

@@ -22,14 +22,10 @@ ThingExtras::ThingExtras(ComposeContext& ctx) : ctx_(ctx) {
 
 void ThingExtras::WriteDeclarations() const {
   const ParamReader& p = ctx_.params;
-  auto declare = [&](const char* name, const char* field) {
-    ctx_.out.Line(std::string("#declare ") + name + " =  " + p.Text(field));
-    ctx_.out.Line(" ");
-  };
-  if (p.On("ChkTrLinkOn")) declare("TrLink", "EdTrLink");
-  if (p.On("chkTailOn")) declare("Tail", "edTail");
-  if (p.On("ChkTrHeadOn")) declare("TrHead", "EdTrHead");
-  if (second_worm_) declare("SecondWorm", "edSWPred");
+  if (p.On("ChkTrLinkOn")) ctx_.DeclareTyped("TrLink", "EdTrLink");
+  if (p.On("chkTailOn")) ctx_.DeclareTyped("Tail", "edTail");
+  if (p.On("ChkTrHeadOn")) ctx_.DeclareTyped("TrHead", "EdTrHead");
+  if (second_worm_) ctx_.DeclareTyped("SecondWorm", "edSWPred");
 }
 
 void ThingExtras::ScrambleScale() {

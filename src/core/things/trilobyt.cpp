@@ -18,11 +18,6 @@ float RowPower(float factor, float t) {
   return std::pow(factor, t);
 }
 
-void Declare(ComposeContext& ctx, const char* name, const char* field) {
-  ctx.out.Line(std::string("#declare ") + name + " =  " + ctx.params.Text(field));
-  ctx.out.Line(" ");
-}
-
 }  // namespace
 
 void WriteTrilobyt(ComposeContext& ctx) {
@@ -49,9 +44,9 @@ void WriteTrilobyt(ComposeContext& ctx) {
   const bool alternate = p.On("ChkAlternate");
   const bool tail = p.On("chkTailOn"), head = p.On("ChkTrHeadOn"), links = p.On("ChkTrLinkOn");
 
-  if (tail) Declare(ctx, "Tail", "edTail");
-  if (head) Declare(ctx, "TrHead", "EdTrHead");
-  if (links) Declare(ctx, "TrLink", "EdTrLink");
+  if (tail) ctx.DeclareTyped("Tail", "edTail");
+  if (head) ctx.DeclareTyped("TrHead", "EdTrHead");
+  if (links) ctx.DeclareTyped("TrLink", "EdTrLink");
   // Series and interval ribs follow their triggers alone; SecondWorm is
   // declared whenever either can fire.
   const int series_first = p.Integer("edSWTrig");

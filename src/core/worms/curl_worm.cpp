@@ -13,12 +13,10 @@ void WriteCurlWorm(ComposeContext& ctx) {
   const bool heart = p.On("chkCTopHartOn");
   const bool husk = p.On("chkCHuskOn");
   if (heart) {
-    out.Line("#declare CTopHart =  " + p.Text("edCTopHart"));
-    out.Line(" ");
+    ctx.DeclareTyped("CTopHart", "edCTopHart");
   }
   if (husk) {
-    out.Line("#declare CHuskObj =  " + p.Text("edCHusk"));
-    out.Line(" ");
+    ctx.DeclareTyped("CHuskObj", "edCHusk");
   }
   const float N = p.Number("EdRNumber");
   const float shrink = p.Number("EdScaleFactor");

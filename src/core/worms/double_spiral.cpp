@@ -50,8 +50,7 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
   const bool alt = p.On("chkAltDSS");
   const bool connect = p.On("chkDSConnect");
   if (side) {
-    out.Line("#declare SideObject =  " + p.Text("edSideObject"));
-    out.Line(" ");
+    ctx.DeclareTyped("SideObject", "edSideObject");
   }
   ctx.alternation = 1;
   out.Line("#declare DWorm = ");

@@ -11,11 +11,6 @@
 namespace vermora {
 namespace {
 
-void Declare(SpiralRun& run, const char* name, const char* field) {
-  run.ctx.out.Line(std::string("#declare ") + name + " =  " + run.ctx.params.Text(field));
-  run.ctx.out.Line(" ");
-}
-
 // The level a base or top ring copies: W1 only names a level that exists.
 const char* RingWorm(const SpiralRun& run, const char* branched_switch) {
   return run.ctx.params.On(branched_switch) && run.branched ? "  W1" : "  W0";
@@ -34,12 +29,12 @@ void RingMember(SceneWriter& out, const RingCount& ring, float k, float scale, f
 
 void WriteAttachmentDeclarations(SpiralRun& run) {
   const ParamReader& p = run.ctx.params;
-  if (p.On("ChkTopHartOn")) Declare(run, "TopHart", "EdTopHart");
-  if (p.On("ChkBranchON") && !p.On("ChkWormAsBranch")) Declare(run, "PredBranch", "EdPredBranch");
-  if (p.On("ChkBaseOn") && !p.On("ChkWormAsBase")) Declare(run, "PredBase", "EdPredBase");
-  if (p.On("ChkTopOn") && !p.On("ChkWormAsTop")) Declare(run, "PredTop", "EdPredTop");
-  if (run.s.husk) Declare(run, "HuskObj", "edCoat");
-  if (run.s.helix) Declare(run, "HelixObj", "edHObj");
+  if (p.On("ChkTopHartOn")) run.ctx.DeclareTyped("TopHart", "EdTopHart");
+  if (p.On("ChkBranchON") && !p.On("ChkWormAsBranch")) run.ctx.DeclareTyped("PredBranch", "EdPredBranch");
+  if (p.On("ChkBaseOn") && !p.On("ChkWormAsBase")) run.ctx.DeclareTyped("PredBase", "EdPredBase");
+  if (p.On("ChkTopOn") && !p.On("ChkWormAsTop")) run.ctx.DeclareTyped("PredTop", "EdPredTop");
+  if (run.s.husk) run.ctx.DeclareTyped("HuskObj", "edCoat");
+  if (run.s.helix) run.ctx.DeclareTyped("HelixObj", "edHObj");
 }
 
 void WriteBranchDeclaration(SpiralRun& run) {

@@ -145,8 +145,7 @@ void WriteTwoDWorm(ComposeContext& ctx) {
   s.copies = recursion ? BoundedCount(ctx, s.rec_number, "TwoDWorm ring copies") : 0;
   int levels = p.Integer("edRecLevel");
   if (recursion && !s.worm_as_rec) {
-    ctx.out.Line("#declare PredRec =  " + p.Text("edPredRec"));
-    ctx.out.Line(" ");
+    ctx.DeclareTyped("PredRec", "edPredRec");
   }
   if (levels > kMaxTwoDLevels) {
     p.diagnostics().Warn("Recursion levels above " + IntegerText(kMaxTwoDLevels) + " are not written");
