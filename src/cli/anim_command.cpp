@@ -175,13 +175,9 @@ int AnimCommand(int argc, char** argv) {
   if (a.job_list) {
     jobs.open(settings.folder + "jobs.txt", std::ios::binary);
     settings.jobs = 1;
+    settings.own_messages = true;  // the job list's renders may run at once
     settings.render = [&](const RenderInvocation& inv) {
-      RenderInvocation own = inv;
-      const std::string out_name = fs::path(inv.image_path).stem().string() + ".out";
-      for (std::string& arg : own.args) {
-        if (arg.rfind("All_File=", 0) == 0) arg = "All_File=" + out_name;
-      }
-      jobs << JobLine(own) << "\n";
+      jobs << JobLine(inv) << "\n";
       RenderOutcome written;
       written.started = true;
       written.exit_code = 0;

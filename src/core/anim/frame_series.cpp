@@ -50,7 +50,8 @@ class Series {
 
  private:
   void ReadStart();
-  void RenderFrame(int k);
+  void RenderFrame();
+  bool OwnMessages() const { return settings_.own_messages || settings_.jobs > 1; }
   void Update();
   bool Report(Pending& frame);
   void Drain();
@@ -87,7 +88,7 @@ FrameSeriesResult Series::Run() {
         result_.stopped = true;
         break;
       }
-      if (start_frame_ - 1 <= k && k < end_frame_) RenderFrame(k);
+      if (start_frame_ - 1 <= k && k < end_frame_) RenderFrame();
       if (going_ && k != frames_ - 1) Update();
     }
   } catch (const CommandError& error) {
@@ -117,8 +118,7 @@ void Series::ReadStart() {
   value_ = start_;
 }
 
-void Series::RenderFrame(int k) {
-  (void)k;
+void Series::RenderFrame() {
   ++counter_;
   Pending frame;
   frame.report.counter = counter_;
@@ -139,7 +139,7 @@ void Series::RenderFrame(int k) {
   const std::string line = FrameCommandLine(settings_.povray, settings_.folder, frame.report.scene_path,
                                             set_.Text("edImageW"), set_.Text("edImageH"));
   frame.invocation = TranslateCommandLine(line, settings_.include_dirs);
-  if (settings_.jobs > 1) {
+  if (OwnMessages()) {
     // Renders that overlap each keep their own messages file.
     const std::string own = fs::path(frame.report.scene_path).stem().string() + ".out";
     frame.invocation.messages_path = settings_.folder + own;
@@ -180,7 +180,7 @@ bool Series::Report(Pending& frame) {
     result_.status = Status::Error("Frame " + std::to_string(frame.report.counter) + ": " +
                                    frame.report.outcome.failure);
   }
-  if (settings_.jobs > 1 && !failed) {
+  if (OwnMessages() && !failed) {
     std::error_code ec;
     fs::remove(frame.invocation.messages_path, ec);
   }

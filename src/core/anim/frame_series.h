@@ -26,6 +26,9 @@ struct FrameSeriesSettings {
   std::string povray;   // the renderer's path
   std::vector<std::string> include_dirs;
   int jobs = 1;              // frames rendered at once
+  // Each frame writes its own messages file ("anim001.out"); always so when
+  // renders overlap.
+  bool own_messages = false;
   int timeout_seconds = 0;   // per frame; 0 waits without limit
   const Clock* clock = nullptr;  // the system clock when null
   // Renders one frame; RunRenderer when empty. Called from worker threads

@@ -118,13 +118,11 @@ void Mixer::Feature(const struct Feature& f) {
 }
 
 void Mixer::Sides() {
-  auto on = [&](const ParameterSet& set, const ParamReader& r) {
-    return r.Number("edSideTrigger") < r.Number("edDSNumber");
-    (void)set;
-  };
+  // Side objects have no switch: they are on while the trigger lies within the worm.
+  auto on = [](const ParamReader& r) { return r.Number("edSideTrigger") < r.Number("edDSNumber"); };
   Diagnostics quiet;
   const ParamReader second_reader(out_, quiet);
-  const bool in_first = on(first_, reader_), in_second = on(out_, second_reader);
+  const bool in_first = on(reader_), in_second = on(second_reader);
   if (in_first && in_second) {
     Plain("edSOScale");
     Plain("edSideTrigger");
