@@ -4,20 +4,6 @@
 
 namespace vermora {
 
-RingCount ReadRingCount(ComposeContext& ctx, const char* param, const char* what) {
-  const RingAnimation anim = ctx.animation.Ring(param);
-  RingCount ring;
-  ring.count = ctx.params.Number(param);
-  ring.grow_in = anim.grow_in;
-  if (ring.grow_in != 0) ring.count += 1;
-  ring.divisor = ring.count;
-  if (anim.start_count != anim.end_count) {
-    ring.divisor = ctx.animation.Freeze(param, ring.count);
-  }
-  ring.last = BoundedCount(ctx, ring.count, what);
-  return ring;
-}
-
 RingCount ReadGrowingCount(ComposeContext& ctx, const char* param, const char* what) {
   RingCount ring;
   ring.count = ctx.params.Number(param);
@@ -25,6 +11,13 @@ RingCount ReadGrowingCount(ComposeContext& ctx, const char* param, const char* w
   if (ring.grow_in != 0) ring.count += 1;
   ring.divisor = ring.count;
   ring.last = BoundedCount(ctx, ring.count, what);
+  return ring;
+}
+
+RingCount ReadRingCount(ComposeContext& ctx, const char* param, const char* what) {
+  RingCount ring = ReadGrowingCount(ctx, param, what);
+  const RingAnimation anim = ctx.animation.Ring(param);
+  if (anim.start_count != anim.end_count) ring.divisor = ctx.animation.Freeze(param, ring.count);
   return ring;
 }
 
