@@ -95,6 +95,21 @@ TEST(ObjectCountTest, AgreesWithTheComposedScene) {
   EXPECT_EQ(Estimate(curl) + 8, ActualObjects(test::Scene(curl)));
 }
 
+TEST(ObjectCountTest, AlternateWormTakesTheEvenElements) {
+  ParameterSet fan = With({"ChkFanOn", "ChkAlternate"});
+  ParameterSet trilobyt = With({"ChkTrilobyt", "ChkAlternate"}, {{"EdTrNumber", "7"}});  // 4 odd, 3 even
+  ParameterSet series = With({"ChkFanOn", "ChkAlternate", "chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}});
+  for (ParameterSet* set : {&fan, &trilobyt, &series}) {
+    set->SetIndex("RadioGroup2", 5);  // a FormWorm of 50 beside the SpiralWorm of 30
+    EXPECT_EQ(Estimate(*set), ActualObjects(test::Scene(*set)));
+  }
+  EXPECT_EQ(Estimate(fan), 4 * 30 + 4 * 50);
+  // Without a thing the alternate worm is counted on top, though only the main one is written.
+  ParameterSet alone = With({"ChkAlternate"});
+  alone.SetIndex("RadioGroup2", 5);
+  EXPECT_EQ(Estimate(alone), 30 + 50);
+}
+
 TEST(ObjectCountTest, FiguresFromTheParameters) {
   EXPECT_EQ(EstimateObjects(With({"ChkFanOn"})).text, "240");
   EXPECT_EQ(PiecesOf("object {Spik3}"), 12);

@@ -148,6 +148,28 @@ double Elements(double e, double element, bool series, double first, double last
   return in_series * q + (all - in_series) * element;
 }
 
+// Elements i in [first, last] of the given parity (1 odd, 0 even).
+double WithParity(double first, double last, int parity) {
+  first = std::ceil(std::fmax(first, 1));
+  last = std::floor(last);
+  if (last < first) return 0;
+  if (static_cast<long long>(std::fmod(first, 2)) != parity) ++first;
+  return last < first ? 0 : std::floor((last - first) / 2) + 1;
+}
+
+// With the alternate worm the elements take turns: the odd ones are the main
+// worm, the even ones the alternate worm; inside Sa..Se both are the series
+// object, as the things write them.
+double AlternatingElements(double e, double odd_element, double even_element, bool series, double first,
+                           double last, double q) {
+  if (e < 1) return 0;
+  const double all = std::floor(e);
+  const double odd = WithParity(1, all, 1), even = WithParity(1, all, 0);
+  const double odd_series = series ? WithParity(first, std::fmin(last, all), 1) : 0;
+  const double even_series = series ? WithParity(first, std::fmin(last, all), 0) : 0;
+  return (odd_series + even_series) * q + (odd - odd_series) * odd_element + (even - even_series) * even_element;
+}
+
 }  // namespace
 
 double PiecesOf(const std::string& field, bool* external) {
@@ -186,7 +208,11 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
   Reader r{set};
   try {
     double w = WormCount(r, set.Index("RadioGroup1"), 0, false);
-    if (set.On("ChkAlternate")) w = WormCount(r, set.Index("RadioGroup2"), w, true);
+    const bool alternate = set.On("ChkAlternate");
+    // In a thing the two worms take turns, so each element holds one of them.
+    const double main_worm = w;
+    const double alt = alternate ? WormCount(r, set.Index("RadioGroup2"), 0, true) : 0;
+    if (alternate) w = WormCount(r, set.Index("RadioGroup2"), w, true);
     const bool series = r.On("chkTSerie");
     const double sa = series ? r.N("edSWTrig") : 0, se = series ? r.N("edSWETrig") : 0;
     const double q = series || r.On("chkTInterval") ? r.P("edSWPred") : 0;
@@ -197,9 +223,11 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
       if (!r.On(on)) return;
       any = true;
       const double e = elements_of();
-      const double element = trilobyt && !r.On("chkSetMirrotOff") ? 2 * w : w;
+      const double mirror = trilobyt && !r.On("chkSetMirrotOff") ? 2 : 1;
+      const double element = mirror * w;
       const double series_q = trilobyt && r.On("chkMirrorS") ? 2 * q : q;
-      total += Elements(e, element, series, sa, se, series_q);
+      total += alternate ? AlternatingElements(e, mirror * main_worm, mirror * alt, series, sa, se, series_q)
+                         : Elements(e, element, series, sa, se, series_q);
       if (r.On("chkTInterval")) total += Divide(e, r.N("IntTrigger")) * q;
       if (fan && r.On("ChkTentacle")) {
         total += (e - r.N("EdTentStart")) * r.N("EdTentNumber") * (r.On("ChkWormAsTent") ? w : r.P("EdTentName"));
