@@ -38,7 +38,8 @@ AnimationRunner::AnimationRunner(MainWindow* window) : QObject(window), window_(
   ShowButtons();
 }
 
-AnimationRunner::~AnimationRunner() { Abort(); }
+// The window is already half gone here: end the worker without touching it.
+AnimationRunner::~AnimationRunner() { EndWorker(); }
 
 void AnimationRunner::RunSeries() {
   MainWindow& w = *window_;
@@ -159,13 +160,19 @@ void AnimationRunner::Stop() {
 
 void AnimationRunner::Abort() {
   if (!busy_) return;
+  EndWorker();
+  Finished();
+}
+
+void AnimationRunner::EndWorker() {
+  if (!shared_) return;
   {
     std::lock_guard lock(shared_->mutex);
     shared_->abort = true;
   }
   shared_->cancel = true;
   shared_->wake.notify_all();
-  Finished();
+  if (worker_.joinable()) worker_.join();
 }
 
 void AnimationRunner::PutBack(const ParameterSet& set) {

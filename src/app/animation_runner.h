@@ -60,6 +60,8 @@ class AnimationRunner : public QObject {
   bool AfterFrame(const std::shared_ptr<Shared>& shared, const FrameReport& report);
   bool ShowFrame(const FrameReport& report);
   void Finished();
+  // Tells the worker to end now and waits for it.
+  void EndWorker();
   void PutBack(const ParameterSet& set);
 
   MainWindow* window_;

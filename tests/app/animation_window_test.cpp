@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,6 +174,33 @@ class AnimationWindowTest : public QObject {
     QCOMPARE(prompts_.asks.size(), 2);
     QVERIFY(prompts_.asks[1].startsWith("Frame 6 could not be rendered: "));
     QCOMPARE(Saved(*w, "after.vmx"), before);
+  }
+
+  void closingDuringASeriesEndsIt() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(3);
+    Runner(*w)->set_pause_ms(5000);
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
+    prompts_.confirm_answer = true;
+    w->RenderScene();
+    QVERIFY(shown.wait(10000));
+    w->show();
+    QElapsedTimer clock;
+    clock.start();
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    QVERIFY(w->close());  // in the pause: the series ends at once
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(!w->rendering());
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QTest::qWait(50);  // what the worker had posted comes to nothing
+    QVERIFY(!QFile::exists(Path("anim002.bmp")));
+
+    // A window destroyed while the renderer runs ends it and its worker first.
+    auto other = AnimatingWindow(3);
+    other->RenderScene();
+    QVERIFY(other->rendering());
+    other.reset();
   }
 
   void badFrameNumbersEndTheSeriesBeforeAnything() {
