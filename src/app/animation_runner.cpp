@@ -87,11 +87,13 @@ bool AnimationRunner::AfterFrame(const std::shared_ptr<Shared>& shared, const Fr
     std::lock_guard lock(shared->mutex);
     shared->answer.reset();
   }
+  // Shared, so whichever thread lets go of the posted call last frees the copy safely.
+  auto frame = std::make_shared<const FrameReport>(report);
   QMetaObject::invokeMethod(
       this,
-      [this, shared, report] {
+      [this, shared, frame] {
         if (!busy_ || shared != shared_) return;  // the series was aborted meanwhile
-        const bool go_on = ShowFrame(report);
+        const bool go_on = ShowFrame(*frame);
         {
           std::lock_guard lock(shared->mutex);
           shared->answer = go_on;
