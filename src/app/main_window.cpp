@@ -27,6 +27,7 @@
 #include "params/settings_file.h"
 #include "anim/second_set.h"
 #include "params/working_files.h"
+#include "animation_runner.h"
 #include "render_runner.h"
 
 namespace vermora::app {
@@ -76,6 +77,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   setCentralWidget(central);
   BuildMenusAndToolbar();
   BuildStatusBar();
+  animation_ = new AnimationRunner(this);
   resize(1120, 680);
   StartUp();
 }
@@ -246,12 +248,14 @@ void MainWindow::StartUp() {
 
 void MainWindow::RefreshFields() {
   for (const Field& field : fields_) field.refresh();
+  if (animation_) animation_->ShowButtons();
 }
 
 void MainWindow::Edited(size_t index) {
   const ParamKind kind = set_.def(index).kind;
   // Switching the animation on starts every end value at its parameter's value.
   if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
+  animation_->FieldEdited(index);
   // A switch or choice may run a rule that changes other parameters.
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
 }
@@ -262,7 +266,7 @@ bool MainWindow::modified() const {
 
 void MainWindow::MarkSaved() { saved_hash_ = std::hash<std::string>{}(SettingsText(set_)); }
 
-bool MainWindow::rendering() const { return runner_->busy(); }
+bool MainWindow::rendering() const { return runner_->busy() || animation_->busy(); }
 
 void MainWindow::PagesChanged(int index) {
   QWidget* page = pages_->widget(index);
@@ -279,6 +283,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   // The renderer must be gone before its files are removed, or it writes them again.
   runner_->Stop();
+  animation_->Abort();
   RemoveWorkingFiles(folder_, RemovedAtClose());
   event->accept();
 }

@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace vermora::app {
 
+class AnimationRunner;
 class RenderRunner;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
@@ -67,6 +68,9 @@ class MainWindow : public QMainWindow {
   // After a render ended and its picture and messages are shown.
   void RenderDone(bool ok);
 
+ private:
+  friend class AnimationRunner;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -112,6 +116,7 @@ class MainWindow : public QMainWindow {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
+  AnimationRunner* animation_ = nullptr;
   std::vector<QAction*> locked_actions_;
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };

@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "animation_runner.h"
 #include "main_window.h"
 #include "params/working_files.h"
 #include "render/render_command.h"
@@ -30,9 +31,7 @@ void MainWindow::RenderScene() {
     return;
   }
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
-    if (prompts_->Confirm(this, "Are you shure to start ?")) {
-      statusBar()->showMessage("The frame series cannot be rendered by this version");
-    }
+    animation_->RunSeries();
     return;
   }
   error_picture_->hide();
@@ -105,7 +104,10 @@ bool MainWindow::EstimateGoesOn() {
   return prompts_->Ask(this, question);
 }
 
-void MainWindow::CancelRender() { runner_->Cancel(); }
+void MainWindow::CancelRender() {
+  runner_->Cancel();
+  animation_->Stop();
+}
 
 void MainWindow::LockDesign(bool locked) {
   for (int i = 0; i < pages_->count(); ++i) {

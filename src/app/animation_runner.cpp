@@ -1,0 +1,212 @@
+// The frame series of the window: composed and rendered on a worker thread from
+// a copy of the set; each finished frame is shown on the window's thread, which
+// also answers whether to go on after a failed frame.
+#include "animation_runner.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStatusBar>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+
+#include "main_window.h"
+#include "render/render_command.h"
+#include "render/renderer.h"
+#include "stop_box.h"
+
+namespace vermora::app {
+
+// What the worker and the window share while a series runs.
+struct AnimationRunner::Shared {
+  std::mutex mutex;
+  std::condition_variable wake;
+  bool stop = false;    // the stop button: no further frame
+  bool abort = false;   // the window closes: end now
+  std::atomic<bool> cancel{false};  // ends the renderer that runs
+  std::optional<bool> answer;       // the window's word on the last frame
+};
+
+AnimationRunner::AnimationRunner(MainWindow* window) : QObject(window), window_(window) {
+  setObjectName("AnimationRunner");
+  stop_box_ = new StopBox(window);
+  connect(stop_box_, &StopBox::StopClicked, this, &AnimationRunner::Stop);
+  AddButtons();
+  ShowButtons();
+}
+
+// The window is already half gone here: end the worker without touching it.
+AnimationRunner::~AnimationRunner() { EndWorker(); }
+
+void AnimationRunner::RunSeries() {
+  MainWindow& w = *window_;
+  if (busy_ || w.rendering()) return;
+  if (!w.prompts_->Confirm(&w, "Are you shure to start ?")) return;
+  if (std::string problem = RendererPathProblem(w.povray_path_); !problem.empty()) {
+    w.ShowFailure(FromCore(problem));
+    return;
+  }
+  FrameSeriesSettings settings;
+  settings.folder = w.folder_;
+  settings.povray = w.povray_path_;
+  settings.include_dirs = w.include_dirs_;
+  auto shared = std::make_shared<Shared>();
+  settings.render = [shared](const RenderInvocation& invocation) {
+    return RunRenderer(invocation, 0, &shared->cancel);
+  };
+  settings.running = [shared] {
+    std::lock_guard lock(shared->mutex);
+    return !shared->stop && !shared->abort;
+  };
+  settings.after_frame = [this, shared](const FrameReport& report) {
+    return AfterFrame(shared, report);
+  };
+  shared_ = shared;
+  work_ = std::make_shared<ParameterSet>(w.set_);
+  work_->SetChangeRule({});  // the copy must never call into the window
+  result_ = std::make_shared<FrameSeriesResult>();
+  busy_ = true;
+  failure_told_ = false;
+  w.error_picture_->hide();
+  w.LockDesign(true);
+  w.statusBar()->showMessage("Animation running ...");
+  stop_box_->ShowCaption("Animation");
+  worker_ = std::thread([this, settings, work = work_, result = result_] {
+    *result = RunFrameSeries(*work, settings);
+    QMetaObject::invokeMethod(this, [this] { Finished(); }, Qt::QueuedConnection);
+  });
+}
+
+// On the worker: the window shows the frame and says whether to go on; after a
+// good frame the pause follows, cut short by the stop button.
+bool AnimationRunner::AfterFrame(const std::shared_ptr<Shared>& shared, const FrameReport& report) {
+  {
+    std::lock_guard lock(shared->mutex);
+    shared->answer.reset();
+  }
+  // Shared, so whichever thread lets go of the posted call last frees the copy safely.
+  auto frame = std::make_shared<const FrameReport>(report);
+  QMetaObject::invokeMethod(
+      this,
+      [this, shared, frame] {
+        if (!busy_ || shared != shared_) return;  // the series was aborted meanwhile
+        const bool go_on = ShowFrame(*frame);
+        {
+          std::lock_guard lock(shared->mutex);
+          shared->answer = go_on;
+        }
+        shared->wake.notify_all();
+      },
+      Qt::QueuedConnection);
+  std::unique_lock lock(shared->mutex);
+  shared->wake.wait(lock, [&] { return shared->answer.has_value() || shared->abort; });
+  if (shared->abort) return false;
+  const bool go_on = *shared->answer;
+  if (go_on && report.outcome.ok()) {
+    shared->wake.wait_for(lock, std::chrono::milliseconds(pause_ms_),
+                          [&] { return shared->stop || shared->abort; });
+  }
+  return go_on && !shared->abort;
+}
+
+bool AnimationRunner::ShowFrame(const FrameReport& report) {
+  MainWindow& w = *window_;
+  namespace fs = std::filesystem;
+  const fs::path scene(report.scene_path);
+  const QString picture = FromCore((scene.parent_path() / scene.stem()).string() + ".bmp");
+  if (report.outcome.image_written) {
+    QPixmap pixmap;
+    if (pixmap.load(picture)) w.preview_->setPixmap(pixmap);
+  }
+  const bool error_line = FirstErrorLine(MessageLines(report.outcome.messages)) >= 0;
+  if (!report.outcome.messages.empty()) w.ShowMessages(FromCore(report.outcome.messages), error_line);
+  const QString number = QString::number(report.counter);
+  if (report.outcome.ok()) {
+    const QString caption = "Animation : Framenumber " + number + " done ...";
+    stop_box_->ShowCaption(caption);
+    w.statusBar()->showMessage(caption);
+    emit FrameShown(report.counter);
+    return true;
+  }
+  failure_told_ = true;
+  const QString failure = FromCore(report.outcome.failure);
+  if (!error_line) {
+    QString text = failure;
+    if (!report.outcome.output.empty()) text += "\n\n" + FromCore(report.outcome.output);
+    w.ShowMessages(text, true);
+  }
+  w.error_picture_->show();
+  w.error_picture_->raise();
+  w.statusBar()->showMessage("Frame " + number + ": " + failure);
+  {
+    std::lock_guard lock(shared_->mutex);
+    if (shared_->abort) return false;
+  }
+  return w.prompts_->Ask(&w, "Frame " + number + " could not be rendered: " + failure +
+                                 "\nGo on with the next frame ?");
+}
+
+void AnimationRunner::Stop() {
+  if (!shared_) return;
+  {
+    std::lock_guard lock(shared_->mutex);
+    shared_->stop = true;
+  }
+  shared_->wake.notify_all();
+  stop_box_->button()->setEnabled(false);
+  if (busy_) window_->statusBar()->showMessage("Animation stops after this frame ...");
+}
+
+void AnimationRunner::Abort() {
+  if (!busy_) return;
+  EndWorker();
+  Finished();
+}
+
+void AnimationRunner::EndWorker() {
+  if (!shared_) return;
+  {
+    std::lock_guard lock(shared_->mutex);
+    shared_->abort = true;
+  }
+  shared_->cancel = true;
+  shared_->wake.notify_all();
+  if (worker_.joinable()) worker_.join();
+}
+
+void AnimationRunner::PutBack(const ParameterSet& set) {
+  ParameterSet& into = window_->set_;
+  for (size_t i = 0; i < into.size(); ++i) {
+    if (!(into.value(i) == set.value(i))) into.SetValue(i, set.value(i));
+  }
+  window_->RefreshFields();
+}
+
+void AnimationRunner::Finished() {
+  if (!busy_) return;
+  if (worker_.joinable()) worker_.join();
+  busy_ = false;
+  MainWindow& w = *window_;
+  // The series gives the start set back exactly; the window takes it over.
+  PutBack(*work_);
+  w.LockDesign(false);
+  stop_box_->hide();
+  stop_box_->button()->setEnabled(true);
+  const FrameSeriesResult result = *result_;
+  const bool aborted = shared_->abort;
+  shared_.reset();
+  work_.reset();
+  if (aborted) return;
+  w.ShowWarnings(result.warnings);
+  if (!result.status.ok() && !failure_told_) w.prompts_->Error(&w, FromCore(result.status.message()));
+  QString said = QString("Animation : %1 frames rendered").arg(result.rendered);
+  if (result.stopped) said += ", stopped";
+  else if (result.failed_counter) said += QString(", frame %1 failed").arg(result.failed_counter);
+  w.statusBar()->showMessage(said);
+  emit SeriesDone(result.rendered, result.stopped);
+}
+
+}  // namespace vermora::app

@@ -1,0 +1,160 @@
+// The animation page's commands that need no series: rendering the start or the
+// end values alone, loading a second set as the end, and the fields that follow
+// each other.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "anim/second_set.h"
+#include "animation_runner.h"
+#include "main_window.h"
+#include "params/animated_params.h"
+#include "params/settings_file.h"
+#include "params/working_files.h"
+
+namespace vermora::app {
+namespace {
+
+const FileDialogTexts kSecondTexts{"Open Vermora for Windows File", "vmx", "*.vmx",
+                                   "Vermora for Windows Files (*.vmx);;All Files (*)"};
+
+// The end values shown by Render EndValues: all but the spline's shape and the
+// cloud rotations, which keep their start values.
+bool ShownAtEnd(const AnimatedParam& p) {
+  return p.group != AnimGroup::kTorus && p.name != "edCloudRot1" && p.name != "edCloudRot2";
+}
+
+}  // namespace
+
+void AnimationRunner::AddButtons() {
+  MainWindow& w = *window_;
+  auto* page = w.findChild<QScrollArea*>("TabFeaturesAnimation");
+  auto* stack = page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
+  if (auto* hidden = w.findChild<QWidget*>("chkRendThingA")) hidden->hide();
+  if (!stack) return;
+  auto* box = new QGroupBox("Second set", page->widget());
+  box->setObjectName("AnimButtons");
+  auto* row = new QHBoxLayout(box);
+  auto* manual = new QLabel("Do settings manually or :", box);
+  manual->setObjectName("Label175");
+  auto* load = new QPushButton("Load second for animation", box);
+  load->setObjectName("sbLoadAS");
+  start_values_ = new QPushButton("Render StartValues", box);
+  start_values_->setObjectName("sbThingA");
+  end_values_ = new QPushButton("Render EndValues", box);
+  end_values_->setObjectName("sbThingB");
+  for (QWidget* widget : {static_cast<QWidget*>(manual), static_cast<QWidget*>(load),
+                          static_cast<QWidget*>(start_values_), static_cast<QWidget*>(end_values_)}) {
+    row->addWidget(widget);
+  }
+  row->addStretch(1);
+  stack->insertWidget(1, box);
+  connect(load, &QPushButton::clicked, this, &AnimationRunner::LoadSecond);
+  connect(start_values_, &QPushButton::clicked, this, &AnimationRunner::RenderStartValues);
+  connect(end_values_, &QPushButton::clicked, this, &AnimationRunner::RenderEndValues);
+}
+
+void AnimationRunner::ShowButtons() {
+  const bool on = window_->set_.On("chkAnim");
+  if (start_values_) start_values_->setVisible(on);
+  if (end_values_) end_values_->setVisible(on);
+}
+
+void AnimationRunner::FieldEdited(size_t index) {
+  ParameterSet& set = window_->set_;
+  if (set.def(index).name != "edStartFrame") return;
+  set.SetText("edCountStart", set.Text("edStartFrame"));
+  if (auto* count = window_->findChild<QLineEdit*>("edCountStart")) {
+    const QSignalBlocker block(count);
+    count->setText(FromCore(set.Text("edCountStart")));
+  }
+}
+
+void AnimationRunner::RenderStartValues() {
+  MainWindow& w = *window_;
+  if (w.rendering()) {
+    w.statusBar()->showMessage("A render is already running");
+    return;
+  }
+  // The scene is written before the render starts, so the switch can go straight back.
+  w.set_.SetOn("chkRendThingA", true);
+  w.RenderScene();
+  w.set_.SetOn("chkRendThingA", false);
+}
+
+void AnimationRunner::RenderEndValues() {
+  MainWindow& w = *window_;
+  if (w.rendering()) {
+    w.statusBar()->showMessage("A render is already running");
+    return;
+  }
+  const std::string kept_file = WorkingFilePath(w.folder_, kThingBFile);
+  if (Status s = SaveSettings(kept_file, w.set_); !s.ok()) {
+    w.prompts_->Error(&w, FromCore(s.message()));
+    return;  // without the kept set the start values could not come back
+  }
+  const ParameterSet kept = w.set_;
+  for (const AnimatedParam& p : AnimatedParams()) {
+    if (ShownAtEnd(p)) w.set_.SetText(p.name, w.set_.Text(p.twin));
+  }
+  w.RefreshFields();
+  RenderStartValues();
+  // Put back from memory: the very values, even if the file cannot be read again.
+  PutBack(kept);
+  std::error_code ec;
+  std::filesystem::remove(kept_file, ec);
+}
+
+void AnimationRunner::LoadSecond() {
+  MainWindow& w = *window_;
+  if (w.rendering()) {
+    w.statusBar()->showMessage("A render is already running");
+    return;
+  }
+  const std::string first_file = WorkingFilePath(w.folder_, kSecondSetFile);
+  if (Status s = SaveSettings(first_file, w.set_); !s.ok()) {
+    w.prompts_->Error(&w, FromCore(s.message()));
+    return;  // the first set could not be put back after a refusal
+  }
+  const ParameterSet first = w.set_;
+  const QString first_title = w.windowTitle();
+  auto reload_first = [&] {
+    (void)LoadSettings(first_file, w.set_);
+    PutBack(first);  // whatever the file gave back, the set is the first set exactly
+  };
+  const QString path = w.prompts_->OpenFile(&w, kSecondTexts);
+  if (!path.isEmpty()) {
+    if (Status s = LoadSettings(ToCore(path), w.set_); !s.ok()) {
+      // A half-read end set is no end set: the first set comes back whole.
+      reload_first();
+      w.prompts_->Error(&w, FromCore(s.message()));
+      return;
+    }
+    w.setWindowTitle(path);
+  }
+  if (!w.set_.On("chkAnim")) {
+    w.set_.SetOn("chkAnim", true);
+    CopyFieldsToTwins(w.set_);
+  }
+  if (const std::string problem = FamilyProblem(first, w.set_);
+      !problem.empty() && !w.prompts_->Ask(&w, FromCore(problem))) {
+    w.set_.SetOn("chkAnim", false);
+    reload_first();
+    w.setWindowTitle(first_title);  // the caption is where a save goes
+    return;
+  }
+  Diagnostics diagnostics;
+  PutBack(MixForAnimation(first, w.set_, diagnostics));
+  w.ShowWarnings(diagnostics.warnings);
+  w.statusBar()->showMessage("Second set loaded for the animation");
+}
+
+}  // namespace vermora::app

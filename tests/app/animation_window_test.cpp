@@ -1,0 +1,345 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "anim/second_set.h"
+#include "animation_runner.h"
+#include "fake_prompts.h"
+#include "main_window.h"
+#include "params/settings_file.h"
+#include "stop_box.h"
+
+using namespace vermora;
+using namespace vermora::app;
+using vermora::app::test::FakePrompts;
+
+namespace {
+
+constexpr const char* kPovray = "/usr/bin/povray";
+
+QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class AnimationWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  FakePrompts prompts_;
+
+  QString Path(const QString& name) const { return dir_->path() + "/home/" + name; }
+
+  std::unique_ptr<MainWindow> NewWindow() {
+    WindowSetup setup;
+    setup.folder = (dir_->path() + "/home/").toStdString();
+    setup.include_dirs = {VERMORA_DATA_DIR};
+    setup.prompts = &prompts_;
+    return std::make_unique<MainWindow>(setup);
+  }
+  static AnimationRunner* Runner(MainWindow& w) { return w.findChild<AnimationRunner*>(); }
+
+  // A small spiral worm that grows over `frames` frames at 32x24.
+  std::unique_ptr<MainWindow> AnimatingWindow(int frames) {
+    auto w = NewWindow();
+    ParameterSet& set = w->set();
+    set.SetOn("ChkWheelOn", false);
+    set.SetText("edImageW", "32");
+    set.SetText("edImageH", "24");
+    set.SetText("edTotalFrames", QByteArray::number(frames).toStdString());
+    set.SetText("edEndFrame", QByteArray::number(frames).toStdString());
+    set.SetOn("chkAnim", true);
+    CopyFieldsToTwins(set);
+    set.SetText("EdNumber3", "44");
+    w->RefreshFields();
+    return w;
+  }
+  // The set as its settings file holds it, saved through the real saver.
+  QByteArray Saved(MainWindow& w, const char* name) {
+    const QString path = dir_->path() + "/" + name;
+    if (!SaveSettings(path.toStdString(), w.set()).ok()) return {};
+    return Bytes(path);
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = FakePrompts();
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, kPovray);
+  }
+
+  void seriesRunsWhileTheWindowStaysResponsive() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(2);
+    w->set().SetOn("chkDelPovs", false);
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(20);
+    prompts_.confirm_answer = true;
+    w->RenderScene();
+    QCOMPARE(prompts_.confirms, QStringList{"Are you shure to start ?"});
+    QVERIFY(w->rendering());
+    QVERIFY(!w->findChild<QTabWidget*>("PageControl1")->widget(0)->isEnabled());
+    w->RenderScene();  // one render at a time
+    QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
+    QCOMPARE(prompts_.confirms.size(), 1);
+    QVERIFY(done.wait(15000));
+    // The event loop ran all along: at least through both pauses.
+    QVERIFY2(ticks > 50, qPrintable(QString::number(ticks)));
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(done.first().at(0).toInt(), 2);
+    QCOMPARE(done.first().at(1).toBool(), false);
+    StopBox* box = Runner(*w)->stop_box();
+    QCOMPARE(box->windowTitle(), QString("Animation : Framenumber 2 done ..."));
+    QVERIFY(!box->isVisible());
+    QVERIFY(QFile::exists(Path("anim001.bmp")) && QFile::exists(Path("anim002.bmp")));
+    const QByteArray first = Bytes(Path("anim001.pov")), second = Bytes(Path("anim002.pov"));
+    QVERIFY(!first.isEmpty() && first != second);  // the worm grew between the frames
+    QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 24));
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QCOMPARE(Bytes(Path("_anim.vmx")), before);
+    QVERIFY(!w->rendering());
+    QVERIFY(w->findChild<QTabWidget*>("PageControl1")->widget(0)->isEnabled());
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
+    QVERIFY(prompts_.errors.isEmpty() && prompts_.asks.isEmpty());
+  }
+
+  void stopInTheMiddleKeepsTheFramesAndRestores() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(3);
+    Runner(*w)->set_pause_ms(2000);
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    bool box_shown = true;
+    connect(Runner(*w), &AnimationRunner::FrameShown, [&](int counter) {
+      box_shown = box_shown && Runner(*w)->stop_box()->isVisible();
+      if (counter == 1) Runner(*w)->stop_box()->button()->click();
+    });
+    prompts_.confirm_answer = true;
+    w->RenderScene();
+    QVERIFY(done.wait(10000));
+    QCOMPARE(done.first().at(0).toInt(), 1);
+    QCOMPARE(done.first().at(1).toBool(), true);
+    QVERIFY(box_shown);
+    QVERIFY(QFile::exists(Path("anim001.bmp")));
+    QVERIFY(!QFile::exists(Path("anim002.bmp")));
+    QVERIFY(!QFile::exists(Path("anim001.pov")));  // "Delete AnimPovs" is on
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QVERIFY(Runner(*w)->stop_box()->button()->isEnabled());  // ready for the next series
+  }
+
+  void aFailingFrameIsToldWithItsNumberAndRestores() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(2);
+    w->set().SetText("edJSegm", "object {NoSuchObject}");
+    w->set().SetText("edCountStart", "5");
+    Runner(*w)->set_pause_ms(0);
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    prompts_.confirm_answer = true;
+    prompts_.ask_answer = false;
+    w->RenderScene();
+    QVERIFY(done.wait(10000));
+    QCOMPARE(prompts_.asks.size(), 1);
+    QVERIFY2(prompts_.asks[0].startsWith("Frame 5 could not be rendered: "), qPrintable(prompts_.asks[0]));
+    QVERIFY(prompts_.asks[0].endsWith("\nGo on with the next frame ?"));
+    QVERIFY(prompts_.errors.isEmpty());  // told once, by the question
+    QCOMPARE(done.first().at(0).toInt(), 0);
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QVERIFY(w->findChild<QLabel*>("Image2")->isVisibleTo(w.get()));
+    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
+
+    // Going on renders (and fails) the next frame too.
+    prompts_.asks.clear();
+    prompts_.ask_answer = true;
+    w->RenderScene();
+    QVERIFY(done.wait(10000));
+    QCOMPARE(prompts_.asks.size(), 2);
+    QVERIFY(prompts_.asks[1].startsWith("Frame 6 could not be rendered: "));
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+  }
+
+  void closingDuringASeriesEndsIt() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(3);
+    Runner(*w)->set_pause_ms(5000);
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
+    prompts_.confirm_answer = true;
+    w->RenderScene();
+    QVERIFY(shown.wait(10000));
+    w->show();
+    QElapsedTimer clock;
+    clock.start();
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    QVERIFY(w->close());  // in the pause: the series ends at once
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(!w->rendering());
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QTest::qWait(50);  // what the worker had posted comes to nothing
+    QVERIFY(!QFile::exists(Path("anim002.bmp")));
+
+    // A window destroyed while the renderer runs ends it and its worker first.
+    auto other = AnimatingWindow(3);
+    other->RenderScene();
+    QVERIFY(other->rendering());
+    other.reset();
+  }
+
+  void badFrameNumbersEndTheSeriesBeforeAnything() {
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/bin/true");
+    auto w = AnimatingWindow(2);
+    w->set().SetText("edEndFrame", "ten");
+    const QByteArray before = Saved(*w, "before.vmx");
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    prompts_.confirm_answer = false;
+    w->RenderScene();
+    QVERIFY(!w->rendering());  // cancelled at the question
+    prompts_.confirm_answer = true;
+    w->RenderScene();
+    QVERIFY(done.wait(5000));
+    QCOMPARE(prompts_.errors, QStringList{"'ten' is not a valid integer value"});
+    QVERIFY(!QFile::exists(Path("_anim.vmx")));
+    QVERIFY(!QFile::exists(Path("anim001.pov")));
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+
+    // A missing renderer is told before any frame is written.
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    auto other = AnimatingWindow(2);
+    other->RenderScene();
+    QVERIFY(!other->rendering());
+    QVERIFY(other->statusBar()->currentMessage().contains("Povray Path"));
+    QVERIFY(!QFile::exists(Path("anim001.pov")));
+  }
+
+  void startFrameIsCopiedIntoTheCountStart() {
+    auto w = NewWindow();
+    auto* start = w->findChild<QLineEdit*>("edStartFrame");
+    start->selectAll();
+    QTest::keyClicks(start, "4");
+    QCOMPARE(w->set().Text("edCountStart"), std::string("4"));
+    QCOMPARE(w->findChild<QLineEdit*>("edCountStart")->text(), QString("4"));
+    // The end-value buttons follow the animation switch.
+    auto* end = w->findChild<QPushButton*>("sbThingB");
+    QVERIFY(end && end->isHidden() && w->findChild<QPushButton*>("sbThingA")->isHidden());
+    QCOMPARE(w->findChild<QPushButton*>("sbLoadAS")->text(), QString("Load second for animation"));
+    w->findChild<QAbstractButton*>("chkAnim")->click();
+    QVERIFY(!end->isHidden());
+    QCOMPARE(end->text(), QString("Render EndValues"));
+  }
+
+  void secondSetOfAnotherFamily() {
+    auto w = NewWindow();
+    const QByteArray before = Saved(*w, "before.vmx");
+    ParameterSet curl;
+    curl.SetIndex("RadioGroup1", 1);
+    curl.SetText("EdNumber", "44");
+    const QString file = dir_->path() + "/curl.vmx";
+    QVERIFY(SaveSettings(file.toStdString(), curl).ok());
+
+    prompts_.file_answers = {file};
+    prompts_.ask_answer = false;
+    w->findChild<QPushButton*>("sbLoadAS")->click();
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
+    QCOMPARE(prompts_.asks, QStringList{"Worms not of the same family.\nShould I go on ? (or stop)"});
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QVERIFY(!w->set().On("chkAnim"));
+    QCOMPARE(w->windowTitle(), QString(kCaption));
+    QCOMPARE(Bytes(Path("_lsec.vmx")), before);
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
+
+    // Going on mixes: the first set's numbers in the fields, the second's as end values.
+    prompts_.file_answers = {file};
+    prompts_.ask_answer = true;
+    w->findChild<QPushButton*>("sbLoadAS")->click();
+    QVERIFY(w->set().On("chkAnim"));
+    QCOMPARE(w->set().Index("RadioGroup1"), 1);
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber3")->text(), QString("44"));
+    QCOMPARE(w->windowTitle(), file);
+    QVERIFY(!w->findChild<QPushButton*>("sbThingB")->isHidden());
+  }
+
+  void unreadableSecondSetLosesNothing() {
+    auto w = NewWindow();
+    w->set().SetText("EdNumber", "33");
+    const QByteArray before = Saved(*w, "before.vmx");
+    const QString file = dir_->path() + "/broken.vmx";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdNumber|41\r\nno bar here\r\n");
+    f.close();
+    prompts_.file_answers = {file};
+    w->findChild<QPushButton*>("sbLoadAS")->click();
+    QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("33"));
+    QVERIFY(prompts_.asks.isEmpty());
+  }
+
+  void cancelledDialogAnimatesTowardsTheSameSet() {
+    auto w = NewWindow();
+    w->set().SetText("EdNumber", "36");
+    w->findChild<QPushButton*>("sbLoadAS")->click();
+    QVERIFY(w->set().On("chkAnim"));
+    QCOMPARE(w->set().Text("EdNumber3"), std::string("36"));
+    QCOMPARE(w->windowTitle(), QString(kCaption));
+  }
+
+  void renderEndValuesRendersTheEndSet() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(2);
+    QSignalSpy done(w.get(), &MainWindow::RenderDone);
+    auto render = [&](const char* button) {
+      w->findChild<QPushButton*>(button)->click();
+      return done.wait(10000) && done.last().first().toBool();
+    };
+    const QByteArray before = Saved(*w, "before.vmx");
+    QVERIFY(render("sbThingA"));
+    const QByteArray start_scene = Bytes(Path("TEMP.POV"));
+    QVERIFY(prompts_.confirms.isEmpty());  // a single picture, no series
+    QVERIFY(!w->set().On("chkRendThingA"));
+
+    w->set().SetText("EdNumber", "44");
+    QVERIFY(render("sbThingA"));
+    const QByteArray end_by_hand = Bytes(Path("TEMP.POV"));
+    w->set().SetText("EdNumber", "30");
+
+    QVERIFY(render("sbThingB"));
+    QCOMPARE(Bytes(Path("TEMP.POV")), end_by_hand);
+    QVERIFY(end_by_hand != start_scene);
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
+    QVERIFY(!QFile::exists(Path("_thingb.vmx")));
+  }
+};
+
+int main(int argc, char** argv) {
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  AnimationWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "animation_window_test.moc"
