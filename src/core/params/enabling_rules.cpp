@@ -59,9 +59,10 @@ std::vector<std::string_view> WithTwins(std::string_view targets) {
   return all;
 }
 
+// Keys of controls are lower case, as the settings file matches names.
 std::string Key(std::string_view target) {
   const std::string_view path = PagePathOf(target);
-  return std::string(path.empty() ? target : path);
+  return path.empty() ? LowerAscii(target) : std::string(path);
 }
 
 void SetTo(ParameterSet& set, std::string_view name, std::string_view text) {
@@ -87,6 +88,11 @@ bool FormState::Visible(std::string_view name) const {
 bool FormState::Enabled(std::string_view name) const {
   auto it = enabled.find(Key(name));
   return it == enabled.end() || it->second;
+}
+
+std::string FormState::Caption(std::string_view name) const {
+  auto it = captions.find(Key(name));
+  return it == captions.end() ? std::string() : it->second;
 }
 
 FormState EvaluateForm(const ParameterSet& set) {
@@ -116,6 +122,9 @@ void ApplyChangeRule(ParameterSet& set, size_t index, Random& random, const Cloc
     if (!Names(rule, def.name) || !Holds(rule, set)) continue;
     if (rule.effect == RuleEffect::kCopy) {
       set.SetText(rule.targets, set.Text(rule.text));
+      const AnimatedParam* to = FindAnimated(rule.targets);
+      const AnimatedParam* from = FindAnimated(rule.text);
+      if (to && from) set.SetText(to->twin, set.Text(from->twin));
       continue;
     }
     for (std::string_view target : WithTwins(rule.targets)) SetTo(set, target, rule.text);

@@ -51,6 +51,8 @@ struct FormState {
   std::map<std::string, std::string> captions;
   bool Visible(std::string_view name) const;
   bool Enabled(std::string_view name) const;
+  // The caption a rule gives the label of `name`, or empty.
+  std::string Caption(std::string_view name) const;
 };
 
 FormState EvaluateForm(const ParameterSet& set);

@@ -109,7 +109,7 @@ constexpr FormRule kRules[] = {
     {"chkCUnif", S::kOff, 0, E::kCaption, "edCScaleMax", "CScaleMaxX :"},
     {"ScrAN", S::kAtLeast, 3, E::kShow, "edPoint3X edPoint3Y edPoint3Z"},
     {"ScrAN", S::kAtLeast, 4, E::kShow, "edPoint4X edPoint4Y edPoint4Z"},
-    {"ScrAN", S::kAtLeast, 5, E::kShow, "edPoint5X edPoint5Y edPoint5Z"},
+    {"ScrAN", S::kAtLeast, 5, E::kShow, "edPoint5X edPoint5Y EdPoint5Z"},
     {"ScrAN", S::kAtLeast, 6, E::kShow, "edPoint6X edPoint6Y edPoint6Z"},
 
     // Exclusive pairs and value resets.

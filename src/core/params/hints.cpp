@@ -14,6 +14,9 @@ struct HintRow {
 };
 
 constexpr HintRow kTold[] = {
+    // The second texture transform's fields sit on the TTPostproc page too.
+    {"editTTScaleXb editTTScaleYb editTTScaleZb", "Texture scale ..."},
+    {"editTTRotateXb editTTRotateYb editTTRotateZb", "Texture rotation ..."},
     {"chkJConnect chkDSConnect chkTDConnect",
      "Connect the standard objects with an intermediate cone ..."},
     {"EdNumber",
@@ -81,8 +84,8 @@ constexpr std::string_view kDescribed[] = {
     "EdBBScNr ChkBubble ChkBranchON ChkBaseOn ChkTopOn ChkTopHartOn chkSOOn edTHScale",
     "EdRNumber EdScaleFactor EdMajorTurn EdTurnFctr EdMajorDegr EdXOffsetFactor",
     "EdMinorTurn EdRevs EdTNumber editTTScaleX editTTScaleY editTTScaleZ editTTRotateX",
-    "editTTRotateY editTTRotateZ editTTScaleXb editTTScaleYb editTTScaleZb editTTRotateXb",
-    "editTTRotateYb editTTRotateZb ChkSymScale EdSymScaleNumber EdTOffsetX EdTOffsetY",
+    "editTTRotateY editTTRotateZ",
+    "ChkSymScale EdSymScaleNumber EdTOffsetX EdTOffsetY",
     "EdTOffsetZ ChkWave EdWaveNumber EdTentRot EdTentScale EdTentStart EdTentNumber",
     "EdTentGrow EdCNumber EdMinX EdMaxX EdMinY EdMaxY EdMinZ EdMaxZ ChkCScaleOn",
     "ChkCRotXOn chkCRotYOn chkCRotZOn EdANumber EdAScaleFactor EdMajorRad EdRadFactor",
