@@ -18,6 +18,7 @@ class QTabWidget;
 
 namespace vermora::app {
 
+class FormRules;
 class RenderRunner;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
@@ -112,6 +113,7 @@ class MainWindow : public QMainWindow {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
+  FormRules* form_rules_ = nullptr;  // enabling rules and hints
   std::vector<QAction*> locked_actions_;
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/random.h"
 #include "params/parameter_set.h"
@@ -41,6 +42,8 @@ std::span<const FormRule> FormRules();
 // The window page path of a page target ("TabBubble" -> "Worms/SpiralWorm/Bubble"),
 // or empty for a name that is no page.
 std::string_view PagePathOf(std::string_view page);
+// The paths of every page a rule shows or hides.
+std::vector<std::string_view> RulePagePaths();
 
 // Visible and enabled states of every target the rules govern; a control no
 // rule names is visible and enabled. Pages are keyed by their path. Captions

@@ -161,4 +161,10 @@ std::string_view PagePathOf(std::string_view page) {
   return {};
 }
 
+std::vector<std::string_view> RulePagePaths() {
+  std::vector<std::string_view> paths;
+  for (const auto& page : kPages) paths.push_back(page.second);
+  return paths;
+}
+
 }  // namespace vermora
