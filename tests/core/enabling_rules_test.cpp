@@ -32,6 +32,8 @@ TEST_F(EnablingRulesTest, DefaultSetShowsTheSpiralWormAndTheWheel) {
   const FormState form = EvaluateForm(set);
   EXPECT_TRUE(form.Visible("TabSpiral"));
   EXPECT_TRUE(form.Visible("Worms/SpiralWorm"));
+  EXPECT_FALSE(form.Visible("Worms/CurlWorm"));
+  EXPECT_FALSE(form.Visible("Worms/SpiralWorm/Bubble"));
   for (const char* page : {"TabCurl", "TabDoubleSpiral", "TabPredef", "TabWormPredef",
                            "TabFormWorm", "TabTwoD", "TabTorus", "TabBubble", "TabTrilo"}) {
     EXPECT_FALSE(form.Visible(page)) << page;

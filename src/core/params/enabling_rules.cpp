@@ -81,7 +81,8 @@ void SetTo(ParameterSet& set, std::string_view name, std::string_view text) {
 }  // namespace
 
 bool FormState::Visible(std::string_view name) const {
-  auto it = visible.find(Key(name));
+  auto it = visible.find(std::string(name));  // a page's path
+  if (it == visible.end()) it = visible.find(Key(name));
   return it == visible.end() || it->second;
 }
 
