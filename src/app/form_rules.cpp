@@ -32,6 +32,14 @@ constexpr std::pair<const char*, const char*> kHintedPages[] = {
     {"TabRandom", "Features/Random"},
 };
 
+// The page of each thing, shown when its switch comes on.
+constexpr std::pair<const char*, const char*> kThingPages[] = {
+    {"ChkWheelOn", "Things/Fan/Wheel"}, {"ChkFanOn", "Things/Fan/Wheel"},
+    {"ChkTrilobyt", "Things/Trilobyt"}, {"ChkAnemoneOn", "Things/Anemone"},
+    {"ChkClusterOn", "Things/Cluster"}, {"chkHornOn", "Things/Horn"},
+    {"chkHullOn", "Things/Hull"},
+};
+
 }  // namespace
 
 FormRules::FormRules(ParameterSet& set, QWidget* root, QStatusBar* status, QObject* parent)
@@ -47,7 +55,11 @@ FormRules::FormRules(ParameterSet& set, QWidget* root, QStatusBar* status, QObje
   }
   FindLabels(root);
   SetHints();
-  InstallFormRules(set_, random_, clock_);
+  InstallFormRules(set_, random_, clock_, [this](ParameterSet& s, size_t i) {
+    for (const auto& [name, path] : kThingPages) {
+      if (s.def(i).name == name && s.value(i).on) thing_page_ = path;
+    }
+  });
 }
 
 void FormRules::FindLabels(QWidget* root) {
@@ -120,6 +132,12 @@ void FormRules::Apply() {
     auto* page = root_->findChild<QWidget*>(PageObjectName(std::string(path)));
     if (!page) continue;
     if (auto [tabs, index] = TabOf(page); tabs) tabs->setTabVisible(index, form.Visible(path));
+  }
+  if (!thing_page_.empty()) {
+    if (auto* page = root_->findChild<QWidget*>(PageObjectName(thing_page_))) {
+      if (auto [tabs, index] = TabOf(page); tabs) tabs->setCurrentIndex(index);
+    }
+    thing_page_.clear();
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "common/random.h"
@@ -43,6 +44,7 @@ class FormRules : public QObject {
   std::vector<QWidget*> widgets_;  // by table index, null where none
   std::map<QWidget*, QLabel*> labels_;
   std::map<QObject*, QString> hints_;
+  std::string thing_page_;  // a thing that came on shows its page at the next Apply
 };
 
 }  // namespace vermora::app

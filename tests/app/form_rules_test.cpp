@@ -119,6 +119,11 @@ class FormRulesTest : public QObject {
     QVERIFY(Control(*w, "chkCUnif")->isEnabled());
     Box(*w, "chkCUnif")->click();
     QVERIFY(Control(*w, "edCScaleMaxY")->isHidden());
+    // A thing switched on brings its own page to the front of the Things page.
+    Box(*w, "chkHornOn")->click();
+    auto* things = qobject_cast<QTabWidget*>(Control(*w, "TabThings"));
+    QVERIFY(things && TabShown(*w, "Things"));
+    QCOMPARE(things->currentWidget()->objectName(), QString("TabThingsHorn"));
     MatchesTheRules(*w);
   }
 
