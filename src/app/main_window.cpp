@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "form_rules.h"
 #include "object_images.h"
 #include "page_builder.h"
 #include "params/page_path.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   BuildMenusAndToolbar();
   BuildStatusBar();
   animation_ = new AnimationRunner(this);
+  form_rules_ = new FormRules(set_, this, statusBar(), this);
+  form_rules_->Apply();
   resize(1120, 680);
   StartUp();
 }
@@ -249,6 +252,7 @@ void MainWindow::StartUp() {
 void MainWindow::RefreshFields() {
   for (const Field& field : fields_) field.refresh();
   if (animation_) animation_->ShowButtons();
+  if (form_rules_) form_rules_->Apply();
 }
 
 void MainWindow::Edited(size_t index) {
@@ -256,8 +260,10 @@ void MainWindow::Edited(size_t index) {
   // Switching the animation on starts every end value at its parameter's value.
   if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
   animation_->FieldEdited(index);
-  // A switch or choice may run a rule that changes other parameters.
-  if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
+  // A switch, choice or slider may run a rule that changes or shows other parameters.
+  if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice || kind == ParamKind::kSlider) {
+    RefreshFields();
+  }
 }
 
 bool MainWindow::modified() const {

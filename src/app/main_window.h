@@ -19,6 +19,7 @@ class QTabWidget;
 namespace vermora::app {
 
 class AnimationRunner;
+class FormRules;
 class RenderRunner;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
@@ -117,6 +118,7 @@ class MainWindow : public QMainWindow {
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
   AnimationRunner* animation_ = nullptr;
+  FormRules* form_rules_ = nullptr;  // enabling rules and hints
   std::vector<QAction*> locked_actions_;
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };

@@ -1,6 +1,8 @@
 #include "params/settings_file.h"
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/file_io.h"
 #include "params/param_table.h"
@@ -56,6 +58,8 @@ Status LoadSettingsText(const std::string& text, ParameterSet& set, const LoadRe
   rest = first_end == std::string_view::npos ? std::string_view() : rest.substr(first_end + 1);
 
   Status failure = Status::Ok();
+  std::vector<std::pair<size_t, ParamValue>> loaded;  // the last line of each name
+  std::vector<int> slot(set.size(), -1);
   ForEachLine(rest, [&](std::string_view line) {
     const size_t bar = line.find('|');
     if (bar == std::string_view::npos) {
@@ -74,9 +78,27 @@ Status LoadSettingsText(const std::string& text, ParameterSet& set, const LoadRe
       failure = s;
       return false;
     }
+    if (slot[i] < 0) {
+      slot[i] = static_cast<int>(loaded.size());
+      loaded.emplace_back(static_cast<size_t>(i), next);
+    } else {
+      loaded[slot[i]].second = next;
+    }
     set.SetValue(i, std::move(next));
     return true;
   });
+  // A switch's change rule may reset a field whose line came before it (or turn
+  // a switch already read); the file's own values win, so a saved set loads as
+  // it was saved. Rules only move towards states the file satisfies: this ends.
+  for (int pass = 0; pass < 4; ++pass) {
+    bool settled = true;
+    for (const auto& [i, value] : loaded) {
+      if (set.value(i) == value) continue;
+      settled = false;
+      set.SetValue(i, value);
+    }
+    if (settled) break;
+  }
   if (!failure.ok()) return failure;
   if (refresh) refresh(set);
   return Status::Ok();

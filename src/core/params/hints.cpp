@@ -1,0 +1,155 @@
+#include "params/hints.h"
+
+#include <cctype>
+
+#include "params/param_table.h"
+
+namespace vermora {
+namespace {
+
+// Controls that share one hint text.
+struct HintRow {
+  std::string_view controls;  // names apart by blanks
+  std::string_view text;
+};
+
+constexpr HintRow kTold[] = {
+    // The second texture transform's fields sit on the TTPostproc page too.
+    {"editTTScaleXb editTTScaleYb editTTScaleZb", "Texture scale ..."},
+    {"editTTRotateXb editTTRotateYb editTTRotateZb", "Texture rotation ..."},
+    {"chkJConnect chkDSConnect chkTDConnect",
+     "Connect the standard objects with an intermediate cone ..."},
+    {"EdNumber",
+     "Number of segments ..."},
+    {"EdBBScBTex EdBranchTexture EdBaseTexture EdTopTexture edTopHartTexture edHTex edCHuskT edCTopHartT edSideObjectText edPWNTexture edWPNTexture EdTentTexture edTailTexture edTrHeadTexture edTrLinkTexture edSWTex",
+     "Leaving this blank, no specific texture for this item ..."},
+    {"EdOmw edTOmwBasis",
+     "range -.6 (turning right) to .6 ; 0 is straight up"},
+    {"EdRotFacX EdRotFacY EdRotFacZ",
+     "360 degrees is turning once across worm ; also less or more ... "},
+    {"EdShFX EdShFY EdShFZ edFWShrink edTDSF EdTScaleFactorX EdTScaleFactorY EdTScaleFactorZ",
+     "0 is no shrink ; positive is shrink, negative is grow ..."},
+    {"EdBBScSW",
+     "span ... 0.5 => 1 ; 1.0 => 2 ; ..."},
+    {"EdBBScCenter",
+     "centerpoint of scaling ... with SW of 0.5 : 0.5 => 0 to 1 ; 1 => 0.5 to 1.5 ; 2 => 1.5 to 2.5 ..."},
+    {"EdBranchTrigger",
+     "every n segment a branch ..."},
+    {"EdXMoveF EdYMoveF EdZMoveF",
+     "the amount of moving per segments in building the worm ... 0 => no move ; 1 => ordinary move ; -1 => ordinary move in opposite direction ..."},
+    {"ChkXOffset",
+     "offset along x-axis (extra translate <LoopAmount/XOffsetFactor, 0, 0> ..."},
+    {"EdInc1 EdInc2 EdInc3",
+     "put here the includes you want to use ... in the form : #include \"myinc.inc\""},
+    {"EdTSpread",
+     "360\xB0" "*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."},
+    {"EdSymScaleValue",
+     ".5 => 0.25 tot 0.75 ; 1 => 0.5 to 1.5 ; 2 => 1 to 3 ; 3 => 1.5 to 4.5 ..."},
+    {"EdKropDegrees",
+     "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. neg./pos) in wheel ..."},
+    {"EdTwistBase",
+     "twistfactor : range -0.6 to 0.6, 0 is straight ..."},
+    {"ChkPowUp",
+     "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off linear UpFactor ..."},
+    {"TabEvolve",
+     "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
+    {"TabMutate",
+     "fill in the values and hit RenderButton or F5 on this Tab to mutate ..."},
+    {"TabRandom",
+     "fill in the values and hit RenderButton or F5 on this Tab to get a random creature ..."},
+    {"EdMutFactor",
+     "mutatefactor ... how hostile is the environment ... with 5 really weard things happen ..."},
+    {"EdTank1 EdTank2 EdTank3 EdTank4 EdTank5 EdTank6 EdTank7 EdTank8 EdTank9",
+     "genetank for building up segments, etc ..."},
+    {"chkEvBranch",
+     "note : branchnumber not changed for pov-choking reasons ..."},
+    {"EdSmoothness",
+     "smaller=smoother (amount in degrees to add each time) ..."},
+    {"editPhongS",
+     "size of the highlight spot, ranges from 1.0 (very dull) to 250 (highly polished), default is 40 (plastic) ..."},
+    {"editRoughness",
+     "size of the spot, ranges from 1.0 (large highlight) to 0.0005 (small highlight), default is 0.05 (plastic) ..."},
+    {"editOctaves editNOctaves",
+     "number steps of turbulence, ranges from 1.0 to 10, default is 6.0 ..."},
+};
+
+// Hinted controls whose hint names their parameter's meaning, taken from the
+// parameter table's description of it.
+constexpr std::string_view kDescribed[] = {
+    "editNormalDepth EdSpace edTNumberSpace EdLegTrig ChkARot EdShTrig EdTopHart",
+    "edCTopHart EdTopHartUp ChkWormAsTop ChkBranchedTop EdPredTop EdBranchNumber",
+    "EdBaseNumber EdTopNumber EdBranchScale EdBaseScale EdTopScale EdBranchRot",
+    "EdBaseRot EdTopRot EdTopVNumber EdTopVMoveF EdTopVRot EdTopVScaleF ChkWormAsBase",
+    "ChkBranchedBase EdPredBase ChkWormAsBranch EdPredBranch EdBBScaleSt EdBBScEnd",
+    "EdBBScNr ChkBubble ChkBranchON ChkBaseOn ChkTopOn ChkTopHartOn chkSOOn edTHScale",
+    "EdRNumber EdScaleFactor EdMajorTurn EdTurnFctr EdMajorDegr EdXOffsetFactor",
+    "EdMinorTurn EdRevs EdTNumber editTTScaleX editTTScaleY editTTScaleZ editTTRotateX",
+    "editTTRotateY editTTRotateZ",
+    "ChkSymScale EdSymScaleNumber EdTOffsetX EdTOffsetY",
+    "EdTOffsetZ ChkWave EdWaveNumber EdTentRot EdTentScale EdTentStart EdTentNumber",
+    "EdTentGrow EdCNumber EdMinX EdMaxX EdMinY EdMaxY EdMinZ EdMaxZ ChkCScaleOn",
+    "ChkCRotXOn chkCRotYOn chkCRotZOn EdANumber EdAScaleFactor EdMajorRad EdRadFactor",
+    "EdTurns ChkXTrans EdXTransFactor EdMinorRad EdRevolutions ChkTwisting ChkTArot",
+    "EdTrNumber EdTrXStep EdTrYStep EdTrZStep EdTrScale EdUpFactor EdRotZAmount",
+    "EdSpindleAmount ChkPowSpindle ChkTrHeadOn ChkTrLinkOn EdEvFactor ChkEvWorm",
+    "ChkEvThing ChkMutWorm ChkMutThing chkSetMirrotOff EdFinAng EdRx EdRy EdStartScale",
+    "EdEndScale EdHRotXInc EdHRotYInc EdHRotZInc EdZTransInc editAmbient editDiffuse",
+    "editBrilliance editPhong editSpecular editReflection editReflectionE editCrand",
+    "editTurbulence editNTurbulence editLambda editNLambda editOmega editNOmega",
+    "editFrequency editNFrequency editPhase editNPhase edTMoveX edTMoveY edTMoveZ",
+};
+
+bool Lists(std::string_view controls, std::string_view name) {
+  while (!controls.empty()) {
+    const size_t end = std::min(controls.find(' '), controls.size());
+    if (controls.substr(0, end) == name) return true;
+    controls.remove_prefix(std::min(end + 1, controls.size()));
+  }
+  return false;
+}
+
+std::string Described(std::string_view name) {
+  for (const ParamDef& def : ParamTable()) {
+    if (def.name != name) continue;
+    std::string text(def.label);
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':' || text.back() == ',')) {
+      text.pop_back();
+    }
+    if (text.size() < 3) text = std::string(name);
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + " ...";
+  }
+  return {};
+}
+
+template <typename Fn>
+void ForEachName(std::string_view controls, Fn&& fn) {
+  while (!controls.empty()) {
+    const size_t end = std::min(controls.find(' '), controls.size());
+    if (end > 0) fn(controls.substr(0, end));
+    controls.remove_prefix(std::min(end + 1, controls.size()));
+  }
+}
+
+}  // namespace
+
+std::string HintFor(std::string_view control) {
+  for (const HintRow& row : kTold) {
+    if (Lists(row.controls, control)) return std::string(row.text);
+  }
+  for (std::string_view names : kDescribed) {
+    if (Lists(names, control)) return Described(control);
+  }
+  return {};
+}
+
+std::vector<std::string_view> HintedControls() {
+  std::vector<std::string_view> all;
+  for (const HintRow& row : kTold) ForEachName(row.controls, [&](std::string_view n) { all.push_back(n); });
+  for (std::string_view names : kDescribed) {
+    ForEachName(names, [&](std::string_view n) { all.push_back(n); });
+  }
+  return all;
+}
+
+}  // namespace vermora
