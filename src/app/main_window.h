@@ -106,6 +106,9 @@ class MainWindow : public QMainWindow {
   Prompts* prompts_;
   std::vector<Field> fields_;
   size_t saved_hash_ = 0;
+  // The caption of an end set mixed into the animation: the file holds the end
+  // set alone, so saving the mix asks for a name instead of overwriting it.
+  QString mixed_caption_;
   qint64 render_started_ms_ = 0;
 
   QTabWidget* pages_ = nullptr;

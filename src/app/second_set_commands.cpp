@@ -153,6 +153,7 @@ void AnimationRunner::LoadSecond() {
   }
   Diagnostics diagnostics;
   PutBack(MixForAnimation(first, w.set_, diagnostics));
+  if (!path.isEmpty()) w.mixed_caption_ = path;
   w.ShowWarnings(diagnostics.warnings);
   w.statusBar()->showMessage("Second set loaded for the animation");
 }

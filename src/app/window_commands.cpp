@@ -31,7 +31,7 @@ bool MainWindow::MaySetAside() {
     case UnsavedAnswer::kSave: {
       // The caption holds the path of a set that came from or went to a file.
       const QString caption = windowTitle();
-      if (caption != kCaption) return SaveTo(caption);
+      if (caption != kCaption && caption != mixed_caption_) return SaveTo(caption);
       return SaveSettingsAs();
     }
   }
@@ -65,6 +65,7 @@ void MainWindow::OpenSettings() {
   if (rendering() || !MaySetAside()) return;
   const QString path = prompts_->OpenFile(this, kOpenTexts);
   if (path.isEmpty()) return;
+  mixed_caption_.clear();
   setWindowTitle(path);
   LoadFrom(path);
 }

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -277,6 +278,15 @@ class AnimationWindowTest : public QObject {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber3")->text(), QString("44"));
     QCOMPARE(w->windowTitle(), file);
     QVERIFY(!w->findChild<QPushButton*>("sbThingB")->isHidden());
+
+    // Saving the mix on closing asks for a name: the end set's own file is kept.
+    const QByteArray end_set = Bytes(file);
+    const QString mixed = dir_->path() + "/mixed.vmx";
+    prompts_.unsaved_answers = {UnsavedAnswer::kSave};
+    prompts_.file_answers = {mixed};
+    QVERIFY(w->close());
+    QCOMPARE(Bytes(file), end_set);
+    QVERIFY(QFileInfo::exists(mixed));
   }
 
   void unreadableSecondSetLosesNothing() {
