@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <chrono>
 #include <iostream>
+#include <sstream>
 #include <thread>
 #include <memory>
 #include <string>
@@ -21,6 +22,8 @@
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/variations.h"
+#include "variation/gene_locks.h"
+#include "variation/lineage.h"
 #include "scene/object_count.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +47,11 @@ constexpr const char* kUsage =
     "         [--jobs J] [--width W] [--height H] -o DIR\n"
     "                                            N variants and their thumbnails\n"
     "  estimate [SET.vmx]                        estimate the objects of the scene\n"
+    "  lineage SET.vmx                           list the ancestors of a set\n"
+    "Engine commands take --lock NAME, --lock-group GROUP (repeatable) and\n"
+    "--locks FILE; SET.locks beside the set is read too. Groups: camera, main,\n"
+    "general, worms, things, textures, background, features, povray, or a page\n"
+    "path such as textures/finish. Each written set gets OUT.lineage beside it.\n"
     "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
     "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
@@ -59,6 +67,7 @@ struct Args {
   std::string width, height, povray;
   int timeout = 0;
   bool pov22 = false, antialias = false, keep_work = false;
+  std::vector<std::string> lock_names, lock_groups, lock_files;
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -102,6 +111,11 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       std::string t;
       if (!value(t)) return false;
       (a == "--count" ? args.count : args.jobs) = std::atoi(t.c_str());
+    } else if (a == "--lock" || a == "--lock-group" || a == "--locks") {
+      std::string t;
+      if (!value(t)) return false;
+      (a == "--lock" ? args.lock_names : a == "--locks" ? args.lock_files : args.lock_groups)
+          .push_back(t);
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -266,6 +280,39 @@ int Variations(const Args& args, const ParameterSet& set) {
   return failed ? 3 : 0;
 }
 
+// The locks of SET.locks beside the set, of every --locks file, and of the
+// command line. A damaged side file only warns; a bad name on the command line fails.
+bool GatherLocks(const Args& args, GeneLocks& locks) {
+  std::vector<std::string> files = args.lock_files;
+  if (!args.set_path.empty()) files.insert(files.begin(), LocksPathFor(args.set_path));
+  std::vector<std::string> warnings;
+  for (const std::string& file : files) {
+    GeneLocks read = ReadLocksFile(file, warnings);
+    std::istringstream lines(read.ToText());
+    std::string kind, value;
+    while (lines >> kind >> value) {
+      (void)(kind == "name" ? locks.LockName(value) : locks.LockGroup(value));
+    }
+  }
+  PrintWarnings(warnings);
+  for (const std::string& name : args.lock_names) {
+    if (Status s = locks.LockName(name); !s.ok()) return Fail(s.message(), 2), false;
+  }
+  for (const std::string& group : args.lock_groups) {
+    if (Status s = locks.LockGroup(group); !s.ok()) return Fail(s.message(), 2), false;
+  }
+  return true;
+}
+
+int Lineage(const Args& args) {
+  if (args.set_path.empty()) return Fail("lineage needs SET.vmx", 2);
+  std::vector<std::string> warnings;
+  const std::vector<std::string> chain = AncestryChain(args.set_path, warnings);
+  PrintWarnings(warnings);
+  for (const std::string& ancestor : chain) std::cout << ancestor << "\n";
+  return 0;
+}
+
 int Vary(const Args& args, ParameterSet& set) {
   if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
   if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
@@ -283,6 +330,9 @@ int Vary(const Args& args, ParameterSet& set) {
   EngineOptions options;
   options.random = &random;
   options.clock = fixed ? static_cast<const Clock*>(fixed.get()) : &system_clock;
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  options.locks = &locks;
 
   // Evolve and Mutate keep their parent in a working file; headless, the parent
   // is SET itself, so they get a fresh program folder of their own.
@@ -309,6 +359,17 @@ int Vary(const Args& args, ParameterSet& set) {
   PrintWarnings(result.warnings);
   if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
   if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  std::vector<std::string> parents;
+  if (!args.set_path.empty()) parents.push_back(fs::absolute(args.set_path).string());
+  if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
+  std::vector<std::string> warnings;
+  const LineageRecord record = MakeLineage(args.command, parents, options.clock->MillisecondsOfDayUtc(),
+                                           *options.clock, warnings);
+  PrintWarnings(warnings);
+  if (Status s = WriteLineageFile(args.out, record); !s.ok()) Fail(s.message());
+  if (!locks.empty()) {
+    if (Status s = WriteLocksFile(LocksPathFor(args.out), locks); !s.ok()) Fail(s.message());
+  }
   std::cout << fs::absolute(args.out).string() << "\n";
   return 0;
 }
@@ -335,6 +396,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.command == "texture") return TextureCommand(args.set_path, args.out);
+  if (args.command == "lineage") return Lineage(args);
   const bool engine = args.command == "random" || args.command == "evolve" ||
                       args.command == "mutate" || args.command == "breed" ||
                       args.command == "variations";
