@@ -17,6 +17,7 @@
 #include "scene/composer.h"
 #include "anim_command.h"
 #include "texture_command.h"
+#include "batch_command.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
@@ -47,6 +48,10 @@ constexpr const char* kUsage =
     "         [--jobs J] [--width W] [--height H] -o DIR\n"
     "                                            N variants and their thumbnails\n"
     "  estimate [SET.vmx]                        estimate the objects of the scene\n"
+    "  batch SET.vmx --engine random|evolve|mutate|breed [--partner B.vmx]\n"
+    "         --count N --seed S -o DIR [--width W] [--height H] [--jobs J]\n"
+    "         [--max-objects M] [--resume]   N children rendered side by side,\n"
+    "                                            with index.txt and contact.png\n"
     "  lineage SET.vmx                           list the ancestors of a set\n"
     "Engine commands take --lock NAME, --lock-group GROUP (repeatable) and\n"
     "--locks FILE; SET.locks beside the set is read too. Groups: camera, main,\n"
@@ -68,6 +73,10 @@ struct Args {
   int timeout = 0;
   bool pov22 = false, antialias = false, keep_work = false;
   std::vector<std::string> lock_names, lock_groups, lock_files;
+  std::string max_objects;
+  bool engine_given = false;
+  int stop_after = 0;
+  bool resume = false;
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -107,6 +116,7 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       if (!value(args.seed)) return false;
     } else if (a == "--engine") {
       if (!value(args.engine)) return false;
+      args.engine_given = true;
     } else if (a == "--count" || a == "--jobs") {
       std::string t;
       if (!value(t)) return false;
@@ -116,6 +126,16 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       if (!value(t)) return false;
       (a == "--lock" ? args.lock_names : a == "--locks" ? args.lock_files : args.lock_groups)
           .push_back(t);
+    } else if (a == "--partner") {
+      if (!value(args.partner_path)) return false;
+    } else if (a == "--max-objects") {
+      if (!value(args.max_objects)) return false;
+    } else if (a == "--stop-after") {
+      std::string t;
+      if (!value(t)) return false;
+      args.stop_after = std::atoi(t.c_str());
+    } else if (a == "--resume") {
+      args.resume = true;
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -313,6 +333,35 @@ int Lineage(const Args& args) {
   return 0;
 }
 
+int Batch(const Args& args, const ParameterSet& set) {
+  BatchArgs batch;
+  batch.set_path = args.set_path;
+  batch.partner_path = args.partner_path;
+  if (args.engine_given) batch.engine = args.engine;
+  batch.out = args.out;
+  char* end = nullptr;
+  const unsigned long long seed = std::strtoull(args.seed.c_str(), &end, 10);
+  if (args.seed.empty() || *end != '\0' || args.seed[0] == '-' || seed > 0xFFFFFFFFull) {
+    return Fail("batch needs --seed with a whole number from 0 to 4294967295", 2);
+  }
+  batch.seed = static_cast<std::uint32_t>(seed);
+  batch.count = args.count;
+  batch.jobs = args.jobs;
+  if (!args.width.empty()) batch.width = args.width;
+  if (!args.height.empty()) batch.height = args.height;
+  batch.povray = PovrayPath(args);
+  batch.include_dirs = IncludeDirs();
+  if (!args.max_objects.empty()) {
+    batch.max_objects = std::strtod(args.max_objects.c_str(), &end);
+    if (*end != '\0' || batch.max_objects <= 0) return Fail("--max-objects needs a positive number", 2);
+  }
+  batch.resume = args.resume;
+  batch.stop_after = args.stop_after;
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  return BatchCommand(batch, set, locks);
+}
+
 int Vary(const Args& args, ParameterSet& set) {
   if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
   if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
@@ -399,7 +448,7 @@ int main(int argc, char** argv) {
   if (args.command == "lineage") return Lineage(args);
   const bool engine = args.command == "random" || args.command == "evolve" ||
                       args.command == "mutate" || args.command == "breed" ||
-                      args.command == "variations";
+                      args.command == "variations" || args.command == "batch";
   if (args.command != "compose" && args.command != "render" && !engine &&
       args.command != "estimate") {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
@@ -408,6 +457,7 @@ int main(int argc, char** argv) {
   if (!LoadSet(args, set)) return 1;
   if (args.command == "estimate") return Estimate(set);
   if (args.command == "variations") return Variations(args, set);
+  if (args.command == "batch") return Batch(args, set);
   if (engine) return Vary(args, set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);
 }

@@ -66,6 +66,7 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
     jobs[i] = TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
                                                      options.height, set.On("chkAntiA")),
                                    options.include_dirs);
+    if (options.single_thread) jobs[i].args.push_back("+WT1");
     outcomes[i].image_path = jobs[i].image_path;
     ClearRenderFiles(jobs[i]);
     ready[i] = true;

@@ -36,6 +36,9 @@ struct RenderJobsOptions {
   int concurrency = 2;  // renders running at once; at least 1
   int timeout_seconds = 0;
   const std::atomic<bool>* cancel = nullptr;  // stops running renders, starts no new ones
+  // One render thread per process: many small renders side by side pay better
+  // than one render using every core.
+  bool single_thread = false;
 };
 
 // One scene's outcome; `image_path` is where its picture is.
