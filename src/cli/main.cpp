@@ -247,6 +247,8 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed) {
   return true;
 }
 
+bool GatherLocks(const Args& args, GeneLocks& locks);
+
 int Variations(const Args& args, const ParameterSet& set) {
   if (args.out.empty()) return Fail("variations needs -o DIR", 2);
   EngineKind engine;
@@ -261,7 +263,9 @@ int Variations(const Args& args, const ParameterSet& set) {
   std::string work = (fs::temp_directory_path() / "vermora-XXXXXX").string();
   if (!mkdtemp(work.data())) return Fail("cannot create a working folder in /tmp");
   work += "/";
-  Variants variants = MakeVariants(set, engine, seed, args.count, work);
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  Variants variants = MakeVariants(set, engine, seed, args.count, work, &locks);
   PrintWarnings(variants.warnings);
   if (!variants.status.ok()) return Fail(ErrorBoxText(variants.status.message()));
 

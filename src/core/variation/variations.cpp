@@ -25,13 +25,13 @@ bool EngineFromName(const std::string& name, EngineKind& kind) {
 }
 
 Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t seed, int count,
-                      const std::string& program_folder) {
+                      const std::string& program_folder, const GeneLocks* locks) {
   Variants out;
   Random random;
   for (int i = 0; i < count; ++i) {
     ParameterSet variant = Detached(set);
     FixedClock clock(seed + static_cast<std::uint32_t>(i));
-    const EngineOptions options{&random, &clock, program_folder};
+    const EngineOptions options{&random, &clock, program_folder, locks};
     EngineResult result = engine == EngineKind::kRandom   ? RunRandomEngine(variant, options)
                           : engine == EngineKind::kEvolve ? RunEvolve(variant, options)
                                                           : RunMutate(variant, options);

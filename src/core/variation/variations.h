@@ -26,7 +26,7 @@ struct [[nodiscard]] Variants {
   std::vector<std::string> warnings;
 };
 Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t seed, int count,
-                      const std::string& program_folder);
+                      const std::string& program_folder, const GeneLocks* locks = nullptr);
 
 struct RenderJobsOptions {
   std::string povray = "/usr/bin/povray";
