@@ -2,7 +2,8 @@
 # Installs what building, testing and rendering need (Debian packages).
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev povray povray-includes xvfb parallel)
+          qt6-base-dev qt6-base-dev-tools libgl-dev povray povray-includes xvfb parallel
+          imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <chrono>
 #include <iostream>
+#include <sstream>
 #include <thread>
 #include <memory>
 #include <string>
@@ -16,11 +17,14 @@
 #include "scene/composer.h"
 #include "anim_command.h"
 #include "texture_command.h"
+#include "batch_command.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/variations.h"
+#include "variation/gene_locks.h"
+#include "variation/lineage.h"
 #include "scene/object_count.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +48,15 @@ constexpr const char* kUsage =
     "         [--jobs J] [--width W] [--height H] -o DIR\n"
     "                                            N variants and their thumbnails\n"
     "  estimate [SET.vmx]                        estimate the objects of the scene\n"
+    "  batch SET.vmx --engine random|evolve|mutate|breed [--partner B.vmx]\n"
+    "         --count N --seed S -o DIR [--width W] [--height H] [--jobs J]\n"
+    "         [--max-objects M] [--resume]   N children rendered side by side,\n"
+    "                                            with index.txt and contact.png\n"
+    "  lineage SET.vmx                           list the ancestors of a set\n"
+    "Engine commands take --lock NAME, --lock-group GROUP (repeatable) and\n"
+    "--locks FILE; SET.locks beside the set is read too. Groups: camera, main,\n"
+    "general, worms, things, textures, background, features, povray, or a page\n"
+    "path such as textures/finish. Each written set gets OUT.lineage beside it.\n"
     "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
     "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
@@ -59,6 +72,11 @@ struct Args {
   std::string width, height, povray;
   int timeout = 0;
   bool pov22 = false, antialias = false, keep_work = false;
+  std::vector<std::string> lock_names, lock_groups, lock_files;
+  std::string max_objects;
+  bool engine_given = false;
+  int stop_after = 0;
+  bool resume = false;
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -98,10 +116,26 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       if (!value(args.seed)) return false;
     } else if (a == "--engine") {
       if (!value(args.engine)) return false;
+      args.engine_given = true;
     } else if (a == "--count" || a == "--jobs") {
       std::string t;
       if (!value(t)) return false;
       (a == "--count" ? args.count : args.jobs) = std::atoi(t.c_str());
+    } else if (a == "--lock" || a == "--lock-group" || a == "--locks") {
+      std::string t;
+      if (!value(t)) return false;
+      (a == "--lock" ? args.lock_names : a == "--locks" ? args.lock_files : args.lock_groups)
+          .push_back(t);
+    } else if (a == "--partner") {
+      if (!value(args.partner_path)) return false;
+    } else if (a == "--max-objects") {
+      if (!value(args.max_objects)) return false;
+    } else if (a == "--stop-after") {
+      std::string t;
+      if (!value(t)) return false;
+      args.stop_after = std::atoi(t.c_str());
+    } else if (a == "--resume") {
+      args.resume = true;
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -213,6 +247,8 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed) {
   return true;
 }
 
+bool GatherLocks(const Args& args, GeneLocks& locks);
+
 int Variations(const Args& args, const ParameterSet& set) {
   if (args.out.empty()) return Fail("variations needs -o DIR", 2);
   EngineKind engine;
@@ -227,7 +263,9 @@ int Variations(const Args& args, const ParameterSet& set) {
   std::string work = (fs::temp_directory_path() / "vermora-XXXXXX").string();
   if (!mkdtemp(work.data())) return Fail("cannot create a working folder in /tmp");
   work += "/";
-  Variants variants = MakeVariants(set, engine, seed, args.count, work);
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  Variants variants = MakeVariants(set, engine, seed, args.count, work, &locks);
   PrintWarnings(variants.warnings);
   if (!variants.status.ok()) return Fail(ErrorBoxText(variants.status.message()));
 
@@ -266,6 +304,68 @@ int Variations(const Args& args, const ParameterSet& set) {
   return failed ? 3 : 0;
 }
 
+// The locks of SET.locks beside the set, of every --locks file, and of the
+// command line. A damaged side file only warns; a bad name on the command line fails.
+bool GatherLocks(const Args& args, GeneLocks& locks) {
+  std::vector<std::string> files = args.lock_files;
+  if (!args.set_path.empty()) files.insert(files.begin(), LocksPathFor(args.set_path));
+  std::vector<std::string> warnings;
+  for (const std::string& file : files) {
+    GeneLocks read = ReadLocksFile(file, warnings);
+    std::istringstream lines(read.ToText());
+    std::string kind, value;
+    while (lines >> kind >> value) {
+      (void)(kind == "name" ? locks.LockName(value) : locks.LockGroup(value));
+    }
+  }
+  PrintWarnings(warnings);
+  for (const std::string& name : args.lock_names) {
+    if (Status s = locks.LockName(name); !s.ok()) return Fail(s.message(), 2), false;
+  }
+  for (const std::string& group : args.lock_groups) {
+    if (Status s = locks.LockGroup(group); !s.ok()) return Fail(s.message(), 2), false;
+  }
+  return true;
+}
+
+int Lineage(const Args& args) {
+  if (args.set_path.empty()) return Fail("lineage needs SET.vmx", 2);
+  std::vector<std::string> warnings;
+  const std::vector<std::string> chain = AncestryChain(args.set_path, warnings);
+  PrintWarnings(warnings);
+  for (const std::string& ancestor : chain) std::cout << ancestor << "\n";
+  return 0;
+}
+
+int Batch(const Args& args, const ParameterSet& set) {
+  BatchArgs batch;
+  batch.set_path = args.set_path;
+  batch.partner_path = args.partner_path;
+  if (args.engine_given) batch.engine = args.engine;
+  batch.out = args.out;
+  char* end = nullptr;
+  const unsigned long long seed = std::strtoull(args.seed.c_str(), &end, 10);
+  if (args.seed.empty() || *end != '\0' || args.seed[0] == '-' || seed > 0xFFFFFFFFull) {
+    return Fail("batch needs --seed with a whole number from 0 to 4294967295", 2);
+  }
+  batch.seed = static_cast<std::uint32_t>(seed);
+  batch.count = args.count;
+  batch.jobs = args.jobs;
+  if (!args.width.empty()) batch.width = args.width;
+  if (!args.height.empty()) batch.height = args.height;
+  batch.povray = PovrayPath(args);
+  batch.include_dirs = IncludeDirs();
+  if (!args.max_objects.empty()) {
+    batch.max_objects = std::strtod(args.max_objects.c_str(), &end);
+    if (*end != '\0' || batch.max_objects <= 0) return Fail("--max-objects needs a positive number", 2);
+  }
+  batch.resume = args.resume;
+  batch.stop_after = args.stop_after;
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  return BatchCommand(batch, set, locks);
+}
+
 int Vary(const Args& args, ParameterSet& set) {
   if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
   if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
@@ -283,6 +383,9 @@ int Vary(const Args& args, ParameterSet& set) {
   EngineOptions options;
   options.random = &random;
   options.clock = fixed ? static_cast<const Clock*>(fixed.get()) : &system_clock;
+  GeneLocks locks;
+  if (!GatherLocks(args, locks)) return 2;
+  options.locks = &locks;
 
   // Evolve and Mutate keep their parent in a working file; headless, the parent
   // is SET itself, so they get a fresh program folder of their own.
@@ -309,6 +412,17 @@ int Vary(const Args& args, ParameterSet& set) {
   PrintWarnings(result.warnings);
   if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
   if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  std::vector<std::string> parents;
+  if (!args.set_path.empty()) parents.push_back(fs::absolute(args.set_path).string());
+  if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
+  std::vector<std::string> warnings;
+  const LineageRecord record = MakeLineage(args.command, parents, options.clock->MillisecondsOfDayUtc(),
+                                           *options.clock, warnings);
+  PrintWarnings(warnings);
+  if (Status s = WriteLineageFile(args.out, record); !s.ok()) Fail(s.message());
+  if (!locks.empty()) {
+    if (Status s = WriteLocksFile(LocksPathFor(args.out), locks); !s.ok()) Fail(s.message());
+  }
   std::cout << fs::absolute(args.out).string() << "\n";
   return 0;
 }
@@ -335,9 +449,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.command == "texture") return TextureCommand(args.set_path, args.out);
+  if (args.command == "lineage") return Lineage(args);
   const bool engine = args.command == "random" || args.command == "evolve" ||
                       args.command == "mutate" || args.command == "breed" ||
-                      args.command == "variations";
+                      args.command == "variations" || args.command == "batch";
   if (args.command != "compose" && args.command != "render" && !engine &&
       args.command != "estimate") {
     std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
@@ -346,6 +461,7 @@ int main(int argc, char** argv) {
   if (!LoadSet(args, set)) return 1;
   if (args.command == "estimate") return Estimate(set);
   if (args.command == "variations") return Variations(args, set);
+  if (args.command == "batch") return Batch(args, set);
   if (engine) return Vary(args, set);
   return args.command == "compose" ? Compose(args, set) : Render(args, set);
 }

@@ -1,6 +1,7 @@
 #include "variation/engine.h"
 
 #include "params/working_files.h"
+#include "variation/gene_locks.h"
 
 namespace vermora {
 
@@ -20,7 +21,11 @@ EngineResult RunEngine(ParameterSet& set, const EngineOptions& options, const En
   } catch (const CommandError& error) {
     result.status = Status::Error(error.message);
   }
-  if (!result.status.ok()) ApplyValues(before, set);
+  if (!result.status.ok()) {
+    ApplyValues(before, set);
+  } else if (options.locks) {
+    options.locks->Restore(before, set);
+  }
   result.warnings = std::move(diagnostics.warnings);
   return result;
 }

@@ -11,6 +11,8 @@
 
 namespace vermora {
 
+class GeneLocks;
+
 // What every variation engine is given. The engines re-seed `random` from
 // `clock` at their start, so a fixed clock gives a reproducible result.
 //
@@ -23,6 +25,8 @@ struct EngineOptions {
   const Clock* clock = nullptr;  // the system clock when null
   // Home of "_evolve.vmx" and "_mutate.vmx"; ProgramFolder() when empty.
   std::string program_folder;
+  // Parameters every engine leaves as they were; none when null.
+  const GeneLocks* locks = nullptr;
 };
 
 // The outcome of one engine run: ok or the failure to show, and the warnings of

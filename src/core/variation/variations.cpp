@@ -25,13 +25,13 @@ bool EngineFromName(const std::string& name, EngineKind& kind) {
 }
 
 Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t seed, int count,
-                      const std::string& program_folder) {
+                      const std::string& program_folder, const GeneLocks* locks) {
   Variants out;
   Random random;
   for (int i = 0; i < count; ++i) {
     ParameterSet variant = Detached(set);
     FixedClock clock(seed + static_cast<std::uint32_t>(i));
-    const EngineOptions options{&random, &clock, program_folder};
+    const EngineOptions options{&random, &clock, program_folder, locks};
     EngineResult result = engine == EngineKind::kRandom   ? RunRandomEngine(variant, options)
                           : engine == EngineKind::kEvolve ? RunEvolve(variant, options)
                                                           : RunMutate(variant, options);
@@ -66,6 +66,7 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
     jobs[i] = TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
                                                      options.height, set.On("chkAntiA")),
                                    options.include_dirs);
+    if (options.single_thread) jobs[i].args.push_back("+WT1");
     outcomes[i].image_path = jobs[i].image_path;
     ClearRenderFiles(jobs[i]);
     ready[i] = true;

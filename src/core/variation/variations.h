@@ -26,7 +26,7 @@ struct [[nodiscard]] Variants {
   std::vector<std::string> warnings;
 };
 Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t seed, int count,
-                      const std::string& program_folder);
+                      const std::string& program_folder, const GeneLocks* locks = nullptr);
 
 struct RenderJobsOptions {
   std::string povray = "/usr/bin/povray";
@@ -36,6 +36,9 @@ struct RenderJobsOptions {
   int concurrency = 2;  // renders running at once; at least 1
   int timeout_seconds = 0;
   const std::atomic<bool>* cancel = nullptr;  // stops running renders, starts no new ones
+  // One render thread per process: many small renders side by side pay better
+  // than one render using every core.
+  bool single_thread = false;
 };
 
 // One scene's outcome; `image_path` is where its picture is.

@@ -1,0 +1,154 @@
+#include "batch_command.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "params/settings_file.h"
+#include "scene/object_count.h"
+#include "variation/breeding.h"
+#include "variation/evolve.h"
+#include "variation/lineage.h"
+#include "variation/mutate.h"
+#include "variation/random_engine.h"
+#include "variation/variations.h"
+
+namespace vermora {
+namespace fs = std::filesystem;
+namespace {
+
+int Fail(const std::string& message, int code = 1) {
+  std::cerr << "vermora-cli: " << message << "\n";
+  return code;
+}
+
+std::string ChildName(int i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "child_%03d", i + 1);
+  return name;
+}
+
+// Child i comes from the parent alone with the clock at seed + i, so a resumed
+// batch with the same arguments makes the same children.
+EngineResult MakeChild(const BatchArgs& args, const ParameterSet& parent, const GeneLocks& locks,
+                       int i, const std::string& work, ParameterSet& child) {
+  child = parent;
+  FixedClock clock(args.seed + static_cast<std::uint32_t>(i));
+  Random random;
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  fs::create_directories(work, ec);
+  EngineOptions options{&random, &clock, work, &locks};
+  if (args.engine == "random") return RunRandomEngine(child, options);
+  if (args.engine == "evolve") return RunEvolve(child, options);
+  if (args.engine == "mutate") return RunMutate(child, options);
+  return BreedWithFile(child, args.partner_path, options);
+}
+
+}  // namespace
+
+int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLocks& locks) {
+  if (args.out.empty()) return Fail("batch needs -o DIR", 2);
+  if (args.engine != "random" && args.engine != "evolve" && args.engine != "mutate" &&
+      args.engine != "breed") {
+    return Fail("--engine must be random, evolve, mutate or breed", 2);
+  }
+  if (args.engine == "breed" && args.partner_path.empty()) return Fail("breed needs --partner B.vmx", 2);
+  if (args.count < 1) return Fail("--count needs a whole number of at least 1", 2);
+  std::error_code ec;
+  if (fs::exists(args.out) && !fs::is_empty(args.out, ec) && !args.resume) {
+    return Fail(args.out + " already holds files; use --resume to continue a batch there", 2);
+  }
+  fs::create_directories(args.out, ec);
+  const std::string dir = (fs::path(args.out) / "").string();
+  const std::string work = dir + ".work/";
+
+  std::vector<ParameterSet> to_render;
+  std::vector<int> render_index;
+  std::vector<std::string> status(args.count);
+  const double limit = args.max_objects > 0 ? args.max_objects : kTooManyObjects;
+  for (int i = 0; i < args.count; ++i) {
+    const std::string name = dir + ChildName(i);
+    ParameterSet child;
+    EngineResult made = MakeChild(args, parent, locks, i, work + "engine/", child);
+    if (!made.status.ok()) return Fail(made.status.message());
+    if (!fs::exists(name + ".vmx")) {
+      if (Status s = SaveSettings(name + ".vmx", child); !s.ok()) return Fail(s.message());
+      std::vector<std::string> parents{fs::absolute(args.set_path).string()};
+      if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
+      std::vector<std::string> warnings;
+      FixedClock clock(args.seed + static_cast<std::uint32_t>(i));
+      (void)WriteLineageFile(name + ".vmx",
+                             MakeLineage(args.engine, parents, args.seed + i, clock, warnings));
+    }
+    const ObjectEstimate estimate = EstimateObjects(child);
+    if (!estimate.status.ok() || estimate.objects <= 0 || estimate.objects > limit) {
+      status[i] = estimate.objects <= 0 ? "dropped: empty scene" : "dropped: " + estimate.text + " objects";
+      std::cout << ChildName(i) << " " << status[i] << "\n";
+      continue;
+    }
+    if (fs::exists(name + ".bmp")) {
+      status[i] = "rendered";
+      continue;
+    }
+    to_render.push_back(child);
+    render_index.push_back(i);
+  }
+  if (args.stop_after > 0 && static_cast<int>(to_render.size()) > args.stop_after) {
+    to_render.resize(args.stop_after);
+    render_index.resize(args.stop_after);
+  }
+
+  RenderJobsOptions options;
+  options.povray = args.povray.empty() ? "/usr/bin/povray" : args.povray;
+  options.include_dirs = args.include_dirs;
+  options.folder = work;
+  options.width = args.width;
+  options.height = args.height;
+  const unsigned cores = std::thread::hardware_concurrency();
+  options.concurrency = args.jobs > 0 ? args.jobs : static_cast<int>(cores ? cores : 1);
+  options.single_thread = true;
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<RenderJobOutcome> outcomes = RenderScenes(to_render, options);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  int rejected = 0;
+  for (size_t k = 0; k < outcomes.size(); ++k) {
+    const int i = render_index[k];
+    if (!outcomes[k].render.ok()) {
+      ++rejected;
+      status[i] = "rejected: " + outcomes[k].render.failure;
+      std::cerr << "vermora-cli: " << ChildName(i) << ": " << outcomes[k].render.failure << "\n";
+      continue;
+    }
+    // The picture goes through a temporary name so a stop never leaves half a picture.
+    const std::string png = dir + ChildName(i) + ".bmp";
+    fs::copy_file(outcomes[k].image_path, png + ".part", fs::copy_options::overwrite_existing, ec);
+    fs::rename(png + ".part", png, ec);
+    status[i] = ec ? "rejected: cannot keep the picture" : "rendered";
+  }
+  fs::remove_all(work, ec);
+  if (args.stop_after > 0) {
+    std::cout << "stopped after " << outcomes.size() << " renders\n";
+    return 4;
+  }
+
+  std::ofstream index(dir + "index.txt", std::ios::binary | std::ios::trunc);
+  std::string montage = "montage -label %t -geometry +2+2 -tile 6x";
+  for (int i = 0; i < args.count; ++i) {
+    index << ChildName(i) << ".vmx " << args.seed + static_cast<std::uint32_t>(i) << " " << status[i]
+          << "\n";
+    if (status[i] == "rendered") montage += " '" + dir + ChildName(i) + ".bmp'";
+  }
+  index.close();
+  if (!index) return Fail("cannot write " + dir + "index.txt");
+  montage += " '" + dir + "contact.png' 2>/dev/null";
+  if (std::system(montage.c_str()) != 0) Fail("warning: no contact sheet (ImageMagick montage failed)");
+  std::cout << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency
+            << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0) << " sets per minute)\n";
+  return rejected ? 3 : 0;
+}
+
+}  // namespace vermora
