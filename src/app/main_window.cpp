@@ -184,6 +184,7 @@ void MainWindow::BuildMenusAndToolbar() {
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
+  add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);

@@ -19,6 +19,7 @@ class QTabWidget;
 namespace vermora::app {
 
 class RenderRunner;
+class VariationsView;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
 inline constexpr const char* kSettingsOrg = "Lumenfold";
@@ -44,6 +45,7 @@ class MainWindow : public QMainWindow {
   ParameterSet& set() { return set_; }
   const std::string& povray_path() const { return povray_path_; }
   const std::string& folder() const { return folder_; }
+  const std::vector<std::string>& include_dirs() const { return include_dirs_; }
   bool modified() const;
   bool rendering() const;
 
@@ -62,6 +64,8 @@ class MainWindow : public QMainWindow {
   void RemoveMyDefault();
   void AskPovrayPath();
   void About();
+  // Shows the grid of variants of the current set.
+  void OpenVariations();
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -113,7 +117,8 @@ class MainWindow : public QMainWindow {
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
   std::vector<QAction*> locked_actions_;
-  QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
+  QAction* estimate_ = nullptr;
+  VariationsView* variations_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
 
 }  // namespace vermora::app
