@@ -78,6 +78,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   BuildStatusBar();
   resize(1120, 680);
   StartUp();
+  shown_ = set_;
 }
 
 MainWindow::~MainWindow() = default;
@@ -181,6 +182,7 @@ void MainWindow::BuildMenusAndToolbar() {
   file->addSeparator();
   add(file, "Exit", "E&xit", [this] { close(); });
 
+  BuildEditMenu();
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
@@ -255,6 +257,9 @@ void MainWindow::Edited(size_t index) {
   if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
   // A switch or choice may run a rule that changes other parameters.
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
+  history_.Record(shown_, std::string(set_.def(index).name));
+  shown_ = set_;
+  UpdateUndoActions();
 }
 
 bool MainWindow::modified() const {

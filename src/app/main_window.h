@@ -6,6 +6,7 @@
 
 #include "field_factory.h"
 #include "params/parameter_set.h"
+#include "params/undo_history.h"
 #include "prompts.h"
 #include "render/renderer.h"
 
@@ -66,6 +67,10 @@ class MainWindow : public QMainWindow {
   void About();
   // Shows the grid of variants of the current set.
   void OpenVariations();
+  // Call after a change of the whole set (a load, an engine step): one undo step.
+  void RecordStep(const QString& label);
+  void Undo();
+  void Redo();
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -118,7 +123,13 @@ class MainWindow : public QMainWindow {
   RenderRunner* runner_ = nullptr;
   std::vector<QAction*> locked_actions_;
   QAction* estimate_ = nullptr;
-  VariationsView* variations_ = nullptr;  // "Estimation of used objects", asked before rendering
+  VariationsView* variations_ = nullptr;
+  UndoHistory history_;
+  ParameterSet shown_;  // the set as of the last step, the state an undo returns to
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  void BuildEditMenu();
+  void UpdateUndoActions();  // "Estimation of used objects", asked before rendering
 };
 
 }  // namespace vermora::app

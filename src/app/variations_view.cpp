@@ -143,6 +143,7 @@ void VariationsView::Adopt(int index) {
   if (index < 0 || index >= static_cast<int>(variants_.size())) return;
   window_->set() = variants_[static_cast<size_t>(index)];
   window_->RefreshFields();
+  window_->RecordStep("Variant");
 }
 
 void VariationsView::CancelAll() {
