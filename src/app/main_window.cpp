@@ -79,6 +79,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   resize(1120, 680);
   StartUp();
   shown_ = set_;
+  PushFiles(true);  // the working files as the first step finds them
 }
 
 MainWindow::~MainWindow() = default;
@@ -257,7 +258,10 @@ void MainWindow::Edited(size_t index) {
   if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
   // A switch or choice may run a rule that changes other parameters.
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice) RefreshFields();
-  history_.Record(shown_, std::string(set_.def(index).name));
+  const std::string field(set_.def(index).name);
+  PushFiles(field == last_field_);
+  last_field_ = field;
+  history_.Record(shown_, field);
   shown_ = set_;
   UpdateUndoActions();
 }

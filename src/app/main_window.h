@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,11 @@ class MainWindow : public QMainWindow {
   ParameterSet shown_;  // the set as of the last step, the state an undo returns to
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  // The engines' kept parents, restored with the set so the next step starts right.
+  std::vector<std::vector<std::pair<std::string, std::optional<std::string>>>> undo_files_, redo_files_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> shown_files_;
+  std::string last_field_;
+  void PushFiles(bool coalesced);
   void BuildEditMenu();
   void UpdateUndoActions();  // "Estimation of used objects", asked before rendering
 };

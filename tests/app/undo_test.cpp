@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +78,28 @@ class UndoTest : public QObject {
     w->Redo();
     QCOMPARE(SettingsText(w->set()), adopted);
     QVERIFY(!redo->isEnabled());
+  }
+
+  void undoOfAnEngineStepRestoresItsKeptParent() {
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    auto w = NewWindow();
+    const QString kept = dir_->path() + "/home/_mutate.vmx";
+    QVERIFY(!QFile::exists(kept));
+    const std::string before = SettingsText(w->set());
+    auto* pages = w->findChild<QTabWidget*>("PageControl1");
+    QWidget* features = w->findChild<QWidget*>("TabFeatures");
+    pages->setCurrentWidget(features);
+    qobject_cast<QTabWidget*>(features)->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
+    w->RenderScene();  // F5: the engine step, then the renderer is missing
+    const std::string stepped = SettingsText(w->set());
+    QVERIFY(stepped != before);
+    QVERIFY(QFile::exists(kept));
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), before);
+    QVERIFY(!QFile::exists(kept));  // the next step saves the parent afresh
+    w->Redo();
+    QCOMPARE(SettingsText(w->set()), stepped);
+    QVERIFY(QFile::exists(kept));
   }
 };
 
