@@ -83,6 +83,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   form_rules_->Apply();
   resize(1120, 680);
   StartUp();
+  shown_ = set_;
+  PushFiles(true);  // the working files as the first step finds them
 }
 
 MainWindow::~MainWindow() = default;
@@ -186,9 +188,11 @@ void MainWindow::BuildMenusAndToolbar() {
   file->addSeparator();
   add(file, "Exit", "E&xit", [this] { close(); });
 
+  BuildEditMenu();
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
+  add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);
@@ -264,6 +268,12 @@ void MainWindow::Edited(size_t index) {
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice || kind == ParamKind::kSlider) {
     RefreshFields();
   }
+  const std::string field(set_.def(index).name);
+  PushFiles(field == last_field_);
+  last_field_ = field;
+  history_.Record(shown_, field);
+  shown_ = set_;
+  UpdateUndoActions();
 }
 
 bool MainWindow::modified() const {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "field_factory.h"
 #include "params/parameter_set.h"
+#include "params/undo_history.h"
 #include "prompts.h"
 #include "render/renderer.h"
 
@@ -21,6 +23,7 @@ namespace vermora::app {
 class AnimationRunner;
 class FormRules;
 class RenderRunner;
+class VariationsView;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
 inline constexpr const char* kSettingsOrg = "Lumenfold";
@@ -46,6 +49,7 @@ class MainWindow : public QMainWindow {
   ParameterSet& set() { return set_; }
   const std::string& povray_path() const { return povray_path_; }
   const std::string& folder() const { return folder_; }
+  const std::vector<std::string>& include_dirs() const { return include_dirs_; }
   bool modified() const;
   bool rendering() const;
 
@@ -64,6 +68,12 @@ class MainWindow : public QMainWindow {
   void RemoveMyDefault();
   void AskPovrayPath();
   void About();
+  // Shows the grid of variants of the current set.
+  void OpenVariations();
+  // Call after a change of the whole set (a load, an engine step): one undo step.
+  void RecordStep(const QString& label);
+  void Undo();
+  void Redo();
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -123,7 +133,19 @@ class MainWindow : public QMainWindow {
   AnimationRunner* animation_ = nullptr;
   FormRules* form_rules_ = nullptr;  // enabling rules and hints
   std::vector<QAction*> locked_actions_;
-  QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
+  QAction* estimate_ = nullptr;
+  VariationsView* variations_ = nullptr;
+  UndoHistory history_;
+  ParameterSet shown_;  // the set as of the last step, the state an undo returns to
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  // The engines' kept parents, restored with the set so the next step starts right.
+  std::vector<std::vector<std::pair<std::string, std::optional<std::string>>>> undo_files_, redo_files_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> shown_files_;
+  std::string last_field_;
+  void PushFiles(bool coalesced);
+  void BuildEditMenu();
+  void UpdateUndoActions();  // "Estimation of used objects", asked before rendering
 };
 
 }  // namespace vermora::app

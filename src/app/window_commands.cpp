@@ -58,6 +58,7 @@ bool MainWindow::LoadFrom(const QString& path) {
     return false;
   }
   MarkSaved();
+  RecordStep("Load");
   return true;
 }
 

@@ -81,6 +81,7 @@ bool MainWindow::RunVisibleEngine() {
     return true;
   }
   RefreshFields();
+  RecordStep(shown);
   ShowWarnings(result.warnings);
   if (!result.status.ok()) {
     prompts_->Error(this, FromCore(result.status.message()));

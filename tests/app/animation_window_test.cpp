@@ -18,6 +18,7 @@
 #include "anim/second_set.h"
 #include "animation_runner.h"
 #include "fake_prompts.h"
+#include "window_test_main.h"
 #include "main_window.h"
 #include "params/settings_file.h"
 #include "stop_box.h"
@@ -343,13 +344,6 @@ class AnimationWindowTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  AnimationWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VERMORA_WINDOW_TEST_MAIN(AnimationWindowTest)
 
 #include "animation_window_test.moc"

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "fake_prompts.h"
+#include "window_test_main.h"
 #include "main_window.h"
 #include "page_builder.h"
 #include "params/enabling_rules.h"
@@ -205,5 +206,5 @@ class FormRulesTest : public QObject {
   }
 };
 
-QTEST_MAIN(FormRulesTest)
+VERMORA_WINDOW_TEST_MAIN(FormRulesTest)
 #include "form_rules_test.moc"

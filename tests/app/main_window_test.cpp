@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "fake_prompts.h"
+#include "window_test_main.h"
 #include "main_window.h"
 #include "object_images.h"
 #include "params/param_table.h"
@@ -451,14 +452,6 @@ class MainWindowTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  // Our own settings store, so the tests never see or change the user's.
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VERMORA_WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "main_window_test.moc"

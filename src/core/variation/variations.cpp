@@ -46,29 +46,41 @@ Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t 
   return out;
 }
 
+PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJobsOptions& options) {
+  PreparedJob job;
+  const std::string folder = options.folder + "variant" + std::to_string(index + 1) + "/";
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  ParameterSet sized = set;
+  sized.SetText("edImageW", options.width);
+  sized.SetText("edImageH", options.height);
+  Status composed = ComposeSceneToFile(sized, folder + "TEMP.POV", &job.warnings);
+  if (!composed.ok()) {
+    job.failure = composed.message();
+    return job;
+  }
+  job.invocation = TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
+                                                          options.height, sized.On("chkAntiA")),
+                                        options.include_dirs);
+  if (options.single_thread) job.invocation.args.push_back("+WT1");
+  ClearRenderFiles(job.invocation);
+  return job;
+}
+
 std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets,
                                            const RenderJobsOptions& options) {
   std::vector<RenderJobOutcome> outcomes(sets.size());
   std::vector<RenderInvocation> jobs(sets.size());
   std::vector<bool> ready(sets.size(), false);
   for (size_t i = 0; i < sets.size(); ++i) {
-    const std::string folder = options.folder + "variant" + std::to_string(i + 1) + "/";
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    ParameterSet set = sets[i];
-    set.SetText("edImageW", options.width);
-    set.SetText("edImageH", options.height);
-    Status composed = ComposeSceneToFile(set, folder + "TEMP.POV", &outcomes[i].warnings);
-    if (!composed.ok()) {
-      outcomes[i].render.failure = composed.message();
+    PreparedJob job = PrepareSceneJob(sets[i], i, options);
+    outcomes[i].warnings = std::move(job.warnings);
+    if (!job.failure.empty()) {
+      outcomes[i].render.failure = job.failure;
       continue;
     }
-    jobs[i] = TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
-                                                     options.height, set.On("chkAntiA")),
-                                   options.include_dirs);
-    if (options.single_thread) jobs[i].args.push_back("+WT1");
+    jobs[i] = std::move(job.invocation);
     outcomes[i].image_path = jobs[i].image_path;
-    ClearRenderFiles(jobs[i]);
     ready[i] = true;
   }
 

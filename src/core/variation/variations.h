@@ -48,6 +48,15 @@ struct RenderJobOutcome {
   std::vector<std::string> warnings;
 };
 
+// One scene written to folder + "variant<index+1>/TEMP.POV" at the given size with
+// its command line built; `failure` holds a compose failure instead.
+struct PreparedJob {
+  std::string failure;
+  std::vector<std::string> warnings;
+  RenderInvocation invocation;
+};
+PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJobsOptions& options);
+
 // Composes every set (on this thread) and renders the scenes at the given size,
 // at most `concurrency` at once, each in its own working folder.
 std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets,

@@ -1,0 +1,108 @@
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTabWidget>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_prompts.h"
+#include "window_test_main.h"
+#include "main_window.h"
+#include "params/settings_file.h"
+#include "variations_view.h"
+
+using namespace vermora;
+using namespace vermora::app;
+using vermora::app::test::FakePrompts;
+
+class UndoTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  FakePrompts prompts_;
+
+  std::unique_ptr<MainWindow> NewWindow() {
+    WindowSetup setup;
+    setup.folder = (dir_->path() + "/home/").toStdString();
+    setup.include_dirs = {VERMORA_DATA_DIR};
+    setup.prompts = &prompts_;
+    return std::make_unique<MainWindow>(setup);
+  }
+
+ private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+
+  void editsLoadAndVariantUndoAndRedoByteForByte() {
+    auto w = NewWindow();
+    auto* undo = w->findChild<QAction*>("Undo");
+    auto* redo = w->findChild<QAction*>("Redo");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    const std::string start = SettingsText(w->set());
+
+    auto* edit = w->findChild<QLineEdit*>("EdNumber");
+    edit->selectAll();
+    QTest::keyClicks(edit, "123");  // one run of typing, one step
+    const std::string typed = SettingsText(w->set());
+    QVERIFY(typed != start);
+
+    const QString file = dir_->path() + "/other.vmx";
+    ParameterSet other = w->set();
+    other.SetText("EdNumber", "77");
+    QVERIFY(SaveSettings(file.toStdString(), other).ok());
+    prompts_.file_answers = {file};
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    w->OpenSettings();
+    const std::string loaded = SettingsText(w->set());
+    QCOMPARE(w->set().Text("EdNumber"), std::string("77"));
+
+    VariationsView view(w.get());
+    QVERIFY(view.Produce(9, 1, 2));
+    view.CancelAll();
+    view.Adopt(1);
+    const std::string adopted = SettingsText(w->set());
+    QCOMPARE(adopted, SettingsText(view.variants()[1]));
+
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), loaded);
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), typed);
+    QCOMPARE(edit->text(), QString("123"));
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), start);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+    w->Redo();
+    w->Redo();
+    w->Redo();
+    QCOMPARE(SettingsText(w->set()), adopted);
+    QVERIFY(!redo->isEnabled());
+  }
+
+  void undoOfAnEngineStepRestoresItsKeptParent() {
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    auto w = NewWindow();
+    const QString kept = dir_->path() + "/home/_mutate.vmx";
+    QVERIFY(!QFile::exists(kept));
+    const std::string before = SettingsText(w->set());
+    auto* pages = w->findChild<QTabWidget*>("PageControl1");
+    QWidget* features = w->findChild<QWidget*>("TabFeatures");
+    pages->setCurrentWidget(features);
+    qobject_cast<QTabWidget*>(features)->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
+    w->RenderScene();  // F5: the engine step, then the renderer is missing
+    const std::string stepped = SettingsText(w->set());
+    QVERIFY(stepped != before);
+    QVERIFY(QFile::exists(kept));
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), before);
+    QVERIFY(!QFile::exists(kept));  // the next step saves the parent afresh
+    w->Redo();
+    QCOMPARE(SettingsText(w->set()), stepped);
+    QVERIFY(QFile::exists(kept));
+  }
+};
+
+VERMORA_WINDOW_TEST_MAIN(UndoTest)
+#include "undo_test.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Each window test binary gets a settings store of its own, so tests running
+// side by side never see each other's (or the user's) renderer path.
+#define VERMORA_WINDOW_TEST_MAIN(TestClass)                          \
+  int main(int argc, char** argv) {                                  \
+    QTemporaryDir config;                                            \
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());         \
+    qputenv("QT_QPA_PLATFORM", "offscreen");                         \
+    QApplication app(argc, argv);                                    \
+    TestClass test;                                                  \
+    return QTest::qExec(&test, argc, argv);                          \
+  }
