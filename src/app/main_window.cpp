@@ -79,6 +79,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   BuildMenusAndToolbar();
   BuildStatusBar();
   animation_ = new AnimationRunner(this);
+  AddBreedingButton();
+  AddLockMenus();
   form_rules_ = new FormRules(set_, this, statusBar(), this);
   form_rules_->Apply();
   resize(1120, 680);

@@ -10,9 +10,11 @@
 #include "params/undo_history.h"
 #include "prompts.h"
 #include "render/renderer.h"
+#include "variation/gene_locks.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -70,6 +72,12 @@ class MainWindow : public QMainWindow {
   void About();
   // Shows the grid of variants of the current set.
   void OpenVariations();
+  // Loads a partner set (or, cancelled, the design itself) and breeds the child.
+  void BreedWithPartner();
+  // The parameters the engines leave alone, kept beside the set in NAME.locks.
+  const GeneLocks& locks() const { return locks_; }
+  // Locks or unlocks one parameter, or a page group by its path ("textures/finish").
+  void SetLock(const std::string& name, bool on, bool group);
   // Call after a change of the whole set (a load, an engine step): one undo step.
   void RecordStep(const QString& label);
   void Undo();
@@ -87,6 +95,13 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildPages();
+  void AddBreedingButton();
+  // Gene locks: a context menu on every field, the tint of locked fields, the side file.
+  void AddLockMenus();
+  void AddLockActions(QMenu& menu, const QString& control);
+  void ShowLocks();
+  void LoadLocksFor(const QString& set_path);
+  void SaveLocksFor(const QString& set_path);
   QWidget* BuildSidePanel();
   void BuildMenusAndToolbar();
   void BuildStatusBar();
@@ -116,6 +131,7 @@ class MainWindow : public QMainWindow {
   Prompts* prompts_;
   std::vector<Field> fields_;
   size_t saved_hash_ = 0;
+  GeneLocks locks_;
   // The caption of an end set mixed into the animation: the file holds the end
   // set alone, so saving the mix asks for a name instead of overwriting it.
   QString mixed_caption_;

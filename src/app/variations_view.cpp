@@ -14,7 +14,9 @@
 
 #include "main_window.h"
 #include "render_runner.h"
+#include "scene/object_count.h"
 #include "variation/variations.h"
+#include "variation/weak_child.h"
 
 namespace vermora::app {
 
@@ -70,7 +72,7 @@ bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
   ClearGrid();
   const EngineKind kinds[] = {EngineKind::kRandom, EngineKind::kEvolve, EngineKind::kMutate};
   Variants made = MakeVariants(window_->set(), kinds[std::max(0, engine_->currentIndex())], seed,
-                               rows * columns, window_->folder());
+                               rows * columns, window_->folder(), &window_->locks());
   if (!made.status.ok()) {
     setWindowTitle("Variations: " + FromCore(made.status.message()));
     return false;
@@ -83,6 +85,7 @@ bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
   options.folder = window_->folder() + "variations/";
   options.width = std::to_string(thumb_width_);
   options.height = std::to_string(thumb_height_);
+  producing_ = true;
   for (size_t i = 0; i < variants_.size(); ++i) {
     const int index = static_cast<int>(i);
     auto* button = new QToolButton;
@@ -96,6 +99,15 @@ bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
     connect(runner, &RenderRunner::Finished, this,
             [this, index](const RenderOutcome& outcome) { SlotFinished(index, outcome, true); });
     runners_.push_back(runner);
+    // Offspring not worth a render (empty, or far too many objects) are only marked.
+    if (const std::string weak = WeakChildReason(variants_[i], kTooManyObjects); !weak.empty()) {
+      images_.emplace_back();
+      invocations_.emplace_back();
+      button->setText("Dropped");
+      button->setToolTip(FromCore(weak));
+      ++finished_;
+      continue;
+    }
     PreparedJob job = PrepareSceneJob(variants_[i], i, options);
     images_.push_back(job.invocation.image_path);
     invocations_.push_back(job.invocation);
@@ -107,7 +119,9 @@ bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
     }
     pending_.push_back(index);
   }
+  producing_ = false;
   StartNext();
+  if (finished_ == static_cast<int>(slots_.size())) emit AllDone();
   return true;
 }
 
@@ -136,7 +150,7 @@ void VariationsView::SlotFinished(int index, const RenderOutcome& outcome, bool 
     button->setToolTip(reason);
   }
   StartNext();
-  if (finished_ == static_cast<int>(slots_.size())) emit AllDone();
+  if (!producing_ && finished_ == static_cast<int>(slots_.size())) emit AllDone();
 }
 
 void VariationsView::Adopt(int index) {

@@ -58,6 +58,7 @@ class VariationsView : public QWidget {
   std::vector<std::string> images_;
   std::vector<RenderInvocation> invocations_;
   std::deque<int> pending_;
+  bool producing_ = false;  // the grid is still being filled
   int running_ = 0;
   int finished_ = 0;
 };

@@ -43,6 +43,7 @@ bool MainWindow::SaveTo(const QString& path) {
     prompts_->Error(this, FromCore(s.message()));
     return false;
   }
+  SaveLocksFor(path);
   // The caption names the file only once the set is really in it.
   setWindowTitle(path);
   MarkSaved();
@@ -57,6 +58,7 @@ bool MainWindow::LoadFrom(const QString& path) {
     prompts_->Error(this, FromCore(s.message()));
     return false;
   }
+  LoadLocksFor(path);
   MarkSaved();
   RecordStep("Load");
   return true;

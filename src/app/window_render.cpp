@@ -70,6 +70,7 @@ bool MainWindow::RunVisibleEngine() {
   const QString shown = sub_pages->currentWidget()->objectName();
   EngineOptions options;
   options.program_folder = folder_;
+  options.locks = &locks_;
   EngineResult result;
   if (shown == "TabFeaturesRandom") {
     result = RunRandomEngine(set_, options);

@@ -15,6 +15,7 @@
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/variations.h"
+#include "variation/weak_child.h"
 
 namespace vermora {
 namespace fs = std::filesystem;
@@ -84,9 +85,8 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
       (void)WriteLineageFile(name + ".vmx",
                              MakeLineage(args.engine, parents, args.seed + i, clock, warnings));
     }
-    const ObjectEstimate estimate = EstimateObjects(child);
-    if (!estimate.status.ok() || estimate.objects <= 0 || estimate.objects > limit) {
-      status[i] = estimate.objects <= 0 ? "dropped: empty scene" : "dropped: " + estimate.text + " objects";
+    if (const std::string weak = WeakChildReason(child, limit); !weak.empty()) {
+      status[i] = "dropped: " + weak;
       std::cout << ChildName(i) << " " << status[i] << "\n";
       continue;
     }

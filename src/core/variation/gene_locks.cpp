@@ -71,6 +71,17 @@ Status GeneLocks::LockName(std::string_view name) {
   return Status::Ok();
 }
 
+void GeneLocks::Unlock(std::string_view name_or_group) {
+  const std::string lower = LowerAscii(name_or_group);
+  names_.erase(lower);
+  groups_.erase(lower);
+}
+
+bool GeneLocks::Holds(std::string_view name_or_group) const {
+  const std::string lower = LowerAscii(name_or_group);
+  return names_.count(lower) > 0 || groups_.count(lower) > 0;
+}
+
 Status GeneLocks::LockGroup(std::string_view group) {
   const std::string lower = LowerAscii(group);
   for (const ParamDef& def : ParamTable()) {

@@ -19,6 +19,11 @@ class GeneLocks {
   Status LockName(std::string_view name);
   Status LockGroup(std::string_view group);
 
+  // Takes a lock off, whether it was set as a name or as a group.
+  void Unlock(std::string_view name_or_group);
+  // True when exactly this name or group was locked (not only covered by a group).
+  bool Holds(std::string_view name_or_group) const;
+
   bool empty() const { return names_.empty() && groups_.empty(); }
   bool IsLocked(size_t table_index) const;
 

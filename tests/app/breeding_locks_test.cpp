@@ -1,0 +1,111 @@
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_prompts.h"
+#include "main_window.h"
+#include "params/settings_file.h"
+#include "window_test_main.h"
+
+using namespace vermora;
+using namespace vermora::app;
+using vermora::app::test::FakePrompts;
+
+class BreedingLocksTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  FakePrompts prompts_;
+
+  std::unique_ptr<MainWindow> NewWindow() {
+    WindowSetup setup;
+    setup.folder = (dir_->path() + "/home/").toStdString();
+    setup.include_dirs = {VERMORA_DATA_DIR};
+    setup.prompts = &prompts_;
+    return std::make_unique<MainWindow>(setup);
+  }
+
+  QString Partner() {
+    ParameterSet partner;
+    partner.SetText("EdNumber", "44");
+    partner.SetText("EdOmw", "7.5");
+    const QString file = dir_->path() + "/partner.vmx";
+    if (!SaveSettings(file.toStdString(), partner).ok()) return {};
+    return file;
+  }
+
+ private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+
+  void breedingButtonMakesAChildAndIsOneUndoStep() {
+    auto w = NewWindow();
+    auto* breed = w->findChild<QPushButton*>("SpeedButton2");
+    QVERIFY(breed);
+    QCOMPARE(breed->text(), QString("Load in partner and let them have their fun !!!"));
+    const std::string before = SettingsText(w->set());
+    prompts_.file_answers = {Partner()};
+    breed->click();
+    QCOMPARE(prompts_.dialog_titles.back(), QString("Open Vermora for Windows File"));
+    const std::string number = w->set().Text("EdNumber");
+    QVERIFY(number == "30" || number == "44");
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), number);
+    w->Undo();
+    QCOMPARE(SettingsText(w->set()), before);
+
+    // A partner file that is not there: the loader's message, the set unchanged.
+    prompts_.file_answers = {dir_->path() + "/missing.vmx"};
+    breed->click();
+    QCOMPARE(prompts_.errors.size(), 1);
+    QCOMPARE(SettingsText(w->set()), before);
+  }
+
+  void lockedGenesStayThroughBreedingAndTheirSideFile() {
+    auto w = NewWindow();
+    w->SetLock("EdNumber", true, false);
+    auto* field = w->findChild<QLineEdit*>("EdNumber");
+    QVERIFY(field->property("geneLocked").toBool());
+    for (int i = 0; i < 6; ++i) {
+      prompts_.file_answers = {Partner()};
+      w->BreedWithPartner();
+      QCOMPARE(w->set().Text("EdNumber"), std::string("30"));
+    }
+
+    const QString file = dir_->path() + "/locked.vmx";
+    const QString locks = dir_->path() + "/locked.locks";
+    prompts_.file_answers = {file};
+    QVERIFY(w->SaveSettingsAs());
+    QVERIFY(QFile::exists(locks));
+
+    auto again = NewWindow();
+    prompts_.file_answers = {file};
+    again->OpenSettings();
+    QVERIFY(again->locks().Holds("EdNumber"));
+    QVERIFY(again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
+
+    // Unlocked and saved again: no stale side file.
+    again->SetLock("EdNumber", false, false);
+    QVERIFY(!again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
+    prompts_.file_answers = {file};
+    QVERIFY(again->SaveSettingsAs());
+    QVERIFY(!QFile::exists(locks));
+
+    // A broken side file is told, and the set still loads.
+    QFile broken(locks);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("nonsense line\n");
+    broken.close();
+    auto third = NewWindow();
+    prompts_.file_answers = {file};
+    third->OpenSettings();
+    QCOMPARE(third->windowTitle(), file);
+    QVERIFY(!prompts_.warnings.isEmpty() || !prompts_.errors.isEmpty());
+  }
+};
+
+VERMORA_WINDOW_TEST_MAIN(BreedingLocksTest)
+
+#include "breeding_locks_test.moc"
