@@ -81,6 +81,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   animation_ = new AnimationRunner(this);
   AddBreedingButton();
   AddLockMenus();
+  AddAncestryRow();
   form_rules_ = new FormRules(set_, this, statusBar(), this);
   form_rules_->Apply();
   resize(1120, 680);

@@ -11,6 +11,7 @@
 #include "prompts.h"
 #include "render/renderer.h"
 #include "variation/gene_locks.h"
+#include "variation/lineage.h"
 
 class QAction;
 class QLabel;
@@ -101,6 +102,13 @@ class MainWindow : public QMainWindow {
   void AddLockActions(QMenu& menu, const QString& control);
   void ShowLocks();
   void LoadLocksFor(const QString& set_path);
+  // Lineage: each engine step is noted, written beside the set when it is saved;
+  // the ancestors of the set on show sit in a row of buttons that load them.
+  void AddAncestryRow();
+  void NoteOffspring(const QString& step_label);
+  void LineageSaved(const QString& path);
+  void ShowAncestry(const QString& path);
+  void GoToAncestor(const QString& path);
   void SaveLocksFor(const QString& set_path);
   QWidget* BuildSidePanel();
   void BuildMenusAndToolbar();
@@ -132,6 +140,8 @@ class MainWindow : public QMainWindow {
   std::vector<Field> fields_;
   size_t saved_hash_ = 0;
   GeneLocks locks_;
+  LineageRecord pending_lineage_;  // the last engine step's record, until saved
+  QWidget* ancestry_ = nullptr;
   // The caption of an end set mixed into the animation: the file holds the end
   // set alone, so saving the mix asks for a name instead of overwriting it.
   QString mixed_caption_;

@@ -44,6 +44,7 @@ bool MainWindow::SaveTo(const QString& path) {
     return false;
   }
   SaveLocksFor(path);
+  LineageSaved(path);
   // The caption names the file only once the set is really in it.
   setWindowTitle(path);
   MarkSaved();
@@ -59,6 +60,8 @@ bool MainWindow::LoadFrom(const QString& path) {
     return false;
   }
   LoadLocksFor(path);
+  pending_lineage_ = {};
+  ShowAncestry(path);
   MarkSaved();
   RecordStep("Load");
   return true;

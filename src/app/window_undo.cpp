@@ -76,6 +76,7 @@ void MainWindow::RecordStep(const QString& label) {
   history_.Record(shown_);
   shown_ = set_;
   UpdateUndoActions();
+  NoteOffspring(label);
   if (!label.isEmpty()) statusBar()->showMessage(label);
 }
 

@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QImage>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -8,6 +10,7 @@
 #include "fake_prompts.h"
 #include "main_window.h"
 #include "params/settings_file.h"
+#include "variation/lineage.h"
 #include "window_test_main.h"
 
 using namespace vermora;
@@ -103,6 +106,36 @@ class BreedingLocksTest : public QObject {
     third->OpenSettings();
     QCOMPARE(third->windowTitle(), file);
     QVERIFY(!prompts_.warnings.isEmpty() || !prompts_.errors.isEmpty());
+  }
+
+  void lineageOfThreeGenerationsInTheAncestryRow() {
+    auto w = NewWindow();
+    const QString a = dir_->path() + "/a.vmx", b = dir_->path() + "/b.vmx", c = dir_->path() + "/c.vmx";
+    prompts_.file_answers = {a};
+    QVERIFY(w->SaveSettingsAs());
+    QImage picture(32, 24, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir_->path() + "/a.png"));
+    for (const QString& child : {b, c}) {
+      prompts_.file_answers = {QString(), child};  // breed with itself, then save
+      w->BreedWithPartner();
+      QVERIFY(w->SaveSettingsAs());
+    }
+    std::vector<std::string> warnings;
+    const LineageRecord record = ReadLineageFile(c.toStdString(), warnings);
+    QCOMPARE(record.engine, std::string("breed"));
+    QCOMPARE(record.parents, std::vector<std::string>{b.toStdString()});
+    QVERIFY(warnings.empty());
+
+    auto* parent = w->findChild<QToolButton*>("Ancestor1");
+    auto* grandparent = w->findChild<QToolButton*>("Ancestor2");
+    QVERIFY(parent && grandparent);
+    QCOMPARE(parent->text(), QString("b"));
+    QCOMPARE(grandparent->text(), QString("a"));
+    QVERIFY(!grandparent->icon().isNull());
+    grandparent->click();
+    QCOMPARE(w->windowTitle(), a);
+    QVERIFY(!w->findChild<QToolButton*>("Ancestor1"));  // a has no ancestors
   }
 };
 
