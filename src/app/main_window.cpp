@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "look_helpers.h"
 #include "object_images.h"
 #include "page_builder.h"
 #include "params/page_path.h"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
       folder_(setup.folder),
       include_dirs_(setup.include_dirs),
       prompts_(setup.prompts) {
+  static SystemColourDialog system_colours;
+  colours_ = setup.colours ? setup.colours : &system_colours;
   setObjectName("Form1");
   setWindowTitle(kCaption);
   runner_ = new RenderRunner(this);
@@ -76,6 +79,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   setCentralWidget(central);
   BuildMenusAndToolbar();
   BuildStatusBar();
+  BuildLookPanels();
   resize(1120, 680);
   StartUp();
 }
@@ -237,7 +241,7 @@ void MainWindow::StartUp() {
   }
   RemoveWorkingFiles(folder_, StaleAtStart());
   if (HasMyDefault(folder_)) {
-    Status s = vermora::LoadMyDefault(folder_, set_);
+    Status s = vermora::LoadMyDefault(folder_, set_, LookRefresh());
     RefreshFields();
     if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
   }

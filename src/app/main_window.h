@@ -6,6 +6,7 @@
 
 #include "field_factory.h"
 #include "params/parameter_set.h"
+#include "params/settings_file.h"
 #include "prompts.h"
 #include "render/renderer.h"
 
@@ -18,7 +19,10 @@ class QTabWidget;
 
 namespace vermora::app {
 
+class BackgroundPanel;
+class ColourDialog;
 class RenderRunner;
+class TexturePanel;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
 inline constexpr const char* kSettingsOrg = "Lumenfold";
@@ -30,6 +34,7 @@ struct WindowSetup {
   std::string folder;                     // the program folder, ending in "/"
   std::vector<std::string> include_dirs;  // passed to POV-Ray with +L
   Prompts* prompts = nullptr;             // not owned
+  ColourDialog* colours = nullptr;        // not owned; none: the system colour dialog
 };
 
 // The tabbed parameter window: pages generated from the parameter table, the
@@ -62,6 +67,10 @@ class MainWindow : public QMainWindow {
   void RemoveMyDefault();
   void AskPovrayPath();
   void About();
+  // Renders a preview scene in place of the creature (texture and background previews).
+  void RenderPreview(const std::string& scene);
+  TexturePanel* texture_panel() const { return texture_panel_; }
+  BackgroundPanel* background_panel() const { return background_panel_; }
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -93,6 +102,9 @@ class MainWindow : public QMainWindow {
   void ShowMessages(const QString& text, bool error);
   void ShowFailure(const QString& text);
   void PagesChanged(int index);
+  void BuildLookPanels();
+  // The refresh after a load that the texture and background controls need.
+  LoadRefresh LookRefresh();
 
   ParameterSet set_;
   std::string folder_;
@@ -113,6 +125,9 @@ class MainWindow : public QMainWindow {
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
   std::vector<QAction*> locked_actions_;
+  TexturePanel* texture_panel_ = nullptr;
+  BackgroundPanel* background_panel_ = nullptr;
+  ColourDialog* colours_ = nullptr;
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
 
