@@ -21,8 +21,10 @@
 #include <functional>
 
 #include "form_rules.h"
+#include "look_helpers.h"
 #include "object_images.h"
 #include "page_builder.h"
+#include "texture_panel.h"
 #include "params/page_path.h"
 #include "params/param_table.h"
 #include "params/settings_file.h"
@@ -60,6 +62,8 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
       folder_(setup.folder),
       include_dirs_(setup.include_dirs),
       prompts_(setup.prompts) {
+  static SystemColourDialog system_colours;
+  colours_ = setup.colours ? setup.colours : &system_colours;
   setObjectName("Form1");
   setWindowTitle(kCaption);
   runner_ = new RenderRunner(this);
@@ -84,6 +88,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   AddAncestryRow();
   form_rules_ = new FormRules(set_, this, statusBar(), this);
   form_rules_->Apply();
+  BuildLookPanels();
   resize(1120, 680);
   StartUp();
   shown_ = set_;
@@ -249,7 +254,7 @@ void MainWindow::StartUp() {
   }
   RemoveWorkingFiles(folder_, StaleAtStart());
   if (HasMyDefault(folder_)) {
-    Status s = vermora::LoadMyDefault(folder_, set_);
+    Status s = vermora::LoadMyDefault(folder_, set_, LookRefresh());
     RefreshFields();
     if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
   }
@@ -260,6 +265,7 @@ void MainWindow::RefreshFields() {
   for (const Field& field : fields_) field.refresh();
   if (animation_) animation_->ShowButtons();
   if (form_rules_) form_rules_->Apply();
+  if (texture_panel_) texture_panel_->ApplyTypeGroups();
 }
 
 void MainWindow::Edited(size_t index) {

@@ -8,6 +8,7 @@
 #include "field_factory.h"
 #include "params/parameter_set.h"
 #include "params/undo_history.h"
+#include "params/settings_file.h"
 #include "prompts.h"
 #include "render/renderer.h"
 #include "variation/gene_locks.h"
@@ -27,6 +28,9 @@ class AnimationRunner;
 class FormRules;
 class RenderRunner;
 class VariationsView;
+class BackgroundPanel;
+class ColourDialog;
+class TexturePanel;
 
 inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
 inline constexpr const char* kSettingsOrg = "Lumenfold";
@@ -38,6 +42,7 @@ struct WindowSetup {
   std::string folder;                     // the program folder, ending in "/"
   std::vector<std::string> include_dirs;  // passed to POV-Ray with +L
   Prompts* prompts = nullptr;             // not owned
+  ColourDialog* colours = nullptr;        // not owned; none: the system colour dialog
 };
 
 // The tabbed parameter window: pages generated from the parameter table, the
@@ -83,6 +88,10 @@ class MainWindow : public QMainWindow {
   void RecordStep(const QString& label);
   void Undo();
   void Redo();
+  // Renders a preview scene in place of the creature (texture and background previews).
+  void RenderPreview(const std::string& scene);
+  TexturePanel* texture_panel() const { return texture_panel_; }
+  BackgroundPanel* background_panel() const { return background_panel_; }
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -131,6 +140,9 @@ class MainWindow : public QMainWindow {
   void ShowMessages(const QString& text, bool error);
   void ShowFailure(const QString& text);
   void PagesChanged(int index);
+  void BuildLookPanels();
+  // The refresh after a load that the texture and background controls need.
+  LoadRefresh LookRefresh();
 
   ParameterSet set_;
   std::string folder_;
@@ -159,7 +171,6 @@ class MainWindow : public QMainWindow {
   AnimationRunner* animation_ = nullptr;
   FormRules* form_rules_ = nullptr;  // enabling rules and hints
   std::vector<QAction*> locked_actions_;
-  QAction* estimate_ = nullptr;
   VariationsView* variations_ = nullptr;
   UndoHistory history_;
   ParameterSet shown_;  // the set as of the last step, the state an undo returns to
@@ -172,6 +183,10 @@ class MainWindow : public QMainWindow {
   void PushFiles(bool coalesced);
   void BuildEditMenu();
   void UpdateUndoActions();  // "Estimation of used objects", asked before rendering
+  TexturePanel* texture_panel_ = nullptr;
+  BackgroundPanel* background_panel_ = nullptr;
+  ColourDialog* colours_ = nullptr;
+  QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
 
 }  // namespace vermora::app

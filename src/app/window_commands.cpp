@@ -53,7 +53,7 @@ bool MainWindow::SaveTo(const QString& path) {
 }
 
 bool MainWindow::LoadFrom(const QString& path) {
-  Status s = LoadSettings(ToCore(path), set_);
+  Status s = LoadSettings(ToCore(path), set_, LookRefresh());
   RefreshFields();
   if (!s.ok()) {
     prompts_->Error(this, FromCore(s.message()));
@@ -134,7 +134,7 @@ void MainWindow::LoadMyDefault() {
     return;
   }
   if (!MaySetAside()) return;
-  Status s = vermora::LoadMyDefault(folder_, set_);
+  Status s = vermora::LoadMyDefault(folder_, set_, LookRefresh());
   RefreshFields();
   setWindowTitle(kCaption);
   if (!s.ok()) {

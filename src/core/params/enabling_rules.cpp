@@ -5,6 +5,7 @@
 
 #include "background/background_rules.h"
 #include "params/animated_params.h"
+#include "texture/type_rules.h"
 
 namespace vermora {
 namespace {
@@ -96,6 +97,28 @@ std::string FormState::Caption(std::string_view name) const {
   return it == captions.end() ? std::string() : it->second;
 }
 
+// The texture pages' groups follow the pigment and normal types.
+void AddTypeGroups(const ParameterSet& set, FormState& state) {
+  const PigmentGroups pigment = PigmentTypeGroups(set.Index("cbPigmentType"));
+  const NormalGroups normal = NormalTypeGroups(set.Index("cbNormalType"));
+  auto show = [&state](std::initializer_list<const char*> names, bool shown) {
+    for (const char* name : names) {
+      auto [it, fresh] = state.visible.emplace(Key(name), shown);
+      if (!fresh) it->second = it->second && shown;
+    }
+  };
+  show({"editRed1", "editGreen1", "editBlue1", "editFilter1", "cbColor1"}, pigment.row1);
+  show({"editRed2", "editGreen2", "editBlue2", "editFilter2", "cbColor2"}, pigment.row2);
+  show({"editRed3", "editGreen3", "editBlue3", "editFilter3", "cbColor3"}, pigment.row3);
+  show({"sgColorMap", "cbColor4"}, pigment.colour_map);
+  show({"edIMName", "RadioGroup4", "edIMTurb", "edIMScale"}, pigment.image_map);
+  show({"editNTurbulence", "editNLambda", "editNOmega", "editNOctaves", "editNFrequency", "editNPhase",
+        "editNormalScale"},
+       normal.pattern);
+  show({"edBMName", "RadioGroup6", "edBMTurb", "edBMScale"}, normal.bump_map);
+  show({"editNormalDepth"}, normal.depth);
+}
+
 FormState EvaluateForm(const ParameterSet& set) {
   FormState state;
   for (const FormRule& rule : FormRules()) {
@@ -112,6 +135,7 @@ FormState EvaluateForm(const ParameterSet& set) {
       if (!fresh) it->second = it->second && holds;
     }
   }
+  AddTypeGroups(set, state);
   return state;
 }
 

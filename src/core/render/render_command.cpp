@@ -1,5 +1,6 @@
 #include "render/render_command.h"
 
+#include "common/file_io.h"
 #include "params/working_files.h"
 
 namespace vermora {
@@ -31,22 +32,43 @@ RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set
 
 }  // namespace
 
-PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) {
-  PreparedRender prepared;
-  if (Status s = EnsureFolder(setup.folder); !s.ok()) {
-    prepared.status = s;
-    return prepared;
-  }
-  RemoveWorkingFiles(setup.folder, {kPictureFile, kMessagesFile, setup.image_name});
-  prepared.status = ComposeSceneToFile(set, setup.folder + kSceneFile, &prepared.warnings,
-                                       setup.compose, &prepared.switched_off);
-  if (!prepared.status.ok()) return prepared;
+namespace {
+
+// Everything after the scene is written: the command line and the renderer check.
+void FinishPreparing(PreparedRender& prepared, const ParameterSet& set, const RenderSetup& setup) {
   prepared.command_line =
       RenderCommandLine(setup.povray_path, setup.folder, kSceneFile, set.Text("edImageW"),
                         set.Text("edImageH"), set.On("chkAntiA"), setup.image_name);
   prepared.invocation = InvocationFor(setup, set);
   ClearRenderFiles(prepared.invocation);
   prepared.renderer_problem = RendererPathProblem(prepared.invocation.program);
+}
+
+Status ClearFolder(const RenderSetup& setup) {
+  if (Status s = EnsureFolder(setup.folder); !s.ok()) return s;
+  RemoveWorkingFiles(setup.folder, {kPictureFile, kMessagesFile, setup.image_name});
+  return Status::Ok();
+}
+
+}  // namespace
+
+PreparedRender PrepareRender(const std::string& scene, const ParameterSet& set,
+                             const RenderSetup& setup) {
+  PreparedRender prepared;
+  prepared.status = ClearFolder(setup);
+  if (prepared.status.ok()) prepared.status = WriteFileReplacing(setup.folder + kSceneFile, scene);
+  if (prepared.status.ok()) FinishPreparing(prepared, set, setup);
+  return prepared;
+}
+
+PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) {
+  PreparedRender prepared;
+  prepared.status = ClearFolder(setup);
+  if (!prepared.status.ok()) return prepared;
+  prepared.status = ComposeSceneToFile(set, setup.folder + kSceneFile, &prepared.warnings,
+                                       setup.compose, &prepared.switched_off);
+  if (!prepared.status.ok()) return prepared;
+  FinishPreparing(prepared, set, setup);
   return prepared;
 }
 

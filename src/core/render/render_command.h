@@ -37,6 +37,10 @@ struct [[nodiscard]] PreparedRender {
 // folder and builds the command line. The scene is written even when the renderer
 // cannot run, so the user can still look at it.
 PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup);
+// The same for a scene made elsewhere (the texture and background previews):
+// `scene` is written as TEMP.POV in place of the creature.
+PreparedRender PrepareRender(const std::string& scene, const ParameterSet& set,
+                             const RenderSetup& setup);
 
 // Prepares and runs the renderer to its end on this thread.
 RenderOutcome RenderScene(const ParameterSet& set, const RenderSetup& setup,
