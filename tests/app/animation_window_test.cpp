@@ -48,11 +48,7 @@ class AnimationWindowTest : public QObject {
   QString Path(const QString& name) const { return dir_->path() + "/home/" + name; }
 
   std::unique_ptr<MainWindow> NewWindow() {
-    WindowSetup setup;
-    setup.folder = (dir_->path() + "/home/").toStdString();
-    setup.include_dirs = {VERMORA_DATA_DIR};
-    setup.prompts = &prompts_;
-    return std::make_unique<MainWindow>(setup);
+    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
   }
   static AnimationRunner* Runner(MainWindow& w) { return w.findChild<AnimationRunner*>(); }
 

@@ -53,11 +53,7 @@ class MainWindowTest : public QObject {
   QString Path(const char* name) const { return dir_->path() + "/home/" + name; }
 
   std::unique_ptr<MainWindow> NewWindow() {
-    WindowSetup setup;
-    setup.folder = Folder();
-    setup.include_dirs = {VERMORA_DATA_DIR};
-    setup.prompts = &prompts_;
-    return std::make_unique<MainWindow>(setup);
+    return std::make_unique<MainWindow>(TestSetup(QString::fromStdString(Folder()), &prompts_));
   }
   void SetPovray(const QString& path) {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, path);

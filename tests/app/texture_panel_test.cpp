@@ -22,6 +22,7 @@
 #include "main_window.h"
 #include "params/settings_file.h"
 #include "texture_panel.h"
+#include "window_test_main.h"
 
 using namespace vermora;
 using namespace vermora::app;
@@ -52,10 +53,7 @@ class TexturePanelTest : public QObject {
   QString Path(const char* name) const { return dir_->path() + "/" + name; }
 
   std::unique_ptr<MainWindow> NewWindow() {
-    WindowSetup setup;
-    setup.folder = (dir_->path() + "/home/").toStdString();
-    setup.include_dirs = {VERMORA_DATA_DIR};
-    setup.prompts = &prompts_;
+    WindowSetup setup = TestSetup(dir_->path() + "/home/", &prompts_);
     setup.colours = &colours_;
     return std::make_unique<MainWindow>(setup);
   }
@@ -411,13 +409,6 @@ class TexturePanelTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  TexturePanelTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VERMORA_WINDOW_TEST_MAIN(TexturePanelTest)
 
 #include "texture_panel_test.moc"

@@ -25,11 +25,7 @@ class VariationsViewTest : public QObject {
   FakePrompts prompts_;
 
   std::unique_ptr<MainWindow> NewWindow() {
-    WindowSetup setup;
-    setup.folder = (dir_->path() + "/home/").toStdString();
-    setup.include_dirs = {VERMORA_DATA_DIR};
-    setup.prompts = &prompts_;
-    return std::make_unique<MainWindow>(setup);
+    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
   }
 
  private slots:

@@ -4,6 +4,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "main_window.h"
+
+// A window working in `folder` (ending in "/") with the data includes and the given prompts.
+inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::Prompts* prompts) {
+  vermora::app::WindowSetup setup;
+  setup.folder = folder.toStdString();
+  setup.include_dirs = {VERMORA_DATA_DIR};
+  setup.prompts = prompts;
+  return setup;
+}
+
 // Each window test binary gets a settings store of its own, so tests running
 // side by side never see each other's (or the user's) renderer path.
 #define VERMORA_WINDOW_TEST_MAIN(TestClass)                          \
