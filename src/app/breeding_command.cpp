@@ -7,12 +7,6 @@
 #include "variation/breeding.h"
 
 namespace vermora::app {
-namespace {
-
-const FileDialogTexts kPartnerTexts{"Open Vermora for Windows File", "vmx", "*.vmx",
-                                    "Vermora for Windows Files (*.vmx);;All Files (*)"};
-
-}  // namespace
 
 void MainWindow::AddBreedingButton() {
   auto* page = findChild<QScrollArea*>("TabFeaturesBreeding");
@@ -27,7 +21,7 @@ void MainWindow::AddBreedingButton() {
 void MainWindow::BreedWithPartner() {
   if (rendering()) return;
   // Cancelling the dialog breeds the design with itself.
-  const QString path = prompts_->OpenFile(this, kPartnerTexts);
+  const QString path = prompts_->OpenFile(this, OpenSetTexts());
   EngineOptions options;
   options.program_folder = folder_;
   options.locks = &locks_;

@@ -81,4 +81,10 @@ std::optional<QString> DialogPrompts::Input(QWidget* parent, const QString& titl
   return entered;
 }
 
+const FileDialogTexts& OpenSetTexts() {
+  static const FileDialogTexts texts{"Open Vermora for Windows File", "vmx", "*.vmx",
+                                     "Vermora for Windows Files (*.vmx);;All Files (*)"};
+  return texts;
+}
+
 }  // namespace vermora::app

@@ -19,6 +19,9 @@ struct FileDialogTexts {
   QString filter;  // Qt filter text
 };
 
+// The open dialog of a settings file: Open, the breeding partner, the second set.
+const FileDialogTexts& OpenSetTexts();
+
 enum class UnsavedAnswer { kSave, kDiscard, kCancel };
 
 // Every question and box the window puts to the user goes through here, so the

@@ -23,8 +23,6 @@
 namespace vermora::app {
 namespace {
 
-const FileDialogTexts kSecondTexts{"Open Vermora for Windows File", "vmx", "*.vmx",
-                                   "Vermora for Windows Files (*.vmx);;All Files (*)"};
 
 // The end values shown by Render EndValues: all but the spline's shape and the
 // cloud rotations, which keep their start values.
@@ -130,7 +128,7 @@ void AnimationRunner::LoadSecond() {
     (void)LoadSettings(first_file, w.set_);
     PutBack(first);  // whatever the file gave back, the set is the first set exactly
   };
-  const QString path = w.prompts_->OpenFile(&w, kSecondTexts);
+  const QString path = w.prompts_->OpenFile(&w, OpenSetTexts());
   if (!path.isEmpty()) {
     if (Status s = LoadSettings(ToCore(path), w.set_); !s.ok()) {
       // A half-read end set is no end set: the first set comes back whole.

@@ -12,8 +12,6 @@
 namespace vermora::app {
 namespace {
 
-const FileDialogTexts kOpenTexts{"Open Vermora for Windows File", "vmx", "*.vmx",
-                               "Vermora for Windows Files (*.vmx);;All Files (*)"};
 const FileDialogTexts kSaveTexts{"Save Vermora for Windows File", "vmx", "*.vmx",
                                "Vermora for Windows Files (*.vmx);;All Files (*)"};
 const FileDialogTexts kPov31Texts{"Export to POV-Ray 3.1 File", "pov", "*.pov",
@@ -69,7 +67,7 @@ bool MainWindow::LoadFrom(const QString& path) {
 
 void MainWindow::OpenSettings() {
   if (rendering() || !MaySetAside()) return;
-  const QString path = prompts_->OpenFile(this, kOpenTexts);
+  const QString path = prompts_->OpenFile(this, OpenSetTexts());
   if (path.isEmpty()) return;
   mixed_caption_.clear();
   setWindowTitle(path);
