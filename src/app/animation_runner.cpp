@@ -2,6 +2,7 @@
 // a copy of the set; each finished frame is shown on the window's thread, which
 // also answers whether to go on after a failed frame.
 #include "animation_runner.h"
+#include "preview_picture.h"
 
 #include <QLabel>
 #include <QPixmap>

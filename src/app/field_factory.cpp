@@ -62,7 +62,7 @@ Field Switch(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* paren
 Field Toggle(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* parent) {
   auto* button = new QToolButton(parent);
   std::string_view name = set.def(i).name;
-  button->setText(FromCore(std::string(name.substr(name.rfind("sb") == 0 ? 2 : 0))));
+  button->setText(FieldLabel(set.def(i).label));
   button->setCheckable(true);
   button->setMinimumWidth(80);
   QObject::connect(button, &QToolButton::toggled, button,
@@ -216,7 +216,6 @@ Field MakeField(ParameterSet& set, size_t index, const EditedFn& edited, QWidget
   }
   const QString name = FromCore(std::string(set.def(index).name));
   if (field.widget->objectName().isEmpty()) field.widget->setObjectName(name);
-  field.widget->setToolTip(name);
   field.refresh();
   return field;
 }

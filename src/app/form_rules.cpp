@@ -112,7 +112,7 @@ void FormRules::Apply() {
     QWidget* w = widgets_[i];
     if (!w) continue;
     const ParamDef& def = set_.def(i);
-    const bool shown = form.Visible(def.name) && (!def.end_twin || animating);
+    const bool shown = !def.hidden && form.Visible(def.name) && (!def.end_twin || animating);
     const bool enabled = form.Enabled(def.name);
     if (w->isHidden() == shown) w->setVisible(shown);
     w->setEnabled(enabled);
@@ -131,7 +131,12 @@ void FormRules::Apply() {
   for (std::string_view path : RulePagePaths()) {
     auto* page = root_->findChild<QWidget*>(PageObjectName(std::string(path)));
     if (!page) continue;
-    if (auto [tabs, index] = TabOf(page); tabs) tabs->setTabVisible(index, form.Visible(path));
+    // Only a change is passed on: Qt's tab bar, while hidden, forgets that its layout is
+    // stale when told a tab keeps the state it has, and shows a revealed tab 0 wide.
+    auto [tabs, index] = TabOf(page);
+    if (tabs && tabs->isTabVisible(index) != form.Visible(path)) {
+      tabs->setTabVisible(index, form.Visible(path));
+    }
   }
   if (!thing_page_.empty()) {
     if (auto* page = root_->findChild<QWidget*>(PageObjectName(thing_page_))) {

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
@@ -24,6 +28,7 @@
 #include "look_helpers.h"
 #include "object_images.h"
 #include "page_builder.h"
+#include "preview_picture.h"
 #include "texture_panel.h"
 #include "params/page_path.h"
 #include "params/param_table.h"
@@ -36,8 +41,9 @@
 namespace vermora::app {
 namespace {
 
-constexpr int kPreviewWidth = 209;
-constexpr int kPreviewHeight = 163;
+constexpr const char* kGeometryKey = "window/geometry";
+constexpr const char* kSplitterKey = "window/splitter";
+constexpr const char* kAutoRenderKey = "view/auto render";
 // The top pages in the window's order; the Output page follows them.
 const char* const kTopPages[] = {"General", "Worms", "Things", "Textures",
                                  "Features", "Backgrd", "Povray"};
@@ -67,38 +73,49 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(kCaption);
   runner_ = new RenderRunner(this);
+  auto_timer_ = new QTimer(this);
+  auto_timer_->setSingleShot(true);
+  auto_timer_->setInterval(300);
+  connect(auto_timer_, &QTimer::timeout, this, &MainWindow::AutoRender);
   connect(runner_, &RenderRunner::Finished, this, &MainWindow::RenderFinished);
   connect(runner_, &RenderRunner::Progress, this, [this](int percent) {
     progress_->setRange(0, 100);
     progress_->setValue(percent);
   });
 
-  auto* central = new QWidget(this);
-  auto* layout = new QHBoxLayout(central);
-  layout->setContentsMargins(4, 4, 4, 4);
   BuildPages();
-  layout->addWidget(pages_, 1);
-  layout->addWidget(BuildSidePanel());
-  setCentralWidget(central);
+  // The form on the left, the picture on the right; the user moves the line between.
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setObjectName("MainSplitter");
+  splitter_->setContentsMargins(4, 4, 4, 4);
+  splitter_->addWidget(pages_);
+  splitter_->addWidget(BuildSidePanel());
+  splitter_->setStretchFactor(0, 3);
+  splitter_->setStretchFactor(1, 2);
+  splitter_->setChildrenCollapsible(false);
+  setCentralWidget(splitter_);
   BuildMenusAndToolbar();
   BuildStatusBar();
   animation_ = new AnimationRunner(this);
   AddBreedingButton();
+  AddViewAngleButton();
   AddLockMenus();
   AddAncestryRow();
   form_rules_ = new FormRules(set_, this, statusBar(), this);
   form_rules_->Apply();
   BuildLookPanels();
-  resize(1120, 680);
+  BuildHelpMenu();
+  RestoreLayout();
   StartUp();
   shown_ = set_;
   PushFiles(true);  // the working files as the first step finds them
+  ScheduleAutoRender();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildPages() {
-  const PageNode root = BuildPageTree(ParamTable());
+  const PageNode root = WindowPageTree();
   const EditedFn edited = [this](size_t i) { Edited(i); };
   pages_ = new QTabWidget;
   pages_->setObjectName("PageControl1");
@@ -138,30 +155,29 @@ void MainWindow::BuildPages() {
 QWidget* MainWindow::BuildSidePanel() {
   side_ = new QWidget;
   side_->setObjectName("Panel4");
-  side_->setFixedWidth(300);
+  side_->setMinimumWidth(260);
   auto* column = new QVBoxLayout(side_);
   column->setContentsMargins(0, 0, 0, 0);
 
-  auto* frame = new QWidget(side_);
-  frame->setFixedSize(kPreviewWidth + 2, kPreviewHeight + 2);
-  frame->setStyleSheet("background: #202020;");
-  preview_ = new QLabel(frame);
+  preview_ = new PreviewPicture(side_);
   preview_->setObjectName("Image1");
-  preview_->setGeometry(1, 1, kPreviewWidth, kPreviewHeight);
-  preview_->setScaledContents(true);
-  preview_->setAlignment(Qt::AlignCenter);
-  error_picture_ = new QLabel(frame);
+  preview_->setText("Press F5 to render, or switch on View > Auto render");
+  preview_->setWordWrap(true);
+  error_picture_ = new QLabel(preview_);
   error_picture_->setObjectName("Image2");
   error_picture_->setPixmap(ErrorPicture());
   error_picture_->setToolTip("POV-Ray reported an error: see the Output page");
   error_picture_->setStyleSheet("background: transparent;");
   error_picture_->adjustSize();
-  error_picture_->move((frame->width() - error_picture_->width()) / 2,
-                       (frame->height() - error_picture_->height()) / 2);
   error_picture_->hide();
-  column->addWidget(frame, 0, Qt::AlignHCenter);
+  connect(preview_, &PreviewPicture::Resized, this, [this] {
+    error_picture_->move((preview_->width() - error_picture_->width()) / 2,
+                         (preview_->height() - error_picture_->height()) / 2);
+    if (auto_render_ && auto_render_->isChecked()) ScheduleAutoRender();
+  });
+  column->addWidget(preview_, 3);
 
-  const PageNode root = BuildPageTree(ParamTable());
+  const PageNode root = WindowPageTree();
   for (const PageNode& node : root.children) {
     if (node.name != "Main") continue;
     auto* group = new QGroupBox("Scene", side_);
@@ -170,7 +186,7 @@ QWidget* MainWindow::BuildSidePanel() {
     QWidget* page = BuildLeafPage(set_, node.params, [this](size_t i) { Edited(i); }, fields_, group);
     page->setObjectName(PageObjectName(node.path));
     inner->addWidget(page);
-    column->addWidget(group, 1);
+    column->addWidget(group, 0);
   }
   return side_;
 }
@@ -204,8 +220,13 @@ void MainWindow::BuildMenusAndToolbar() {
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);
-  QMenu* help = menuBar()->addMenu("&Help");
-  add(help, "AboutItem", "About", [this] { About(); });
+  QMenu* view = menuBar()->addMenu("&View");
+  auto_render_ = add(view, "AutoRender", "&Auto render", [this] {
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kAutoRenderKey, auto_render_->isChecked());
+    if (auto_render_->isChecked()) ScheduleAutoRender();
+  });
+  auto_render_->setCheckable(true);
+  auto_render_->setChecked(QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
   locked_actions_ = {open, mydefault, render, pov31, pov22};
 
   QToolBar* bar = addToolBar("Tools");
@@ -229,6 +250,35 @@ void MainWindow::BuildMenusAndToolbar() {
   for (const auto& [image, object] : ObjectImageNames()) {
     bar->addWidget(new ObjectImage(image, object, bar));
   }
+}
+
+void MainWindow::BuildHelpMenu() {
+  // Help comes last, after the menus the look panels add.
+  QMenu* help = menuBar()->addMenu("&Help");
+  QAction* about = help->addAction("About");
+  about->setObjectName("AboutItem");
+  connect(about, &QAction::triggered, this, &MainWindow::About);
+}
+
+void MainWindow::RestoreLayout() {
+  QSettings settings(kSettingsOrg, kSettingsApp);
+  if (!restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
+    // First start: as large as a laptop screen allows, never larger than the screen.
+    QSize size(1280, 820);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    }
+    resize(size);
+  }
+  if (!splitter_->restoreState(settings.value(kSplitterKey).toByteArray())) {
+    splitter_->setSizes({width() * 3 / 5, width() * 2 / 5});
+  }
+}
+
+void MainWindow::SaveLayout() {
+  QSettings settings(kSettingsOrg, kSettingsApp);
+  settings.setValue(kGeometryKey, saveGeometry());
+  settings.setValue(kSplitterKey, splitter_->saveState());
 }
 
 void MainWindow::BuildStatusBar() {
@@ -283,6 +333,7 @@ void MainWindow::Edited(size_t index) {
   history_.Record(shown_, field);
   shown_ = set_;
   UpdateUndoActions();
+  ScheduleAutoRender();
 }
 
 bool MainWindow::modified() const {
@@ -291,7 +342,15 @@ bool MainWindow::modified() const {
 
 void MainWindow::MarkSaved() { saved_hash_ = std::hash<std::string>{}(SettingsText(set_)); }
 
-bool MainWindow::rendering() const { return runner_->busy() || animation_->busy(); }
+bool MainWindow::auto_rendering() const {
+  return composing_ || auto_running_ || auto_timer_->isActive();
+}
+
+bool MainWindow::rendering() const {
+  // An automatic render never counts: any command may stop it.
+  return (runner_->busy() && !auto_running_) || (composing_ && !compose_automatic_) ||
+         after_compose_ || animation_->busy();
+}
 
 void MainWindow::PagesChanged(int index) {
   QWidget* page = pages_->widget(index);
@@ -310,6 +369,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   runner_->Stop();
   animation_->Abort();
   RemoveWorkingFiles(folder_, RemovedAtClose());
+  SaveLayout();
   event->accept();
 }
 

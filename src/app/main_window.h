@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "params/undo_history.h"
 #include "params/settings_file.h"
 #include "prompts.h"
+#include "render/render_command.h"
 #include "render/renderer.h"
 #include "variation/gene_locks.h"
 #include "variation/lineage.h"
@@ -20,11 +22,14 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
+class QTimer;
 
 namespace vermora::app {
 
 class AnimationRunner;
+class PreviewPicture;
 class FormRules;
 class RenderRunner;
 class VariationsView;
@@ -106,6 +111,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildPages();
   void AddBreedingButton();
+  void AddViewAngleButton();
   // Gene locks: a context menu on every field, the tint of locked fields, the side file.
   void AddLockMenus();
   void AddLockActions(QMenu& menu, const QString& control);
@@ -121,6 +127,10 @@ class MainWindow : public QMainWindow {
   void SaveLocksFor(const QString& set_path);
   QWidget* BuildSidePanel();
   void BuildMenusAndToolbar();
+  void BuildHelpMenu();
+  // The window's size and the splitter, kept between runs.
+  void RestoreLayout();
+  void SaveLayout();
   void BuildStatusBar();
   void StartUp();
 
@@ -137,7 +147,16 @@ class MainWindow : public QMainWindow {
   bool EstimateGoesOn();
   void LockDesign(bool locked);
   void RenderFinished(const RenderOutcome& outcome);
-  void ShowMessages(const QString& text, bool error);
+  // Auto render: the latest edit's picture, about 300 ms after the edits stop.
+  void ScheduleAutoRender();
+  void AutoRender();
+  void StopAutoRender();
+  // Writes the scene of a copy of the set on a worker thread; ComposeDone goes on.
+  void StartCompose(bool automatic);
+  void ComposeDone(PreparedRender prepared);
+  // Runs `next` now, or once the automatic scene being written is done.
+  void WhenComposeFree(std::function<void()> next);
+  void ShowMessages(const QString& text, bool error, bool to_front = true);
   void ShowFailure(const QString& text);
   void PagesChanged(int index);
   void BuildLookPanels();
@@ -158,11 +177,28 @@ class MainWindow : public QMainWindow {
   // set alone, so saving the mix asks for a name instead of overwriting it.
   QString mixed_caption_;
   qint64 render_started_ms_ = 0;
+  qint64 edited_ms_ = 0;
+  QTimer* auto_timer_ = nullptr;
+  bool composing_ = false;
+  bool compose_automatic_ = false;
+  bool compose_again_ = false;   // an edit came while an automatic scene was written
+  std::function<void()> after_compose_;  // F5 or a preview came while a scene was written
+  bool auto_running_ = false;    // the renderer runs an automatic render
+
+ public:
+  // Edit to picture of the last automatic render, or F5 to picture, in ms.
+  qint64 last_picture_ms() const { return last_picture_ms_; }
+  bool auto_rendering() const;
+
+ private:
+  qint64 last_picture_ms_ = 0;
 
   QTabWidget* pages_ = nullptr;
   QWidget* side_ = nullptr;
   QWidget* output_page_ = nullptr;
-  QLabel* preview_ = nullptr;        // Image1
+  PreviewPicture* preview_ = nullptr;  // Image1
+  QSplitter* splitter_ = nullptr;
+  QAction* auto_render_ = nullptr;
   QLabel* error_picture_ = nullptr;  // Image2
   QPlainTextEdit* memo_ = nullptr;   // Memo2
   QProgressBar* progress_ = nullptr;

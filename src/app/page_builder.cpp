@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -16,45 +17,32 @@ namespace {
 constexpr int kRowsPerColumn = 14;
 constexpr int kFieldsPerRow = 4;
 
-// One line of a page: a label with up to four entry fields, or a self-labelled control.
+// One line of a page: a label with up to four entry fields (and their end twins),
+// or a self-labelled control.
 struct Row {
   QString label;
   std::vector<QWidget*> widgets;
   bool labelled = false;
+  size_t fields = 0;  // widgets that are no end twins
 };
-
-// A control name without its kind prefix ("ChkFanOn" -> "FanOn").
-QString ShortName(std::string_view name) {
-  for (std::string_view prefix : {"Chk", "chk", "Ed", "ed", "cb", "sb"}) {
-    if (name.size() > prefix.size() && name.substr(0, prefix.size()) == prefix) {
-      return FromCore(std::string(name.substr(prefix.size())));
-    }
-  }
-  return FromCore(std::string(name));
-}
-
-// Several self-labelled controls sharing one label are told apart by their names.
-void TellApart(ParameterSet& set, const std::vector<size_t>& params, std::vector<Field>& fields,
-               size_t first) {
-  for (size_t k = first; k < fields.size(); ++k) {
-    auto* button = qobject_cast<QAbstractButton*>(fields[k].widget);
-    if (!button || !fields[k].labelled) continue;
-    const std::string_view label = set.def(params[k - first]).label;
-    int uses = 0;
-    for (size_t i : params) uses += set.def(i).label == label ? 1 : 0;
-    if (uses > 1) {
-      button->setText(FieldLabel(label) + ": " + ShortName(set.def(params[k - first]).name));
-    }
-  }
-}
 
 std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, const EditedFn& edited,
                       std::vector<Field>& fields, QWidget* parent) {
   std::vector<Row> rows;
-  const size_t first = fields.size();
   std::string_view last_label;
+  QWidget* hidden = nullptr;
   for (size_t i : params) {
     const ParamDef& def = set.def(i);
+    if (def.hidden) {
+      // Kept for the commands that read it, never shown.
+      if (!hidden) {
+        hidden = new QWidget(parent);
+        hidden->setObjectName("HiddenFields");
+        hidden->hide();
+      }
+      fields.push_back(MakeField(set, i, edited, hidden));
+      continue;
+    }
     Field field = MakeField(set, i, edited, parent);
     if (def.end_twin && !rows.empty()) {
       // An end value stands beside its parameter and is shown only while animating.
@@ -70,17 +58,17 @@ std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, cons
     }
     const bool joins = !field.labelled && !rows.empty() && !rows.back().labelled &&
                        def.label == last_label && IsEntryField(def.kind) &&
-                       rows.back().widgets.size() < kFieldsPerRow;
+                       rows.back().fields < kFieldsPerRow;
     if (joins) {
       rows.back().widgets.push_back(field.widget);
+      ++rows.back().fields;
     } else {
       rows.push_back({field.labelled ? QString() : FieldLabel(def.label), {field.widget},
-                      field.labelled});
+                      field.labelled, 1});
     }
     last_label = IsEntryField(def.kind) ? def.label : std::string_view();
     fields.push_back(std::move(field));
   }
-  TellApart(set, params, fields, first);
   return rows;
 }
 
@@ -124,7 +112,8 @@ QString PageObjectName(const std::string& path) {
 }
 
 QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
-                       const EditedFn& edited, std::vector<Field>& fields, QWidget* parent) {
+                       const EditedFn& edited, std::vector<Field>& fields, QWidget* parent,
+                       const std::vector<size_t>& page_switches) {
   auto* content = new QWidget;
   const std::vector<Row> rows = Rows(set, params, edited, fields, content);
   auto* columns = new QHBoxLayout(content);
@@ -144,6 +133,17 @@ QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* outer = new QWidget;
   auto* stack = new QVBoxLayout(outer);
+  if (!page_switches.empty()) {
+    // The switches of the sub-pages beside this one head the page: each shows its page.
+    auto* parts = new QGroupBox("Parts", outer);
+    parts->setObjectName("PartsGroup");
+    auto* line = new QHBoxLayout(parts);
+    for (const Row& row : Rows(set, page_switches, edited, fields, parts)) {
+      for (QWidget* w : row.widgets) line->addWidget(w);
+    }
+    line->addStretch(1);
+    stack->addWidget(parts);
+  }
   stack->addWidget(content);
   stack->addStretch(1);
   scroll->setWidget(outer);
@@ -154,7 +154,7 @@ QWidget* BuildPage(ParameterSet& set, const PageNode& node, const EditedFn& edit
                    std::vector<Field>& fields, QWidget* parent) {
   QWidget* page = nullptr;
   if (node.children.empty()) {
-    page = BuildLeafPage(set, node.params, edited, fields, parent);
+    page = BuildLeafPage(set, node.params, edited, fields, parent, node.page_switches);
   } else {
     auto* tabs = new QTabWidget(parent);
     tabs->setDocumentMode(true);

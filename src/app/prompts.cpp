@@ -29,6 +29,10 @@ void DialogPrompts::Warning(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, kAppTitle, message, QMessageBox::Ok);
 }
 
+void DialogPrompts::Inform(QWidget* parent, const QString& message) {
+  QMessageBox::information(parent, kAppTitle, message, QMessageBox::Ok);
+}
+
 bool DialogPrompts::Confirm(QWidget* parent, const QString& message) {
   return QMessageBox::question(parent, kAppTitle, message, QMessageBox::Yes | QMessageBox::Cancel,
                                QMessageBox::Yes) == QMessageBox::Yes;

@@ -32,6 +32,8 @@ class Prompts {
   // The program's error box: its title, a stop icon, OK, a final "." added.
   virtual void Error(QWidget* parent, const QString& message) = 0;
   virtual void Warning(QWidget* parent, const QString& message) = 0;
+  // An information box with OK.
+  virtual void Inform(QWidget* parent, const QString& message) = 0;
   // Yes / Cancel; true for Yes.
   virtual bool Confirm(QWidget* parent, const QString& message) = 0;
   // An information box with Yes / No; true for Yes.
@@ -49,6 +51,7 @@ class DialogPrompts final : public Prompts {
  public:
   void Error(QWidget* parent, const QString& message) override;
   void Warning(QWidget* parent, const QString& message) override;
+  void Inform(QWidget* parent, const QString& message) override;
   bool Confirm(QWidget* parent, const QString& message) override;
   bool Ask(QWidget* parent, const QString& message) override;
   UnsavedAnswer AskUnsaved(QWidget* parent) override;

@@ -26,11 +26,11 @@ void Splash::paintEvent(QPaintEvent*) {
   sky.setColorAt(0, QColor(24, 32, 64));
   sky.setColorAt(1, QColor(96, 72, 110));
   p.fillRect(rect(), sky);
-  // A little worm of shaded balls along a spiral.
+  // A little worm of shaded balls along a spiral, in the lower left, clear of the texts.
   for (int k = 0; k < 26; ++k) {
     const double t = k / 25.0;
-    const double r = 8 + 14 * t;
-    const QPointF c(40 + 200 * t, 170 - 110 * t + 18 * std::sin(t * 9));
+    const double r = 7 + 12 * t;
+    const QPointF c(30 + 170 * t, 200 - 85 * t + 12 * std::sin(t * 9));
     QRadialGradient ball(c - QPointF(r / 3, r / 3), r * 1.3);
     ball.setColorAt(0, QColor(255, 244, 220));
     ball.setColorAt(1, QColor(190, 120, 60));

@@ -75,6 +75,7 @@ void TexturePanel::BuildGeneral() {
   auto* grid = new QGridLayout(assign);
   int k = 0;
   for (const AssignTarget& target : AssignTargets()) {
+    if (target.button == "sbTexPreview") continue;  // the preview button below
     const QString name = FromCore(std::string(target.button));
     QPushButton* b = Button(name, FromCore(std::string(target.caption)),
                             "Build the texture into " + FromCore(std::string(target.field)), assign);

@@ -4,16 +4,22 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QThread>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "main_window.h"
+#include "preview_picture.h"
 #include "render_runner.h"
+#include "scene/fixed.h"
 #include "scene/object_count.h"
 #include "variation/variations.h"
 #include "variation/weak_child.h"
@@ -23,30 +29,71 @@ namespace vermora::app {
 VariationsView::VariationsView(MainWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
   setWindowTitle("Variations");
   setObjectName("VariationsView");
+  resize(860, 720);
   auto* column = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   engine_ = new QComboBox;
   engine_->setObjectName("VariationsEngine");
   engine_->addItems({"Random", "Evolve", "Mutate"});
-  auto* make = new QPushButton("Make");
+  engine_->setCurrentIndex(2);
+  strength_ = new QDoubleSpinBox;
+  strength_->setObjectName("VariationsStrength");
+  strength_->setRange(0.1, 10);
+  strength_->setSingleStep(0.5);
+  strength_->setDecimals(1);
+  strength_->setToolTip("How far the variants stray from the centre (the engine's factor)");
+  auto* make = new QPushButton("New variants");
   make->setObjectName("VariationsMake");
-  auto* cancel = new QPushButton("Cancel");
+  back_ = new QPushButton("Back");
+  back_->setObjectName("VariationsBack");
+  back_->setToolTip("Return to the centre before (Ctrl+Z)");
+  auto* take = new QPushButton("Take");
+  take->setObjectName("VariationsTake");
+  take->setToolTip("Make the centre the design in the window");
+  auto* cancel = new QPushButton("Stop");
   cancel->setObjectName("VariationsCancel");
+  row->addWidget(new QLabel("Engine"));
   row->addWidget(engine_);
+  row->addWidget(new QLabel("Strength"));
+  row->addWidget(strength_);
   row->addWidget(make);
+  row->addWidget(back_);
+  row->addStretch(1);
   row->addWidget(cancel);
+  row->addWidget(take);
   column->addLayout(row);
-  grid_ = new QGridLayout;
-  column->addLayout(grid_, 1);
+  auto* grid = new QGridLayout;
+  grid->setSpacing(6);
+  for (int i = 0; i < kCells; ++i) {
+    auto* picture = new PreviewPicture;
+    picture->setObjectName(i == kCentre ? QString("VariantCentre") : QString("Variant%1").arg(i + 1));
+    picture->setMinimumSize(200, 150);
+    picture->setCursor(i == kCentre ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    picture->installEventFilter(this);
+    if (i == kCentre) picture->setStyleSheet("border: 3px solid #d8a040;");
+    grid->addWidget(picture, i / 3, i % 3);
+    pictures_.push_back(picture);
+  }
+  column->addLayout(grid, 1);
+  status_ = new QLabel;
+  status_->setObjectName("VariationsStatus");
+  column->addWidget(status_);
+  connect(engine_, &QComboBox::currentIndexChanged, this, [this] {
+    const char* field = StrengthField();
+    strength_->setEnabled(field != nullptr);
+    if (field) strength_->setValue(QString::fromStdString(centre().Text(field)).toDouble());
+  });
   connect(make, &QPushButton::clicked, this, [this] {
     Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
   });
+  connect(back_, &QPushButton::clicked, this, &VariationsView::Back);
+  connect(take, &QPushButton::clicked, this, &VariationsView::Take);
   connect(cancel, &QPushButton::clicked, this, &VariationsView::CancelAll);
+  new QShortcut(QKeySequence::Undo, this, [this] { Back(); });
+  StartFromWindow();
 }
 
-VariationsView::~VariationsView() {
-  for (RenderRunner* runner : runners_) runner->Stop();
-}
+VariationsView::~VariationsView() { StopRenders(); }
 
 void VariationsView::SetEngine(int index) { engine_->setCurrentIndex(index); }
 
@@ -55,30 +102,77 @@ void VariationsView::SetThumbnailSize(int width, int height) {
   thumb_height_ = height;
 }
 
-void VariationsView::ClearGrid() {
-  CancelAll();
+const char* VariationsView::StrengthField() const {
+  switch (engine_->currentIndex()) {
+    case 1: return "EdEvFactor";
+    case 2: return "EdMutFactor";
+    default: return nullptr;
+  }
+}
+
+void VariationsView::StartFromWindow() {
+  StopRenders();
+  history_.clear();
+  sets_.assign(kCells, window_->set());
+  emit engine_->currentIndexChanged(engine_->currentIndex());
+  back_->setEnabled(false);
+}
+
+void VariationsView::StopRenders() {
+  pending_.clear();
   for (RenderRunner* runner : runners_) runner->Stop();
-  for (QToolButton* button : slots_) delete button;
-  for (RenderRunner* runner : runners_) delete runner;
-  slots_.clear();
+  qDeleteAll(runners_);
   runners_.clear();
-  images_.clear();
-  invocations_.clear();
-  variants_.clear();
   running_ = finished_ = 0;
 }
 
-bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
-  ClearGrid();
+bool VariationsView::Produce(std::uint32_t seed) {
+  StopRenders();
+  seed_ = seed;
+  ParameterSet centre = sets_[kCentre];
+  if (const char* field = StrengthField()) centre.SetText(field, Fixed(strength_->value(), 3, 1));
   const EngineKind kinds[] = {EngineKind::kRandom, EngineKind::kEvolve, EngineKind::kMutate};
-  Variants made = MakeVariants(window_->set(), kinds[std::max(0, engine_->currentIndex())], seed,
-                               rows * columns, window_->folder(), &window_->locks());
+  Variants made = MakeVariants(centre, kinds[std::max(0, engine_->currentIndex())], seed,
+                               kCells - 1, window_->folder(), &window_->locks());
   if (!made.status.ok()) {
-    setWindowTitle("Variations: " + FromCore(made.status.message()));
+    status_->setText("No variants: " + FromCore(made.status.message()));
     return false;
   }
-  setWindowTitle("Variations");
-  variants_ = std::move(made.sets);
+  sets_.clear();
+  for (size_t i = 0; i < made.sets.size(); ++i) {
+    if (i == kCentre) sets_.push_back(centre);
+    sets_.push_back(std::move(made.sets[i]));
+  }
+  StartRenders();
+  return true;
+}
+
+void VariationsView::Choose(int cell) {
+  if (cell < 0 || cell >= kCells || cell == kCentre || sets_.size() != kCells) return;
+  history_.push_back({sets_[kCentre], seed_});
+  sets_[kCentre] = sets_[static_cast<size_t>(cell)];
+  back_->setEnabled(true);
+  Produce(seed_ + 1);
+}
+
+void VariationsView::Back() {
+  if (history_.empty()) return;
+  const Step step = history_.back();
+  history_.pop_back();
+  sets_[kCentre] = step.centre;
+  back_->setEnabled(!history_.empty());
+  Produce(step.seed);  // the same seed breeds the same ring again
+}
+
+void VariationsView::Take() {
+  ParameterSet taken = sets_[kCentre];
+  // The window's set keeps its own change rule; only the values come over.
+  for (size_t i = 0; i < taken.size(); ++i) window_->set().SetValue(i, taken.value(i));
+  window_->RefreshFields();
+  window_->RecordStep("Variant");
+}
+
+void VariationsView::StartRenders() {
   RenderJobsOptions options;
   options.povray = window_->povray_path();
   options.include_dirs = window_->include_dirs();
@@ -86,43 +180,42 @@ bool VariationsView::Produce(std::uint32_t seed, int rows, int columns) {
   options.width = std::to_string(thumb_width_);
   options.height = std::to_string(thumb_height_);
   producing_ = true;
-  for (size_t i = 0; i < variants_.size(); ++i) {
-    const int index = static_cast<int>(i);
-    auto* button = new QToolButton;
-    button->setObjectName(QString("Variant%1").arg(index + 1));
-    button->setMinimumSize(thumb_width_, thumb_height_);
-    button->setText("Waiting");
-    connect(button, &QToolButton::clicked, this, [this, index] { Adopt(index); });
-    grid_->addWidget(button, index / columns, index % columns);
-    slots_.push_back(button);
+  images_.assign(kCells, {});
+  invocations_.assign(kCells, {});
+  for (int index = 0; index < kCells; ++index) {
+    PreviewPicture* picture = pictures_[static_cast<size_t>(index)];
+    const ParameterSet& set = sets_[static_cast<size_t>(index)];
+    picture->setPixmap(QPixmap());
+    picture->setText("Waiting");
+    picture->setToolTip("");
     auto* runner = new RenderRunner(this);
     connect(runner, &RenderRunner::Finished, this,
-            [this, index](const RenderOutcome& outcome) { SlotFinished(index, outcome, true); });
+            [this, index](const RenderOutcome& outcome) { CellFinished(index, outcome, true); });
     runners_.push_back(runner);
     // Offspring not worth a render (empty, or far too many objects) are only marked.
-    if (const std::string weak = WeakChildReason(variants_[i], kTooManyObjects); !weak.empty()) {
-      images_.emplace_back();
-      invocations_.emplace_back();
-      button->setText("Dropped");
-      button->setToolTip(FromCore(weak));
+    if (const std::string weak = WeakChildReason(set, kTooManyObjects); !weak.empty()) {
+      picture->setText("Dropped");
+      picture->setToolTip(FromCore(weak));
       ++finished_;
       continue;
     }
-    PreparedJob job = PrepareSceneJob(variants_[i], i, options);
-    images_.push_back(job.invocation.image_path);
-    invocations_.push_back(job.invocation);
+    PreparedJob job = PrepareSceneJob(set, static_cast<size_t>(index), options);
+    images_[static_cast<size_t>(index)] = job.invocation.image_path;
+    invocations_[static_cast<size_t>(index)] = job.invocation;
     if (!job.failure.empty()) {
       RenderOutcome failed;
       failed.failure = job.failure;
-      SlotFinished(index, failed, false);
+      CellFinished(index, failed, false);
       continue;
     }
-    pending_.push_back(index);
+    // The centre first: it is what the user looks at to compare.
+    if (index == kCentre) pending_.push_front(index);
+    else pending_.push_back(index);
   }
   producing_ = false;
+  status_->setText(QString("Step %1: click a variant to breed on from it").arg(steps() + 1));
   StartNext();
-  if (finished_ == static_cast<int>(slots_.size())) emit AllDone();
-  return true;
+  if (finished_ == kCells) emit AllDone();
 }
 
 void VariationsView::StartNext() {
@@ -130,34 +223,25 @@ void VariationsView::StartNext() {
   while (running_ < cores && !pending_.empty()) {
     const int index = pending_.front();
     pending_.pop_front();
-    slots_[static_cast<size_t>(index)]->setText("Rendering ...");
+    pictures_[static_cast<size_t>(index)]->setText("Rendering ...");
     if (runners_[static_cast<size_t>(index)]->Start(invocations_[static_cast<size_t>(index)])) ++running_;
   }
 }
 
-void VariationsView::SlotFinished(int index, const RenderOutcome& outcome, bool ran) {
-  QToolButton* button = slots_[static_cast<size_t>(index)];
+void VariationsView::CellFinished(int index, const RenderOutcome& outcome, bool ran) {
+  PreviewPicture* picture = pictures_[static_cast<size_t>(index)];
   if (ran) --running_;
   ++finished_;
-  QPixmap picture;
-  if (outcome.ok() && picture.load(QString::fromStdString(images_[static_cast<size_t>(index)]))) {
-    button->setText("");
-    button->setIcon(picture);
-    button->setIconSize(picture.size());
+  QPixmap rendered;
+  if (outcome.ok() && rendered.load(QString::fromStdString(images_[static_cast<size_t>(index)]))) {
+    picture->setText("");
+    picture->setPixmap(rendered);
   } else {
-    const QString reason = outcome.ok() ? "no picture" : FromCore(outcome.failure);
-    button->setText("Failed");
-    button->setToolTip(reason);
+    picture->setText("Failed");
+    picture->setToolTip(outcome.ok() ? "no picture" : FromCore(outcome.failure));
   }
   StartNext();
-  if (!producing_ && finished_ == static_cast<int>(slots_.size())) emit AllDone();
-}
-
-void VariationsView::Adopt(int index) {
-  if (index < 0 || index >= static_cast<int>(variants_.size())) return;
-  window_->set() = variants_[static_cast<size_t>(index)];
-  window_->RefreshFields();
-  window_->RecordStep("Variant");
+  if (!producing_ && finished_ == kCells) emit AllDone();
 }
 
 void VariationsView::CancelAll() {
@@ -166,11 +250,23 @@ void VariationsView::CancelAll() {
   for (int index : waiting) {
     RenderOutcome cancelled;
     cancelled.failure = "Rendering cancelled";
-    SlotFinished(index, cancelled, false);
+    CellFinished(index, cancelled, false);
   }
   for (RenderRunner* runner : runners_) {
     if (runner->busy()) runner->Cancel();
   }
+}
+
+bool VariationsView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (int i = 0; i < kCells; ++i) {
+      if (watched == pictures_[static_cast<size_t>(i)]) {
+        Choose(i);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vermora::app
@@ -181,9 +277,12 @@ void MainWindow::OpenVariations() {
   if (!variations_) {
     variations_ = new VariationsView(this, this);
     variations_->setWindowFlag(Qt::Window);
+  } else {
+    variations_->StartFromWindow();
   }
   variations_->show();
   variations_->raise();
+  variations_->Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
 }
 
 }  // namespace vermora::app

@@ -9,56 +9,88 @@
 #include "render/renderer.h"
 
 class QComboBox;
+class QDoubleSpinBox;
 class QGridLayout;
-class QToolButton;
+class QLabel;
+class QPushButton;
 
 namespace vermora::app {
 
 class MainWindow;
+class PreviewPicture;
 class RenderRunner;
 
-// A grid of variants of the window's set, rendered as thumbnails side by side;
-// clicking one makes it the window's set.
+// Breeding by eye: the centre cell holds the set being bred from, the eight cells
+// around it its variants, each rendered as a thumbnail side by side. A click on a
+// variant makes it the centre and breeds eight new ones around it; Back returns to
+// the centre before; Take gives the centre to the window as one undo step.
 class VariationsView : public QWidget {
   Q_OBJECT
 
  public:
+  static constexpr int kCells = 9;
+  static constexpr int kCentre = 4;
+
   explicit VariationsView(MainWindow* window, QWidget* parent = nullptr);
   ~VariationsView() override;
 
   // Engine index: 0 Random, 1 Evolve, 2 Mutate.
   void SetEngine(int index);
   void SetThumbnailSize(int width, int height);
-  // Makes rows*columns variants with the seed and starts their renders; false
-  // (with the reason in the grid's title) when the engine failed.
-  bool Produce(std::uint32_t seed, int rows = 3, int columns = 3);
-  void Adopt(int index);
+  // Starts again from the window's set.
+  void StartFromWindow();
+  // Breeds eight variants of the centre with the seed and starts the renders; false
+  // (with the reason in the title) when the engine failed.
+  bool Produce(std::uint32_t seed);
+  // Makes variant `cell` the centre and breeds on from it.
+  void Choose(int cell);
+  // Returns to the previous centre and its variants.
+  void Back();
+  // The centre becomes the window's set.
+  void Take();
   void CancelAll();
 
-  const std::vector<ParameterSet>& variants() const { return variants_; }
+  // The sets of the nine cells, the centre at kCentre.
+  const std::vector<ParameterSet>& cells() const { return sets_; }
+  const ParameterSet& centre() const { return sets_[kCentre]; }
+  int steps() const { return static_cast<int>(history_.size()); }
   int running() const { return running_; }
   int finished() const { return finished_; }
-  QToolButton* slot(int index) const { return slots_.at(static_cast<size_t>(index)); }
+  PreviewPicture* cell(int index) const { return pictures_.at(static_cast<size_t>(index)); }
 
  signals:
   void AllDone();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  struct Step {
+    ParameterSet centre;
+    std::uint32_t seed;
+  };
+  void StartRenders();
   void StartNext();
-  void SlotFinished(int index, const RenderOutcome& outcome, bool ran);
-  void ClearGrid();
+  void CellFinished(int index, const RenderOutcome& outcome, bool ran);
+  void StopRenders();
+  // The strength field the engine in use reads, or empty for Random.
+  const char* StrengthField() const;
 
   MainWindow* window_;
   QComboBox* engine_ = nullptr;
-  QGridLayout* grid_ = nullptr;
-  int thumb_width_ = 80, thumb_height_ = 60;
-  std::vector<ParameterSet> variants_;
-  std::vector<QToolButton*> slots_;
+  QDoubleSpinBox* strength_ = nullptr;
+  QLabel* status_ = nullptr;
+  QPushButton* back_ = nullptr;
+  int thumb_width_ = 240, thumb_height_ = 180;
+  std::uint32_t seed_ = 1;
+  std::vector<ParameterSet> sets_;
+  std::vector<Step> history_;
+  std::vector<PreviewPicture*> pictures_;
   std::vector<RenderRunner*> runners_;
   std::vector<std::string> images_;
   std::vector<RenderInvocation> invocations_;
   std::deque<int> pending_;
-  bool producing_ = false;  // the grid is still being filled
+  bool producing_ = false;  // the cells are still being prepared
   int running_ = 0;
   int finished_ = 0;
 };

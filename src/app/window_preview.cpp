@@ -17,6 +17,11 @@ void MainWindow::RenderPreview(const std::string& scene) {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  StopAutoRender();
+  if (composing_) {
+    after_compose_ = [this, scene] { RenderPreview(scene); };
+    return;
+  }
   error_picture_->hide();
   render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
   RenderSetup setup;

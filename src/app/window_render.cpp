@@ -2,6 +2,11 @@
 // process while the window stays up with its design locked, then the picture and
 // the messages come back.
 #include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTimer>
+#include <memory>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +18,7 @@
 #include <QTabWidget>
 
 #include "animation_runner.h"
+#include "preview_picture.h"
 #include "main_window.h"
 #include "params/working_files.h"
 #include "render/render_command.h"
@@ -30,35 +36,125 @@ void MainWindow::RenderScene() {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  StopAutoRender();
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
     animation_->RunSeries();
     return;
   }
   error_picture_->hide();
   if (!RunVisibleEngine()) return;
-  render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
+  LockDesign(true);
+  statusBar()->showMessage("Writing the scene ...");
+  WhenComposeFree([this] { StartCompose(false); });
+}
 
+void MainWindow::WhenComposeFree(std::function<void()> next) {
+  if (composing_) after_compose_ = std::move(next);  // an automatic scene, thrown away
+  else next();
+}
+
+void MainWindow::ScheduleAutoRender() {
+  if (!auto_render_ || !auto_render_->isChecked()) return;
+  edited_ms_ = QDateTime::currentMSecsSinceEpoch();
+  auto_timer_->start();
+}
+
+void MainWindow::AutoRender() {
+  if (!auto_render_->isChecked() || rendering()) return;
+  if (composing_) {
+    // The scene being written is already out of date: write the latest when it is done.
+    compose_again_ = true;
+    return;
+  }
+  if (runner_->busy()) runner_->Stop();  // an automatic render of an older edit
+  error_picture_->hide();
+  StartCompose(true);
+}
+
+void MainWindow::StopAutoRender() {
+  auto_timer_->stop();
+  compose_again_ = false;
+  if (runner_->busy() && auto_running_) runner_->Stop();
+  auto_running_ = false;
+}
+
+void MainWindow::StartCompose(bool automatic) {
+  composing_ = true;
+  compose_automatic_ = automatic;
+  render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
+  // The scene is written from a copy on a worker thread, so typing never waits for it.
+  auto copy = std::make_shared<ParameterSet>(set_);
+  copy->SetChangeRule({});
+  if (automatic) {
+    // The picture fills the preview, in the proportions F5 renders at.
+    const int w = QString::fromStdString(set_.Text("edImageW")).toInt();
+    const int h = QString::fromStdString(set_.Text("edImageH")).toInt();
+    const QSize fit = preview_->FittingSize(w > 0 ? w : 4, h > 0 ? h : 3)
+                          .boundedTo(QSize(4000, 4000))
+                          .expandedTo(QSize(32, 24));
+    copy->SetText("edImageW", std::to_string(fit.width()));
+    copy->SetText("edImageH", std::to_string(fit.height()));
+  }
   RenderSetup setup;
   setup.povray_path = povray_path_;
   setup.folder = folder_;
   setup.include_dirs = include_dirs_;
-  const PreparedRender prepared = PrepareRender(set_, setup);
-  ShowWarnings(prepared.warnings);
+  QPointer<MainWindow> self(this);
+  QThreadPool::globalInstance()->start([self, copy, setup] {
+    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
+    QMetaObject::invokeMethod(
+        qApp, [self, prepared] { if (self) self->ComposeDone(std::move(*prepared)); },
+        Qt::QueuedConnection);
+  });
+}
+
+void MainWindow::ComposeDone(PreparedRender prepared) {
+  composing_ = false;
+  const bool automatic = compose_automatic_;
+  if (automatic && (compose_again_ || !auto_render_->isChecked() || after_compose_)) {
+    compose_again_ = false;
+    if (after_compose_) {
+      std::exchange(after_compose_, {})();
+    } else if (auto_render_->isChecked()) {
+      StartCompose(true);
+    }
+    return;
+  }
   if (!prepared.switched_off.empty()) {
     ApplySwitchesTurnedOff(prepared.switched_off, set_);
     RefreshFields();
   }
+  if (automatic) {
+    // Nothing pops up while the user edits: the status bar says what stopped the picture.
+    QString problem;
+    if (!prepared.status.ok()) problem = FromCore(prepared.status.message());
+    else if (!prepared.renderer_problem.empty()) problem = FromCore(prepared.renderer_problem);
+    else if (!prepared.warnings.empty()) statusBar()->showMessage(FromCore(prepared.warnings.front()));
+    if (!problem.isEmpty()) {
+      statusBar()->showMessage(problem);
+      return;
+    }
+    auto_running_ = true;
+    runner_->Start(prepared.invocation);
+    return;
+  }
+  ShowWarnings(prepared.warnings);
   if (!prepared.status.ok()) {
+    LockDesign(false);
     prompts_->Error(this, FromCore(prepared.status.message()));
     return;
   }
-  if (!EstimateGoesOn()) return;
+  if (!EstimateGoesOn()) {
+    LockDesign(false);
+    return;
+  }
   if (!prepared.renderer_problem.empty()) {
+    LockDesign(false);
     ShowFailure(FromCore(prepared.renderer_problem));
     return;
   }
-  LockDesign(true);
   statusBar()->showMessage("Rendering ...");
+  auto_running_ = false;
   runner_->Start(prepared.invocation);
 }
 
@@ -122,14 +218,14 @@ void MainWindow::LockDesign(bool locked) {
   cancel_->setVisible(locked);
 }
 
-void MainWindow::ShowMessages(const QString& text, bool error) {
+void MainWindow::ShowMessages(const QString& text, bool error, bool to_front) {
   const int out = pages_->indexOf(output_page_);
   pages_->setTabVisible(out, true);
   memo_->setPlainText(text);
   if (error) {
     error_picture_->show();
     error_picture_->raise();
-    pages_->setCurrentIndex(out);
+    if (to_front) pages_->setCurrentIndex(out);
   }
 }
 
@@ -139,7 +235,9 @@ void MainWindow::ShowFailure(const QString& text) {
 }
 
 void MainWindow::RenderFinished(const RenderOutcome& outcome) {
-  LockDesign(false);
+  const bool automatic = auto_running_;
+  auto_running_ = false;
+  if (!automatic) LockDesign(false);
   const QString picture = FromCore(WorkingFilePath(folder_, kPictureFile));
   bool shown = false;
   if (outcome.image_written) {
@@ -152,11 +250,19 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   const std::vector<std::string> lines = MessageLines(outcome.messages);
   const bool error_line = FirstErrorLine(lines) >= 0;
   if (!outcome.messages.empty() || QFile::exists(FromCore(WorkingFilePath(folder_, kMessagesFile)))) {
-    ShowMessages(FromCore(outcome.messages), error_line);
+    ShowMessages(FromCore(outcome.messages), error_line, !automatic);
   }
-  const qint64 took = QDateTime::currentMSecsSinceEpoch() - render_started_ms_;
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
+  const qint64 took = now - render_started_ms_;
   if (outcome.ok() && shown) {
-    statusBar()->showMessage(QString("Rendered in %1 ms").arg(took));
+    last_picture_ms_ = automatic ? now - edited_ms_ : took;
+    statusBar()->showMessage(automatic ? QString("Rendered in %1 ms (%2 ms after the last edit)")
+                                             .arg(took).arg(last_picture_ms_)
+                                       : QString("Rendered in %1 ms").arg(took));
+  } else if (automatic) {
+    if (error_line) error_picture_->show();
+    statusBar()->showMessage(error_line ? "POV-Ray reported an error: see the Output page"
+                                        : FromCore(outcome.failure));
   } else {
     QString failure = FromCore(outcome.ok() ? "The picture could not be read" : outcome.failure);
     if (!error_line) {

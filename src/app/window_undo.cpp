@@ -78,6 +78,7 @@ void MainWindow::RecordStep(const QString& label) {
   UpdateUndoActions();
   NoteOffspring(label);
   if (!label.isEmpty()) statusBar()->showMessage(label);
+  ScheduleAutoRender();
 }
 
 void MainWindow::Undo() {
@@ -92,6 +93,7 @@ void MainWindow::Undo() {
   shown_files_ = Snapshot(folder_);
   RefreshFields();
   UpdateUndoActions();
+  ScheduleAutoRender();
 }
 
 void MainWindow::Redo() {
@@ -106,6 +108,7 @@ void MainWindow::Redo() {
   shown_files_ = Snapshot(folder_);
   RefreshFields();
   UpdateUndoActions();
+  ScheduleAutoRender();
 }
 
 void MainWindow::UpdateUndoActions() {

@@ -10,7 +10,7 @@ namespace vermora::app::test {
 // Answers given in advance, and a record of what the window showed.
 class FakePrompts final : public Prompts {
  public:
-  QStringList errors, warnings, confirms, inputs, asks;
+  QStringList errors, warnings, confirms, inputs, asks, informs;
   std::deque<UnsavedAnswer> unsaved_answers;
   std::deque<QString> file_answers;  // for open and save dialogs, in order
   QStringList dialog_titles;
@@ -21,6 +21,7 @@ class FakePrompts final : public Prompts {
 
   void Error(QWidget*, const QString& m) override { errors << m; }
   void Warning(QWidget*, const QString& m) override { warnings << m; }
+  void Inform(QWidget*, const QString& m) override { informs << m; }
   bool Ask(QWidget*, const QString& m) override {
     asks << m;
     return ask_answer;

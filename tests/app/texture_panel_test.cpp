@@ -174,7 +174,7 @@ class TexturePanelTest : public QObject {
     Click(*w, "sbDeleteColor");
     QCOMPARE(Cells(*w).size(), 8);
     Click(*w, "sbDeleteColor");
-    QCOMPARE(prompts_.warnings, QStringList{"Cannot have less than 2 colors in color map."});
+    QCOMPARE(prompts_.informs, QStringList{"Cannot have less than 2 colors in color map."});
     QCOMPARE(Cells(*w).size(), 8);
 
     // At the ends a new colour replaces the entry; the ends are never deleted.
@@ -197,7 +197,7 @@ class TexturePanelTest : public QObject {
     Click(*w, "sbDeleteColor");
     slider->setValue(1000);
     Click(*w, "sbDeleteColor");
-    QCOMPARE(prompts_.warnings.mid(1), (QStringList{"Not a valid color position.  Cannot delete.",
+    QCOMPARE(prompts_.informs.mid(1), (QStringList{"Not a valid color position.  Cannot delete.",
                                                     "Not a valid color position.  Cannot delete."}));
     QCOMPARE(Cells(*w).size(), 12);
 

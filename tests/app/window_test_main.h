@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +24,8 @@ inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());         \
     qputenv("QT_QPA_PLATFORM", "offscreen");                         \
     QApplication app(argc, argv);                                    \
+    /* Tests render when they mean to: Auto render starts off. */    \
+    QSettings("Lumenfold", "Quorel").setValue("view/auto render", false); \
     TestClass test;                                                  \
     return QTest::qExec(&test, argc, argv);                          \
   }

@@ -6,6 +6,7 @@
 
 #include "params/animated_params.h"
 #include "params/settings_file.h"
+#include "things/random_view_angle.h"
 #include "variation/engine.h"
 
 namespace vermora {
@@ -232,6 +233,12 @@ TEST_F(EnablingRulesTest, ResetsRunWhenTheSwitchChanges) {
   set.SetOn("chkRandRot", true);
   EXPECT_EQ(set.Text("edRandRot"), "3799");
   EXPECT_TRUE(Visible("edRandRot"));
+
+  // "Random viewangle": from clock 1000 the draws are 0.37994, 0.69991, 0.39355 (x 360).
+  RandomViewAngle(set, random, clock);
+  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " +
+                set.Text("EdTPostRotateZ"),
+            "137 252 142");
 }
 
 TEST_F(EnablingRulesTest, ExclusivePairs) {

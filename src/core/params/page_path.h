@@ -20,10 +20,19 @@ struct PageNode {
   std::string path;  // the table's page path of this node
   std::vector<size_t> params;
   std::vector<PageNode> children;
+  // Switches that reveal sub-pages of this page's parent: they stand here, on a
+  // page the user already sees, since a hidden page's own switch cannot be clicked.
+  std::vector<size_t> page_switches;
 };
 
-// The page tree of `table`, rooted at an unnamed node. Pages come in the order of
-// their first row, row 0 ("chkAnim", put first for the file's sake) aside.
+// The page tree of `table`, rooted at an unnamed node, its sub-pages in the window's
+// order. Within a page, parameters keep the table order, row 0 ("chkAnim", put
+// first for the file's sake) aside.
 PageNode BuildPageTree(std::span<const ParamDef> table);
+
+// The tree the window shows: BuildPageTree of the parameter table, with each
+// switch that alone shows the page it stands on moved to the first sibling page
+// (a worm's or thing's General page) as one of its `page_switches`.
+PageNode WindowPageTree();
 
 }  // namespace vermora

@@ -31,6 +31,8 @@ struct ParamDef {
   int max = 0;
   // A hidden field holding an animation end value, shown while animating.
   bool end_twin = false;
+  // Never shown in the window, whatever the rules say.
+  bool hidden = false;
 };
 
 bool IsEntryField(ParamKind kind);

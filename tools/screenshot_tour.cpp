@@ -1,0 +1,79 @@
+// A tour of the window for people to look at: every page and sub-page, and the
+// Variations view, each grabbed from the screen (with its window frame) as a PNG.
+// Run it under an X server with a window manager: scripts/screenshots.sh does.
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "main_window.h"
+#include "prompts.h"
+
+namespace {
+
+QString out_dir;
+int shot = 0;
+
+void Settle(int ms = 250) {
+  QTimer wait;
+  wait.setSingleShot(true);
+  wait.start(ms);
+  while (wait.isActive()) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void Grab(const QString& name) {
+  Settle();
+  QString file = QString("%1/%2-%3.png").arg(out_dir).arg(++shot, 2, 10, QChar('0')).arg(name);
+  file.replace(' ', '_');
+  QProcess::execute("import", {"-window", "root", file});
+  std::printf("%s\n", qPrintable(file));
+}
+
+// Shows each tab of `tabs` in turn, going down into tabs within tabs.
+void Walk(QTabWidget* tabs, const QString& path) {
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (!tabs->isTabVisible(i)) continue;
+    tabs->setCurrentIndex(i);
+    const QString here = path.isEmpty() ? tabs->tabText(i) : path + "-" + tabs->tabText(i);
+    auto* inner = qobject_cast<QTabWidget*>(tabs->widget(i));
+    if (inner) {
+      Walk(inner, here);
+    } else {
+      Grab(QString(here).remove('&').remove('/'));
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: screenshot_tour OUTDIR [SET.vmx]\n");
+    return 2;
+  }
+  out_dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(out_dir);
+  QTemporaryDir folder;
+  vermora::app::DialogPrompts prompts;
+  vermora::app::WindowSetup setup;
+  setup.folder = (folder.path() + "/").toStdString();
+  setup.include_dirs = {VERMORA_DATA_DIR};
+  setup.prompts = &prompts;
+  vermora::app::MainWindow window(setup);
+  window.show();
+  Settle(800);
+  Grab("start");
+  auto* pages = window.findChild<QTabWidget*>("PageControl1");
+  Walk(pages, "");
+  window.RenderScene();
+  for (int i = 0; i < 100 && window.rendering(); ++i) Settle(100);
+  Grab("rendered");
+  window.OpenVariations();
+  Settle(4000);
+  Grab("variations");
+  return 0;
+}
