@@ -182,6 +182,12 @@ class FormRulesTest : public QObject {
 
     QCOMPARE(Control(*w, "EdTSpread")->toolTip(),
              QString::fromLatin1("360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."));
+    for (QWidget* control : w->findChildren<QWidget*>()) {
+      const QString name = control->objectName();
+      // No control explains itself by its own name.
+      if (w->set().Find(name.toStdString()) < 0) continue;
+      QVERIFY2(control->toolTip() != name, qPrintable(name));
+    }
     QWidget* evolve = w->findChild<QWidget*>("TabFeaturesEvolve");
     Hover(evolve, QEvent::Enter);
     QCOMPARE(w->statusBar()->currentMessage(),

@@ -181,10 +181,10 @@ TEST_F(EnablingRulesTest, VisibilityRules) {
 
   Turn("chkCUnif", true);
   EXPECT_FALSE(Visible("edCScaleMaxY"));
-  EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "CScaleMax :");
+  EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "Largest scale (all axes)");
   Turn("chkCUnif", false);
   EXPECT_TRUE(Visible("edCScaleMaxZ"));
-  EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "CScaleMaxX :");
+  EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "Largest scale");
 
   for (int points = 2; points <= 6; ++points) {
     set.SetIndex("ScrAN", points);

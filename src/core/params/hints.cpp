@@ -1,5 +1,6 @@
 #include "params/hints.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "params/param_table.h"
@@ -73,32 +74,6 @@ constexpr HintRow kTold[] = {
      "number steps of turbulence, ranges from 1.0 to 10, default is 6.0 ..."},
 };
 
-// Hinted controls whose hint names their parameter's meaning, taken from the
-// parameter table's description of it.
-constexpr std::string_view kDescribed[] = {
-    "editNormalDepth EdSpace edTNumberSpace EdLegTrig ChkARot EdShTrig EdTopHart",
-    "edCTopHart EdTopHartUp ChkWormAsTop ChkBranchedTop EdPredTop EdBranchNumber",
-    "EdBaseNumber EdTopNumber EdBranchScale EdBaseScale EdTopScale EdBranchRot",
-    "EdBaseRot EdTopRot EdTopVNumber EdTopVMoveF EdTopVRot EdTopVScaleF ChkWormAsBase",
-    "ChkBranchedBase EdPredBase ChkWormAsBranch EdPredBranch EdBBScaleSt EdBBScEnd",
-    "EdBBScNr ChkBubble ChkBranchON ChkBaseOn ChkTopOn ChkTopHartOn chkSOOn edTHScale",
-    "EdRNumber EdScaleFactor EdMajorTurn EdTurnFctr EdMajorDegr EdXOffsetFactor",
-    "EdMinorTurn EdRevs EdTNumber editTTScaleX editTTScaleY editTTScaleZ editTTRotateX",
-    "editTTRotateY editTTRotateZ",
-    "ChkSymScale EdSymScaleNumber EdTOffsetX EdTOffsetY",
-    "EdTOffsetZ ChkWave EdWaveNumber EdTentRot EdTentScale EdTentStart EdTentNumber",
-    "EdTentGrow EdCNumber EdMinX EdMaxX EdMinY EdMaxY EdMinZ EdMaxZ ChkCScaleOn",
-    "ChkCRotXOn chkCRotYOn chkCRotZOn EdANumber EdAScaleFactor EdMajorRad EdRadFactor",
-    "EdTurns ChkXTrans EdXTransFactor EdMinorRad EdRevolutions ChkTwisting ChkTArot",
-    "EdTrNumber EdTrXStep EdTrYStep EdTrZStep EdTrScale EdUpFactor EdRotZAmount",
-    "EdSpindleAmount ChkPowSpindle ChkTrHeadOn ChkTrLinkOn EdEvFactor ChkEvWorm",
-    "ChkEvThing ChkMutWorm ChkMutThing chkSetMirrotOff EdFinAng EdRx EdRy EdStartScale",
-    "EdEndScale EdHRotXInc EdHRotYInc EdHRotZInc EdZTransInc editAmbient editDiffuse",
-    "editBrilliance editPhong editSpecular editReflection editReflectionE editCrand",
-    "editTurbulence editNTurbulence editLambda editNLambda editOmega editNOmega",
-    "editFrequency editNFrequency editPhase editNPhase edTMoveX edTMoveY edTMoveZ",
-};
-
 bool Lists(std::string_view controls, std::string_view name) {
   while (!controls.empty()) {
     const size_t end = std::min(controls.find(' '), controls.size());
@@ -108,48 +83,37 @@ bool Lists(std::string_view controls, std::string_view name) {
   return false;
 }
 
-std::string Described(std::string_view name) {
-  for (const ParamDef& def : ParamTable()) {
-    if (def.name != name) continue;
-    std::string text(def.label);
-    while (!text.empty() && (text.back() == ' ' || text.back() == ':' || text.back() == ',')) {
-      text.pop_back();
-    }
-    if (text.size() < 3) text = std::string(name);
-    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text + " ...";
+std::string Told(std::string_view control) {
+  for (const HintRow& row : kTold) {
+    if (Lists(row.controls, control)) return std::string(row.text);
   }
   return {};
 }
 
-template <typename Fn>
-void ForEachName(std::string_view controls, Fn&& fn) {
-  while (!controls.empty()) {
-    const size_t end = std::min(controls.find(' '), controls.size());
-    if (end > 0) fn(controls.substr(0, end));
-    controls.remove_prefix(std::min(end + 1, controls.size()));
-  }
+// The meaning of a parameter as a hint: "Replicas per branch ring ...".
+std::string Described(const ParamDef& def) {
+  std::string text(def.about);
+  if (text.empty()) return text;
+  text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+  return text + " ...";
 }
 
 }  // namespace
 
 std::string HintFor(std::string_view control) {
-  for (const HintRow& row : kTold) {
-    if (Lists(row.controls, control)) return std::string(row.text);
-  }
-  for (std::string_view names : kDescribed) {
-    if (Lists(names, control)) return Described(control);
+  if (std::string told = Told(control); !told.empty()) return told;
+  const ParamDef* parameter = nullptr;  // the last row that is not an end twin
+  for (const ParamDef& def : ParamTable()) {
+    if (def.name == control) {
+      if (!def.end_twin) return Described(def);
+      // An end twin sits right after its parameter and explains itself by it.
+      if (!parameter) return {};
+      std::string told = Told(parameter->name);
+      return "End value of the animation: " + (told.empty() ? Described(*parameter) : told);
+    }
+    if (!def.end_twin) parameter = &def;
   }
   return {};
-}
-
-std::vector<std::string_view> HintedControls() {
-  std::vector<std::string_view> all;
-  for (const HintRow& row : kTold) ForEachName(row.controls, [&](std::string_view n) { all.push_back(n); });
-  for (std::string_view names : kDescribed) {
-    ForEachName(names, [&](std::string_view n) { all.push_back(n); });
-  }
-  return all;
 }
 
 }  // namespace vermora

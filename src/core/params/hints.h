@@ -2,15 +2,13 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vermora {
 
 // The short explanation the window shows for a control, in the program's 8-bit
-// text; empty when the control has none. A label shows its field's hint.
+// text. Every parameter has one: its own hint text where it has one, else its
+// meaning from the parameter table; an end twin's hint is its parameter's. A few
+// pages have hints too; unknown names have none. A label shows its field's hint.
 std::string HintFor(std::string_view control);
-
-// Every control that has a hint, in table order.
-std::vector<std::string_view> HintedControls();
 
 }  // namespace vermora

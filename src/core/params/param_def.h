@@ -25,13 +25,19 @@ struct ParamDef {
   ParamKind kind;
   std::string_view value;
   std::string_view page;
+  // What the window calls the control: a few words in sentence case, at most 40
+  // characters, unique on its page. The components of one vector share one label,
+  // and consecutive entry fields with the same label share one row.
   std::string_view label;
+  // What the parameter means, as a short phrase; the hint of a control that has
+  // no hint text of its own.
+  std::string_view about;
   std::string_view items = {};  // choice and list items, separated by '|'
   int min = 0;                  // slider range
   int max = 0;
   // A hidden field holding an animation end value, shown while animating.
   bool end_twin = false;
-  // Never shown in the window, whatever the rules say.
+  // Kept in the set and in settings files but never shown in the window.
   bool hidden = false;
 };
 

@@ -22,7 +22,6 @@ std::span<const ParamDef> ParamTable() {
         if (const AnimatedParam* animated = FindAnimated(def.name)) {
           ParamDef twin = def;
           twin.name = animated->twin;
-          twin.label = "end value";
           twin.end_twin = true;
           all.push_back(twin);
         }

@@ -6,21 +6,21 @@ namespace {
 using K = ParamKind;
 
 constexpr ParamDef kRows[] = {
-    {"EdInc1", K::kText, "#include \"vmxpred.inc\"", "Main", "first include line"},
-    {"EdInc2", K::kText, "", "Main", "second include line"},
-    {"EdInc3", K::kText, "", "Main", "third include line"},
-    {"edCamLocX", K::kText, "0.0", "Main", "camera location"},
-    {"edCamLocY", K::kText, "0.0", "Main", "camera location"},
-    {"edCamLocZ", K::kText, "-30", "Main", "camera location"},
-    {"edCamDirX", K::kText, "0.0", "Main", "camera direction"},
-    {"edCamDirY", K::kText, "0.0", "Main", "camera direction"},
-    {"edCamDirZ", K::kText, "1.2", "Main", "camera direction"},
-    {"edCamRX", K::kText, "1.3", "Main", "camera right vector"},
-    {"edCamRY", K::kText, "0.0", "Main", "camera right vector"},
-    {"edCamRZ", K::kText, "0.0", "Main", "camera right vector"},
-    {"edCamLookX", K::kText, "0.0", "Main", "camera look_at point"},
-    {"edCamLookY", K::kText, "0.0", "Main", "camera look_at point"},
-    {"edCamLookZ", K::kText, "0.0", "Main", "camera look_at point"},
+    {"EdInc1", K::kText, "#include \"vmxpred.inc\"", "Main", "Include line 1", "first include line written at the top of every scene"},
+    {"EdInc2", K::kText, "", "Main", "Include line 2", "second include line written at the top of every scene"},
+    {"EdInc3", K::kText, "", "Main", "Include line 3", "third include line written at the top of every scene"},
+    {"edCamLocX", K::kText, "0.0", "Main", "Camera location", "where the camera stands"},
+    {"edCamLocY", K::kText, "0.0", "Main", "Camera location", "where the camera stands"},
+    {"edCamLocZ", K::kText, "-30", "Main", "Camera location", "where the camera stands"},
+    {"edCamDirX", K::kText, "0.0", "Main", "Camera direction", "direction the camera points in; its length sets the zoom"},
+    {"edCamDirY", K::kText, "0.0", "Main", "Camera direction", "direction the camera points in; its length sets the zoom"},
+    {"edCamDirZ", K::kText, "1.2", "Main", "Camera direction", "direction the camera points in; its length sets the zoom"},
+    {"edCamRX", K::kText, "1.3", "Main", "Camera right vector", "camera right vector; its length sets the picture's aspect ratio"},
+    {"edCamRY", K::kText, "0.0", "Main", "Camera right vector", "camera right vector; its length sets the picture's aspect ratio"},
+    {"edCamRZ", K::kText, "0.0", "Main", "Camera right vector", "camera right vector; its length sets the picture's aspect ratio"},
+    {"edCamLookX", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
+    {"edCamLookY", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
+    {"edCamLookZ", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
 };
 
 }  // namespace

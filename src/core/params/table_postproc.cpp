@@ -6,15 +6,15 @@ namespace {
 using K = ParamKind;
 
 constexpr ParamDef kRows[] = {
-    {"EdPostScaleX", K::kNumber, "1", "Worms/Postproc", "final scale of JWorm"},
-    {"EdPostScaleY", K::kNumber, "1", "Worms/Postproc", "final scale of JWorm"},
-    {"EdPostScaleZ", K::kNumber, "1", "Worms/Postproc", "final scale of JWorm"},
-    {"EdPostRotateX", K::kNumber, "0", "Worms/Postproc", "final rotation of JWorm, degrees"},
-    {"EdPostRotateY", K::kNumber, "0", "Worms/Postproc", "final rotation of JWorm, degrees"},
-    {"EdPostRotateZ", K::kNumber, "0", "Worms/Postproc", "final rotation of JWorm, degrees"},
-    {"EdPostTranslateX", K::kNumber, "0", "Worms/Postproc", "final translation of JWorm"},
-    {"EdPostTranslateY", K::kNumber, "0", "Worms/Postproc", "final translation of JWorm"},
-    {"EdPostTranslateZ", K::kNumber, "0", "Worms/Postproc", "final translation of JWorm"},
+    {"EdPostScaleX", K::kNumber, "1", "Worms/Postproc", "Final scale", "final scale of the worm"},
+    {"EdPostScaleY", K::kNumber, "1", "Worms/Postproc", "Final scale", "final scale of the worm"},
+    {"EdPostScaleZ", K::kNumber, "1", "Worms/Postproc", "Final scale", "final scale of the worm"},
+    {"EdPostRotateX", K::kNumber, "0", "Worms/Postproc", "Final rotation (\xB0)", "final rotation of the worm, degrees"},
+    {"EdPostRotateY", K::kNumber, "0", "Worms/Postproc", "Final rotation (\xB0)", "final rotation of the worm, degrees"},
+    {"EdPostRotateZ", K::kNumber, "0", "Worms/Postproc", "Final rotation (\xB0)", "final rotation of the worm, degrees"},
+    {"EdPostTranslateX", K::kNumber, "0", "Worms/Postproc", "Final translation", "final translation of the worm"},
+    {"EdPostTranslateY", K::kNumber, "0", "Worms/Postproc", "Final translation", "final translation of the worm"},
+    {"EdPostTranslateZ", K::kNumber, "0", "Worms/Postproc", "Final translation", "final translation of the worm"},
 };
 
 }  // namespace
