@@ -18,6 +18,7 @@ class Silent final : public vermora::app::Prompts {
  public:
   void Error(QWidget*, const QString& m) override { std::fprintf(stderr, "error: %s\n", qPrintable(m)); }
   void Warning(QWidget*, const QString&) override {}
+  void Inform(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
   bool Ask(QWidget*, const QString&) override { return true; }
   vermora::app::UnsavedAnswer AskUnsaved(QWidget*) override {

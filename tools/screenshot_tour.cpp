@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -58,6 +59,12 @@ int main(int argc, char** argv) {
   out_dir = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(out_dir);
   QTemporaryDir folder;
+  // A first start would ask for the renderer's path: give it, and start without Auto render
+  // so each page is shown as F5 leaves it.
+  QSettings settings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp);
+  if (settings.value(vermora::app::kPovrayPathKey).toString().isEmpty()) {
+    settings.setValue(vermora::app::kPovrayPathKey, "/usr/bin/povray");
+  }
   vermora::app::DialogPrompts prompts;
   vermora::app::WindowSetup setup;
   setup.folder = (folder.path() + "/").toStdString();

@@ -55,11 +55,13 @@ class UndoTest : public QObject {
     QCOMPARE(w->set().Text("EdNumber"), std::string("77"));
 
     VariationsView view(w.get());
-    QVERIFY(view.Produce(9, 1, 2));
+    QVERIFY(view.Produce(9));
     view.CancelAll();
-    view.Adopt(1);
+    view.Choose(1);
+    view.CancelAll();
+    view.Take();
     const std::string adopted = SettingsText(w->set());
-    QCOMPARE(adopted, SettingsText(view.variants()[1]));
+    QCOMPARE(adopted, SettingsText(view.centre()));
 
     w->Undo();
     QCOMPARE(SettingsText(w->set()), loaded);

@@ -3,7 +3,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <memory>
 #include <set>
 
@@ -11,6 +10,7 @@
 #include "window_test_main.h"
 #include "main_window.h"
 #include "params/settings_file.h"
+#include "preview_picture.h"
 #include "variations_view.h"
 
 using namespace vermora;
@@ -27,50 +27,77 @@ class VariationsViewTest : public QObject {
   std::unique_ptr<MainWindow> NewWindow() {
     return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
   }
+  static std::set<std::string> Texts(const VariationsView& view) {
+    std::set<std::string> texts;
+    for (const ParameterSet& set : view.cells()) texts.insert(SettingsText(set));
+    return texts;
+  }
 
  private slots:
   void init() { dir_ = std::make_unique<QTemporaryDir>(); }
 
-  void gridMakesDistinctSeededSetsAndClickAdopts() {
+  // The current set in the centre, eight seeded variants around it; a click on one
+  // breeds on from it, Back returns, Take gives the centre to the window.
+  void breedingLoopFromTheCentre() {
     auto window = NewWindow();
+    const std::string start = SettingsText(window->set());
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
-    QVERIFY(view.Produce(7, 3, 3));
-    QCOMPARE(view.variants().size(), size_t{9});
-    std::set<std::string> texts;
-    for (const ParameterSet& set : view.variants()) texts.insert(SettingsText(set));
-    QCOMPARE(texts.size(), size_t{9});
-    const std::string third = SettingsText(view.variants()[2]);
+    QVERIFY(view.Produce(7));
+    view.CancelAll();
+    QCOMPARE(view.cells().size(), size_t{9});
+    QCOMPARE(SettingsText(view.centre()), start);
+    QCOMPARE(Texts(view).size(), size_t{9});
+    const std::string first_ring_2 = SettingsText(view.cells()[2]);
     VariationsView again(window.get());
-    QVERIFY(again.Produce(7, 3, 3));
-    QCOMPARE(SettingsText(again.variants()[2]), third);
+    QVERIFY(again.Produce(7));
     again.CancelAll();
+    QCOMPARE(SettingsText(again.cells()[2]), first_ring_2);
+
+    QTest::mouseClick(view.cell(2), Qt::LeftButton);
     view.CancelAll();
-    QTest::mouseClick(view.slot(2), Qt::LeftButton);
-    QCOMPARE(SettingsText(window->set()), third);
+    QCOMPARE(SettingsText(view.centre()), first_ring_2);
+    QCOMPARE(view.steps(), 1);
+    QCOMPARE(Texts(view).size(), size_t{9});
+    QCOMPARE(SettingsText(window->set()), start);  // nothing taken yet
+
+    view.Back();
+    view.CancelAll();
+    QCOMPARE(SettingsText(view.centre()), start);
+    QCOMPARE(SettingsText(view.cells()[2]), first_ring_2);
+
+    QTest::mouseClick(view.cell(2), Qt::LeftButton);
+    view.CancelAll();
+    view.Take();
+    QCOMPARE(SettingsText(window->set()), first_ring_2);
     QVERIFY(window->modified());
+    window->Undo();
+    QCOMPARE(SettingsText(window->set()), start);
   }
 
-  void cancelStopsEveryRender() {
+  void thumbnailsScaleWithTheDialog() {
     auto window = NewWindow();
     VariationsView view(window.get());
-    view.SetThumbnailSize(32, 24);
-    QVERIFY(view.Produce(3, 2, 2));
-    view.CancelAll();
-    QTRY_COMPARE_WITH_TIMEOUT(view.finished(), 4, 5000);
-    QCOMPARE(view.running(), 0);
+    view.resize(1200, 1000);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(view.cell(0)->width() >= 300);
+    QVERIFY(view.cell(VariationsView::kCentre)->width() >= 300);
+    view.resize(700, 560);
+    QTRY_VERIFY(view.cell(0)->width() >= 200 && view.cell(0)->width() < 300);
   }
 
-  void missingRendererMarksEverySlotFailed() {
+  void missingRendererMarksEveryCellFailed() {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
-    QVERIFY(view.Produce(5, 1, 2));
+    QVERIFY(view.Produce(5));
     QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
-    QCOMPARE(view.slot(1)->text(), QString("Failed"));
-    QVERIFY(view.slot(1)->toolTip().contains("/no/such/povray"));
+    QCOMPARE(view.cell(1)->text(), QString("Failed"));
+    QVERIFY(view.cell(1)->toolTip().contains("/no/such/povray"));
+    QCOMPARE(view.running(), 0);
   }
 
   void realRenderFillsEveryThumbnail() {
@@ -80,11 +107,18 @@ class VariationsViewTest : public QObject {
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
-    QVERIFY(view.Produce(11, 2, 2));
-    QVERIFY(done.wait(20000) || done.count() == 1);
-    for (int i = 0; i < 4; ++i) {
-      QVERIFY2(!view.slot(i)->icon().isNull(), qPrintable(view.slot(i)->toolTip()));
+    QVERIFY(view.Produce(11));
+    QVERIFY(done.wait(30000) || done.count() == 1);
+    int pictures = 0;
+    for (int i = 0; i < VariationsView::kCells; ++i) {
+      const QPixmap shown = view.cell(i)->pixmap();
+      if (shown.isNull()) continue;
+      ++pictures;
+      QCOMPARE(shown.size(), QSize(32, 24));
     }
+    // Dropped (weak) offspring are not rendered; the centre always is.
+    QVERIFY(!view.cell(VariationsView::kCentre)->pixmap().isNull());
+    QVERIFY(pictures >= 5);
   }
 };
 
