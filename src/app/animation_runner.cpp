@@ -65,8 +65,7 @@ void AnimationRunner::RunSeries() {
     return AfterFrame(shared, report);
   };
   shared_ = shared;
-  work_ = std::make_shared<ParameterSet>(w.set_);
-  work_->SetChangeRule({});  // the copy must never call into the window
+  work_ = std::make_shared<ParameterSet>(w.set_);  // a copy never calls into the window
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
   failure_told_ = false;

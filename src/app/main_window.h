@@ -189,4 +189,7 @@ class MainWindow : public QMainWindow {
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
 
+// The "Random viewangle" button of the thing's post-processing page.
+void AddViewAngleButton(MainWindow& w);
+
 }  // namespace vermora::app

@@ -13,7 +13,7 @@ namespace {
 
 class EnablingRulesTest : public ::testing::Test {
  protected:
-  void SetUp() override { InstallFormRules(set, random, clock); }
+  void SetUp() override { set.UseGenerator(&random, &clock); }
 
   // Puts `name` in the other state first, so that setting `on` is a change.
   void Turn(const char* name, bool on) {
@@ -244,6 +244,24 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
   EXPECT_FALSE(set.On("chkSelection"));
   set.SetOn("chkSelection", true);
   EXPECT_FALSE(set.On("chkTweening"));
+
+  // Copies carry the rules, not the set's observer.
+  int observed = 0;
+  set.SetObserver([&](ParameterSet&, size_t) { ++observed; });
+  ParameterSet copy = set;
+  copy.SetOn("ChkTextureOverThing", true);
+  EXPECT_FALSE(copy.On("ChkTextureOverWorm"));
+  EXPECT_EQ(observed, 0);
+}
+
+TEST_F(EnablingRulesTest, RandomViewAngleTurnsTheThingWholeDegrees) {
+  RandomViewAngle(set, random, clock);
+  // (1000 * 134775813 + 1) mod 2^32 = 1631826825; / 2^32 * 360 = 136.78...
+  EXPECT_EQ(set.Text("EdTPostRotateX"), "137");
+  for (const char* name : {"EdTPostRotateY", "EdTPostRotateZ"}) {
+    const int degrees = std::stoi(set.Text(name));
+    EXPECT_TRUE(degrees >= 0 && degrees <= 360 && std::to_string(degrees) == set.Text(name)) << name;
+  }
 }
 
 TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
@@ -268,7 +286,7 @@ TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
   saved.SetOn("ChkAlternate", true);
   saved.SetIndex("RadioGroup2", 3);
   ParameterSet fresh;
-  InstallFormRules(fresh, random, clock);
+  fresh.UseGenerator(&random, &clock);
   ASSERT_TRUE(LoadSettingsText(SettingsText(saved), fresh).ok());
   EXPECT_EQ(fresh.Index("RadioGroup2"), 3);
   EXPECT_TRUE(fresh.On("ChkAlternate"));

@@ -39,6 +39,7 @@ constexpr ParamDef kRows[] = {
     {"EdTank9", K::kText, "object {Spik4}", "Features/Mutate", "captions \"Tank1"},
     {"chkSelection", K::kSwitch, "Y", "Features/Breeding", "\"Random gene-selection\""},
     {"chkTweening", K::kSwitch, "N", "Features/Breeding", "\"Gene-Tweening with random dominance\""},
+    {"SpeedButton2", K::kToggle, "N", "Features/Breeding", "Load partner and breed"},
     {"RadioGroup5", K::kChoice, "0", "Features/Animation", "curve"},
     {"edAStrength", K::kNumber, "1", "Features/Animation", "strength s of the Accelerate and Decelerate"},
     {"edTotalFrames", K::kNumber, "10", "Features/Animation", "number of frames N of the whole series"},
@@ -47,6 +48,9 @@ constexpr ParamDef kRows[] = {
     {"edCountStart", K::kInteger, "1", "Features/Animation", "number of the first written frame file"},
     {"chkDelPovs", K::kSwitch, "Y", "Features/Animation", "\"Delete AnimPovs\""},
     {"chkRendThingA", K::kSwitch, "N", "Features/Animation", "hidden"},
+    {"sbLoadAS", K::kToggle, "N", "Features/Animation", "Load second set"},
+    {"sbThingA", K::kToggle, "N", "Features/Animation", "Render start values"},
+    {"sbThingB", K::kToggle, "N", "Features/Animation", "Render end values"},
 };
 
 }  // namespace

@@ -21,6 +21,14 @@ constexpr ParamDef kRows[] = {
     {"edCamLookX", K::kText, "0.0", "Main", "camera look_at point"},
     {"edCamLookY", K::kText, "0.0", "Main", "camera look_at point"},
     {"edCamLookZ", K::kText, "0.0", "Main", "camera look_at point"},
+    {"SBOpen", K::kToggle, "N", "Main", "Open settings"},
+    {"SBSave", K::kToggle, "N", "Main", "Save settings"},
+    {"SpeedButton1", K::kToggle, "N", "Main", "Load my default"},
+    {"SBGo", K::kToggle, "N", "Main", "Render"},
+    {"SBExport", K::kToggle, "N", "Main", "Export for POV-Ray 3.1"},
+    {"sbPov22", K::kToggle, "N", "Main", "Export for POV-Ray 2.2"},
+    {"SbTP", K::kToggle, "N", "Main", "Texture preview"},
+    {"sbBackPrev", K::kToggle, "N", "Main", "Background preview"},
 };
 
 }  // namespace

@@ -26,6 +26,10 @@ constexpr ParamDef kRows[] = {
     {"edImageH", K::kText, "163", "Povray", "picture height in pixels, passed to POV-Ray"},
     {"chkAntiA", K::kSwitch, "N", "Povray", "anti-aliasing"},
     {"edExtra2", K::kText, "", "Povray", "extra"},
+    {"sbL_1", K::kToggle, "N", "Povray", "Choose colour"},
+    {"sbUpL_1", K::kToggle, "N", "Povray", "Update colour"},
+    {"sbL_2", K::kToggle, "N", "Povray", "Choose colour"},
+    {"sbUpL_2", K::kToggle, "N", "Povray", "Update colour"},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@ constexpr ParamDef kRows[] = {
     {"EdTPostTranslateX", K::kText, "0", "Things/TPostproc", "final translation"},
     {"EdTPostTranslateY", K::kText, "0", "Things/TPostproc", "final translation"},
     {"EdTPostTranslateZ", K::kText, "0", "Things/TPostproc", "final translation"},
+    {"sbRotRandom", K::kToggle, "N", "Things/TPostproc", "Random view angle"},
     {"chkTailOn", K::kSwitch, "N", "Things/ThingExtra/Tail/Head", "tail object on"},
     {"edTail", K::kText, "object {Bol scale <1,3.5,1> }", "Things/ThingExtra/Tail/Head", "object text declared as Tail"},
     {"edTailTexture", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Things/ThingExtra/Tail/Head", "texture text of the tail"},
