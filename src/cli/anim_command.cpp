@@ -13,6 +13,7 @@
 #include "anim/second_set.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
+#include "run_program.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -109,15 +110,17 @@ std::string JobLine(const RenderInvocation& inv) {
 }
 
 int MakeVideo(const std::string& dir, const std::string& video) {
-  if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) {
+  if (!ProgramOnPath("ffmpeg")) {
     std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made; install it with\n"
                  "  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate 10 -i '"
               << dir << "anim%03d.bmp' " << video << "\n";
     return 4;
   }
-  const std::string command = "ffmpeg -loglevel error -y -framerate 10 -i '" + dir + "anim%03d.bmp' '" +
-                              video + "'";
-  if (std::system(command.c_str()) != 0) return Fail("ffmpeg could not make " + video);
+  if (RunProgram({"ffmpeg", "-loglevel", "error", "-y", "-framerate", "10", "-i", dir + "anim%03d.bmp",
+                  video},
+                 true) != 0) {
+    return Fail("ffmpeg could not make " + video);
+  }
   std::cout << fs::absolute(video).string() << "\n";
   return 0;
 }
