@@ -90,6 +90,9 @@ class MainWindow : public QMainWindow {
   void Redo();
   // Renders a preview scene in place of the creature (texture and background previews).
   void RenderPreview(const std::string& scene);
+  // Before the first render of a loaded set whose texts read or write files:
+  // shows those lines and asks; false when the user says no.
+  bool TrustedToRender();
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }
 
@@ -158,6 +161,7 @@ class MainWindow : public QMainWindow {
   // set alone, so saving the mix asks for a name instead of overwriting it.
   QString mixed_caption_;
   qint64 render_started_ms_ = 0;
+  bool untrusted_ = false;  // a loaded set's texts use files; asked before its first render
 
   QTabWidget* pages_ = nullptr;
   QWidget* side_ = nullptr;

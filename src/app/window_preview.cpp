@@ -17,6 +17,7 @@ void MainWindow::RenderPreview(const std::string& scene) {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  if (!TrustedToRender()) return;
   error_picture_->hide();
   render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
   RenderSetup setup;

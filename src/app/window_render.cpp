@@ -21,15 +21,28 @@
 #include "render_runner.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
+#include "render/file_directives.h"
 #include "variation/random_engine.h"
 
 namespace vermora::app {
+
+bool MainWindow::TrustedToRender() {
+  if (!untrusted_) return true;
+  const std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
+  if (!found.empty() &&
+      !prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?"))) {
+    return false;
+  }
+  untrusted_ = false;
+  return true;
+}
 
 void MainWindow::RenderScene() {
   if (rendering()) {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  if (!TrustedToRender()) return;
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
     animation_->RunSeries();
     return;

@@ -14,6 +14,7 @@
 #include "params/settings_file.h"
 #include "render/renderer.h"
 #include "run_program.h"
+#include "trust_check.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -23,7 +24,7 @@ namespace {
 constexpr const char* kAnimUsage =
     "usage: vermora-cli anim START.vmx [--end END.vmx] [--frames N] [--width W] [--height H]\n"
     "         [--curve linear|wave|s-curve|accelerate|decelerate] [--jobs N] [--povray PATH]\n"
-    "         [--force] [--job-list] [--video OUT.gif|OUT.mp4] -o DIR\n"
+    "         [--force] [--trust] [--job-list] [--video OUT.gif|OUT.mp4] -o DIR\n"
     "  Renders the frames anim001.bmp ... into DIR. Without --end the set's own end\n"
     "  values are used. --job-list writes the frame scenes and DIR/jobs.txt for\n"
     "  GNU Parallel (parallel --sshlogin ... < jobs.txt) instead of rendering.\n";
@@ -31,7 +32,7 @@ constexpr const char* kAnimUsage =
 struct AnimArgs {
   std::string start, end, out, frames, width, height, curve, povray, video;
   int jobs = 0;
-  bool force = false, job_list = false;
+  bool force = false, job_list = false, trust = false;
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -65,6 +66,7 @@ bool Parse(int argc, char** argv, AnimArgs& a, std::string& error) {
     else if (arg == "--povray") ok = value(a.povray);
     else if (arg == "--video") ok = value(a.video);
     else if (arg == "--force") a.force = true;
+    else if (arg == "--trust") a.trust = true;
     else if (arg == "--job-list") a.job_list = true;
     else if (arg == "--jobs") {
       ok = value(jobs);
@@ -136,9 +138,13 @@ int AnimCommand(int argc, char** argv) {
   }
   ParameterSet set;
   if (Status s = LoadSettings(a.start, set); !s.ok()) return Fail(a.start + ": " + ErrorBoxText(s.message()));
+  const std::vector<std::string> include_dirs = {std::getenv("VERMORA_DATA") ? std::getenv("VERMORA_DATA")
+                                                                              : VERMORA_DATA_DIR};
+  if (!TrustedForRender(a.start, set, include_dirs, a.trust)) return kUntrustedExit;
   if (!a.end.empty()) {
     ParameterSet end;
     if (Status s = LoadSettings(a.end, end); !s.ok()) return Fail(a.end + ": " + ErrorBoxText(s.message()));
+    if (!TrustedForRender(a.end, end, include_dirs, a.trust)) return kUntrustedExit;
     if (std::string problem = FamilyProblem(set, end); !problem.empty() && !a.force) {
       return Fail(problem.substr(0, problem.find('\n')) + " Use --force to animate between them anyway.");
     }
