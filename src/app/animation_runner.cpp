@@ -130,7 +130,6 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
     emit FrameShown(report.counter);
     return true;
   }
-  failure_told_ = true;
   const QString failure = FromCore(report.outcome.failure);
   if (!error_line) {
     QString text = failure;
@@ -140,12 +139,10 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
   w.error_picture_->show();
   w.error_picture_->raise();
   w.statusBar()->showMessage("Frame " + number + ": " + failure);
-  {
-    std::lock_guard lock(shared_->mutex);
-    if (shared_->abort) return false;
-  }
-  return w.prompts_->Ask(&w, "Frame " + number + " could not be rendered: " + failure +
-                                 "\nGo on with the next frame ?");
+  // An error line ends the series; the start set comes back and the error box
+  // names the frame once the series is over. A frame that only wrote no picture
+  // does not stop it.
+  return !error_line && report.outcome.error_reported == false;
 }
 
 void AnimationRunner::Stop() {
