@@ -14,6 +14,7 @@ RenderRunner::~RenderRunner() {
     process_->disconnect(this);
     process_->kill();
     process_->waitForFinished(2000);
+    UnstageRender(staged_, invocation_);  // no private folder outlives the window
   }
 }
 
