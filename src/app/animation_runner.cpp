@@ -66,8 +66,7 @@ void AnimationRunner::RunSeries() {
     return AfterFrame(shared, report);
   };
   shared_ = shared;
-  work_ = std::make_shared<ParameterSet>(w.set_);
-  work_->SetChangeRule({});  // the copy must never call into the window
+  work_ = std::make_shared<ParameterSet>(w.set_);  // a copy never calls into the window
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
   failure_told_ = false;
@@ -132,7 +131,6 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
     emit FrameShown(report.counter);
     return true;
   }
-  failure_told_ = true;
   const QString failure = FromCore(report.outcome.failure);
   if (!error_line) {
     QString text = failure;
@@ -142,12 +140,10 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
   w.error_picture_->show();
   w.error_picture_->raise();
   w.statusBar()->showMessage("Frame " + number + ": " + failure);
-  {
-    std::lock_guard lock(shared_->mutex);
-    if (shared_->abort) return false;
-  }
-  return w.prompts_->Ask(&w, "Frame " + number + " could not be rendered: " + failure +
-                                 "\nGo on with the next frame ?");
+  // An error line ends the series; the start set comes back and the error box
+  // names the frame once the series is over. A frame that only wrote no picture
+  // does not stop it.
+  return !error_line && report.outcome.error_reported == false;
 }
 
 void AnimationRunner::Stop() {

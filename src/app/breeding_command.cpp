@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "main_window.h"
-#include "things/random_view_angle.h"
 #include "variation/breeding.h"
 
 namespace vermora::app {
@@ -17,22 +16,6 @@ void MainWindow::AddBreedingButton() {
   breed->setObjectName("SpeedButton2");
   stack->insertWidget(0, breed);
   connect(breed, &QPushButton::clicked, this, &MainWindow::BreedWithPartner);
-}
-
-void MainWindow::AddViewAngleButton() {
-  auto* page = findChild<QScrollArea*>("TabThingsTPostproc");
-  auto* stack = page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
-  if (!stack) return;
-  auto* button = new QPushButton("Random viewangle", page->widget());
-  button->setObjectName("sbRotRandom");
-  button->setToolTip("Random viewangle");
-  stack->insertWidget(0, button, 0, Qt::AlignLeft);
-  connect(button, &QPushButton::clicked, this, [this] {
-    Random random;
-    RandomViewAngle(set_, random, SystemClock());
-    RefreshFields();
-    RecordStep("Random viewangle");
-  });
 }
 
 void MainWindow::BreedWithPartner() {

@@ -50,12 +50,14 @@ FormRules::FormRules(ParameterSet& set, QWidget* root, QStatusBar* status, QObje
   }
   widgets_.resize(set.size(), nullptr);
   for (size_t i = 0; i < set.size(); ++i) {
+    if (IsCommandButton(set.def(i))) continue;  // their panels show and hide them
     auto it = by_name.find(Name(set.def(i).name));
     if (it != by_name.end()) widgets_[i] = it->second;
   }
   FindLabels(root);
   SetHints();
-  InstallFormRules(set_, random_, clock_, [this](ParameterSet& s, size_t i) {
+  // The rules themselves run in the set; the window only watches it.
+  set_.SetObserver([this](ParameterSet& s, size_t i) {
     for (const auto& [name, path] : kThingPages) {
       if (s.def(i).name == name && s.value(i).on) thing_page_ = path;
     }

@@ -39,8 +39,6 @@ class FormRules : public QObject {
   ParameterSet& set_;
   QWidget* root_;
   QStatusBar* status_;
-  Random random_;
-  SystemClock clock_;
   std::vector<QWidget*> widgets_;  // by table index, null where none
   std::map<QWidget*, QLabel*> labels_;
   std::map<QObject*, QString> hints_;

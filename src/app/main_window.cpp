@@ -98,7 +98,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   BuildStatusBar();
   animation_ = new AnimationRunner(this);
   AddBreedingButton();
-  AddViewAngleButton();
+  AddViewAngleButton(*this);
   AddLockMenus();
   AddAncestryRow();
   form_rules_ = new FormRules(set_, this, statusBar(), this);

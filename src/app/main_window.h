@@ -95,6 +95,9 @@ class MainWindow : public QMainWindow {
   void Redo();
   // Renders a preview scene in place of the creature (texture and background previews).
   void RenderPreview(const std::string& scene);
+  // Before the first render of a loaded set whose texts read or write files:
+  // shows those lines and asks; false when the user says no.
+  bool TrustedToRender();
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }
 
@@ -111,7 +114,6 @@ class MainWindow : public QMainWindow {
  private:
   void BuildPages();
   void AddBreedingButton();
-  void AddViewAngleButton();
   // Gene locks: a context menu on every field, the tint of locked fields, the side file.
   void AddLockMenus();
   void AddLockActions(QMenu& menu, const QString& control);
@@ -192,6 +194,7 @@ class MainWindow : public QMainWindow {
 
  private:
   qint64 last_picture_ms_ = 0;
+  bool untrusted_ = false;  // a loaded set's texts use files; asked before its first render
 
   QTabWidget* pages_ = nullptr;
   QWidget* side_ = nullptr;
@@ -224,5 +227,8 @@ class MainWindow : public QMainWindow {
   ColourDialog* colours_ = nullptr;
   QAction* estimate_ = nullptr;  // "Estimation of used objects", asked before rendering
 };
+
+// The "Random viewangle" button of the thing's post-processing page.
+void AddViewAngleButton(MainWindow& w);
 
 }  // namespace vermora::app

@@ -14,6 +14,7 @@ RenderRunner::~RenderRunner() {
     process_->disconnect(this);
     process_->kill();
     process_->waitForFinished(2000);
+    UnstageRender(staged_, invocation_);  // no private folder outlives the window
   }
 }
 
@@ -24,14 +25,17 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   invocation_ = invocation;
   output_.clear();
   clock_.start();
+  // The renderer runs in a private folder; the picture and messages come back.
+  staged_ = StageRender(invocation);
+  const RenderInvocation& run = staged_.invocation;
 
   delete process_;
   process_ = new QProcess(this);
-  process_->setProgram(FromCore(invocation.program));
+  process_->setProgram(FromCore(run.program));
   QStringList args;
-  for (const std::string& arg : invocation.args) args << FromCore(arg);
+  for (const std::string& arg : run.args) args << FromCore(arg);
   process_->setArguments(args);
-  process_->setWorkingDirectory(FromCore(invocation.working_dir));
+  process_->setWorkingDirectory(FromCore(run.working_dir));
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setStandardInputFile(QProcess::nullDevice());
   connect(process_, &QProcess::readyRead, this, &RenderRunner::ReadOutput);
@@ -42,6 +46,10 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
     ReadOutput();
     Done(status == QProcess::CrashExit ? 128 + 9 : code);
   });
+  if (!staged_.failure.empty()) {
+    QMetaObject::invokeMethod(this, [this] { Done(-1); }, Qt::QueuedConnection);
+    return true;
+  }
   process_->start();
   return true;
 }
@@ -57,6 +65,7 @@ void RenderRunner::Stop() {
   process_->disconnect(this);
   process_->kill();
   process_->waitForFinished(2000);
+  UnstageRender(staged_, invocation_);
   busy_ = false;
 }
 
@@ -71,8 +80,10 @@ void RenderRunner::ReadOutput() {
 void RenderRunner::Done(int exit_code) {
   if (!busy_) return;
   busy_ = false;
+  UnstageRender(staged_, invocation_);
   RenderOutcome outcome = FinishRender(invocation_, exit_code, std::move(output_));
   output_.clear();
+  if (!staged_.failure.empty()) outcome.failure = staged_.failure;
   if (cancelled_) outcome.failure = "Rendering cancelled";
   emit Finished(outcome);
 }

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <string>
 
+#include "render/private_folder.h"
 #include "render/renderer.h"
 
 namespace vermora::app {
@@ -37,6 +38,7 @@ class RenderRunner : public QObject {
 
   QProcess* process_ = nullptr;
   RenderInvocation invocation_;
+  StagedRender staged_;
   std::string output_;
   QElapsedTimer clock_;
   bool busy_ = false;

@@ -14,11 +14,14 @@
 #include <filesystem>
 
 #include "anim/second_set.h"
+#include "anim/serie_triggers.h"
+#include "params/param_reader.h"
 #include "animation_runner.h"
 #include "main_window.h"
 #include "params/animated_params.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
+#include "render/file_directives.h"
 
 namespace vermora::app {
 namespace {
@@ -122,11 +125,17 @@ void AnimationRunner::LoadSecond() {
     w.prompts_->Error(&w, FromCore(s.message()));
     return;  // the first set could not be put back after a refusal
   }
+  // The snapshot brings the serie triggers older sets park at 5000 and 6000 to
+  // 150 and 160, in the window too (the file above keeps them as they were).
+  const ParameterSet saved = w.set_;
+  Diagnostics diagnostics;
+  NormaliseSerieTriggers(w.set_, ParamReader(w.set_, diagnostics));
+  w.RefreshFields();
   const ParameterSet first = w.set_;
   const QString first_title = w.windowTitle();
   auto reload_first = [&] {
     (void)LoadSettings(first_file, w.set_);
-    PutBack(first);  // whatever the file gave back, the set is the first set exactly
+    PutBack(saved);  // whatever the file gave back, the set is the first set exactly
   };
   const QString path = w.prompts_->OpenFile(&w, OpenSetTexts());
   if (!path.isEmpty()) {
@@ -137,19 +146,19 @@ void AnimationRunner::LoadSecond() {
       return;
     }
     w.setWindowTitle(path);
+    w.untrusted_ = w.untrusted_ || !FindFileDirectives(w.set_, w.include_dirs_).empty();
   }
   if (!w.set_.On("chkAnim")) {
     w.set_.SetOn("chkAnim", true);
     CopyFieldsToTwins(w.set_);
   }
-  if (const std::string problem = FamilyProblem(first, w.set_);
-      !problem.empty() && !w.prompts_->Ask(&w, FromCore(problem))) {
+  for (const std::string& problem : FamilyProblems(first, w.set_)) {
+    if (w.prompts_->Ask(&w, FromCore(problem))) continue;
     w.set_.SetOn("chkAnim", false);
     reload_first();
     w.setWindowTitle(first_title);  // the caption is where a save goes
     return;
   }
-  Diagnostics diagnostics;
   PutBack(MixForAnimation(first, w.set_, diagnostics));
   if (!path.isEmpty()) w.mixed_caption_ = path;
   w.ShowWarnings(diagnostics.warnings);

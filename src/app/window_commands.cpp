@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "main_window.h"
+#include "render/file_directives.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
 #include "scene/composer.h"
@@ -57,6 +58,7 @@ bool MainWindow::LoadFrom(const QString& path) {
     prompts_->Error(this, FromCore(s.message()));
     return false;
   }
+  untrusted_ = !FindFileDirectives(set_, include_dirs_).empty();
   LoadLocksFor(path);
   pending_lineage_ = {};
   ShowAncestry(path);
@@ -95,9 +97,13 @@ void MainWindow::ExportPov31() {
   if (rendering()) return;
   const QString path = prompts_->SaveFile(this, kPov31Texts);
   if (path.isEmpty()) return;
-  std::vector<std::string> warnings;
-  Status s = ExportScene(set_, ToCore(path), true, &warnings);
+  std::vector<std::string> warnings, switched_off;
+  Status s = ExportScene(set_, ToCore(path), true, &warnings, &switched_off);
   ShowWarnings(warnings);
+  if (!switched_off.empty()) {  // as after F5: the design shows what the scene did
+    ApplySwitchesTurnedOff(switched_off, set_);
+    RefreshFields();
+  }
   if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
   else statusBar()->showMessage("Exported " + path);
 }
@@ -110,9 +116,13 @@ void MainWindow::ExportPov22() {
   }
   const QString path = prompts_->SaveFile(this, kPov22Texts);
   if (path.isEmpty()) return;
-  std::vector<std::string> warnings;
-  Status s = ExportScene(set_, ToCore(path), false, &warnings);
+  std::vector<std::string> warnings, switched_off;
+  Status s = ExportScene(set_, ToCore(path), false, &warnings, &switched_off);
   ShowWarnings(warnings);
+  if (!switched_off.empty()) {  // as after F5: the design shows what the scene did
+    ApplySwitchesTurnedOff(switched_off, set_);
+    RefreshFields();
+  }
   if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
   else statusBar()->showMessage("Exported " + path);
 }

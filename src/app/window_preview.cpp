@@ -17,6 +17,7 @@ void MainWindow::RenderPreview(const std::string& scene) {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  if (!TrustedToRender()) return;
   StopAutoRender();
   if (composing_) {
     after_compose_ = [this, scene] { RenderPreview(scene); };

@@ -27,15 +27,28 @@
 #include "render_runner.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
+#include "render/file_directives.h"
 #include "variation/random_engine.h"
 
 namespace vermora::app {
+
+bool MainWindow::TrustedToRender() {
+  if (!untrusted_) return true;
+  const std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
+  if (!found.empty() &&
+      !prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?"))) {
+    return false;
+  }
+  untrusted_ = false;
+  return true;
+}
 
 void MainWindow::RenderScene() {
   if (rendering()) {
     statusBar()->showMessage("A render is already running");
     return;
   }
+  if (!TrustedToRender()) return;
   StopAutoRender();
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
     animation_->RunSeries();
@@ -61,6 +74,14 @@ void MainWindow::ScheduleAutoRender() {
 
 void MainWindow::AutoRender() {
   if (!auto_render_->isChecked() || rendering()) return;
+  if (untrusted_) {
+    if (!FindFileDirectives(set_, include_dirs_).empty()) {
+      // Never behind the user's back: F5 shows what the set reads or writes, and asks.
+      statusBar()->showMessage("This set uses files: press F5 to see which and render it");
+      return;
+    }
+    untrusted_ = false;
+  }
   if (composing_) {
     // The scene being written is already out of date: write the latest when it is done.
     compose_again_ = true;
@@ -84,7 +105,6 @@ void MainWindow::StartCompose(bool automatic) {
   render_started_ms_ = QDateTime::currentMSecsSinceEpoch();
   // The scene is written from a copy on a worker thread, so typing never waits for it.
   auto copy = std::make_shared<ParameterSet>(set_);
-  copy->SetChangeRule({});
   if (automatic) {
     // The picture fills the preview, in the proportions F5 renders at.
     const int w = QString::fromStdString(set_.Text("edImageW")).toInt();

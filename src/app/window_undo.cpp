@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "main_window.h"
+#include "common/file_io.h"
 #include "params/working_files.h"
 
 #include <filesystem>
@@ -40,8 +41,7 @@ void Restore(const std::string& folder, const Files& files) {
       std::filesystem::remove(folder + name, ec);
       continue;
     }
-    std::ofstream out(folder + name, std::ios::binary | std::ios::trunc);
-    out << *content;
+    (void)WriteFileReplacing(folder + name, *content);
   }
 }
 

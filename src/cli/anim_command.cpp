@@ -13,6 +13,8 @@
 #include "anim/second_set.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
+#include "run_program.h"
+#include "trust_check.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -22,7 +24,7 @@ namespace {
 constexpr const char* kAnimUsage =
     "usage: vermora-cli anim START.vmx [--end END.vmx] [--frames N] [--width W] [--height H]\n"
     "         [--curve linear|wave|s-curve|accelerate|decelerate] [--jobs N] [--povray PATH]\n"
-    "         [--force] [--job-list] [--video OUT.gif|OUT.mp4] -o DIR\n"
+    "         [--force] [--trust] [--job-list] [--video OUT.gif|OUT.mp4] -o DIR\n"
     "  Renders the frames anim001.bmp ... into DIR. Without --end the set's own end\n"
     "  values are used. --job-list writes the frame scenes and DIR/jobs.txt for\n"
     "  GNU Parallel (parallel --sshlogin ... < jobs.txt) instead of rendering.\n";
@@ -30,7 +32,7 @@ constexpr const char* kAnimUsage =
 struct AnimArgs {
   std::string start, end, out, frames, width, height, curve, povray, video;
   int jobs = 0;
-  bool force = false, job_list = false;
+  bool force = false, job_list = false, trust = false;
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -64,6 +66,7 @@ bool Parse(int argc, char** argv, AnimArgs& a, std::string& error) {
     else if (arg == "--povray") ok = value(a.povray);
     else if (arg == "--video") ok = value(a.video);
     else if (arg == "--force") a.force = true;
+    else if (arg == "--trust") a.trust = true;
     else if (arg == "--job-list") a.job_list = true;
     else if (arg == "--jobs") {
       ok = value(jobs);
@@ -109,15 +112,17 @@ std::string JobLine(const RenderInvocation& inv) {
 }
 
 int MakeVideo(const std::string& dir, const std::string& video) {
-  if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) {
+  if (!ProgramOnPath("ffmpeg")) {
     std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made; install it with\n"
                  "  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate 10 -i '"
               << dir << "anim%03d.bmp' " << video << "\n";
     return 4;
   }
-  const std::string command = "ffmpeg -loglevel error -y -framerate 10 -i '" + dir + "anim%03d.bmp' '" +
-                              video + "'";
-  if (std::system(command.c_str()) != 0) return Fail("ffmpeg could not make " + video);
+  if (RunProgram({"ffmpeg", "-loglevel", "error", "-y", "-framerate", "10", "-i", dir + "anim%03d.bmp",
+                  video},
+                 true) != 0) {
+    return Fail("ffmpeg could not make " + video);
+  }
   std::cout << fs::absolute(video).string() << "\n";
   return 0;
 }
@@ -133,9 +138,13 @@ int AnimCommand(int argc, char** argv) {
   }
   ParameterSet set;
   if (Status s = LoadSettings(a.start, set); !s.ok()) return Fail(a.start + ": " + ErrorBoxText(s.message()));
+  const std::vector<std::string> include_dirs = {std::getenv("VERMORA_DATA") ? std::getenv("VERMORA_DATA")
+                                                                              : VERMORA_DATA_DIR};
+  if (!TrustedForRender(a.start, set, include_dirs, a.trust)) return kUntrustedExit;
   if (!a.end.empty()) {
     ParameterSet end;
     if (Status s = LoadSettings(a.end, end); !s.ok()) return Fail(a.end + ": " + ErrorBoxText(s.message()));
+    if (!TrustedForRender(a.end, end, include_dirs, a.trust)) return kUntrustedExit;
     if (std::string problem = FamilyProblem(set, end); !problem.empty() && !a.force) {
       return Fail(problem.substr(0, problem.find('\n')) + " Use --force to animate between them anyway.");
     }

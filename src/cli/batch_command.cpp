@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <thread>
 
+#include "common/file_io.h"
 #include "params/settings_file.h"
 #include "scene/object_count.h"
 #include "variation/breeding.h"
@@ -16,6 +18,7 @@
 #include "variation/random_engine.h"
 #include "variation/variations.h"
 #include "variation/weak_child.h"
+#include "run_program.h"
 
 namespace vermora {
 namespace fs = std::filesystem;
@@ -135,17 +138,18 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     return 4;
   }
 
-  std::ofstream index(dir + "index.txt", std::ios::binary | std::ios::trunc);
-  std::string montage = "montage -label %t -geometry +2+2 -tile 6x";
+  std::ostringstream index;
+  std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry", "+2+2", "-tile", "6x"};
   for (int i = 0; i < args.count; ++i) {
     index << ChildName(i) << ".vmx " << args.seed + static_cast<std::uint32_t>(i) << " " << status[i]
           << "\n";
-    if (status[i] == "rendered") montage += " '" + dir + ChildName(i) + ".bmp'";
+    if (status[i] == "rendered") montage.push_back(dir + ChildName(i) + ".bmp");
   }
-  index.close();
-  if (!index) return Fail("cannot write " + dir + "index.txt");
-  montage += " '" + dir + "contact.png' 2>/dev/null";
-  if (std::system(montage.c_str()) != 0) Fail("warning: no contact sheet (ImageMagick montage failed)");
+  if (!WriteFileReplacing(dir + "index.txt", index.str()).ok()) {
+    return Fail("cannot write " + dir + "index.txt");
+  }
+  montage.push_back(dir + "contact.png");
+  if (RunProgram(montage) != 0) Fail("warning: no contact sheet (ImageMagick montage failed)");
   std::cout << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency
             << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0) << " sets per minute)\n";
   return rejected ? 3 : 0;

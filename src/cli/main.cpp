@@ -26,6 +26,7 @@
 #include "variation/gene_locks.h"
 #include "variation/lineage.h"
 #include "scene/object_count.h"
+#include "trust_check.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -57,6 +58,8 @@ constexpr const char* kUsage =
     "--locks FILE; SET.locks beside the set is read too. Groups: camera, main,\n"
     "general, worms, things, textures, background, features, povray, or a page\n"
     "path such as textures/finish. Each written set gets OUT.lineage beside it.\n"
+    "render, variations, batch and anim refuse a set whose texts read or write\n"
+    "files (#fopen, #read, #write, #include of a path) unless --trust is given.\n"
     "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
     "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
 
@@ -77,6 +80,7 @@ struct Args {
   bool engine_given = false;
   int stop_after = 0;
   bool resume = false;
+  bool trust = false;  // render a set whose texts use files
 };
 
 int Fail(const std::string& message, int code = 1) {
@@ -136,6 +140,8 @@ bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
       args.stop_after = std::atoi(t.c_str());
     } else if (a == "--resume") {
       args.resume = true;
+    } else if (a == "--trust") {
+      args.trust = true;
     } else if (a == "--pov22") {
       args.pov22 = true;
     } else if (a == "--antialias") {
@@ -459,6 +465,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!LoadSet(args, set)) return 1;
+  const bool renders = args.command == "render" || args.command == "variations" || args.command == "batch";
+  if (renders && !args.set_path.empty() &&
+      !TrustedForRender(args.set_path, set, IncludeDirs(), args.trust)) {
+    return kUntrustedExit;
+  }
   if (args.command == "estimate") return Estimate(set);
   if (args.command == "variations") return Variations(args, set);
   if (args.command == "batch") return Batch(args, set);

@@ -145,7 +145,7 @@ class AnimationWindowTest : public QObject {
     QVERIFY(Runner(*w)->stop_box()->button()->isEnabled());  // ready for the next series
   }
 
-  void aFailingFrameIsToldWithItsNumberAndRestores() {
+  void anErrorLineEndsTheSeriesAndRestores() {
     if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
     w->set().SetText("edJSegm", "object {NoSuchObject}");
@@ -154,26 +154,16 @@ class AnimationWindowTest : public QObject {
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     prompts_.confirm_answer = true;
-    prompts_.ask_answer = false;
     w->RenderScene();
     QVERIFY(done.wait(10000));
-    QCOMPARE(prompts_.asks.size(), 1);
-    QVERIFY2(prompts_.asks[0].startsWith("Frame 5 could not be rendered: "), qPrintable(prompts_.asks[0]));
-    QVERIFY(prompts_.asks[0].endsWith("\nGo on with the next frame ?"));
-    QVERIFY(prompts_.errors.isEmpty());  // told once, by the question
+    QVERIFY(prompts_.asks.isEmpty());  // no question: the series ends at once
+    QCOMPARE(prompts_.errors.size(), 1);
+    QVERIFY2(prompts_.errors[0].startsWith("Frame 5: POV-Ray reported an error"), qPrintable(prompts_.errors[0]));
     QCOMPARE(done.first().at(0).toInt(), 0);
+    QVERIFY(!QFile::exists(Path("anim006.pov")) && !QFile::exists(Path("anim006.bmp")));
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(w->findChild<QLabel*>("Image2")->isVisibleTo(w.get()));
     QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
-
-    // Going on renders (and fails) the next frame too.
-    prompts_.asks.clear();
-    prompts_.ask_answer = true;
-    w->RenderScene();
-    QVERIFY(done.wait(10000));
-    QCOMPARE(prompts_.asks.size(), 2);
-    QVERIFY(prompts_.asks[1].startsWith("Frame 6 could not be rendered: "));
-    QCOMPARE(Saved(*w, "after.vmx"), before);
   }
 
   void closingDuringASeriesEndsIt() {
@@ -248,9 +238,11 @@ class AnimationWindowTest : public QObject {
   void secondSetOfAnotherFamily() {
     auto w = NewWindow();
     const QByteArray before = Saved(*w, "before.vmx");
-    ParameterSet curl;
+    ParameterSet curl;  // another worm and another thing: two family questions
     curl.SetIndex("RadioGroup1", 1);
     curl.SetText("EdNumber", "44");
+    curl.SetOn("ChkFanOn", true);
+    curl.SetOn("ChkWheelOn", false);
     const QString file = dir_->path() + "/curl.vmx";
     QVERIFY(SaveSettings(file.toStdString(), curl).ok());
 
@@ -265,10 +257,14 @@ class AnimationWindowTest : public QObject {
     QCOMPARE(Bytes(Path("_lsec.vmx")), before);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
 
-    // Going on mixes: the first set's numbers in the fields, the second's as end values.
+    // Going on asks each failing test in turn, then mixes: the first set's
+    // numbers in the fields, the second's as end values.
+    prompts_.asks.clear();
     prompts_.file_answers = {file};
     prompts_.ask_answer = true;
     w->findChild<QPushButton*>("sbLoadAS")->click();
+    QCOMPARE(prompts_.asks, (QStringList{"Worms not of the same family.\nShould I go on ? (or stop)",
+                                         "Things not of the same family.\nShould I go on ? (or stop)"}));
     QVERIFY(w->set().On("chkAnim"));
     QCOMPARE(w->set().Index("RadioGroup1"), 1);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
@@ -306,9 +302,12 @@ class AnimationWindowTest : public QObject {
   void cancelledDialogAnimatesTowardsTheSameSet() {
     auto w = NewWindow();
     w->set().SetText("EdNumber", "36");
+    w->set().SetText("edSWTrig", "5000");  // an older set's parked trigger
     w->findChild<QPushButton*>("sbLoadAS")->click();
     QVERIFY(w->set().On("chkAnim"));
     QCOMPARE(w->set().Text("EdNumber3"), std::string("36"));
+    QCOMPARE(w->set().Text("edSWTrig"), std::string("150"));
+    QCOMPARE(w->set().Text("edSWTrig2"), std::string("150"));
     QCOMPARE(w->windowTitle(), QString(kCaption));
   }
 

@@ -70,10 +70,12 @@ class MainWindowTest : public QObject {
   void buildsEveryPageAndField() {
     auto w = NewWindow();
     QCOMPARE(w->windowTitle(), QString("Vermora 0.99g : creatures for POV-Ray"));
+    QStringList missing;  // every parameter has its control, every command its button
     for (const ParamDef& def : ParamTable()) {
-      QVERIFY2(w->findChild<QWidget*>(QString::fromLatin1(def.name.data(), def.name.size())),
-               def.name.data());
+      const QString name = QString::fromLatin1(def.name.data(), def.name.size());
+      if (!w->findChild<QWidget*>(name)) missing << name;
     }
+    QCOMPARE(missing, QStringList());
     QStringList tabs;
     QTabWidget* pages = Pages(*w);
     for (int i = 0; i < pages->count(); ++i) tabs << pages->tabText(i);
@@ -354,15 +356,47 @@ class MainWindowTest : public QObject {
     QVERIFY(!w->statusBar()->currentMessage().contains("Povray Path"));
   }
 
+  // F5 and both exports: the scene turns automatic rotation off in the design.
   void aTrilobytWithoutTwistingTurnsAutomaticRotationOff() {
     SetPovray("/no/such/povray");
+    for (int command = 0; command < 3; ++command) {
+      auto w = NewWindow();
+      w->findChild<QCheckBox*>("ChkTrilobyt")->click();
+      w->findChild<QCheckBox*>("ChkTwisting")->click();
+      QVERIFY(w->set().On("ChkARot"));
+      prompts_.file_answers = {dir_->path() + "/trilobyt.pov"};
+      if (command == 0) w->RenderScene();
+      if (command == 1) w->ExportPov31();
+      if (command == 2) w->ExportPov22();
+      QVERIFY2(!w->set().On("ChkARot"), qPrintable(QString::number(command)));
+      QVERIFY(!w->findChild<QCheckBox*>("ChkARot")->isChecked());
+    }
+  }
+
+  // A loaded set whose include line writes a file: its lines are shown and
+  // asked about before the first render only; no means no scene at all.
+  void aSharedSetThatUsesFilesIsAskedAboutOnce() {
+    SetPovray("/no/such/povray");
     auto w = NewWindow();
-    w->findChild<QCheckBox*>("ChkTrilobyt")->click();
-    w->findChild<QCheckBox*>("ChkTwisting")->click();
-    QVERIFY(w->set().On("ChkARot"));
+    const QString file = dir_->path() + "/shared.vmx";
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Quorel 0.9\r\nEdInc3|#fopen F \"note.txt\" write #fclose F\r\n");
+    f.close();
+    prompts_.file_answers = {file};
+    w->OpenSettings();
+    prompts_.asks.clear();
+    QFile::remove(Path("TEMP.POV"));
+    prompts_.ask_answer = false;
     w->RenderScene();
-    QVERIFY(!w->set().On("ChkARot"));
-    QVERIFY(!w->findChild<QCheckBox*>("ChkARot")->isChecked());
+    QCOMPARE(prompts_.asks.size(), 1);
+    QVERIFY2(prompts_.asks[0].contains("EdInc3: #fopen F \"note.txt\" write"), qPrintable(prompts_.asks[0]));
+    QVERIFY(!QFile::exists(Path("TEMP.POV")));
+    prompts_.ask_answer = true;
+    w->RenderScene();
+    w->RenderScene();
+    QCOMPARE(prompts_.asks.size(), 2);  // asked before the first render only
+    QVERIFY(QFile::exists(Path("TEMP.POV")));
   }
 
   void missingRendererIsToldClearly() {

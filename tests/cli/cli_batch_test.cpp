@@ -18,22 +18,23 @@ class CliBatchTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = test::MakeTempFolder();
+    out_ = dir_ + "it's out/";  // a quote in the folder name reaches no shell
     ASSERT_TRUE(SaveSettings(dir_ + "p.vmx", ParameterSet()).ok());
   }
   void TearDown() override { fs::remove_all(dir_); }
   std::string Batch(const std::string& extra) {
-    return "batch " + dir_ + "p.vmx --engine mutate --count 6 --seed 5 --width 32 --height 24 -o " +
-           dir_ + "out " + extra;
+    return "batch " + dir_ + "p.vmx --engine mutate --count 6 --seed 5 --width 32 --height 24 -o \"" +
+           out_.substr(0, out_.size() - 1) + "\" " + extra;
   }
-  std::string dir_;
+  std::string dir_, out_;
 };
 
 TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ASSERT_EQ(Cli(Batch("--stop-after 2")).code, 4);
-  EXPECT_TRUE(fs::exists(dir_ + "out/child_002.bmp"));
-  EXPECT_FALSE(fs::exists(dir_ + "out/child_003.bmp"));
-  const std::string third = test::ReadFile(dir_ + "out/child_003.vmx");
+  EXPECT_TRUE(fs::exists(out_ + "child_002.bmp"));
+  EXPECT_FALSE(fs::exists(out_ + "child_003.bmp"));
+  const std::string third = test::ReadFile(out_ + "child_003.vmx");
 
   const test::ShellRun refused = Cli(Batch(""));
   EXPECT_EQ(refused.code, 2);
@@ -42,22 +43,22 @@ TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
   const test::ShellRun resumed = Cli(Batch("--resume"));
   ASSERT_EQ(resumed.code, 0) << resumed.output;
   EXPECT_NE(resumed.output.find("4 sets rendered"), std::string::npos);
-  EXPECT_EQ(test::ReadFile(dir_ + "out/child_003.vmx"), third);
-  EXPECT_EQ(test::ReadFile(dir_ + "out/index.txt"),
+  EXPECT_EQ(test::ReadFile(out_ + "child_003.vmx"), third);
+  EXPECT_EQ(test::ReadFile(out_ + "index.txt"),
             "child_001.vmx 5 rendered\nchild_002.vmx 6 rendered\nchild_003.vmx 7 rendered\n"
             "child_004.vmx 8 rendered\nchild_005.vmx 9 rendered\nchild_006.vmx 10 rendered\n");
   // Six 32-pixel tiles with a 2-pixel border on each side, in one row.
-  const test::ShellRun size = test::Shell("identify -format %w " + dir_ + "out/contact.png");
+  const test::ShellRun size = test::Shell("identify -format %w \"" + out_ + "contact.png\"");
   EXPECT_EQ(size.output, "216");
-  EXPECT_NE(test::ReadFile(dir_ + "out/child_006.lineage").find("engine mutate\nparent "), std::string::npos);
+  EXPECT_NE(test::ReadFile(out_ + "child_006.lineage").find("engine mutate\nparent "), std::string::npos);
 }
 
 TEST_F(CliBatchTest, WeakChildrenAreDroppedBeforeRendering) {
   const test::ShellRun run = Cli(Batch("--max-objects 1"));
   EXPECT_EQ(run.code, 0) << run.output;
   EXPECT_NE(run.output.find("child_001 dropped: "), std::string::npos);
-  EXPECT_FALSE(fs::exists(dir_ + "out/child_001.bmp"));
-  EXPECT_NE(test::ReadFile(dir_ + "out/index.txt").find("child_006.vmx 10 dropped: "), std::string::npos);
+  EXPECT_FALSE(fs::exists(out_ + "child_001.bmp"));
+  EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 dropped: "), std::string::npos);
 }
 
 }  // namespace

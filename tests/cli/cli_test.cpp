@@ -68,6 +68,18 @@ TEST(CliTest, RendersWithTheRealRenderer) {
   const std::string png = Read(dir + "out put.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
+
+  // A shared set whose include line writes a file is shown and refused until --trust.
+  std::ofstream(dir + "shared.vmx", std::ios::binary)
+      << "Quorel 0.9\r\nChkWheelOn|N\r\nEdInc2|#fopen F \"note.txt\" write #fclose F\r\n";
+  const std::string render = "render " + dir + "shared.vmx -o " + dir + "s.png --width 32 --height 24";
+  test::ShellRun refused = Cli(render);
+  EXPECT_EQ(refused.code, 5);
+  EXPECT_NE(refused.output.find("EdInc2: #fopen F \"note.txt\" write"), std::string::npos) << refused.output;
+  EXPECT_NE(refused.output.find("--trust"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir + "s.png"));
+  EXPECT_EQ(Cli(render + " --trust").code, 0);
+  EXPECT_GT(Read(dir + "s.png").size(), 8u);
   fs::remove_all(dir);
 }
 

@@ -154,8 +154,7 @@ TEST(BackgroundRulesTest, SeedFileNamesAndSwitches) {
   ParameterSet set;
   Random random;
   const FixedClock clock(1000);
-  set.SetChangeRule(
-      [&](ParameterSet& s, size_t i) { ApplyBackgroundRule(s, s.def(i).name, random, clock); });
+  set.UseGenerator(&random, &clock);  // the set's own rules draw the seed
 
   set.SetOn("chkRandRot", true);
   // (1000 * 134775813 + 1) mod 2^32 = 1631826825; / 2^32 * 10000 = 3799.39...

@@ -64,6 +64,16 @@ void WriteStripesBmp(const std::string& path) {
   std::ofstream(path, std::ios::binary) << bmp;
 }
 
+// The mean of all colour bytes of a 24-bit BMP without row padding, or -1.
+double MeanLevel(const std::string& path) {
+  const std::string bmp = test::ReadFile(path);
+  if (bmp.size() < 54) return -1;
+  const size_t start = static_cast<unsigned char>(bmp[10]) | static_cast<unsigned char>(bmp[11]) << 8;
+  double sum = 0;
+  for (size_t i = start; i < bmp.size(); ++i) sum += static_cast<unsigned char>(bmp[i]);
+  return bmp.size() > start ? sum / static_cast<double>(bmp.size() - start) : -1;
+}
+
 RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
   std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
@@ -143,12 +153,24 @@ TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
     set.SetText("edGSeed", std::to_string(100 + bits));
     scenes.push_back(Preview(set));
   }
-  const auto outcomes = RenderAll(scenes);
-  for (int bits = 0; bits < 8; ++bits) {
-    EXPECT_TRUE(outcomes[bits].ok())
-        << "switches " << bits << ": " << outcomes[bits].failure << "\n"
-        << outcomes[bits].messages;
+  // The user's sky beside the galaxy: the stars take their own shell unless the
+  // galaxy's black sky is on, so the sky stays (and POV-Ray sees one sky sphere).
+  for (bool galaxy_sky : {false, true}) {
+    ParameterSet set;
+    set.SetOn("chkSkyOn", true);
+    set.SetOn("chkGalOn", true);
+    set.SetOn("chkGBG", galaxy_sky);
+    scenes.push_back(Preview(set));
   }
+  const auto outcomes = RenderAll(scenes);
+  for (size_t i = 0; i < outcomes.size(); ++i) {
+    EXPECT_TRUE(outcomes[i].ok()) << "scene " << i << ": " << outcomes[i].failure << "\n"
+                                  << outcomes[i].messages;
+  }
+  EXPECT_EQ(outcomes[8].messages.find("Only one sky-sphere"), std::string::npos);
+  // The sky's colours average about 190 of 255; the galaxy's sky is near black.
+  EXPECT_GT(MeanLevel(folder_ + "8/TEMP.BMP"), 150);
+  EXPECT_LT(MeanLevel(folder_ + "9/TEMP.BMP"), 80);
 }
 
 TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {

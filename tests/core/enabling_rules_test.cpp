@@ -6,7 +6,6 @@
 
 #include "params/animated_params.h"
 #include "params/settings_file.h"
-#include "things/random_view_angle.h"
 #include "variation/engine.h"
 
 namespace vermora {
@@ -14,7 +13,7 @@ namespace {
 
 class EnablingRulesTest : public ::testing::Test {
  protected:
-  void SetUp() override { InstallFormRules(set, random, clock); }
+  void SetUp() override { set.UseGenerator(&random, &clock); }
 
   // Puts `name` in the other state first, so that setting `on` is a change.
   void Turn(const char* name, bool on) {
@@ -233,12 +232,6 @@ TEST_F(EnablingRulesTest, ResetsRunWhenTheSwitchChanges) {
   set.SetOn("chkRandRot", true);
   EXPECT_EQ(set.Text("edRandRot"), "3799");
   EXPECT_TRUE(Visible("edRandRot"));
-
-  // "Random viewangle": from clock 1000 the draws are 0.37994, 0.69991, 0.39355 (x 360).
-  RandomViewAngle(set, random, clock);
-  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " +
-                set.Text("EdTPostRotateZ"),
-            "137 252 142");
 }
 
 TEST_F(EnablingRulesTest, ExclusivePairs) {
@@ -251,6 +244,22 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
   EXPECT_FALSE(set.On("chkSelection"));
   set.SetOn("chkSelection", true);
   EXPECT_FALSE(set.On("chkTweening"));
+
+  // Copies carry the rules, not the set's observer.
+  int observed = 0;
+  set.SetObserver([&](ParameterSet&, size_t) { ++observed; });
+  ParameterSet copy = set;
+  copy.SetOn("ChkTextureOverThing", true);
+  EXPECT_FALSE(copy.On("ChkTextureOverWorm"));
+  EXPECT_EQ(observed, 0);
+}
+
+TEST_F(EnablingRulesTest, RandomViewAngleTurnsTheThingWholeDegrees) {
+  // From clock 1000 the draws are 0.37994, 0.69991, 0.39355 (times 360).
+  RandomViewAngle(set, random, clock);
+  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " +
+                set.Text("EdTPostRotateZ"),
+            "137 252 142");
 }
 
 TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
@@ -275,7 +284,7 @@ TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
   saved.SetOn("ChkAlternate", true);
   saved.SetIndex("RadioGroup2", 3);
   ParameterSet fresh;
-  InstallFormRules(fresh, random, clock);
+  fresh.UseGenerator(&random, &clock);
   ASSERT_TRUE(LoadSettingsText(SettingsText(saved), fresh).ok());
   EXPECT_EQ(fresh.Index("RadioGroup2"), 3);
   EXPECT_TRUE(fresh.On("ChkAlternate"));

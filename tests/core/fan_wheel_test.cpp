@@ -51,6 +51,7 @@ ParameterSet WheelVariation() {
     set.SetOn(on, true);
   }
   set.SetOn("ChkWormAsTent", false);
+  set.SetText("edTNumberSpace", "1");  // the way's switch copied the member count in
   set.SetText("EdKropDegrees", "40");
   set.SetText("EdTentNumber", "1");
   set.SetIndex("RadioGroup2", 1);  // CurlWorm

@@ -125,7 +125,7 @@ TEST(ParameterSetTest, NamesMatchWithoutCaseAndUnknownNamesThrow) {
 TEST(ParameterSetTest, ChangeRuleRunsOnlyOnRealChanges) {
   ParameterSet set;
   std::vector<std::string> changed;
-  set.SetChangeRule([&](ParameterSet& s, size_t i) { changed.emplace_back(s.def(i).name); });
+  set.SetObserver([&](ParameterSet& s, size_t i) { changed.emplace_back(s.def(i).name); });
   set.SetOn("ChkWheelOn", true);  // already on
   set.SetOn("ChkFanOn", true);
   set.SetIndex("RadioGroup1", 0);  // already chosen

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "render/command_line.h"
+#include "render/file_directives.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
 #include "support/test_support.h"
@@ -113,6 +115,57 @@ TEST(RealRendererTest, SceneErrorIsAFailure) {
   EXPECT_TRUE(r.outcome.error_reported);
   EXPECT_FALSE(r.outcome.image_written);
   fs::remove_all(r.folder);
+}
+
+// A shared set's include line that writes a file: the render runs in a folder of
+// its own, so nothing lands beside the user's sets; the picture still comes back.
+TEST(RealRendererTest, AScenesFilesStayOutOfTheProgramFolder) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("EdInc2", "#fopen F \"_default.vmx\" write #write (F, \"Quorel 0.9\") #fclose F");
+  const Rendered r = RenderAt32x24(set);
+  EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
+  EXPECT_FALSE(fs::exists(r.folder + "_default.vmx"));
+  EXPECT_GT(fs::file_size(r.folder + "TEMP.BMP"), 32u * 24u * 3u);
+  EXPECT_NE(r.outcome.messages.find("Parser Options"), std::string::npos);
+  std::vector<std::string> left;
+  for (const auto& e : fs::directory_iterator(r.folder)) left.push_back(e.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"ALLTEXT.OUT", "TEMP.BMP", "TEMP.POV"}));
+  fs::remove_all(r.folder);
+}
+
+TEST(FileDirectivesTest, FindsWhatReadsOrWritesFiles) {
+  struct Case {
+    const char* text;
+    const char* found;  // the directive reported, or "" for none
+  };
+  const Case cases[] = {
+      {"#include \"vmxpred.inc\"", ""},  // our data folder
+      {"#include \"colors.inc\"", ""},   // POV-Ray's own
+      {"#include \"/home/me/.ssh/id_rsa\"", "#include \"/home/me/.ssh/id_rsa\""},
+      {"#include \"../_default.vmx\"", "#include \"../_default.vmx\""},
+      {"#include \"nosuch.inc\"", "#include \"nosuch.inc\""},
+      {"#include Name", "#include Name"},
+      {"sphere {0,1} # fopen F \"x\" write", "# fopen F \"x\" write"},
+      {"#read (F, V)", "#read (F, V)"},
+      {"#write(F, \"x\")", "#write(F, \"x\")"},
+      {"Parse_String(\"x\")", "Parse_String(\"x\")"},
+      {"#declare readme = 1; #writer", ""},
+  };
+  for (const Case& c : cases) {
+    ParameterSet set;
+    set.SetText("EdInc1", c.text);
+    const std::vector<FileDirective> found = FindFileDirectives(set, {VERMORA_DATA_DIR});
+    if (*c.found == '\0') {
+      EXPECT_TRUE(found.empty()) << c.text;
+      continue;
+    }
+    ASSERT_EQ(found.size(), 1u) << c.text;
+    EXPECT_EQ(found[0].field, "EdInc1");
+    EXPECT_EQ(found[0].directive, c.found);
+  }
+  EXPECT_TRUE(FindFileDirectives(ParameterSet(), {VERMORA_DATA_DIR}).empty());  // the defaults
 }
 
 }  // namespace

@@ -212,11 +212,15 @@ TEST(ComposerTest, WormBlocksAndPlacement) {
   set.SetOn("ChkAlternate", true);
   set.SetIndex("RadioGroup2", 0);
   set.SetOn("ChkTextureOverWorm", true);
-  const std::string scene = Compose(set);
+  std::string scene = Compose(set);
   const std::string texture = set.Text("EdThingTexture");
   EXPECT_TRUE(Contains(scene, " #declare Worm1 = object {\r\n  JWorm\r\n  " + texture + "\r\n   }\r\n "));
   EXPECT_TRUE(Contains(scene, " #declare Worm2 = object {\r\n  JWorm\r\n  " + texture + "\r\n  }\r\n "));
   EXPECT_EQ(scene.find("#declare JWorm"), scene.rfind("#declare JWorm"));  // written once
+  // The other of the exclusive pair moves the texture to the placement.
+  set.SetOn("ChkTextureOverThing", true);
+  EXPECT_FALSE(set.On("ChkTextureOverWorm"));
+  scene = Compose(set);
   EXPECT_TRUE(Contains(scene, "object {Worm1\r\n  " + texture +
                                   "\r\n  scale <1, 1, 1>\r\n  rotate <0, 0, 0>\r\n  translate <0, 0, 0>\r\n }"));
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "common/file_io.h"
 #include "common/random.h"
@@ -26,6 +27,19 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
   ASSERT_TRUE(LoadSettingsText(first, loaded).ok());
   EXPECT_TRUE(loaded == set);
   EXPECT_EQ(SettingsText(loaded), first);
+
+  // Every entry field of the window has its line, and the command buttons are
+  // stored as up even when a file says otherwise.
+  int entries = 0;
+  for (size_t i = 0; i < set.size(); ++i) entries += IsEntryField(set.def(i).kind) ? 1 : 0;
+  EXPECT_EQ(entries, 604);
+  for (const char* line : {"\r\nSBGo|N\r\n", "\r\nsbLoadAS|N\r\n", "\r\nsbUpL_2|N\r\n",
+                           "\r\neditTTRotateZb|0\r\n"}) {
+    EXPECT_NE(first.find(line), std::string::npos) << line;
+  }
+  ASSERT_TRUE(LoadSettingsText(File("SBGo|Y\r\nsbPhong|Y\r\n"), loaded).ok());
+  EXPECT_FALSE(loaded.On("SBGo"));
+  EXPECT_TRUE(loaded.On("sbPhong"));
 }
 
 TEST(SettingsFileTest, LoaderToleranceAndValueRules) {
@@ -118,9 +132,40 @@ TEST(SettingsFileTest, MissingFileAndSafeReplace) {
   ParameterSet back;
   ASSERT_TRUE(LoadSettings(path, back).ok());
   EXPECT_EQ(back.Text("EdNumber"), getuid() != 0 ? "41" : "42");
-  EXPECT_FALSE(std::filesystem::exists(path + ".part~"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no leftovers
   EXPECT_EQ(SaveSettings(dir + "no/such/folder/set.vmx", set).message(), "File not found");
   std::filesystem::remove_all(dir);
+}
+
+// A save replaces a plain file whole but keeps what stood at the path: a link
+// stays a link to the new text, a device or FIFO is written where it stands,
+// and the old file's permissions stay.
+TEST(SettingsFileTest, SaveKeepsLinksSpecialFilesAndModes) {
+  namespace fs = std::filesystem;
+  const std::string dir = test::MakeTempFolder();
+  ParameterSet set;
+  const std::string text = SettingsText(set);
+  std::ofstream(dir + "target.vmx") << "old";
+  chmod((dir + "target.vmx").c_str(), 0640);
+  fs::create_symlink("target.vmx", dir + "link.vmx");
+  fs::create_symlink("new.vmx", dir + "dangling.vmx");
+  ASSERT_EQ(mkfifo((dir + "pipe").c_str(), 0600), 0);
+  for (const char* name : {"link.vmx", "dangling.vmx"}) {
+    ASSERT_TRUE(SaveSettings(dir + name, set).ok()) << name;
+    EXPECT_TRUE(fs::is_symlink(dir + name)) << name;
+    EXPECT_EQ(test::ReadFile(dir + name), text) << name;
+  }
+  EXPECT_EQ(fs::status(dir + "target.vmx").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  std::string piped;
+  std::thread reader([&] { piped = test::ReadFile(dir + "pipe"); });
+  EXPECT_TRUE(SaveSettings(dir + "pipe", set).ok());
+  reader.join();
+  EXPECT_EQ(piped, text);
+  EXPECT_TRUE(fs::is_fifo(dir + "pipe"));
+  EXPECT_TRUE(SaveSettings("/dev/null", set).ok());
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  fs::remove_all(dir);
 }
 
 // Random and truncated files never crash or hang; failures come back as messages.

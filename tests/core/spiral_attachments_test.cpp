@@ -75,6 +75,11 @@ ParameterSet Everything() {
     set.SetOn(on, true);
   }
   for (const char* off : {"ChkWormAsBranch", "ChkWormAsBase", "ChkWormAsTop"}) set.SetOn(off, false);
+  // Typed after the switches, which reset them as they come on and off.
+  set.SetText("edBRLevel", "2");
+  set.SetText("edCoatST", "150");
+  set.SetText("edCoatET", "160");
+  set.SetText("edHTus", "1");
   set.SetText("edSplitTrig", "6");
   set.SetText("EdBBScaleSt", "2");
   set.SetText("EdBBScEnd", "10");
@@ -116,6 +121,7 @@ TEST(SpiralAttachmentsTest, BranchLevelsAreDeclaredInOrderAndRecursive) {
 TEST(SpiralAttachmentsTest, SingleMemberRingsGetTheDummySphere) {
   ParameterSet set = Branches();
   set.SetOn("ChkWormAsBranch", false);
+  set.SetText("edBRLevel", "2");  // the switch put it back to 1
   set.SetText("EdBranchNumber", "1");
   std::string scene = Scene(set);
   EXPECT_NE(scene.find("#declare PredBranch =  object {Spik3}\r\n \r\n"), std::string::npos);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -154,6 +155,23 @@ TEST_F(OffspringTest, SmallMutationKeepsAttachmentsAndObjects) {
     // Worm translations are written without decimals.
     EXPECT_EQ(set.Text("EdPostTranslateX").find('.'), std::string::npos);
   }
+}
+
+// A switch an engine turns meets its rule before the engine reads on: a husk
+// that comes on starts at segments 8 to 12 and is stepped from there.
+TEST_F(OffspringTest, AHuskSwitchedOnIsSteppedFromItsStart) {
+  int switched_on = 0;
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    ParameterSet set;
+    set.SetText("EdMutFactor", "5");
+    std::filesystem::remove(folder_ + kMutateFile);
+    ASSERT_TRUE(Mutate(set, seed).status.ok());
+    if (!set.On("chkCoatOn")) continue;
+    ++switched_on;
+    EXPECT_LE(std::abs(Num(set, "edCoatST") - 8), 20) << seed;
+    EXPECT_LE(std::abs(Num(set, "edCoatET") - 12), 20) << seed;
+  }
+  EXPECT_GT(switched_on, 0);
 }
 
 TEST_F(OffspringTest, MutantsRender) {

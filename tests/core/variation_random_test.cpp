@@ -52,12 +52,13 @@ TEST(VariationRandomTest, ValuesStayInsideTheirRanges) {
     // are replaced by SpiralWorm and FormWorm.
     EXPECT_NE(set.Index("RadioGroup1"), 2);
     EXPECT_NE(set.Index("RadioGroup1"), 6);
-    EXPECT_GE(set.Index("RadioGroup2"), 0);
-    EXPECT_TRUE(set.On("ChkAlternate"));
     int things = 0;
     for (const char* n : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"}) {
       things += set.On(n);
     }
+    // The alternate worm needs a thing; a pick of none takes it away with the Things page.
+    EXPECT_EQ(set.On("ChkAlternate"), things > 0);
+    EXPECT_EQ(set.Index("RadioGroup2") >= 0, things > 0);
     EXPECT_LE(things, 1);
     EXPECT_FALSE(set.On("ChkBubble"));
     EXPECT_FALSE(set.On("ChkBaseOn") && set.On("ChkTopOn"));
@@ -75,10 +76,10 @@ TEST(VariationRandomTest, PageSettingsChooseTheTypes) {
     const ParameterSet set = RandomSet(seed * 104729u, base);
     EXPECT_NE(set.Index("RadioGroup1"), 3);
     EXPECT_NE(set.Index("RadioGroup1"), 4);
-    // "None": no thing and no alternation, though a second type was drawn.
+    // "None": no thing, so no alternation and no second worm.
     EXPECT_FALSE(set.On("ChkAlternate"));
     EXPECT_FALSE(set.On("ChkWheelOn") || set.On("ChkFanOn") || set.On("ChkTrilobyt"));
-    EXPECT_GE(set.Index("RadioGroup2"), 0);
+    EXPECT_EQ(set.Index("RadioGroup2"), -1);
   }
   base = ParameterSet();
   const ParameterSet set = RandomSet(99, base);
@@ -125,10 +126,25 @@ TEST(VariationRandomTest, ABadCountEndsTheRunAndChangesNothing) {
   EXPECT_EQ(result.warnings[0], "1,5 ... is not valid");
 }
 
+// The form's rules hold in every set the engine makes: an alternate worm
+// always names its worm, and one texture override excludes the other.
+TEST(VariationRandomTest, EverySeedMeetsTheFormRules) {
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+    ParameterSet set;
+    set.SetOn("ChkRAlternate", true);
+    set.SetOn("ChkTextureOverWorm", true);
+    FixedClock clock(seed);
+    Random random;
+    ASSERT_TRUE(RunRandomEngine(set, {&random, &clock, ""}).status.ok());
+    EXPECT_TRUE(!set.On("ChkAlternate") || set.Index("RadioGroup2") >= 0) << seed;
+    EXPECT_FALSE(set.On("ChkTextureOverWorm") && set.On("ChkTextureOverThing")) << seed;
+  }
+}
+
 TEST(VariationRandomTest, ChangeRuleRunsForEachSwitchTurned) {
   ParameterSet set;
   std::vector<std::string> turned;
-  set.SetChangeRule([&](ParameterSet& s, size_t i) { turned.emplace_back(s.def(i).name); });
+  set.SetObserver([&](ParameterSet& s, size_t i) { turned.emplace_back(s.def(i).name); });
   const ParameterSet before = set;
   FixedClock clock(11);
   Random random;

@@ -265,8 +265,8 @@ TEST(TorusSplineTest, ZeroStartAndSixPointsRender) {
 
 TEST(PredefWormTest, GoldenAsFirstAndAlternate) {
   ParameterSet set = Alone(kPredef);
+  set.SetOn("ChkAlternate", true);  // first: switching it on chooses item 1
   set.SetIndex("RadioGroup2", kWormPredef);
-  set.SetOn("ChkAlternate", true);
   EXPECT_TRUE(test::MatchesGolden("predef_and_wormpredef.pov", Scene(set)));
   ParameterSet empty = Alone(kPredef);
   empty.SetText("EdPWN", "");

@@ -96,7 +96,7 @@ FrameSeriesResult Series::Run() {
   }
   Drain();
   // The start set comes back exactly as it was saved, whatever ended the series.
-  for (size_t i = 0; i < set_.size(); ++i) set_.SetValue(i, start_set.value(i));
+  set_.TakeValues(start_set);
   End();
   result_.warnings = std::move(diagnostics_.warnings);
   return result_;

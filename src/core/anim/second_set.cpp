@@ -207,16 +207,22 @@ ParameterSet Mixer::Mix() {
 
 }  // namespace
 
-std::string FamilyProblem(const ParameterSet& first, const ParameterSet& second) {
+std::vector<std::string> FamilyProblems(const ParameterSet& first, const ParameterSet& second) {
   const std::string go_on = "\nShould I go on ? (or stop)";
+  std::vector<std::string> problems;
   if (first.Index("RadioGroup1") != second.Index("RadioGroup1")) {
-    return "Worms not of the same family." + go_on;
+    problems.push_back("Worms not of the same family." + go_on);
   }
   if (second.On("ChkAlternate") && first.Index("RadioGroup2") != second.Index("RadioGroup2")) {
-    return "Worms not of the same family." + go_on;
+    problems.push_back("Worms not of the same family." + go_on);
   }
-  if (ThingKind(first) != ThingKind(second)) return "Things not of the same family." + go_on;
-  return {};
+  if (ThingKind(first) != ThingKind(second)) problems.push_back("Things not of the same family." + go_on);
+  return problems;
+}
+
+std::string FamilyProblem(const ParameterSet& first, const ParameterSet& second) {
+  const std::vector<std::string> problems = FamilyProblems(first, second);
+  return problems.empty() ? std::string() : problems.front();
 }
 
 ParameterSet MixForAnimation(const ParameterSet& first, const ParameterSet& second,

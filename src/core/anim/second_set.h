@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "params/number_reading.h"
 #include "params/parameter_set.h"
@@ -10,6 +11,8 @@ namespace vermora {
 // Whether a second set can be the end of an animation from the first: the
 // message to ask about ("Worms not of the same family." ...), or empty.
 std::string FamilyProblem(const ParameterSet& first, const ParameterSet& second);
+// Every failing family test, in the order they are asked: worm, alternate worm, thing.
+std::vector<std::string> FamilyProblems(const ParameterSet& first, const ParameterSet& second);
 
 // The set an animation from `first` to `second` runs on: the first set's
 // numbers in the fields, the second set's in the end twins, features that only

@@ -1,11 +1,44 @@
 #include "common/file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <cstdlib>
+#include <string>
 
 namespace vermora {
+namespace {
+
+// Writes all of `contents` to an open descriptor; errno is left set on failure.
+bool WriteAll(int fd, const std::string& contents) {
+  size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t n = write(fd, contents.data() + done, contents.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+Status Failure(int error_code) { return Status::Error(IoErrorMessage(error_code ? error_code : EIO)); }
+
+// A device, a FIFO or a socket is written where it stands: replacing it by a
+// plain file would take the device away (and /dev/null is no place for a file).
+Status WriteInPlace(const std::string& path, const std::string& contents) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return Failure(errno);
+  const bool written = WriteAll(fd, contents);
+  const int error_code = errno;
+  if (close(fd) != 0 && written) return Failure(errno);
+  return written ? Status::Ok() : Failure(error_code);
+}
+
+}  // namespace
 
 std::string IoErrorMessage(int error_code) {
   switch (error_code) {
@@ -48,22 +81,62 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
 }
 
 Status WriteFileReplacing(const std::string& path, const std::string& contents) {
-  const std::string temp = path + ".part~";
-  errno = 0;
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (!file) return Status::Error(IoErrorMessage(errno ? errno : EACCES));
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-  int error_code = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!closed && error_code == 0) error_code = errno;
-  if (!written || !closed) {
-    std::remove(temp.c_str());
-    return Status::Error(IoErrorMessage(error_code ? error_code : EIO));
+  // A symbolic link stays a link: the file it points to is the one replaced.
+  std::string target = path;
+  struct stat link_info;
+  if (lstat(path.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved)) {
+      target = resolved;
+    } else if (errno == ENOENT) {
+      // A dangling link: its target is made where the link points.
+      char buf[PATH_MAX];
+      const ssize_t n = readlink(path.c_str(), buf, sizeof buf - 1);
+      if (n <= 0) return Failure(errno);
+      target.assign(buf, static_cast<size_t>(n));
+      if (target.front() != '/') {
+        const size_t slash = path.rfind('/');
+        if (slash != std::string::npos) target = path.substr(0, slash + 1) + target;
+      }
+    } else {
+      return Failure(errno);
+    }
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+  struct stat info;
+  const bool exists = stat(target.c_str(), &info) == 0;
+  if (exists && !S_ISREG(info.st_mode)) {
+    if (S_ISDIR(info.st_mode)) return Failure(EISDIR);
+    return WriteInPlace(target, contents);
+  }
+
+  // A regular file is replaced whole: written beside it, then renamed over it,
+  // so a reader sees the old file or the complete new one, never a torn one.
+  std::string temp = target + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) return Failure(errno);
+  // The new file keeps the old one's permissions; a new one gets the usual
+  // mode for the user's umask.
+  mode_t mode = 0666;
+  if (exists) {
+    mode = info.st_mode & 07777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode &= ~mask;
+  }
+  bool ok = fchmod(fd, mode) == 0;
+  // Only root may give the file back its owner; for anyone else it is theirs.
+  if (exists && geteuid() == 0 && fchown(fd, info.st_uid, info.st_gid) != 0) ok = false;
+  ok = WriteAll(fd, contents) && ok;
+  int error_code = errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
     error_code = errno;
-    std::remove(temp.c_str());
-    return Status::Error(IoErrorMessage(error_code));
+  }
+  if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok) error_code = errno;
+    unlink(temp.c_str());
+    return Failure(error_code);
   }
   return Status::Ok();
 }

@@ -5,6 +5,7 @@
 
 #include "background/background_rules.h"
 #include "params/animated_params.h"
+#include "scene/fixed.h"
 #include "texture/type_rules.h"
 
 namespace vermora {
@@ -157,12 +158,16 @@ void ApplyChangeRule(ParameterSet& set, size_t index, Random& random, const Cloc
   ApplyBackgroundRule(set, def.name, random, clock);
 }
 
-void InstallFormRules(ParameterSet& set, Random& random, const Clock& clock,
-                      ParameterSet::ChangeRule after) {
-  set.SetChangeRule([&random, &clock, after = std::move(after)](ParameterSet& s, size_t i) {
-    ApplyChangeRule(s, i, random, clock);
-    if (after) after(s, i);
-  });
+void RandomViewAngle(ParameterSet& set, Random& random, const Clock& clock) {
+  random.ReseedFromClock(clock);
+  for (const char* name : {"EdTPostRotateX", "EdTPostRotateY", "EdTPostRotateZ"}) {
+    set.SetText(name, Fixed(random.Next() * 360, 4, 0));
+  }
+}
+
+Random& ProgramRandom() {
+  static Random random;
+  return random;
 }
 
 }  // namespace vermora

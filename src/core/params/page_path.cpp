@@ -65,6 +65,7 @@ PageNode& ChildNamed(PageNode& node, const std::string& name) {
 }
 
 void Place(PageNode& root, const ParamDef& def, size_t index) {
+  if (IsCommandButton(def)) return;  // each command's own panel shows its button
   PageNode* node = &root;
   for (const std::string& page : SplitPagePath(def.page)) node = &ChildNamed(*node, page);
   node->params.push_back(index);

@@ -42,5 +42,8 @@ struct ParamDef {
 };
 
 bool IsEntryField(ParamKind kind);
+// A speed button that runs a command (every toggle but the nine finish
+// toggles): stored in settings files, always up, shown by its own panel.
+bool IsCommandButton(const ParamDef& def);
 
 }  // namespace vermora

@@ -10,6 +10,17 @@ bool IsEntryField(ParamKind kind) {
   return kind == ParamKind::kNumber || kind == ParamKind::kInteger || kind == ParamKind::kText;
 }
 
+bool IsCommandButton(const ParamDef& def) {
+  static constexpr std::string_view kFinishToggles[] = {
+      "sbAmbient", "sbDiffuse",   "sbBrilliance", "sbPhong", "sbSpecular",
+      "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"};
+  if (def.kind != ParamKind::kToggle) return false;
+  for (std::string_view name : kFinishToggles) {
+    if (def.name == name) return false;
+  }
+  return true;
+}
+
 std::span<const ParamDef> ParamTable() {
   static const std::vector<ParamDef> table = [] {
     std::vector<ParamDef> all;

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/random.h"
+#include "params/enabling_rules.h"
 #include "params/param_table.h"
 #include "params/value_codec.h"
 
@@ -39,6 +41,18 @@ ParameterSet::ParameterSet() {
   }
 }
 
+ParameterSet::ParameterSet(const ParameterSet& other) : values_(other.values_) {}
+
+ParameterSet& ParameterSet::operator=(const ParameterSet& other) {
+  values_ = other.values_;  // the observer and the generator stay this set's own
+  return *this;
+}
+
+void ParameterSet::UseGenerator(Random* random, const Clock* clock) {
+  random_ = random;
+  clock_ = clock;
+}
+
 int ParameterSet::Find(std::string_view name) const {
   const auto& index = NameIndex();
   auto it = index.find(LowerAscii(name));
@@ -69,6 +83,7 @@ void ParameterSet::SetText(std::string_view name, std::string text) {
 
 void ParameterSet::SetOn(std::string_view name, bool on) {
   const size_t i = Require(name);
+  if (IsCommandButton(def(i))) return;  // a command button is always up
   if (values_[i].on == on) return;
   values_[i].on = on;
   Changed(i);
@@ -89,14 +104,29 @@ void ParameterSet::SetGrid(std::string_view name, Grid grid) {
 
 void ParameterSet::SetValue(size_t i, ParamValue value) {
   const ParamKind kind = def(i).kind;
+  if (IsCommandButton(def(i))) value.on = false;
   const bool changed = (kind == ParamKind::kSwitch && values_[i].on != value.on) ||
                        (kind == ParamKind::kChoice && values_[i].index != value.index);
   values_[i] = std::move(value);
   if (changed) Changed(i);
 }
 
+void ParameterSet::TakeValues(const ParameterSet& from) {
+  // A rule may reset fields that come earlier in the table than its switch, or
+  // turn another switch; a few passes settle both. Rules only ever move values
+  // towards a state `from` already satisfies, so this ends.
+  for (int pass = 0; pass < 4 && !(from == *this); ++pass) {
+    for (size_t i = 0; i < from.size(); ++i) {
+      if (!(from.value(i) == values_[i])) SetValue(i, from.value(i));
+    }
+  }
+}
+
 void ParameterSet::Changed(size_t i) {
-  if (change_rule_) change_rule_(*this, i);
+  static SystemClock system_clock;
+  ApplyChangeRule(*this, i, random_ ? *random_ : ProgramRandom(),
+                  clock_ ? *clock_ : static_cast<const Clock&>(system_clock));
+  if (observer_) observer_(*this, i);
 }
 
 }  // namespace vermora

@@ -31,12 +31,23 @@ struct ParamValue {
   bool operator==(const ParamValue&) const = default;
 };
 
+class Clock;
+class Random;
+
 // Every parameter of a design under its control name, starting from the table's
 // defaults. Nothing else holds a copy of a design: generators read from here at
 // the moment they write, engines and the loader write back here.
+//
+// A set carries the form's change rules (the resets, copies and exclusive
+// partners a switch or choice sets when it changes, and the background rules):
+// whoever holds a set, a loader, an engine or a copy meets them, as after a
+// click. Copies keep the rules but not the observer, so a copy never reaches
+// the window that watches the original.
 class ParameterSet {
  public:
   ParameterSet();
+  ParameterSet(const ParameterSet& other);
+  ParameterSet& operator=(const ParameterSet& other);
 
   // Index into ParamTable(), or -1. Names match without regard to case.
   int Find(std::string_view name) const;
@@ -54,18 +65,30 @@ class ParameterSet {
 
   void SetText(std::string_view name, std::string text);
   // A switch, choice or toggle set to a state it does not already have runs its
-  // change rule, as a click would.
+  // change rule, as a click would, and then tells the observer.
   void SetOn(std::string_view name, bool on);
   void SetIndex(std::string_view name, int index);
   void SetTag(std::string_view name, int tag);
   void SetGrid(std::string_view name, Grid grid);
 
-  // Called with the parameter's table index after a switch or choice changed.
-  using ChangeRule = std::function<void(ParameterSet&, size_t)>;
-  void SetChangeRule(ChangeRule rule) { change_rule_ = std::move(rule); }
+  // Called with the parameter's table index after a switch or choice changed
+  // and its rule ran: how a window follows the set. Not copied with the set.
+  using Observer = std::function<void(ParameterSet&, size_t)>;
+  void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+  // The generator and clock of the rules that draw (a new height-field seed);
+  // the program's own generator and the system clock when null. Not copied:
+  // a copy draws from the program's generator. Both must outlive their use.
+  void UseGenerator(Random* random, const Clock* clock);
+  Random* generator() const { return random_; }
+  const Clock* clock() const { return clock_; }
 
   // Whole-value access for the loader, the window and the engines.
   void SetValue(size_t i, ParamValue value);
+  // Makes this set hold the values of `from`, running the rules of each switch
+  // and choice that changes. Values a rule resets are put back afterwards, so
+  // the set ends equal to `from`.
+  void TakeValues(const ParameterSet& from);
 
   bool operator==(const ParameterSet& other) const { return values_ == other.values_; }
 
@@ -74,7 +97,9 @@ class ParameterSet {
   void Changed(size_t i);
 
   std::vector<ParamValue> values_;
-  ChangeRule change_rule_;
+  Observer observer_;
+  Random* random_ = nullptr;
+  const Clock* clock_ = nullptr;
 };
 
 // Lower-cases ASCII letters, for the case-blind name matching of files.

@@ -40,6 +40,7 @@ constexpr ParamDef kRows[] = {
     {"EdTank9", K::kText, "object {Spik4}", "Features/Mutate", "Gene tank 9", "object text that object swaps draw from"},
     {"chkSelection", K::kSwitch, "Y", "Features/Breeding", "Random gene selection", "every bred number is taken whole from one parent"},
     {"chkTweening", K::kSwitch, "N", "Features/Breeding", "Gene tweening", "every bred number lies between the parents' values, with random dominance"},
+    {"SpeedButton2", K::kToggle, "N", "Features/Breeding", "Load partner and breed", "command button, stored as up: load partner and breed"},
     {"RadioGroup5", K::kChoice, "0", "Features/Animation", "Animation curve", "how the values move from start to end over the frames",
      "Linear|Wave|S-Curve|Accelerate|Decelerate"},
     {"edAStrength", K::kNumber, "1", "Features/Animation", "Curve strength", "strength of the Accelerate and Decelerate curves"},
@@ -49,6 +50,9 @@ constexpr ParamDef kRows[] = {
     {"edCountStart", K::kInteger, "1", "Features/Animation", "First file number", "number of the first written frame file"},
     {"chkDelPovs", K::kSwitch, "Y", "Features/Animation", "Delete frame scenes", "delete the frame scene files afterwards"},
     {"chkRendThingA", K::kSwitch, "N", "Features/Animation", "Rendering one set", "on while a single parameter set renders as a picture", {}, 0, 0, false, true},
+    {"sbLoadAS", K::kToggle, "N", "Features/Animation", "Load second set", "command button, stored as up: load second set"},
+    {"sbThingA", K::kToggle, "N", "Features/Animation", "Render start values", "command button, stored as up: render start values"},
+    {"sbThingB", K::kToggle, "N", "Features/Animation", "Render end values", "command button, stored as up: render end values"},
 };
 
 }  // namespace

@@ -21,6 +21,14 @@ constexpr ParamDef kRows[] = {
     {"edCamLookX", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
     {"edCamLookY", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
     {"edCamLookZ", K::kText, "0.0", "Main", "Camera looks at", "point the camera looks at"},
+    {"SBOpen", K::kToggle, "N", "Main", "Open settings", "command button, stored as up: open settings"},
+    {"SBSave", K::kToggle, "N", "Main", "Save settings", "command button, stored as up: save settings"},
+    {"SpeedButton1", K::kToggle, "N", "Main", "Load my default", "command button, stored as up: load my default"},
+    {"SBGo", K::kToggle, "N", "Main", "Render", "command button, stored as up: render"},
+    {"SBExport", K::kToggle, "N", "Main", "Export for POV-Ray 3.1", "command button, stored as up: export for POV-Ray 3.1"},
+    {"sbPov22", K::kToggle, "N", "Main", "Export for POV-Ray 2.2", "command button, stored as up: export for POV-Ray 2.2"},
+    {"SbTP", K::kToggle, "N", "Main", "Texture preview", "command button, stored as up: texture preview"},
+    {"sbBackPrev", K::kToggle, "N", "Main", "Background preview", "command button, stored as up: background preview"},
 };
 
 }  // namespace

@@ -26,6 +26,10 @@ constexpr ParamDef kRows[] = {
     {"edImageH", K::kText, "163", "Povray", "Picture height (px)", "picture height in pixels, passed to POV-Ray unchanged"},
     {"chkAntiA", K::kSwitch, "N", "Povray", "Anti-aliasing", "render with anti-aliasing"},
     {"edExtra2", K::kText, "", "Povray", "Extra text", "extra text kept with the set"},
+    {"sbL_1", K::kToggle, "N", "Povray", "Choose colour", "command button, stored as up: choose colour"},
+    {"sbUpL_1", K::kToggle, "N", "Povray", "Update colour", "command button, stored as up: update colour"},
+    {"sbL_2", K::kToggle, "N", "Povray", "Choose colour", "command button, stored as up: choose colour"},
+    {"sbUpL_2", K::kToggle, "N", "Povray", "Update colour", "command button, stored as up: update colour"},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@ constexpr ParamDef kRows[] = {
     {"EdTPostTranslateX", K::kText, "0", "Things/TPostproc", "Final translation", "final translation of the thing"},
     {"EdTPostTranslateY", K::kText, "0", "Things/TPostproc", "Final translation", "final translation of the thing"},
     {"EdTPostTranslateZ", K::kText, "0", "Things/TPostproc", "Final translation", "final translation of the thing"},
+    {"sbRotRandom", K::kToggle, "N", "Things/TPostproc", "Random view angle", "command button, stored as up: random view angle"},
     {"chkTailOn", K::kSwitch, "N", "Things/ThingExtra/Tail/Head", "Tail on", "put a tail object at the start of the thing"},
     {"edTail", K::kText, "object {Bol scale <1,3.5,1> }", "Things/ThingExtra/Tail/Head", "Tail object", "object text declared as Tail"},
     {"edTailTexture", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Things/ThingExtra/Tail/Head", "Tail texture", "texture text of the tail"},

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "common/file_io.h"
+#include "render/private_folder.h"
 
 namespace vermora {
 namespace fs = std::filesystem;
@@ -89,13 +90,22 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
   return out;
 }
 
-RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
-                          const std::atomic<bool>* cancel) {
-  if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
+namespace {
+
+// How one run of the renderer process ended.
+struct ProcessEnd {
+  int code = -1;  // -1: it did not start
+  std::string output;
+  bool timed_out = false;
+  bool cancelled = false;
+};
+
+ProcessEnd RunProcess(const RenderInvocation& inv, int timeout_seconds, const std::atomic<bool>* cancel) {
+  ProcessEnd end;
   int pipe_fd[2];
   // Close-on-exec, so that a renderer started from another thread meanwhile does
   // not hold this pipe open and delay its end of file.
-  if (pipe2(pipe_fd, O_CLOEXEC) != 0) return FinishRender(inv, -1, {});
+  if (pipe2(pipe_fd, O_CLOEXEC) != 0) return end;
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(inv.program.c_str()));
   for (const std::string& arg : inv.args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -105,7 +115,7 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
   if (pid < 0) {
     close(pipe_fd[0]);
     close(pipe_fd[1]);
-    return FinishRender(inv, -1, {});
+    return end;
   }
   if (pid == 0) {
     // Child: only async-signal-safe calls until exec.
@@ -122,10 +132,7 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
   }
   close(pipe_fd[1]);
 
-  std::string output;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
-  bool timed_out = false;
-  bool cancelled = false;
   char buf[4096];
   for (;;) {
     pollfd pfd{pipe_fd[0], POLLIN, 0};
@@ -133,19 +140,19 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
     if (ready > 0) {
       const ssize_t n = read(pipe_fd[0], buf, sizeof buf);
       if (n > 0) {
-        output.append(buf, static_cast<size_t>(n));
+        end.output.append(buf, static_cast<size_t>(n));
         continue;
       }
       if (n == 0 || errno != EINTR) break;
     }
     if (cancel && cancel->load()) {
       kill(-pid, SIGKILL);
-      cancelled = true;
+      end.cancelled = true;
       break;
     }
     if (timeout_seconds > 0 && std::chrono::steady_clock::now() > deadline) {
       kill(-pid, SIGKILL);
-      timed_out = true;
+      end.timed_out = true;
       break;
     }
   }
@@ -153,10 +160,26 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  RenderOutcome outcome = FinishRender(inv, code, std::move(output));
-  if (cancelled) outcome.failure = "Rendering cancelled";
-  if (timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
+  end.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return end;
+}
+
+}  // namespace
+
+RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
+                          const std::atomic<bool>* cancel) {
+  if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
+  const StagedRender staged = StageRender(inv);
+  if (!staged.failure.empty()) {
+    RenderOutcome outcome = FinishRender(inv, -1, {});
+    outcome.failure = staged.failure;
+    return outcome;
+  }
+  ProcessEnd end = RunProcess(staged.invocation, timeout_seconds, cancel);
+  UnstageRender(staged, inv);
+  RenderOutcome outcome = FinishRender(inv, end.code, std::move(end.output));
+  if (end.cancelled) outcome.failure = "Rendering cancelled";
+  if (end.timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
   return outcome;
 }
 

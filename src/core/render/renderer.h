@@ -33,7 +33,8 @@ void ClearRenderFiles(const RenderInvocation& invocation);
 // `output` is what the process printed; `exit_code` is -1 when it did not start.
 RenderOutcome FinishRender(const RenderInvocation& invocation, int exit_code, std::string output);
 
-// Runs the renderer to its end on this thread (the CLI's way). `timeout_seconds`
+// Runs the renderer to its end on this thread (the CLI's way), in a private
+// folder of its own (StageRender). `timeout_seconds`
 // of 0 waits without limit. When `cancel` becomes true the renderer is stopped
 // and the outcome fails with "Rendering cancelled".
 RenderOutcome RunRenderer(const RenderInvocation& invocation, int timeout_seconds = 0,

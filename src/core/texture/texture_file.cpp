@@ -83,8 +83,7 @@ Status TextureLoadRefresh(ParameterSet& set, TexturePage& page, Diagnostics& dia
 
 Status LoadTextureText(const std::string& text, ParameterSet& set, TexturePage& page,
                        Diagnostics& diagnostics) {
-  ParameterSet scratch = set;
-  scratch.SetChangeRule({});  // lines beyond the texture keys must not reach the window
+  ParameterSet scratch = set;  // a copy: lines beyond the texture keys never reach the window
   bool refresh_ran = false;
   const Status loaded = LoadSettingsText(text, scratch, [&](ParameterSet&) { refresh_ran = true; });
   for (std::string_view key : kKeys) {

@@ -13,6 +13,10 @@ EngineResult RunEngine(ParameterSet& set, const EngineOptions& options, const En
   const std::string folder = options.program_folder.empty() ? ProgramFolder() : options.program_folder;
 
   const ParameterSet before = Detached(set);
+  // The rules of the switches the engine turns draw from the engine's generator.
+  Random* kept_random = set.generator();
+  const Clock* kept_clock = set.clock();
+  set.UseGenerator(&random, &clock);
   EngineResult result;
   Diagnostics diagnostics;
   EngineRun run{set, random, clock, diagnostics, folder};
@@ -26,25 +30,13 @@ EngineResult RunEngine(ParameterSet& set, const EngineOptions& options, const En
   } else if (options.locks) {
     options.locks->Restore(before, set);
   }
+  set.UseGenerator(kept_random, kept_clock);
   result.warnings = std::move(diagnostics.warnings);
   return result;
 }
 
-void ApplyValues(const ParameterSet& from, ParameterSet& to) {
-  // A rule may reset fields that come earlier in the table than its switch, or
-  // turn another switch; a few passes settle both. Rules only ever move values
-  // towards a state `from` already satisfies, so this ends.
-  for (int pass = 0; pass < 4 && !(from == to); ++pass) {
-    for (size_t i = 0; i < from.size(); ++i) {
-      if (!(from.value(i) == to.value(i))) to.SetValue(i, from.value(i));
-    }
-  }
-}
+void ApplyValues(const ParameterSet& from, ParameterSet& to) { to.TakeValues(from); }
 
-ParameterSet Detached(const ParameterSet& set) {
-  ParameterSet copy = set;
-  copy.SetChangeRule({});
-  return copy;
-}
+ParameterSet Detached(const ParameterSet& set) { return set; }
 
 }  // namespace vermora

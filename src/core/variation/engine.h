@@ -17,9 +17,8 @@ class GeneLocks;
 // `clock` at their start, so a fixed clock gives a reproducible result.
 //
 // Switches and choices are written through ParameterSet::SetOn / SetIndex, so
-// the change rule installed with ParameterSet::SetChangeRule runs for every
-// switch an engine turns, at the moment it turns, as after a click. That rule
-// is the one place where the window hooks its enabling rules in.
+// the set's change rules run for every switch an engine turns, at the moment it
+// turns, as after a click, drawing from the engine's generator and clock.
 struct EngineOptions {
   Random* random = nullptr;      // the program's generator; a private one when null
   const Clock* clock = nullptr;  // the system clock when null
@@ -51,12 +50,11 @@ using EngineBody = std::function<Status(EngineRun&)>;
 // integer (CommandError) or a failed Status puts every value back as it was.
 EngineResult RunEngine(ParameterSet& set, const EngineOptions& options, const EngineBody& body);
 
-// Makes `to` hold the values of `from`, running the change rule of `to` for each
-// switch and choice that changes. Values a rule resets are put back afterwards,
-// so `to` ends equal to `from`.
+// Makes `to` hold the values of `from` (ParameterSet::TakeValues).
 void ApplyValues(const ParameterSet& from, ParameterSet& to);
 
-// A copy of `set` without its change rule, for work that must not reach the window.
+// A copy of `set`, for work that must not reach the window (copies carry the
+// rules but never the observer).
 ParameterSet Detached(const ParameterSet& set);
 
 }  // namespace vermora

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/file_io.h"
 #include "params/param_table.h"
 
 namespace vermora {
@@ -147,10 +148,9 @@ GeneLocks ReadLocksFile(const std::string& path, std::vector<std::string>& warni
 }
 
 Status WriteLocksFile(const std::string& path, const GeneLocks& locks) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << locks.ToText();
-  out.close();
-  if (!out) return Status::Error("Cannot write locks file " + path);
+  if (!WriteFileReplacing(path, locks.ToText()).ok()) {
+    return Status::Error("Cannot write locks file " + path);
+  }
   return Status::Ok();
 }
 

@@ -1,5 +1,7 @@
 #include "variation/lineage.h"
 
+#include "common/file_io.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -68,10 +70,9 @@ Status LineageFromText(const std::string& text, LineageRecord& record) {
 
 Status WriteLineageFile(const std::string& set_path, const LineageRecord& record) {
   const std::string path = LineagePathFor(set_path);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << LineageToText(record);
-  out.close();
-  if (!out) return Status::Error("Cannot write lineage file " + path);
+  if (!WriteFileReplacing(path, LineageToText(record)).ok()) {
+    return Status::Error("Cannot write lineage file " + path);
+  }
   return Status::Ok();
 }
 
