@@ -70,11 +70,20 @@ void Try(std::uint32_t seed, const std::string& folder, Tally& tally) {
     return;
   }
   prepared.invocation.args.push_back("+WT1");
-  ClearRenderFiles(prepared.invocation);
-  const RenderOutcome outcome = RunRenderer(prepared.invocation, 120);
-  if (outcome.ok() && PictureIs32x24(prepared.invocation.image_path)) {
-    ++tally.rendered;
-    return;
+  RenderOutcome outcome;
+  std::string first_try;
+  // Under a heavy load POV-Ray now and then ends with status 1 and no message
+  // at all; that is the renderer's, not the scene's, so it gets one more try.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    ClearRenderFiles(prepared.invocation);
+    outcome = RunRenderer(prepared.invocation, 120);
+    if (outcome.ok() && PictureIs32x24(prepared.invocation.image_path)) {
+      ++tally.rendered;
+      if (attempt > 0) Keep(set, seed, "rendered on the second try after: " + first_try, tally);
+      return;
+    }
+    if (outcome.error_reported) break;
+    first_try = outcome.failure + " | " + outcome.output.substr(outcome.output.size() - std::min<size_t>(outcome.output.size(), 300));
   }
   ++tally.rejected;
   const auto lines = MessageLines(outcome.messages);
