@@ -69,12 +69,7 @@ void CheckWormChoices(const ParamReader& params) {
   }
 }
 
-void Compose(ComposeContext& ctx) {
-  CheckWormChoices(ctx.params);
-  WriteHeader(ctx);
-  // The library goes here, but it declares what the declarations after it
-  // name, so it is written once they are.
-  const size_t library_at = ctx.out.text().size();
+void ComposeBody(ComposeContext& ctx) {
   ctx.out.Line(" ");
   WriteSegments(ctx);
   const auto worms = WormGenerators();
@@ -99,9 +94,27 @@ void Compose(ComposeContext& ctx) {
     WriteFinalPlacement(ctx);
   }
   if (auto background = BackgroundWriter()) background(ctx);
+}
+
+void InsertObjectLibrary(ComposeContext& ctx, size_t at) {
   SceneWriter library;
   WriteObjectLibrary(ctx.params, ctx.objects_named, library);
-  ctx.out.raw().insert(library_at, library.text());
+  ctx.out.raw().insert(at, library.text());
+}
+
+void Compose(ComposeContext& ctx) {
+  CheckWormChoices(ctx.params);
+  WriteHeader(ctx);
+  // The library goes here, but it declares what the declarations after it
+  // name, so it is written once they are (also when a failure ends them).
+  const size_t library_at = ctx.out.text().size();
+  try {
+    ComposeBody(ctx);
+  } catch (const CommandError&) {
+    InsertObjectLibrary(ctx, library_at);
+    throw;
+  }
+  InsertObjectLibrary(ctx, library_at);
 }
 
 }  // namespace
