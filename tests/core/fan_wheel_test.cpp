@@ -130,6 +130,7 @@ TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
 
   set = Fan();
   set.SetOn("ChkAlternate", true);
+  set.SetIndex("RadioGroup2", 0);
   scene = Scene(set);
   EXPECT_EQ(CountLines(scene, " Worm1"), 4u);
   EXPECT_EQ(CountLines(scene, " Worm2"), 4u);

@@ -42,6 +42,9 @@ TEST(FixedTest, CarriesAndSmallNumbers) {
   EXPECT_EQ(Fixed(99999.5, 5, 3), "1E5");
   EXPECT_EQ(Fixed(123456.0, 4, 0), "1.235E5");
   EXPECT_EQ(Fixed(-12.3456f, 5, 3), "-12.346");
+  // What no number text can hold (a product of a huge and a zero field) is written as 0.
+  EXPECT_EQ(Fixed(std::nan(""), 4, 2), "0.00");
+  EXPECT_EQ(Fixed(-INFINITY, 4, 0), "0");
 }
 
 TEST(FixedTest, IntegerTextAndEvenRounding) {

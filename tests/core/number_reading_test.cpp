@@ -16,10 +16,16 @@ TEST(NumberReadingTest, AcceptsBlanksSignFractionAndExponent) {
   EXPECT_EQ(ParseNumber("1.5E-1"), 0.15f);
   EXPECT_EQ(ParseNumber(".5"), 0.5f);
   EXPECT_EQ(ParseNumber("0.1"), 0.1f);  // the single-precision neighbour of 0.1
+  // Valid numbers beyond single precision's smallest round to it or to 0.
+  EXPECT_EQ(ParseNumber("1e-50"), 0.0f);
+  EXPECT_EQ(ParseNumber("-1e-400"), 0.0f);
+  EXPECT_EQ(ParseNumber("0.00000000000000000000000000000000000000000000000001"), 0.0f);
+  EXPECT_EQ(ParseNumber("1e-40"), 1e-40f);
 }
 
 TEST(NumberReadingTest, RejectsBadText) {
-  for (const char* bad : {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "1.2.3", "0x10", "inf", "nan"}) {
+  for (const char* bad : {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "+-5", "-+5", "1.2.3", "0x10", "inf",
+                          "nan", "1e39", "1e400", "100000000000000000000000000000000000000000e-2"}) {
     EXPECT_FALSE(ParseNumber(bad).has_value()) << bad;
   }
 }
@@ -36,7 +42,7 @@ TEST(NumberReadingTest, IgnoresTheLocaleDecimalSeparator) {
 TEST(NumberReadingTest, Integers) {
   EXPECT_EQ(ParseInteger(" -12 "), -12);
   EXPECT_EQ(ParseInteger("+7"), 7);
-  for (const char* bad : {"", "1.5", "12a", "-", "99999999999"}) {
+  for (const char* bad : {"", "1.5", "12a", "-", "+-5", "-+5", "+", "99999999999"}) {
     EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
   }
   EXPECT_EQ(BadIntegerMessage("x1"), "'x1' is not a valid integer value");

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <iostream>
 #include <map>
 #include <sstream>
 
+#include "scene/composer.h"
 #include "support/test_support.h"
+#include "variation/random_engine.h"
 
 namespace vermora {
 namespace {
@@ -84,6 +87,9 @@ TEST(ObjectCountTest, AgreesWithTheComposedScene) {
   for (size_t i = 0; i < sets.size(); ++i) {
     EXPECT_EQ(Estimate(sets[i]), ActualObjects(test::Scene(sets[i]))) << "set " << i;
   }
+  // Elements are whole: series triggers 2.5 and 5.5 take elements 3 to 5.
+  EXPECT_EQ(Estimate(With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "2.5"}, {"edSWETrig", "5.5"}})),
+            Estimate(sets[6]));
   // Where the rough figure is known to fall short: the Anemone writes one worm
   // more than it counts, the Wheel one link more, the CurlWorm one segment more.
   const ParameterSet anemone = With({"ChkAnemoneOn"});
@@ -93,6 +99,41 @@ TEST(ObjectCountTest, AgreesWithTheComposedScene) {
   ParameterSet curl = With({"ChkWheelOn"});
   curl.SetIndex("RadioGroup1", 1);
   EXPECT_EQ(Estimate(curl) + 8, ActualObjects(test::Scene(curl)));
+}
+
+// The estimate is rough, but a scene that holds objects is never called empty
+// (the batch and the variation grid drop empty children): random children of
+// the defaults, and sets as users make them.
+TEST(ObjectCountTest, NeverZeroForASceneThatHoldsObjects) {
+  std::vector<std::pair<std::string, ParameterSet>> sets;
+  for (std::uint32_t seed : {28u, 29u, 30u, 31u, 60u, 61u, 62u, 63u, 92u, 93u, 94u, 95u}) {
+    ParameterSet child;
+    Random random;
+    FixedClock clock(seed);
+    EngineOptions options;
+    options.random = &random;
+    options.clock = &clock;
+    ASSERT_TRUE(RunRandomEngine(child, options).status.ok());
+    sets.emplace_back("random child " + std::to_string(seed), std::move(child));
+  }
+  for (std::uint32_t seed = 1; seed <= 300; ++seed) sets.emplace_back("user set " + std::to_string(seed), test::UserSet(seed));
+  int compared = 0, within_twice = 0;
+  for (const auto& [what, set] : sets) {
+    FixedClock clock(1);
+    ComposeOptions options;
+    options.clock = &clock;
+    const ComposeResult composed = ComposeScene(set, options);
+    const ObjectEstimate estimate = EstimateObjects(set);
+    if (!composed.status.ok() || !estimate.status.ok()) continue;
+    ++compared;
+    const double actual = ActualObjects(composed.scene);
+    if (actual > 0) {
+      EXPECT_GT(estimate.objects, 0) << what;
+    }
+    if (estimate.objects <= 2 * actual && actual <= 2 * estimate.objects) ++within_twice;
+  }
+  EXPECT_GT(compared, 200);
+  std::cout << "estimate within a factor of 2 of the scene for " << within_twice << " of " << compared << " sets\n";
 }
 
 TEST(ObjectCountTest, AlternateWormTakesTheEvenElements) {
@@ -123,7 +164,7 @@ TEST(ObjectCountTest, FiguresFromTheParameters) {
             "sub-objects.\nContinue ?");
   ParameterSet torus = With({});
   torus.SetIndex("RadioGroup1", 7);
-  EXPECT_EQ(Estimate(torus), 0);
+  EXPECT_EQ(Estimate(torus), 2);  // a piece between each two of the three points
   // Level 2 with B = 10 (30 segments, one ring of 3... every 10): 3 rings x 3 = 9, 9 + 81.
   ParameterSet branches = With({"ChkBranchON"}, {{"edBRLevel", "2"}, {"EdBranchNumber", "3"}});
   EXPECT_EQ(Estimate(branches), 30 + 30 * 90);

@@ -106,6 +106,53 @@ TEST(RealRendererTest, SplitConnectedWormRenders) {
   fs::remove_all(r.folder);
 }
 
+// Sets that once wrote scenes POV-Ray stops on: each renders now, or is
+// refused before the render with a message naming the field to fill.
+TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const struct {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> texts;
+    std::vector<const char*> flips;  // switches turned to the other state
+    int worm;                        // RadioGroup1, or -2 to keep it
+    const char* refusal_names;       // empty: must render
+    const char* scene_holds = "";
+  } cases[] = {
+      {"side objects", {}, {"chkSOOn"}, 2, "", "#declare Spik4 =  union {"},
+      {"tentacle members", {{"EdTNumber", "4"}}, {"ChkWheelOn", "ChkWormAsTent"}, -2, "",
+       "#declare Spik4 =  union {"},
+      {"bubbles bigger than a step",
+       {{"EdBBScaleSt", "5"}, {"EdBBScEnd", "20"}, {"EdBBScCenter", "-2"}, {"EdBBScNr", "5"}},
+       {"chkJConnect"}, -2, "", " #if (D > abs(Rd))"},
+      {"repeated spline point",
+       {{"edPoint2X", "0"}, {"edPoint2Y", "0"}, {"edPoint2Z", "0"}, {"edSTVX", "0"}, {"edSTVZ", "0"}},
+       {}, 7, ""},
+      {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"},
+       -2, ""},
+      {"no worm", {}, {}, -1, "RadioGroup1"},
+      {"no alternate worm", {}, {"ChkAlternate"}, -2, "RadioGroup2"},
+      {"height field without file", {}, {"chkHFOn"}, -2, "edHFName"},
+      {"picture without file", {{"edBGName", "  "}}, {"chkBGOn"}, -2, "edBGName"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ParameterSet set = test::SpiralOnly();
+    for (const auto& [field, text] : c.texts) set.SetText(field, text);
+    for (const char* name : c.flips) set.SetOn(name, !set.On(name));
+    if (c.worm != -2) set.SetIndex("RadioGroup1", c.worm);
+    const ComposeResult composed = ComposeScene(set);
+    if (*c.refusal_names) {
+      EXPECT_NE(composed.status.message().find(c.refusal_names), std::string::npos) << composed.status.message();
+      continue;
+    }
+    ASSERT_TRUE(composed.status.ok()) << composed.status.message();
+    EXPECT_NE(composed.scene.find(c.scene_holds), std::string::npos);
+    const Rendered r = RenderAt32x24(set);
+    EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
+    fs::remove_all(r.folder);
+  }
+}
+
 TEST(RealRendererTest, SceneErrorIsAFailure) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set = test::SpiralOnly();

@@ -205,6 +205,13 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(),
                        "SpiralWorm segments above 1000000 are not written"),
             1);
+  // Branch levels are cut too, so a typed level in the billions ends at once.
+  set.SetText("EdNumber", "2");
+  set.SetText("edHTus", "1");
+  set.SetText("edBRLevel", "2000000000");
+  result = ComposeScene(set, options);
+  EXPECT_TRUE(result.status.ok()) << result.status.message();
+  EXPECT_EQ(result.warnings.back(), "Branch levels above 1000 are not written");
 }
 
 TEST(ComposerTest, WormBlocksAndPlacement) {

@@ -75,6 +75,24 @@ TEST(SettingsFileTest, ValuesAreCutAtTheirLimits) {
   EXPECT_EQ(set.Index("RadioGroup1"), 3);
 }
 
+TEST(SettingsFileTest, IndicesOutsideTheirRangeAreBroughtIntoIt) {
+  // A file may hold any position or item; loading, and setting, keep them in range.
+  const struct {
+    const char* name;
+    const char* value;
+    int index;
+  } cases[] = {{"ScrAN", "99", 6},        {"ScrAN", "-5", 2},           {"RadioGroup1", "99", 7},
+               {"RadioGroup1", "-7", -1}, {"RadioGroup2", "8~3", 7},    {"cbColor1", "500~255", 125},
+               {"cbPigmentType", "-2", -1}, {"RadioGroup3", "12", 7},  {"RadioGroup5", "9", 4}};
+  for (const auto& c : cases) {
+    ParameterSet loaded, set;
+    ASSERT_TRUE(LoadSettingsText(File(std::string(c.name) + "|" + c.value + "\r\n"), loaded).ok());
+    EXPECT_EQ(loaded.Index(c.name), c.index) << c.name << "|" << c.value;
+    set.SetIndex(c.name, std::atoi(c.value));
+    EXPECT_EQ(set.Index(c.name), c.index) << c.name << "|" << c.value;
+  }
+}
+
 TEST(SettingsFileTest, FailuresKeepEarlierLinesAndSkipTheRefresh) {
   struct Case {
     std::string body;

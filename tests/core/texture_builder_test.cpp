@@ -126,8 +126,11 @@ TEST(TextureBuilderTest, BadColourCellWritesNoFieldAndKeepsTheCurrentText) {
   EXPECT_EQ(s.message(), "'Rood' is not a valid integer value");
   EXPECT_EQ(page.current_texture, "before");
   EXPECT_EQ(set.Text("EdBranchTexture"), ParameterSet().Text("EdBranchTexture"));
-  set.SetIndex("cbPigmentType", 21);
+  set.SetIndex("cbPigmentType", -1);
   EXPECT_EQ(AssignTexture(set, page, "sbAssignBranch").message(), "No pigment type is chosen.");
+  set.SetIndex("cbPigmentType", kPigmentImageMap);  // and no picture named
+  EXPECT_EQ(AssignTexture(set, page, "sbAssignBranch").message(),
+            "The image map has no picture file: name one in edIMName (Textures/Pigment)");
 }
 
 TEST(TextureBuilderTest, ImageMapTypesAndProjection) {

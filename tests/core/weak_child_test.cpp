@@ -11,9 +11,9 @@ TEST(WeakChildTest, EmptyHugeAndUnreadableOffspringAreWeak) {
   ParameterSet fine;
   EXPECT_EQ(WeakChildReason(fine, 1000), "");
   EXPECT_EQ(WeakChildReason(fine, 239), "240 objects");  // the default Wheel of 8 worms of 30
-  ParameterSet torus;
-  torus.SetIndex("RadioGroup1", 7);  // no count rule: nothing placed by the estimate
-  EXPECT_EQ(WeakChildReason(torus, 1000), "empty scene");
+  ParameterSet empty;
+  empty.SetText("EdNumber", "0");  // worms of no segments
+  EXPECT_EQ(WeakChildReason(empty, 1000), "empty scene");
   ParameterSet bad;
   bad.SetText("EdNumber", "many");
   EXPECT_EQ(WeakChildReason(bad, 1000), "'many' is not a valid floating point value");

@@ -26,8 +26,14 @@ light_source {0*x color red 0.600 green 0.600 blue 0.600 translate <40, 60, -60>
 #macro Connect(SP,SR,EP,ER)
  #local D=vlength(EP-SP);
  #local Rd=SR-ER;
+ #if (D > abs(Rd))
  #local D2=sqrt(D*D-Rd*Rd);
  cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }
+ #elseif (SR > ER)
+ sphere { SP, SR }
+ #else
+ sphere { EP, ER }
+ #end
 #end 
  
  

@@ -25,6 +25,7 @@ light_source {0*x color red 0.600 green 0.600 blue 0.600 translate <40, 60, -60>
     #local A = Points[Cur];
     #local B = Points[Cur + 1];
     #local Straight = true;
+    #local Same = ( vlength( B - A ) = 0 );
 
     #if ( vlength( V ) = 0 )
       #local V = B - A;
@@ -62,7 +63,9 @@ light_source {0*x color red 0.600 green 0.600 blue 0.600 translate <40, 60, -60>
       #end
     #end
 
-    #if ( Straight )
+    #if ( Same )
+      #local V1 = V;
+    #elseif ( Straight )
       #local V1 = V;
       #local Vn = vnormalize( V );
       cylinder { A - Eps * Vn, B + Eps * Vn, TorRadius }

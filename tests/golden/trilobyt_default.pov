@@ -14,11 +14,6 @@ light_source {0*x color red 1.000 green 1.000 blue 1.000 translate <-10, 10, -30
 light_source {0*x color red 0.600 green 0.600 blue 0.600 translate <40, 60, -60>}
  
 #declare Bol = sphere {<0, 0, 0>, .5 }
-#declare Spik4 =  union {
- sphere { <0, 0, 0>, .6 }
- cone {<0,0,0>,0.1, <-0, 4, 0>, 0.005 rotate <0, 0, -10> translate <0.4,0,0>}
- cone {<0,0,0>,0.1, <0, 4, 0>, 0.005 rotate <0, 0, 10> translate <-0.4,0,0>}
-}
  
 #declare JSegment = object {Bol}
  

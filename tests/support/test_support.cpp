@@ -5,12 +5,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "params/enabling_rules.h"
+#include "params/number_reading.h"
+#include "params/param_table.h"
 #include "render/command_line.h"
+#include "scene/fixed.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
 
@@ -94,6 +99,62 @@ void ExpectRenders(ParameterSet set) {
   const RenderOutcome outcome = RunRenderer(inv, 60);
   EXPECT_TRUE(outcome.ok()) << outcome.failure << "\n" << outcome.messages;
   std::filesystem::remove_all(folder);
+}
+
+
+namespace {
+
+bool Varied(const ParamDef& def) {
+  for (std::string_view page : {"General", "Worms/", "Things/", "Backgrd/"}) {
+    if (def.page.starts_with(page)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ParameterSet UserSet(std::uint32_t seed) {
+  Random pick(seed);
+  Random rules_random;
+  static const FixedClock clock(1234);
+  ParameterSet set;
+  InstallFormRules(set, rules_random, clock);
+  const auto table = ParamTable();
+  const int edits = 8 + pick.Below(32);
+  for (int e = 0; e < edits; ++e) {
+    const ParamDef& def = table[pick.Below(static_cast<int>(table.size()))];
+    if (!Varied(def) || def.end_twin) continue;
+    const std::string name(def.name);
+    switch (def.kind) {
+      case ParamKind::kSwitch:
+        set.SetOn(name, !set.On(name));
+        break;
+      case ParamKind::kChoice:
+        set.SetIndex(name, pick.Below(20) == 0 ? -1 : pick.Below(8));
+        break;
+      case ParamKind::kSlider:
+        set.SetIndex(name, def.min + pick.Below(def.max - def.min + 1));
+        break;
+      case ParamKind::kNumber:
+      case ParamKind::kInteger:
+      case ParamKind::kText: {
+        const auto d = ParseNumber(set.Text(name));
+        if (!d) break;  // object, texture and file texts
+        static const float kFactors[] = {0.25f, 0.5f, 0.75f, 1.5f, 2, 3, 0, -1};
+        float v = *d == 0 ? static_cast<float>(pick.Below(9) - 4) * 0.5f
+                          : *d * kFactors[pick.Below(8)];
+        // Counts and triggers are typed as whole numbers, as their defaults are.
+        const bool whole = def.kind == ParamKind::kInteger || *d == std::floor(*d);
+        set.SetText(name, whole ? IntegerText(static_cast<int>(std::lround(v))) : Fixed(v, 4, 2));
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  return set;
 }
 
 }  // namespace vermora::test

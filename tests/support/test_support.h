@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "params/parameter_set.h"
@@ -42,5 +43,10 @@ size_t CountLines(const std::string& scene, const std::string& line);
 // Renders `set` at 32x24 with the real renderer and expects no error line
 // (skips when POV-Ray is not installed).
 void ExpectRenders(ParameterSet set);
+
+// A set as one user makes it, edit by edit through the setters with the form
+// rules installed: switches flipped, worms chosen, numbers typed between -1
+// and 3 times their default. Object fields, texture texts and file names stay.
+ParameterSet UserSet(std::uint32_t seed);
 
 }  // namespace vermora::test

@@ -32,7 +32,7 @@ void Land(ComposeContext& ctx) {
 void HeightField(ComposeContext& ctx) {
   const ParamReader& p = ctx.params;
   SceneWriter& out = ctx.out;
-  const std::string& name = p.Text("edHFName");
+  const std::string& name = PictureFile(p, "edHFName", "The height field", "Backgrd/Land");
   out.Line("height_field {");
   WriteImageTypeLines(out, name, ".pot", "    pot");
   out.Line("    \"" + name + "\"");

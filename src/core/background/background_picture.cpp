@@ -12,7 +12,7 @@ void WritePictureBlock(ComposeContext& ctx) {
   const ParamReader& p = ctx.params;
   if (!p.On("chkBGOn")) return;
   SceneWriter& out = ctx.out;
-  const std::string& name = p.Text("edBGName");
+  const std::string& name = PictureFile(p, "edBGName", "The background picture", "Backgrd/Picture");
   Lines(out, {"#declare bg_pigment = pigment {", "  image_map", "  {"});
   // The Windows renderer's "sys" image type is its BMP; the POV-Ray we run has no
   // system type and names BMP itself.

@@ -91,6 +91,7 @@ void ParameterSet::SetOn(std::string_view name, bool on) {
 
 void ParameterSet::SetIndex(std::string_view name, int index) {
   const size_t i = Require(name);
+  index = ClampIndex(def(i), index);
   if (values_[i].index == index) return;
   values_[i].index = index;
   if (def(i).kind == ParamKind::kChoice) Changed(i);
@@ -105,6 +106,7 @@ void ParameterSet::SetGrid(std::string_view name, Grid grid) {
 void ParameterSet::SetValue(size_t i, ParamValue value) {
   const ParamKind kind = def(i).kind;
   if (IsCommandButton(def(i))) value.on = false;
+  value.index = ClampIndex(def(i), value.index);
   const bool changed = (kind == ParamKind::kSwitch && values_[i].on != value.on) ||
                        (kind == ParamKind::kChoice && values_[i].index != value.index);
   values_[i] = std::move(value);

@@ -1,5 +1,7 @@
 #include "params/value_codec.h"
 
+#include <algorithm>
+
 #include "params/number_reading.h"
 #include "scene/fixed.h"
 
@@ -46,7 +48,31 @@ Status DecodeGrid(const ParamDef& def, std::string_view text, Grid& grid) {
   return Status::Ok();
 }
 
+// The number of items of a choice or list. Two choices of the Features pages
+// carry no item texts in the table; their counts are the window's.
+int ItemCount(const ParamDef& def) {
+  if (def.items.empty()) {
+    if (def.name == "RadioGroup3") return 8;  // Fan ... Randompick, None
+    if (def.name == "RadioGroup5") return 5;  // Linear ... Decelerate
+    return 0;
+  }
+  return static_cast<int>(std::count(def.items.begin(), def.items.end(), '|')) + 1;
+}
+
 }  // namespace
+
+int ClampIndex(const ParamDef& def, int index) {
+  switch (def.kind) {
+    case ParamKind::kSlider:
+      return std::clamp(index, def.min, def.max);
+    case ParamKind::kChoice:
+    case ParamKind::kList:
+      if (const int count = ItemCount(def); count > 0) return std::clamp(index, -1, count - 1);
+      return std::max(index, -1);
+    default:
+      return index;
+  }
+}
 
 std::string EncodeValue(const ParamDef& def, const ParamValue& value) {
   switch (def.kind) {
@@ -87,11 +113,14 @@ Status DecodeValue(const ParamDef& def, std::string_view text, ParamValue& value
     case ParamKind::kList:
     case ParamKind::kSlider: {
       const size_t tilde = text.find('~');
-      if (tilde == std::string_view::npos) return ReadInt(text, value.index);
-      int index = 0, tag = 0;
-      if (Status s = ReadInt(text.substr(0, tilde), index); !s.ok()) return s;
-      if (Status s = ReadInt(text.substr(tilde + 1), tag); !s.ok()) return s;
-      value.index = index;
+      int index = 0, tag = value.tag;
+      if (tilde == std::string_view::npos) {
+        if (Status s = ReadInt(text, index); !s.ok()) return s;
+      } else {
+        if (Status s = ReadInt(text.substr(0, tilde), index); !s.ok()) return s;
+        if (Status s = ReadInt(text.substr(tilde + 1), tag); !s.ok()) return s;
+      }
+      value.index = ClampIndex(def, index);
       value.tag = tag;
       return Status::Ok();
     }

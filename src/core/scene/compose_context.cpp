@@ -9,8 +9,14 @@ bool ComposeContext::AnyAlternationSwitch(const ParamReader& params) {
   return false;
 }
 
+const std::string& ComposeContext::TypedObject(const char* field) {
+  const std::string& text = params.Text(field);
+  objects_named += text;
+  return text;
+}
+
 void ComposeContext::DeclareTyped(const char* name, const char* field) {
-  out.Line(std::string("#declare ") + name + " =  " + params.Text(field));
+  out.Line(std::string("#declare ") + name + " =  " + TypedObject(field));
   out.Line(" ");
 }
 

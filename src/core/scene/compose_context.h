@@ -34,6 +34,12 @@ struct ComposeContext {
   }
   static bool AnyAlternationSwitch(const ParamReader& params);
 
+  // The object texts of every declaration written so far, joined; the object
+  // library declares each predefined object they name.
+  std::string objects_named = {};
+
+  // The object text the user typed in `field`, noted for the object library.
+  const std::string& TypedObject(const char* field);
   // "#declare <name> =  " with the object text the user typed in `field`, then
   // a blank line.
   void DeclareTyped(const char* name, const char* field);

@@ -25,10 +25,10 @@ constexpr SegmentKind kSegments[] = {
 void WriteSegments(ComposeContext& ctx) {
   for (const SegmentKind& s : kSegments) {
     if (!WormUsed(ctx.params, s.worm)) continue;
-    ctx.out.Line(std::string("#declare ") + s.name + " = " + ctx.params.Text(s.field));
+    ctx.out.Line(std::string("#declare ") + s.name + " = " + ctx.TypedObject(s.field));
     ctx.out.Line(" ");
     if (ctx.params.On(s.alt)) {
-      ctx.out.Line(std::string("#declare ") + s.name2 + " = " + ctx.params.Text(s.field2));
+      ctx.out.Line(std::string("#declare ") + s.name2 + " = " + ctx.TypedObject(s.field2));
       ctx.out.Line(" ");
     }
   }
@@ -51,9 +51,25 @@ bool ThingBuilt(const ThingGenerator& thing, const ParamReader& params) {
   return thing.write != nullptr && params.On(thing.switch_name);
 }
 
-void Compose(ComposeContext& ctx) {
-  WriteHeader(ctx);
-  WriteObjectLibrary(ctx);
+// A worm object with nothing in it stops POV-Ray; such a choice (possible in
+// a loaded file) is refused before anything is written.
+void CheckWormChoices(const ParamReader& params) {
+  const int worms = static_cast<int>(WormGenerators().size());
+  auto chosen = [&](const char* choice) {
+    const int worm = params.Index(choice);
+    return worm >= 0 && worm < worms;
+  };
+  if (!chosen("RadioGroup1")) {
+    throw CommandError{"No worm is chosen for Worm1: choose one in RadioGroup1 on the General page"};
+  }
+  if (params.On("ChkAlternate") && !chosen("RadioGroup2")) {
+    throw CommandError{
+        "ChkAlternate is on but no alternate worm is chosen: choose one in RadioGroup2 on the General "
+        "page"};
+  }
+}
+
+void ComposeBody(ComposeContext& ctx) {
   ctx.out.Line(" ");
   WriteSegments(ctx);
   const auto worms = WormGenerators();
@@ -78,6 +94,27 @@ void Compose(ComposeContext& ctx) {
     WriteFinalPlacement(ctx);
   }
   if (auto background = BackgroundWriter()) background(ctx);
+}
+
+void InsertObjectLibrary(ComposeContext& ctx, size_t at) {
+  SceneWriter library;
+  WriteObjectLibrary(ctx.params, ctx.objects_named, library);
+  ctx.out.raw().insert(at, library.text());
+}
+
+void Compose(ComposeContext& ctx) {
+  CheckWormChoices(ctx.params);
+  WriteHeader(ctx);
+  // The library goes here, but it declares what the declarations after it
+  // name, so it is written once they are (also when a failure ends them).
+  const size_t library_at = ctx.out.text().size();
+  try {
+    ComposeBody(ctx);
+  } catch (const CommandError&) {
+    InsertObjectLibrary(ctx, library_at);
+    throw;
+  }
+  InsertObjectLibrary(ctx, library_at);
 }
 
 }  // namespace

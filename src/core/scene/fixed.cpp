@@ -22,7 +22,8 @@ constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e1
 // Writes into `buf` (at least 48 bytes) and returns the length, or 0 to give up.
 int FastFixed(double value, int precision, int decimals, char* buf) {
   const double magnitude = std::fabs(value);
-  if (decimals > 6 || magnitude >= 1e9 || magnitude < 1e-6) return 0;
+  // NaN passes none of the range tests below: the general rule takes it.
+  if (!(magnitude < 1e9) || decimals > 6 || magnitude < 1e-6) return 0;
   int exp = 0;  // 10^(exp-1) <= magnitude < 10^exp
   while (exp < 10 && magnitude >= kPow10[exp]) ++exp;
   if (exp == 0) {

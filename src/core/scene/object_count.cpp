@@ -21,6 +21,9 @@ struct Reader {
     if (!v) throw CommandError{"'" + text + "' is not a valid floating point value"};
     return *v;
   }
+  // A number of segments, elements or copies: a loop up to a negative number
+  // writes none.
+  double Count(const char* name) const { return std::fmax(0, N(name)); }
   int I(const char* name) const {
     const auto v = ParseInteger(set.Text(name));
     if (!v) throw CommandError{BadIntegerMessage(set.Text(name))};
@@ -76,7 +79,7 @@ double WormCount(Reader& r, int worm, double w, bool alternate) {
   const bool connect = !alternate;  // the alternate worm is never doubled
   switch (worm) {
     case 0: {
-      const double n = r.N("EdNumber"), s = r.N("edSplitTrig");
+      const double n = r.Count("EdNumber"), s = r.N("edSplitTrig");
       const double p1 = r.P("edJSegm"), p2 = r.On("chkAltJS") ? r.P("edJSegm2") : 0;
       double own = s < n ? (r.On("chkAltJS") ? n * p1 + n * p2 : ((n - s) * 2 + s) * p1)
                          : (r.On("chkAltJS") ? 0.5 * n * p1 + 0.5 * n * p2 : n * p1);
@@ -84,57 +87,59 @@ double WormCount(Reader& r, int worm, double w, bool alternate) {
       w += own;
       const double f = s >= n ? 1 : 2;
       if (r.On("chkHelixOn")) {
-        const double h = r.P("edHObj"), ht = r.N("edHTus");
+        const double h = r.P("edHObj"), ht = r.Count("edHTus");
         w += s < n ? s * ht * h + (n - s) * 2 * ht * h : n * ht * h;
       }
       if (r.On("ChkBranchON")) {
-        const double b = Levels(BranchCount(n, s, r.N("EdBranchNumber"), r.N("EdBranchTrigger")),
+        const double b = Levels(BranchCount(n, s, r.Count("EdBranchNumber"), r.N("EdBranchTrigger")),
                                 r.I("edBRLevel"));
         w += r.On("ChkWormAsBranch") ? w * b : r.P("EdPredBranch") * b;
       }
-      if (r.On("ChkBaseOn")) w += r.N("EdBaseNumber") * (r.On("ChkWormAsBase") ? w : r.P("EdPredBase"));
+      if (r.On("ChkBaseOn")) w += r.Count("EdBaseNumber") * (r.On("ChkWormAsBase") ? w : r.P("EdPredBase"));
       if (r.On("ChkTopOn")) {
-        w += r.N("EdTopNumber") * r.N("EdTopVNumber") * f * (r.On("ChkWormAsTop") ? w : r.P("EdPredTop"));
+        w += r.Count("EdTopNumber") * r.Count("EdTopVNumber") * f * (r.On("ChkWormAsTop") ? w : r.P("EdPredTop"));
       }
       if (r.On("ChkTopHartOn")) w += f * r.P("EdTopHart");
       return w;
     }
     case 1: {
-      const double n = r.N("EdRNumber");
+      const double n = r.Count("EdRNumber");
       const bool alt = r.On("chkAltRS");
       w += alt ? 0.5 * n * r.P("edRSegm") + 0.5 * n * r.P("edRSegm2") : n * r.P("edRSegm");
       if (r.On("chkCTopHartOn")) w += r.P("edCTopHart") * (alt ? 0.5 : 1);
       return w;
     }
     case 2: {
-      const double n = r.N("edDSNumber"), side = r.N("edSideTrigger");
+      const double n = r.Count("edDSNumber"), side = r.N("edSideTrigger");
       double own = r.On("chkAltDSS") ? 0.5 * n * r.P("edDSSegm") + 0.5 * n * r.P("edDSSegm2")
                                      : n * r.P("edDSSegm");
       if (connect && r.On("chkDSConnect")) own *= 2;
       w += own;
-      if (side < n) w += Divide(n, side) * r.P("edSideObject");
+      if (side < n) w += std::fmax(0, Divide(n, side)) * r.P("edSideObject");
       return w;
     }
     case 3: return w + r.P("EdPWN");
     case 4: return w + r.P("EdWPN");
     case 5: {
-      const double n = r.N("edFWNumber");
+      const double n = r.Count("edFWNumber");
       return w + (r.On("chkAltFWS") ? 0.5 * n * r.P("edFWSegm") + 0.5 * n * r.P("edFWSegm2")
                                     : n * r.P("edFWSegm"));
     }
     case 6: {
-      const double n = r.N("edTDNumber");
+      const double n = r.Count("edTDNumber");
       double own = r.On("chkAltTDS") ? 0.5 * n * r.P("edTDSegm") + 0.5 * n * r.P("edTDSegm2")
                                      : n * r.P("edTDSegm");
       if (connect && r.On("chkTDConnect")) own *= 2;
       w += own;
       if (r.On("chkRecTD")) {
-        const double rec = Levels(RecursionCount(n, r.N("edRecNumber"), r.N("edRecTrigger")), r.I("edRecLevel"));
+        const double rec = Levels(RecursionCount(n, r.Count("edRecNumber"), r.N("edRecTrigger")), r.I("edRecLevel"));
         w += r.On("chkWormAsRec") ? w * rec : r.P("edPredRec") * rec;
       }
       return w;
     }
-    default: return w;  // TorusSpline and no worm: no rule
+    case 7:  // one torus piece or cylinder between each two points
+      return w + std::fmax(1, r.set.Index("ScrAN") - 1);
+    default: return w;  // no worm
   }
 }
 
@@ -144,7 +149,9 @@ double Elements(double e, double element, bool series, double first, double last
   if (e < 1) return 0;
   const double all = std::floor(e);
   double in_series = 0;
-  if (series) in_series = std::fmax(0, std::fmin(last, all) - std::fmax(first, 1) + 1);
+  // Elements are whole: the series starts at the first one at or after Sa and
+  // ends at the last one at or before Se.
+  if (series) in_series = std::fmax(0, std::fmin(std::floor(last), all) - std::fmax(std::ceil(first), 1) + 1);
   return in_series * q + (all - in_series) * element;
 }
 
@@ -228,11 +235,14 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
       const double series_q = trilobyt && r.On("chkMirrorS") ? 2 * q : q;
       total += alternate ? AlternatingElements(e, mirror * main_worm, mirror * alt, series, sa, se, series_q)
                          : Elements(e, element, series, sa, se, series_q);
-      if (r.On("chkTInterval")) total += Divide(e, r.N("IntTrigger")) * q;
+      // A term a scene cannot hold fewer than none of (a start past the end, a
+      // negative trigger) adds nothing.
+      if (r.On("chkTInterval")) total += std::fmax(0, Divide(e, r.N("IntTrigger"))) * q;
       if (fan && r.On("ChkTentacle")) {
-        total += (e - r.N("EdTentStart")) * r.N("EdTentNumber") * (r.On("ChkWormAsTent") ? w : r.P("EdTentName"));
+        total += std::fmax(0, e - r.N("EdTentStart")) * std::fmax(0, r.N("EdTentNumber")) *
+                 (r.On("ChkWormAsTent") ? w : r.P("EdTentName"));
       }
-      if (r.On("ChkTrLinkOn")) total += (horn ? e : e - 1) * link;
+      if (r.On("ChkTrLinkOn")) total += std::fmax(0, horn ? e : e - 1) * link;
     };
     auto n = [&](const char* name) { return [&r, name] { return r.N(name); }; };
     thing("ChkFanOn", n("EdTNumber"), true, false, false);

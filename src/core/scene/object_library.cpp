@@ -97,24 +97,26 @@ std::string UsedObjectText(const ParamReader& p) {
   add_if(p.On("ChkTrHeadOn"), "EdTrHead");
   add_if(p.On("chkTSerie"), "edSWPred");
   add_if(p.On("chkTInterval"), "edSWPred");
-  // The Trilobyt's second-worm ribs follow their triggers alone, switches on
-  // or off; its SecondWorm must not name an undeclared object.
-  add_if(p.On("ChkTrilobyt"), "edSWPred");
   return joined;
 }
 
-void WriteObjectLibrary(ComposeContext& ctx) {
-  const std::string used = UsedObjectText(ctx.params);
+void WriteObjectLibrary(const ParamReader& params, const std::string& also_named, SceneWriter& out) {
+  const std::string used = UsedObjectText(params) + also_named;
   for (const Predefined& object : kPredefined) {
     if (used.find(object.name) == std::string::npos) continue;
-    for (const char* line : object.lines) ctx.out.Line(line);
+    for (const char* line : object.lines) out.Line(line);
   }
-  if (ctx.params.On("chkJConnect") || ctx.params.On("chkDSConnect") || ctx.params.On("chkTDConnect")) {
+  if (params.On("chkJConnect") || params.On("chkDSConnect") || params.On("chkTDConnect")) {
     for (const char* line : {" ", "#macro Connect(SP,SR,EP,ER)", " #local D=vlength(EP-SP);",
-                             " #local Rd=SR-ER;", " #local D2=sqrt(D*D-Rd*Rd);",
+                             " #local Rd=SR-ER;",
+                             // When one ball holds the other no cone touches both
+                             // (the root below would be of a negative number): the
+                             // larger ball alone is their hull.
+                             " #if (D > abs(Rd))", " #local D2=sqrt(D*D-Rd*Rd);",
                              " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }",
-                             "#end ", " "}) {
-      ctx.out.Line(line);
+                             " #elseif (SR > ER)", " sphere { SP, SR }", " #else", " sphere { EP, ER }",
+                             " #end", "#end ", " "}) {
+      out.Line(line);
     }
   }
 }

@@ -9,13 +9,15 @@ namespace {
 
 // The first multiple step x j (j = 1, 2, ... below 360 / step) that exceeds
 // the target, or `angle` unchanged when none does. Found by division, since a
-// tiny step would mean millions of multiples to try.
+// tiny step would mean millions of multiples to try; the division can be off
+// by one either way, so a few corrections suffice. Past 2^53 a step of j no
+// longer changes j, and the multiple then stands for the target itself.
 double StepAngle(double target, double step, double angle) {
   if (!(step > 0)) return angle;
   const double multiples = 360 / step;
   double j = std::floor(target / step) + 1;
-  while (j > 1 && step * (j - 1) > target) j -= 1;
-  while (step * j <= target) j += 1;
+  for (int k = 0; k < 4 && j > 1 && step * (j - 1) > target; ++k) j -= 1;
+  for (int k = 0; k < 4 && step * j <= target; ++k) j += 1;
   return j < multiples ? step * j : angle;
 }
 

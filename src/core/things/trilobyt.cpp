@@ -52,8 +52,8 @@ void WriteTrilobyt(ComposeContext& ctx) {
   const int series_first = p.Integer("edSWTrig");
   const int series_last = p.Integer("edSWETrig");
   const int interval = p.Integer("IntTrigger");
-  const std::string& sw = p.Text("edSWPred");
   if (series_first - 1 < K || interval < K) {
+    const std::string& sw = ctx.TypedObject("edSWPred");
     if (p.On("chkMirrorS")) {
       out.Line("#declare SecondWorm =  union {object {" + sw + " } object { " + sw + " scale <1, -1, 1>}}");
     } else {

@@ -7,7 +7,7 @@ namespace {
 
 void WriteSingleObject(ComposeContext& ctx, const char* head, const char* object, const char* head2,
                        const char* texture) {
-  ctx.out.Line(head + ctx.params.Text(object));
+  ctx.out.Line(head + ctx.TypedObject(object));
   ctx.out.Line(head2 + ctx.params.Text(texture));
   WritePastedPlacement(ctx);
   ctx.out.Line(" }");

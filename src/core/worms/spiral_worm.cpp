@@ -6,6 +6,7 @@
 #include "scene/fixed.h"
 #include "scene/bounded_count.h"
 #include "worms/spiral_attachments.h"
+#include "worms/two_d_worm.h"
 
 namespace vermora {
 namespace {
@@ -197,7 +198,13 @@ void WritePlacement(SpiralRun& run) {
 void WriteSpiralWorm(ComposeContext& ctx) {
   SpiralRun run{ctx, ReadSettings(ctx.params), 0, false, false, SpiralPath{}};
   const ParamReader& p = ctx.params;
-  const int levels = p.Integer("edBRLevel");
+  int levels = p.Integer("edBRLevel");
+  // Each level is a whole worm more: a typed level in the millions would
+  // write until the scene limit, so levels are cut as the TwoDWorm's are.
+  if (levels > kMaxTwoDLevels) {
+    p.diagnostics().Warn("Branch levels above " + IntegerText(kMaxTwoDLevels) + " are not written");
+    levels = kMaxTwoDLevels;
+  }
   run.s.last = BoundedCount(ctx, run.s.N, "SpiralWorm segments");
   WriteAttachmentDeclarations(run);
 

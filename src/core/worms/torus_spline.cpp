@@ -6,7 +6,8 @@ namespace vermora {
 namespace {
 
 // Zero-length vectors are never normalised and atan2 never sees (0, 0): the
-// renderer stops the parse on either.
+// renderer stops the parse on either. A point repeated at once adds no piece
+// and keeps the direction.
 constexpr const char* kMacro[] = {
     "#macro TorusSpline( TorRadius, Points, StartVect )",
     "  #local V = StartVect;",
@@ -18,6 +19,7 @@ constexpr const char* kMacro[] = {
     "    #local A = Points[Cur];",
     "    #local B = Points[Cur + 1];",
     "    #local Straight = true;",
+    "    #local Same = ( vlength( B - A ) = 0 );",
     "",
     "    #if ( vlength( V ) = 0 )",
     "      #local V = B - A;",
@@ -55,7 +57,9 @@ constexpr const char* kMacro[] = {
     "      #end",
     "    #end",
     "",
-    "    #if ( Straight )",
+    "    #if ( Same )",
+    "      #local V1 = V;",
+    "    #elseif ( Straight )",
     "      #local V1 = V;",
     "      #local Vn = vnormalize( V );",
     "      cylinder { A - Eps * Vn, B + Eps * Vn, TorRadius }",
