@@ -48,14 +48,9 @@ Status DecodeGrid(const ParamDef& def, std::string_view text, Grid& grid) {
   return Status::Ok();
 }
 
-// The number of items of a choice or list. Two choices of the Features pages
-// carry no item texts in the table; their counts are the window's.
+// The number of items of a choice or list.
 int ItemCount(const ParamDef& def) {
-  if (def.items.empty()) {
-    if (def.name == "RadioGroup3") return 8;  // Fan ... Randompick, None
-    if (def.name == "RadioGroup5") return 5;  // Linear ... Decelerate
-    return 0;
-  }
+  if (def.items.empty()) return 0;
   return static_cast<int>(std::count(def.items.begin(), def.items.end(), '|')) + 1;
 }
 
