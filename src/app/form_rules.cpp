@@ -140,11 +140,28 @@ void FormRules::Apply() {
       tabs->setTabVisible(index, form.Visible(path));
     }
   }
+  KeepOnSwitchesReachable();
   if (!thing_page_.empty()) {
     if (auto* page = root_->findChild<QWidget*>(PageObjectName(thing_page_))) {
       if (auto [tabs, index] = TabOf(page); tabs) tabs->setCurrentIndex(index);
     }
     thing_page_.clear();
+  }
+}
+
+void FormRules::KeepOnSwitchesReachable() {
+  // A set from a file may hold a page switch on where the rules hide its page (bubbles on
+  // a worm not chosen): the pages around it stay shown, so the user can turn it off.
+  for (const FormRule& rule : vermora::FormRules()) {
+    if (rule.effect != RuleEffect::kShow || rule.state != RuleState::kOn) continue;
+    if (PagePathOf(rule.targets).empty()) continue;
+    const int index = set_.Find(rule.controls);
+    if (index < 0 || !set_.value(static_cast<size_t>(index)).on) continue;
+    QWidget* control = widgets_[static_cast<size_t>(index)];
+    for (QWidget* up = control; up && up != root_; up = up->parentWidget()) {
+      auto [tabs, at] = TabOf(up);
+      if (tabs && tabs->widget(at) == up && !tabs->isTabVisible(at)) tabs->setTabVisible(at, true);
+    }
   }
 }
 

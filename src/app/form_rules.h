@@ -35,6 +35,7 @@ class FormRules : public QObject {
  private:
   void FindLabels(QWidget* root);
   void SetHints();
+  void KeepOnSwitchesReachable();
 
   ParameterSet& set_;
   QWidget* root_;

@@ -60,6 +60,7 @@ TEST(ParameterSetTest, LabelsAreShortCompleteAndTellControlsApart) {
       EXPECT_EQ(label, previous->label) << def.name;
       continue;
     }
+    if (IsCommandButton(def)) continue;  // a command's button carries its own caption
     ASSERT_GT(label.size(), 2u) << def.name;
     EXPECT_LE(label.size(), 40u) << def.name;
     EXPECT_TRUE(std::isupper(static_cast<unsigned char>(label[0]))) << def.name << ": " << label;

@@ -118,7 +118,7 @@ ParameterSet UserSet(std::uint32_t seed) {
   Random rules_random;
   static const FixedClock clock(1234);
   ParameterSet set;
-  InstallFormRules(set, rules_random, clock);
+  set.UseGenerator(&rules_random, &clock);
   const auto table = ParamTable();
   const int edits = 8 + pick.Below(32);
   for (int e = 0; e < edits; ++e) {
