@@ -213,13 +213,6 @@ void MainWindow::BuildMenusAndToolbar() {
   add(file, "Exit", "E&xit", [this] { close(); });
 
   BuildEditMenu();
-  QMenu* povray = menuBar()->addMenu("&Povray");
-  QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
-  render->setShortcut(Qt::Key_F5);
-  add(povray, "Variations", "Variations", [this] { OpenVariations(); });
-  add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
-  estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
-  estimate_->setCheckable(true);
   QMenu* view = menuBar()->addMenu("&View");
   auto_render_ = add(view, "AutoRender", "&Auto render", [this] {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kAutoRenderKey, auto_render_->isChecked());
@@ -227,6 +220,13 @@ void MainWindow::BuildMenusAndToolbar() {
   });
   auto_render_->setCheckable(true);
   auto_render_->setChecked(QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
+  QMenu* povray = menuBar()->addMenu("&Povray");
+  QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
+  render->setShortcut(Qt::Key_F5);
+  add(povray, "Variations", "Variations", [this] { OpenVariations(); });
+  add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
+  estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
+  estimate_->setCheckable(true);
   locked_actions_ = {open, mydefault, render, pov31, pov22};
 
   QToolBar* bar = addToolBar("Tools");

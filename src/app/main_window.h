@@ -184,6 +184,7 @@ class MainWindow : public QMainWindow {
   bool composing_ = false;
   bool compose_automatic_ = false;
   bool compose_again_ = false;   // an edit came while an automatic scene was written
+  bool compose_cancelled_ = false;
   std::function<void()> after_compose_;  // F5 or a preview came while a scene was written
   bool auto_running_ = false;    // the renderer runs an automatic render
 
@@ -191,6 +192,8 @@ class MainWindow : public QMainWindow {
   // Edit to picture of the last automatic render, or F5 to picture, in ms.
   qint64 last_picture_ms() const { return last_picture_ms_; }
   bool auto_rendering() const;
+  // The scene is being written (F5's or an automatic render's), before the renderer starts.
+  bool composing() const { return composing_; }
 
  private:
   qint64 last_picture_ms_ = 0;

@@ -222,7 +222,7 @@ void TexturePanel::ApplyTypeGroups() {
       update_buttons_[row - 1]->setVisible(shown && update_armed_[row - 1]);
     }
   }
-  for (const char* name : {"sgColorMap", "cbColor4"}) SetRowShown(Find(name), pigment.colour_map);
+  SetRowShown(Find("cbColor4"), pigment.colour_map);
   if (map_) map_->setVisible(pigment.colour_map);
   for (const char* name : {"edIMName", "RadioGroup4", "edIMTurb", "edIMScale"}) {
     SetRowShown(Find(name), pigment.image_map);

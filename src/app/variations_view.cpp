@@ -3,6 +3,7 @@
 #include "variations_view.h"
 
 #include <QComboBox>
+#include <cmath>
 #include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -130,7 +131,11 @@ bool VariationsView::Produce(std::uint32_t seed) {
   StopRenders();
   seed_ = seed;
   ParameterSet centre = sets_[kCentre];
-  if (const char* field = StrengthField()) centre.SetText(field, Fixed(strength_->value(), 3, 1));
+  if (const char* field = StrengthField()) {
+    // Written only when the user changed it, so an untouched centre stays the window's set.
+    const double typed = QString::fromStdString(centre.Text(field)).toDouble();
+    if (std::abs(typed - strength_->value()) > 1e-6) centre.SetText(field, Fixed(strength_->value(), 3, 1));
+  }
   const EngineKind kinds[] = {EngineKind::kRandom, EngineKind::kEvolve, EngineKind::kMutate};
   Variants made = MakeVariants(centre, kinds[std::max(0, engine_->currentIndex())], seed,
                                kCells - 1, window_->folder(), &window_->locks());

@@ -140,6 +140,12 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
     }
     return;
   }
+  if (!automatic && std::exchange(compose_cancelled_, false)) {
+    LockDesign(false);
+    statusBar()->showMessage("Rendering cancelled");
+    emit RenderDone(false);
+    return;
+  }
   if (!prepared.switched_off.empty()) {
     ApplySwitchesTurnedOff(prepared.switched_off, set_);
     RefreshFields();
@@ -223,6 +229,8 @@ bool MainWindow::EstimateGoesOn() {
 }
 
 void MainWindow::CancelRender() {
+  if (composing_ && !compose_automatic_) compose_cancelled_ = true;
+  after_compose_ = {};
   runner_->Cancel();
   animation_->Stop();
 }

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <cmath>
 #include <QTest>
 #include <memory>
 
@@ -84,7 +85,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));
     QVERIFY(w->findChild<QWidget*>("TabWormsSpiralWormHelix"));
     QVERIFY(w->findChild<QWidget*>("TabThingsFanWheelTentacle"));
-    QCOMPARE(w->findChild<QLabel*>("Image1")->size(), QSize(209, 163));
+    // The picture takes the room the window gives it.
+    w->resize(1000, 700);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QSize small = w->findChild<QLabel*>("Image1")->size();
+    QVERIFY(small.width() >= 209 && small.height() >= 163);
+    w->resize(1500, 1000);
+    QTRY_VERIFY(w->findChild<QLabel*>("Image1")->width() > small.width() + 100);
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->isReadOnly());
     for (const char* name : {"SBGo", "SBOpen", "SBSave", "SBExport", "SpeedButton1", "sbPov22",
                              "ImBol", "imSpik6", "ImBallDisk"}) {
@@ -320,7 +328,7 @@ class MainWindowTest : public QObject {
     SetPovray("/no/such/povray");  // the engine runs before the renderer is looked for
     auto w = NewWindow();
     const std::string before = SettingsText(w->set());
-    w->RenderScene();  // the General page: no engine
+    RenderAndWait(*w);  // the General page: no engine
     QCOMPARE(SettingsText(w->set()), before);
     QTabWidget* pages = Pages(*w);
     QWidget* features = w->findChild<QWidget*>("TabFeatures");
@@ -329,7 +337,7 @@ class MainWindowTest : public QObject {
     QVERIFY(sub_pages);
     sub_pages->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
     pages->setCurrentWidget(features);
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(SettingsText(w->set()) != before);
     QVERIFY(QFile::exists(Path("_mutate.vmx")));  // the kept parent
     // The fields show what the engine wrote.
@@ -342,12 +350,12 @@ class MainWindowTest : public QObject {
     auto w = NewWindow();
     auto* estimate = w->findChild<QAction*>("Preview");
     QVERIFY(estimate && estimate->isCheckable() && !estimate->isChecked());
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(prompts_.asks.isEmpty());
     estimate->trigger();
     prompts_.ask_answer = false;
     w->statusBar()->clearMessage();
-    w->RenderScene();
+    RenderAndWait(*w);
     QCOMPARE(prompts_.asks.size(), 1);
     QVERIFY(prompts_.asks[0].startsWith("Your Thing contains ca. "));
     QVERIFY(prompts_.asks[0].endsWith("\nContinue ?"));
@@ -365,7 +373,7 @@ class MainWindowTest : public QObject {
       w->findChild<QCheckBox*>("ChkTwisting")->click();
       QVERIFY(w->set().On("ChkARot"));
       prompts_.file_answers = {dir_->path() + "/trilobyt.pov"};
-      if (command == 0) w->RenderScene();
+      if (command == 0) RenderAndWait(*w);
       if (command == 1) w->ExportPov31();
       if (command == 2) w->ExportPov22();
       QVERIFY2(!w->set().On("ChkARot"), qPrintable(QString::number(command)));
@@ -388,21 +396,68 @@ class MainWindowTest : public QObject {
     prompts_.asks.clear();
     QFile::remove(Path("TEMP.POV"));
     prompts_.ask_answer = false;
-    w->RenderScene();
+    RenderAndWait(*w);
     QCOMPARE(prompts_.asks.size(), 1);
     QVERIFY2(prompts_.asks[0].contains("EdInc3: #fopen F \"note.txt\" write"), qPrintable(prompts_.asks[0]));
     QVERIFY(!QFile::exists(Path("TEMP.POV")));
     prompts_.ask_answer = true;
-    w->RenderScene();
-    w->RenderScene();
+    RenderAndWait(*w);
+    RenderAndWait(*w);
     QCOMPARE(prompts_.asks.size(), 2);  // asked before the first render only
     QVERIFY(QFile::exists(Path("TEMP.POV")));
+  }
+
+  // Auto render: one render about 300 ms after a run of edits, at the preview's size in
+  // F5's proportions; a new edit ends the render still running; F5 is never blocked.
+  void autoRenderDebouncesAndTheLatestEditWins() {
+    const QString log = dir_->path() + "/calls.log";
+    const QString fake = dir_->path() + "/fake povray";
+    QFile script(fake);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\necho \"$@\" >> '" + log + "'\nexec sleep 5\n").toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SetPovray(fake);
+    auto w = NewWindow();
+    w->resize(1200, 800);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto calls = [&] {
+      QFile f(log);
+      return f.open(QIODevice::ReadOnly) ? QString(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                         : QStringList();
+    };
+    w->findChild<QAction*>("AutoRender")->setChecked(true);
+    auto* number = w->findChild<QLineEdit*>("EdNumber");
+    number->setFocus();
+    for (const char* text : {"3", "31", "32", "33"}) {
+      number->setText(text);
+      emit number->textEdited(text);
+      QTest::qWait(50);
+    }
+    QVERIFY(calls().isEmpty());  // still typing
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 5000);
+    QVERIFY(w->auto_rendering() && !w->rendering());
+    const QString first = calls().first();
+    const int width = first.section("+W", 1).section(' ', 0, 0).toInt();
+    const int height = first.section("+H", 1).section(' ', 0, 0).toInt();
+    QVERIFY2(width > 209 && std::abs(width * 163 - height * 209) <= 209, qPrintable(first));
+    emit number->textEdited("34");
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 5000);
+    QTest::qWait(600);
+    QCOMPARE(calls().size(), 2);  // nothing queued behind it
+    // F5 takes over at once, at the size the set asks for.
+    RenderAndWait(*w);
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 3, 5000);
+    QVERIFY(calls().last().contains("+W209") && calls().last().contains("+H163"));
+    QVERIFY(w->rendering());
+    w->CancelRender();
   }
 
   void missingRendererIsToldClearly() {
     SetPovray("/no/such/povray");
     auto w = NewWindow();
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(!w->rendering());
     QVERIFY(w->statusBar()->currentMessage().contains("Povray Path"));
     QTabWidget* pages = Pages(*w);
@@ -421,11 +476,11 @@ class MainWindowTest : public QObject {
     SetPovray(slow);
     auto w = NewWindow();
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(w->rendering());
     QVERIFY(!Pages(*w)->widget(0)->isEnabled());
     QVERIFY(!w->findChild<QWidget*>("Panel4")->isEnabled());
-    w->RenderScene();
+    RenderAndWait(*w);
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
     QCOMPARE(qobject_cast<QAbstractButton*>(w->findChild<QWidget*>("SBGo"))->text(), QString("Render"));
     w->CancelRender();
@@ -436,7 +491,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
 
     // Closing during a render ends the renderer before the working files go.
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(w->rendering());
     w->show();
     QVERIFY(w->close());
@@ -454,7 +509,7 @@ class MainWindowTest : public QObject {
     w->set().SetText("edImageH", "24");
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     Pages(*w)->setCurrentIndex(1);
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(done.wait(20000));
     QVERIFY2(done.first().first().toBool(),
              qPrintable(w->statusBar()->currentMessage() + "\n" +
@@ -470,7 +525,7 @@ class MainWindowTest : public QObject {
     // A scene error: the former picture stays, the Output page and error picture come up.
     w->show();
     w->set().SetText("edJSegm", "object {NoSuchObject}");
-    w->RenderScene();
+    RenderAndWait(*w);
     QVERIFY(done.wait(20000));
     QCOMPARE(done.last().first().toBool(), false);
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().cacheKey(), shown.cacheKey());

@@ -244,7 +244,7 @@ class TexturePanelTest : public QObject {
     QVERIFY(shown("editRed1") && shown("editRed2") && shown("editBlue3") && shown("colorBox3"));
     Choose(*w, "cbPigmentType", 5);
     QVERIFY(!shown("editRed1") && !shown("colorBox1") && shown("ColourMapEditor"));
-    QVERIFY(shown("sgColorMap") && shown("sbDefaultMap"));
+    QVERIFY(!shown("sgColorMap") && shown("sbDefaultMap"));  // the strip stands for the grid
     Choose(*w, "cbPigmentType", 20);
     QVERIFY(shown("edIMName") && !shown("ColourMapEditor"));
     Choose(*w, "cbNormalType", 20);

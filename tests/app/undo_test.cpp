@@ -89,7 +89,7 @@ class UndoTest : public QObject {
     QWidget* features = w->findChild<QWidget*>("TabFeatures");
     pages->setCurrentWidget(features);
     qobject_cast<QTabWidget*>(features)->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
-    w->RenderScene();  // F5: the engine step, then the renderer is missing
+    RenderAndWait(*w);  // F5: the engine step, then the renderer is missing
     const std::string stepped = SettingsText(w->set());
     QVERIFY(stepped != before);
     QVERIFY(QFile::exists(kept));

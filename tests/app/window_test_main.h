@@ -16,6 +16,12 @@ inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::
   return setup;
 }
 
+// F5, and the wait while the scene is written on its worker thread.
+inline void RenderAndWait(vermora::app::MainWindow& w) {
+  w.RenderScene();
+  QTRY_VERIFY_WITH_TIMEOUT(!w.composing(), 20000);
+}
+
 // Each window test binary gets a settings store of its own, so tests running
 // side by side never see each other's (or the user's) renderer path.
 #define VERMORA_WINDOW_TEST_MAIN(TestClass)                          \

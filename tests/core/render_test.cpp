@@ -140,6 +140,8 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
     for (const auto& [field, text] : c.texts) set.SetText(field, text);
     for (const char* name : c.flips) set.SetOn(name, !set.On(name));
     if (c.worm != -2) set.SetIndex("RadioGroup1", c.worm);
+    // The rules give the alternate worm a choice; a file can still hold none.
+    if (set.On("ChkAlternate") && *c.refusal_names == 'R') set.SetIndex("RadioGroup2", -1);
     const ComposeResult composed = ComposeScene(set);
     if (*c.refusal_names) {
       EXPECT_NE(composed.status.message().find(c.refusal_names), std::string::npos) << composed.status.message();
