@@ -12,6 +12,7 @@
 
 #include "main_window.h"
 #include "prompts.h"
+#include "splash.h"
 
 namespace {
 
@@ -70,6 +71,11 @@ int main(int argc, char** argv) {
   setup.folder = (folder.path() + "/").toStdString();
   setup.include_dirs = {VERMORA_DATA_DIR};
   setup.prompts = &prompts;
+  {
+    vermora::app::Splash splash;
+    splash.show();
+    Grab("splash");
+  }
   vermora::app::MainWindow window(setup);
   window.show();
   Settle(800);
