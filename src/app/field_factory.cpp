@@ -70,7 +70,7 @@ Field Toggle(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* paren
                      set.SetOn(n, on);
                      edited(i);
                    });
-  return {button, false, [button, &set, i] {
+  return {button, true, [button, &set, i] {
             const QSignalBlocker block(button);
             button->setChecked(set.value(i).on);
           }};
