@@ -118,7 +118,7 @@ ParameterSet UserSet(std::uint32_t seed) {
   Random rules_random;
   static const FixedClock clock(1234);
   ParameterSet set;
-  InstallFormRules(set, rules_random, clock);
+  set.UseGenerator(&rules_random, &clock);
   const auto table = ParamTable();
   const int edits = 8 + pick.Below(32);
   for (int e = 0; e < edits; ++e) {
@@ -154,6 +154,7 @@ ParameterSet UserSet(std::uint32_t seed) {
   }
   set.SetText("edImageW", "32");
   set.SetText("edImageH", "24");
+  set.UseGenerator(nullptr, nullptr);  // the generator ends with this call
   return set;
 }
 
