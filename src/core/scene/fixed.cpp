@@ -116,24 +116,24 @@ std::string Fixed(double value, int precision, int decimals) {
   return FixedGeneral(value, precision, decimals);
 }
 
-void AppendFixed(std::string& out, double value, int precision, int decimals) {
+int FixedInto(char* buf, double value, int precision, int decimals) {
   const int p = std::clamp(precision, 2, 18);
   const int d = std::clamp(decimals, 0, 18);
-  char buf[48];
-  int n = 0;
   if (value == 0) {
     buf[0] = '0';
     buf[1] = '.';
-    std::memset(buf + 2, '0', d);
-    n = d == 0 ? 1 : d + 2;
-  } else {
-    n = FastFixed(value, p, d, buf);
+    for (int z = 0; z < d; ++z) buf[2 + z] = '0';
+    return d == 0 ? 1 : d + 2;
   }
-  if (n > 0) {
-    out.append(buf, n);
-  } else {
-    out += FixedGeneral(value, p, d);
-  }
+  if (const int n = FastFixed(value, p, d, buf)) return n;
+  const std::string text = FixedGeneral(value, p, d);
+  std::memcpy(buf, text.data(), text.size());
+  return static_cast<int>(text.size());
+}
+
+void AppendFixed(std::string& out, double value, int precision, int decimals) {
+  char buf[kFixedMax];
+  out.append(buf, FixedInto(buf, value, precision, decimals));
 }
 
 std::string FixedGeneral(double value, int precision, int decimals) {
