@@ -56,22 +56,20 @@ int FastFixed(double value, int precision, int decimals, char* buf) {
   const double y = kept >= 0 ? m * kPow10[kept] : m / kPow10[-kept];
   if (y >= kPow10[k]) return 0;
   if (k >= 1 ? y < kPow10[k - 1] : y < 0.1 * (1 + 1e-12)) return 0;
-  const double whole = std::floor(y);
-  const double frac = y - whole;
+  // y < 10^15, so the conversion is floor and the difference exact.
+  const auto whole = static_cast<unsigned long long>(y);
+  const double frac = y - static_cast<double>(whole);
   // 3 * 10^(K-16) covers both the 18-digit step and the half ulp of y < 10^K.
   if (std::fabs(frac - 0.5) <= 3 * kPow10[k] * 1e-16) return 0;
-  auto digits_value = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
+  unsigned long long digits_value = whole + (frac > 0.5 ? 1 : 0);
   const bool carry = digits_value == static_cast<unsigned long long>(kPow10[k]);
   const int e_out = carry ? e + 1 : e;
 
-  char digits[24];
-  int count = 0;
-  if (digits_value > 0) {
-    count =
-        static_cast<int>(std::to_chars(digits, digits + sizeof digits, digits_value).ptr - digits);
-  }
   if (value < 0) *p++ = '-';
   if (e_out > precision) {  // the "E" form: kept digits without trailing zeros
+    char digits[24] = {};
+    int count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, digits_value).ptr - digits);
     while (count > 1 && digits[count - 1] == '0') --count;
     *p++ = digits[0];
     if (count > 1) {
@@ -83,23 +81,23 @@ int FastFixed(double value, int precision, int decimals, char* buf) {
     p = std::to_chars(p, p + 8, e_out - 1).ptr;
     return static_cast<int>(p - buf);
   }
-  // y's digits with `kept` of them after the point, then zeros to D places.
-  const int int_digits = count - kept;
-  if (int_digits <= 0) {
-    *p++ = '0';
-  } else {
-    std::memcpy(p, digits, int_digits);
-    p += int_digits;
+  // y's digits with `kept` of them after the point (kept >= 0 here), then
+  // zeros to D places; written from the right.
+  const int count = digits_value == 0 ? 0 : (carry ? k + 1 : k);
+  const int int_digits = std::max(count - kept, 1);
+  char* end = p + int_digits + (decimals > 0 ? 1 + decimals : 0);
+  char* q = end;
+  for (int z = kept; z < decimals; ++z) *--q = '0';
+  for (int z = 0; z < kept; ++z) {
+    *--q = static_cast<char>('0' + digits_value % 10);
+    digits_value /= 10;
   }
-  if (decimals > 0) {
-    *p++ = '.';
-    for (int z = int_digits; z < 0; ++z) *p++ = '0';
-    const int from = std::max(int_digits, 0);
-    std::memcpy(p, digits + from, count - from);
-    p += count - from;
-    for (int z = kept; z < decimals; ++z) *p++ = '0';
+  if (decimals > 0) *--q = '.';
+  for (int z = 0; z < int_digits; ++z) {
+    *--q = static_cast<char>('0' + digits_value % 10);
+    digits_value /= 10;
   }
-  return static_cast<int>(p - buf);
+  return static_cast<int>(end - buf);
 }
 
 }  // namespace
