@@ -67,18 +67,22 @@ int FastFixed(double value, int precision, int decimals, char* buf) {
 
   if (value < 0) *p++ = '-';
   if (e_out > precision) {  // the "E" form: kept digits without trailing zeros
-    char digits[24] = {};
-    int count =
-        static_cast<int>(std::to_chars(digits, digits + sizeof digits, digits_value).ptr - digits);
-    while (count > 1 && digits[count - 1] == '0') --count;
-    *p++ = digits[0];
-    if (count > 1) {
-      *p++ = '.';
-      std::memcpy(p, digits + 1, count - 1);
-      p += count - 1;
+    int count = carry ? 1 : k;
+    if (carry) digits_value = 1;
+    while (count > 1 && digits_value % 10 == 0) {
+      digits_value /= 10;
+      --count;
     }
+    char* q = p + count + (count > 1);
+    for (int z = 1; z < count; ++z) {
+      *--q = static_cast<char>('0' + digits_value % 10);
+      digits_value /= 10;
+    }
+    if (count > 1) *--q = '.';
+    *--q = static_cast<char>('0' + digits_value);
+    p += count + (count > 1);
     *p++ = 'E';
-    p = std::to_chars(p, p + 8, e_out - 1).ptr;
+    p = std::to_chars(p, p + 8, e_out - 1).ptr;  // E - 1 > 0 here: at least P digits
     return static_cast<int>(p - buf);
   }
   // y's digits with `kept` of them after the point (kept >= 0 here), then
