@@ -16,12 +16,12 @@ struct Worked {
 
 TEST(FixedTest, WorkedTable) {
   const Worked table[] = {
-      {1.23456, 4, 3, "1.235"},  {12.3456, 4, 3, "12.350"}, {123.456, 4, 3, "123.500"},
+      {1.23456, 4, 3, "1.235"},    {12.3456, 4, 3, "12.350"},  {123.456, 4, 3, "123.500"},
       {1234.56, 4, 3, "1235.000"}, {12345.6, 4, 3, "1.235E4"}, {10000, 4, 3, "1E4"},
-      {-0.5, 4, 3, "-0.500"},    {-0.0004, 4, 3, "-0.000"}, {-0.00004, 4, 3, "0.000"},
-      {0, 4, 3, "0.000"},        {45, 3, 0, "45"},          {999.6, 3, 0, "1E3"},
-      {-0.4, 3, 0, "-0"},        {0.6, 3, 0, "1"},          {123.4567, 5, 3, "123.460"},
-      {0.125, 4, 2, "0.13"},     {0.392, 1, 3, "0.390"},
+      {-0.5, 4, 3, "-0.500"},      {-0.0004, 4, 3, "-0.000"},  {-0.00004, 4, 3, "0.000"},
+      {0, 4, 3, "0.000"},          {45, 3, 0, "45"},           {999.6, 3, 0, "1E3"},
+      {-0.4, 3, 0, "-0"},          {0.6, 3, 0, "1"},           {123.4567, 5, 3, "123.460"},
+      {0.125, 4, 2, "0.13"},       {0.392, 1, 3, "0.390"},
   };
   for (const Worked& w : table) {
     // The worked values are single-precision numbers widened without change.
@@ -61,25 +61,42 @@ TEST(FixedTest, IntegerTextAndEvenRounding) {
 namespace vermora {
 namespace {
 
-// The short road must agree with the general rule everywhere it is taken.
+// The short roads (Fixed, and AppendFixed of the scene writer) must agree with
+// the general rule everywhere: single and double values from 1e-10 to 1e13,
+// the "E" form, zeros, halves and the neighbours of powers of ten.
 TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
   std::uint32_t state = 7;
   auto next = [&] {
     state = state * 134775813u + 1u;
     return state / 4294967296.0;
   };
-  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0}, {4, 2}, {6, 4}, {2, 1}};
-  for (int k = 0; k < 200000; ++k) {
-    const double scale = std::pow(10.0, static_cast<int>(next() * 12) - 5);
-    const float value = static_cast<float>((next() - 0.5) * scale);
+  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0},  {4, 2},
+                          {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
+  auto check = [&](double value) {
     for (const auto& r : rules) {
-      ASSERT_EQ(Fixed(value, r[0], r[1]), FixedGeneral(value, r[0], r[1]))
+      const std::string expected = FixedGeneral(value, r[0], r[1]);
+      std::string appended = "<";
+      AppendFixed(appended, value, r[0], r[1]);
+      ASSERT_EQ(Fixed(value, r[0], r[1]), expected)
           << value << " fixed(" << r[0] << "," << r[1] << ")";
+      ASSERT_EQ(appended, "<" + expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
     }
+  };
+  for (int k = 0; k < 200000; ++k) {
+    const double scale = std::pow(10.0, static_cast<int>(next() * 24) - 10);
+    const double value = (next() - 0.5) * scale;
+    check(k % 2 ? value : static_cast<float>(value));
   }
-  for (float halves : {0.125f, 2.5f, 0.5f, 1.5f, 12.345f, 99.995f, 999.5f}) {
-    EXPECT_EQ(Fixed(halves, 4, 2), FixedGeneral(halves, 4, 2));
-    EXPECT_EQ(Fixed(halves, 3, 0), FixedGeneral(halves, 3, 0));
+  for (double halves : {0.125, 2.5, 0.5, 1.5, 12.345, 99.995, 999.5, 0.0, -0.0, 1e-30, 5e25}) {
+    check(halves);
+    check(static_cast<float>(halves));
+  }
+  for (int n = -12; n <= 12; ++n) {
+    const double power = std::pow(10.0, n);
+    for (double v : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e300), power / 2}) {
+      check(v);
+      check(-static_cast<float>(v));
+    }
   }
 }
 

@@ -154,6 +154,7 @@ ParameterSet UserSet(std::uint32_t seed) {
   }
   set.SetText("edImageW", "32");
   set.SetText("edImageH", "24");
+  set.UseGenerator(nullptr, nullptr);  // the generator ends with this call
   return set;
 }
 

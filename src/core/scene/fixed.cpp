@@ -14,58 +14,94 @@ std::string ZeroText(int decimals) {
   return decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0');
 }
 
-constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+// Powers of ten that are exact doubles, 10^0 to 10^22.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The common case in scene text, without going through decimal digit strings:
-// a moderate number whose integer digits and decimals fit in the precision.
-// Gives up (false) wherever the general rule may differ.
-// Writes into `buf` (at least 48 bytes) and returns the length, or 0 to give up.
-int FastFixed(double value, int precision, int decimals, char* buf) {
-  const double magnitude = std::fabs(value);
-  // NaN passes none of the range tests below: the general rule takes it.
-  if (!(magnitude < 1e9) || decimals > 6 || magnitude < 1e-6) return 0;
-  int exp = 0;  // 10^(exp-1) <= magnitude < 10^exp
-  while (exp < 10 && magnitude >= kPow10[exp]) ++exp;
-  if (exp == 0) {
-    while (exp > -7 && magnitude * kPow10[1 - exp] < 1) --exp;
+// The digit count E of a magnitude, 10^(E-1) <= m < 10^E, for 1e-22 <= m < 1e22.
+// Next to a power of ten below 1 the answer may be one off; FastFixed sees that.
+int DigitCount(double m) {
+  int e = 0;
+  if (m >= 1) {
+    while (e < 22 && m >= kPow10[e]) ++e;
+  } else {
+    while (e > -22 && m * kPow10[-e + 1] < 1) --e;
   }
+  return e;
+}
+
+// The rule in double arithmetic, for every value whose text it can prove:
+// y = |x| * 10^kept is rounded half up to the K kept digits. The rule rounds
+// to 18 significant digits first, which moves y by at most 10^(K-18)/2, and y
+// itself is off by at most half an ulp; a y that close to a half is left to
+// the general rule, as is any y outside [10^(K-1), 10^K) (a digit count that
+// was one off). Writes into `buf` (at least 48 bytes) and returns the length,
+// or 0 to give up.
+int FastFixed(double value, int precision, int decimals, char* buf) {
+  const double m = std::fabs(value);
+  // NaN passes none of the range tests: the general rule takes it.
+  if (!(m >= 1e-21 && m < 1e21)) return 0;
+  const int e = DigitCount(m);
+  const int k = std::min(e + decimals, precision);
   char* p = buf;
-  if (exp + decimals < 0) {  // nothing kept: zero, without a sign
+  if (k < 0) {  // nothing kept: zero, without a sign
     *p++ = '0';
     if (decimals > 0) *p++ = '.';
-    for (int k = 0; k < decimals; ++k) *p++ = '0';
+    for (int z = 0; z < decimals; ++z) *p++ = '0';
     return static_cast<int>(p - buf);
   }
-  if (exp > precision) return 0;  // the "E" form
-  // Keep K = min(exp + decimals, precision) significant digits, that is
-  // `kept` decimals, and pad the rest of the decimals with zeros.
-  const int kept = std::min(exp + decimals, precision) - exp;
-  const double scaled = magnitude * kPow10[kept];
-  // One ulp from a half could round either way in binary; leave those alone.
-  const double frac = scaled - std::floor(scaled);
-  if (std::fabs(frac - 0.5) < 1e-9) return 0;
-  const auto rounded = static_cast<unsigned long long>(std::floor(scaled + 0.5));
-  char digits[24];
-  const auto res = std::to_chars(digits, digits + sizeof digits, rounded);
-  const int count = static_cast<int>(res.ptr - digits);
-  const int int_digits = count - kept;
-  if (int_digits > precision) return 0;  // a carry needs the "E" form
+  if (k > 15) return 0;
+  const int kept = k - e;  // decimals of y
+  if (kept > 22 || kept < -22) return 0;
+  const double y = kept >= 0 ? m * kPow10[kept] : m / kPow10[-kept];
+  if (y >= kPow10[k]) return 0;
+  if (k >= 1 ? y < kPow10[k - 1] : y < 0.1 * (1 + 1e-12)) return 0;
+  // y < 10^15, so the conversion is floor and the difference exact.
+  const auto whole = static_cast<unsigned long long>(y);
+  const double frac = y - static_cast<double>(whole);
+  // 3 * 10^(K-16) covers both the 18-digit step and the half ulp of y < 10^K.
+  if (std::fabs(frac - 0.5) <= 3 * kPow10[k] * 1e-16) return 0;
+  unsigned long long digits_value = whole + (frac > 0.5 ? 1 : 0);
+  const bool carry = digits_value == static_cast<unsigned long long>(kPow10[k]);
+  const int e_out = carry ? e + 1 : e;
+
   if (value < 0) *p++ = '-';
-  if (int_digits <= 0) {
-    *p++ = '0';
-  } else {
-    std::memcpy(p, digits, int_digits);
-    p += int_digits;
+  if (e_out > precision) {  // the "E" form: kept digits without trailing zeros
+    int count = carry ? 1 : k;
+    if (carry) digits_value = 1;
+    while (count > 1 && digits_value % 10 == 0) {
+      digits_value /= 10;
+      --count;
+    }
+    char* q = p + count + (count > 1);
+    for (int z = 1; z < count; ++z) {
+      *--q = static_cast<char>('0' + digits_value % 10);
+      digits_value /= 10;
+    }
+    if (count > 1) *--q = '.';
+    *--q = static_cast<char>('0' + digits_value);
+    p += count + (count > 1);
+    *p++ = 'E';
+    p = std::to_chars(p, p + 8, e_out - 1).ptr;  // E - 1 > 0 here: at least P digits
+    return static_cast<int>(p - buf);
   }
-  if (decimals > 0) {
-    *p++ = '.';
-    for (int k = int_digits; k < 0; ++k) *p++ = '0';
-    const int from = int_digits > 0 ? int_digits : 0;
-    std::memcpy(p, digits + from, count - from);
-    p += count - from;
-    for (int k = kept; k < decimals; ++k) *p++ = '0';
+  // y's digits with `kept` of them after the point (kept >= 0 here), then
+  // zeros to D places; written from the right.
+  const int count = digits_value == 0 ? 0 : (carry ? k + 1 : k);
+  const int int_digits = std::max(count - kept, 1);
+  char* end = p + int_digits + (decimals > 0 ? 1 + decimals : 0);
+  char* q = end;
+  for (int z = kept; z < decimals; ++z) *--q = '0';
+  for (int z = 0; z < kept; ++z) {
+    *--q = static_cast<char>('0' + digits_value % 10);
+    digits_value /= 10;
   }
-  return static_cast<int>(p - buf);
+  if (decimals > 0) *--q = '.';
+  for (int z = 0; z < int_digits; ++z) {
+    *--q = static_cast<char>('0' + digits_value % 10);
+    digits_value /= 10;
+  }
+  return static_cast<int>(end - buf);
 }
 
 }  // namespace
@@ -82,17 +118,24 @@ std::string Fixed(double value, int precision, int decimals) {
   return FixedGeneral(value, precision, decimals);
 }
 
-void AppendFixed(std::string& out, double value, int precision, int decimals) {
+int FixedInto(char* buf, double value, int precision, int decimals) {
   const int p = std::clamp(precision, 2, 18);
   const int d = std::clamp(decimals, 0, 18);
-  char buf[48];
-  if (value != 0) {
-    if (const int n = FastFixed(value, p, d, buf)) {
-      out.append(buf, n);
-      return;
-    }
+  if (value == 0) {
+    buf[0] = '0';
+    buf[1] = '.';
+    for (int z = 0; z < d; ++z) buf[2 + z] = '0';
+    return d == 0 ? 1 : d + 2;
   }
-  out += FixedGeneral(value, p, d);
+  if (const int n = FastFixed(value, p, d, buf)) return n;
+  const std::string text = FixedGeneral(value, p, d);
+  std::memcpy(buf, text.data(), text.size());
+  return static_cast<int>(text.size());
+}
+
+void AppendFixed(std::string& out, double value, int precision, int decimals) {
+  char buf[kFixedMax];
+  out.append(buf, FixedInto(buf, value, precision, decimals));
 }
 
 std::string FixedGeneral(double value, int precision, int decimals) {
@@ -103,7 +146,8 @@ std::string FixedGeneral(double value, int precision, int decimals) {
   const bool negative = value < 0;
   // The magnitude as 0.d1d2...d18 x 10^exp, from its 18 significant digits.
   char buf[40];
-  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
   *res.ptr = '\0';
   char digits[19];
   digits[0] = buf[0];

@@ -14,6 +14,13 @@ std::string Fixed(double value, int precision, int decimals);
 // Fixed, appended to `out` without a temporary: the scene writer's hot path.
 void AppendFixed(std::string& out, double value, int precision, int decimals);
 
+// The longest text Fixed gives ("-" and 18 digits, "." and 18 decimals, or the
+// "E" form), with room to spare.
+inline constexpr int kFixedMax = 48;
+
+// Fixed, written to `buf` (kFixedMax bytes); returns the length.
+int FixedInto(char* buf, double value, int precision, int decimals);
+
 // The same rule by way of the 18 significant decimal digits, for every value;
 // Fixed takes a shorter road where it gives the same text.
 std::string FixedGeneral(double value, int precision, int decimals);

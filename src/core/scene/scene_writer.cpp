@@ -1,18 +1,29 @@
 #include "scene/scene_writer.h"
 
+#include <cstring>
+
 #include "params/number_reading.h"
 #include "scene/fixed.h"
 
 namespace vermora {
 
-void SceneWriter::Vector(std::string_view head, double x, double y, double z, const int (&rule)[3][2]) {
-  text_.append(head);
-  AppendFixed(text_, x, rule[0][0], rule[0][1]);
-  text_.append(", ");
-  AppendFixed(text_, y, rule[1][0], rule[1][1]);
-  text_.append(", ");
-  AppendFixed(text_, z, rule[2][0], rule[2][1]);
-  text_.append(">\r\n");
+// The line is built on the stack and appended once.
+void SceneWriter::Vector(std::string_view head, double x, double y, double z,
+                         const int (&rule)[3][2]) {
+  char line[16 + 3 * (kFixedMax + 2) + 3];
+  std::memcpy(line, head.data(), head.size());  // REQUIRES: head.size() <= 16
+  char* p = line + head.size();
+  const double v[3] = {x, y, z};
+  for (int i = 0; i < 3; ++i) {
+    p += FixedInto(p, v[i], rule[i][0], rule[i][1]);
+    if (i < 2) {
+      p[0] = ',';
+      p[1] = ' ';
+      p += 2;
+    }
+  }
+  std::memcpy(p, ">\r\n", 3);
+  text_.append(line, static_cast<size_t>(p + 3 - line));
   CheckLimit();
 }
 

@@ -29,6 +29,11 @@ class SceneWriter {
   const std::string& text() const { return text_; }
   std::string Take() { return std::move(text_); }
   void Reserve(size_t bytes) { text_.reserve(bytes); }
+  // Writes into `buffer` from its start, keeping its memory.
+  void Adopt(std::string buffer) {
+    text_ = std::move(buffer);
+    text_.clear();
+  }
   // For writers that build one line from pieces (append, then EndLine).
   std::string& raw() { return text_; }
   void EndLine() {
