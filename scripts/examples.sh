@@ -12,13 +12,16 @@ list="$root/data/examples/examples.txt"
 command -v montage >/dev/null || { echo "examples.sh: ImageMagick's montage is missing" >&2; exit 1; }
 [ -x "$cli" ] || { echo "examples.sh: no vermora-cli at $cli (set VERMORA_CLI)" >&2; exit 1; }
 
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
 tiles=()
 failed=0
 while IFS='|' read -r name title description; do
     [ -n "$name" ] || continue
     set_file="$root/data/examples/$name.vmx"
     picture="$root/data/examples/$name.png"
-    if ! log="$("$cli" render "$set_file" -o "$picture" --width 160 --height 120 --antialias 2>&1)"; then
+    fresh="$work/$name.png"
+    if ! log="$("$cli" render "$set_file" -o "$fresh" --width 160 --height 120 --antialias 2>&1)"; then
         echo "examples.sh: $name did not render:" >&2
         echo "$log" | tail -n 5 >&2
         failed=1
@@ -29,12 +32,18 @@ while IFS='|' read -r name title description; do
         failed=1
         continue
     fi
-    echo "$name: $title"
+    # POV-Ray stamps the render date into the file: keep the old thumbnail when no pixel changed
+    if [ -f "$picture" ] && [ "$(compare -metric AE "$picture" "$fresh" null: 2>&1)" = 0 ]; then
+        echo "$name: $title (unchanged)"
+    else
+        mv "$fresh" "$picture"
+        echo "$name: $title"
+    fi
     tiles+=(-label "$title" "$picture")
 done <"$list"
 
 [ "$failed" = 0 ] || exit 1
 mkdir -p "$root/docs"
 montage "${tiles[@]}" -tile 4x -geometry 160x120+6+6 -pointsize 13 \
-    -background '#202020' -fill '#e8e0d0' "$root/docs/examples.png"
+    -background '#202020' -fill '#e8e0d0' -define png:exclude-chunk=date,time "$root/docs/examples.png"
 echo "docs/examples.png: $(( ${#tiles[@]} / 3 )) pictures"
