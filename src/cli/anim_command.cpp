@@ -21,73 +21,9 @@ using namespace vermora;
 
 namespace {
 
-constexpr const char* kAnimUsage =
-    "usage: vermora-cli anim START.vmx [--end END.vmx] [--frames N] [--width W] [--height H]\n"
-    "         [--curve linear|wave|s-curve|accelerate|decelerate] [--jobs N] [--povray PATH]\n"
-    "         [--force] [--trust] [--job-list] [--video OUT.gif|OUT.mp4] -o DIR\n"
-    "  Renders the frames anim001.bmp ... into DIR. Without --end the set's own end\n"
-    "  values are used. --job-list writes the frame scenes and DIR/jobs.txt for\n"
-    "  GNU Parallel (parallel --sshlogin ... < jobs.txt) instead of rendering.\n";
-
-struct AnimArgs {
-  std::string start, end, out, frames, width, height, curve, povray, video;
-  int jobs = 0;
-  bool force = false, job_list = false, trust = false;
-};
-
 int Fail(const std::string& message, int code = 1) {
   std::cerr << "vermora-cli: " << message << "\n";
   return code;
-}
-
-bool Parse(int argc, char** argv, AnimArgs& a, std::string& error) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    auto value = [&](std::string& into) {
-      if (i + 1 >= argc) {
-        error = arg + " needs a value";
-        return false;
-      }
-      into = argv[++i];
-      return true;
-    };
-    std::string jobs;
-    bool ok = true;
-    if (arg == "-h" || arg == "--help") {
-      std::cout << kAnimUsage;
-      std::exit(0);
-    }
-    if (arg == "--end") ok = value(a.end);
-    else if (arg == "-o" || arg == "--output") ok = value(a.out);
-    else if (arg == "--frames") ok = value(a.frames);
-    else if (arg == "--width") ok = value(a.width);
-    else if (arg == "--height") ok = value(a.height);
-    else if (arg == "--curve") ok = value(a.curve);
-    else if (arg == "--povray") ok = value(a.povray);
-    else if (arg == "--video") ok = value(a.video);
-    else if (arg == "--force") a.force = true;
-    else if (arg == "--trust") a.trust = true;
-    else if (arg == "--job-list") a.job_list = true;
-    else if (arg == "--jobs") {
-      ok = value(jobs);
-      if (ok && (a.jobs = std::atoi(jobs.c_str())) <= 0) {
-        error = "--jobs needs a whole number above 0";
-        return false;
-      }
-    } else if (!arg.empty() && arg[0] == '-') {
-      error = "unknown option " + arg;
-      return false;
-    } else if (a.start.empty()) {
-      a.start = arg;
-    } else {
-      error = "unexpected argument " + arg;
-      return false;
-    }
-    if (!ok) return false;
-  }
-  if (a.start.empty()) error = "anim needs START.vmx";
-  if (a.out.empty()) error = "anim needs -o DIR";
-  return error.empty();
 }
 
 int CurveIndex(const std::string& name) {
@@ -116,7 +52,7 @@ int MakeVideo(const std::string& dir, const std::string& video) {
     std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made; install it with\n"
                  "  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate 10 -i '"
               << dir << "anim%03d.bmp' " << video << "\n";
-    return 4;
+    return cli::kNoVideo;
   }
   if (RunProgram({"ffmpeg", "-loglevel", "error", "-y", "-framerate", "10", "-i", dir + "anim%03d.bmp",
                   video},
@@ -129,18 +65,10 @@ int MakeVideo(const std::string& dir, const std::string& video) {
 
 }  // namespace
 
-int AnimCommand(int argc, char** argv) {
-  AnimArgs a;
-  std::string error;
-  if (!Parse(argc, argv, a, error)) {
-    std::cerr << "vermora-cli: " << error << "\n" << kAnimUsage;
-    return 2;
-  }
+int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs) {
   ParameterSet set;
-  if (Status s = LoadSettings(a.start, set); !s.ok()) return Fail(a.start + ": " + ErrorBoxText(s.message()));
-  const std::vector<std::string> include_dirs = {std::getenv("VERMORA_DATA") ? std::getenv("VERMORA_DATA")
-                                                                              : VERMORA_DATA_DIR};
-  if (!TrustedForRender(a.start, set, include_dirs, a.trust)) return kUntrustedExit;
+  if (Status s = LoadSettings(a.set_path, set); !s.ok()) return Fail(a.set_path + ": " + ErrorBoxText(s.message()));
+  if (!TrustedForRender(a.set_path, set, include_dirs, a.trust)) return kUntrustedExit;
   if (!a.end.empty()) {
     ParameterSet end;
     if (Status s = LoadSettings(a.end, end); !s.ok()) return Fail(a.end + ": " + ErrorBoxText(s.message()));
@@ -177,7 +105,7 @@ int AnimCommand(int argc, char** argv) {
   settings.folder = fs::absolute(a.out).string();
   if (settings.folder.back() != '/') settings.folder += '/';
   settings.povray = !a.povray.empty() ? a.povray : std::getenv("VERMORA_POVRAY") ? std::getenv("VERMORA_POVRAY") : "/usr/bin/povray";
-  settings.include_dirs = {std::getenv("VERMORA_DATA") ? std::getenv("VERMORA_DATA") : VERMORA_DATA_DIR};
+  settings.include_dirs = include_dirs;
   settings.jobs = a.jobs > 0 ? a.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
   std::ofstream jobs;

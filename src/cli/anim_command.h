@@ -1,5 +1,9 @@
 #pragma once
 
-// vermora-cli anim: the frame series of a set, without a window. `argv[0]`
-// is the command name.
-int AnimCommand(int argc, char** argv);
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+
+// vermora-cli anim: the frame series of a set, without a window.
+int AnimCommand(const vermora::cli::Args& args, const std::vector<std::string>& include_dirs);

@@ -27,140 +27,21 @@
 #include "variation/lineage.h"
 #include "scene/object_count.h"
 #include "trust_check.h"
+#include "command_line.h"
+#include "common/data_folder.h"
+#include "common/examples.h"
+#include "picture/png_set_chunk.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vermora-cli COMMAND [options]\n"
-    "  defaults -o SET.vmx                       write the built-in default set\n"
-    "  compose [SET.vmx] -o OUT.pov [--pov22]    write the scene of a set\n"
-    "  render [SET.vmx] -o OUT.png|OUT.bmp [--width W] [--height H] [--antialias]\n"
-    "         [--povray PATH] [--timeout SECONDS] [--keep-work]\n"
-    "  texture [TEX.vtr] -o OUT.inc|OUT.pov       export a texture, or its preview scene\n"
-    "  anim START.vmx [--end END.vmx] [--frames N] -o DIR   render a frame series\n"
-    "         (vermora-cli anim --help for its options)\n"
-    "  random|evolve|mutate SET.vmx --seed N -o OUT.vmx\n"
-    "                                            run a variation engine on a set\n"
-    "  breed A.vmx B.vmx --seed N -o OUT.vmx     breed A with the partner B\n"
-    "  variations SET.vmx --engine random|evolve|mutate [--seed N] [--count 9]\n"
-    "         [--jobs J] [--width W] [--height H] -o DIR\n"
-    "                                            N variants and their thumbnails\n"
-    "  estimate [SET.vmx]                        estimate the objects of the scene\n"
-    "  batch SET.vmx --engine random|evolve|mutate|breed [--partner B.vmx]\n"
-    "         --count N --seed S -o DIR [--width W] [--height H] [--jobs J]\n"
-    "         [--max-objects M] [--resume]   N children rendered side by side,\n"
-    "                                            with index.txt and contact.png\n"
-    "  lineage SET.vmx                           list the ancestors of a set\n"
-    "Engine commands take --lock NAME, --lock-group GROUP (repeatable) and\n"
-    "--locks FILE; SET.locks beside the set is read too. Groups: camera, main,\n"
-    "general, worms, things, textures, background, features, povray, or a page\n"
-    "path such as textures/finish. Each written set gets OUT.lineage beside it.\n"
-    "render, variations, batch and anim refuse a set whose texts read or write\n"
-    "files (#fopen, #read, #write, #include of a path) unless --trust is given.\n"
-    "Without SET.vmx the built-in defaults stand in. --seed N is the clock value\n"
-    "the engine re-seeds from (milliseconds of the day); without it, the time.\n";
-
-struct Args {
-  std::string command;
-  std::string set_path;
-  std::string partner_path;
-  std::string seed;
-  std::string engine = "random";
-  int count = 9;
-  int jobs = 0;
-  std::string out;
-  std::string width, height, povray;
-  int timeout = 0;
-  bool pov22 = false, antialias = false, keep_work = false;
-  std::vector<std::string> lock_names, lock_groups, lock_files;
-  std::string max_objects;
-  bool engine_given = false;
-  int stop_after = 0;
-  bool resume = false;
-  bool trust = false;  // render a set whose texts use files
-};
+using cli::Args;
 
 int Fail(const std::string& message, int code = 1) {
   std::cerr << "vermora-cli: " << message << "\n";
   return code;
-}
-
-bool ParseArgs(int argc, char** argv, Args& args, std::string& error) {
-  if (argc < 2) {
-    error = "no command given";
-    return false;
-  }
-  args.command = argv[1];
-  for (int i = 2; i < argc; ++i) {
-    const std::string a = argv[i];
-    auto value = [&](std::string& into) {
-      if (i + 1 >= argc) {
-        error = a + " needs a value";
-        return false;
-      }
-      into = argv[++i];
-      return true;
-    };
-    if (a == "-o" || a == "--output") {
-      if (!value(args.out)) return false;
-    } else if (a == "--width") {
-      if (!value(args.width)) return false;
-    } else if (a == "--height") {
-      if (!value(args.height)) return false;
-    } else if (a == "--povray") {
-      if (!value(args.povray)) return false;
-    } else if (a == "--timeout") {
-      std::string t;
-      if (!value(t)) return false;
-      args.timeout = std::atoi(t.c_str());
-    } else if (a == "--seed") {
-      if (!value(args.seed)) return false;
-    } else if (a == "--engine") {
-      if (!value(args.engine)) return false;
-      args.engine_given = true;
-    } else if (a == "--count" || a == "--jobs") {
-      std::string t;
-      if (!value(t)) return false;
-      (a == "--count" ? args.count : args.jobs) = std::atoi(t.c_str());
-    } else if (a == "--lock" || a == "--lock-group" || a == "--locks") {
-      std::string t;
-      if (!value(t)) return false;
-      (a == "--lock" ? args.lock_names : a == "--locks" ? args.lock_files : args.lock_groups)
-          .push_back(t);
-    } else if (a == "--partner") {
-      if (!value(args.partner_path)) return false;
-    } else if (a == "--max-objects") {
-      if (!value(args.max_objects)) return false;
-    } else if (a == "--stop-after") {
-      std::string t;
-      if (!value(t)) return false;
-      args.stop_after = std::atoi(t.c_str());
-    } else if (a == "--resume") {
-      args.resume = true;
-    } else if (a == "--trust") {
-      args.trust = true;
-    } else if (a == "--pov22") {
-      args.pov22 = true;
-    } else if (a == "--antialias") {
-      args.antialias = true;
-    } else if (a == "--keep-work") {
-      args.keep_work = true;
-    } else if (!a.empty() && a[0] == '-') {
-      error = "unknown option " + a;
-      return false;
-    } else if (args.set_path.empty()) {
-      args.set_path = a;
-    } else if (args.command == "breed" && args.partner_path.empty()) {
-      args.partner_path = a;
-    } else {
-      error = "unexpected argument " + a;
-      return false;
-    }
-  }
-  return true;
 }
 
 bool LoadSet(const Args& args, ParameterSet& set) {
@@ -176,9 +57,13 @@ void PrintWarnings(const std::vector<std::string>& warnings) {
   for (const std::string& w : warnings) std::cerr << "warning: " << w << "\n";
 }
 
+// Our include files, for the commands that render; empty (and said why) when
+// the data folder cannot be found.
 std::vector<std::string> IncludeDirs() {
-  if (const char* env = std::getenv("VERMORA_DATA")) return {env};
-  return {VERMORA_DATA_DIR};
+  const DataFolder data = ProgramDataFolder();
+  if (!data.path.empty()) return {data.path};
+  Fail(data.Problem());
+  return {};
 }
 
 std::string PovrayPath(const Args& args) {
@@ -188,7 +73,6 @@ std::string PovrayPath(const Args& args) {
 }
 
 int Compose(const Args& args, const ParameterSet& set) {
-  if (args.out.empty()) return Fail("compose needs -o OUT.pov");
   std::vector<std::string> warnings;
   Status s = ExportScene(set, args.out, !args.pov22, &warnings);
   PrintWarnings(warnings);
@@ -207,7 +91,7 @@ int Estimate(const ParameterSet& set) {
 }
 
 int Render(const Args& args, ParameterSet& set) {
-  if (args.out.empty()) return Fail("render needs -o OUT.png");
+  const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);
   if (args.antialias) set.SetOn("chkAntiA", true);
@@ -238,6 +122,9 @@ int Render(const Args& args, ParameterSet& set) {
   }
   const RenderInvocation& inv = prepared.invocation;
   std::error_code ec;
+  if (setup.image_name == "TEMP.png") {
+    if (Status s = EmbedSetInPng(inv.image_path, as_designed); !s.ok()) return Fail(s.message());
+  }
   fs::copy_file(inv.image_path, args.out, fs::copy_options::overwrite_existing, ec);
   if (ec) return Fail("cannot write " + args.out + ": " + ec.message());
   if (!args.keep_work) fs::remove_all(pattern, ec);
@@ -256,7 +143,6 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed) {
 bool GatherLocks(const Args& args, GeneLocks& locks);
 
 int Variations(const Args& args, const ParameterSet& set) {
-  if (args.out.empty()) return Fail("variations needs -o DIR", 2);
   EngineKind engine;
   if (!EngineFromName(args.engine, engine)) return Fail("unknown engine " + args.engine, 2);
   if (args.count < 1 || args.count > 100) return Fail("--count needs 1 to 100", 2);
@@ -335,7 +221,6 @@ bool GatherLocks(const Args& args, GeneLocks& locks) {
 }
 
 int Lineage(const Args& args) {
-  if (args.set_path.empty()) return Fail("lineage needs SET.vmx", 2);
   std::vector<std::string> warnings;
   const std::vector<std::string> chain = AncestryChain(args.set_path, warnings);
   PrintWarnings(warnings);
@@ -373,8 +258,6 @@ int Batch(const Args& args, const ParameterSet& set) {
 }
 
 int Vary(const Args& args, ParameterSet& set) {
-  if (args.out.empty()) return Fail(args.command + " needs -o OUT.vmx", 2);
-  if (args.command == "breed" && args.partner_path.empty()) return Fail("breed needs A.vmx B.vmx", 2);
   SystemClock system_clock;
   std::unique_ptr<FixedClock> fixed;
   if (!args.seed.empty()) {
@@ -433,46 +316,68 @@ int Vary(const Args& args, ParameterSet& set) {
   return 0;
 }
 
+int Examples(const Args& args) {
+  if (args.example.empty() && !args.out.empty()) return Fail("examples -o needs the NAME of an example", 2);
+  const DataFolder data = ProgramDataFolder();
+  if (data.path.empty()) return Fail(data.Problem());
+  std::vector<std::string> warnings;
+  const std::vector<Example> examples = ReadExamples(data.path, warnings);
+  PrintWarnings(warnings);
+  if (args.example.empty()) {
+    for (const Example& e : examples) std::cout << e.name << "\t" << e.title << "\t" << e.about << "\n";
+    return examples.empty() ? 1 : 0;
+  }
+  for (const Example& e : examples) {
+    if (e.name != args.example) continue;
+    if (args.out.empty()) {
+      std::cout << e.set_path << "\n";
+      return 0;
+    }
+    std::string text;
+    if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(s.message());
+    if (Status s = WriteFileReplacing(args.out, text); !s.ok()) return Fail(args.out + ": " + s.message());
+    std::cout << fs::absolute(args.out).string() << "\n";
+    return 0;
+  }
+  return Fail("there is no example " + args.example + " (vermora-cli examples lists them)");
+}
+
+int Extract(const Args& args) {
+  std::string text;
+  if (Status s = ReadSetFromPng(args.set_path, text); !s.ok()) return Fail(s.message());
+  if (Status s = WriteFileReplacing(args.out, text); !s.ok()) return Fail(args.out + ": " + s.message());
+  std::cout << fs::absolute(args.out).string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Args args;
-  std::string error;
-  if (argc >= 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help")) {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (argc >= 2 && std::string(argv[1]) == "anim") return AnimCommand(argc - 1, argv + 1);
-  if (!ParseArgs(argc, argv, args, error)) {
-    std::cerr << "vermora-cli: " << error << "\n" << kUsage;
-    return 2;
-  }
+  if (const int code = cli::ParseCommandLine(argc, argv, args); code >= 0) return code;
   ParameterSet set;
   if (args.command == "defaults") {
-    if (args.out.empty()) return Fail("defaults needs -o SET.vmx", 2);
     if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
   if (args.command == "texture") return TextureCommand(args.set_path, args.out);
   if (args.command == "lineage") return Lineage(args);
-  const bool engine = args.command == "random" || args.command == "evolve" ||
-                      args.command == "mutate" || args.command == "breed" ||
-                      args.command == "variations" || args.command == "batch";
-  if (args.command != "compose" && args.command != "render" && !engine &&
-      args.command != "estimate") {
-    std::cerr << "vermora-cli: unknown command " << args.command << "\n" << kUsage;
-    return 2;
-  }
+  if (args.command == "examples") return Examples(args);
+  if (args.command == "extract") return Extract(args);
+  const bool renders = args.command == "render" || args.command == "variations" ||
+                       args.command == "batch" || args.command == "anim";
+  const std::vector<std::string> include_dirs = renders ? IncludeDirs() : std::vector<std::string>{};
+  if (renders && include_dirs.empty()) return 1;
+  if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (!LoadSet(args, set)) return 1;
-  const bool renders = args.command == "render" || args.command == "variations" || args.command == "batch";
-  if (renders && !args.set_path.empty() &&
-      !TrustedForRender(args.set_path, set, IncludeDirs(), args.trust)) {
+  if (renders && !args.set_path.empty() && !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {
     return kUntrustedExit;
   }
   if (args.command == "estimate") return Estimate(set);
   if (args.command == "variations") return Variations(args, set);
   if (args.command == "batch") return Batch(args, set);
-  if (engine) return Vary(args, set);
-  return args.command == "compose" ? Compose(args, set) : Render(args, set);
+  if (args.command == "compose") return Compose(args, set);
+  if (args.command == "render") return Render(args, set);
+  return Vary(args, set);
 }

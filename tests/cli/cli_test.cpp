@@ -52,7 +52,7 @@ TEST(CliTest, BadInputGivesMessagesAndExitStatus) {
   EXPECT_NE(run.output.find("warning: lots ... is not valid"), std::string::npos);
 
   EXPECT_EQ(Cli("frobnicate").code, 2);
-  EXPECT_EQ(Cli("compose").code, 1);
+  EXPECT_EQ(Cli("compose").code, 2);
   run = Cli("render -o " + dir + "x.png --povray /no/such/povray");
   EXPECT_NE(run.code, 0);
   EXPECT_NE(run.output.find("POV-Ray was not found"), std::string::npos);

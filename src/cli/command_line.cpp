@@ -1,0 +1,217 @@
+#include "command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+namespace vermora::cli {
+
+namespace {
+
+constexpr const char* kFooter =
+    "Without SET.vmx the built-in defaults stand in. Exit status: 0 done, 1 failed,\n"
+    "2 usage, 3 POV-Ray failed on a scene, 4 frames made but no video, 5 a set that\n"
+    "uses files (#fopen, #read, #write, #include of a path) without --trust.\n"
+    "Run vermora-cli COMMAND --help for the options of one command.\n";
+
+constexpr const char* kLockFooter =
+    "Engine commands take --lock NAME, --lock-group GROUP (repeatable) and --locks FILE;\n"
+    "SET.locks beside the set is read too. Groups: camera, main, general, worms, things,\n"
+    "textures, background, features, povray, or a page path such as textures/finish.\n"
+    "Each written set gets OUT.lineage beside it. --seed N is the clock value the engine\n"
+    "re-seeds from (milliseconds of the day); without it, the time.\n";
+
+CLI::App* Command(CLI::App& app, const char* name, const char* about) {
+  CLI::App* sub = app.add_subcommand(name, about);
+  sub->fallthrough(false);
+  sub->footer("");  // the exit statuses stand once, in the program's own help
+  return sub;
+}
+
+// -o is checked after parsing, so an unknown option is named before a missing -o.
+void Output(CLI::App* sub, Args& a, const char* what, bool required = true) {
+  sub->add_option("-o,--output", a.out, std::string(what) + (required ? " (needed)" : ""));
+  if (required) a.needs.push_back({sub->get_name(), &a.out, "-o"});
+}
+
+// A positional the command cannot do without, checked after parsing like -o.
+void Needed(CLI::App* sub, Args& a, const char* name, std::string& into, const char* what) {
+  sub->add_option(name, into, what);
+  a.needs.push_back({sub->get_name(), &into, name});
+}
+
+void SetArg(CLI::App* sub, Args& a) {
+  sub->add_option("SET", a.set_path, "the parameter set (.vmx); without it the defaults");
+}
+
+void Size(CLI::App* sub, Args& a) {
+  sub->add_option("--width", a.width, "picture width in pixels");
+  sub->add_option("--height", a.height, "picture height in pixels");
+}
+
+void Renderer(CLI::App* sub, Args& a) {
+  sub->add_option("--povray", a.povray, "the renderer (default $VERMORA_POVRAY or /usr/bin/povray)");
+  sub->add_flag("--trust", a.trust, "render a set whose texts use files");
+}
+
+void Locks(CLI::App* sub, Args& a) {
+  sub->add_option("--lock", a.lock_names, "keep this parameter as it is (repeatable)");
+  sub->add_option("--lock-group", a.lock_groups, "keep this group of parameters (repeatable)");
+  sub->add_option("--locks", a.lock_files, "read locks from FILE (repeatable)");
+  sub->footer(kLockFooter);
+}
+
+void Seed(CLI::App* sub, Args& a, bool required = false) {
+  sub->add_option("--seed", a.seed, std::string("the clock value to seed from (0 to 4294967295)") +
+                                        (required ? " (needed)" : ""));
+  if (required) a.needs.push_back({sub->get_name(), &a.seed, "--seed"});
+}
+
+void Jobs(CLI::App* sub, Args& a) {
+  sub->add_option("--jobs", a.jobs, "renders at once (default: the cores)")->check(CLI::PositiveNumber);
+}
+
+void Build(CLI::App& app, Args& a) {
+  app.require_subcommand(1);
+  app.footer(kFooter);
+  app.set_version_flag("--version", std::string("vermora-cli ") + kVersion);
+
+  CLI::App* sub = Command(app, "defaults", "write the built-in default set");
+  Output(sub, a, "SET.vmx to write");
+
+  sub = Command(app, "compose", "write the POV-Ray scene of a set");
+  SetArg(sub, a);
+  Output(sub, a, "OUT.pov to write");
+  sub->add_flag("--pov22", a.pov22, "write for POV-Ray 2.2");
+
+  sub = Command(app, "render", "render a set with POV-Ray (a PNG carries the set)");
+  SetArg(sub, a);
+  Output(sub, a, "OUT.png or OUT.bmp to write");
+  Size(sub, a);
+  sub->add_flag("--antialias", a.antialias, "anti-aliasing");
+  Renderer(sub, a);
+  sub->add_option("--timeout", a.timeout, "give up after this many seconds");
+  sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
+
+  sub = Command(app, "texture", "export a texture, or its preview scene");
+  sub->add_option("TEX", a.set_path, "the texture file (.vtr); without it the start texture");
+  Output(sub, a, "OUT.inc (include file) or OUT.pov (preview scene)");
+
+  sub = Command(app, "anim", "render the frame series from a start set to an end set");
+  Needed(sub, a, "START", a.set_path, "the start set (.vmx)");
+  sub->add_option("--end", a.end, "the end set (default: the end values saved in START)");
+  sub->add_option("--frames", a.frames, "number of frames");
+  Size(sub, a);
+  sub->add_option("--curve", a.curve, "interpolation curve")
+      ->check(CLI::IsMember({"linear", "wave", "s-curve", "accelerate", "decelerate"}));
+  Jobs(sub, a);
+  Renderer(sub, a);
+  sub->add_flag("--force", a.force, "animate between sets of different families");
+  sub->add_flag("--job-list", a.job_list, "write the frame scenes and DIR/jobs.txt for GNU Parallel");
+  sub->add_option("--video", a.video, "join the frames into OUT.gif or OUT.mp4 (ffmpeg)");
+  Output(sub, a, "the folder for the frames anim001.bmp ...");
+  sub->footer(
+      "--job-list writes one renderer call per line, for GNU Parallel to spread over\n"
+      "hosts that share DIR: parallel --sshlogin host1,host2 < DIR/jobs.txt\n");
+
+  for (const auto& [name, about] : {std::pair{"random", "a random set, in the spirit of SET"},
+                                    std::pair{"evolve", "one step of evolution from SET"},
+                                    std::pair{"mutate", "a mutation of SET"}}) {
+    sub = Command(app, name, about);
+    Needed(sub, a, "SET", a.set_path, "the parent set (.vmx)");
+    Seed(sub, a);
+    Output(sub, a, "OUT.vmx to write");
+    Locks(sub, a);
+  }
+  sub = Command(app, "breed", "breed a set with a partner set");
+  Needed(sub, a, "A", a.set_path, "the set (.vmx)");
+  Needed(sub, a, "B", a.partner_path, "the partner set (.vmx)");
+  Seed(sub, a);
+  Output(sub, a, "OUT.vmx to write");
+  Locks(sub, a);
+
+  sub = Command(app, "variations", "make variants of a set and render their thumbnails");
+  sub->add_option("SET", a.set_path, "the set (.vmx)");
+  sub->add_option("--engine", a.engine, "the engine")->check(CLI::IsMember({"random", "evolve", "mutate"}));
+  Seed(sub, a);
+  sub->add_option("--count", a.count, "number of variants (1 to 100)")->capture_default_str();
+  Jobs(sub, a);
+  Size(sub, a);
+  Renderer(sub, a);
+  sub->add_option("--timeout", a.timeout, "give up on a render after this many seconds");
+  Output(sub, a, "the folder for variant<i>.vmx and variant<i>.bmp");
+  Locks(sub, a);
+
+  sub = Command(app, "estimate", "estimate the objects of the scene");
+  SetArg(sub, a);
+
+  sub = Command(app, "batch", "render many children of a set, with index.txt and contact.png");
+  Needed(sub, a, "SET", a.set_path, "the parent set (.vmx)");
+  sub->add_option("--engine", a.engine, "the engine (default mutate)")
+      ->check(CLI::IsMember({"random", "evolve", "mutate", "breed"}));
+  sub->add_option("--partner", a.partner_path, "the partner set for breed");
+  sub->add_option("--count", a.count, "number of children")->capture_default_str();
+  Seed(sub, a, true);
+  Size(sub, a);
+  Jobs(sub, a);
+  sub->add_option("--max-objects", a.max_objects, "drop children estimated above this many objects");
+  sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
+  sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
+  Renderer(sub, a);
+  Output(sub, a, "the folder for the children");
+  Locks(sub, a);
+
+  sub = Command(app, "lineage", "list the ancestors of a set");
+  Needed(sub, a, "SET", a.set_path, "the set (.vmx)");
+
+  sub = Command(app, "examples", "list the example creatures, or copy one out");
+  sub->add_option("NAME", a.example, "the example to copy");
+  Output(sub, a, "SET.vmx to write the example to", false);
+
+  sub = Command(app, "extract", "write the set a Vermora PNG picture carries");
+  Needed(sub, a, "PICTURE", a.set_path, "the picture (.png)");
+  Output(sub, a, "SET.vmx to write");
+}
+
+// The command whose options were being read when parsing failed.
+const CLI::App* Failing(const CLI::App& app) {
+  for (const CLI::App* sub : app.get_subcommands()) return sub;
+  return &app;
+}
+
+}  // namespace
+
+int ParseCommandLine(int argc, char** argv, Args& args) {
+  CLI::App app("vermora-cli: compose, render and vary creatures for POV-Ray without a window", "vermora-cli");
+  Build(app, args);
+  const auto subs = app.get_subcommands([&](const CLI::App* sub) { return argc >= 2 && sub->check_name(argv[1]); });
+  if (argc >= 2 && argv[1][0] != '-' && subs.empty()) {
+    std::cerr << "vermora-cli: unknown command " << argv[1] << "\n" << app.help();
+    return kUsage;
+  }
+  try {
+    app.parse(argc, argv);
+    const CLI::App* sub = app.get_subcommands().front();
+    for (const Args::Need& need : args.needs) {
+      if (need.command == sub->get_name() && need.value->empty()) {
+        std::cerr << "vermora-cli: " << need.command << " needs " << need.what << "\n" << sub->help();
+        return kUsage;
+      }
+    }
+  } catch (const CLI::CallForHelp&) {
+    std::cout << Failing(app)->help();
+    return kDone;
+  } catch (const CLI::CallForVersion& e) {
+    std::cout << e.what() << "\n";
+    return kDone;
+  } catch (const CLI::ParseError& e) {
+    std::cerr << "vermora-cli: " << e.what() << "\n" << Failing(app)->help();
+    return kUsage;
+  }
+  args.command = app.get_subcommands().front()->get_name();
+  const CLI::Option* engine = app.get_subcommands().front()->get_option_no_throw("--engine");
+  args.engine_given = engine && engine->count() > 0;
+  return -1;
+}
+
+}  // namespace vermora::cli

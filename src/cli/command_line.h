@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vermora::cli {
+
+// Exit statuses of every command.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+inline constexpr int kRenderFailed = 3;  // POV-Ray failed or rejected a scene
+inline constexpr int kNoVideo = 4;       // the frames are there, the video is not
+// (5, a set that uses files without --trust, is kUntrustedExit.)
+
+inline constexpr const char* kVersion = "0.99g";
+
+// What one command line asks for; each command reads its own fields.
+struct Args {
+  std::string command;
+  std::string set_path, partner_path, out;
+  std::string seed, engine = "random";
+  bool engine_given = false;
+  int count = 9, jobs = 0, timeout = 0, stop_after = 0;
+  std::string width, height, povray, max_objects;
+  bool pov22 = false, antialias = false, keep_work = false, resume = false, trust = false;
+  std::vector<std::string> lock_names, lock_groups, lock_files;
+  // anim
+  std::string end, frames, curve, video;
+  bool force = false, job_list = false;
+  // examples
+  std::string example;
+  struct Need {
+    std::string command;
+    const std::string* value;
+    std::string what;
+  };
+  std::vector<Need> needs;  // what each command cannot do without
+};
+
+// Parses argv into `args`. Returns -1 when the command should run, else the
+// exit status (help and --version print and give 0; a usage error prints the
+// message and the command's help and gives 2).
+int ParseCommandLine(int argc, char** argv, Args& args);
+
+}  // namespace vermora::cli
