@@ -1,0 +1,21 @@
+# bash completion for vermora-cli: commands, then each command's options as its
+# --help lists them, then file names.
+_vermora_cli() {
+  local cur=${COMP_WORDS[COMP_CWORD]}
+  local commands="defaults compose render texture anim random evolve mutate breed variations estimate batch lineage examples extract"
+  if ((COMP_CWORD == 1)); then
+    COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+    return
+  fi
+  local command=${COMP_WORDS[1]}
+  if [[ $cur == -* ]]; then
+    local options
+    options=$("${COMP_WORDS[0]}" "$command" --help 2>/dev/null | grep -oE -- '--[a-z][a-z0-9-]*' | sort -u)
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+  elif [[ $command == examples && $COMP_CWORD == 2 ]]; then
+    COMPREPLY=($(compgen -W "$("${COMP_WORDS[0]}" examples 2>/dev/null | cut -f1)" -- "$cur"))
+  else
+    COMPREPLY=($(compgen -f -- "$cur"))
+  fi
+}
+complete -o filenames -F _vermora_cli vermora-cli
