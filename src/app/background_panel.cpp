@@ -166,8 +166,9 @@ void BackgroundPanel::SaveBackground() {
   host_.window->statusBar()->showMessage("Saved " + path);
 }
 
-void BackgroundPanel::LoadBackground() {
-  const QString path = host_.prompts->OpenFile(host_.window, DialogTexts(kOpenBackgroundDialog));
+void BackgroundPanel::LoadBackground(const QString& given) {
+  const QString path =
+      given.isEmpty() ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenBackgroundDialog)) : given;
   if (path.isEmpty()) return;
   const Status s = vermora::LoadBackground(ToCore(path), set_, [this](ParameterSet&) { AfterLoad(); });
   host_.refresh_fields();

@@ -21,6 +21,8 @@ class BackgroundPanel : public QObject {
   Q_OBJECT
 
  public:
+  // Loads a background file into the page shown (asked for when `path` is empty).
+  void LoadBackground(const QString& path = {});
   BackgroundPanel(const PanelHost& host, QObject* parent);
 
   // Random draws and clock re-seeds come from here (tests fix the clock).
@@ -32,7 +34,6 @@ class BackgroundPanel : public QObject {
   void ChooseColour(const ColourRow& row);
   void UpdateRow(const ColourRow& row);
   void SaveBackground();
-  void LoadBackground();
   void ExportBackground();
   void Preview();
   void LoadPicture(bool height_field);

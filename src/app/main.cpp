@@ -1,9 +1,11 @@
 // vermora: the window for designing creatures and rendering them with POV-Ray.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/data_folder.h"
 #include "main_window.h"
 #include "params/working_files.h"
 #include "prompts.h"
@@ -13,6 +15,15 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion("0.99g");
+  QApplication::setDesktopFileName("org.lumenfold.vermora");
+  QCommandLineParser options;
+  options.setApplicationDescription("Design organic 3-D creatures and render them with POV-Ray.");
+  options.addHelpOption();
+  options.addVersionOption();
+  options.addPositionalArgument("FILE", "a creature (.vmx), texture (.vtr), background (.vbk) or PNG picture to open");
+  options.process(app);
+
   vermora::app::Splash splash;
   splash.show();
   app.processEvents();
@@ -21,13 +32,15 @@ int main(int argc, char** argv) {
   vermora::app::DialogPrompts prompts;
   vermora::app::WindowSetup setup;
   setup.folder = vermora::ProgramFolder();
-  const char* data = std::getenv("VERMORA_DATA");
-  setup.include_dirs = {data && *data ? data : VERMORA_DATA_DIR};
+  const vermora::DataFolder data = vermora::ProgramDataFolder();
+  if (!data.path.empty()) setup.include_dirs = {data.path};
   setup.prompts = &prompts;
   vermora::app::MainWindow window(setup);
 
   splash.close();
   window.show();
+  if (data.path.empty()) prompts.Error(&window, vermora::app::FromCore(data.Problem()));
+  if (!options.positionalArguments().isEmpty()) window.OpenPath(options.positionalArguments().front());
   if (std::getenv("VERMORA_STARTUP_TIME")) {
     app.processEvents();
     std::fprintf(stderr, "window shown after %lld ms\n", static_cast<long long>(clock.elapsed()));

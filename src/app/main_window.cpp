@@ -202,6 +202,7 @@ void MainWindow::BuildMenusAndToolbar() {
   QMenu* file = menuBar()->addMenu("&File");
   QAction* open = add(file, "Open", "&Open VMX ...", [this] { OpenSettings(); });
   QAction* save = add(file, "SaveAs", "Save VMX &As...", [this] { SaveSettingsAs(); });
+  QAction* examples = add(file, "Examples", "Examp&les ...", [this] { OpenExamples(); });
   QMenu* export_menu = file->addMenu("&Export");
   QAction* pov31 = add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { ExportPov31(); });
   QAction* pov22 = add(export_menu, "Pov22", "Pov-Ray 2.2 ...", [this] { ExportPov22(); });
@@ -223,11 +224,13 @@ void MainWindow::BuildMenusAndToolbar() {
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
+  QAction* picture = add(povray, "RenderPicture", "Render picture ...", [this] { OpenRenderPicture(); });
+  picture->setShortcut(Qt::SHIFT | Qt::Key_F5);
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);
-  locked_actions_ = {open, mydefault, render, pov31, pov22};
+  locked_actions_ = {open, examples, mydefault, render, pov31, pov22};
 
   QToolBar* bar = addToolBar("Tools");
   bar->setObjectName("ToolBar1");
@@ -295,6 +298,7 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::StartUp() {
+  setAcceptDrops(true);
   if (Status s = EnsureFolder(folder_); !s.ok()) prompts_->Error(this, FromCore(s.message()));
   QSettings registry(kSettingsOrg, kSettingsApp);
   povray_path_ = ToCore(registry.value(kPovrayPathKey).toString());

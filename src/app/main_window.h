@@ -32,6 +32,7 @@ class AnimationRunner;
 class PreviewPicture;
 class FormRules;
 class RenderRunner;
+class RenderPictureDialog;
 class VariationsView;
 class BackgroundPanel;
 class ColourDialog;
@@ -100,6 +101,12 @@ class MainWindow : public QMainWindow {
   bool TrustedToRender();
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }
+  // Opens a settings, texture or background file, or the set a PNG picture
+  // carries, by its extension (the command line, a drop, File > Examples).
+  bool OpenPath(const QString& path);
+  void OpenExamples();
+  void OpenRenderPicture();
+  Prompts* prompts() const { return prompts_; }
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -110,6 +117,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildPages();
@@ -142,6 +151,7 @@ class MainWindow : public QMainWindow {
   bool MaySetAside();
   bool SaveTo(const QString& path);
   bool LoadFrom(const QString& path);
+  bool LoadPictureSet(const QString& path);
   void ShowWarnings(const std::vector<std::string>& warnings);
   // Runs the engine of the Features sub-page in view, if any; false when it failed.
   bool RunVisibleEngine();
@@ -197,6 +207,7 @@ class MainWindow : public QMainWindow {
 
  private:
   qint64 last_picture_ms_ = 0;
+  RenderPictureDialog* picture_dialog_ = nullptr;
   bool untrusted_ = false;  // a loaded set's texts use files; asked before its first render
 
   QTabWidget* pages_ = nullptr;

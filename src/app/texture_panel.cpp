@@ -329,8 +329,8 @@ void TexturePanel::SaveTexture() {
   host_.window->statusBar()->showMessage("Saved " + path);
 }
 
-void TexturePanel::LoadTexture() {
-  const QString path = host_.prompts->OpenFile(host_.window, DialogTexts(kOpenTextureDialog));
+void TexturePanel::LoadTexture(const QString& given) {
+  const QString path = given.isEmpty() ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenTextureDialog)) : given;
   if (path.isEmpty()) return;
   Diagnostics diagnostics;
   const Status s = LoadTextureFile(ToCore(path), set_, page_, diagnostics);

@@ -23,6 +23,8 @@ class TexturePanel : public QObject {
   Q_OBJECT
 
  public:
+  // Loads a texture file into the page shown (asked for when `path` is empty).
+  void LoadTexture(const QString& path = {});
   TexturePanel(const PanelHost& host, QObject* parent);
 
   TexturePage& page() { return page_; }
@@ -43,7 +45,6 @@ class TexturePanel : public QObject {
   void RandomNormal();
   void RandomFinish();
   void SaveTexture();
-  void LoadTexture();
   void ExportTexture();
   void Preview();
   void SetShape(PreviewShape shape);

@@ -1,0 +1,230 @@
+#include "render_picture_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QThreadPool>
+#include <QVBoxLayout>
+
+#include "main_window.h"
+#include "params/settings_file.h"
+#include "picture/png_set_chunk.h"
+#include "render/render_command.h"
+#include "render_runner.h"
+
+namespace vermora::app {
+
+namespace {
+
+struct SizePreset {
+  const char* label;
+  int width, height;
+};
+constexpr SizePreset kPresets[] = {
+    {"320 × 240", 320, 240},     {"640 × 480", 640, 480},     {"800 × 600", 800, 600},
+    {"1024 × 768", 1024, 768},   {"1280 × 960", 1280, 960},   {"1920 × 1080 (HD)", 1920, 1080},
+    {"3840 × 2160 (4K)", 3840, 2160}, {"Other size", 0, 0},
+};
+constexpr const char* kLastFileKey = "picture/last file";
+
+const FileDialogTexts kPictureTexts{"Render picture to", "png", "creature.png",
+                                    "PNG pictures (*.png);;Bitmaps (*.bmp);;All Files (*)"};
+
+}  // namespace
+
+RenderPictureDialog::RenderPictureDialog(MainWindow& window)
+    : QDialog(&window), window_(window), runner_(new RenderRunner(this)) {
+  setObjectName("RenderPictureDialog");
+  setWindowTitle("Render picture");
+  sizes_ = new QComboBox(this);
+  sizes_->setObjectName("PictureSize");
+  for (const SizePreset& p : kPresets) sizes_->addItem(p.label);
+  width_ = new QSpinBox(this);
+  height_ = new QSpinBox(this);
+  for (QSpinBox* box : {width_, height_}) box->setRange(16, 16000);
+  width_->setObjectName("PictureWidth");
+  height_->setObjectName("PictureHeight");
+  width_->setValue(1024);
+  height_->setValue(768);
+  sizes_->setCurrentIndex(3);
+  connect(sizes_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    const SizePreset& p = kPresets[i];
+    if (p.width > 0) {
+      width_->setValue(p.width);
+      height_->setValue(p.height);
+    }
+    width_->setEnabled(p.width == 0);
+    height_->setEnabled(p.width == 0);
+  });
+  width_->setEnabled(false);
+  height_->setEnabled(false);
+  antialias_ = new QCheckBox("Anti-aliasing", this);
+  antialias_->setObjectName("PictureAntialias");
+  antialias_->setChecked(true);
+
+  file_ = new QLineEdit(this);
+  file_->setObjectName("PictureFile");
+  file_->setText(QSettings(kSettingsOrg, kSettingsApp)
+                     .value(kLastFileKey, QDir::home().filePath("creature.png"))
+                     .toString());
+  auto* browse = new QPushButton("Browse ...", this);
+  connect(browse, &QPushButton::clicked, this, &RenderPictureDialog::Browse);
+  auto* file_row = new QHBoxLayout;
+  file_row->addWidget(file_, 1);
+  file_row->addWidget(browse);
+
+  auto* size_row = new QHBoxLayout;
+  size_row->addWidget(width_);
+  size_row->addWidget(new QLabel("×", this));
+  size_row->addWidget(height_);
+  size_row->addStretch(1);
+
+  auto* form = new QFormLayout;
+  form->addRow("Size", sizes_);
+  form->addRow("", size_row);
+  form->addRow("", antialias_);
+  form->addRow("File", file_row);
+
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("PictureProgress");
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  status_ = new QLabel("A PNG picture carries the creature: open it in Vermora to go on.", this);
+  status_->setObjectName("PictureStatus");
+  status_->setWordWrap(true);
+
+  render_ = new QPushButton("Render", this);
+  render_->setObjectName("PictureRender");
+  render_->setDefault(true);
+  cancel_ = new QPushButton("Cancel render", this);
+  cancel_->setObjectName("PictureCancel");
+  cancel_->setEnabled(false);
+  auto* close = new QPushButton("Close", this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(render_);
+  buttons->addWidget(cancel_);
+  buttons->addWidget(close);
+  connect(render_, &QPushButton::clicked, this, &RenderPictureDialog::Start);
+  connect(cancel_, &QPushButton::clicked, runner_, &RenderRunner::Cancel);
+  connect(close, &QPushButton::clicked, this, &QDialog::hide);
+  connect(runner_, &RenderRunner::Progress, progress_, &QProgressBar::setValue);
+  connect(runner_, &RenderRunner::Finished, this, &RenderPictureDialog::Finished);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(progress_);
+  layout->addWidget(status_);
+  layout->addLayout(buttons);
+}
+
+RenderPictureDialog::~RenderPictureDialog() { runner_->Stop(); }
+
+bool RenderPictureDialog::busy() const { return composing_ || runner_->busy(); }
+
+void RenderPictureDialog::Browse() {
+  FileDialogTexts texts = kPictureTexts;
+  texts.name = file_->text();
+  const QString path = window_.prompts()->SaveFile(this, texts);
+  if (!path.isEmpty()) file_->setText(path);
+}
+
+void RenderPictureDialog::Say(const QString& text) {
+  status_->setText(text);
+  window_.statusBar()->showMessage(text);
+}
+
+void RenderPictureDialog::Start() {
+  if (busy()) return;
+  target_ = file_->text().trimmed();
+  const QString ext = QFileInfo(target_).suffix().toLower();
+  if (target_.isEmpty() || (ext != "png" && ext != "bmp")) {
+    Say("Name a .png or .bmp file to render to");
+    return;
+  }
+  if (!window_.TrustedToRender()) return;
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kLastFileKey, target_);
+  work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-picture-XXXXXX"));
+  if (!work_->isValid()) {
+    Say("Cannot make a working folder in " + QDir::tempPath());
+    return;
+  }
+  set_text_ = SettingsText(window_.set());
+  auto copy = std::make_shared<ParameterSet>(window_.set());
+  copy->SetText("edImageW", std::to_string(width_->value()));
+  copy->SetText("edImageH", std::to_string(height_->value()));
+  copy->SetOn("chkAntiA", antialias_->isChecked());
+  RenderSetup setup;
+  setup.povray_path = window_.povray_path();
+  setup.folder = ToCore(work_->path()) + "/";
+  setup.include_dirs = window_.include_dirs();
+  setup.image_name = ext == "png" ? "TEMP.png" : "TEMP.BMP";
+  composing_ = true;
+  render_->setEnabled(false);
+  cancel_->setEnabled(true);
+  progress_->setValue(0);
+  Say("Writing the scene ...");
+  QPointer<RenderPictureDialog> self(this);
+  QThreadPool::globalInstance()->start([self, copy, setup] {
+    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
+    QMetaObject::invokeMethod(
+        qApp,
+        [self, prepared] {
+          if (!self) return;
+          self->composing_ = false;
+          if (!prepared->ready()) {
+            self->render_->setEnabled(true);
+            self->cancel_->setEnabled(false);
+            self->Say(FromCore(!prepared->status.ok() ? prepared->status.message() : prepared->renderer_problem));
+            return;
+          }
+          self->image_path_ = prepared->invocation.image_path;
+          self->Say("Rendering " + self->target_ + " ...");
+          self->runner_->Start(prepared->invocation);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void RenderPictureDialog::Finished(const RenderOutcome& outcome) {
+  render_->setEnabled(true);
+  cancel_->setEnabled(false);
+  if (!outcome.ok()) {
+    Say("No picture: " + FromCore(outcome.failure));
+    emit Written(target_, false);
+    return;
+  }
+  if (QFileInfo(target_).suffix().toLower() == "png") {
+    if (Status s = EmbedSetInPng(image_path_, set_text_); !s.ok()) {
+      Say(FromCore(s.message()));
+      emit Written(target_, false);
+      return;
+    }
+  }
+  QFile::remove(target_ + ".part");
+  if (!QFile::copy(FromCore(image_path_), target_ + ".part") ||
+      (QFile::exists(target_) && !QFile::remove(target_)) || !QFile::rename(target_ + ".part", target_)) {
+    QFile::remove(target_ + ".part");
+    Say("Cannot write " + target_);
+    emit Written(target_, false);
+    return;
+  }
+  progress_->setValue(100);
+  Say(QString("Rendered %1 in %2 s").arg(target_).arg(runner_->elapsed_ms() / 1000.0, 0, 'f', 1));
+  emit Written(target_, true);
+}
+
+}  // namespace vermora::app

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+#include <QTemporaryDir>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace vermora {
+struct RenderOutcome;
+}
+
+namespace vermora::app {
+
+class MainWindow;
+class RenderRunner;
+
+// "Render picture...": the creature at a chosen size, with or without
+// anti-aliasing, into a file of the user's. It renders beside the window's own
+// preview and never blocks it; a PNG carries the set it was rendered from.
+class RenderPictureDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit RenderPictureDialog(MainWindow& window);
+  ~RenderPictureDialog() override;
+
+  void Start();
+  bool busy() const;
+  QLineEdit* file_field() const { return file_; }
+  QComboBox* sizes() const { return sizes_; }
+
+ signals:
+  void Written(const QString& path, bool ok);
+
+ private:
+  void Browse();
+  void Finished(const vermora::RenderOutcome& outcome);
+  void Say(const QString& text);
+
+  MainWindow& window_;
+  QComboBox* sizes_;
+  QSpinBox* width_;
+  QSpinBox* height_;
+  QCheckBox* antialias_;
+  QLineEdit* file_;
+  QProgressBar* progress_;
+  QLabel* status_;
+  QPushButton* render_;
+  QPushButton* cancel_;
+  RenderRunner* runner_;
+  std::unique_ptr<QTemporaryDir> work_;
+  std::string set_text_;  // the set as designed when the render started
+  std::string image_path_;
+  QString target_;
+  bool composing_ = false;
+};
+
+}  // namespace vermora::app
