@@ -61,7 +61,7 @@ ExamplesDialog::ExamplesDialog(const std::string& data_folder, QWidget* parent) 
   layout->addWidget(list_, 1);
   layout->addWidget(about);
   layout->addWidget(buttons);
-  resize(4 * 184 + 48, 3 * 156 + 110);
+  resize(4 * 184 + 48, 4 * 156 + 100);
 }
 
 }  // namespace vermora::app

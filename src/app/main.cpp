@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "common/data_folder.h"
 #include "main_window.h"
@@ -11,17 +12,36 @@
 #include "prompts.h"
 #include "splash.h"
 
-int main(int argc, char** argv) {
-  QElapsedTimer clock;
-  clock.start();
-  QApplication app(argc, argv);
-  QApplication::setApplicationVersion("0.99g");
-  QApplication::setDesktopFileName("org.lumenfold.vermora");
-  QCommandLineParser options;
+namespace {
+
+void Describe(QCommandLineParser& options) {
   options.setApplicationDescription("Design organic 3-D creatures and render them with POV-Ray.");
   options.addHelpOption();
   options.addVersionOption();
   options.addPositionalArgument("FILE", "a creature (.vmx), texture (.vtr), background (.vbk) or PNG picture to open");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer clock;
+  clock.start();
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") {
+      // Text only: no display needed.
+      QCoreApplication text(argc, argv);
+      QCoreApplication::setApplicationVersion("0.99g");
+      QCommandLineParser options;
+      Describe(options);
+      options.process(text);  // prints and ends the program
+    }
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationVersion("0.99g");
+  QApplication::setDesktopFileName("org.lumenfold.vermora");
+  QCommandLineParser options;
+  Describe(options);
   options.process(app);
 
   vermora::app::Splash splash;

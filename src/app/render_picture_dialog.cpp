@@ -129,6 +129,7 @@ RenderPictureDialog::RenderPictureDialog(MainWindow& window)
   layout->addWidget(progress_);
   layout->addWidget(status_);
   layout->addLayout(buttons);
+  setMinimumWidth(480);
 }
 
 RenderPictureDialog::~RenderPictureDialog() { runner_->Stop(); }

@@ -46,7 +46,7 @@ bool MainWindow::OpenPath(const QString& path) {
   if (!MaySetAside()) return false;
   mixed_caption_.clear();
   const bool loaded = ext == "png" ? LoadPictureSet(path) : LoadFrom(path);
-  if (loaded) setWindowTitle(path);
+  if (loaded) setWindowTitle(QFileInfo(path).absoluteFilePath());
   return loaded;
 }
 
