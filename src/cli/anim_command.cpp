@@ -13,6 +13,7 @@
 #include "anim/second_set.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
+#include "job_list.h"
 #include "run_program.h"
 #include "trust_check.h"
 
@@ -32,19 +33,6 @@ int CurveIndex(const std::string& name) {
     if (name == names[i]) return i;
   }
   return -1;
-}
-
-// A line GNU Parallel can run on any host that shares DIR: the translated
-// renderer call, run in the frame's folder.
-std::string JobLine(const RenderInvocation& inv) {
-  auto quote = [](const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-  };
-  std::string line = "cd " + quote(inv.working_dir) + " && " + quote(inv.program);
-  for (const std::string& arg : inv.args) line += " " + quote(arg);
-  return line;
 }
 
 int MakeVideo(const std::string& dir, const std::string& video) {
@@ -108,13 +96,12 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   settings.include_dirs = include_dirs;
   settings.jobs = a.jobs > 0 ? a.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
-  std::ofstream jobs;
+  cli::JobList jobs(settings.folder);
   if (a.job_list) {
-    jobs.open(settings.folder + "jobs.txt", std::ios::binary);
     settings.jobs = 1;
     settings.own_messages = true;  // the job list's renders may run at once
     settings.render = [&](const RenderInvocation& inv) {
-      jobs << JobLine(inv) << "\n";
+      jobs.Add(inv);
       RenderOutcome written;
       written.started = true;
       written.exit_code = 0;
@@ -140,7 +127,11 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   fs::remove(settings.folder + "_anim.vmx", ec);  // the start set, already put back
   if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()), 3);
   if (a.job_list) {
-    std::cout << settings.folder << "jobs.txt\n";
+    std::string command;
+    if (Status s = jobs.Finish(include_dirs, command); !s.ok()) return Fail(s.message());
+    std::cout << settings.folder << "jobs.txt\n"
+              << "On other hosts (see " << settings.folder << "README.txt), in " << settings.folder << ":\n  "
+              << command << "\n";
     return 0;
   }
   if (!a.video.empty()) return MakeVideo(settings.folder, a.video);

@@ -56,7 +56,7 @@ TEST_F(AnimCliTest, JobListRunsUnderGnuParallel) {
   EXPECT_EQ(lines, 2);
   EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.pov"));
   if (!test::HavePovray() || Shell("command -v parallel").code != 0) GTEST_SKIP() << "no GNU Parallel";
-  const ShellRun parallel = Shell("parallel --will-cite --jobs 2 < " + dir_ + "jobs/jobs.txt");
+  const ShellRun parallel = Shell("cd " + dir_ + "jobs && parallel --will-cite --jobs 2 < jobs.txt");
   EXPECT_EQ(parallel.code, 0) << parallel.output;
   EXPECT_TRUE(fs::exists(dir_ + "jobs/anim001.bmp"));
   EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.bmp"));
