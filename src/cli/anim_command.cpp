@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "anim/frame_series.h"
+#include "anim/key_chain.h"
 #include "anim/second_set.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
@@ -35,17 +36,24 @@ int CurveIndex(const std::string& name) {
   return -1;
 }
 
-int MakeVideo(const std::string& dir, const std::string& video) {
+// Joins the frames into a video; the frames stay whatever happens.
+int MakeVideo(const std::string& dir, const std::string& video, const std::string& fps) {
   if (!ProgramOnPath("ffmpeg")) {
-    std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made; install it with\n"
-                 "  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate 10 -i '"
-              << dir << "anim%03d.bmp' " << video << "\n";
+    std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made (the frames are in " << dir
+              << "); install it with\n  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate " << fps
+              << " -i '" << dir << "anim%03d.bmp' " << video << "\n";
     return cli::kNoVideo;
   }
-  if (RunProgram({"ffmpeg", "-loglevel", "error", "-y", "-framerate", "10", "-i", dir + "anim%03d.bmp",
-                  video},
-                 true) != 0) {
-    return Fail("ffmpeg could not make " + video);
+  std::vector<std::string> call = {"ffmpeg", "-loglevel", "error", "-y", "-framerate", fps,
+                                   "-i", dir + "anim%03d.bmp"};
+  const std::string ext = fs::path(video).extension().string();
+  // Players want even sizes and the common pixel format; a GIF keeps its palette.
+  if (ext == ".mp4") call.insert(call.end(), {"-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-pix_fmt", "yuv420p"});
+  if (ext == ".webm") call.insert(call.end(), {"-pix_fmt", "yuv420p"});
+  call.push_back(video);
+  if (RunProgram(call, true) != 0) {
+    std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir << "\n";
+    return cli::kNoVideo;
   }
   std::cout << fs::absolute(video).string() << "\n";
   return 0;
@@ -57,34 +65,54 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   ParameterSet set;
   if (Status s = LoadSettings(a.set_path, set); !s.ok()) return Fail(a.set_path + ": " + ErrorBoxText(s.message()));
   if (!TrustedForRender(a.set_path, set, include_dirs, a.trust)) return kUntrustedExit;
-  if (!a.end.empty()) {
-    ParameterSet end;
-    if (Status s = LoadSettings(a.end, end); !s.ok()) return Fail(a.end + ": " + ErrorBoxText(s.message()));
-    if (!TrustedForRender(a.end, end, include_dirs, a.trust)) return kUntrustedExit;
-    if (std::string problem = FamilyProblem(set, end); !problem.empty() && !a.force) {
-      return Fail(problem.substr(0, problem.find('\n')) + " Use --force to animate between them anyway.");
+  const bool chain = !a.then.empty() || a.loop;
+  auto common = [&](ParameterSet& key) {
+    if (!a.width.empty()) key.SetText("edImageW", a.width);
+    if (!a.height.empty()) key.SetText("edImageH", a.height);
+    if (!a.curve.empty()) key.SetIndex("RadioGroup5", CurveIndex(a.curve));
+    key.SetOn("chkDelPovs", a.job_list ? false : key.On("chkDelPovs"));
+  };
+  std::vector<ParameterSet> keys = {set};
+  std::vector<std::string> names = {a.set_path};
+  if (!a.end.empty()) names.push_back(a.end);
+  names.insert(names.end(), a.then.begin(), a.then.end());
+  for (size_t i = 1; i < names.size(); ++i) {
+    ParameterSet key;
+    if (Status s = LoadSettings(names[i], key); !s.ok()) return Fail(names[i] + ": " + ErrorBoxText(s.message()));
+    if (!TrustedForRender(names[i], key, include_dirs, a.trust)) return kUntrustedExit;
+    keys.push_back(key);
+  }
+  if (chain && keys.size() < 2) return Fail("--loop needs a second key set (--then B.vmx)", 2);
+  const size_t pairs = chain && a.loop ? keys.size() : keys.size() - 1;
+  for (size_t i = 0; i < pairs; ++i) {
+    const ParameterSet& next = keys[(i + 1) % keys.size()];
+    if (std::string problem = FamilyProblem(keys[i], next); !problem.empty() && !a.force) {
+      return Fail(names[i] + " and " + names[(i + 1) % names.size()] + ": " + problem.substr(0, problem.find('\n')) +
+                  " Use --force to animate between them anyway.");
     }
+  }
+  if (!chain && keys.size() == 2) {
     Diagnostics d;
-    set = MixForAnimation(set, end, d);
+    set = MixForAnimation(set, keys[1], d);
     for (const std::string& w : d.warnings) std::cerr << "warning: " << w << "\n";
-  } else if (!set.On("chkAnim")) {
+  } else if (!chain && !set.On("chkAnim")) {
     set.SetOn("chkAnim", true);
     CopyFieldsToTwins(set);
   }
-  if (!a.frames.empty()) {
+  if (!chain && !a.frames.empty()) {
     set.SetText("edTotalFrames", a.frames);
     set.SetText("edStartFrame", "1");
     set.SetText("edEndFrame", a.frames);
     set.SetText("edCountStart", "1");
   }
-  if (!a.width.empty()) set.SetText("edImageW", a.width);
-  if (!a.height.empty()) set.SetText("edImageH", a.height);
-  if (!a.curve.empty()) {
-    const int curve = CurveIndex(a.curve);
-    if (curve < 0) return Fail("unknown curve " + a.curve, 2);
-    set.SetIndex("RadioGroup5", curve);
+  common(set);
+  for (ParameterSet& key : keys) common(key);
+  int per_step = 10;
+  if (chain && !a.frames.empty()) {
+    char* end = nullptr;
+    per_step = static_cast<int>(std::strtol(a.frames.c_str(), &end, 10));
+    if (*end != '\0' || per_step < 1) return Fail("--frames needs a whole number above 0", 2);
   }
-  set.SetOn("chkDelPovs", a.job_list ? false : set.On("chkDelPovs"));
 
   std::error_code ec;
   fs::create_directories(a.out, ec);
@@ -118,7 +146,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     if (!a.job_list) std::cout << settings.folder << fs::path(r.scene_path).stem().string() << ".bmp\n";
     return true;
   };
-  const FrameSeriesResult result = RunFrameSeries(set, settings);
+  const FrameSeriesResult result =
+      chain ? RunKeyChain(keys, per_step, a.loop, settings) : RunFrameSeries(set, settings);
   std::vector<std::string> said;
   for (const std::string& w : result.warnings) {
     if (std::find(said.begin(), said.end(), w) == said.end()) std::cerr << "warning: " << w << "\n";
@@ -134,6 +163,6 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
               << command << "\n";
     return 0;
   }
-  if (!a.video.empty()) return MakeVideo(settings.folder, a.video);
+  if (!a.video.empty()) return MakeVideo(settings.folder, a.video, a.fps);
   return 0;
 }

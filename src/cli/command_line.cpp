@@ -100,7 +100,9 @@ void Build(CLI::App& app, Args& a) {
   sub = Command(app, "anim", "render the frame series from a start set to an end set");
   Needed(sub, a, "START", a.set_path, "the start set (.vmx)");
   sub->add_option("--end", a.end, "the end set (default: the end values saved in START)");
-  sub->add_option("--frames", a.frames, "number of frames");
+  sub->add_option("--then", a.then, "the next key set of a chain (repeatable)");
+  sub->add_flag("--loop", a.loop, "go back from the last key set to the first");
+  sub->add_option("--frames", a.frames, "number of frames (a chain: frames per step)");
   Size(sub, a);
   sub->add_option("--curve", a.curve, "interpolation curve")
       ->check(CLI::IsMember({"linear", "wave", "s-curve", "accelerate", "decelerate"}));
@@ -108,11 +110,13 @@ void Build(CLI::App& app, Args& a) {
   Renderer(sub, a);
   sub->add_flag("--force", a.force, "animate between sets of different families");
   sub->add_flag("--job-list", a.job_list, "write the frame scenes and DIR/jobs.txt for GNU Parallel");
-  sub->add_option("--video", a.video, "join the frames into OUT.gif or OUT.mp4 (ffmpeg)");
+  sub->add_option("--video", a.video, "join the frames into OUT.mp4, OUT.webm or OUT.gif (ffmpeg)");
+  sub->add_option("--fps", a.fps, "frames per second of the video")->capture_default_str()->check(CLI::PositiveNumber);
   Output(sub, a, "the folder for the frames anim001.bmp ...");
   sub->footer(
-      "--job-list writes one renderer call per line, for GNU Parallel to spread over\n"
-      "hosts that share DIR: parallel --sshlogin host1,host2 < DIR/jobs.txt\n");
+      "A chain (--then, --loop) renders N frames a step, numbered on, and ends on the\n"
+      "last key set (with --loop, just before the first). --job-list writes the frame\n"
+      "scenes and a GNU Parallel command for other hosts (DIR/README.txt).\n");
 
   for (const auto& [name, about] : {std::pair{"random", "a random set, in the spirit of SET"},
                                     std::pair{"evolve", "one step of evolution from SET"},

@@ -26,8 +26,9 @@ struct Args {
   bool pov22 = false, antialias = false, keep_work = false, resume = false, trust = false;
   std::vector<std::string> lock_names, lock_groups, lock_files;
   // anim
-  std::string end, frames, curve, video;
-  bool force = false, job_list = false;
+  std::string end, frames, curve, video, fps = "10";
+  std::vector<std::string> then;
+  bool force = false, job_list = false, loop = false;
   // examples
   std::string example;
   struct Need {
