@@ -274,5 +274,64 @@ TEST(SecondSetTest, MixPutsTheSecondSetInTheTwins) {
   EXPECT_TRUE(d.warnings.empty());
 }
 
+// Texts typed into a set; "Y" and "N" turn a switch on and off.
+using Edits = std::vector<std::pair<const char*, const char*>>;
+ParameterSet Edited(const Edits& edits) {
+  ParameterSet set;
+  for (const auto& [name, text] : edits) {
+    if (set.def(set.Find(name)).kind == ParamKind::kSwitch) {
+      set.SetOn(name, *text == 'Y');
+    } else {
+      set.SetText(name, text);
+    }
+  }
+  return set;
+}
+
+// Features only one set has shrink away or grow in; the first set's numbers come
+// back in their restore formats.
+TEST(SecondSetTest, MixCases) {
+  const struct {
+    const char* what;
+    Edits first, second, mixed;  // mixed: a switch's state or a field's text
+  } cases[] = {
+      {"a base shrinks away", {{"ChkBaseOn", "Y"}}, {{"EdBaseScale", "0.4"}},
+       {{"ChkBaseOn", "Y"}, {"EdBaseScale", "0.70"}, {"EdBaseScale3", "0.01"}, {"EdBaseNumber", "3"},
+        {"EdBaseNumber3", "3"}, {"EdBaseRot3", "10"}}},
+      {"side objects shrink away", {{"edSideTrigger", "50"}}, {{"edSideTrigger", "600"}, {"edSOScale", "2"}},
+       {{"edSOScale", "1.00"}, {"edSOScale3", "0.01"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
+      {"side objects grow in", {}, {{"edSideTrigger", "50"}, {"edSOScale", "2"}},
+       {{"edSOScale", "0.01"}, {"edSOScale3", "1.00"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
+      {"bubbles in the first set only", {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}},
+       {{"EdNumber", "40"}},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdBBScaleSt3", "41"},
+        {"EdBBScEnd3", "41"}, {"EdBBScNr", "3.00"}, {"EdBBScNr3", "3.00"}, {"EdBBScSW3", "1.50"},
+        {"EdBBScCenter", "2.00"}}},
+      {"bubbles in the second set only", {},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdNumber", "40"}},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "41"}, {"EdBBScEnd", "41"}, {"EdBBScaleSt3", "100"},
+        {"EdBBScEnd3", "100"}, {"EdBBScSW", "1.50"}, {"EdBBScCenter3", "2.00"}}},
+      {"restore formats",
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3.4"}, {"EdBBScEnd", "9"}, {"edHullAngle", "12.6"},
+        {"edTDDevX", "2.4"}, {"edTDDevZ", "-1.6"}, {"EdOmw", "0.125"}},
+       {{"ChkBubble", "Y"}, {"EdBBScEnd", "12"}, {"edHullAngle", "20"}, {"edTDDevX", "5"}},
+       {{"EdBBScaleSt", "3"}, {"EdBBScEnd", "9.00"}, {"EdBBScEnd3", "12"}, {"edHullAngle", "13"},
+        {"edHullAngle2", "20"}, {"edTDDevX", "2"}, {"edTDDevX3", "5"}, {"edTDDevZ", "-2"}, {"EdOmw", "0.13"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Diagnostics d;
+    const ParameterSet mixed = MixForAnimation(Edited(c.first), Edited(c.second), d);
+    EXPECT_TRUE(d.warnings.empty());
+    for (const auto& [name, text] : c.mixed) {
+      if (mixed.def(mixed.Find(name)).kind == ParamKind::kSwitch) {
+        EXPECT_EQ(mixed.On(name), *text == 'Y') << name;
+      } else {
+        EXPECT_EQ(mixed.Text(name), text) << name;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vermora

@@ -10,15 +10,6 @@
 
 namespace vermora::test {
 
-// A clock standing still, so every clock re-seed of a thing is fixed.
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
-
- private:
-  std::uint32_t ms_;
-};
 
 // A frame series growing in one count by `grow_in`, between start and end
 // counts that differ; frozen counts are remembered as the frame series does.
@@ -55,15 +46,6 @@ inline std::string SceneAt(const ParameterSet& set, std::uint32_t clock_ms = 123
   return result.scene;
 }
 
-// The default set with the Wheel off and one thing on, built from a short
-// SpiralWorm of `segments` so the goldens stay readable.
-inline ParameterSet OnlyThing(const char* thing_switch, const char* segments = "5") {
-  ParameterSet set;
-  set.SetOn("ChkWheelOn", false);
-  set.SetOn(thing_switch, true);
-  set.SetText("EdNumber", segments);
-  return set;
-}
 
 // The part of a scene from `from` on, up to (not including) `to`.
 inline std::string Between(const std::string& scene, const std::string& from, const std::string& to) {
