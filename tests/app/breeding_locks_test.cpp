@@ -15,19 +15,11 @@
 
 using namespace vermora;
 using namespace vermora::app;
-using vermora::app::test::FakePrompts;
 
-class BreedingLocksTest : public QObject {
+class BreedingLocksTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
-
   QString Partner() {
     ParameterSet partner;
     partner.SetText("EdNumber", "44");
@@ -38,7 +30,7 @@ class BreedingLocksTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void breedingButtonMakesAChildAndIsOneUndoStep() {
     auto w = NewWindow();

@@ -25,18 +25,11 @@
 
 using namespace vermora;
 using namespace vermora::app;
-using vermora::app::test::FakePrompts;
 
-class FormRulesTest : public QObject {
+class FormRulesTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
   // Whether the page's tab shows in the tabs holding it.
   static bool TabShown(MainWindow& w, const char* path) {
     auto* page = w.findChild<QWidget*>(PageObjectName(path));
@@ -90,11 +83,7 @@ class FormRulesTest : public QObject {
   }
 
  private slots:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = FakePrompts();
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
-  }
+  void init() { Reset("/no/such/povray"); }
 
   void startShowsTheDefaultState() {
     auto w = NewWindow();
@@ -146,14 +135,8 @@ class FormRulesTest : public QObject {
 
   void loadingASetShowsItsState() {
     auto w = NewWindow();
-    const QString file = dir_->path() + "/rules.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nRadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
-            "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "RadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
+             "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
     QVERIFY(prompts_.errors.isEmpty());
     QCOMPARE(w->set().Index("RadioGroup2"), 6);
     QVERIFY(TabShown(*w, "Worms/TwoDWorm"));
@@ -237,13 +220,7 @@ class FormRulesTest : public QObject {
   // A loaded set the rules would not allow still shows every switch that is on.
   void aSwitchThatIsOnStaysReachable() {
     auto w = NewWindow();
-    const QString file = dir_->path() + "/odd.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nRadioGroup1|1\r\nChkBubble|Y\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "RadioGroup1|1\r\nChkBubble|Y\r\n");
     QVERIFY(w->set().On("ChkBubble"));
     QVERIFY(Reachable(Control(*w, "ChkBubble"), w.get()));
     QVERIFY(TabShown(*w, "Worms/CurlWorm"));

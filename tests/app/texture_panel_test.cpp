@@ -27,33 +27,26 @@
 using namespace vermora;
 using namespace vermora::app;
 using vermora::app::test::FakeColours;
-using vermora::app::test::FakePrompts;
 
 namespace {
 
-constexpr const char* kPovray = "/usr/bin/povray";
 constexpr const char* kStartTexture =
     "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}";
 
-QString ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
-}
+QString ReadAll(const QString& path) { return QString::fromLatin1(Bytes(path)); }
 
 }  // namespace
 
-class TexturePanelTest : public QObject {
+class TexturePanelTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
   FakeColours colours_;
 
-  QString Path(const char* name) const { return dir_->path() + "/" + name; }
+  QString Path(const char* name) const { return Beside(name); }
 
   std::unique_ptr<MainWindow> NewWindow() {
-    WindowSetup setup = TestSetup(dir_->path() + "/home/", &prompts_);
+    WindowSetup setup = TestSetup(Home(), &prompts_);
     setup.colours = &colours_;
     return std::make_unique<MainWindow>(setup);
   }
@@ -83,10 +76,8 @@ class TexturePanelTest : public QObject {
 
  private slots:
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = FakePrompts();
+    Reset(kPovray);
     colours_ = FakeColours();
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, kPovray);
   }
 
   void startValuesAndNamedColours() {

@@ -15,21 +15,13 @@
 
 using namespace vermora;
 using namespace vermora::app;
-using vermora::app::test::FakePrompts;
 
-class UndoTest : public QObject {
+class UndoTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
-
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void editsLoadAndVariantUndoAndRedoByteForByte() {
     auto w = NewWindow();
