@@ -98,6 +98,8 @@ const Creature kCreatures[] = {
      ""},
 };
 
+void PrintTo(const Creature& c, std::ostream* out) { *out << c.name; }
+
 class GalleryTest : public ::testing::TestWithParam<Creature> {};
 
 TEST_P(GalleryTest, SceneAndPicture) {

@@ -52,7 +52,6 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
   const std::string varied = Scene(DoubleVariation());
   EXPECT_EQ(Count(varied, "  object { SideObject"), 4u);
   EXPECT_EQ(Count(varied, "  DSSegment2"), 10u);
-  EXPECT_EQ(std::count(varied.begin(), varied.end(), '}') > 0, true);
   size_t connectors = 0;
   for (size_t at = varied.find(" object{ Connect(<"); at != std::string::npos;
        at = varied.find(" object{ Connect(<", at + 1)) {
@@ -102,6 +101,19 @@ TEST(TwoDWormTest, LevelOrderAndConnectors) {
   EXPECT_EQ(Count(scene, " object {TD2"), 1u);
   EXPECT_EQ(Count(scene, " TD1"), 3u);
   EXPECT_EQ(Count(scene, " #declare NewPlace2 = NewPlace ;"), 33u);
+}
+
+// N 50, q = 40 / 50: segment i has s = 1 - i x 0.5 / 50 and t = sqrt(i), at
+// (cos t, sin t) x t x s x q, turned t x 90 degrees: i = 1 at (0.428, 0.666), i = 4 at
+// t = 2: (-0.639, 1.397), 180 degrees.
+TEST(TwoDWormTest, SegmentsWorkedByHand) {
+  const std::string scene = Scene(Alone(kTwoD));
+  for (const char* segment : {"0.990, 0.990, 0.990>\r\n  rotate <0, 0, 90>\r\n  rotate <0, 0, 0>\r\n"
+                              "  translate <0.428, 0.666, 0.000>",
+                              "0.960, 0.960, 0.960>\r\n  rotate <0, 0, 180>\r\n  rotate <0, 0, 0>\r\n"
+                              "  translate <-0.639, 1.397, 0.000>"}) {
+    EXPECT_NE(scene.find(std::string("  object {TDSegment\r\n  scale <") + segment), std::string::npos) << segment;
+  }
 }
 
 TEST(TwoDWormTest, DeepOrBadRecursion) {
