@@ -101,22 +101,9 @@ TEST(FanWheelTest, ScrambleFollowsTheClockSeed) {
   EXPECT_GE(CountLines(scene, "  scale <1.000, 1.000, 1.000>"), 16u);
 }
 
-// A frame series that grows in the ninth arm and has a frozen arm count.
-class Growing final : public AnimationInputs {
- public:
-  RingAnimation Ring(const char* ring) const override {
-    if (std::string(ring) == "EdTNumber") return {0.5f, 8, 10};
-    return {};
-  }
-  float Freeze(const char* ring, float count) override {
-    auto [it, fresh] = frozen.emplace(ring, count);
-    return it->second;
-  }
-  std::map<std::string, float> frozen;
-};
-
 TEST(FanWheelTest, AnimationGrowsInTheLastArm) {
-  Growing series;
+  // The ninth arm grows in, the arm count frozen at 12.
+  GrowingCount series("EdTNumber", 0.5f, 8, 10);
   series.frozen["EdTNumber"] = 12;
   ComposeOptions options;
   options.animation = &series;

@@ -7,6 +7,7 @@
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
 #include "texture/texture_builder.h"
+#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -14,12 +15,7 @@ namespace {
 
 constexpr int kWhite = 16777215;
 
-struct Started {
-  ParameterSet set;
-  TexturePage page;
-  Diagnostics diagnostics;
-  Started() { EXPECT_TRUE(ApplyTextureStartValues(set, page).ok()); }
-};
+using test::Started;
 
 Grid Rows(std::initializer_list<std::initializer_list<const char*>> rows) {
   Grid grid{static_cast<int>(rows.size()), 4, {}};

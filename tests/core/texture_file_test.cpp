@@ -13,6 +13,7 @@
 #include "texture/randomizers.h"
 #include "texture/texture_builder.h"
 #include "texture/texture_preview.h"
+#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -20,12 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Started {
-  ParameterSet set;
-  TexturePage page;
-  Diagnostics diagnostics;
-  Started() { EXPECT_TRUE(ApplyTextureStartValues(set, page).ok()); }
-};
+using test::Started;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;

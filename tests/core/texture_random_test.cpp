@@ -8,18 +8,13 @@
 #include "texture/colour_map_edit.h"
 #include "texture/named_colours.h"
 #include "texture/randomizers.h"
+#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
 namespace {
 
-struct Started {
-  ParameterSet set;
-  TexturePage page;
-  Diagnostics diagnostics;
-  Random random{99};  // re-seeded from the clock by every dice command
-  Started() { EXPECT_TRUE(ApplyTextureStartValues(set, page).ok()); }
-};
+using test::Started;
 
 TEST(TextureRandomTest, SolidDrawsOneColourFromTheClockSeed) {
   Started s;

@@ -7,7 +7,7 @@
 #include "params/number_reading.h"
 #include "params/settings_file.h"
 #include "scene/fixed.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "variation/breeding.h"
 
 namespace vermora {
@@ -23,32 +23,17 @@ ParameterSet Child(ParameterSet own, const ParameterSet& partner, std::uint32_t 
 
 // Two clearly different parents: a fan with its own numbers and a trilobyte.
 ParameterSet OwnParent() {
-  ParameterSet set;
-  set.SetOn("ChkWheelOn", false);
-  set.SetOn("ChkFanOn", true);
-  set.SetText("EdNumber", "20");
-  set.SetText("EdOmw", "0.5");
-  set.SetText("edCamLocX", "7.25");
-  set.SetOn("ChkARot", true);
-  set.SetText("EdPWN", "object {Own}");
-  return set;
+  return test::With(test::SpiralOnly(), {"ChkFanOn", "ChkARot"},
+                    {{"EdNumber", "20"}, {"EdOmw", "0.5"}, {"edCamLocX", "7.25"}, {"EdPWN", "object {Own}"}});
 }
 ParameterSet Partner() {
-  ParameterSet set;
-  set.SetOn("ChkWheelOn", false);
-  set.SetOn("ChkTrilobyt", true);
-  set.SetText("EdNumber", "30");
-  set.SetText("EdOmw", "-0.25");
-  set.SetText("edCamLocX", "99");
+  ParameterSet set = test::With(test::SpiralOnly(), {"ChkTrilobyt"},
+                                {{"EdNumber", "30"}, {"EdOmw", "-0.25"}, {"edCamLocX", "99"},
+                                 {"EdPWN", "object {Partner}"}, {"edSplitTrig", "123"}});
   set.SetOn("ChkARot", false);
-  set.SetText("EdPWN", "object {Partner}");
-  set.SetText("edSplitTrig", "123");
   return set;
 }
 
-// The whole child at 777, its first draws worked by hand: R2 0.6838 keeps the
-// partner's CurlWorm; R4 to R6 decide the CurlWorm's segments and merge; R7 0.4107
-// takes the own EdPWN; R9 0.8916 takes the partner's automatic rotation (off).
 TEST(VariationBreedingTest, ExactChildForAFixedSeed) {
   ParameterSet partner = Partner();
   partner.SetIndex("RadioGroup1", 1);

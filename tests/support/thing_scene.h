@@ -15,9 +15,10 @@ namespace vermora::test {
 // counts that differ; frozen counts are remembered as the frame series does.
 class GrowingCount final : public AnimationInputs {
  public:
-  GrowingCount(std::string count, float grow_in) : count_(std::move(count)), grow_in_(grow_in) {}
+  GrowingCount(std::string count, float grow_in, float start = 1, float end = 2)
+      : count_(std::move(count)), grow_in_(grow_in), start_(start), end_(end) {}
   RingAnimation Ring(const char* ring) const override {
-    if (ring == count_) return {grow_in_, 1, 2};
+    if (ring == count_) return {grow_in_, start_, end_};
     return {};
   }
   float Freeze(const char* ring, float count) override { return frozen.emplace(ring, count).first->second; }
@@ -25,7 +26,7 @@ class GrowingCount final : public AnimationInputs {
 
  private:
   std::string count_;
-  float grow_in_;
+  float grow_in_, start_, end_;
 };
 
 inline ComposeResult ComposeAt(const ParameterSet& set, std::uint32_t clock_ms = 12345678,
