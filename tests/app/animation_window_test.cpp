@@ -1,31 +1,10 @@
-#include <QAbstractButton>
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QFileInfo>
-#include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "anim/second_set.h"
 #include "animation_runner.h"
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "stop_box.h"
-
-using namespace vermora;
-using namespace vermora::app;
-
 
 class AnimationWindowTest : public WindowTest {
   Q_OBJECT

@@ -1,20 +1,8 @@
-#include <QFile>
 #include <QImage>
 #include <QToolButton>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "variation/lineage.h"
 #include "window_test_main.h"
-
-using namespace vermora;
-using namespace vermora::app;
 
 class BreedingLocksTest : public WindowTest {
   Q_OBJECT

@@ -1,30 +1,11 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QScrollBar>
 #include <set>
 #include <QEnterEvent>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSettings>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
 #include "page_builder.h"
 #include "params/enabling_rules.h"
 #include "params/param_table.h"
-
-using namespace vermora;
-using namespace vermora::app;
 
 class FormRulesTest : public WindowTest {
   Q_OBJECT

@@ -1,35 +1,11 @@
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <cmath>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
 #include "object_images.h"
 #include "params/param_table.h"
-#include "params/settings_file.h"
 #include "params/working_files.h"
-
-using namespace vermora;
-using namespace vermora::app;
-
 
 class MainWindowTest : public WindowTest {
   Q_OBJECT

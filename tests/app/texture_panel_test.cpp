@@ -1,31 +1,11 @@
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QStackedWidget>
-#include <QStatusBar>
-#include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
 #include "look_fakes.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "texture_panel.h"
 #include "window_test_main.h"
 
-using namespace vermora;
-using namespace vermora::app;
 using vermora::app::test::FakeColours;
 
 namespace {

@@ -1,25 +1,9 @@
-#include <QAction>
-#include <QFile>
-#include <QSettings>
-#include <QTabWidget>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "variations_view.h"
-
-using namespace vermora;
-using namespace vermora::app;
 
 class UndoTest : public WindowTest {
   Q_OBJECT
 
- private:
  private slots:
   void init() { Reset(kPovray); }
 

@@ -1,20 +1,8 @@
-#include <QFileInfo>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 #include <set>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "preview_picture.h"
 #include "variations_view.h"
-
-using namespace vermora;
-using namespace vermora::app;
 
 class VariationsViewTest : public WindowTest {
   Q_OBJECT

@@ -1,15 +1,29 @@
 #pragma once
 
+// What every window test includes: the widgets the tests find, the window and its fixture.
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QFile>
 #include <memory>
 
 #include "fake_prompts.h"
 #include "main_window.h"
+#include "params/settings_file.h"
 
 // A window working in `folder` (ending in "/") with the data includes and the given prompts.
 inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::Prompts* prompts) {
@@ -76,6 +90,9 @@ class WindowTest : public QObject {
     w.OpenSettings();
   }
 };
+
+using namespace vermora;
+using namespace vermora::app;
 
 // Each window test binary gets a settings store of its own, so tests running
 // side by side never see each other's (or the user's) renderer path.
