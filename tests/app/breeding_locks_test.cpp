@@ -73,10 +73,7 @@ class BreedingLocksTest : public WindowTest {
     QVERIFY(!QFile::exists(locks));
 
     // A broken side file is told, and the set still loads.
-    QFile broken(locks);
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("nonsense line\n");
-    broken.close();
+    WriteFile(locks, "nonsense line\n");
     auto third = NewWindow();
     prompts_.file_answers = {file};
     third->OpenSettings();
