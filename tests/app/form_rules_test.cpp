@@ -89,23 +89,10 @@ class FormRulesTest : public WindowTest {
     QVERIFY(!TabShown(*w, "Worms/SpiralWorm/Bubble"));
     QCOMPARE(start->text(), QString("100"));
 
-    // The alternate worm's choice shows with its switch, and its worm's page with it.
-    Box(*w, "ChkAlternate")->click();
-    QVERIFY(!Control(*w, "RadioGroup2")->isHidden());
-    QVERIFY(TabShown(*w, "Worms/CurlWorm"));
-    Control(*w, "RadioGroup2")->findChildren<QRadioButton*>()[7]->click();
-    QVERIFY(TabShown(*w, "Worms/TorusSpline"));
-    QVERIFY(!TabShown(*w, "Worms/CurlWorm"));
-    // The last thing off takes the Things page, the switch and the second worm.
+    // The last thing off takes the Things page and the alternate switch with it.
     Box(*w, "ChkWheelOn")->click();
     QVERIFY(!TabShown(*w, "Things"));
     QVERIFY(Control(*w, "ChkAlternate")->isHidden());
-    QVERIFY(!Box(*w, "ChkAlternate")->isChecked());
-    QVERIFY(!TabShown(*w, "Worms/TorusSpline"));
-    if (!Box(*w, "ChkCScaleOn")->isChecked()) Box(*w, "ChkCScaleOn")->click();
-    QVERIFY(Control(*w, "chkCUnif")->isEnabled());
-    Box(*w, "chkCUnif")->click();
-    QVERIFY(Control(*w, "edCScaleMaxY")->isHidden());
     // A thing switched on brings its own page to the front of the Things page.
     Box(*w, "chkHornOn")->click();
     auto* things = qobject_cast<QTabWidget*>(Control(*w, "TabThings"));

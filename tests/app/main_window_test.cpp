@@ -420,6 +420,7 @@ class MainWindowTest : public WindowTest {
     w->set().SetOn("ChkWheelOn", false);
     w->set().SetText("edImageW", "32");
     w->set().SetText("edImageH", "24");
+    w->set().SetText("edCamLocZ", "-15");  // near enough for the worm to fill some pixels
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     Pages(*w)->setCurrentIndex(1);
     RenderAndWait(*w);
@@ -429,6 +430,12 @@ class MainWindowTest : public WindowTest {
                         w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     const QPixmap shown = w->findChild<QLabel*>("Image1")->pixmap();
     QCOMPARE(shown.size(), QSize(32, 24));
+    const QImage picture = shown.toImage();
+    int worm = 0;  // pixels that differ from the black background
+    for (int y = 0; y < 24; ++y) {
+      for (int x = 0; x < 32; ++x) worm += qGray(picture.pixel(x, y)) > 8;
+    }
+    QVERIFY2(worm >= 10, qPrintable(QString::number(worm)));
     QVERIFY(!w->findChild<QLabel*>("Image2")->isVisible());
     QTabWidget* pages = Pages(*w);
     QVERIFY(pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));
