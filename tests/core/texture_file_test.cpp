@@ -34,12 +34,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return out;
 }
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buf;
-  buf << in.rdbuf();
-  return buf.str();
-}
+std::string Read(const std::string& path) { return test::ReadFile(path); }
 
 // A texture that differs from the start state in every kind of key.
 void Customise(ParameterSet& set) {
