@@ -66,7 +66,7 @@ struct Rendered {
   std::vector<std::string> files_left;  // what stayed in the folder, sorted
 };
 Rendered RenderScene(const std::string& scene);
-Rendered RenderSet(ParameterSet set);  // composed at 32x24
+Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
 
 // Where a creature must show in its picture.
 enum class InView { kSomewhere, kNearTheMiddle };
