@@ -1,55 +1,16 @@
-#include <QAbstractButton>
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QFileInfo>
-#include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "anim/second_set.h"
 #include "animation_runner.h"
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "stop_box.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-namespace {
-
-constexpr const char* kPovray = "/usr/bin/povray";
-
-QByteArray Bytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
-class AnimationWindowTest : public QObject {
+class AnimationWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  QString Path(const QString& name) const { return dir_->path() + "/home/" + name; }
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
+  QString Path(const QString& name) const { return Home(name); }
   static AnimationRunner* Runner(MainWindow& w) { return w.findChild<AnimationRunner*>(); }
 
   // A small spiral worm that grows over `frames` frames at 32x24.
@@ -75,11 +36,7 @@ class AnimationWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = FakePrompts();
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, kPovray);
-  }
+  void init() { Reset(kPovray); }
 
   void seriesRunsWhileTheWindowStaysResponsive() {
     if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
@@ -194,7 +151,7 @@ class AnimationWindowTest : public QObject {
   }
 
   void badFrameNumbersEndTheSeriesBeforeAnything() {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/bin/true");
+    SetPovray("/bin/true");
     auto w = AnimatingWindow(2);
     w->set().SetText("edEndFrame", "ten");
     const QByteArray before = Saved(*w, "before.vmx");
@@ -211,7 +168,7 @@ class AnimationWindowTest : public QObject {
     QCOMPARE(Saved(*w, "after.vmx"), before);
 
     // A missing renderer is told before any frame is written.
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    SetPovray("/no/such/povray");
     auto other = AnimatingWindow(2);
     other->RenderScene();
     QVERIFY(!other->rendering());
@@ -286,12 +243,8 @@ class AnimationWindowTest : public QObject {
     auto w = NewWindow();
     w->set().SetText("EdNumber", "33");
     const QByteArray before = Saved(*w, "before.vmx");
-    const QString file = dir_->path() + "/broken.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nEdNumber|41\r\nno bar here\r\n");
-    f.close();
-    prompts_.file_answers = {file};
+    WriteFile(Beside("broken.vmx"), "Quorel 0.9\r\nEdNumber|41\r\nno bar here\r\n");
+    prompts_.file_answers = {Beside("broken.vmx")};
     w->findChild<QPushButton*>("sbLoadAS")->click();
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
     QCOMPARE(Saved(*w, "after.vmx"), before);

@@ -1,33 +1,13 @@
-#include <QFile>
 #include <QImage>
 #include <QToolButton>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "variation/lineage.h"
 #include "window_test_main.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class BreedingLocksTest : public QObject {
+class BreedingLocksTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
-
   QString Partner() {
     ParameterSet partner;
     partner.SetText("EdNumber", "44");
@@ -38,7 +18,7 @@ class BreedingLocksTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void breedingButtonMakesAChildAndIsOneUndoStep() {
     auto w = NewWindow();
@@ -93,10 +73,7 @@ class BreedingLocksTest : public QObject {
     QVERIFY(!QFile::exists(locks));
 
     // A broken side file is told, and the set still loads.
-    QFile broken(locks);
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("nonsense line\n");
-    broken.close();
+    WriteFile(locks, "nonsense line\n");
     auto third = NewWindow();
     prompts_.file_answers = {file};
     third->OpenSettings();

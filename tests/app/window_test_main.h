@@ -1,11 +1,29 @@
 #pragma once
 
+// What every window test includes: the widgets the tests find, the window and its fixture.
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "fake_prompts.h"
 #include "main_window.h"
+#include "params/settings_file.h"
 
 // A window working in `folder` (ending in "/") with the data includes and the given prompts.
 inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::Prompts* prompts) {
@@ -21,6 +39,60 @@ inline void RenderAndWait(vermora::app::MainWindow& w) {
   w.RenderScene();
   QTRY_VERIFY_WITH_TIMEOUT(!w.composing(), 20000);
 }
+
+inline constexpr const char* kPovray = "/usr/bin/povray";
+
+// The renderer path the windows find in the settings store.
+inline void SetPovray(const QString& path) {
+  QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp).setValue(vermora::app::kPovrayPathKey, path);
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+inline QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A stand-in renderer: a shell script running `body`.
+inline QString FakeRenderer(const QString& path, const QByteArray& body) {
+  WriteFile(path, "#!/bin/sh\n" + body);
+  QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+// What every window test holds: a fresh folder, with the program folder "home/"
+// inside it, and prompts answered in advance.
+class WindowTest : public QObject {
+ protected:
+  std::unique_ptr<QTemporaryDir> dir_;
+  vermora::app::test::FakePrompts prompts_;
+
+  // Called by each test's init(): a new folder, new prompts, the renderer given.
+  void Reset(const QString& povray) {
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = vermora::app::test::FakePrompts();
+    SetPovray(povray);
+  }
+  QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }
+  QString Beside(const QString& name) const { return dir_->path() + "/" + name; }
+  std::unique_ptr<vermora::app::MainWindow> NewWindow() {
+    return std::make_unique<vermora::app::MainWindow>(TestSetup(Home(), &prompts_));
+  }
+  // Writes a settings file beside the program folder and opens it in `w`.
+  void Open(vermora::app::MainWindow& w, const QByteArray& lines, const char* name = "set.vmx") {
+    WriteFile(Beside(name), "Quorel 0.9\r\n" + lines);
+    prompts_.file_answers = {Beside(name)};
+    w.OpenSettings();
+  }
+};
+
+using namespace vermora;
+using namespace vermora::app;
 
 // Each window test binary gets a settings store of its own, so tests running
 // side by side never see each other's (or the user's) renderer path.

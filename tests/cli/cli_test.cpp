@@ -28,10 +28,7 @@ TEST(CliTest, DefaultsAndComposeMatchTheCore) {
   ASSERT_EQ(Cli(dir + "spiral.vmx compose -o " + dir + "s.pov").code, 2);  // command first
   const test::ShellRun run = Cli("compose " + dir + "spiral.vmx -o " + dir + "s.pov");
   ASSERT_EQ(run.code, 0) << run.output;
-  std::ifstream golden(std::string(VERMORA_GOLDEN_DIR) + "/spiral_only.pov", std::ios::binary);
-  std::stringstream g;
-  g << golden.rdbuf();
-  EXPECT_EQ(Read(dir + "s.pov"), g.str());
+  EXPECT_TRUE(test::MatchesGolden("spiral_only.pov", Read(dir + "s.pov")));
   fs::remove_all(dir);
 }
 

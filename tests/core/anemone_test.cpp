@@ -1,34 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "support/thing_scene.h"
 
 namespace vermora {
 namespace {
 
-using test::CountLines;
-using test::OnlyThing;
+using namespace test;
 using test::SceneAt;
-
-ParameterSet AnemoneWithExtras() {
-  ParameterSet set = OnlyThing("ChkAnemoneOn");
-  for (const char* on : {"chkTailOn", "ChkTrHeadOn", "chkTSerie", "chkTInterval", "chkScrambleS",
-                         "chkScrambleR", "ChkXTrans", "ChkAlternate"}) {
-    set.SetOn(on, true);
-  }
-  set.SetIndex("RadioGroup2", 1);
-  set.SetText("EdANumber", "12");
-  set.SetText("edSWTrig", "3");
-  set.SetText("edSWETrig", "5");
-  set.SetText("IntTrigger", "4");
-  set.SetText("EdRadFactor", "2");
-  return set;
-}
-
-TEST(AnemoneTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("anemone_default.pov", SceneAt(OnlyThing("ChkAnemoneOn"))));
-  EXPECT_TRUE(test::MatchesGolden("anemone_extras.pov", SceneAt(AnemoneWithExtras())));
-}
 
 TEST(AnemoneTest, DefaultRingOfSixtyOneWorms) {
   const std::string scene = SceneAt(OnlyThing("ChkAnemoneOn"));
@@ -69,14 +48,6 @@ TEST(AnemoneTest, ExtremeCountsAndGrowIn) {
   EXPECT_NE(scene.find("  scale <0.500, 0.500, 0.500>\r\n  translate <0.000, 0.000, 2.000>\r\n"
                        "  rotate <0, 1.08E3, 0>\r\n"),
             std::string::npos);
-}
-
-TEST(AnemoneRenderTest, AloneWithExtrasAndWithTheWheel) {
-  test::ExpectRenders(OnlyThing("ChkAnemoneOn"));
-  test::ExpectRenders(AnemoneWithExtras());
-  ParameterSet set = OnlyThing("ChkAnemoneOn");
-  set.SetOn("ChkWheelOn", true);
-  test::ExpectRenders(set);
 }
 
 }  // namespace

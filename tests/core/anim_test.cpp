@@ -2,9 +2,7 @@
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 #include <vector>
 
 #include "anim/curves.h"
@@ -81,11 +79,9 @@ struct SeriesRun {
     settings.jobs = jobs;
     settings.clock = &clock;
     settings.render = [this](const RenderInvocation& inv) {
-      std::ifstream in(inv.working_dir + "/" + inv.args[0].substr(2), std::ios::binary);
-      std::stringstream text;
-      text << in.rdbuf();
+      const std::string text = test::ReadFile(inv.working_dir + "/" + inv.args[0].substr(2));
       std::lock_guard<std::mutex> lock(mutex);
-      rendered.push_back(text.str());
+      rendered.push_back(text);
       RenderOutcome out;
       out.started = true;
       out.exit_code = 0;
@@ -202,12 +198,7 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
   ASSERT_TRUE(RunFrameSeries(set, serial.settings).status.ok());
   ASSERT_TRUE(RunFrameSeries(set, parallel.settings).status.ok());
   for (int c = 1; c <= 5; ++c) {
-    std::ifstream a(serial.folder + FrameFileName(c), std::ios::binary);
-    std::ifstream b(parallel.folder + FrameFileName(c), std::ios::binary);
-    std::stringstream sa, sb;
-    sa << a.rdbuf();
-    sb << b.rdbuf();
-    EXPECT_EQ(sa.str(), sb.str()) << c;
+    EXPECT_EQ(test::ReadFile(serial.folder + FrameFileName(c)), test::ReadFile(parallel.folder + FrameFileName(c))) << c;
   }
 }
 
@@ -216,6 +207,7 @@ TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
   ParameterSet set = Animated(3);
   set.SetText("edImageW", "32");
   set.SetText("edImageH", "24");
+  set.SetText("edCamLocZ", "-15");
   SeriesRun run(2);
   run.settings.render = {};
   run.settings.include_dirs = {VERMORA_DATA_DIR};
@@ -223,7 +215,7 @@ TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   EXPECT_EQ(result.rendered, 3);
   for (const char* picture : {"anim001.bmp", "anim002.bmp", "anim003.bmp"}) {
-    EXPECT_TRUE(fs::exists(run.folder + picture)) << picture;
+    EXPECT_GE(test::ReadBmp(run.folder + picture).Differing(), 10) << picture;  // the wheel shows
   }
 }
 
@@ -272,6 +264,65 @@ TEST(SecondSetTest, MixPutsTheSecondSetInTheTwins) {
   EXPECT_EQ(mixed.Text("EdTSpread2"), mixed.Text("EdTSpread"));
   EXPECT_EQ(mixed.Text("edTNumber2"), mixed.Text("EdTNumber"));
   EXPECT_TRUE(d.warnings.empty());
+}
+
+// Texts typed into a set; "Y" and "N" turn a switch on and off.
+using Edits = std::vector<std::pair<const char*, const char*>>;
+ParameterSet Edited(const Edits& edits) {
+  ParameterSet set;
+  for (const auto& [name, text] : edits) {
+    if (set.def(set.Find(name)).kind == ParamKind::kSwitch) {
+      set.SetOn(name, *text == 'Y');
+    } else {
+      set.SetText(name, text);
+    }
+  }
+  return set;
+}
+
+// Features only one set has shrink away or grow in; the first set's numbers come
+// back in their restore formats.
+TEST(SecondSetTest, MixCases) {
+  const struct {
+    const char* what;
+    Edits first, second, mixed;  // mixed: a switch's state or a field's text
+  } cases[] = {
+      {"a base shrinks away", {{"ChkBaseOn", "Y"}}, {{"EdBaseScale", "0.4"}},
+       {{"ChkBaseOn", "Y"}, {"EdBaseScale", "0.70"}, {"EdBaseScale3", "0.01"}, {"EdBaseNumber", "3"},
+        {"EdBaseNumber3", "3"}, {"EdBaseRot3", "10"}}},
+      {"side objects shrink away", {{"edSideTrigger", "50"}}, {{"edSideTrigger", "600"}, {"edSOScale", "2"}},
+       {{"edSOScale", "1.00"}, {"edSOScale3", "0.01"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
+      {"side objects grow in", {}, {{"edSideTrigger", "50"}, {"edSOScale", "2"}},
+       {{"edSOScale", "0.01"}, {"edSOScale3", "1.00"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
+      {"bubbles in the first set only", {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}},
+       {{"EdNumber", "40"}},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdBBScaleSt3", "41"},
+        {"EdBBScEnd3", "41"}, {"EdBBScNr", "3.00"}, {"EdBBScNr3", "3.00"}, {"EdBBScSW3", "1.50"},
+        {"EdBBScCenter", "2.00"}}},
+      {"bubbles in the second set only", {},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdNumber", "40"}},
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "41"}, {"EdBBScEnd", "41"}, {"EdBBScaleSt3", "100"},
+        {"EdBBScEnd3", "100"}, {"EdBBScSW", "1.50"}, {"EdBBScCenter3", "2.00"}}},
+      {"restore formats",
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3.4"}, {"EdBBScEnd", "9"}, {"edHullAngle", "12.6"},
+        {"edTDDevX", "2.4"}, {"edTDDevZ", "-1.6"}, {"EdOmw", "0.125"}},
+       {{"ChkBubble", "Y"}, {"EdBBScEnd", "12"}, {"edHullAngle", "20"}, {"edTDDevX", "5"}},
+       {{"EdBBScaleSt", "3"}, {"EdBBScEnd", "9.00"}, {"EdBBScEnd3", "12"}, {"edHullAngle", "13"},
+        {"edHullAngle2", "20"}, {"edTDDevX", "2"}, {"edTDDevX3", "5"}, {"edTDDevZ", "-2"}, {"EdOmw", "0.13"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Diagnostics d;
+    const ParameterSet mixed = MixForAnimation(Edited(c.first), Edited(c.second), d);
+    EXPECT_TRUE(d.warnings.empty());
+    for (const auto& [name, text] : c.mixed) {
+      if (mixed.def(mixed.Find(name)).kind == ParamKind::kSwitch) {
+        EXPECT_EQ(mixed.On(name), *text == 'Y') << name;
+      } else {
+        EXPECT_EQ(mixed.Text(name), text) << name;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "background/background_scenes.h"
-#include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
 #include "support/test_support.h"
@@ -64,24 +63,6 @@ void WriteStripesBmp(const std::string& path) {
   std::ofstream(path, std::ios::binary) << bmp;
 }
 
-// The mean of all colour bytes of a 24-bit BMP without row padding, or -1.
-double MeanLevel(const std::string& path) {
-  const std::string bmp = test::ReadFile(path);
-  if (bmp.size() < 54) return -1;
-  const size_t start = static_cast<unsigned char>(bmp[10]) | static_cast<unsigned char>(bmp[11]) << 8;
-  double sum = 0;
-  for (size_t i = start; i < bmp.size(); ++i) sum += static_cast<unsigned char>(bmp[i]);
-  return bmp.size() > start ? sum / static_cast<double>(bmp.size() - start) : -1;
-}
-
-RenderOutcome RenderScene(const std::string& folder, const std::string& scene) {
-  std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
-  const RenderInvocation inv = TranslateCommandLine(
-      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
-  ClearRenderFiles(inv);
-  return RunRenderer(inv, 60);
-}
-
 std::string Preview(const ParameterSet& set) {
   const ComposeResult preview = BackgroundPreviewScene(set);
   EXPECT_TRUE(preview.status.ok());
@@ -102,16 +83,12 @@ class BackgroundRenderTest : public ::testing::Test {
 
   // A POV-Ray run takes about 0.7 s however small the picture, nearly all of it
   // waiting, so the scenes render side by side, each in a folder of its own.
-  std::vector<RenderOutcome> RenderAll(const std::vector<std::string>& scenes) {
-    std::vector<std::future<RenderOutcome>> running;
-    for (size_t i = 0; i < scenes.size(); ++i) {
-      const std::string folder = folder_ + std::to_string(i) + "/";
-      fs::create_directory(folder);
-      running.push_back(std::async(std::launch::async, RenderScene, folder, scenes[i]));
-    }
-    std::vector<RenderOutcome> outcomes;
-    for (auto& r : running) outcomes.push_back(r.get());
-    return outcomes;
+  static std::vector<test::Rendered> RenderAll(const std::vector<std::string>& scenes) {
+    std::vector<std::future<test::Rendered>> running;
+    for (const std::string& scene : scenes) running.push_back(std::async(std::launch::async, test::RenderScene, scene));
+    std::vector<test::Rendered> done;
+    for (auto& r : running) done.push_back(r.get());
+    return done;
   }
 
   std::string folder_;
@@ -136,8 +113,8 @@ TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
   }
   const auto outcomes = RenderAll(scenes);
   for (size_t i = 0; i < blocks.size(); ++i) {
-    EXPECT_TRUE(outcomes[i].ok()) << blocks[i] << ": " << outcomes[i].failure << "\n"
-                                  << outcomes[i].messages;
+    EXPECT_TRUE(outcomes[i].outcome.ok()) << blocks[i] << ": " << outcomes[i].outcome.failure << "\n"
+                                  << outcomes[i].outcome.messages;
   }
 }
 
@@ -164,13 +141,13 @@ TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
   }
   const auto outcomes = RenderAll(scenes);
   for (size_t i = 0; i < outcomes.size(); ++i) {
-    EXPECT_TRUE(outcomes[i].ok()) << "scene " << i << ": " << outcomes[i].failure << "\n"
-                                  << outcomes[i].messages;
+    EXPECT_TRUE(outcomes[i].outcome.ok()) << "scene " << i << ": " << outcomes[i].outcome.failure << "\n"
+                                  << outcomes[i].outcome.messages;
   }
-  EXPECT_EQ(outcomes[8].messages.find("Only one sky-sphere"), std::string::npos);
+  EXPECT_EQ(outcomes[8].outcome.messages.find("Only one sky-sphere"), std::string::npos);
   // The sky's colours average about 190 of 255; the galaxy's sky is near black.
-  EXPECT_GT(MeanLevel(folder_ + "8/TEMP.BMP"), 150);
-  EXPECT_LT(MeanLevel(folder_ + "9/TEMP.BMP"), 80);
+  EXPECT_GT(outcomes[8].picture.MeanLevel(), 150);
+  EXPECT_LT(outcomes[9].picture.MeanLevel(), 80);
 }
 
 TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
@@ -189,7 +166,8 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   picture.SetOn("chkBGOn", true);
   picture.SetText("edBGName", gone);
 
-  for (const RenderOutcome& outcome : RenderAll({composed.scene, Preview(picture)})) {
+  for (const test::Rendered& r : RenderAll({composed.scene, Preview(picture)})) {
+    const RenderOutcome& outcome = r.outcome;
     EXPECT_FALSE(outcome.ok());
     EXPECT_TRUE(outcome.error_reported);
     EXPECT_NE(outcome.failure.find("'" + gone + "'"), std::string::npos) << outcome.failure;

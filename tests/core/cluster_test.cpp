@@ -1,28 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "common/random.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "support/thing_scene.h"
 
 namespace vermora {
 namespace {
 
-using test::CountLines;
-using test::OnlyThing;
+using namespace test;
 using test::SceneAt;
-
-ParameterSet ScaledTurningCluster() {
-  ParameterSet set = OnlyThing("ChkClusterOn");
-  for (const char* on : {"ChkCScaleOn", "ChkCRotXOn", "chkCRotYOn", "chkCRotZOn"}) set.SetOn(on, true);
-  set.SetText("EdCNumber", "6");
-  set.SetText("edCScaleMaxY", "2");
-  return set;
-}
-
-TEST(ClusterTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("cluster_default.pov", SceneAt(OnlyThing("ChkClusterOn"))));
-  EXPECT_TRUE(test::MatchesGolden("cluster_scale_rotate.pov", SceneAt(ScaledTurningCluster())));
-}
 
 TEST(ClusterTest, EachWritingFollowsTheClock) {
   const ParameterSet set = ScaledTurningCluster();
@@ -79,13 +65,6 @@ TEST(ClusterTest, RandomScalesStayInTheirRange) {
     ++scales;
   }
   EXPECT_EQ(scales, 50u);
-}
-
-TEST(ClusterRenderTest, AloneAndWithTheWheel) {
-  test::ExpectRenders(ScaledTurningCluster());
-  ParameterSet set = OnlyThing("ChkClusterOn");
-  set.SetOn("ChkWheelOn", true);
-  test::ExpectRenders(set);
 }
 
 }  // namespace

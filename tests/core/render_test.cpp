@@ -66,50 +66,9 @@ TEST(RendererTest, WrappedErrorMessageIsKeptWhole) {
   fs::remove_all(dir);
 }
 
-struct Rendered {
-  RenderOutcome outcome;
-  std::string folder;
-};
-
-Rendered RenderAt32x24(ParameterSet set) {
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
-  const std::string folder = test::MakeTempFolder();
-  EXPECT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
-  const RenderInvocation inv = TranslateCommandLine(
-      RenderCommandLine(test::kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
-  ClearRenderFiles(inv);
-  return {RunRenderer(inv, 60), folder};
-}
-
-TEST(RealRendererTest, SpiralWormRendersWithoutErrors) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  const Rendered r = RenderAt32x24(test::SpiralOnly());
-  EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
-  EXPECT_TRUE(fs::exists(r.folder + "TEMP.BMP"));
-  EXPECT_FALSE(fs::exists(r.folder + "TEMP.bmp"));
-  EXPECT_GT(fs::file_size(r.folder + "TEMP.BMP"), 32u * 24u * 3u);
-  EXPECT_NE(r.outcome.messages.find("Parser Options"), std::string::npos);
-  fs::remove_all(r.folder);
-}
-
-TEST(RealRendererTest, SplitConnectedWormRenders) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("edSplitTrig", "20");
-  set.SetOn("chkJConnect", true);
-  set.SetOn("chkAltJS", true);
-  set.SetOn("chkJMerge", true);
-  set.SetOn("chkReference", true);
-  const Rendered r = RenderAt32x24(set);
-  EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
-  fs::remove_all(r.folder);
-}
-
 // Sets that once wrote scenes POV-Ray stops on: each renders now, or is
 // refused before the render with a message naming the field to fill.
 TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const struct {
     const char* what;
     std::vector<std::pair<const char*, const char*>> texts;
@@ -125,7 +84,8 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
        {{"EdBBScaleSt", "5"}, {"EdBBScEnd", "20"}, {"EdBBScCenter", "-2"}, {"EdBBScNr", "5"}},
        {"chkJConnect"}, -2, "", " #if (D > abs(Rd))"},
       {"repeated spline point",
-       {{"edPoint2X", "0"}, {"edPoint2Y", "0"}, {"edPoint2Z", "0"}, {"edSTVX", "0"}, {"edSTVZ", "0"}},
+       {{"edPoint2X", "0"}, {"edPoint2Y", "0"}, {"edPoint2Z", "0"}, {"edSTVX", "0"}, {"edSTVZ", "0"},
+        {"edTorRad", "0.3"}, {"edCamLocZ", "-6"}},
        {}, 7, ""},
       {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"},
        -2, ""},
@@ -149,39 +109,30 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
     }
     ASSERT_TRUE(composed.status.ok()) << composed.status.message();
     EXPECT_NE(composed.scene.find(c.scene_holds), std::string::npos);
-    const Rendered r = RenderAt32x24(set);
-    EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
-    fs::remove_all(r.folder);
+    test::ExpectRenders(set);
   }
 }
 
 TEST(RealRendererTest, SceneErrorIsAFailure) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set = test::SpiralOnly();
   set.SetText("edJSegm", "object {NoSuchObject}");
-  const Rendered r = RenderAt32x24(set);
+  const test::Rendered r = test::RenderSet(set);
   EXPECT_FALSE(r.outcome.ok());
   EXPECT_TRUE(r.outcome.error_reported);
   EXPECT_FALSE(r.outcome.image_written);
-  fs::remove_all(r.folder);
 }
 
 // A shared set's include line that writes a file: the render runs in a folder of
-// its own, so nothing lands beside the user's sets; the picture still comes back.
+// its own, so nothing lands beside the user's sets; the picture still comes back
+// under the name the window reads.
 TEST(RealRendererTest, AScenesFilesStayOutOfTheProgramFolder) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set = test::SpiralOnly();
   set.SetText("EdInc2", "#fopen F \"_default.vmx\" write #write (F, \"Quorel 0.9\") #fclose F");
-  const Rendered r = RenderAt32x24(set);
+  const test::Rendered r = test::RenderSet(set);
   EXPECT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
-  EXPECT_FALSE(fs::exists(r.folder + "_default.vmx"));
-  EXPECT_GT(fs::file_size(r.folder + "TEMP.BMP"), 32u * 24u * 3u);
+  EXPECT_EQ(r.picture.width * r.picture.height, 32 * 24);
   EXPECT_NE(r.outcome.messages.find("Parser Options"), std::string::npos);
-  std::vector<std::string> left;
-  for (const auto& e : fs::directory_iterator(r.folder)) left.push_back(e.path().filename().string());
-  std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"ALLTEXT.OUT", "TEMP.BMP", "TEMP.POV"}));
-  fs::remove_all(r.folder);
+  EXPECT_EQ(r.files_left, (std::vector<std::string>{"ALLTEXT.OUT", "TEMP.BMP", "TEMP.POV"}));
 }
 
 TEST(FileDirectivesTest, FindsWhatReadsOrWritesFiles) {

@@ -7,7 +7,7 @@
 #include "scene/header.h"
 #include "scene/object_library.h"
 #include "scene/scene_writer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
@@ -112,10 +112,6 @@ TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   EXPECT_EQ(DraggedObjectText("Torus"), "object {Torus}");
 }
 
-TEST(ComposerTest, SpiralOnlyGolden) {
-  EXPECT_TRUE(test::MatchesGolden("spiral_only.pov", Compose(test::SpiralOnly())));
-}
-
 TEST(ComposerTest, SpiralWorkedFirstSegment) {
   const std::vector<std::string> lines = Lines(Compose(test::SpiralOnly()));
   auto it = std::find(lines.begin(), lines.end(), "#declare W0 = ");
@@ -127,23 +123,6 @@ TEST(ComposerTest, SpiralWorkedFirstSegment) {
                                              "  object {JSegment"}));
   EXPECT_EQ(*(it + 10), "  translate <-0.464, 0.488, 0.563>");
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "  object {JSegment"), 30);
-}
-
-TEST(ComposerTest, SpiralVariationsGolden) {
-  ParameterSet split = test::SpiralOnly();
-  split.SetText("edSplitTrig", "20");
-  split.SetOn("chkJConnect", true);
-  split.SetOn("chkAltJS", true);
-  EXPECT_TRUE(test::MatchesGolden("spiral_split_connect_alt.pov", Compose(split)));
-
-  ParameterSet tween = test::SpiralOnly();
-  tween.SetText("edHTus", "2");
-  tween.SetOn("ChkARot", false);
-  tween.SetText("EdRotFacY", "360");
-  tween.SetText("EdShTrig", "10");
-  tween.SetOn("chkMinPlusOn", true);
-  tween.SetText("edSplitTrig", "25");
-  EXPECT_TRUE(test::MatchesGolden("spiral_tween_growing.pov", Compose(tween)));
 }
 
 TEST(ComposerTest, SpiralEdgeCases) {

@@ -3,99 +3,16 @@
 #include <string>
 
 #include "scene/composer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
 
 using test::CountLines;
 using test::Scene;
+using namespace test;
 
 // A short SpiralWorm so the goldens stay readable.
-ParameterSet Short() {
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("EdNumber", "12");
-  return set;
-}
-
-ParameterSet Branches() {
-  ParameterSet set = Short();
-  set.SetOn("ChkBranchON", true);
-  set.SetText("edBRLevel", "2");
-  set.SetText("EdBranchTrigger", "4");
-  return set;
-}
-
-ParameterSet BaseRing() {
-  ParameterSet set = Short();
-  set.SetOn("ChkBaseOn", true);
-  return set;
-}
-
-ParameterSet TopStacks() {
-  ParameterSet set = Short();
-  set.SetOn("ChkTopOn", true);
-  return set;
-}
-
-ParameterSet TopHeart() {
-  ParameterSet set = Short();
-  set.SetOn("ChkTopHartOn", true);
-  set.SetText("edTHScale", "1.50");
-  return set;
-}
-
-ParameterSet Bubbles() {
-  ParameterSet set = Short();
-  set.SetText("EdBBScaleSt", "3");
-  set.SetText("EdBBScEnd", "9");
-  return set;
-}
-
-ParameterSet Husk() {
-  ParameterSet set = Short();
-  set.SetOn("chkCoatOn", true);
-  set.SetText("edCoatST", "8");
-  set.SetText("edCoatET", "12");
-  return set;
-}
-
-ParameterSet Helix() {
-  ParameterSet set = Short();
-  set.SetOn("chkHelixOn", true);
-  set.SetText("edHTus", "4");
-  set.SetText("edHRotY", "5");
-  return set;
-}
-
-// Every attachment at once on a worm that splits, with predefined objects.
-ParameterSet Everything() {
-  ParameterSet set = Branches();
-  for (const char* on : {"ChkBaseOn", "ChkTopOn", "ChkTopHartOn", "chkCoatOn", "chkHelixOn"}) {
-    set.SetOn(on, true);
-  }
-  for (const char* off : {"ChkWormAsBranch", "ChkWormAsBase", "ChkWormAsTop"}) set.SetOn(off, false);
-  // Typed after the switches, which reset them as they come on and off.
-  set.SetText("edBRLevel", "2");
-  set.SetText("edCoatST", "150");
-  set.SetText("edCoatET", "160");
-  set.SetText("edHTus", "1");
-  set.SetText("edSplitTrig", "6");
-  set.SetText("EdBBScaleSt", "2");
-  set.SetText("EdBBScEnd", "10");
-  return set;
-}
-
-TEST(SpiralAttachmentsTest, GoldenEachAlone) {
-  EXPECT_TRUE(test::MatchesGolden("spiral_branches.pov", Scene(Branches())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_base.pov", Scene(BaseRing())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_top.pov", Scene(TopStacks())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_top_heart.pov", Scene(TopHeart())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_bubbles.pov", Scene(Bubbles())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_husk.pov", Scene(Husk())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_helix.pov", Scene(Helix())));
-  EXPECT_TRUE(test::MatchesGolden("spiral_everything_split.pov", Scene(Everything())));
-}
 
 TEST(SpiralAttachmentsTest, BranchLevelsAreDeclaredInOrderAndRecursive) {
   const std::string scene = Scene(Branches());
@@ -214,15 +131,6 @@ TEST(SpiralAttachmentsTest, HugeRingCountsAreCut) {
   ASSERT_EQ(result.warnings.size(), 1u);
   EXPECT_EQ(result.warnings[0], "Base members above 1000000 are not written");
 }
-
-TEST(SpiralAttachmentsRenderTest, Branches) { test::ExpectRenders(Branches()); }
-TEST(SpiralAttachmentsRenderTest, BaseRing) { test::ExpectRenders(BaseRing()); }
-TEST(SpiralAttachmentsRenderTest, TopStacks) { test::ExpectRenders(TopStacks()); }
-TEST(SpiralAttachmentsRenderTest, TopHeart) { test::ExpectRenders(TopHeart()); }
-TEST(SpiralAttachmentsRenderTest, Bubbles) { test::ExpectRenders(Bubbles()); }
-TEST(SpiralAttachmentsRenderTest, Husk) { test::ExpectRenders(Husk()); }
-TEST(SpiralAttachmentsRenderTest, Helix) { test::ExpectRenders(Helix()); }
-TEST(SpiralAttachmentsRenderTest, EverythingSplit) { test::ExpectRenders(Everything()); }
 
 }  // namespace
 }  // namespace vermora

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "params/param_table.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
 #include "texture/texture_builder.h"
+#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -12,12 +15,7 @@ namespace {
 
 constexpr int kWhite = 16777215;
 
-struct Started {
-  ParameterSet set;
-  TexturePage page;
-  Diagnostics diagnostics;
-  Started() { EXPECT_TRUE(ApplyTextureStartValues(set, page).ok()); }
-};
+using test::Started;
 
 Grid Rows(std::initializer_list<std::initializer_list<const char*>> rows) {
   Grid grid{static_cast<int>(rows.size()), 4, {}};
@@ -27,16 +25,64 @@ Grid Rows(std::initializer_list<std::initializer_list<const char*>> rows) {
   return grid;
 }
 
+// The 125 named colours in list order, as the colour lists name them.
+const std::pair<const char*, Rgb> kNamed[] = {
+    {"Red", {255, 0, 0}}, {"Green", {0, 255, 0}}, {"Blue", {0, 0, 255}}, {"Yellow", {255, 255, 0}},
+    {"Cyan", {0, 255, 255}}, {"Magenta", {255, 0, 255}}, {"White", {255, 255, 255}}, {"Black", {0, 0, 0}},
+    {"DimGray", {84, 84, 84}}, {"Gray", {192, 192, 192}}, {"LightGray", {168, 168, 168}},
+    {"Apricot", {255, 84, 84}}, {"Aquamarine", {112, 219, 147}}, {"Banana", {227, 207, 87}},
+    {"BlueViolet", {159, 95, 159}}, {"Brown", {165, 42, 42}}, {"Burnt_orange", {255, 102, 0}},
+    {"Burnt_sienna", {204, 84, 0}}, {"Burnt_umber", {138, 51, 36}}, {"CadetBlue", {95, 159, 159}},
+    {"Cerulean_blue", {5, 184, 204}}, {"Coral", {255, 127, 0}}, {"CornflowerBlue", {66, 66, 111}},
+    {"DarkGreen", {47, 79, 47}}, {"DarkOliveGreen", {79, 79, 47}}, {"DarkOrchid", {153, 50, 204}},
+    {"DarkSlateBlue", {107, 35, 142}}, {"DarkSlateGray", {47, 79, 79}}, {"DarkSlateGrey", {47, 79, 79}},
+    {"DarkTurquoise", {112, 147, 219}}, {"Eggshell", {252, 230, 201}}, {"Firebrick", {142, 35, 35}},
+    {"ForestGreen", {35, 142, 35}}, {"Gold", {204, 127, 50}}, {"Goldenrod", {219, 219, 112}},
+    {"GreenYellow", {147, 219, 112}}, {"IndianRed", {79, 47, 47}}, {"Khaki", {159, 159, 95}},
+    {"Lavender", {204, 135, 204}}, {"LightBlue", {191, 216, 216}}, {"LightSteelBlue", {143, 143, 188}},
+    {"LimeGreen", {50, 204, 50}}, {"Maroon", {142, 35, 107}}, {"MediumAquamarine", {50, 204, 153}},
+    {"MediumBlue", {50, 50, 204}}, {"MediumForestGreen", {107, 142, 35}},
+    {"MediumGoldenrod", {234, 234, 173}}, {"MediumOrchid", {147, 112, 219}},
+    {"MediumSeaGreen", {66, 111, 66}}, {"MediumSlateBlue", {127, 0, 255}},
+    {"MediumSpringGreen", {127, 255, 0}}, {"MediumTurquoise", {112, 219, 219}},
+    {"MediumVioletRed", {219, 112, 147}}, {"Melon", {255, 120, 102}}, {"MidnightBlue", {47, 47, 79}},
+    {"Navy", {35, 35, 142}}, {"NavyBlue", {35, 35, 142}}, {"Ochre_deep", {115, 61, 26}},
+    {"Ochre_flesh", {255, 87, 33}}, {"Ochre_gold", {199, 120, 38}}, {"Olive_green", {135, 120, 0}},
+    {"Orange", {255, 128, 0}}, {"OrangeRed", {255, 64, 0}}, {"Orchid", {219, 112, 219}},
+    {"PaleGreen", {143, 188, 143}}, {"Peach", {255, 153, 102}}, {"Pink", {188, 143, 143}},
+    {"Plum", {234, 173, 234}}, {"Raw_sienna", {153, 102, 18}}, {"Raw_umber", {120, 69, 0}},
+    {"Salmon", {111, 66, 66}}, {"SeaGreen", {35, 142, 107}}, {"Sepia", {120, 69, 0}},
+    {"Sienna", {142, 107, 35}}, {"SkyBlue", {50, 153, 204}}, {"SlateBlue", {0, 127, 255}},
+    {"SpringGreen", {0, 255, 127}}, {"SteelBlue", {35, 107, 142}}, {"Tan", {219, 147, 112}},
+    {"Thistle", {216, 191, 216}}, {"Turquoise", {173, 234, 234}}, {"Violet", {79, 47, 79}},
+    {"VioletRed", {204, 50, 153}}, {"Wheat", {216, 216, 191}}, {"YellowGreen", {153, 204, 50}},
+    {"SummerSky", {56, 176, 222}}, {"RichBlue", {89, 89, 171}}, {"Brass", {181, 166, 66}},
+    {"Copper", {184, 115, 51}}, {"Bronze", {140, 120, 36}}, {"Bronze2", {166, 125, 61}},
+    {"Silver", {230, 232, 250}}, {"BrightGold", {217, 217, 26}}, {"OldGold", {207, 181, 59}},
+    {"Feldspar", {209, 145, 117}}, {"Quartz", {217, 217, 242}}, {"Mica", {0, 0, 0}},
+    {"NeonPink", {255, 110, 199}}, {"DarkPurple", {135, 31, 120}}, {"NeonBlue", {76, 76, 255}},
+    {"CoolCopper", {217, 135, 26}}, {"MandarinOrange", {227, 120, 51}}, {"LightWood", {232, 194, 166}},
+    {"MediumWood", {166, 128, 99}}, {"DarkWood", {133, 94, 66}}, {"SpicyPink", {255, 28, 173}},
+    {"SemiSweetChoc", {107, 66, 38}}, {"BakersChoc", {92, 51, 23}}, {"Flesh", {245, 204, 176}},
+    {"NewTan", {235, 199, 158}}, {"NewMidnightBlue", {0, 0, 156}}, {"VeryDarkBrown", {89, 41, 36}},
+    {"DarkBrown", {92, 64, 51}}, {"DarkTan", {150, 105, 79}}, {"GreenCopper", {82, 125, 117}},
+    {"DkGreenCopper", {74, 117, 110}}, {"DustyRose", {133, 99, 99}}, {"HuntersGreen", {33, 94, 79}},
+    {"Scarlet", {140, 23, 23}}, {"Med_Purple", {186, 41, 245}}, {"Light_Purple", {222, 148, 250}},
+    {"Very_Light_Purple", {240, 207, 252}}, {"Silver", {120, 120, 120}}, {"Mahogany", {186, 69, 0}},
+    {"Maize", {237, 153, 0}},
+};
+
 TEST(NamedColourTest, TableValuesAndItems) {
   const auto table = NamedColourTable();
-  ASSERT_EQ(table.size(), 125u);
+  ASSERT_EQ(table.size(), std::size(kNamed));
+  for (size_t i = 0; i < table.size(); ++i) {
+    // The display blanks after a name are the list's own.
+    EXPECT_EQ(table[i].name.substr(0, table[i].name.find_last_not_of(' ') + 1), kNamed[i].first) << i;
+    EXPECT_EQ(table[i].rgb, kNamed[i].second) << kNamed[i].first;
+  }
   EXPECT_EQ(table[30].name, "Eggshell  ");
-  EXPECT_EQ(table[30].rgb, (Rgb{252, 230, 201}));
-  EXPECT_EQ(table[0].name, "Red");
   EXPECT_EQ(table[8].name, "DimGray   ");
   EXPECT_EQ(table[9].name, "Gray      ");
-  EXPECT_EQ(table[96].rgb, (Rgb{0, 0, 0}));
-  EXPECT_EQ(table[124].rgb, (Rgb{237, 153, 0}));
   EXPECT_EQ(table[91].name, "Silver    ");
   EXPECT_EQ(table[122].name, "Silver");
   EXPECT_EQ(FindNamedColour("silver"), 122);

@@ -13,6 +13,7 @@
 #include "texture/randomizers.h"
 #include "texture/texture_builder.h"
 #include "texture/texture_preview.h"
+#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -20,12 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Started {
-  ParameterSet set;
-  TexturePage page;
-  Diagnostics diagnostics;
-  Started() { EXPECT_TRUE(ApplyTextureStartValues(set, page).ok()); }
-};
+using test::Started;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;
@@ -38,12 +34,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return out;
 }
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buf;
-  buf << in.rdbuf();
-  return buf.str();
-}
+std::string Read(const std::string& path) { return test::ReadFile(path); }
 
 // A texture that differs from the start state in every kind of key.
 void Customise(ParameterSet& set) {

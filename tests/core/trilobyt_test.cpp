@@ -1,32 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "support/thing_scene.h"
 
 namespace vermora {
 namespace {
 
-using test::CountLines;
-using test::OnlyThing;
+using namespace test;
 using test::SceneAt;
-
-ParameterSet TrilobytWithExtras() {
-  ParameterSet set = OnlyThing("ChkTrilobyt");
-  for (const char* on : {"chkTailOn", "ChkTrHeadOn", "ChkTrLinkOn", "chkMirrorS", "chkScrambleS",
-                         "chkScrambleR", "ChkAlternate"}) {
-    set.SetOn(on, true);
-  }
-  set.SetText("edSWTrig", "3");
-  set.SetText("edSWETrig", "5");
-  set.SetText("IntTrigger", "4");
-  set.SetIndex("RadioGroup2", 1);  // CurlWorm as Worm2
-  return set;
-}
-
-TEST(TrilobytTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("trilobyt_default.pov", SceneAt(OnlyThing("ChkTrilobyt"))));
-  EXPECT_TRUE(test::MatchesGolden("trilobyt_extras.pov", SceneAt(TrilobytWithExtras())));
-}
 
 TEST(TrilobytTest, DefaultRibsSwayAndFollowTheSlope) {
   const std::string scene = SceneAt(OnlyThing("ChkTrilobyt"));
@@ -101,14 +82,6 @@ TEST(TrilobytTest, ExtremeCountsAndGrowIn) {
   result = test::ComposeAt(set, 1, &series);
   EXPECT_EQ(CountLines(result.scene, "  TWorm1"), 13u);
   EXPECT_EQ(CountLines(result.scene, "  scale <0.250, 0.250, 0.250>"), 1u);
-}
-
-TEST(TrilobytRenderTest, AloneWithExtrasAndWithTheWheel) {
-  test::ExpectRenders(OnlyThing("ChkTrilobyt"));
-  test::ExpectRenders(TrilobytWithExtras());
-  ParameterSet set = OnlyThing("ChkTrilobyt");
-  set.SetOn("ChkWheelOn", true);
-  test::ExpectRenders(set);
 }
 
 }  // namespace

@@ -34,6 +34,34 @@ class OffspringTest : public ::testing::Test {
   Random random_;
 };
 
+// The whole child of the default set for each engine at a fixed clock, the first
+// steps worked by hand (factor 3). Evolve at 1234: R1 0.7228 gives 30 + R1 x 4 x 3 =
+// 38.67; R2 0.8423 gives 15 + R2 x 2 x 3 = 20.05; R3 0.3122 gives 0.15 + R3 x 0.05 x 3;
+// R4 0.0025 gives 60 + R4 x 4 x 3; R5 0.3096 gives 1 + R5 x 0.1 x 3.
+TEST_F(OffspringTest, ExactEvolvedChildForAFixedSeed) {
+  ParameterSet set;
+  ASSERT_TRUE(Evolve(set, 1234).status.ok());
+  EXPECT_TRUE(test::MatchesGolden("child_evolve.vmx", SettingsText(set)));
+  const std::pair<const char*, const char*> worked[] = {
+      {"EdNumber", "39"}, {"EdSpace", "20"}, {"EdOmw", "0.20"}, {"EdLegTrig", "60"}, {"EdXMoveF", "1.09"}};
+  for (const auto& [name, text] : worked) EXPECT_EQ(set.Text(name), text) << name;
+}
+
+// Mutate at 5000: R1 0.8997 gives 30 + R1 x 12 = 40.80; R2 0.3740 gives 15 + R2 x 6;
+// R3 0.5235 gives 0.15 + R3 x 0.15; R4 0.9041 gives 60 + R4 x 12; R5 0.9387 flips
+// automatic rotation off (pick(2) = 1), so R6 to R8 (0.8559, 0.8397, 0.3763) turn the
+// worm by R x 360 x 3 each; R9 0.5493 gives 1 + R9 x 0.2 x 3.
+TEST_F(OffspringTest, ExactMutantForAFixedSeed) {
+  ParameterSet set;
+  ASSERT_TRUE(Mutate(set, 5000).status.ok());
+  EXPECT_TRUE(test::MatchesGolden("child_mutate.vmx", SettingsText(set)));
+  EXPECT_FALSE(set.On("ChkARot"));
+  const std::pair<const char*, const char*> worked[] = {
+      {"EdNumber", "41"},   {"EdSpace", "17"},    {"EdOmw", "0.23"},    {"EdLegTrig", "71"},
+      {"EdRotFacX", "924"}, {"EdRotFacY", "907"}, {"EdRotFacZ", "406"}, {"EdXMoveF", "1.33"}};
+  for (const auto& [name, text] : worked) EXPECT_EQ(set.Text(name), text) << name;
+}
+
 TEST_F(OffspringTest, EvolveStartsFromTheKeptParent) {
   ParameterSet set = test::SpiralOnly();
   set.SetText("EdNumber", "30");
@@ -179,12 +207,12 @@ TEST_F(OffspringTest, MutantsRender) {
   set.SetText("EdMutFactor", "6");
   set.SetOn("ChkMutThing", true);
   ASSERT_TRUE(Mutate(set, 12345).status.ok());
-  test::ExpectRenders(set);
+  test::ExpectRenders(set, test::InView::kSomewhere);
   ParameterSet evolved;
   evolved.SetText("EdEvFactor", "6");
   evolved.SetOn("ChkEvThing", true);
   ASSERT_TRUE(Evolve(evolved, 54321).status.ok());
-  test::ExpectRenders(evolved);
+  test::ExpectRenders(evolved, test::InView::kSomewhere);
 }
 
 }  // namespace

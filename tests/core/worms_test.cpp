@@ -6,49 +6,20 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
 
 namespace fs = std::filesystem;
 
-enum Worm { kCurl = 1, kDouble = 2, kPredef = 3, kWormPredef = 4, kForm = 5, kTwoD = 6, kTorus = 7 };
-
-ParameterSet Alone(int worm) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetIndex("RadioGroup1", worm);
-  return set;
-}
-
 ComposeResult Composed(const ParameterSet& set) { return ComposeScene(set, ComposeOptions{}); }
 
-using test::ExpectRenders;
+using namespace test;
 using test::Scene;
 size_t Count(const std::string& scene, const std::string& line) { return test::CountLines(scene, line); }
 
 // ---- CurlWorm
-
-ParameterSet CurlVariation() {
-  ParameterSet set = Alone(kCurl);
-  set.SetText("EdRNumber", "12");
-  set.SetText("EdScaleFactor", "2");
-  set.SetOn("chkAltRS", true);
-  set.SetOn("chkRMerge", true);
-  set.SetOn("ChkXOffset", true);
-  set.SetOn("chkCHuskOn", true);
-  set.SetText("edCHuskST", "3");
-  set.SetText("edCHuskET", "5");
-  set.SetOn("chkCTopHartOn", true);
-  set.SetText("edCTHScale", "1.5");
-  set.SetText("EdPostScaleX", "1.0");
-  return set;
-}
-
-TEST(CurlWormTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("curl_default.pov", Scene(Alone(kCurl))));
-  EXPECT_TRUE(test::MatchesGolden("curl_husk_heart_alt.pov", Scene(CurlVariation())));
-}
 
 TEST(CurlWormTest, SegmentCountAndEnds) {
   const std::string scene = Scene(Alone(kCurl));
@@ -62,9 +33,6 @@ TEST(CurlWormTest, SegmentCountAndEnds) {
   EXPECT_EQ(Count(varied, "  scale <1.5, 1.5, 1.5>"), 1u);
 }
 
-TEST(CurlWormTest, Renders) { ExpectRenders(Alone(kCurl)); }
-TEST(CurlWormTest, VariationRenders) { ExpectRenders(CurlVariation()); }
-
 TEST(CurlWormTest, ZeroAndNegativeCounts) {
   ParameterSet set = Alone(kCurl);
   set.SetText("EdRNumber", "0");
@@ -76,24 +44,6 @@ TEST(CurlWormTest, ZeroAndNegativeCounts) {
 
 // ---- DoubleSpiral
 
-ParameterSet DoubleVariation() {
-  ParameterSet set = Alone(kDouble);
-  set.SetText("edDSNumber", "20");
-  set.SetText("edDSEndScale", "0.5");
-  set.SetText("edXDev", "4");
-  set.SetOn("chkSOOn", true);
-  set.SetText("edSideTrigger", "5");
-  set.SetOn("chkAltDSS", true);
-  set.SetOn("chkDSConnect", true);
-  set.SetOn("chkDMerge", true);
-  return set;
-}
-
-TEST(DoubleSpiralTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("double_default.pov", Scene(Alone(kDouble))));
-  EXPECT_TRUE(test::MatchesGolden("double_side_connect_alt.pov", Scene(DoubleVariation())));
-}
-
 TEST(DoubleSpiralTest, CountsAndCentring) {
   const std::string scene = Scene(Alone(kDouble));
   EXPECT_EQ(Count(scene, "  object {DSSegment"), 400u);
@@ -102,7 +52,6 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
   const std::string varied = Scene(DoubleVariation());
   EXPECT_EQ(Count(varied, "  object { SideObject"), 4u);
   EXPECT_EQ(Count(varied, "  DSSegment2"), 10u);
-  EXPECT_EQ(std::count(varied.begin(), varied.end(), '}') > 0, true);
   size_t connectors = 0;
   for (size_t at = varied.find(" object{ Connect(<"); at != std::string::npos;
        at = varied.find(" object{ Connect(<", at + 1)) {
@@ -114,9 +63,6 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
   EXPECT_EQ(Scene(fraction).find("  object { SideObject"), std::string::npos);
 }
 
-TEST(DoubleSpiralTest, Renders) { ExpectRenders(Alone(kDouble)); }
-TEST(DoubleSpiralTest, VariationRenders) { ExpectRenders(DoubleVariation()); }
-
 TEST(DoubleSpiralTest, ZeroCountAndZeroTrigger) {
   ParameterSet set = Alone(kDouble);
   set.SetText("edDSNumber", "0");
@@ -127,24 +73,6 @@ TEST(DoubleSpiralTest, ZeroCountAndZeroTrigger) {
 }
 
 // ---- FormWorm
-
-ParameterSet FormVariation() {
-  ParameterSet set = Alone(kForm);
-  set.SetText("edFWNumber", "10");
-  set.SetText("edFWShrink", "1");
-  set.SetText("edFWZTrans", "2");
-  set.SetOn("chkAltFWS", true);
-  set.SetOn("chkFMerge", true);
-  return set;
-}
-
-TEST(FormWormTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("form_default.pov", Scene(Alone(kForm))));
-  EXPECT_TRUE(test::MatchesGolden("form_alt_merge.pov", Scene(FormVariation())));
-  ParameterSet blob = FormVariation();
-  blob.SetOn("chkBlobFW", true);
-  EXPECT_TRUE(test::MatchesGolden("form_blob.pov", Scene(blob)));
-}
 
 TEST(FormWormTest, FirstSegmentAndBlob) {
   const std::string scene = Scene(Alone(kForm));
@@ -161,39 +89,7 @@ TEST(FormWormTest, FirstSegmentAndBlob) {
   EXPECT_NE(Scene(FormVariation()).find("  scale <0.000, 0.000, 0.000>"), std::string::npos);
 }
 
-TEST(FormWormTest, Renders) { ExpectRenders(Alone(kForm)); }
-TEST(FormWormTest, BlobRenders) {
-  ParameterSet blob = Alone(kForm);
-  blob.SetOn("chkBlobFW", true);
-  ExpectRenders(blob);
-}
-
 // ---- TwoDWorm
-
-ParameterSet TwoDVariation() {
-  ParameterSet set = Alone(kTwoD);
-  set.SetText("edTDNumber", "12");
-  set.SetOn("chkRecTD", true);
-  set.SetText("edRecLevel", "2");
-  set.SetText("edRecNumber", "3");
-  set.SetText("edRecTrigger", "4");
-  set.SetText("edTDDevY", "2");
-  set.SetOn("chkTDAutoRot", false);
-  set.SetOn("chkAltTDS", true);
-  set.SetOn("chkTDConnect", true);
-  set.SetOn("chkTDMerge", true);
-  return set;
-}
-
-TEST(TwoDWormTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("twod_default.pov", Scene(Alone(kTwoD))));
-  EXPECT_TRUE(test::MatchesGolden("twod_recursion_connect.pov", Scene(TwoDVariation())));
-  ParameterSet pred = TwoDVariation();
-  pred.SetOn("chkWormAsRec", false);
-  pred.SetText("edRecNumber", "1");
-  pred.SetText("edRecLevel", "1");
-  EXPECT_TRUE(test::MatchesGolden("twod_predef_ring.pov", Scene(pred)));
-}
 
 TEST(TwoDWormTest, LevelOrderAndConnectors) {
   const std::string scene = Scene(TwoDVariation());
@@ -207,8 +103,18 @@ TEST(TwoDWormTest, LevelOrderAndConnectors) {
   EXPECT_EQ(Count(scene, " #declare NewPlace2 = NewPlace ;"), 33u);
 }
 
-TEST(TwoDWormTest, Renders) { ExpectRenders(Alone(kTwoD)); }
-TEST(TwoDWormTest, RecursionRenders) { ExpectRenders(TwoDVariation()); }
+// N 50, q = 40 / 50: segment i has s = 1 - i x 0.5 / 50 and t = sqrt(i), at
+// (cos t, sin t) x t x s x q, turned t x 90 degrees: i = 1 at (0.428, 0.666), i = 4 at
+// t = 2: (-0.639, 1.397), 180 degrees.
+TEST(TwoDWormTest, SegmentsWorkedByHand) {
+  const std::string scene = Scene(Alone(kTwoD));
+  for (const char* segment : {"0.990, 0.990, 0.990>\r\n  rotate <0, 0, 90>\r\n  rotate <0, 0, 0>\r\n"
+                              "  translate <0.428, 0.666, 0.000>",
+                              "0.960, 0.960, 0.960>\r\n  rotate <0, 0, 180>\r\n  rotate <0, 0, 0>\r\n"
+                              "  translate <-0.639, 1.397, 0.000>"}) {
+    EXPECT_NE(scene.find(std::string("  object {TDSegment\r\n  scale <") + segment), std::string::npos) << segment;
+  }
+}
 
 TEST(TwoDWormTest, DeepOrBadRecursion) {
   ParameterSet set = TwoDVariation();
@@ -230,15 +136,6 @@ TEST(TwoDWormTest, DeepOrBadRecursion) {
 
 // ---- TorusSpline
 
-TEST(TorusSplineTest, Golden) {
-  EXPECT_TRUE(test::MatchesGolden("torus_default.pov", Scene(Alone(kTorus))));
-  ParameterSet six = Alone(kTorus);
-  six.SetIndex("ScrAN", 6);
-  six.SetText("edSTVX", "0");
-  six.SetText("edSTVZ", "0");
-  EXPECT_TRUE(test::MatchesGolden("torus_six_points_no_start.pov", Scene(six)));
-}
-
 TEST(TorusSplineTest, PointArrays) {
   ParameterSet set = Alone(kTorus);
   EXPECT_NE(Scene(set).find("#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, "
@@ -250,31 +147,13 @@ TEST(TorusSplineTest, PointArrays) {
   EXPECT_NE(Scene(set).find("array[6]{<0, 0, 0>, "), std::string::npos);
 }
 
-TEST(TorusSplineTest, Renders) { ExpectRenders(Alone(kTorus)); }
-TEST(TorusSplineTest, ZeroStartAndSixPointsRender) {
-  ParameterSet set = Alone(kTorus);
-  set.SetIndex("ScrAN", 6);
-  set.SetText("edSTVX", "0");
-  set.SetText("edSTVZ", "0");
-  ExpectRenders(set);
-  set.SetIndex("ScrAN", 2);
-  ExpectRenders(set);
-}
-
 // ---- PredefWorm and WormPredef
 
-TEST(PredefWormTest, GoldenAsFirstAndAlternate) {
-  ParameterSet set = Alone(kPredef);
-  set.SetOn("ChkAlternate", true);  // first: switching it on chooses item 1
-  set.SetIndex("RadioGroup2", kWormPredef);
-  EXPECT_TRUE(test::MatchesGolden("predef_and_wormpredef.pov", Scene(set)));
+TEST(PredefWormTest, EmptyObjectLeavesTheHeadAlone) {
   ParameterSet empty = Alone(kPredef);
   empty.SetText("EdPWN", "");
   EXPECT_NE(Scene(empty).find("\r\n#declare Predef = \r\n"), std::string::npos);
 }
-
-TEST(PredefWormTest, Renders) { ExpectRenders(Alone(kPredef)); }
-TEST(PredefWormTest, WormPredefRenders) { ExpectRenders(Alone(kWormPredef)); }
 
 // ---- Shared: a worm used as first and alternate is written once
 
@@ -290,12 +169,6 @@ TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
     EXPECT_EQ(Count(scene, heads[worm - 1]), 1u) << worm;
   }
 }
-
-}  // namespace
-}  // namespace vermora
-
-namespace vermora {
-namespace {
 
 // Counts far beyond the defaults are cut with a warning instead of filling memory.
 TEST(WormChoiceTest, HugeCountsAreCutWithAWarning) {

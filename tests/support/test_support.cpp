@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -87,18 +88,103 @@ size_t CountLines(const std::string& scene, const std::string& line) {
   return n;
 }
 
-void ExpectRenders(ParameterSet set) {
-  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
+namespace {
+
+bool Differs(std::uint32_t p, std::uint32_t q) {
+  for (int shift : {0, 8, 16}) {
+    if (std::abs(static_cast<int>((p >> shift) & 255) - static_cast<int>((q >> shift) & 255)) > 8) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int Picture::Differing() const {
+  return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return Differs(p, pixels[0]); }));
+}
+
+std::pair<double, double> Picture::CentreOfDiffering() const {
+  double sx = 0, sy = 0;
+  int n = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (!Differs(at(x, y), pixels[0])) continue;
+      sx += x + 0.5;
+      sy += y + 0.5;
+      ++n;
+    }
+  }
+  if (n == 0) return {-1, -1};
+  return {sx / n / width, sy / n / height};
+}
+
+double Picture::MeanLevel() const {
+  double sum = 0;
+  for (std::uint32_t p : pixels) sum += (p & 255) + ((p >> 8) & 255) + (p >> 16);
+  return pixels.empty() ? -1 : sum / (3.0 * static_cast<double>(pixels.size()));
+}
+
+Picture ReadBmp(const std::string& path) {
+  const std::string bmp = ReadFile(path);
+  auto word = [&](size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bmp[at + i]);
+    return v;
+  };
+  if (bmp.size() < 54 || bmp.compare(0, 2, "BM") != 0) return {};
+  Picture p;
+  const std::uint32_t start = word(10, 4), bits = word(28, 2);
+  p.width = static_cast<int>(word(18, 4));
+  const int h = static_cast<int>(word(22, 4));
+  p.height = std::abs(h);
+  const size_t step = bits / 8, row = (p.width * step + 3) / 4 * 4;
+  if ((bits != 24 && bits != 32) || bmp.size() < start + row * p.height) return {};
+  for (int y = 0; y < p.height; ++y) {
+    const size_t line = start + row * static_cast<size_t>(h > 0 ? p.height - 1 - y : y);
+    for (int x = 0; x < p.width; ++x) p.pixels.push_back(word(line + x * step, 3));
+  }
+  return p;
+}
+
+Rendered RenderScene(const std::string& scene) {
   const std::string folder = MakeTempFolder();
-  ASSERT_TRUE(ComposeSceneToFile(set, folder + "TEMP.POV").ok());
+  std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
       RenderCommandLine(kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
   ClearRenderFiles(inv);
-  const RenderOutcome outcome = RunRenderer(inv, 60);
-  EXPECT_TRUE(outcome.ok()) << outcome.failure << "\n" << outcome.messages;
+  Rendered r{RunRenderer(inv, 60), ReadBmp(folder + "TEMP.BMP"), {}};
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    r.files_left.push_back(e.path().filename().string());
+  }
+  std::sort(r.files_left.begin(), r.files_left.end());
   std::filesystem::remove_all(folder);
+  return r;
+}
+
+Rendered RenderSet(ParameterSet set) {
+  set.SetText("edImageW", "32");
+  set.SetText("edImageH", "24");
+  // A clock standing still: the things that reseed from it draw the same every run.
+  const FixedClock clock(12345678);
+  ComposeOptions options;
+  options.clock = &clock;
+  const ComposeResult composed = ComposeScene(set, options);
+  EXPECT_TRUE(composed.status.ok()) << composed.status.message();
+  return RenderScene(composed.scene);
+}
+
+void ExpectRenders(ParameterSet set, InView view) {
+  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  // The default camera sees 32 units across 32 pixels; twice as near, towards the
+  // point it looks at, a creature of a few units fills enough of them.
+  if (set.Text("edCamLocZ") == "-30") set.SetText("edCamLocZ", "-15");
+  const Rendered r = RenderSet(std::move(set));
+  ASSERT_TRUE(r.outcome.ok()) << r.outcome.failure << "\n" << r.outcome.messages;
+  ASSERT_EQ(r.picture.width * r.picture.height, 32 * 24);
+  EXPECT_GE(r.picture.Differing(), 10) << "the creature is missing or tiny";
+  if (view == InView::kSomewhere) return;
+  const auto [x, y] = r.picture.CentreOfDiffering();
+  EXPECT_TRUE(x > 0.1 && x < 0.9 && y > 0.1 && y < 0.9) << "the creature's centre is at " << x << ", " << y;
 }
 
 

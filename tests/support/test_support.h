@@ -3,6 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "render/renderer.h"
 
 #include "params/parameter_set.h"
 
@@ -40,9 +44,37 @@ std::string Scene(const ParameterSet& set);
 // How often `line` occurs as a whole line of `scene`.
 size_t CountLines(const std::string& scene, const std::string& line);
 
-// Renders `set` at 32x24 with the real renderer and expects no error line
-// (skips when POV-Ray is not installed).
-void ExpectRenders(ParameterSet set);
+// A rendered picture, its pixels row by row from the top, each 0xRRGGBB.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+  // How many pixels differ from the top left corner's colour by more than a little.
+  int Differing() const;
+  // The mean position of those pixels, as fractions of the width and height.
+  std::pair<double, double> CentreOfDiffering() const;
+  // The mean of all colour channels, 0 to 255.
+  double MeanLevel() const;
+};
+// Reads a 24- or 32-bit BMP (empty when it is not one).
+Picture ReadBmp(const std::string& path);
+
+// A 32x24 render of a scene text in a folder of its own (removed again).
+struct Rendered {
+  RenderOutcome outcome;
+  Picture picture;
+  std::vector<std::string> files_left;  // what stayed in the folder, sorted
+};
+Rendered RenderScene(const std::string& scene);
+Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
+
+// Where a creature must show in its picture.
+enum class InView { kSomewhere, kNearTheMiddle };
+// Renders `set` at 32x24, from a camera twice as near when it stands where it
+// starts, and expects no error and a picture in which at least 10 of the 768
+// pixels show the creature, for kNearTheMiddle with their centre off the edges
+// (in the middle four fifths each way).
+void ExpectRenders(ParameterSet set, InView view = InView::kNearTheMiddle);
 
 // A set as one user makes it, edit by edit through the setters with the form
 // rules installed: switches flipped, worms chosen, numbers typed between -1

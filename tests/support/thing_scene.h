@@ -10,23 +10,15 @@
 
 namespace vermora::test {
 
-// A clock standing still, so every clock re-seed of a thing is fixed.
-class FixedClock final : public Clock {
- public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsOfDayUtc() const override { return ms_; }
-
- private:
-  std::uint32_t ms_;
-};
 
 // A frame series growing in one count by `grow_in`, between start and end
 // counts that differ; frozen counts are remembered as the frame series does.
 class GrowingCount final : public AnimationInputs {
  public:
-  GrowingCount(std::string count, float grow_in) : count_(std::move(count)), grow_in_(grow_in) {}
+  GrowingCount(std::string count, float grow_in, float start = 1, float end = 2)
+      : count_(std::move(count)), grow_in_(grow_in), start_(start), end_(end) {}
   RingAnimation Ring(const char* ring) const override {
-    if (ring == count_) return {grow_in_, 1, 2};
+    if (ring == count_) return {grow_in_, start_, end_};
     return {};
   }
   float Freeze(const char* ring, float count) override { return frozen.emplace(ring, count).first->second; }
@@ -34,7 +26,7 @@ class GrowingCount final : public AnimationInputs {
 
  private:
   std::string count_;
-  float grow_in_;
+  float grow_in_, start_, end_;
 };
 
 inline ComposeResult ComposeAt(const ParameterSet& set, std::uint32_t clock_ms = 12345678,
@@ -55,15 +47,6 @@ inline std::string SceneAt(const ParameterSet& set, std::uint32_t clock_ms = 123
   return result.scene;
 }
 
-// The default set with the Wheel off and one thing on, built from a short
-// SpiralWorm of `segments` so the goldens stay readable.
-inline ParameterSet OnlyThing(const char* thing_switch, const char* segments = "5") {
-  ParameterSet set;
-  set.SetOn("ChkWheelOn", false);
-  set.SetOn(thing_switch, true);
-  set.SetText("EdNumber", segments);
-  return set;
-}
 
 // The part of a scene from `from` on, up to (not including) `to`.
 inline std::string Between(const std::string& scene, const std::string& from, const std::string& to) {
