@@ -100,6 +100,9 @@ TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
   for (const auto& [tool, file] : {std::pair{"desktop-file-validate", "share/applications/org.lumenfold.vermora.desktop"},
                                    std::pair{"appstreamcli validate --no-net",
                                              "share/metainfo/org.lumenfold.vermora.metainfo.xml"}}) {
+#ifndef VERMORA_INSTALLS_WINDOW
+    continue;  // without the window there is no desktop entry to install
+#endif
     if (Shell(std::string("command -v ") + tool + " >/dev/null").code != 0) continue;
     run = Shell(std::string(tool) + " " + prefix + file);
     EXPECT_EQ(run.code, 0) << run.output;
