@@ -90,7 +90,7 @@ int Estimate(const ParameterSet& set) {
   return 0;
 }
 
-int Render(const Args& args, ParameterSet& set) {
+int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& include_dirs) {
   const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);
@@ -108,7 +108,7 @@ int Render(const Args& args, ParameterSet& set) {
   RenderSetup setup;
   setup.povray_path = povray;
   setup.folder = folder;
-  setup.include_dirs = IncludeDirs();
+  setup.include_dirs = include_dirs;
   setup.image_name = ext == ".png" || ext == ".PNG" ? "TEMP.png" : "TEMP.BMP";
   PreparedRender prepared;
   const RenderOutcome outcome = RenderScene(set, setup, args.timeout, &prepared);
@@ -142,7 +142,7 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed) {
 
 bool GatherLocks(const Args& args, GeneLocks& locks);
 
-int Variations(const Args& args, const ParameterSet& set) {
+int Variations(const Args& args, const ParameterSet& set, const std::vector<std::string>& include_dirs) {
   EngineKind engine;
   if (!EngineFromName(args.engine, engine)) return Fail("unknown engine " + args.engine, 2);
   if (args.count < 1 || args.count > 100) return Fail("--count needs 1 to 100", 2);
@@ -166,7 +166,7 @@ int Variations(const Args& args, const ParameterSet& set) {
   const std::string dir = (fs::path(args.out) / "").string();
   RenderJobsOptions options;
   options.povray = povray;
-  options.include_dirs = IncludeDirs();
+  options.include_dirs = include_dirs;
   options.folder = work;
   if (!args.width.empty()) options.width = args.width;
   if (!args.height.empty()) options.height = args.height;
@@ -228,7 +228,7 @@ int Lineage(const Args& args) {
   return 0;
 }
 
-int Batch(const Args& args, const ParameterSet& set) {
+int Batch(const Args& args, const ParameterSet& set, const std::vector<std::string>& include_dirs) {
   BatchArgs batch;
   batch.set_path = args.set_path;
   batch.partner_path = args.partner_path;
@@ -245,7 +245,7 @@ int Batch(const Args& args, const ParameterSet& set) {
   if (!args.width.empty()) batch.width = args.width;
   if (!args.height.empty()) batch.height = args.height;
   batch.povray = PovrayPath(args);
-  batch.include_dirs = IncludeDirs();
+  batch.include_dirs = include_dirs;
   if (!args.max_objects.empty()) {
     batch.max_objects = std::strtod(args.max_objects.c_str(), &end);
     if (*end != '\0' || batch.max_objects <= 0) return Fail("--max-objects needs a positive number", 2);
@@ -375,9 +375,9 @@ int main(int argc, char** argv) {
     return kUntrustedExit;
   }
   if (args.command == "estimate") return Estimate(set);
-  if (args.command == "variations") return Variations(args, set);
-  if (args.command == "batch") return Batch(args, set);
+  if (args.command == "variations") return Variations(args, set, include_dirs);
+  if (args.command == "batch") return Batch(args, set, include_dirs);
   if (args.command == "compose") return Compose(args, set);
-  if (args.command == "render") return Render(args, set);
+  if (args.command == "render") return Render(args, set, include_dirs);
   return Vary(args, set);
 }
