@@ -179,8 +179,8 @@ void Build(CLI::App& app, Args& a) {
 
 // The command whose options were being read when parsing failed.
 const CLI::App* Failing(const CLI::App& app) {
-  for (const CLI::App* sub : app.get_subcommands()) return sub;
-  return &app;
+  const std::vector<CLI::App*> parsed = app.get_subcommands();
+  return parsed.empty() ? &app : parsed.front();
 }
 
 }  // namespace
