@@ -151,7 +151,6 @@ class MainWindow : public QMainWindow {
   bool MaySetAside();
   bool SaveTo(const QString& path);
   bool LoadFrom(const QString& path);
-  bool LoadPictureSet(const QString& path);
   void ShowWarnings(const std::vector<std::string>& warnings);
   // Runs the engine of the Features sub-page in view, if any; false when it failed.
   bool RunVisibleEngine();

@@ -1,9 +1,12 @@
 // The file commands of the main window: settings files, exports, the user default,
 // the POV-Ray path and About.
+#include <QFileInfo>
 #include <QSettings>
 #include <QStatusBar>
 
 #include "main_window.h"
+#include "common/file_io.h"
+#include "picture/png_set_chunk.h"
 #include "render/file_directives.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
@@ -52,16 +55,21 @@ bool MainWindow::SaveTo(const QString& path) {
 }
 
 bool MainWindow::LoadFrom(const QString& path) {
-  Status s = LoadSettings(ToCore(path), set_, LookRefresh());
+  // A PNG picture brings the set it carries and nothing else: a picture without
+  // one is refused before anything changes. A set file brings its locks and lineage.
+  const bool picture = QFileInfo(path).suffix().toLower() == "png";
+  std::string text;
+  Status s = picture ? ReadSetFromPng(ToCore(path), text) : ReadWholeFile(ToCore(path), text);
+  if (s.ok()) s = LoadSettingsText(text, set_, LookRefresh());
   RefreshFields();
   if (!s.ok()) {
     prompts_->Error(this, FromCore(s.message()));
     return false;
   }
   untrusted_ = !FindFileDirectives(set_, include_dirs_).empty();
-  LoadLocksFor(path);
+  if (!picture) LoadLocksFor(path);
   pending_lineage_ = {};
-  ShowAncestry(path);
+  if (!picture) ShowAncestry(path);
   MarkSaved();
   RecordStep("Load");
   return true;

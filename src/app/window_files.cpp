@@ -9,9 +9,7 @@
 #include "background_panel.h"
 #include "examples_dialog.h"
 #include "main_window.h"
-#include "picture/png_set_chunk.h"
 #include "render_picture_dialog.h"
-#include "render/file_directives.h"
 #include "texture_panel.h"
 
 namespace vermora::app {
@@ -45,29 +43,9 @@ bool MainWindow::OpenPath(const QString& path) {
   }
   if (!MaySetAside()) return false;
   mixed_caption_.clear();
-  const bool loaded = ext == "png" ? LoadPictureSet(path) : LoadFrom(path);
+  const bool loaded = LoadFrom(path);
   if (loaded) setWindowTitle(QFileInfo(path).absoluteFilePath());
   return loaded;
-}
-
-// The set a picture carries; a picture without one is refused before anything changes.
-bool MainWindow::LoadPictureSet(const QString& path) {
-  std::string text;
-  if (Status s = ReadSetFromPng(ToCore(path), text); !s.ok()) {
-    prompts_->Error(this, FromCore(s.message()));
-    return false;
-  }
-  Status s = LoadSettingsText(text, set_, LookRefresh());
-  RefreshFields();
-  if (!s.ok()) {
-    prompts_->Error(this, FromCore(s.message()));
-    return false;
-  }
-  untrusted_ = !FindFileDirectives(set_, include_dirs_).empty();
-  pending_lineage_ = {};
-  MarkSaved();
-  RecordStep("Load");
-  return true;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
