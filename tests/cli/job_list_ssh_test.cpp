@@ -48,7 +48,10 @@ class SshHost {
   ~SshHost() { Stop(); }
   void Stop() {
     if (!std::exchange(started_, false)) return;
-    Shell(Ssh() + " -O exit 127.0.0.1 2>/dev/null; pkill -f 'sshd -f " + dir_ + "sshd_config'");
+    // Stopped means gone: sshd removes its pid file on the way out.
+    const std::string sshd = "'sshd -f " + dir_ + "sshd_config'";
+    Shell(Ssh() + " -O exit 127.0.0.1 2>/dev/null; pkill -f " + sshd +
+          "; for i in $(seq 50); do pgrep -f " + sshd + " >/dev/null || break; sleep 0.1; done");
   }
   bool started() const { return started_; }
   std::string Ssh() const {
