@@ -10,6 +10,8 @@
 
 #include "common/file_io.h"
 #include "params/settings_file.h"
+#include "render/command_line.h"
+#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
@@ -18,6 +20,7 @@
 #include "variation/random_engine.h"
 #include "variation/variations.h"
 #include "variation/weak_child.h"
+#include "job_list.h"
 #include "run_program.h"
 
 namespace vermora {
@@ -50,6 +53,50 @@ EngineResult MakeChild(const BatchArgs& args, const ParameterSet& parent, const 
   if (args.engine == "evolve") return RunEvolve(child, options);
   if (args.engine == "mutate") return RunMutate(child, options);
   return BreedWithFile(child, args.partner_path, options);
+}
+
+// index.txt: each child's set, seed and what became of it.
+bool WriteIndex(const BatchArgs& args, const std::string& dir, const std::vector<std::string>& status) {
+  std::ostringstream index;
+  for (size_t i = 0; i < status.size(); ++i) {
+    index << ChildName(static_cast<int>(i)) << ".vmx " << args.seed + static_cast<std::uint32_t>(i) << " "
+          << status[i] << "\n";
+  }
+  return WriteFileReplacing(dir + "index.txt", index.str()).ok();
+}
+
+// Writes each child's scene beside its set and a job list that renders them on
+// other hosts; the pictures come back as child_001.bmp ..., where a rerun with
+// --resume finds them and makes the contact sheet.
+int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vector<ParameterSet>& sets,
+                   const std::vector<int>& index, std::vector<std::string>& status) {
+  cli::JobList jobs(dir);
+  for (size_t k = 0; k < sets.size(); ++k) {
+    const std::string name = ChildName(index[k]);
+    ParameterSet sized = sets[k];
+    sized.SetText("edImageW", args.width);
+    sized.SetText("edImageH", args.height);
+    if (Status s = ComposeSceneToFile(sized, dir + name + ".pov"); !s.ok()) {
+      status[index[k]] = "rejected: " + s.message();
+      std::cerr << "vermora-cli: " << name << ": " << s.message() << "\n";
+      continue;
+    }
+    RenderInvocation call = TranslateCommandLine(
+        RenderCommandLine(args.povray, dir, name + ".pov", args.width, args.height, sized.On("chkAntiA"),
+                          name + ".bmp"),
+        args.include_dirs);
+    for (std::string& arg : call.args) {
+      if (arg.rfind("All_File=", 0) == 0) arg = "All_File=" + name + ".out";
+    }
+    jobs.Add(call);
+    status[index[k]] = "listed";
+  }
+  std::string command;
+  if (Status s = jobs.Finish(args.include_dirs, command); !s.ok()) return Fail(s.message());
+  if (!WriteIndex(args, dir, status)) return Fail("cannot write " + dir + "index.txt");
+  std::cout << dir << "jobs.txt\n"
+            << "On other hosts (see " << dir << "README.txt), in " << dir << ":\n  " << command << "\n";
+  return 0;
 }
 
 }  // namespace
@@ -105,6 +152,11 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     render_index.resize(args.stop_after);
   }
 
+  if (args.job_list) {
+    fs::remove_all(work, ec);
+    return WriteBatchJobs(args, dir, to_render, render_index, status);
+  }
+
   RenderJobsOptions options;
   options.povray = args.povray.empty() ? "/usr/bin/povray" : args.povray;
   options.include_dirs = args.include_dirs;
@@ -138,16 +190,11 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     return 4;
   }
 
-  std::ostringstream index;
   std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry", "+2+2", "-tile", "6x"};
   for (int i = 0; i < args.count; ++i) {
-    index << ChildName(i) << ".vmx " << args.seed + static_cast<std::uint32_t>(i) << " " << status[i]
-          << "\n";
     if (status[i] == "rendered") montage.push_back(dir + ChildName(i) + ".bmp");
   }
-  if (!WriteFileReplacing(dir + "index.txt", index.str()).ok()) {
-    return Fail("cannot write " + dir + "index.txt");
-  }
+  if (!WriteIndex(args, dir, status)) return Fail("cannot write " + dir + "index.txt");
   montage.push_back(dir + "contact.png");
   if (RunProgram(montage) != 0) Fail("warning: no contact sheet (ImageMagick montage failed)");
   std::cout << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency

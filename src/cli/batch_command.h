@@ -16,11 +16,14 @@ struct BatchArgs {
   std::vector<std::string> include_dirs;
   double max_objects = 0;  // 0: the renderer's own limit
   bool resume = false;
+  bool job_list = false;  // write the scenes and a GNU Parallel job list instead of rendering
   int stop_after = 0;  // renders at most this many, then stops as if killed (tests)
 };
 
 // Writes child_001.vmx ... beside their lineage, drops weak children, renders
-// the rest in parallel, then writes index.txt and contact.png. Returns the exit code.
+// the rest in parallel, then writes index.txt and contact.png. With `job_list`
+// it writes child_001.pov ... and the job list for other hosts instead of
+// rendering. Returns the exit code.
 int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLocks& locks);
 
 }  // namespace vermora

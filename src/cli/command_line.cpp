@@ -161,6 +161,7 @@ void Build(CLI::App& app, Args& a) {
   sub->add_option("--max-objects", a.max_objects, "drop children estimated above this many objects");
   sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
   sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
+  sub->add_flag("--job-list", a.job_list, "write the children's scenes and DIR/jobs.txt for GNU Parallel");
   Renderer(sub, a);
   Output(sub, a, "the folder for the children");
   Locks(sub, a);

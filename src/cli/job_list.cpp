@@ -68,7 +68,7 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   command += (frames_.empty() ? std::string("povray") : Call(args_.front(), frames_.front(), "{}", false));
   command += " :::: frames.txt";
   const std::string readme =
-      "Frames to render on other hosts with GNU Parallel. A host needs only POV-Ray\n"
+      "Scenes to render on other hosts with GNU Parallel. A host needs only POV-Ray\n"
       "(and ssh); nothing of this folder has to be there.\n\n"
       "In this folder, name the hosts in hosts.txt (one a line, such as 4/me@host1 for\n"
       "four jobs at once; a line \":\" is this machine), then run:\n\n    " +
@@ -76,7 +76,7 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       "\n\nEach scene travels to its host and its picture and messages come back; the\n"
       "include files in include/ go to each host once; --cleanup leaves the hosts as\n"
       "they were. jobs.log says which host ran which frame and how it ended; run the\n"
-      "same command again to render only the frames that failed or never ran.\n"
+      "same command again to render only the scenes that failed or never ran.\n"
       "On one machine: parallel < jobs.txt\n";
   for (const auto& [name, text] : {std::pair{"jobs.txt", jobs}, std::pair{"frames.txt", frames},
                                    std::pair{"README.txt", readme}}) {

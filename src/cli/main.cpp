@@ -251,6 +251,7 @@ int Batch(const Args& args, const ParameterSet& set, const std::vector<std::stri
     if (*end != '\0' || batch.max_objects <= 0) return Fail("--max-objects needs a positive number", 2);
   }
   batch.resume = args.resume;
+  batch.job_list = args.job_list;
   batch.stop_after = args.stop_after;
   GeneLocks locks;
   if (!GatherLocks(args, locks)) return 2;

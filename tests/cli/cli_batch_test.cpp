@@ -53,6 +53,30 @@ TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
   EXPECT_NE(test::ReadFile(out_ + "child_006.lineage").find("engine mutate\nparent "), std::string::npos);
 }
 
+// The job list for other hosts, run here with GNU Parallel as its README says for
+// one machine; a resumed batch then finds the pictures and makes the sheet.
+TEST_F(CliBatchTest, JobListRendersElsewhereAndResumeCollectsThePictures) {
+  if (!test::HavePovray() || test::Shell("command -v parallel >/dev/null").code != 0) {
+    GTEST_SKIP() << "needs POV-Ray and GNU Parallel";
+  }
+  const test::ShellRun listed = Cli(Batch("--job-list"));
+  ASSERT_EQ(listed.code, 0) << listed.output;
+  EXPECT_NE(listed.output.find("--transferfile {}.pov --return {}.bmp"), std::string::npos) << listed.output;
+  EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 listed\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(out_ + "child_001.bmp"));
+  EXPECT_FALSE(fs::exists(out_ + ".work"));
+  const std::string jobs = test::ReadFile(out_ + "jobs.txt");
+  EXPECT_NE(jobs.find("povray '+Ichild_006.pov' '+FB' '+Ochild_006.bmp' '+H24' '+W32'"), std::string::npos) << jobs;
+  EXPECT_EQ(jobs.find(out_), std::string::npos);  // no path of this machine
+
+  ASSERT_EQ(test::Shell("cd \"" + out_ + "\" && parallel --will-cite < jobs.txt").code, 0);
+  const test::ShellRun resumed = Cli(Batch("--resume"));
+  EXPECT_EQ(resumed.code, 0) << resumed.output;
+  EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 rendered\n"), std::string::npos);
+  EXPECT_GT(test::ReadBmp(out_ + "child_003.bmp").Differing(), 10) << "child_003 came out empty";
+  EXPECT_EQ(test::Shell("identify -format %w \"" + out_ + "contact.png\"").output, "216");
+}
+
 TEST_F(CliBatchTest, WeakChildrenAreDroppedBeforeRendering) {
   const test::ShellRun run = Cli(Batch("--max-objects 1"));
   EXPECT_EQ(run.code, 0) << run.output;
