@@ -4,6 +4,7 @@
 #include "animation_runner.h"
 #include "preview_picture.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -14,6 +15,9 @@
 #include <mutex>
 #include <optional>
 
+#include "anim/key_chain.h"
+#include "anim/second_set.h"
+#include "key_set_panel.h"
 #include "main_window.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
@@ -50,6 +54,8 @@ void AnimationRunner::RunSeries() {
     w.ShowFailure(FromCore(problem));
     return;
   }
+  std::vector<ParameterSet> chain;
+  if (!KeyChain(chain)) return;
   FrameSeriesSettings settings;
   settings.folder = w.folder_;
   settings.povray = w.povray_path_;
@@ -70,12 +76,16 @@ void AnimationRunner::RunSeries() {
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
   failure_told_ = false;
+  first_frame_ = frames_shown_ = 0;
+  offer_video_->hide();
   w.error_picture_->hide();
   w.LockDesign(true);
   w.statusBar()->showMessage("Animation running ...");
   stop_box_->ShowCaption("Animation");
-  worker_ = std::thread([this, settings, work = work_, result = result_] {
-    *result = RunFrameSeries(*work, settings);
+  const int per_step = key_sets_->frames_per_step();
+  const bool loop = key_sets_->loop();
+  worker_ = std::thread([this, settings, chain, per_step, loop, work = work_, result = result_] {
+    *result = chain.empty() ? RunFrameSeries(*work, settings) : RunKeyChain(chain, per_step, loop, settings);
     QMetaObject::invokeMethod(this, [this] { Finished(); }, Qt::QueuedConnection);
   });
 }
@@ -128,6 +138,7 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
     const QString caption = "Animation : Framenumber " + number + " done ...";
     stop_box_->ShowCaption(caption);
     w.statusBar()->showMessage(caption);
+    if (frames_shown_++ == 0) first_frame_ = report.counter;
     emit FrameShown(report.counter);
     return true;
   }
@@ -174,6 +185,34 @@ void AnimationRunner::EndWorker() {
   if (worker_.joinable()) worker_.join();
 }
 
+bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
+  MainWindow& w = *window_;
+  chain.clear();
+  if (key_sets_->keys().empty()) return true;
+  std::vector<QString> names = {"this set"};
+  chain.push_back(w.set_);
+  for (const KeySetPanel::Key& listed : key_sets_->keys()) {
+    ParameterSet key = listed.set;
+    key.SetText("edImageW", w.set_.Text("edImageW"));
+    key.SetText("edImageH", w.set_.Text("edImageH"));
+    key.SetIndex("RadioGroup5", w.set_.Index("RadioGroup5"));
+    key.SetOn("chkDelPovs", w.set_.On("chkDelPovs"));
+    chain.push_back(std::move(key));
+    names.push_back(QFileInfo(listed.path).fileName());
+  }
+  const size_t pairs = key_sets_->loop() ? chain.size() : chain.size() - 1;
+  for (size_t i = 0; i < pairs; ++i) {
+    const size_t next = (i + 1) % chain.size();
+    for (const std::string& problem : FamilyProblems(chain[i], chain[next])) {
+      if (!w.prompts_->Ask(&w, "From " + names[i] + " to " + names[next] + ":\n" + FromCore(problem))) {
+        chain.clear();
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 void AnimationRunner::PutBack(const ParameterSet& set) {
   ParameterSet& into = window_->set_;
   for (size_t i = 0; i < into.size(); ++i) {
@@ -203,6 +242,9 @@ void AnimationRunner::Finished() {
   if (result.stopped) said += ", stopped";
   else if (result.failed_counter) said += QString(", frame %1 failed").arg(result.failed_counter);
   w.statusBar()->showMessage(said);
+  // Frames in a row can become a video: the offer stands until the next series.
+  key_sets_->SetFrames(first_frame_, frames_shown_);
+  offer_video_->setVisible(frames_shown_ >= 2);
   emit SeriesDone(result.rendered, result.stopped);
 }
 

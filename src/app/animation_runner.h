@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace vermora::app {
 
+class KeySetPanel;
 class MainWindow;
 class StopBox;
 
@@ -46,6 +47,7 @@ class AnimationRunner : public QObject {
   // The pause after each frame, in which the stop button is looked at.
   void set_pause_ms(int ms) { pause_ms_ = ms; }
   StopBox* stop_box() const { return stop_box_; }
+  KeySetPanel* key_sets() const { return key_sets_; }
 
   struct Shared;
 
@@ -63,11 +65,17 @@ class AnimationRunner : public QObject {
   // Tells the worker to end now and waits for it.
   void EndWorker();
   void PutBack(const ParameterSet& set);
+  // The window's set and the listed key sets in turn, at the window's picture
+  // size and curve; empty when none is listed or the user declines a pair.
+  bool KeyChain(std::vector<ParameterSet>& chain);
 
   MainWindow* window_;
   StopBox* stop_box_ = nullptr;
   QPushButton* start_values_ = nullptr;
   QPushButton* end_values_ = nullptr;
+  KeySetPanel* key_sets_ = nullptr;
+  QPushButton* offer_video_ = nullptr;  // on the status bar after a series
+  int first_frame_ = 0, frames_shown_ = 0;
   std::shared_ptr<Shared> shared_;
   std::shared_ptr<ParameterSet> work_;
   std::shared_ptr<FrameSeriesResult> result_;

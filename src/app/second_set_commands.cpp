@@ -17,6 +17,7 @@
 #include "anim/serie_triggers.h"
 #include "params/param_reader.h"
 #include "animation_runner.h"
+#include "key_set_panel.h"
 #include "main_window.h"
 #include "params/animated_params.h"
 #include "params/settings_file.h"
@@ -58,6 +59,17 @@ void AnimationRunner::AddButtons() {
   }
   row->addStretch(1);
   stack->insertWidget(1, box);
+  key_sets_ = new KeySetPanel(window_, page->widget());
+  stack->insertWidget(2, key_sets_);
+  offer_video_ = new QPushButton("Make video ...", &w);
+  offer_video_->setObjectName("sbOfferVideo");
+  offer_video_->setToolTip("Join the frames just rendered into a video");
+  offer_video_->hide();
+  w.statusBar()->addPermanentWidget(offer_video_);
+  connect(offer_video_, &QPushButton::clicked, key_sets_, &KeySetPanel::MakeVideo);
+  connect(key_sets_, &KeySetPanel::VideoDone, offer_video_, [this](const QString&, bool ok) {
+    if (ok) offer_video_->hide();
+  });
   connect(load, &QPushButton::clicked, this, &AnimationRunner::LoadSecond);
   connect(start_values_, &QPushButton::clicked, this, &AnimationRunner::RenderStartValues);
   connect(end_values_, &QPushButton::clicked, this, &AnimationRunner::RenderEndValues);

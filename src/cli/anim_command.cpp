@@ -12,6 +12,7 @@
 #include "anim/frame_series.h"
 #include "anim/key_chain.h"
 #include "anim/second_set.h"
+#include "anim/video_call.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
 #include "job_list.h"
@@ -36,21 +37,19 @@ int CurveIndex(const std::string& name) {
   return -1;
 }
 
-// Joins the frames into a video; the frames stay whatever happens.
-int MakeVideo(const std::string& dir, const std::string& video, const std::string& fps) {
+// Joins the frames from `first` on into a video; the frames stay whatever happens.
+int MakeVideo(const std::string& dir, int first, const std::string& video, const std::string& fps) {
   if (!ProgramOnPath("ffmpeg")) {
     std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made (the frames are in " << dir
               << "); install it with\n  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate " << fps
-              << " -i '" << dir << "anim%03d.bmp' " << video << "\n";
+              << " -start_number " << first << " -i '" << dir << "anim%03d.bmp' " << video << "\n";
     return cli::kNoVideo;
   }
-  std::vector<std::string> call = {"ffmpeg", "-loglevel", "error", "-y", "-framerate", fps,
-                                   "-i", dir + "anim%03d.bmp"};
-  const std::string ext = fs::path(video).extension().string();
-  // Players want even sizes and the common pixel format; a GIF keeps its palette.
-  if (ext == ".mp4") call.insert(call.end(), {"-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-pix_fmt", "yuv420p"});
-  if (ext == ".webm") call.insert(call.end(), {"-pix_fmt", "yuv420p"});
-  call.push_back(video);
+  const std::vector<std::string> call = VideoCall(dir, first, 0, video, fps);
+  if (call.empty()) {
+    std::cerr << "vermora-cli: a video is OUT.mp4, OUT.webm or OUT.gif, not " << video << "\n";
+    return cli::kNoVideo;
+  }
   if (RunProgram(call, true) != 0) {
     std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir << "\n";
     return cli::kNoVideo;
@@ -163,6 +162,9 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
               << command << "\n";
     return 0;
   }
-  if (!a.video.empty()) return MakeVideo(settings.folder, a.video, a.fps);
+  if (!a.video.empty()) {
+    const int first = chain ? 1 : std::max(0, std::atoi(set.Text("edCountStart").c_str()));
+    return MakeVideo(settings.folder, first, a.video, a.fps);
+  }
   return 0;
 }

@@ -1,8 +1,14 @@
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QProcess>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "anim/second_set.h"
 #include "animation_runner.h"
+#include "key_set_panel.h"
 #include "window_test_main.h"
 #include "stop_box.h"
 
@@ -237,6 +243,68 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(w->close());
     QCOMPARE(Bytes(file), end_set);
     QVERIFY(QFileInfo::exists(mixed));
+  }
+
+  // The window's set, then a key set, and back with the loop: two frames a step,
+  // numbered on; the set comes back as it was and the frames make a video.
+  void keySetChainLoopsAndBecomesAVideo() {
+    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
+    auto w = AnimatingWindow(2);
+    Runner(*w)->set_pause_ms(0);
+    ParameterSet key = w->set();
+    key.SetText("EdTSpread", "90");
+    const QString key_file = dir_->path() + "/key.vmx";
+    QVERIFY(SaveSettings(key_file.toStdString(), key).ok());
+    WriteFile(Beside("broken.vmx"), "Quorel 0.9\r\nno bar here\r\n");
+    ParameterSet curl = key;
+    curl.SetIndex("RadioGroup1", 1);
+    QVERIFY(SaveSettings((dir_->path() + "/curl.vmx").toStdString(), curl).ok());
+    KeySetPanel* panel = Runner(*w)->key_sets();
+    prompts_.file_answers = {Beside("broken.vmx"), key_file, dir_->path() + "/curl.vmx"};
+    for (int i = 0; i < 3; ++i) w->findChild<QPushButton*>("sbAddKey")->click();
+    QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
+    QCOMPARE(w->findChild<QListWidget*>("KeySetList")->count(), 2);
+
+    // A key set of another family asks; no ends it before any frame.
+    prompts_.errors.clear();
+    prompts_.confirm_answer = true;
+    prompts_.ask_answer = false;
+    w->RenderScene();
+    QCOMPARE(prompts_.asks, QStringList{"From key.vmx to curl.vmx:\nWorms not of the same family.\n"
+                                        "Should I go on ? (or stop)"});
+    QVERIFY(!w->rendering() && !QFile::exists(Path("anim001.bmp")));
+    w->findChild<QPushButton*>("sbRemoveKey")->click();  // the last one added is current
+    QCOMPARE(panel->keys().size(), size_t(1));
+
+    const QByteArray before = Saved(*w, "before.vmx");
+    w->findChild<QSpinBox*>("KeyFrames")->setValue(2);
+    w->findChild<QCheckBox*>("KeyLoop")->setChecked(true);
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    w->RenderScene();
+    QVERIFY(done.wait(20000));
+    QCOMPARE(done.first().at(0).toInt(), 4);
+    for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp", "anim004.bmp"}) {
+      QVERIFY2(QFile::exists(Path(frame)), frame);
+    }
+    QVERIFY(!QFile::exists(Path("anim005.bmp")));  // the loop leaves out the copy of the first
+    QCOMPARE(Saved(*w, "after.vmx"), before);
+    QVERIFY(prompts_.errors.isEmpty());
+
+    auto* offer = w->findChild<QPushButton*>("sbOfferVideo");
+    QVERIFY(offer && offer->isVisibleTo(w.get()));
+    if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) QSKIP("ffmpeg is not installed");
+    const QString video = dir_->path() + "/loop.mp4";
+    prompts_.file_answers = {video};
+    QSignalSpy made(panel, &KeySetPanel::VideoDone);
+    offer->click();
+    QVERIFY(made.wait(20000));
+    QVERIFY2(made.first().at(1).toBool(), qPrintable(prompts_.errors.join("\n")));
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                            "stream=nb_read_frames,width,height", "-of", "csv=p=0", video});
+    QVERIFY(probe.waitForFinished(10000));
+    QCOMPARE(probe.readAll(), QByteArray("32,24,4\n"));
+    QVERIFY(!offer->isVisibleTo(w.get()));
   }
 
   void unreadableSecondSetLosesNothing() {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QGroupBox>
+#include <vector>
+
+#include "params/parameter_set.h"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace vermora::app {
+
+class MainWindow;
+
+// The key sets an animation runs through after the window's own set, in turn,
+// and the video the frames of the last series can be joined into.
+class KeySetPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  struct Key {
+    QString path;
+    ParameterSet set;
+  };
+
+  explicit KeySetPanel(MainWindow* window, QWidget* parent);
+
+  const std::vector<Key>& keys() const { return keys_; }
+  int frames_per_step() const;
+  bool loop() const;
+  QString fps() const;
+
+  // Asks for a set file and puts it at the end of the list; a file that does
+  // not load, or that uses files and is not wanted, changes nothing.
+  void AddKey();
+  void RemoveKey();
+  void MoveKey(int by);
+  // The frames of the last series, from `first`, `count` of them (0: none).
+  void SetFrames(int first, int count);
+  // Asks where, and joins the last series' frames into a video with ffmpeg.
+  void MakeVideo();
+
+ signals:
+  void VideoDone(const QString& path, bool ok);
+
+ private:
+  void ShowKeys();
+
+  MainWindow* window_;
+  std::vector<Key> keys_;
+  QListWidget* list_;
+  QSpinBox* frames_;
+  QCheckBox* loop_;
+  QSpinBox* fps_;
+  QPushButton* video_;
+  int first_frame_ = 0, frame_count_ = 0;
+};
+
+}  // namespace vermora::app
