@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -28,6 +29,8 @@
 #include "look_helpers.h"
 #include "object_images.h"
 #include "page_builder.h"
+#include "creature_view.h"
+#include "picture_pane.h"
 #include "preview_picture.h"
 #include "texture_panel.h"
 #include "params/page_path.h"
@@ -175,7 +178,9 @@ QWidget* MainWindow::BuildSidePanel() {
                          (preview_->height() - error_picture_->height()) / 2);
     if (auto_render_ && auto_render_->isChecked()) ScheduleAutoRender();
   });
-  column->addWidget(preview_, 3);
+  pane_ = new PicturePane(preview_, side_);
+  connect(pane_, &PicturePane::Message, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+  column->addWidget(pane_, 3);
 
   const PageNode root = WindowPageTree();
   for (const PageNode& node : root.children) {
@@ -221,6 +226,24 @@ void MainWindow::BuildMenusAndToolbar() {
   });
   auto_render_->setCheckable(true);
   auto_render_->setChecked(QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
+  view->addSeparator();
+  auto* panes = new QActionGroup(this);
+  const char* pane_names[] = {"ShowModel", "ShowPicture", "ShowBoth"};
+  const char* pane_texts[] = {"&3-D view", "&Ray-traced picture", "3-D view &and picture"};
+  for (int m = 0; m < 3; ++m) {
+    QAction* action = add(view, pane_names[m], pane_texts[m], [this, m] {
+      pane_->SetMode(static_cast<PicturePane::Mode>(m));
+      QSettings(kSettingsOrg, kSettingsApp).setValue("window/picturePane", m);
+    });
+    action->setCheckable(true);
+    action->setChecked(pane_->mode() == m);
+    action->setEnabled(pane_->view() != nullptr);
+    panes->addAction(action);
+  }
+  connect(pane_, &PicturePane::ModeChanged, panes, [panes](int m) { panes->actions().at(m)->setChecked(true); });
+  add(view, "SceneCamera", "Back to the scene &camera", [this] {
+    if (pane_->view()) pane_->view()->ResetCamera();
+  })->setEnabled(pane_->view() != nullptr);
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);

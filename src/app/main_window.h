@@ -29,6 +29,7 @@ class QTimer;
 namespace vermora::app {
 
 class AnimationRunner;
+class PicturePane;
 class PreviewPicture;
 class FormRules;
 class RenderRunner;
@@ -213,6 +214,7 @@ class MainWindow : public QMainWindow {
   QWidget* side_ = nullptr;
   QWidget* output_page_ = nullptr;
   PreviewPicture* preview_ = nullptr;  // Image1
+  PicturePane* pane_ = nullptr;        // the 3-D view and the picture
   QSplitter* splitter_ = nullptr;
   QAction* auto_render_ = nullptr;
   QLabel* error_picture_ = nullptr;  // Image2

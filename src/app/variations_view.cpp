@@ -2,6 +2,14 @@
 // working folder so their scenes and pictures never overwrite one another.
 #include "variations_view.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+
+#include "model_builder.h"
+#include "model_picture.h"
+#include "picture_pane.h"
+
 #include <QComboBox>
 #include <cmath>
 #include <QDateTime>
@@ -185,6 +193,8 @@ void VariationsView::StartRenders() {
   options.width = std::to_string(thumb_width_);
   options.height = std::to_string(thumb_height_);
   producing_ = true;
+  ++generation_;
+  shown_.assign(kCells, false);
   images_.assign(kCells, {});
   invocations_.assign(kCells, {});
   for (int index = 0; index < kCells; ++index) {
@@ -193,6 +203,7 @@ void VariationsView::StartRenders() {
     picture->setPixmap(QPixmap());
     picture->setText("Waiting");
     picture->setToolTip("");
+    DrawModelFirst(index);
     auto* runner = new RenderRunner(this);
     connect(runner, &RenderRunner::Finished, this,
             [this, index](const RenderOutcome& outcome) { CellFinished(index, outcome, true); });
@@ -223,6 +234,31 @@ void VariationsView::StartRenders() {
   if (finished_ == kCells) emit AllDone();
 }
 
+// The variant drawn in 3-D at once, off the window's thread; POV-Ray's picture
+// replaces it when it comes.
+void VariationsView::DrawModelFirst(int index) {
+  if (!HaveOpenGL()) return;
+  auto set = std::make_shared<ParameterSet>(sets_[static_cast<size_t>(index)]);
+  QPointer<VariationsView> self(this);
+  const int generation = generation_;
+  QThreadPool::globalInstance()->start([self, set, index, generation] {
+    auto built = std::make_shared<BuiltModel>(BuildModel(*set));
+    QMetaObject::invokeMethod(
+        qApp,
+        [self, built, index, generation] {
+          if (!self || self->generation_ != generation || self->shown_[static_cast<size_t>(index)]) return;
+          if (!built->model->error.empty()) return;
+          const QImage drawn = DrawModelPicture(*built, QSize(self->thumb_width_, self->thumb_height_));
+          if (drawn.isNull()) return;
+          PreviewPicture* picture = self->pictures_[static_cast<size_t>(index)];
+          picture->setPixmap(QPixmap::fromImage(drawn));
+          picture->setToolTip("Drawn in 3-D; POV-Ray's picture follows");
+          emit self->ModelDrawn(index);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
 void VariationsView::StartNext() {
   const int cores = std::max(1, QThread::idealThreadCount());
   while (running_ < cores && !pending_.empty()) {
@@ -238,8 +274,10 @@ void VariationsView::CellFinished(int index, const RenderOutcome& outcome, bool 
   if (ran) --running_;
   ++finished_;
   QPixmap rendered;
+  shown_[static_cast<size_t>(index)] = true;
   if (outcome.ok() && rendered.load(QString::fromStdString(images_[static_cast<size_t>(index)]))) {
     picture->setText("");
+    picture->setToolTip("");
     picture->setPixmap(rendered);
   } else {
     picture->setText("Failed");

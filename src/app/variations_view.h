@@ -60,6 +60,8 @@ class VariationsView : public QWidget {
 
  signals:
   void AllDone();
+  // A cell shows its variant drawn in 3-D while POV-Ray renders it.
+  void ModelDrawn(int cell);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +73,7 @@ class VariationsView : public QWidget {
   };
   void StartRenders();
   void StartNext();
+  void DrawModelFirst(int index);
   void CellFinished(int index, const RenderOutcome& outcome, bool ran);
   void StopRenders();
   // The strength field the engine in use reads, or empty for Random.
@@ -93,6 +96,8 @@ class VariationsView : public QWidget {
   bool producing_ = false;  // the cells are still being prepared
   int running_ = 0;
   int finished_ = 0;
+  int generation_ = 0;        // counts the rounds of renders, so a late 3-D picture is dropped
+  std::vector<bool> shown_;   // POV-Ray's picture (or its failure) is in the cell
 };
 
 }  // namespace vermora::app

@@ -24,6 +24,7 @@
 #include "render/render_command.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
+#include "picture_pane.h"
 #include "render_runner.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
@@ -67,6 +68,7 @@ void MainWindow::WhenComposeFree(std::function<void()> next) {
 }
 
 void MainWindow::ScheduleAutoRender() {
+  pane_->SetChanged(set_);
   if (!auto_render_ || !auto_render_->isChecked()) return;
   edited_ms_ = QDateTime::currentMSecsSinceEpoch();
   auto_timer_->start();

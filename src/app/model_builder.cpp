@@ -1,0 +1,58 @@
+#include "model_builder.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+#include <chrono>
+
+#include "scene/composer.h"
+
+namespace vermora::app {
+
+BuiltModel BuildModel(const ParameterSet& set) {
+  const auto start = std::chrono::steady_clock::now();
+  BuiltModel built;
+  const double w = std::atof(set.Text("edImageW").c_str()), h = std::atof(set.Text("edImageH").c_str());
+  if (w > 0 && h > 0) built.aspect = w / h;
+  const ComposeResult composed = ComposeScene(set);
+  auto model = std::make_shared<SceneModel>();
+  if (composed.status.ok()) {
+    *model = ReadSceneModel(composed.scene);
+  } else {
+    model->error = composed.status.message();
+  }
+  built.model = std::move(model);
+  built.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return built;
+}
+
+void ModelBuilder::Build(const ParameterSet& set) {
+  auto copy = std::make_shared<ParameterSet>(set);
+  if (running_) {
+    waiting_ = std::move(copy);
+    return;
+  }
+  Start(std::move(copy));
+}
+
+void ModelBuilder::Start(std::shared_ptr<ParameterSet> set) {
+  running_ = true;
+  QPointer<ModelBuilder> self(this);
+  QThreadPool::globalInstance()->start([self, set] {
+    auto built = std::make_shared<BuiltModel>(BuildModel(*set));
+    QMetaObject::invokeMethod(
+        qApp,
+        [self, built] {
+          if (!self) return;
+          self->running_ = false;
+          if (self->waiting_) {
+            self->Start(std::exchange(self->waiting_, nullptr));  // out of date already
+            return;
+          }
+          emit self->Ready(*built);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+}  // namespace vermora::app

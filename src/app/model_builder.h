@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "model/scene_model.h"
+#include "params/parameter_set.h"
+
+namespace vermora::app {
+
+// What the 3-D view shows of one set: its model, the picture's proportions
+// (width over height) and how long composing and reading took.
+struct BuiltModel {
+  std::shared_ptr<const SceneModel> model;
+  double aspect = 4.0 / 3.0;
+  double ms = 0;
+};
+
+// Composes `set` as F5 would and reads the scene into a model; a scene that
+// cannot be composed gives a model with its error.
+BuiltModel BuildModel(const ParameterSet& set);
+
+// Builds models off the window's thread, the newest set first: while one is
+// being built, further edits only replace the set that waits.
+class ModelBuilder : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ModelBuilder(QObject* parent = nullptr) : QObject(parent) {}
+  void Build(const ParameterSet& set);
+  bool busy() const { return running_; }
+
+ signals:
+  void Ready(vermora::app::BuiltModel built);
+
+ private:
+  void Start(std::shared_ptr<ParameterSet> set);
+
+  bool running_ = false;
+  std::shared_ptr<ParameterSet> waiting_;
+};
+
+}  // namespace vermora::app
+
+Q_DECLARE_METATYPE(vermora::app::BuiltModel)

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMatrix4x4>
+#include <QOpenGLBuffer>
+#include <QOpenGLShaderProgram>
+#include <QOpenGLVertexArrayObject>
+#include <memory>
+#include <vector>
+
+#include "model/scene_model.h"
+
+namespace vermora::app {
+
+// Draws a scene model with OpenGL, one instanced draw for each kind of
+// primitive (and each shape of cone or torus). Every call needs the context it
+// was created in to be current.
+class ModelDrawer {
+ public:
+  ModelDrawer();
+  ~ModelDrawer();
+  ModelDrawer(const ModelDrawer&) = delete;
+  ModelDrawer& operator=(const ModelDrawer&) = delete;
+
+  // Compiles the shaders; false (with `error`) when the context cannot run them.
+  bool Initialize(QString& error);
+  // Replaces what is drawn. Huge models get fewer triangles an object.
+  void Upload(const SceneModel& model);
+  // Draws with the given camera into the current viewport, clearing it first.
+  void Draw(const QMatrix4x4& view, const QMatrix4x4& projection);
+
+  size_t triangles() const { return triangles_; }
+  int detail() const { return detail_; }
+
+  // Segments around each primitive for a model of these instances: as many as
+  // keep the whole under the triangle budget, between 6 and 32.
+  static int DetailFor(const std::vector<Instance>& instances);
+
+ private:
+  struct Group;
+  void Release();
+
+  QOpenGLShaderProgram program_;
+  std::vector<std::unique_ptr<Group>> groups_;
+  size_t triangles_ = 0;
+  int detail_ = 0;
+};
+
+// The scene's camera as Qt matrices.
+QMatrix4x4 ToQt(const Mat4& m);
+
+}  // namespace vermora::app
