@@ -84,6 +84,16 @@ void Build(CLI::App& app, Args& a) {
   Output(sub, a, "OUT.pov to write");
   sub->add_flag("--pov22", a.pov22, "write for POV-Ray 2.2");
 
+  sub = Command(app, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
+  SetArg(sub, a);
+  Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write");
+  sub->add_option("--detail", a.detail, "segments around each sphere, cylinder, cone or torus (3 or more)")
+      ->check(CLI::Range(3, 256));
+  sub->footer(
+      "The mesh is in the scene's world units, turned right-handed by negating z, so it\n"
+      "stands as in the picture in Blender and other right-handed programs. One material\n"
+      "per colour (STL has none). Without --detail: 24 segments, fewer for large scenes.\n");
+
   sub = Command(app, "render", "render a set with POV-Ray (a PNG carries the set)");
   SetArg(sub, a);
   Output(sub, a, "OUT.png or OUT.bmp to write");

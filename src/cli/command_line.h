@@ -31,6 +31,8 @@ struct Args {
   bool force = false, job_list = false, loop = false;
   // examples
   std::string example;
+  // mesh: segments around a primitive, 0 for as many as the scene's size allows
+  int detail = 0;
   struct Need {
     std::string command;
     const std::string* value;

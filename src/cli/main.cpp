@@ -31,6 +31,8 @@
 #include "common/data_folder.h"
 #include "common/examples.h"
 #include "picture/png_set_chunk.h"
+#include "model/mesh_export.h"
+#include "model/scene_model.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -78,6 +80,26 @@ int Compose(const Args& args, const ParameterSet& set) {
   PrintWarnings(warnings);
   if (!s.ok()) return Fail(ErrorBoxText(s.message()));
   std::cout << fs::absolute(args.out).string() << "\n";
+  return 0;
+}
+
+int MeshCommand(const Args& args, const ParameterSet& set) {
+  MeshFormat format;
+  if (!MeshFormatFor(args.out, format)) return Fail(args.out + ": the mesh file must end in .glb, .obj or .stl", 2);
+  ComposeResult composed = ComposeScene(set);
+  PrintWarnings(composed.warnings);
+  if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
+  const SceneModel model = ReadSceneModel(composed.scene);
+  if (!model.error.empty()) return Fail("cannot read the scene: " + model.error);
+  for (const std::string& note : model.notes) std::cerr << "warning: " << note << "\n";
+  if (model.stand_ins > 0) {
+    std::cerr << "warning: " << model.stand_ins << " objects could not be read and are boxes\n";
+  }
+  MeshCounts counts;
+  const int detail = args.detail > 0 ? args.detail : DefaultMeshDetail(model.instances.size());
+  if (Status s = ExportMesh(model, args.out, detail, &counts); !s.ok()) return Fail(s.message());
+  std::cout << fs::absolute(args.out).string() << "\n"
+            << counts.objects << " objects, " << counts.triangles << " triangles\n";
   return 0;
 }
 
@@ -376,6 +398,7 @@ int main(int argc, char** argv) {
     return kUntrustedExit;
   }
   if (args.command == "estimate") return Estimate(set);
+  if (args.command == "mesh") return MeshCommand(args, set);
   if (args.command == "variations") return Variations(args, set, include_dirs);
   if (args.command == "batch") return Batch(args, set, include_dirs);
   if (args.command == "compose") return Compose(args, set);

@@ -16,7 +16,7 @@ using test::Cli;
 using test::Shell;
 
 TEST(CliConventionTest, HelpVersionAndUsageErrors) {
-  for (const char* command : {"defaults", "compose", "render", "texture", "anim", "random", "evolve", "mutate",
+  for (const char* command : {"defaults", "compose", "mesh", "render", "texture", "anim", "random", "evolve", "mutate",
                               "breed", "variations", "estimate", "batch", "lineage", "examples", "extract"}) {
     const test::ShellRun help = Cli(std::string(command) + " --help");
     EXPECT_EQ(help.code, 0) << command;

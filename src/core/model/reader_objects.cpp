@@ -1,0 +1,514 @@
+// Objects, textures and the camera of the scene reader.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "model/pov_colours.h"
+#include "model/scene_reader.h"
+
+namespace vermora::model_detail {
+namespace {
+
+constexpr int kArcSegments = 48;  // cylinders of a whole torus ring cut by planes
+constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
+
+Vec3 Sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
+Vec3 Times(Vec3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
+
+bool OneOf(std::string_view w, std::initializer_list<std::string_view> words) {
+  return std::find(words.begin(), words.end(), w) != words.end();
+}
+
+bool StandInWord(std::string_view w) {
+  return OneOf(w, {"lathe", "sor", "prism", "superellipsoid", "height_field", "text", "isosurface", "parametric",
+                   "mesh", "mesh2", "polygon", "disc", "triangle", "smooth_triangle", "bicubic_patch",
+                   "julia_fractal", "quadric", "quartic", "cubic", "poly", "polynomial", "sphere_sweep", "ovus",
+                   "light_group"});
+}
+
+// Maps the unit cylinder's y from 0 to 1 onto `axis` from `base`, radius `radius`.
+Mat4 AxisFrame(Vec3 base, Vec3 axis, double radius) {
+  const double l = Length(axis);
+  Vec3 a = l > 0 ? Times(axis, 1 / l) : Vec3{0, 1, 0};
+  const Vec3 helper = std::abs(a.x) < 0.9 ? Vec3{1, 0, 0} : Vec3{0, 0, 1};
+  Vec3 e1 = Cross(helper, a);
+  e1 = Times(e1, 1 / Length(e1));
+  const Vec3 e2 = Cross(e1, a);  // keeps the frame right-handed, unmirrored
+  Mat4 m;
+  const Vec3 cols[4] = {Times(e1, radius), axis, Times(e2, radius), base};
+  for (int c = 0; c < 4; ++c) {
+    m(0, c) = cols[c].x;
+    m(1, c) = cols[c].y;
+    m(2, c) = cols[c].z;
+  }
+  return m;
+}
+
+Piece Make(Primitive kind, const Mat4& t, double shape = 0) {
+  Piece p;
+  p.instance.kind = kind;
+  p.instance.transform = t;
+  p.instance.shape = static_cast<float>(shape);
+  return p;
+}
+
+Piece Cone(Vec3 p1, double r1, Vec3 p2, double r2) {
+  if (std::abs(r1) < std::abs(r2)) {
+    std::swap(p1, p2);
+    std::swap(r1, r2);
+  }
+  r1 = std::abs(r1);
+  return Make(Primitive::Cone, AxisFrame(p1, Sub(p2, p1), r1), r1 > 0 ? std::abs(r2) / r1 : 0);
+}
+
+// The half-space {n, d} moved by `m`: n' = A^-T n, d' = d + n' . t.
+HalfSpace Moved(const HalfSpace& h, const Mat4& m) {
+  const Vec3 c0{m(0, 0), m(1, 0), m(2, 0)}, c1{m(0, 1), m(1, 1), m(2, 1)}, c2{m(0, 2), m(1, 2), m(2, 2)};
+  const double det = Dot(c0, Cross(c1, c2));
+  if (std::abs(det) < 1e-300) return h;
+  // The rows of A^-1 are the cross products of the columns over det; A^-T n
+  // is then n's combination of them.
+  const Vec3 r0 = Times(Cross(c1, c2), 1 / det), r1 = Times(Cross(c2, c0), 1 / det), r2 = Times(Cross(c0, c1), 1 / det);
+  const Vec3 n = Vec3{r0.x * h.normal.x + r1.x * h.normal.y + r2.x * h.normal.z,
+                      r0.y * h.normal.x + r1.y * h.normal.y + r2.y * h.normal.z,
+                      r0.z * h.normal.x + r1.z * h.normal.y + r2.z * h.normal.z};
+  return {n, h.offset + Dot(n, {m(0, 3), m(1, 3), m(2, 3)})};
+}
+
+}  // namespace
+
+bool SceneReader::IsObjectWord(std::string_view w) {
+  return OneOf(w, {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
+                   "intersection", "difference", "object"}) ||
+         StandInWord(w);
+}
+
+Shape SceneReader::StandIn() {
+  Shape s;
+  s.pieces.push_back(Make(Primitive::StandIn, Mat4{}));
+  return s;
+}
+
+void SceneReader::Append(Shape& to, const Shape& from) {
+  if (to.pieces.size() + from.pieces.size() > kMaxModelInstances) {
+    Fail("the scene holds more than " + std::to_string(kMaxModelInstances) + " objects, too many for the model");
+  }
+  to.pieces.insert(to.pieces.end(), from.pieces.begin(), from.pieces.end());
+  to.planes.insert(to.planes.end(), from.planes.begin(), from.planes.end());
+}
+
+void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
+  for (Piece& p : shape.pieces) {
+    p.instance.transform = m * p.instance.transform;
+    if (colour.known && !p.coloured) {
+      p.coloured = true;
+      for (int i = 0; i < 4; ++i) p.instance.colour[i] = static_cast<float>(colour.rgbft[i]);
+    }
+  }
+  for (HalfSpace& h : shape.planes) h = Moved(h, m);
+}
+
+Shape SceneReader::ParseObject() {
+  Deeper deeper(*this);
+  const std::string kind(Take().text);
+  if (!PeekIs("{")) Unread("'{' expected after " + kind);
+  if (StandInWord(kind)) {
+    Note("the object '" + kind + "' is shown as a box");
+    SkipBlock();
+    return StandIn();
+  }
+  Advance();
+  const int inside = braces_;
+  const size_t frames_at = frames_.size(), control_at = control_.size();
+  Shape shape;
+  Mat4 m;
+  Colour colour;
+  try {
+    ObjectBody(kind, shape, m, colour, false);
+  } catch (const Unreadable& u) {
+    Note(u.what());
+    // Back to this object's own text (out of any macro called inside it), then
+    // past its closing brace; it stands in as a box where it was placed.
+    if (frames_.size() > frames_at) {
+      pos_ = frames_[frames_at].return_at;
+      braces_ = frames_[frames_at].braces;
+      cur_valid_ = false;
+      frames_.resize(frames_at);
+    }
+    control_.resize(control_at);
+    while (braces_ >= inside) {
+      if (Raw().kind == SceneToken::kEnd) Fail("the scene ends inside " + kind);
+      Advance();
+    }
+    shape = StandIn();
+  }
+  Finish(shape, m, colour);
+  return shape;
+}
+
+void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob) {
+  auto strength = [&] {
+    if (!in_blob) return;
+    SkipComma();
+    Number();
+  };
+  if (kind == "sphere") {
+    const Vec3 c = Vector();
+    SkipComma();
+    const double r = Number();
+    strength();
+    shape.pieces.push_back(Make(Primitive::Sphere, Translation(c) * Scaling({r, r, r})));
+  } else if (kind == "box") {
+    const Vec3 a = Vector();
+    SkipComma();
+    const Vec3 b = Vector();
+    shape.pieces.push_back(Make(Primitive::Box, Translation(Times({a.x + b.x, a.y + b.y, a.z + b.z}, 0.5)) *
+                                                    Scaling({std::abs(b.x - a.x) / 2, std::abs(b.y - a.y) / 2,
+                                                             std::abs(b.z - a.z) / 2})));
+  } else if (kind == "cylinder") {
+    const Vec3 a = Vector();
+    SkipComma();
+    const Vec3 b = Vector();
+    SkipComma();
+    const double r = Number();
+    strength();
+    shape.pieces.push_back(Make(Primitive::Cylinder, AxisFrame(a, Sub(b, a), std::abs(r))));
+  } else if (kind == "cone") {
+    const Vec3 a = Vector();
+    SkipComma();
+    const double ra = Number();
+    SkipComma();
+    const Vec3 b = Vector();
+    SkipComma();
+    const double rb = Number();
+    shape.pieces.push_back(Cone(a, ra, b, rb));
+  } else if (kind == "torus") {
+    const double major = Number();
+    SkipComma();
+    const double minor = Number();
+    const double r = std::abs(major);
+    shape.pieces.push_back(Make(Primitive::Torus, Scaling({r, r, r}), r > 0 ? std::abs(minor) / r : 0));
+  } else if (kind == "plane") {
+    Vec3 n = Vector();
+    SkipComma();
+    const double d = Number();
+    const double l = Length(n);
+    if (l > 0) n = Times(n, 1 / l);
+    shape.planes.push_back({n, d});
+  } else if (kind == "object") {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
+      shape = ParseObject();
+    } else if (t.kind == SceneToken::kWord) {
+      const std::string name(t.text);
+      Advance();
+      const Value* v = Lookup(name);
+      if (v && v->kind == Value::kObject) {
+        Append(shape, *v->shape);
+      } else {
+        Note(name + " is not an object the scene declares; it is shown as a box");
+        shape = StandIn();
+      }
+    }
+  }
+  const bool container = kind == "union" || kind == "merge" || kind == "intersection" || kind == "difference";
+  std::vector<Shape> parts;
+  for (;;) {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside " + std::string(kind));
+    if (t.kind == SceneToken::kSymbol && t.text == "}") {
+      Advance();
+      break;
+    }
+    if (container && t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
+      if (kind == "union" || kind == "merge") {
+        Append(shape, ParseObject());
+      } else {
+        parts.push_back(ParseObject());
+      }
+      continue;
+    }
+    if (kind == "blob" && t.kind == SceneToken::kWord) {
+      const std::string w(t.text);
+      if (w == "threshold") {
+        Advance();
+        Number();
+        continue;
+      }
+      if (w == "sphere" || w == "cylinder") {
+        Deeper deeper(*this);
+        Advance();
+        Expect("{");
+        Shape part;
+        Mat4 pm;
+        Colour pc;
+        ObjectBody(w, part, pm, pc, true);
+        Finish(part, pm, pc);
+        Append(shape, part);
+        continue;
+      }
+      if (w == "component") {
+        Advance();
+        Number();
+        SkipComma();
+        const double r = Number();
+        SkipComma();
+        const Vec3 c = Vector();
+        shape.pieces.push_back(Make(Primitive::Sphere, Translation(c) * Scaling({r, r, r})));
+        continue;
+      }
+    }
+    if (Modifier(m, colour, kind)) continue;
+    Unread("cannot read '" + std::string(t.text) + "' in " + std::string(kind));
+  }
+  if (kind == "intersection" || kind == "difference") shape = Intersection(parts, kind == "difference");
+}
+
+// The finite part of the first object is what shows; an intersection of one
+// torus with half-spaces keeps the arc of its ring inside them, as cylinders.
+Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
+  std::vector<const std::vector<HalfSpace>*> cuts;
+  const Shape* first = nullptr;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (parts[i].pieces.empty()) {
+      if (!difference && !parts[i].planes.empty()) cuts.push_back(&parts[i].planes);
+    } else if (!first) {
+      first = &parts[i];
+    }
+  }
+  Shape r;
+  if (!first) return r;
+  if (cuts.empty() || first->pieces.size() != 1 || first->pieces[0].instance.kind != Primitive::Torus) {
+    r.pieces = first->pieces;
+    return r;
+  }
+  const Piece& torus = first->pieces[0];
+  const Mat4& t = torus.instance.transform;
+  const double tube = torus.instance.shape * Length({t(0, 0), t(1, 0), t(2, 0)});
+  auto ring = [&](int i) {
+    const double a = 2 * std::numbers::pi * i / kArcSegments;
+    return TransformPoint(t, {std::cos(a), 0, std::sin(a)});
+  };
+  auto inside = [&](Vec3 p) {
+    for (const std::vector<HalfSpace>* any : cuts) {
+      bool in = false;
+      for (const HalfSpace& h : *any) in = in || Dot(h.normal, p) <= h.offset + 1e-9;
+      if (!in) return false;
+    }
+    return true;
+  };
+  for (int i = 0; i < kArcSegments; ++i) {
+    const Vec3 a = ring(i), b = ring(i + 1);
+    if (!inside(a) || !inside(b)) continue;
+    Piece p = Make(Primitive::Cylinder, AxisFrame(a, Sub(b, a), tube));
+    p.coloured = torus.coloured;
+    p.instance.colour = torus.instance.colour;
+    r.pieces.push_back(p);
+  }
+  return r;
+}
+
+bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
+  const SceneToken& t = Peek();
+  if (t.kind != SceneToken::kWord) return false;
+  const std::string w(t.text);
+  if (w == "translate" || w == "rotate" || w == "scale") {
+    Advance();
+    const Vec3 v = Vector();
+    m = (w == "translate" ? Translation(v) : w == "rotate" ? Rotation(v) : Scaling(v)) * m;
+  } else if (w == "matrix") {
+    Advance();
+    Expect("<");
+    const int saved = parens_;
+    parens_ = 0;
+    double k[12];
+    for (int i = 0; i < 12; ++i) {
+      k[i] = Number();
+      if (i < 11) SkipComma();
+    }
+    parens_ = saved;
+    Expect(">");
+    Mat4 mm;
+    for (int row = 0; row < 3; ++row) {
+      for (int col = 0; col < 3; ++col) mm(row, col) = k[col * 3 + row];
+      mm(row, 3) = k[9 + row];
+    }
+    m = mm * m;
+  } else if (w == "transform") {
+    Advance();
+    Expect("{");
+    Mat4 inner;
+    Colour unused;
+    while (!PeekIs("}")) {
+      if (!Modifier(inner, unused, "transform")) Unread("cannot read '" + std::string(Peek().text) + "' in transform");
+    }
+    Advance();
+    m = inner * m;
+  } else if (w == "texture" || w == "pigment") {
+    Advance();
+    const Colour c = ParseTexture();
+    if (c.known) colour = c;
+  } else if (OneOf(w, {"finish", "normal", "interior", "material", "interior_texture", "bounded_by", "clipped_by",
+                       "photons", "radiosity"})) {
+    Advance();
+    if (PeekIs("{")) SkipBlock();
+  } else if (OneOf(w, {"no_shadow", "hollow", "open", "sturm", "inverse", "no_image", "no_reflection",
+                       "double_illuminate", "no_radiosity", "smooth"})) {
+    Advance();
+    const SceneToken& n = Raw();
+    if (n.kind == SceneToken::kNumber || (n.kind == SceneToken::kWord && OneOf(n.text, {"on", "off", "true", "false"}))) {
+      Advance();
+    }
+  } else {
+    (void)kind;
+    return false;
+  }
+  return true;
+}
+
+// A texture or pigment block: its colour, or the average of the colours of
+// its pattern; a name we do not know leaves a grey.
+SceneReader::Colour SceneReader::ParseTexture() {
+  Deeper deeper(*this);
+  std::vector<std::array<double, 5>> colours;
+  bool unknown = false;
+  if (Peek().kind == SceneToken::kWord) {  // texture Name, without braces
+    const std::string w(Peek().text);
+    Advance();
+    if (const Value* v = Lookup(w); v && (v->kind == Value::kTexture || v->kind == Value::kVector)) {
+      if (v->known_colour) colours.push_back(v->v);
+    } else {
+      unknown = true;
+    }
+  } else {
+    ScanPigment(colours, unknown);
+  }
+  Colour c;
+  if (!colours.empty()) {
+    c.known = true;
+    for (const auto& one : colours) {
+      for (int i = 0; i < 5; ++i) c.rgbft[i] += one[i] / static_cast<double>(colours.size());
+    }
+  } else if (unknown) {
+    c.known = true;
+    c.rgbft = kUnreadColour;
+  }
+  return c;
+}
+
+void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown) {
+  Expect("{");
+  const int inside = braces_;
+  while (braces_ >= inside) {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a texture");
+    if (t.kind != SceneToken::kWord) {
+      Advance();
+      continue;
+    }
+    const std::string w(t.text);
+    if (StartsColour(t)) {
+      colours.push_back(ColourValue());
+    } else if (OneOf(w, {"finish", "normal", "interior", "density", "media", "warp", "image_map", "bump_map",
+                         "material_map", "image_pattern", "function", "pigment_pattern", "normal_map"})) {
+      Advance();
+      if (PeekIs("{")) SkipBlock();
+      if (w == "image_map") unknown = true;
+    } else if (const Value* v = Lookup(w)) {
+      if ((v->kind == Value::kTexture && v->known_colour) || v->kind == Value::kVector) {
+        if (v->size >= 3 || v->kind == Value::kTexture) colours.push_back(v->v);
+      }
+      Advance();
+    } else if (std::array<double, 5> named; FindPovColour(w, named)) {
+      colours.push_back(named);
+      Advance();
+    } else {
+      if (!OneOf(w, {"pigment", "texture", "color_map", "colour_map", "pigment_map", "texture_map", "x", "y", "z",
+                     "translate", "rotate", "scale", "matrix", "transform", "turbulence", "octaves", "omega",
+                     "lambda", "frequency", "phase", "ramp_wave", "triangle_wave", "sine_wave", "scallop_wave",
+                     "cubic_wave", "poly_wave", "noise_generator", "agate_turb", "brick_size", "mortar", "agate",
+                     "aoi", "average", "boxed", "bozo", "brick", "bumps", "cells", "checker", "crackle",
+                     "cylindrical", "dents", "facets", "gradient", "granite", "hexagon", "julia", "leopard",
+                     "magnet", "mandel", "marble", "onion", "pavement", "planar", "quilted", "radial", "ripples",
+                     "spherical", "spiral1", "spiral2", "spotted", "square", "tiling", "triangular", "waves",
+                     "wood", "wrinkles", "metric", "offset", "solid", "repeat", "on", "off", "true", "false",
+                     "interpolate", "map_type", "once", "control0", "control1", "orientation", "dist_exp",
+                     "inverse", "quick_color", "quick_colour", "uv_mapping", "form", "coords", "exponent",
+                     "pi", "sqrt", "abs", "vrotate", "clock"})) {
+        unknown = true;
+        Note("the texture word '" + w + "' is not read; the colour is a grey");
+      }
+      Advance();
+    }
+  }
+}
+
+void SceneReader::ParseCamera(SceneCamera& camera) {
+  Deeper deeper(*this);
+  Expect("{");
+  camera.read = true;
+  while (!PeekIs("}")) {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside the camera");
+    if (t.kind != SceneToken::kWord) Unread("cannot read '" + std::string(t.text) + "' in the camera");
+    const std::string w(t.text);
+    Advance();
+    if (w == "location") {
+      camera.location = Vector();
+    } else if (w == "direction") {
+      camera.direction = Vector();
+    } else if (w == "right") {
+      camera.right = Vector();
+    } else if (w == "up") {
+      camera.up = Vector();
+    } else if (w == "sky") {
+      camera.sky = Vector();
+    } else if (w == "angle") {
+      camera.angle = Number();
+    } else if (w == "look_at") {
+      // Turns direction, right and up to look at the point, keeping their
+      // lengths and the camera's handedness.
+      camera.look_at = Vector();
+      const double dl = Length(camera.direction), rl = Length(camera.right), ul = Length(camera.up);
+      const double handed = Dot(Cross(camera.up, camera.direction), camera.right);
+      const Vec3 d = Sub(camera.look_at, camera.location);
+      if (Length(d) == 0) continue;
+      const Vec3 dn = Times(d, 1 / Length(d));
+      Vec3 r = Cross(camera.sky, dn);
+      if (Length(r) == 0) continue;
+      r = Times(r, 1 / Length(r));
+      const Vec3 u = Cross(dn, r);
+      camera.direction = Times(dn, dl);
+      camera.right = Times(r, handed < 0 ? -rl : rl);
+      camera.up = Times(u, ul);
+    } else if (w == "translate" || w == "rotate") {
+      const Vec3 v = Vector();
+      if (w == "translate") {
+        camera.location = {camera.location.x + v.x, camera.location.y + v.y, camera.location.z + v.z};
+      } else {
+        const Mat4 r = Rotation(v);
+        camera.location = TransformPoint(r, camera.location);
+        camera.direction = TransformPoint(r, camera.direction);
+        camera.right = TransformPoint(r, camera.right);
+        camera.up = TransformPoint(r, camera.up);
+        camera.sky = TransformPoint(r, camera.sky);
+      }
+    } else if (!OneOf(w, {"perspective", "orthographic", "fisheye", "panoramic", "spherical", "cylinder"})) {
+      if (PeekIs("{")) {
+        SkipBlock();
+      } else {
+        ParseValue();  // focal_point, aperture, blur_samples and the like
+      }
+    }
+  }
+  Advance();
+  if (camera.angle > 0 && camera.angle < 180 && Length(camera.direction) > 0) {
+    const double l = 0.5 * Length(camera.right) / std::tan(camera.angle * std::numbers::pi / 360);
+    camera.direction = Times(camera.direction, l / Length(camera.direction));
+  }
+}
+
+}  // namespace vermora::model_detail

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vermora {
+
+// A point or direction in POV-Ray's left-handed world (y up, z into the screen).
+struct Vec3 {
+  double x = 0, y = 0, z = 0;
+};
+
+// A 4x4 affine or projective matrix, column-major as OpenGL takes it:
+// m[column * 4 + row]. The default is the identity.
+struct Mat4 {
+  std::array<double, 16> m = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  double operator()(int row, int column) const { return m[column * 4 + row]; }
+  double& operator()(int row, int column) { return m[column * 4 + row]; }
+};
+
+Mat4 operator*(const Mat4& a, const Mat4& b);
+Vec3 TransformPoint(const Mat4& t, Vec3 p);
+Mat4 Translation(Vec3 offset);
+Mat4 Scaling(Vec3 factors);
+// POV-Ray's `rotate <x, y, z>` in degrees: about x first, then y, then z.
+Mat4 Rotation(Vec3 degrees);
+
+enum class Primitive { Sphere, Box, Cylinder, Cone, Torus, StandIn };
+
+// One primitive of the scene. Unit primitives: Sphere radius 1 at the origin;
+// Box [-1,1]^3; Cylinder radius 1, y from 0 to 1; Cone base radius 1 at y=0,
+// top radius `shape` at y=1; Torus major radius 1 in the xz plane, minor radius
+// `shape`; StandIn a unit box ([-1,1]^3) for an object the model could not read.
+struct Instance {
+  Primitive kind = Primitive::Sphere;
+  Mat4 transform;   // maps the unit primitive to world space (POV-Ray's left-handed coords)
+  float shape = 0;  // Cone: top radius / base radius (<= 1); Torus: minor / major radius; else 0
+  std::array<float, 4> colour = {0, 0, 0, 0};  // r g b filter; POV-Ray's black when untextured
+};
+
+struct Bounds {
+  Vec3 min, max;
+  bool empty = true;
+  void Add(Vec3 p);
+};
+
+// The camera as the scene left it: `look_at` and `angle` already turned
+// direction, right and up as POV-Ray turns them; `look_at` and `angle` are the
+// values read (angle 0 when not given).
+struct SceneCamera {
+  Vec3 location{0, 0, 0}, direction{0, 0, 1}, right{1.33, 0, 0}, up{0, 1, 0}, sky{0, 1, 0}, look_at{0, 0, 1};
+  double angle = 0;
+  bool read = false;  // the scene had a camera
+};
+
+struct SceneModel {
+  std::vector<Instance> instances;
+  SceneCamera camera;
+  int stand_ins = 0;
+  std::vector<std::string> notes;  // what became a stand-in, and why (a few lines)
+  std::string error;               // empty when the scene was read
+  Bounds bounds() const;           // world-space box of all instances
+};
+
+// The largest number of instances a model holds; a bigger scene gives an error.
+inline constexpr size_t kMaxModelInstances = 2'000'000;
+
+// Reads scene text as the composer writes it into primitives. Never throws.
+SceneModel ReadSceneModel(std::string_view scene_text);
+
+// The world box of one instance (exact for its unit primitive).
+Bounds InstanceBounds(const Instance& instance);
+
+// The camera as OpenGL matrices. The view maps POV-Ray world coordinates to an
+// eye space with x along `right`, y along `up`, looking down -z along
+// `direction` (so it mirrors, POV-Ray's world being left-handed: cull with care).
+// The projection spreads |right| across the picture's width and |up| across
+// its height, as POV-Ray does whatever the picture's size; `aspect`
+// (width / height) stands in for a right or up of zero length.
+Mat4 CameraView(const SceneCamera& camera);
+Mat4 CameraProjection(const SceneCamera& camera, double aspect, double near, double far);
+
+// Triangle mesh of a unit primitive, triangles counter-clockwise seen from
+// outside (right-handed reading of the coordinates), normals per vertex.
+// `detail` is the segments around (at least 3).
+struct Mesh {
+  std::vector<float> positions, normals;  // x y z per vertex
+  std::vector<uint32_t> indices;          // three per triangle
+};
+Mesh UnitMesh(Primitive kind, float shape, int detail);
+
+}  // namespace vermora

@@ -1,0 +1,382 @@
+#include "model/scene_reader.h"
+
+#include <algorithm>
+
+namespace vermora {
+namespace model_detail {
+namespace {
+
+constexpr int kMaxDepth = 200;
+constexpr size_t kMaxMacroCalls = 100;  // calls within calls
+constexpr long long kMaxSteps = 200'000'000;
+constexpr size_t kMaxNotes = 8;
+
+bool Opens(std::string_view w) {
+  return w == "#if" || w == "#ifdef" || w == "#ifndef" || w == "#while" || w == "#macro" || w == "#switch" ||
+         w == "#for";
+}
+
+// Includes whose names our scenes rely on; their colours are built in and
+// their other contents (textures) are not needed for shapes.
+bool KnownInclude(std::string_view name) {
+  for (std::string_view known : {"vmxpred.inc", "colors.inc", "textures.inc", "galaxy.inc", "finish.inc",
+                                 "metals.inc", "woods.inc", "stones.inc", "glass.inc", "golds.inc",
+                                 "skies.inc", "math.inc", "transforms.inc", "functions.inc", "consts.inc",
+                                 "shapes.inc", "stars.inc"}) {
+    if (name == known) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+SceneReader::Deeper::Deeper(SceneReader& r) : r_(r) {
+  if (++r_.depth_ > kMaxDepth) {
+    --r_.depth_;
+    r_.Fail("objects or values nest more than " + std::to_string(kMaxDepth) + " deep");
+  }
+}
+
+const SceneToken& SceneReader::Raw() {
+  if (!cur_valid_) {
+    cur_ = LexToken(text_, pos_);
+    cur_valid_ = true;
+  }
+  return cur_;
+}
+
+void SceneReader::Advance() {
+  const SceneToken& t = Raw();
+  if (t.kind == SceneToken::kEnd) return;
+  if (t.kind == SceneToken::kSymbol) braces_ += t.text == "{" ? 1 : t.text == "}" ? -1 : 0;
+  pos_ = t.end;
+  cur_valid_ = false;
+  if (++steps_ > kMaxSteps) Fail("the scene takes too many steps to read (a loop that does not end?)");
+}
+
+const SceneToken& SceneReader::Peek() {
+  for (;;) {
+    const SceneToken& t = Raw();
+    if (t.kind != SceneToken::kWord) return t;
+    if (t.text[0] == '#') {
+      Directive();
+      continue;
+    }
+    auto macro = macros_.find(std::string(t.text));
+    if (macro == macros_.end() || Lookup(t.text)) return t;
+    Advance();
+    const Macro called = macro->second;
+    CallMacro(called);
+  }
+}
+
+SceneToken SceneReader::Take() {
+  SceneToken t = Peek();
+  if (t.kind == SceneToken::kEnd) Fail("the scene ends too early");
+  Advance();
+  return t;
+}
+
+bool SceneReader::PeekIs(std::string_view symbol) {
+  const SceneToken& t = Peek();
+  return t.kind == SceneToken::kSymbol && t.text == symbol;
+}
+
+bool SceneReader::RawIs(std::string_view symbol) {
+  const SceneToken& t = Raw();
+  return t.kind == SceneToken::kSymbol && t.text == symbol;
+}
+
+void SceneReader::Expect(std::string_view symbol) {
+  if (!PeekIs(symbol)) {
+    if (Peek().kind == SceneToken::kEnd) Fail("the scene ends where '" + std::string(symbol) + "' was expected");
+    Unread("'" + std::string(symbol) + "' expected, found '" + std::string(Peek().text) + "'");
+  }
+  Advance();
+}
+
+void SceneReader::SkipComma() {
+  if (PeekIs(",")) Advance();
+}
+
+std::string SceneReader::Where() { return "line " + std::to_string(LineAt(text_, Raw().begin)); }
+
+void SceneReader::Fail(const std::string& what) { throw ReadFailure(Where() + ": " + what); }
+void SceneReader::Unread(const std::string& what) { throw Unreadable(Where() + ": " + what); }
+
+void SceneReader::Note(const std::string& note) {
+  if (notes_.size() < kMaxNotes && std::find(notes_.begin(), notes_.end(), note) == notes_.end()) {
+    notes_.push_back(note);
+  }
+}
+
+Value* SceneReader::Lookup(std::string_view name) {
+  const std::string key(name);
+  for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+    auto it = frame->locals.find(key);
+    if (it != frame->locals.end()) return &it->second;
+  }
+  auto it = globals_.find(key);
+  return it == globals_.end() ? nullptr : &it->second;
+}
+
+bool SceneReader::Known(std::string_view name) { return Lookup(name) || macros_.count(std::string(name)); }
+
+void SceneReader::SkipBlock() {
+  if (!RawIs("{")) Unread("'{' expected");
+  const int outside = braces_;
+  Advance();
+  while (braces_ > outside) {
+    if (Raw().kind == SceneToken::kEnd) Fail("the scene ends inside a block");
+    Advance();
+  }
+}
+
+// Passes over a branch not taken, raw. With `to_else` it stops after an #else
+// or after an #elseif whose condition holds; else after the matching #end.
+void SceneReader::SkipBranch(bool to_else) {
+  int depth = 0;
+  for (;;) {
+    const SceneToken t = Raw();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside #if, #while or #macro");
+    Advance();
+    if (t.kind != SceneToken::kWord) continue;
+    if (Opens(t.text)) {
+      ++depth;
+    } else if (t.text == "#end") {
+      if (depth-- == 0) return;
+    } else if (depth == 0 && to_else && t.text == "#else") {
+      control_.push_back({Control::kIf});
+      return;
+    } else if (depth == 0 && to_else && t.text == "#elseif") {
+      if (Number() != 0) {
+        control_.push_back({Control::kIf});
+        return;
+      }
+    }
+  }
+}
+
+void SceneReader::EndOf() {
+  if (control_.empty()) Fail("#end without #if, #while or #macro");
+  const Control c = control_.back();
+  if (c.kind == Control::kIf) {
+    control_.pop_back();
+  } else if (c.kind == Control::kWhile) {
+    pos_ = c.loop_at;
+    cur_valid_ = false;
+    if (Number() == 0) {
+      control_.pop_back();
+      SkipBranch(false);
+    }
+  } else {
+    control_.pop_back();
+    if (frames_.empty()) Fail("a macro ends outside a call");
+    pos_ = frames_.back().return_at;
+    cur_valid_ = false;
+    frames_.pop_back();
+  }
+}
+
+void SceneReader::CallMacro(const Macro& macro) {
+  if (frames_.size() >= kMaxMacroCalls) Fail("macros call each other more than " + std::to_string(kMaxMacroCalls) + " deep");
+  Deeper deeper(*this);
+  Frame frame;
+  Expect("(");
+  for (size_t i = 0; !PeekIs(")"); ++i) {
+    Value v = ParseValue();
+    if (i < macro.params.size()) frame.locals[macro.params[i]] = std::move(v);
+    SkipComma();
+  }
+  Advance();
+  frame.return_at = pos_;
+  frame.braces = braces_;
+  frames_.push_back(std::move(frame));
+  control_.push_back({Control::kMacro});
+  pos_ = macro.body;
+  cur_valid_ = false;
+}
+
+void SceneReader::Declare(bool local) {
+  const SceneToken name = Raw();
+  if (name.kind != SceneToken::kWord || name.text[0] == '#') Unread("a name expected after #declare");
+  Advance();
+  std::vector<int> index;
+  while (RawIs("[")) {
+    Advance();
+    index.push_back(static_cast<int>(Number()));
+    Expect("]");
+  }
+  Expect("=");
+  Value value;
+  try {
+    value = ParseValue();
+  } catch (const Unreadable& u) {
+    // An object we cannot read stands in for whatever the name holds.
+    Note(u.what());
+    value.kind = Value::kObject;
+    value.shape = std::make_shared<Shape>(StandIn());
+  }
+  if (RawIs(";")) Advance();
+  std::unordered_map<std::string, Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
+  const std::string key(name.text);
+  if (index.empty()) {
+    if (!local && !frames_.empty()) {
+      // An existing local of that name is what the macro sees and changes.
+      if (Value* existing = Lookup(key)) {
+        *existing = std::move(value);
+        return;
+      }
+    }
+    scope[key] = std::move(value);
+    return;
+  }
+  Value* target = Lookup(key);
+  for (int i : index) {
+    if (!target || target->kind != Value::kArray || i < 0 || i >= static_cast<int>(target->array->size())) {
+      Unread("no array element " + key + "[" + std::to_string(i) + "]");
+    }
+    target = &(*target->array)[static_cast<size_t>(i)];
+  }
+  *target = std::move(value);
+}
+
+void SceneReader::Directive() {
+  const SceneToken t = Raw();
+  const std::string_view d = t.text;
+  Advance();
+  if (d == "#declare" || d == "#local") {
+    Declare(d == "#local");
+  } else if (d == "#if") {
+    if (Number() != 0) {
+      control_.push_back({Control::kIf});
+    } else {
+      SkipBranch(true);
+    }
+  } else if (d == "#ifdef" || d == "#ifndef") {
+    Expect("(");
+    const SceneToken name = Raw();
+    Advance();
+    Expect(")");
+    if (Known(name.text) == (d == "#ifdef")) {
+      control_.push_back({Control::kIf});
+    } else {
+      SkipBranch(true);
+    }
+  } else if (d == "#else" || d == "#elseif") {
+    // The branch taken ends here; pass over the rest up to its #end.
+    if (control_.empty() || control_.back().kind != Control::kIf) Fail(std::string(d) + " without #if");
+    control_.pop_back();
+    SkipBranch(false);
+  } else if (d == "#while") {
+    const size_t at = pos_;
+    if (Number() != 0) {
+      control_.push_back({Control::kWhile, at});
+    } else {
+      SkipBranch(false);
+    }
+  } else if (d == "#end") {
+    EndOf();
+  } else if (d == "#macro") {
+    const SceneToken name = Raw();
+    if (name.kind != SceneToken::kWord) Fail("a name expected after #macro");
+    Advance();
+    Macro macro;
+    Expect("(");
+    while (!RawIs(")")) {
+      if (Raw().kind != SceneToken::kWord) Fail("a parameter name expected in #macro");
+      macro.params.emplace_back(Raw().text);
+      Advance();
+      if (RawIs(",")) Advance();
+    }
+    Advance();
+    macro.body = pos_;
+    macros_[std::string(name.text)] = macro;
+    SkipBranch(false);
+  } else if (d == "#include") {
+    const SceneToken file = Raw();
+    Advance();
+    if (!KnownInclude(file.text)) Note("the include file \"" + std::string(file.text) + "\" is not read");
+  } else if (d == "#version") {
+    Number();
+    if (RawIs(";")) Advance();
+  } else if (d == "#undef") {
+    const std::string key(Raw().text);
+    Advance();
+    if (Value* v = Lookup(key)) *v = Value{};
+    globals_.erase(key);
+  } else if (d == "#debug" || d == "#warning" || d == "#error" || d == "#render" || d == "#statistics") {
+    if (Raw().kind == SceneToken::kString) Advance();
+  } else if (d == "#default") {
+    SkipBlock();
+  } else {
+    Unread("the directive " + std::string(d) + " is not read");
+  }
+}
+
+void SceneReader::Read(SceneModel& model) {
+  Shape scene;
+  try {
+    for (;;) {
+      const SceneToken& t = Peek();
+      if (t.kind == SceneToken::kEnd) break;
+      try {
+        if (t.kind == SceneToken::kSymbol && t.text == ";") {
+          Advance();
+        } else if (t.kind == SceneToken::kWord && t.text == "camera") {
+          Advance();
+          ParseCamera(model.camera);
+        } else if (t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
+          Append(scene, ParseObject());
+        } else if (t.kind == SceneToken::kWord) {
+          const std::string word(t.text);
+          Advance();
+          if (!RawIs("{")) Fail("cannot read '" + word + "'");
+          SkipBlock();
+          bool ignored = false;
+          for (std::string_view skipped : {"light_source", "global_settings", "background", "fog", "sky_sphere",
+                                           "media", "atmosphere", "rainbow", "photons", "radiosity"}) {
+            ignored = ignored || word == skipped;
+          }
+          if (!ignored) {
+            Note("'" + word + "' is not read");
+            Append(scene, StandIn());
+          }
+        } else {
+          Fail("cannot read '" + std::string(t.text) + "'");
+        }
+      } catch (const Unreadable& u) {
+        // Outside any object: the statement is passed over.
+        Note(u.what());
+        if (Raw().kind == SceneToken::kEnd) break;
+        Advance();
+      }
+    }
+    if (!control_.empty()) Fail("the scene ends inside #if, #while or #macro");
+  } catch (const ReadFailure& f) {
+    model.error = f.what();
+  } catch (const std::bad_alloc&) {
+    model.error = "not enough memory to read the scene";
+  }
+  model.instances.reserve(scene.pieces.size());
+  for (Piece& p : scene.pieces) {
+    model.stand_ins += p.instance.kind == Primitive::StandIn;
+    model.instances.push_back(p.instance);
+  }
+  model.notes = notes_;
+}
+
+}  // namespace model_detail
+
+SceneModel ReadSceneModel(std::string_view scene_text) {
+  SceneModel model;
+  try {
+    model_detail::SceneReader reader(scene_text);
+    reader.Read(model);
+  } catch (const std::exception& e) {
+    model.error = e.what();
+  }
+  return model;
+}
+
+}  // namespace vermora

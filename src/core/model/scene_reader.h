@@ -1,0 +1,155 @@
+#pragma once
+
+// The reader behind ReadSceneModel: a small interpreter of the scene language
+// as far as our scenes use it. It walks the text with one cursor; directives
+// (#declare, #if, #while, #macro) and macro calls are carried out as the
+// cursor meets them, so a macro's body is read where it stands in the text.
+
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/scene_model.h"
+#include "model/scene_tokens.h"
+
+namespace vermora::model_detail {
+
+struct Piece {
+  Instance instance;
+  bool coloured = false;  // a texture of its own, which an outer one leaves alone
+};
+
+// Points p with normal . p <= offset.
+struct HalfSpace {
+  Vec3 normal;
+  double offset = 0;
+};
+
+struct Shape {
+  std::vector<Piece> pieces;
+  // For a plane, or a union of planes: the region is the union of these.
+  std::vector<HalfSpace> planes;
+};
+
+struct Value {
+  enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kString } kind = kNone;
+  std::array<double, 5> v = {0, 0, 0, 0, 0};  // a number in v[0]; a colour is r g b filter transmit
+  int size = 1;                             // components of a vector
+  std::shared_ptr<std::vector<Value>> array;
+  std::shared_ptr<const Shape> shape;
+  bool known_colour = true;  // a texture whose colour could be read
+  std::string text;
+};
+
+// The scene cannot be read at all: the reading stops with this message.
+struct ReadFailure : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+// This object cannot be read: it becomes a stand-in.
+struct Unreadable : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class SceneReader {
+ public:
+  explicit SceneReader(std::string_view text) : text_(text) {}
+  void Read(SceneModel& model);
+
+ private:
+  struct Frame {  // one macro call
+    std::unordered_map<std::string, Value> locals;
+    size_t return_at = 0;
+    int braces = 0;
+  };
+  struct Control {
+    enum Kind { kIf, kWhile, kMacro } kind;
+    size_t loop_at = 0;  // a while: where its condition starts
+  };
+  struct Macro {
+    std::vector<std::string> params;
+    size_t body = 0;
+  };
+  struct Colour {
+    std::array<double, 5> rgbft = {0, 0, 0, 0, 0};
+    bool known = false;
+  };
+  class Deeper {  // bounds the recursion of objects, values and macros
+   public:
+    explicit Deeper(SceneReader& r);
+    ~Deeper() { --r_.depth_; }
+
+   private:
+    SceneReader& r_;
+  };
+
+  // The cursor (scene_reader.cpp).
+  const SceneToken& Raw();
+  void Advance();
+  const SceneToken& Peek();  // the next token once directives and macro calls are carried out
+  SceneToken Take();
+  bool PeekIs(std::string_view symbol);
+  bool RawIs(std::string_view symbol);
+  void Expect(std::string_view symbol);
+  void SkipComma();
+  void Directive();
+  void SkipBranch(bool to_else);
+  void EndOf();
+  void CallMacro(const Macro& macro);
+  void Declare(bool local);
+  void SkipBlock();  // from a '{', raw
+  [[noreturn]] void Fail(const std::string& what);
+  [[noreturn]] void Unread(const std::string& what);
+  std::string Where();
+  void Note(const std::string& note);
+  Value* Lookup(std::string_view name);
+  bool Known(std::string_view name);
+
+  // Values (reader_values.cpp).
+  Value ParseValue();
+  Value Expression(int level = 0);
+  Value Unary();
+  Value Primary();
+  Value Postfix(Value v);
+  Value VectorLiteral();
+  Value ArrayLiteral();
+  Value Function(std::string_view name);
+  double Number();
+  Vec3 Vector();
+  std::array<double, 5> ColourValue();
+  bool StartsColour(const SceneToken& t);
+
+  // Objects (reader_objects.cpp).
+  bool IsObjectWord(std::string_view word);
+  Shape ParseObject();
+  void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob);
+  bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
+  Colour ParseTexture();
+  void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown);
+  void ParseCamera(SceneCamera& camera);
+  void Append(Shape& to, const Shape& from);
+  void Finish(Shape& shape, const Mat4& m, const Colour& colour);
+  Shape StandIn();
+  Shape Intersection(std::vector<Shape>& parts, bool difference);
+
+  std::string_view text_;
+  size_t pos_ = 0;
+  SceneToken cur_;
+  bool cur_valid_ = false;
+  int braces_ = 0;
+  int depth_ = 0;
+  int parens_ = 0;  // comparisons count only inside parentheses
+  long long steps_ = 0;
+  size_t total_pieces_ = 0;
+  std::unordered_map<std::string, Value> globals_;
+  std::unordered_map<std::string, Macro> macros_;
+  std::vector<Frame> frames_;
+  std::vector<Control> control_;
+  std::vector<std::string> notes_;
+  unsigned random_state_ = 1;
+};
+
+}  // namespace vermora::model_detail
