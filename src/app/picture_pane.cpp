@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QOpenGLContext>
 #include <QSettings>
 #include <QSplitter>
@@ -48,6 +49,9 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
     bar->addWidget(button);
   }
   bar->addStretch(1);
+  info_ = new QLabel(this);
+  info_->setObjectName("ModelInfo");
+  bar->addWidget(info_);
   column->addLayout(bar);
   split_ = new QSplitter(Qt::Vertical, this);
   split_->setObjectName("PaneSplitter");
@@ -93,6 +97,8 @@ void PicturePane::SetChanged(const ParameterSet& set) {
 void PicturePane::Built(const BuiltModel& built) {
   view_->Show(built);
   const SceneModel& model = *built.model;
+  info_->setText(model.error.empty() ? QString("%1 objects, read in %2 ms").arg(model.instances.size()).arg(built.ms, 0, 'f', 0)
+                                     : QString("not read"));
   if (!model.error.empty()) {
     emit Message("3-D view: " + QString::fromStdString(model.error));
   } else if (model.stand_ins > 0) {

@@ -5,6 +5,7 @@
 #include "model_builder.h"
 
 class QButtonGroup;
+class QLabel;
 class QSplitter;
 
 namespace vermora::app {
@@ -40,6 +41,7 @@ class PicturePane : public QWidget {
   CreatureView* view_ = nullptr;
   QSplitter* split_;
   QButtonGroup* modes_;
+  QLabel* info_;
   ModelBuilder* builder_;
   Mode mode_ = kBoth;
   std::unique_ptr<ParameterSet> pending_;  // edits made while the 3-D view was hidden

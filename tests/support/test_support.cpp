@@ -146,11 +146,11 @@ Picture ReadBmp(const std::string& path) {
   return p;
 }
 
-Rendered RenderScene(const std::string& scene) {
+Rendered RenderScene(const std::string& scene, const std::string& width, const std::string& height) {
   const std::string folder = MakeTempFolder();
   std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
-      RenderCommandLine(kPovray, folder, "TEMP.POV", "32", "24", false), {VERMORA_DATA_DIR});
+      RenderCommandLine(kPovray, folder, "TEMP.POV", width, height, false), {VERMORA_DATA_DIR});
   ClearRenderFiles(inv);
   Rendered r{RunRenderer(inv, 60), ReadBmp(folder + "TEMP.BMP"), {}};
   for (const auto& e : std::filesystem::directory_iterator(folder)) {

@@ -65,7 +65,7 @@ struct Rendered {
   Picture picture;
   std::vector<std::string> files_left;  // what stayed in the folder, sorted
 };
-Rendered RenderScene(const std::string& scene);
+Rendered RenderScene(const std::string& scene, const std::string& width = "32", const std::string& height = "24");
 Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
 
 // Where a creature must show in its picture.

@@ -1,0 +1,172 @@
+// The 3-D view against POV-Ray's own pictures, and in the window. Runs on a real
+// display with OpenGL (CTest starts it under xvfb-run with Mesa's software GL).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <functional>
+
+#include "common/random.h"
+#include "creature_view.h"
+#include "fake_prompts.h"
+#include "main_window.h"
+#include "model_picture.h"
+#include "picture_pane.h"
+#include "scene/composer.h"
+#include "support/creatures.h"
+
+namespace vermora::test {
+namespace {
+
+using app::BuiltModel;
+
+// The pixels that show the creature against the black ground.
+std::vector<bool> Silhouette(const Picture& p) {
+  std::vector<bool> in(p.pixels.size());
+  for (size_t i = 0; i < p.pixels.size(); ++i) {
+    const std::uint32_t c = p.pixels[i];
+    in[i] = ((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255) > 24;
+  }
+  return in;
+}
+
+Picture FromImage(const QImage& image) {
+  Picture p{image.width(), image.height(), {}};
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) p.pixels.push_back(image.pixel(x, y) & 0xFFFFFF);
+  }
+  return p;
+}
+
+double IntersectionOverUnion(const std::vector<bool>& a, const std::vector<bool>& b) {
+  int both = 0, either = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    both += a[i] && b[i];
+    either += a[i] || b[i];
+  }
+  return either ? double(both) / either : 0;
+}
+
+struct Case {
+  const char* name;
+  std::function<ParameterSet()> make;
+};
+
+ParameterSet Near(ParameterSet set) {
+  set.SetText("edCamLocZ", "-15");
+  return set;
+}
+
+const Case kCases[] = {
+    {"Default", [] { return ParameterSet{}; }},
+    {"Spiral", [] { return Near(Alone(kSpiral)); }},
+    {"Curl", [] { return Near(Alone(kCurl)); }},
+    {"Double", [] { return Near(Alone(kDouble)); }},
+    {"Predef", [] { return Near(Alone(kPredef)); }},
+    {"WormPredef", [] { return Near(Alone(kWormPredef)); }},
+    {"Form", [] { return Near(Alone(kForm)); }},
+    {"TwoD", [] { return Near(Alone(kTwoD)); }},
+    {"Torus", [] { return With(Alone(kTorus), {}, {{"edCamLocZ", "-6"}, {"edTorRad", "0.3"}}); }},
+    {"Fan", [] { return Near(OnlyThing("ChkFanOn")); }},
+    {"Trilobyt", [] { return Near(OnlyThing("ChkTrilobyt")); }},
+    {"Anemone", [] { return Near(OnlyThing("ChkAnemoneOn")); }},
+    {"Cluster", [] { return Near(OnlyThing("ChkClusterOn")); }},
+    {"Horn", [] { return Near(OnlyThing("chkHornOn")); }},
+    {"Hull", [] { return Near(OnlyThing("chkHullOn")); }},
+};
+
+class SilhouetteTest : public ::testing::TestWithParam<Case> {};
+
+// The same scene text through POV-Ray and through the 3-D view, 160x120: the
+// creature covers the same pixels.
+TEST_P(SilhouetteTest, AgreesWithPovray) {
+  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  ParameterSet set = GetParam().make();
+  set.SetText("edImageW", "160");
+  set.SetText("edImageH", "120");
+  const FixedClock clock(12345678);
+  ComposeOptions options;
+  options.clock = &clock;
+  const ComposeResult composed = ComposeScene(set, options);
+  ASSERT_TRUE(composed.status.ok()) << composed.status.message();
+  BuiltModel built{std::make_shared<SceneModel>(ReadSceneModel(composed.scene)), 160.0 / 120.0, 0};
+  ASSERT_TRUE(built.model->error.empty()) << built.model->error;
+  EXPECT_EQ(built.model->stand_ins, 0);
+
+  const Rendered povray = RenderScene(composed.scene, "160", "120");
+  ASSERT_TRUE(povray.outcome.ok()) << povray.outcome.failure;
+  QString error;
+  const QImage drawn = app::DrawModelPicture(built, QSize(160, 120), &error);
+  ASSERT_FALSE(drawn.isNull()) << error.toStdString();
+  const std::vector<bool> traced = Silhouette(povray.picture), modelled = Silhouette(FromImage(drawn));
+  ASSERT_GE(std::count(traced.begin(), traced.end(), true), 30) << "POV-Ray's creature is missing";
+  const double agreement = IntersectionOverUnion(traced, modelled);
+  RecordProperty("silhouette_iou", std::to_string(agreement));
+  EXPECT_GE(agreement, 0.8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Creatures, SilhouetteTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Waits, with the event loop running, until `done` holds or the time is up.
+bool Within(int ms, const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < ms) QTest::qWait(5);
+  return done();
+}
+
+TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
+  app::test::FakePrompts prompts;
+  const std::string folder = MakeTempFolder();
+  app::WindowSetup setup{folder, {VERMORA_DATA_DIR}, &prompts, nullptr};
+  app::MainWindow w(setup);
+  w.findChild<QAction*>("AutoRender")->setChecked(false);  // POV-Ray's messages would cover ours
+  w.resize(1200, 900);
+  w.show();
+  auto* pane = w.findChild<app::PicturePane*>();
+  ASSERT_NE(pane, nullptr);
+  pane->SetMode(app::PicturePane::kModel);
+  app::CreatureView* view = pane->view();
+  ASSERT_NE(view, nullptr) << "no OpenGL on this display";
+  auto instances = [&] { return view->shown().model ? view->shown().model->instances.size() : 0u; };
+  ASSERT_TRUE(Within(10000, [&] { return instances() == 240 && view->frames_drawn() > 0; }));
+
+  // An edit is drawn without F5: twelve fewer segments on each of the eight arms.
+  auto* segments = w.findChild<QLineEdit*>("EdNumber");
+  segments->selectAll();
+  QTest::keyClicks(segments, "18");
+  EXPECT_TRUE(Within(5000, [&] { return instances() == 8 * 18 + 0u || instances() == 144u; })) << instances();
+
+  // Turning the view changes the picture; Home brings back the scene's camera.
+  ASSERT_TRUE(Within(2000, [&] { return !pane->builder()->busy(); }));
+  QTest::qWait(50);
+  const QImage before = view->grabFramebuffer();
+  view->Orbit(90, 0);
+  EXPECT_NE(view->grabFramebuffer(), before);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Home);
+  EXPECT_EQ(view->grabFramebuffer(), before);
+
+  // A scene text the model cannot read is said on the status bar; the rest stays.
+  auto* segment = w.findChild<QLineEdit*>("edJSegm");
+  ASSERT_NE(segment, nullptr);
+  segment->selectAll();
+  QTest::keyClicks(segment, "object {MyOwnThing}");
+  EXPECT_TRUE(Within(5000, [&] { return w.statusBar()->currentMessage().startsWith("3-D view: "); }))
+      << w.statusBar()->currentMessage().toStdString();
+  EXPECT_GT(view->shown().model->stand_ins, 0);
+  EXPECT_EQ(w.findChild<QAction*>("Render")->isEnabled(), true);  // F5 is never blocked
+}
+
+}  // namespace
+}  // namespace vermora::test
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
