@@ -211,6 +211,7 @@ void MainWindow::BuildMenusAndToolbar() {
   QMenu* export_menu = file->addMenu("&Export");
   QAction* pov31 = add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { ExportPov31(); });
   QAction* pov22 = add(export_menu, "Pov22", "Pov-Ray 2.2 ...", [this] { ExportPov22(); });
+  add(export_menu, "ExportMesh", "&Mesh (glTF, OBJ, STL) ...", [this] { ExportMeshFile(); });
   file->addSeparator();
   add(file, "SaveMyDefault", "Save settings as MyDefault", [this] { SaveMyDefault(); });
   QAction* mydefault = add(file, "MyDefault", "&MyDefault", [this] { LoadMyDefault(); });

@@ -78,6 +78,8 @@ class MainWindow : public QMainWindow {
   bool SaveSettingsAs();
   void ExportPov31();
   void ExportPov22();
+  // The creature as a glTF, OBJ or STL mesh, written off the window's thread.
+  void ExportMeshFile();
   void SaveMyDefault();
   void LoadMyDefault();
   void RemoveMyDefault();
@@ -112,6 +114,7 @@ class MainWindow : public QMainWindow {
  signals:
   // After a render ended and its picture and messages are shown.
   void RenderDone(bool ok);
+  void MeshExported(const QString& path);
 
  private:
   friend class AnimationRunner;

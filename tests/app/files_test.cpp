@@ -118,6 +118,23 @@ class FilesTest : public QObject {
     }
     QCOMPARE(w->windowTitle(), "Example: " + QString::fromStdString(examples[1].title));
   }
+
+  // File > Export > Mesh writes the creature's triangles, whose counts it tells;
+  // a name of another kind is refused before anything is written.
+  void theCreatureExportsAsAMesh() {
+    auto w = NewWindow();
+    prompts_.file_answers = {dir_->path() + "/creature.txt", dir_->path() + "/creature.obj"};
+    QAction* action = w->findChild<QAction*>("ExportMesh");
+    action->trigger();
+    QCOMPARE(prompts_.errors, QStringList{"A mesh is a .glb, .obj or .stl file, not " + dir_->path() + "/creature.txt"});
+    QSignalSpy exported(w.get(), &MainWindow::MeshExported);
+    action->trigger();
+    QVERIFY(exported.wait(20000));
+    QVERIFY2(w->statusBar()->currentMessage().contains(": 240 objects, "), qPrintable(w->statusBar()->currentMessage()));
+    const QByteArray obj = Bytes(dir_->path() + "/creature.obj");
+    QVERIFY(obj.count("\nf ") > 240 * 12);
+    QVERIFY(obj.contains("mtllib ") && QFile::exists(dir_->path() + "/creature.mtl"));
+  }
 };
 
 VERMORA_WINDOW_TEST_MAIN(FilesTest)

@@ -85,7 +85,7 @@ class BackgroundRenderTest : public ::testing::Test {
   // waiting, so the scenes render side by side, each in a folder of its own.
   static std::vector<test::Rendered> RenderAll(const std::vector<std::string>& scenes) {
     std::vector<std::future<test::Rendered>> running;
-    for (const std::string& scene : scenes) running.push_back(std::async(std::launch::async, test::RenderScene, scene));
+    for (const std::string& scene : scenes) running.push_back(std::async(std::launch::async, [&scene] { return test::RenderScene(scene); }));
     std::vector<test::Rendered> done;
     for (auto& r : running) done.push_back(r.get());
     return done;
