@@ -17,7 +17,6 @@ QSurfaceFormat ViewFormat() {
   format.setVersion(3, 3);
   format.setProfile(QSurfaceFormat::CoreProfile);
   format.setDepthBufferSize(24);
-  format.setSamples(4);
   return format;
 }
 

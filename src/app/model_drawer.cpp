@@ -10,7 +10,7 @@ namespace vermora::app {
 
 namespace {
 
-constexpr size_t kTriangleBudget = 1'500'000;
+constexpr size_t kTriangleBudget = 400'000;
 
 // Per vertex: position and normal of the unit primitive. Per instance: the
 // model matrix, the matrix for its normals, and the colour.
@@ -105,12 +105,12 @@ void ModelDrawer::Release() {
 int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
   std::map<Primitive, size_t> counts;
   for (const Instance& i : instances) ++counts[i.kind];
-  for (int detail = 32; detail > 6; detail -= 2) {
+  for (int detail = 20; detail > 4; detail -= 2) {
     size_t total = 0;
     for (const auto& [kind, count] : counts) total += count * MeshTriangles(kind, detail);
     if (total <= kTriangleBudget) return detail;
   }
-  return 6;
+  return 4;
 }
 
 void ModelDrawer::Upload(const SceneModel& model) {

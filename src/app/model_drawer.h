@@ -32,7 +32,7 @@ class ModelDrawer {
   int detail() const { return detail_; }
 
   // Segments around each primitive for a model of these instances: as many as
-  // keep the whole under the triangle budget, between 6 and 32.
+  // keep the whole under the triangle budget, between 4 and 20.
   static int DetailFor(const std::vector<Instance>& instances);
 
  private:
