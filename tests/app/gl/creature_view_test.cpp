@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <functional>
+#include <set>
 
 #include "common/random.h"
 #include "creature_view.h"
@@ -15,6 +16,8 @@
 #include "main_window.h"
 #include "model_picture.h"
 #include "picture_pane.h"
+#include "preview_picture.h"
+#include "variations_view.h"
 #include "scene/composer.h"
 #include "support/creatures.h"
 
@@ -160,6 +163,20 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
       << w.statusBar()->currentMessage().toStdString();
   EXPECT_GT(view->shown().model->stand_ins, 0);
   EXPECT_EQ(w.findChild<QAction*>("Render")->isEnabled(), true);  // F5 is never blocked
+}
+
+// The variants show in 3-D before POV-Ray's pictures come, whatever the renderer.
+TEST(CreatureViewWindowTest, VariantsAreDrawnBeforeTheyAreRendered) {
+  app::test::FakePrompts prompts;
+  app::WindowSetup setup{MakeTempFolder(), {VERMORA_DATA_DIR}, &prompts, nullptr};
+  app::MainWindow w(setup);
+  app::VariationsView view(&w);
+  std::set<int> drawn;
+  QObject::connect(&view, &app::VariationsView::ModelDrawn, [&](int cell) { drawn.insert(cell); });
+  ASSERT_TRUE(view.Produce(7));
+  EXPECT_TRUE(Within(10000, [&] { return drawn.size() + view.finished() >= 9u; }));
+  EXPECT_FALSE(drawn.empty());
+  for (int cell : drawn) EXPECT_FALSE(view.cell(cell)->pixmap().isNull()) << cell;
 }
 
 }  // namespace
