@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
+#include "anim/second_set.h"
 #include "anim/video_call.h"
 #include "main_window.h"
 #include "params/settings_file.h"
@@ -105,6 +106,12 @@ void KeySetPanel::AddKey() {
   keys_.push_back(std::move(key));
   ShowKeys();
   list_->setCurrentRow(list_->count() - 1);
+  // A key set is for animating: the render command now runs the series.
+  if (!w.set().On("chkAnim")) {
+    w.set().SetOn("chkAnim", true);
+    CopyFieldsToTwins(w.set());
+    w.RefreshFields();
+  }
 }
 
 void KeySetPanel::RemoveKey() {

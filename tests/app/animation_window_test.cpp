@@ -250,6 +250,7 @@ class AnimationWindowTest : public WindowTest {
   void keySetChainLoopsAndBecomesAVideo() {
     if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
+    w->findChild<QAbstractButton*>("chkAnim")->click();  // adding a key set switches it back on
     Runner(*w)->set_pause_ms(0);
     ParameterSet key = w->set();
     key.SetText("EdTSpread", "90");
@@ -264,6 +265,7 @@ class AnimationWindowTest : public WindowTest {
     for (int i = 0; i < 3; ++i) w->findChild<QPushButton*>("sbAddKey")->click();
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
     QCOMPARE(w->findChild<QListWidget*>("KeySetList")->count(), 2);
+    QVERIFY(w->set().On("chkAnim"));
 
     // A key set of another family asks; no ends it before any frame.
     prompts_.errors.clear();
