@@ -12,7 +12,8 @@ out=$(mktemp -d)
 (cd "$out" && env -u VERMORA_DATA /usr/bin/vermora-cli render -o default.png --width 64 --height 48 >/dev/null \
   && env -u VERMORA_DATA /usr/bin/vermora-cli examples coral-wheel -o coral.vmx >/dev/null \
   && env -u VERMORA_DATA /usr/bin/vermora-cli render coral.vmx -o coral.png --width 64 --height 48 >/dev/null \
-  && env -u VERMORA_DATA /usr/bin/vermora-cli extract coral.png -o back.vmx >/dev/null && cmp coral.vmx back.vmx)
+  && env -u VERMORA_DATA /usr/bin/vermora-cli extract coral.png -o back.vmx >/dev/null && cmp coral.vmx back.vmx \
+  && /usr/bin/vermora-cli mesh coral.vmx -o coral.glb >/dev/null && test -s coral.glb)
 test "$(identify -format '%k' "$out/coral.png")" -gt 8  # a picture, not a blank
 desktop-file-validate /usr/share/applications/org.lumenfold.vermora.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.lumenfold.vermora.metainfo.xml >/dev/null
