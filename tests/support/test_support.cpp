@@ -164,13 +164,17 @@ Rendered RenderScene(const std::string& scene, const std::string& width, const s
 Rendered RenderSet(ParameterSet set) {
   set.SetText("edImageW", "32");
   set.SetText("edImageH", "24");
+  return RenderScene(ComposeAtFixedClock(set).scene);
+}
+
+ComposeResult ComposeAtFixedClock(const ParameterSet& set) {
   // A clock standing still: the things that reseed from it draw the same every run.
   const FixedClock clock(12345678);
   ComposeOptions options;
   options.clock = &clock;
-  const ComposeResult composed = ComposeScene(set, options);
+  ComposeResult composed = ComposeScene(set, options);
   EXPECT_TRUE(composed.status.ok()) << composed.status.message();
-  return RenderScene(composed.scene);
+  return composed;
 }
 
 void ExpectRenders(ParameterSet set, InView view) {

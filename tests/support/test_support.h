@@ -9,6 +9,7 @@
 #include "render/renderer.h"
 
 #include "params/parameter_set.h"
+#include "scene/composer.h"
 
 namespace vermora::test {
 
@@ -67,6 +68,8 @@ struct Rendered {
 };
 Rendered RenderScene(const std::string& scene, const std::string& width = "32", const std::string& height = "24");
 Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
+// The scene of `set` composed at a fixed clock, expecting no error.
+ComposeResult ComposeAtFixedClock(const ParameterSet& set);
 
 // Where a creature must show in its picture.
 enum class InView { kSomewhere, kNearTheMiddle };

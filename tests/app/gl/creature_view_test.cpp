@@ -90,11 +90,7 @@ TEST_P(SilhouetteTest, AgreesWithPovray) {
   ParameterSet set = GetParam().make();
   set.SetText("edImageW", "160");
   set.SetText("edImageH", "120");
-  const FixedClock clock(12345678);
-  ComposeOptions options;
-  options.clock = &clock;
-  const ComposeResult composed = ComposeScene(set, options);
-  ASSERT_TRUE(composed.status.ok()) << composed.status.message();
+  const ComposeResult composed = ComposeAtFixedClock(set);
   BuiltModel built{std::make_shared<SceneModel>(ReadSceneModel(composed.scene)), 160.0 / 120.0, 0};
   ASSERT_TRUE(built.model->error.empty()) << built.model->error;
   EXPECT_EQ(built.model->stand_ins, 0);
