@@ -81,9 +81,19 @@ HalfSpace Moved(const HalfSpace& h, const Mat4& m) {
 }  // namespace
 
 bool SceneReader::IsObjectWord(std::string_view w) {
-  return OneOf(w, {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
-                   "intersection", "difference", "object"}) ||
-         StandInWord(w);
+  // Asked of nearly every word of a scene, so one hash lookup.
+  static const NameMap<bool> kWords = [] {
+    NameMap<bool> words;
+    for (const char* word : {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
+                             "intersection", "difference", "object", "lathe", "sor", "prism", "superellipsoid",
+                             "height_field", "text", "isosurface", "parametric", "mesh", "mesh2", "polygon",
+                             "disc", "triangle", "smooth_triangle", "bicubic_patch", "julia_fractal", "quadric",
+                             "quartic", "cubic", "poly", "polynomial", "sphere_sweep", "ovus", "light_group"}) {
+      words[word] = true;
+    }
+    return words;
+  }();
+  return kWords.find(w) != kWords.end();
 }
 
 Shape SceneReader::StandIn() {
@@ -96,13 +106,26 @@ void SceneReader::Append(Shape& to, const Shape& from) {
   if (to.pieces.size() + from.pieces.size() > kMaxModelInstances) {
     Fail("the scene holds more than " + std::to_string(kMaxModelInstances) + " objects, too many for the model");
   }
+  if (to.pieces.empty() && to.planes.empty()) {
+    to = from;
+    return;
+  }
   to.pieces.insert(to.pieces.end(), from.pieces.begin(), from.pieces.end());
   to.planes.insert(to.planes.end(), from.planes.begin(), from.planes.end());
 }
 
+void SceneReader::Append(Shape& to, Shape&& from) {
+  if (to.pieces.empty() && to.planes.empty()) {
+    to = std::move(from);
+    return;
+  }
+  Append(to, static_cast<const Shape&>(from));
+}
+
 void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
+  const bool moves = m.m != Mat4{}.m;
   for (Piece& p : shape.pieces) {
-    p.instance.transform = m * p.instance.transform;
+    if (moves) p.instance.transform = m * p.instance.transform;
     if (colour.known && !p.coloured) {
       p.coloured = true;
       for (int i = 0; i < 4; ++i) p.instance.colour[i] = static_cast<float>(colour.rgbft[i]);
@@ -232,7 +255,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
       continue;
     }
     if (kind == "blob" && t.kind == SceneToken::kWord) {
-      const std::string w(t.text);
+      const std::string_view w = t.text;
       if (w == "threshold") {
         Advance();
         Number();
@@ -314,12 +337,14 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
 bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
   const SceneToken& t = Peek();
   if (t.kind != SceneToken::kWord) return false;
-  const std::string w(t.text);
+  const std::string_view w = t.text;
   if (w == "translate" || w == "rotate" || w == "scale") {
     Advance();
     const Vec3 v = Vector();
     m = (w == "translate" ? Translation(v) : w == "rotate" ? Rotation(v) : Scaling(v)) * m;
-  } else if (w == "matrix") {
+    return true;
+  }
+  if (w == "matrix") {
     Advance();
     Expect("<");
     const int saved = parens_;

@@ -172,7 +172,7 @@ Value SceneReader::Expression(int level) {
   for (;;) {
     const SceneToken& t = Raw();
     if (t.kind != SceneToken::kSymbol) return a;
-    const std::string op(t.text);
+    const std::string_view op = t.text;
     if (level == 0 && op == "?") {
       Advance();
       Value yes = Expression(0);
@@ -311,6 +311,12 @@ Value SceneReader::Primary() {
   if (t.kind == SceneToken::kNumber) {
     Advance();
     return Num(t.number);
+  }
+  if (t.kind == SceneToken::kWord) {  // the common case: a declared name
+    if (Value* known = Lookup(t.text); known && known->kind != Value::kNone) {
+      Advance();
+      return *known;
+    }
   }
   if (t.kind == SceneToken::kSymbol && t.text == "<") return VectorLiteral();
   if (t.kind == SceneToken::kSymbol && t.text == "(") {

@@ -66,7 +66,7 @@ struct SceneModel {
 };
 
 // The largest number of instances a model holds; a bigger scene gives an error.
-inline constexpr size_t kMaxModelInstances = 2'000'000;
+inline constexpr size_t kMaxModelInstances = 1'000'000;
 
 // Reads scene text as the composer writes it into primitives. Never throws.
 SceneModel ReadSceneModel(std::string_view scene_text);

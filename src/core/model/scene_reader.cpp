@@ -8,7 +8,8 @@ namespace {
 
 constexpr int kMaxDepth = 200;
 constexpr size_t kMaxMacroCalls = 100;  // calls within calls
-constexpr long long kMaxSteps = 200'000'000;
+constexpr long long kMaxSteps = 100'000'000;  // tokens read, loops and macros counted
+constexpr long long kMaxLoops = 1'000'000;     // turns of all #while loops together
 constexpr size_t kMaxNotes = 8;
 
 bool Opens(std::string_view w) {
@@ -62,7 +63,7 @@ const SceneToken& SceneReader::Peek() {
       Directive();
       continue;
     }
-    auto macro = macros_.find(std::string(t.text));
+    auto macro = macros_.find(t.text);
     if (macro == macros_.end() || Lookup(t.text)) return t;
     Advance();
     const Macro called = macro->second;
@@ -111,16 +112,15 @@ void SceneReader::Note(const std::string& note) {
 }
 
 Value* SceneReader::Lookup(std::string_view name) {
-  const std::string key(name);
   for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-    auto it = frame->locals.find(key);
+    auto it = frame->locals.find(name);
     if (it != frame->locals.end()) return &it->second;
   }
-  auto it = globals_.find(key);
+  auto it = globals_.find(name);
   return it == globals_.end() ? nullptr : &it->second;
 }
 
-bool SceneReader::Known(std::string_view name) { return Lookup(name) || macros_.count(std::string(name)); }
+bool SceneReader::Known(std::string_view name) { return Lookup(name) || macros_.find(name) != macros_.end(); }
 
 void SceneReader::SkipBlock() {
   if (!RawIs("{")) Unread("'{' expected");
@@ -165,6 +165,7 @@ void SceneReader::EndOf() {
   } else if (c.kind == Control::kWhile) {
     pos_ = c.loop_at;
     cur_valid_ = false;
+    if (++loops_ > kMaxLoops) Fail("#while loops turn more than " + std::to_string(kMaxLoops) + " times");
     if (Number() == 0) {
       control_.pop_back();
       SkipBranch(false);
@@ -218,7 +219,7 @@ void SceneReader::Declare(bool local) {
     value.shape = std::make_shared<Shape>(StandIn());
   }
   if (RawIs(";")) Advance();
-  std::unordered_map<std::string, Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
+  NameMap<Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
   const std::string key(name.text);
   if (index.empty()) {
     if (!local && !frames_.empty()) {

@@ -54,6 +54,14 @@ struct Unreadable : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Names looked up by a view of the scene text, without a copy.
+struct NameHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+template <typename T>
+using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+
 class SceneReader {
  public:
   explicit SceneReader(std::string_view text) : text_(text) {}
@@ -61,7 +69,7 @@ class SceneReader {
 
  private:
   struct Frame {  // one macro call
-    std::unordered_map<std::string, Value> locals;
+    NameMap<Value> locals;
     size_t return_at = 0;
     int braces = 0;
   };
@@ -130,7 +138,8 @@ class SceneReader {
   Colour ParseTexture();
   void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown);
   void ParseCamera(SceneCamera& camera);
-  void Append(Shape& to, const Shape& from);
+  void Append(Shape& to, const Shape& from);  // fails past kMaxModelInstances
+  void Append(Shape& to, Shape&& from);
   void Finish(Shape& shape, const Mat4& m, const Colour& colour);
   Shape StandIn();
   Shape Intersection(std::vector<Shape>& parts, bool difference);
@@ -143,9 +152,10 @@ class SceneReader {
   int depth_ = 0;
   int parens_ = 0;  // comparisons count only inside parentheses
   long long steps_ = 0;
+  long long loops_ = 0;
   size_t total_pieces_ = 0;
-  std::unordered_map<std::string, Value> globals_;
-  std::unordered_map<std::string, Macro> macros_;
+  NameMap<Value> globals_;
+  NameMap<Macro> macros_;
   std::vector<Frame> frames_;
   std::vector<Control> control_;
   std::vector<std::string> notes_;
