@@ -187,6 +187,45 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
   }
 }
 
+// The golden scenes read to POV-Ray 3.7's "Finite Objects" count, where it
+// counts primitives: it counts a merge, a blob or a torus spline's cut tori as
+// one object each, the model their parts.
+TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
+  const std::pair<const char*, size_t> cases[] = {
+      {"anemone_default", 305}, {"anemone_extras", 450}, {"cluster_default", 150}, {"cluster_scale_rotate", 30},
+      {"curl_default", 81}, {"double_default", 400}, {"fan_extras", 292}, {"form_default", 50},
+      {"horn_default", 120}, {"horn_extras", 967}, {"hull_default", 70}, {"hull_extras", 531},
+      {"predef_and_wormpredef", 12}, {"spiral_base", 48}, {"spiral_branches", 1092}, {"spiral_bubbles", 12},
+      {"spiral_everything_split", 506}, {"spiral_helix", 60}, {"spiral_husk", 12}, {"spiral_only", 30},
+      {"spiral_split_connect_alt", 179}, {"spiral_top", 120}, {"spiral_top_heart", 13},
+      {"spiral_tween_growing", 35}, {"trilobyt_default", 120}, {"trilobyt_extras", 894}, {"twod_default", 50},
+      {"wheel_waves_way_alternate", 452},
+      // Counted by their parts: 10 blob spheres; merged worms of the sets.
+      {"form_blob", 10}, {"form_alt_merge", 35}, {"curl_husk_heart_alt", 39}, {"double_side_connect_alt", 101},
+      {"twod_predef_ring", 92}, {"twod_recursion_connect", 4823}};
+  for (const auto& [name, count] : cases) {
+    const SceneModel model = ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
+    EXPECT_EQ(model.error, "") << name;
+    EXPECT_EQ(model.stand_ins, 0) << name;
+    EXPECT_EQ(model.instances.size(), count) << name;
+  }
+  // The torus spline through <0,0,0>, <2,2,1>, <.5,1,2> of tube .1: arcs of
+  // cylinders that pass through its points.
+  const SceneModel torus = ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/torus_default.pov"));
+  ASSERT_GT(torus.instances.size(), 10u);
+  EXPECT_EQ(Kinds(torus)[Primitive::Cylinder], static_cast<int>(torus.instances.size()));
+  for (Vec3 point : {Vec3{0, 0, 0}, Vec3{2, 2, 1}, Vec3{.5, 1, 2}}) {
+    double nearest = 1e9;
+    for (const Instance& i : torus.instances) {
+      for (double along : {0.0, 1.0}) {
+        const Vec3 p = TransformPoint(i.transform, {0, along, 0});
+        nearest = std::min(nearest, std::hypot(p.x - point.x, p.y - point.y, p.z - point.z));
+      }
+    }
+    EXPECT_LT(nearest, 0.15) << point.x << " " << point.y << " " << point.z;
+  }
+}
+
 // Whatever the text, the reader returns: an error or stand-ins, never a crash.
 TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
   const std::string scene = test::Scene(ParameterSet());
