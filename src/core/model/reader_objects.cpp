@@ -363,6 +363,7 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
     }
     m = mm * m;
   } else if (w == "transform") {
+    Deeper deeper(*this);
     Advance();
     Expect("{");
     Mat4 inner;

@@ -210,6 +210,7 @@ Value SceneReader::Expression(int level) {
 
 Value SceneReader::Unary() {
   if (PeekIs("-") || PeekIs("+") || PeekIs("!")) {
+    Deeper deeper(*this);
     const std::string op(Take().text);
     Value v = Unary();
     if (!Arithmetic(v)) Unread("a number or vector expected after '" + op + "'");
@@ -279,6 +280,7 @@ Value SceneReader::ArrayLiteral() {
     const double n = Number();
     Expect("]");
     if (!(n >= 0 && n <= 100000)) Unread("an array of " + std::to_string(n) + " elements");
+    if (sizes.size() == 5) Unread("an array of more than 5 dimensions");
     sizes.push_back(static_cast<int>(n));
   }
   if (sizes.empty()) Unread("an array without a size");

@@ -1,6 +1,7 @@
 #include "model/scene_reader.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vermora {
 namespace model_detail {
@@ -210,13 +211,22 @@ void SceneReader::Declare(bool local) {
   }
   Expect("=");
   Value value;
+  const int braces = braces_;
   try {
     value = ParseValue();
   } catch (const Unreadable& u) {
-    // An object we cannot read stands in for whatever the name holds.
+    // A stand-in for whatever the name holds; the rest of the value is passed
+    // over up to its ';' or the next directive.
     Note(u.what());
     value.kind = Value::kObject;
     value.shape = std::make_shared<Shape>(StandIn());
+    for (;;) {
+      const SceneToken& t = Raw();
+      if (t.kind == SceneToken::kEnd || (t.kind == SceneToken::kWord && t.text[0] == '#')) break;
+      if (t.kind == SceneToken::kSymbol && t.text == "}" && braces_ <= braces) break;
+      if (t.kind == SceneToken::kSymbol && t.text == ";" && braces_ <= braces) break;
+      Advance();
+    }
   }
   if (RawIs(";")) Advance();
   NameMap<Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
@@ -360,10 +370,19 @@ void SceneReader::Read(SceneModel& model) {
     model.error = "not enough memory to read the scene";
   }
   model.instances.reserve(scene.pieces.size());
+  size_t unplaced = 0;
   for (Piece& p : scene.pieces) {
+    // Arithmetic out of range (a division by zero, say) leaves nothing to show.
+    const bool finite = std::all_of(p.instance.transform.m.begin(), p.instance.transform.m.end(),
+                                    [](double v) { return std::isfinite(v) && std::abs(v) < 1e150; });
+    if (!finite) {
+      ++unplaced;
+      continue;
+    }
     model.stand_ins += p.instance.kind == Primitive::StandIn;
     model.instances.push_back(p.instance);
   }
+  if (unplaced) Note(std::to_string(unplaced) + " objects are left out: their place or size is out of range");
   model.notes = notes_;
 }
 
