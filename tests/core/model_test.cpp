@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 #include <string>
@@ -297,6 +299,42 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
   EXPECT_NEAR(camera.direction.x, 1, 1e-12);
   EXPECT_NEAR(camera.right.z, -2, 1e-12);
   EXPECT_NEAR(camera.up.y, 1, 1e-12);
+}
+
+// The matrices put a ball where POV-Ray draws it: a tiny render of a bright
+// ball on black through each camera, its centre beside the projected one.
+TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const std::string dir = test::MakeTempFolder();
+  struct Case {
+    std::string camera;
+    Vec3 ball;
+  };
+  const Case cases[] = {
+      {"location <0, 0, -30> direction <0, 0, 1.2> right <1.3, 0, 0> look_at <0, 0, 0>", {8, 4, 0}},
+      {"location <20, 10, -20> up <0, 1.5, 0> right <2, 0, 0> look_at <1, 2, 3>", {-2, -1, 4}},
+      {"location <0, 30, 0> sky <0, 0, 1> look_at <0, 0, 0> angle 60", {5, 0, -4}},
+  };
+  for (const Case& c : cases) {
+    const std::string scene = "camera {" + c.camera + "}\nbackground {rgb 0}\nsphere {<" +
+                              std::to_string(c.ball.x) + ", " + std::to_string(c.ball.y) + ", " +
+                              std::to_string(c.ball.z) + ">, 2 pigment {rgb 1} finish {ambient 1 diffuse 0}}\n";
+    std::ofstream(dir + "ball.pov") << scene;
+    const test::ShellRun run = test::Shell("cd " + dir + " && " + test::kPovray +
+                                           " +Iball.pov +Oball.bmp +FB +W32 +H24 -D -V +A0.1 2>&1");
+    ASSERT_EQ(run.code, 0) << run.output;
+    const test::Picture picture = test::ReadBmp(dir + "ball.bmp");
+    ASSERT_GT(picture.Differing(), 0) << c.camera;
+    const auto [x, y] = picture.CentreOfDiffering();
+
+    const SceneCamera camera = ReadSceneModel(scene).camera;
+    const Mat4 view = CameraView(camera);
+    const Vec3 clip = TransformPoint(CameraProjection(camera, 4.0 / 3, 1, 100) * view, c.ball);
+    const double w = -TransformPoint(view, c.ball).z;
+    EXPECT_NEAR(x, (clip.x / w + 1) / 2, 0.04) << c.camera;
+    EXPECT_NEAR(y, (1 - clip.y / w) / 2, 0.04) << c.camera;
+  }
+  std::filesystem::remove_all(dir);
 }
 
 // A unit mesh encloses its primitive's volume, its triangles facing out.
