@@ -51,11 +51,17 @@ int main(int argc, char** argv) {
     cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", wheel});
   }
   {
-    ParameterSet connected;
+    ParameterSet plain;
+    plain.SetOn("ChkWheelOn", false);
+    plain.SetText("EdNumber", "50000");
+    cases.push_back({"heavy SpiralWorm (50000 segments)", plain});
+  }
+  {
+    ParameterSet connected;  // a Connect macro call between each two segments
     connected.SetOn("ChkWheelOn", false);
-    connected.SetText("EdNumber", "50000");
+    connected.SetText("EdNumber", "25000");
     connected.SetOn("chkJConnect", true);
-    cases.push_back({"heavy SpiralWorm (50000 segments, connected)", connected});
+    cases.push_back({"heavy SpiralWorm (25000 segments, connected)", connected});
   }
   std::printf("%-52s %9s %10s %10s %7s %10s\n", "case", "objects", "compose ms", "model ms", "ratio", "glb ms");
   for (const Case& c : cases) {

@@ -135,13 +135,20 @@ void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
 }
 
 Shape SceneReader::ParseObject() {
+  std::shared_ptr<const Shape> shape = ParseObjectShared();
+  // Made here and held nowhere else: its pieces can be moved out.
+  if (shape.use_count() == 1) return std::move(const_cast<Shape&>(*shape));
+  return *shape;
+}
+
+std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   Deeper deeper(*this);
   const std::string kind(Take().text);
   if (!PeekIs("{")) Unread("'{' expected after " + kind);
   if (StandInWord(kind)) {
     Note("the object '" + kind + "' is shown as a box");
     SkipBlock();
-    return StandIn();
+    return std::make_shared<Shape>(StandIn());
   }
   Advance();
   const int inside = braces_;
@@ -149,9 +156,11 @@ Shape SceneReader::ParseObject() {
   Shape shape;
   Mat4 m;
   Colour colour;
+  std::shared_ptr<const Shape> named;  // the declared shape `object {Name}` names
   try {
-    ObjectBody(kind, shape, m, colour, false);
+    ObjectBody(kind, shape, m, colour, false, &named);
   } catch (const Unreadable& u) {
+    named.reset();
     Note(u.what());
     // Back to this object's own text (out of any macro called inside it), then
     // past its closing brace; it stands in as a box where it was placed.
@@ -168,11 +177,17 @@ Shape SceneReader::ParseObject() {
     }
     shape = StandIn();
   }
+  if (named) {
+    // Neither moved nor coloured: the declared pieces themselves, uncopied.
+    if (m.m == Mat4{}.m && !colour.known) return named;
+    shape = *named;
+  }
   Finish(shape, m, colour);
-  return shape;
+  return std::make_shared<Shape>(std::move(shape));
 }
 
-void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob) {
+void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob,
+                             std::shared_ptr<const Shape>* named) {
   auto strength = [&] {
     if (!in_blob) return;
     SkipComma();
@@ -230,7 +245,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
       Advance();
       const Value* v = Lookup(name);
       if (v && v->kind == Value::kObject) {
-        Append(shape, *v->shape);
+        *named = v->shape;
       } else {
         Note(name + " is not an object the scene declares; it is shown as a box");
         shape = StandIn();
@@ -268,7 +283,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
         Shape part;
         Mat4 pm;
         Colour pc;
-        ObjectBody(w, part, pm, pc, true);
+        ObjectBody(w, part, pm, pc, true, nullptr);
         Finish(part, pm, pc);
         Append(shape, part);
         continue;

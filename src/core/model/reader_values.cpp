@@ -56,6 +56,7 @@ double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 
 bool SceneReader::StartsColour(const SceneToken& t) {
   if (t.kind != SceneToken::kWord) return false;
+  if (std::string_view("cgrbfts").find(t.text[0]) == std::string_view::npos) return false;
   for (std::string_view w : {"color", "colour", "rgb", "rgbf", "rgbt", "rgbft", "srgb", "srgbf", "srgbt",
                              "srgbft", "red", "green", "blue", "filter", "transmit"}) {
     if (t.text == w) return true;
@@ -70,7 +71,7 @@ std::array<double, 5> SceneReader::ColourValue() {
   for (;;) {
     const SceneToken& t = Peek();
     if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any)) break;
-    const std::string w(t.text);
+    const std::string_view w = t.text;
     if (w == "color" || w == "colour") {
       Advance();
       continue;
@@ -125,7 +126,7 @@ Value SceneReader::ParseValue() {
     if (IsObjectWord(t.text)) {
       Value v;
       v.kind = Value::kObject;
-      v.shape = std::make_shared<Shape>(ParseObject());
+      v.shape = ParseObjectShared();
       return v;
     }
     if (t.text == "texture" || t.text == "pigment") {
@@ -182,9 +183,11 @@ Value SceneReader::Expression(int level) {
       a = a.v[0] != 0 ? yes : no;
       continue;
     }
-    const bool here = (level == 1 && op == "|") || (level == 2 && op == "&") ||
-                      (level == 3 && (op == "<" || op == ">" || op == "<=" || op == ">=" || op == "=" || op == "!=")) ||
-                      (level == 4 && (op == "+" || op == "-")) || (level == 5 && (op == "*" || op == "/"));
+    // The operators are one character, or two ending in '=' (the lexer's pairs).
+    const char c = op[0];
+    const bool here = (level == 1 && c == '|') || (level == 2 && c == '&') ||
+                      (level == 3 && (c == '<' || c == '>' || c == '=' || (c == '!' && op.size() == 2))) ||
+                      (level == 4 && (c == '+' || c == '-')) || (level == 5 && (c == '*' || c == '/'));
     if (!here) return a;
     Advance();
     const Value b = Expression(level + 1);
@@ -331,7 +334,7 @@ Value SceneReader::Primary() {
   }
   if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a value");
   if (t.kind != SceneToken::kWord) Unread("cannot read '" + std::string(t.text) + "' in a value");
-  const std::string w(t.text);
+  const std::string_view w = t.text;
   if (StartsColour(t)) {
     Value v;
     v.kind = Value::kVector;
@@ -340,8 +343,8 @@ Value SceneReader::Primary() {
         w == "srgbt" || w == "srgbft") {
       Advance();
       const Value c = Expression();
-      if (!Arithmetic(c)) Unread("a colour expected after " + w);
-      const bool f = w.find('f') != std::string::npos, tr = w.back() == 't' || w.ends_with("ft");
+      if (!Arithmetic(c)) Unread("a colour expected after " + std::string(w));
+      const bool f = w.find('f') != std::string_view::npos, tr = w.back() == 't';
       if (c.kind == Value::kNumber) {
         v.v = {c.v[0], c.v[0], c.v[0], f ? c.v[0] : 0, tr && !f ? c.v[0] : 0};
       } else {
@@ -366,7 +369,7 @@ Value SceneReader::Primary() {
   if (w == "image_height") return Num(480);
   if (w == "array") return ArrayLiteral();
   if (Value* known = Lookup(w)) {
-    if (known->kind == Value::kNone) Unread(w + " holds nothing");
+    if (known->kind == Value::kNone) Unread(std::string(w) + " holds nothing");
     return *known;
   }
   std::array<double, 5> named;
@@ -378,7 +381,7 @@ Value SceneReader::Primary() {
     return v;
   }
   if (RawIs("(")) return Function(w);
-  Unread("the name " + w + " is not known");
+  Unread("the name " + std::string(w) + " is not known");
 }
 
 Value SceneReader::Function(std::string_view name) {
@@ -393,13 +396,17 @@ Value SceneReader::Function(std::string_view name) {
   }
   Advance();
   --parens_;
-  const std::string f(name);
+  const std::string_view f = name;
   auto arg = [&](size_t i) -> double {
-    if (i >= args.size() || args[i].kind != Value::kNumber) Unread(f + " needs a number as argument " + std::to_string(i + 1));
+    if (i >= args.size() || args[i].kind != Value::kNumber) {
+      Unread(std::string(f) + " needs a number as argument " + std::to_string(i + 1));
+    }
     return args[i].v[0];
   };
   auto vec = [&](size_t i) -> Vec3 {
-    if (i >= args.size() || !Arithmetic(args[i])) Unread(f + " needs a vector as argument " + std::to_string(i + 1));
+    if (i >= args.size() || !Arithmetic(args[i])) {
+      Unread(std::string(f) + " needs a vector as argument " + std::to_string(i + 1));
+    }
     return As3(args[i]);
   };
   const double k = std::numbers::pi / 180;
@@ -462,7 +469,7 @@ Value SceneReader::Function(std::string_view name) {
     random_state_ = random_state_ * 1664525u + 1013904223u;
     return Num((random_state_ >> 8) / 16777216.0);
   }
-  Unread("the function " + f + " is not known");
+  Unread("the function " + std::string(f) + " is not known");
 }
 
 }  // namespace vermora::model_detail

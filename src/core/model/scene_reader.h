@@ -133,7 +133,11 @@ class SceneReader {
   // Objects (reader_objects.cpp).
   bool IsObjectWord(std::string_view word);
   Shape ParseObject();
-  void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob);
+  std::shared_ptr<const Shape> ParseObjectShared();
+  // The inside of an object's braces. `named` receives the shape of
+  // `object {Name}` (only the kind "object" sets it).
+  void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob,
+                  std::shared_ptr<const Shape>* named);
   bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
   Colour ParseTexture();
   void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown);
