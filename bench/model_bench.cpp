@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     ParameterSet wheel;  // 400 arms of 300 segments with links and tentacles
     wheel.SetText("EdTNumber", "400");
     wheel.SetText("EdNumber", "300");
-    for (const char* on : {"ChkTentacle", "ChkTrLinkOn", "chkScrambleS", "chkScrambleR", "ChkWave"}) {
+    for (const char* on :
+         {"ChkTentacle", "ChkTrLinkOn", "chkScrambleS", "chkScrambleR", "ChkWave"}) {
       wheel.SetOn(on, true);
     }
     wheel.SetText("EdTentStart", "0");
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
     connected.SetOn("chkJConnect", true);
     cases.push_back({"heavy SpiralWorm (25000 segments, connected)", connected});
   }
-  std::printf("%-52s %9s %10s %10s %7s %10s\n", "case", "objects", "compose ms", "model ms", "ratio", "glb ms");
+  std::printf("%-52s %9s %10s %10s %7s %10s\n", "case", "objects", "compose ms", "model ms",
+              "ratio", "glb ms");
   for (const Case& c : cases) {
     ComposeResult composed;
     SceneModel model;
@@ -75,11 +77,12 @@ int main(int argc, char** argv) {
     MeshCounts counts;
     Status written = Status::Ok();
     const double glb = Seconds([&] {
-      written = ExportMesh(model, "/tmp/vermora_model_bench.glb", DefaultMeshDetail(model.instances.size()), &counts);
+      written = ExportMesh(model, "/tmp/vermora_model_bench.glb",
+                           DefaultMeshDetail(model.instances.size()), &counts);
     });
-    std::printf("%-52s %9zu %10.1f %10.1f %7.2f %10.0f%s%s\n", c.name, model.instances.size(), compose * 1e3,
-                read * 1e3, read / compose, glb * 1e3, model.error.empty() ? "" : "  error: ",
-                model.error.c_str());
+    std::printf("%-52s %9zu %10.1f %10.1f %7.2f %10.0f%s%s\n", c.name, model.instances.size(),
+                compose * 1e3, read * 1e3, read / compose, glb * 1e3,
+                model.error.empty() ? "" : "  error: ", model.error.c_str());
     if (!written.ok()) std::printf("  %s\n", written.message().c_str());
   }
   std::remove("/tmp/vermora_model_bench.glb");

@@ -1,8 +1,7 @@
+#include <assimp/scene.h>
 #include <gtest/gtest.h>
 
 #include <assimp/Importer.hpp>
-#include <assimp/scene.h>
-
 #include <filesystem>
 
 #include "model/scene_model.h"
@@ -18,7 +17,8 @@ TEST(MeshCliTest, WritesTheMeshAndCountsIt) {
   test::ShellRun run = test::Cli("mesh -o " + dir + "c.stl --detail 8");
   ASSERT_EQ(run.code, 0) << run.output;
   const size_t triangles = 240 * UnitMesh(Primitive::Sphere, 0, 8).indices.size() / 3;
-  EXPECT_NE(run.output.find("240 objects, " + std::to_string(triangles) + " triangles"), std::string::npos)
+  EXPECT_NE(run.output.find("240 objects, " + std::to_string(triangles) + " triangles"),
+            std::string::npos)
       << run.output;
   Assimp::Importer importer;
   const aiScene* scene = importer.ReadFile(dir + "c.stl", 0);
@@ -31,9 +31,10 @@ TEST(MeshCliTest, WritesTheMeshAndCountsIt) {
     std::string args;
     int code;
   };
-  for (const Case& c : {Case{"mesh", 2}, Case{"mesh -o " + dir + "c.ply", 2}, Case{"mesh -o x.glb --detail 2", 2},
-                        Case{"mesh " + dir + "missing.vmx -o " + dir + "c.glb", 1},
-                        Case{"mesh -o " + dir + "no/folder/c.glb", 1}}) {
+  for (const Case& c :
+       {Case{"mesh", 2}, Case{"mesh -o " + dir + "c.ply", 2}, Case{"mesh -o x.glb --detail 2", 2},
+        Case{"mesh " + dir + "missing.vmx -o " + dir + "c.glb", 1},
+        Case{"mesh -o " + dir + "no/folder/c.glb", 1}}) {
     EXPECT_EQ(test::Cli(c.args).code, c.code) << c.args;
   }
   fs::remove_all(dir);

@@ -1,12 +1,12 @@
+#include "model/mesh_export.h"
+
+#include <assimp/material.h>
+#include <assimp/scene.h>
 #include <gtest/gtest.h>
 
 #include <assimp/Importer.hpp>
-#include <assimp/material.h>
-#include <assimp/scene.h>
-
 #include <filesystem>
 
-#include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "support/test_support.h"
 
@@ -44,14 +44,16 @@ ReadBack Import(const std::string& path) {
   }
   for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
     aiColor4D colour;
-    if (scene->mMaterials[i]->Get(AI_MATKEY_COLOR_DIFFUSE, colour) == AI_SUCCESS) r.diffuse.push_back(colour);
+    if (scene->mMaterials[i]->Get(AI_MATKEY_COLOR_DIFFUSE, colour) == AI_SUCCESS)
+      r.diffuse.push_back(colour);
   }
   return r;
 }
 
 bool HasColour(const ReadBack& r, float red, float green, float blue) {
   for (const aiColor4D& c : r.diffuse) {
-    if (std::abs(c.r - red) < 1e-3 && std::abs(c.g - green) < 1e-3 && std::abs(c.b - blue) < 1e-3) return true;
+    if (std::abs(c.r - red) < 1e-3 && std::abs(c.g - green) < 1e-3 && std::abs(c.b - blue) < 1e-3)
+      return true;
   }
   return false;
 }
@@ -69,11 +71,13 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
     MeshCounts counts;
     ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok()) << name;
     EXPECT_EQ(counts.objects, 240u);
-    EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3) << name;
+    EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3)
+        << name;
     const ReadBack r = Import(path);
     EXPECT_EQ(r.triangles, counts.triangles) << name;
     const double inside = 1e-4, facets = 0.02;  // a 12-gon's chord lies within 3.5% of radius .5
-    const double low[3] = {world.min.x, world.min.y, -world.max.z}, high[3] = {world.max.x, world.max.y, -world.min.z};
+    const double low[3] = {world.min.x, world.min.y, -world.max.z},
+                 high[3] = {world.max.x, world.max.y, -world.min.z};
     const double got_low[3] = {r.bounds.min.x, r.bounds.min.y, r.bounds.min.z};
     const double got_high[3] = {r.bounds.max.x, r.bounds.max.y, r.bounds.max.z};
     for (int i = 0; i < 3; ++i) {

@@ -49,7 +49,8 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
                                  {0.0, -0.223136, 0.437930, 0.301}};
   const Instance& first = model.instances[0];
   for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 4; ++col) EXPECT_NEAR(first.transform(row, col), expected[row][col], 2e-6);
+    for (int col = 0; col < 4; ++col)
+      EXPECT_NEAR(first.transform(row, col), expected[row][col], 2e-6);
   }
   EXPECT_EQ(first.transform(3, 3), 1);
   const std::array<float, 4> cream = {0.9882f, 0.9020f, 0.7882f, 0};
@@ -69,10 +70,12 @@ TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
     const char* name;
     int spheres, boxes, cylinders, cones, tori;
   };
-  for (const Case& c : {Case{"Bol", 1, 0, 0, 0, 0}, Case{"Doos", 0, 1, 0, 0, 0}, Case{"Cone", 0, 0, 0, 1, 0},
-                        Case{"FanCyl", 0, 0, 1, 0, 0}, Case{"Torus", 0, 0, 0, 0, 1}, Case{"Spik1", 1, 0, 0, 4, 0},
-                        Case{"Spik2", 3, 0, 1, 2, 0}, Case{"Spik3", 0, 0, 6, 6, 0}, Case{"Spik4", 1, 0, 0, 2, 0},
-                        Case{"Spik6", 10, 0, 0, 0, 0}, Case{"Ear", 0, 0, 3, 0, 0}, Case{"BallDisk", 1, 0, 1, 0, 0}}) {
+  for (const Case& c :
+       {Case{"Bol", 1, 0, 0, 0, 0}, Case{"Doos", 0, 1, 0, 0, 0}, Case{"Cone", 0, 0, 0, 1, 0},
+        Case{"FanCyl", 0, 0, 1, 0, 0}, Case{"Torus", 0, 0, 0, 0, 1}, Case{"Spik1", 1, 0, 0, 4, 0},
+        Case{"Spik2", 3, 0, 1, 2, 0}, Case{"Spik3", 0, 0, 6, 6, 0}, Case{"Spik4", 1, 0, 0, 2, 0},
+        Case{"Spik6", 10, 0, 0, 0, 0}, Case{"Ear", 0, 0, 3, 0, 0},
+        Case{"BallDisk", 1, 0, 1, 0, 0}}) {
     ParameterSet set = test::SpiralOnly();
     set.SetText("edJSegm", std::string("object {") + c.name + "}");
     SceneModel model = ReadSceneModel(test::Scene(set));
@@ -91,7 +94,8 @@ TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
 // Small scenes with their instance count and world box worked by hand.
 TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
   const std::string connect =
-      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > abs(Rd))\n"
+      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > "
+      "abs(Rd))\n"
       " #local D2=sqrt(D*D-Rd*Rd);\n"
       " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
       " #elseif (SR > ER)\n sphere { SP, SR }\n #else\n sphere { EP, ER }\n #end\n#end\n";
@@ -108,14 +112,26 @@ TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
       {"cone {<0, 1, 0>, 0, <0, -1, 0>, 1}", 1, {-1, -1, -1}, {1, 1, 1}},
       {"torus {2, .5 rotate <90, 0, 0>}", 1, {-2.5, -2.5, -.5}, {2.5, 2.5, .5}},
       {"#declare A = union { sphere {0, 1} sphere {2*x, 1} }\nobject {A translate <0, 0, 3>}\n"
-       "object {A scale .5 rotate <0, 0, 90>}", 4, {-1, -1, -.5}, {3, 1.5, 4}},
-      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + 1; #end", 3,
-       {-.5, -.5, -.5}, {4.5, .5, .5}},
-      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }", 2, {-1, -1, -1}, {1, 2.5, 1}},
+       "object {A scale .5 rotate <0, 0, 90>}",
+       4,
+       {-1, -1, -.5},
+       {3, 1.5, 4}},
+      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + "
+       "1; #end",
+       3,
+       {-.5, -.5, -.5},
+       {4.5, .5, .5}},
+      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }",
+       2,
+       {-1, -1, -1},
+       {1, 2.5, 1}},
       {connect + "Connect(<0,0,0>, 1, <10,0,0>, 1)", 1, {0, -1, -1}, {10, 1, 1}},
       {connect + "Connect(<0,0,0>, 3, <1,0,0>, 1)", 1, {-3, -3, -3}, {3, 3, 3}},
-      {"#declare V = <1, 2, 3>; sphere {<V.z, -V.x, (V.y > 1 ? 5 : 6)>, .5 matrix <1,0,0, 0,1,0, 0,0,1, 1,0,0>}",
-       1, {3.5, -1.5, 4.5}, {4.5, -.5, 5.5}},
+      {"#declare V = <1, 2, 3>; sphere {<V.z, -V.x, (V.y > 1 ? 5 : 6)>, .5 matrix <1,0,0, 0,1,0, "
+       "0,0,1, 1,0,0>}",
+       1,
+       {3.5, -1.5, 4.5},
+       {4.5, -.5, 5.5}},
   };
   for (const Case& c : cases) {
     const SceneModel model = ReadSceneModel(c.text);
@@ -134,22 +150,26 @@ TEST(SceneModelTest, ColoursOfTextures) {
   for (const Case& c : {
            Case{"texture {pigment {color red 1 green .5 blue .25}}", {1, .5f, .25f, 0}},
            Case{"pigment {rgb <.1, .2, .3>}", {.1f, .2f, .3f, 0}},
-           Case{"texture {pigment {color rgbf <.1, .2, .3, .4>} finish {reflection rgb 1}}", {.1f, .2f, .3f, .4f}},
+           Case{"texture {pigment {color rgbf <.1, .2, .3, .4>} finish {reflection rgb 1}}",
+                {.1f, .2f, .3f, .4f}},
            Case{"pigment {rgb 1}", {1, 1, 1, 0}},
            Case{"pigment {color MediumSeaGreen}", {.258824f, .435294f, .258824f, 0}},  // colors.inc
-           Case{"pigment {Apricot}", {1, .3294f, .3294f, 0}},                          // vmxpred.inc
+           Case{"pigment {Apricot}", {1, .3294f, .3294f, 0}},  // vmxpred.inc
            Case{"pigment {checker color rgb <1, 0, 0>, color rgb <0, 0, 1>}", {.5f, 0, .5f, 0}},
-           Case{"texture {pigment {marble color_map {[0 color White] [1 color Black]}} scale 2}", {.5f, .5f, .5f, 0}},
+           Case{"texture {pigment {marble color_map {[0 color White] [1 color Black]}} scale 2}",
+                {.5f, .5f, .5f, 0}},
            Case{"texture {T_Stone5}", {.7f, .7f, .7f, 0}},  // textures.inc: a grey stands in
        }) {
     const SceneModel model = ReadSceneModel(std::string("sphere {0, 1 ") + c.texture + "}");
     ASSERT_EQ(model.instances.size(), 1u) << c.texture;
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
+    for (int i = 0; i < 4; ++i)
+      EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
     EXPECT_EQ(model.stand_ins, 0) << c.texture;
   }
   // An inner texture stays; the outer one colours the rest. Untextured is black.
   const SceneModel model = ReadSceneModel(
-      "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, 1}");
+      "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
+      "1}");
   ASSERT_EQ(model.instances.size(), 3u);
   EXPECT_EQ(model.instances[0].colour, (std::array<float, 4>{1, 0, 0, 0}));
   EXPECT_EQ(model.instances[1].colour, (std::array<float, 4>{0, 0, 1, 0}));
@@ -161,10 +181,11 @@ TEST(SceneModelTest, ColoursOfTextures) {
 // where it is exact. The torus spline's arcs are counted as their cylinders.
 TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
   const std::map<std::string, size_t> povray = {
-      {"ammonite", 221},  {"coral-wheel", 400},      {"curled-fern", 2415}, {"drifting-medusa", 1000},
-      {"dune-wing", 720}, {"fossil-trilobite", 720}, {"golden-tendril", 400}, {"marble-twist", 150},
-      {"peacock-plume", 600}, {"pearl-rosette", 606}, {"ringed-horn", 60},  {"sea-anemone", 735},
-      {"sea-serpent", 70}, {"star-spores", 200}};
+      {"ammonite", 221},         {"coral-wheel", 400},  {"curled-fern", 2415},
+      {"drifting-medusa", 1000}, {"dune-wing", 720},    {"fossil-trilobite", 720},
+      {"golden-tendril", 400},   {"marble-twist", 150}, {"peacock-plume", 600},
+      {"pearl-rosette", 606},    {"ringed-horn", 60},   {"sea-anemone", 735},
+      {"sea-serpent", 70},       {"star-spores", 200}};
   std::vector<std::string> warnings;
   const std::vector<Example> examples = ReadExamples(VERMORA_DATA_DIR, warnings);
   ASSERT_EQ(examples.size(), povray.size() + 1);
@@ -174,16 +195,19 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
     const SceneModel model = ReadSceneModel(test::Scene(set));
     EXPECT_EQ(model.error, "") << e.name;
     EXPECT_EQ(model.stand_ins, 0) << e.name;
-    EXPECT_TRUE(model.notes.empty()) << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
+    EXPECT_TRUE(model.notes.empty())
+        << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
     if (e.name == "golden-knot") {
-      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size())) << e.name;
+      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size()))
+          << e.name;
       EXPECT_GT(model.instances.size(), 48u) << e.name;
       continue;
     }
     ASSERT_TRUE(povray.count(e.name)) << e.name;
     EXPECT_EQ(model.instances.size(), povray.at(e.name)) << e.name;
     const double estimate = EstimateObjects(set).objects;
-    if (e.name != "sea-anemone" && e.name != "ammonite" && e.name != "curled-fern" && e.name != "pearl-rosette") {
+    if (e.name != "sea-anemone" && e.name != "ammonite" && e.name != "curled-fern" &&
+        e.name != "pearl-rosette") {
       EXPECT_EQ(estimate, static_cast<double>(model.instances.size())) << e.name;
     }
   }
@@ -194,26 +218,52 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
 // one object each, the model their parts.
 TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
   const std::pair<const char*, size_t> cases[] = {
-      {"anemone_default", 305}, {"anemone_extras", 450}, {"cluster_default", 150}, {"cluster_scale_rotate", 30},
-      {"curl_default", 81}, {"double_default", 400}, {"fan_extras", 292}, {"form_default", 50},
-      {"horn_default", 120}, {"horn_extras", 967}, {"hull_default", 70}, {"hull_extras", 531},
-      {"predef_and_wormpredef", 12}, {"spiral_base", 48}, {"spiral_branches", 1092}, {"spiral_bubbles", 12},
-      {"spiral_everything_split", 506}, {"spiral_helix", 60}, {"spiral_husk", 12}, {"spiral_only", 30},
-      {"spiral_split_connect_alt", 179}, {"spiral_top", 120}, {"spiral_top_heart", 13},
-      {"spiral_tween_growing", 35}, {"trilobyt_default", 120}, {"trilobyt_extras", 894}, {"twod_default", 50},
+      {"anemone_default", 305},
+      {"anemone_extras", 450},
+      {"cluster_default", 150},
+      {"cluster_scale_rotate", 30},
+      {"curl_default", 81},
+      {"double_default", 400},
+      {"fan_extras", 292},
+      {"form_default", 50},
+      {"horn_default", 120},
+      {"horn_extras", 967},
+      {"hull_default", 70},
+      {"hull_extras", 531},
+      {"predef_and_wormpredef", 12},
+      {"spiral_base", 48},
+      {"spiral_branches", 1092},
+      {"spiral_bubbles", 12},
+      {"spiral_everything_split", 506},
+      {"spiral_helix", 60},
+      {"spiral_husk", 12},
+      {"spiral_only", 30},
+      {"spiral_split_connect_alt", 179},
+      {"spiral_top", 120},
+      {"spiral_top_heart", 13},
+      {"spiral_tween_growing", 35},
+      {"trilobyt_default", 120},
+      {"trilobyt_extras", 894},
+      {"twod_default", 50},
       {"wheel_waves_way_alternate", 452},
       // Counted by their parts: 10 blob spheres; merged worms of the sets.
-      {"form_blob", 10}, {"form_alt_merge", 35}, {"curl_husk_heart_alt", 39}, {"double_side_connect_alt", 101},
-      {"twod_predef_ring", 92}, {"twod_recursion_connect", 4823}};
+      {"form_blob", 10},
+      {"form_alt_merge", 35},
+      {"curl_husk_heart_alt", 39},
+      {"double_side_connect_alt", 101},
+      {"twod_predef_ring", 92},
+      {"twod_recursion_connect", 4823}};
   for (const auto& [name, count] : cases) {
-    const SceneModel model = ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
+    const SceneModel model =
+        ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
     EXPECT_EQ(model.error, "") << name;
     EXPECT_EQ(model.stand_ins, 0) << name;
     EXPECT_EQ(model.instances.size(), count) << name;
   }
   // The torus spline through <0,0,0>, <2,2,1>, <.5,1,2> of tube .1: arcs of
   // cylinders that pass through its points.
-  const SceneModel torus = ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/torus_default.pov"));
+  const SceneModel torus =
+      ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/torus_default.pov"));
   ASSERT_GT(torus.instances.size(), 10u);
   EXPECT_EQ(Kinds(torus)[Primitive::Cylinder], static_cast<int>(torus.instances.size()));
   for (Vec3 point : {Vec3{0, 0, 0}, Vec3{2, 2, 1}, Vec3{.5, 1, 2}}) {
@@ -236,8 +286,8 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
   for (int i = 0; i < 4000; ++i) garbage += static_cast<char>(random() % 256);
   std::string doubling = "#declare A0 = sphere {0, 1}\n";
   for (int i = 1; i <= 24; ++i) {
-    doubling += "#declare A" + std::to_string(i) + " = union {object {A" + std::to_string(i - 1) + "} object {A" +
-                std::to_string(i - 1) + " translate x}}\n";
+    doubling += "#declare A" + std::to_string(i) + " = union {object {A" + std::to_string(i - 1) +
+                "} object {A" + std::to_string(i - 1) + " translate x}}\n";
   }
   doubling += "object {A24}";
   struct Case {
@@ -253,9 +303,21 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
       {"unknown keyword", "sphere {0, 1 wobble 3} sphere {x, 1}", false, 1},
       {"unknown object", "lathe {linear_spline 2, <0,0>, <1,1>} sphere {0, 1}", false, 1},
       {"deep nesting", "#declare X = " + std::string(100000, '('), true, 0},
-      {"deep unions", [] { std::string s; for (int i = 0; i < 5000; ++i) s += "union {"; return s; }(), true, 0},
+      {"deep unions",
+       [] {
+         std::string s;
+         for (int i = 0; i < 5000; ++i) s += "union {";
+         return s;
+       }(),
+       true, 0},
       {"deep signs", "#declare X = " + std::string(100000, '-') + "1;", true, 0},
-      {"deep transforms", [] { std::string s = "sphere {0, 1 "; for (int i = 0; i < 5000; ++i) s += "transform {"; return s; }(), true, 0},
+      {"deep transforms",
+       [] {
+         std::string s = "sphere {0, 1 ";
+         for (int i = 0; i < 5000; ++i) s += "transform {";
+         return s;
+       }(),
+       true, 0},
       {"many dimensions", "#declare A = array[1][1][1][1][1][1][1][1];", false, 0},
       {"out of range", "sphere {<1/0, 0, 0>, 1} sphere {0, 1e200}", false, 0},
       {"endless loop", "#while (1) #end", true, 0},
@@ -286,8 +348,9 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
     Vec3 world;
     double x, y;  // normalized device coordinates
   };
-  for (const Case& c : {Case{{0, 0, 0}, 0, 0}, Case{{16.25, 0, 0}, 1, 0}, Case{{0, -12.5, 0}, 0, -1},
-                        Case{{-8.125, 6.25, 0}, -.5, .5}, Case{{16.25, 0, 30}, .5, 0}}) {
+  for (const Case& c :
+       {Case{{0, 0, 0}, 0, 0}, Case{{16.25, 0, 0}, 1, 0}, Case{{0, -12.5, 0}, 0, -1},
+        Case{{-8.125, 6.25, 0}, -.5, .5}, Case{{16.25, 0, 30}, .5, 0}}) {
     const Vec3 p = TransformPoint(clip, c.world);
     const double w = -TransformPoint(CameraView(camera), c.world).z;
     EXPECT_NEAR(p.x / w, c.x, 1e-9) << c.world.x;
@@ -295,7 +358,9 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
   }
   // look_at turns the camera, keeping lengths and left-handedness; angle sets
   // the direction's length from right's.
-  camera = ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}").camera;
+  camera =
+      ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}")
+          .camera;
   EXPECT_NEAR(camera.direction.x, 1, 1e-12);
   EXPECT_NEAR(camera.right.z, -2, 1e-12);
   EXPECT_NEAR(camera.up.y, 1, 1e-12);
@@ -318,7 +383,8 @@ TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
   for (const Case& c : cases) {
     const std::string scene = "camera {" + c.camera + "}\nbackground {rgb 0}\nsphere {<" +
                               std::to_string(c.ball.x) + ", " + std::to_string(c.ball.y) + ", " +
-                              std::to_string(c.ball.z) + ">, 2 pigment {rgb 1} finish {ambient 1 diffuse 0}}\n";
+                              std::to_string(c.ball.z) +
+                              ">, 2 pigment {rgb 1} finish {ambient 1 diffuse 0}}\n";
     std::ofstream(dir + "ball.pov") << scene;
     const test::ShellRun run = test::Shell("cd " + dir + " && " + test::kPovray +
                                            " +Iball.pov +Oball.bmp +FB +W32 +H24 -D -V +A0.1 2>&1");
@@ -357,11 +423,13 @@ TEST(SceneModelTest, UnitMeshesEncloseTheirVolume) {
       const float* b = &mesh.positions[3 * mesh.indices[i + 1]];
       const float* d = &mesh.positions[3 * mesh.indices[i + 2]];
       volume += (a[0] * (b[1] * d[2] - b[2] * d[1]) - a[1] * (b[0] * d[2] - b[2] * d[0]) +
-                 a[2] * (b[0] * d[1] - b[1] * d[0])) / 6;
+                 a[2] * (b[0] * d[1] - b[1] * d[0])) /
+                6;
     }
     EXPECT_NEAR(volume, c.volume, c.volume * 0.01) << static_cast<int>(c.kind) << " " << c.shape;
   }
-  EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(), UnitMesh(Primitive::Sphere, 0, 3).indices.size());
+  EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(),
+            UnitMesh(Primitive::Sphere, 0, 3).indices.size());
 }
 
 }  // namespace

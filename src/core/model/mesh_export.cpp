@@ -2,11 +2,11 @@
 // that uses it).
 #include "model/mesh_export.h"
 
-#include <assimp/Exporter.hpp>
 #include <assimp/material.h>
 #include <assimp/scene.h>
 
 #include <algorithm>
+#include <assimp/Exporter.hpp>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -26,7 +26,8 @@ struct Target {
 };
 
 double Det3(const Mat4& t) {
-  return t(0, 0) * (t(1, 1) * t(2, 2) - t(1, 2) * t(2, 1)) - t(0, 1) * (t(1, 0) * t(2, 2) - t(1, 2) * t(2, 0)) +
+  return t(0, 0) * (t(1, 1) * t(2, 2) - t(1, 2) * t(2, 1)) -
+         t(0, 1) * (t(1, 0) * t(2, 2) - t(1, 2) * t(2, 0)) +
          t(0, 2) * (t(1, 0) * t(2, 1) - t(1, 1) * t(2, 0));
 }
 
@@ -46,7 +47,8 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
   const double sign = det < 0 ? -1 : 1;
   const unsigned first = into.vertices;
   for (size_t v = 0; v + 2 < unit.positions.size(); v += 3) {
-    const Vec3 p = TransformPoint(t, {unit.positions[v], unit.positions[v + 1], unit.positions[v + 2]});
+    const Vec3 p =
+        TransformPoint(t, {unit.positions[v], unit.positions[v + 1], unit.positions[v + 2]});
     const double nx = unit.normals[v], ny = unit.normals[v + 1], nz = unit.normals[v + 2];
     double n[3];
     for (int r = 0; r < 3; ++r) n[r] = sign * (cof[r][0] * nx + cof[r][1] * ny + cof[r][2] * nz);
@@ -54,8 +56,10 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
     if (l > 0) {
       for (double& c : n) c /= l;
     }
-    into.mesh->mVertices[into.vertices] = aiVector3D(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(-p.z));
-    into.mesh->mNormals[into.vertices] = aiVector3D(static_cast<float>(n[0]), static_cast<float>(n[1]), static_cast<float>(-n[2]));
+    into.mesh->mVertices[into.vertices] =
+        aiVector3D(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(-p.z));
+    into.mesh->mNormals[into.vertices] =
+        aiVector3D(static_cast<float>(n[0]), static_cast<float>(n[1]), static_cast<float>(-n[2]));
     ++into.vertices;
   }
   // Negating z mirrors, and so does a transform of negative determinant: each
@@ -64,15 +68,18 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
   for (size_t i = 0; i + 2 < unit.indices.size(); i += 3) {
     aiFace& face = into.mesh->mFaces[into.faces++];
     face.mNumIndices = 3;
-    face.mIndices = new unsigned[3]{first + unit.indices[i], first + unit.indices[i + (reverse ? 2 : 1)],
-                                    first + unit.indices[i + (reverse ? 1 : 2)]};
+    face.mIndices =
+        new unsigned[3]{first + unit.indices[i], first + unit.indices[i + (reverse ? 2 : 1)],
+                        first + unit.indices[i + (reverse ? 1 : 2)]};
   }
 }
 
 std::string MaterialName(const ColourKey& c) {
   char name[64];
-  std::snprintf(name, sizeof name, "colour_%02x%02x%02x_%02x", static_cast<int>(std::lround(c[0] * 255)) & 255,
-                static_cast<int>(std::lround(c[1] * 255)) & 255, static_cast<int>(std::lround(c[2] * 255)) & 255,
+  std::snprintf(name, sizeof name, "colour_%02x%02x%02x_%02x",
+                static_cast<int>(std::lround(c[0] * 255)) & 255,
+                static_cast<int>(std::lround(c[1] * 255)) & 255,
+                static_cast<int>(std::lround(c[2] * 255)) & 255,
                 static_cast<int>(std::lround(c[3] * 255)) & 255);
   return name;
 }
@@ -84,10 +91,14 @@ bool MeshFormatFor(const std::string& path, MeshFormat& format) {
   if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return false;
   std::string ext = path.substr(dot + 1);
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (ext == "glb") format = MeshFormat::kGlb;
-  else if (ext == "obj") format = MeshFormat::kObj;
-  else if (ext == "stl") format = MeshFormat::kStl;
-  else return false;
+  if (ext == "glb")
+    format = MeshFormat::kGlb;
+  else if (ext == "obj")
+    format = MeshFormat::kObj;
+  else if (ext == "stl")
+    format = MeshFormat::kStl;
+  else
+    return false;
   return true;
 }
 
@@ -97,9 +108,11 @@ int DefaultMeshDetail(size_t instances) {
   return 8;
 }
 
-Status ExportMesh(const SceneModel& model, const std::string& path, int detail, MeshCounts* counts) {
+Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
+                  MeshCounts* counts) {
   MeshFormat format;
-  if (!MeshFormatFor(path, format)) return Status::Error(path + ": the mesh file must end in .glb, .obj or .stl");
+  if (!MeshFormatFor(path, format))
+    return Status::Error(path + ": the mesh file must end in .glb, .obj or .stl");
   if (model.instances.empty()) return Status::Error("the scene has no objects to write");
   detail = std::max(3, detail);
 
@@ -111,12 +124,16 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
       auto it = shaped.find({instance.kind, instance.shape});
       if (it == shaped.end()) {
         if (shaped.size() > 4096) shaped.clear();  // many shapes: keep memory bounded
-        it = shaped.emplace(std::pair{instance.kind, instance.shape}, UnitMesh(instance.kind, instance.shape, detail)).first;
+        it = shaped
+                 .emplace(std::pair{instance.kind, instance.shape},
+                          UnitMesh(instance.kind, instance.shape, detail))
+                 .first;
       }
       return it->second;
     }
     auto it = fixed.find(instance.kind);
-    if (it == fixed.end()) it = fixed.emplace(instance.kind, UnitMesh(instance.kind, 0, detail)).first;
+    if (it == fixed.end())
+      it = fixed.emplace(instance.kind, UnitMesh(instance.kind, 0, detail)).first;
     return it->second;
   };
 
@@ -167,10 +184,13 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     by_colour[colour].mesh = mesh;
     ++index;
   }
-  for (const Instance& instance : model.instances) AddInstance(instance, unit_of(instance), by_colour[instance.colour]);
+  for (const Instance& instance : model.instances)
+    AddInstance(instance, unit_of(instance), by_colour[instance.colour]);
 
   Assimp::Exporter exporter;
-  const char* id = format == MeshFormat::kGlb ? "glb2" : format == MeshFormat::kObj ? "obj" : "stlb";
+  const char* id = format == MeshFormat::kGlb   ? "glb2"
+                   : format == MeshFormat::kObj ? "obj"
+                                                : "stlb";
   if (exporter.Export(scene.get(), id, path) != AI_SUCCESS) {
     return Status::Error("cannot write " + path + ": " + exporter.GetErrorString());
   }

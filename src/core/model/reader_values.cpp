@@ -48,7 +48,9 @@ Value Combine(const Value& a, const Value& b, double (*op)(double, double)) {
   return r;
 }
 
-Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec3 Cross(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 
@@ -57,8 +59,8 @@ double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 bool SceneReader::StartsColour(const SceneToken& t) {
   if (t.kind != SceneToken::kWord) return false;
   if (std::string_view("cgrbfts").find(t.text[0]) == std::string_view::npos) return false;
-  for (std::string_view w : {"color", "colour", "rgb", "rgbf", "rgbt", "rgbft", "srgb", "srgbf", "srgbt",
-                             "srgbft", "red", "green", "blue", "filter", "transmit"}) {
+  for (std::string_view w : {"color", "colour", "rgb", "rgbf", "rgbt", "rgbft", "srgb", "srgbf",
+                             "srgbt", "srgbft", "red", "green", "blue", "filter", "transmit"}) {
     if (t.text == w) return true;
   }
   return false;
@@ -70,13 +72,19 @@ std::array<double, 5> SceneReader::ColourValue() {
   bool any = false;
   for (;;) {
     const SceneToken& t = Peek();
-    if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any)) break;
+    if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any))
+      break;
     const std::string_view w = t.text;
     if (w == "color" || w == "colour") {
       Advance();
       continue;
     }
-    int slot = w == "red" ? 0 : w == "green" ? 1 : w == "blue" ? 2 : w == "filter" ? 3 : w == "transmit" ? 4 : -1;
+    int slot = w == "red"        ? 0
+               : w == "green"    ? 1
+               : w == "blue"     ? 2
+               : w == "filter"   ? 3
+               : w == "transmit" ? 4
+                                 : -1;
     if (slot >= 0) {
       Advance();
       c[slot] = Number();
@@ -138,9 +146,10 @@ Value SceneReader::ParseValue() {
       v.known_colour = c.known;
       return v;
     }
-    for (std::string_view skipped : {"finish", "normal", "interior", "material", "color_map", "colour_map",
-                                     "pigment_map", "normal_map", "texture_map", "function", "spline",
-                                     "transform", "camera", "light_source", "media", "density"}) {
+    for (std::string_view skipped :
+         {"finish", "normal", "interior", "material", "color_map", "colour_map", "pigment_map",
+          "normal_map", "texture_map", "function", "spline", "transform", "camera", "light_source",
+          "media", "density"}) {
       if (t.text == skipped) {
         Advance();
         if (PeekIs("{")) SkipBlock();
@@ -185,29 +194,44 @@ Value SceneReader::Expression(int level) {
     }
     // The operators are one character, or two ending in '=' (the lexer's pairs).
     const char c = op[0];
-    const bool here = (level == 1 && c == '|') || (level == 2 && c == '&') ||
-                      (level == 3 && (c == '<' || c == '>' || c == '=' || (c == '!' && op.size() == 2))) ||
-                      (level == 4 && (c == '+' || c == '-')) || (level == 5 && (c == '*' || c == '/'));
+    const bool here =
+        (level == 1 && c == '|') || (level == 2 && c == '&') ||
+        (level == 3 && (c == '<' || c == '>' || c == '=' || (c == '!' && op.size() == 2))) ||
+        (level == 4 && (c == '+' || c == '-')) || (level == 5 && (c == '*' || c == '/'));
     if (!here) return a;
     Advance();
     const Value b = Expression(level + 1);
-    if (!Arithmetic(a) || !Arithmetic(b)) Unread("arithmetic on something that is not a number or vector");
+    if (!Arithmetic(a) || !Arithmetic(b))
+      Unread("arithmetic on something that is not a number or vector");
     if (level <= 3 && (a.kind != Value::kNumber || b.kind != Value::kNumber)) {
       Unread("a comparison of vectors");
     }
     const double x = a.v[0], y = b.v[0];
-    if (op == "|") a = Num(x != 0 || y != 0);
-    else if (op == "&") a = Num(x != 0 && y != 0);
-    else if (op == "<") a = Num(x < y);
-    else if (op == ">") a = Num(x > y);
-    else if (op == "<=") a = Num(x <= y);
-    else if (op == ">=") a = Num(x >= y);
-    else if (op == "=") a = Num(std::abs(x - y) < 1e-10);
-    else if (op == "!=") a = Num(std::abs(x - y) >= 1e-10);
-    else if (op == "+") a = Combine(a, b, [](double p, double q) { return p + q; });
-    else if (op == "-") a = Combine(a, b, [](double p, double q) { return p - q; });
-    else if (op == "*") a = Combine(a, b, [](double p, double q) { return p * q; });
-    else a = Combine(a, b, [](double p, double q) { return q != 0 ? p / q : (p == 0 ? 0.0 : p * 1e300); });
+    if (op == "|")
+      a = Num(x != 0 || y != 0);
+    else if (op == "&")
+      a = Num(x != 0 && y != 0);
+    else if (op == "<")
+      a = Num(x < y);
+    else if (op == ">")
+      a = Num(x > y);
+    else if (op == "<=")
+      a = Num(x <= y);
+    else if (op == ">=")
+      a = Num(x >= y);
+    else if (op == "=")
+      a = Num(std::abs(x - y) < 1e-10);
+    else if (op == "!=")
+      a = Num(std::abs(x - y) >= 1e-10);
+    else if (op == "+")
+      a = Combine(a, b, [](double p, double q) { return p + q; });
+    else if (op == "-")
+      a = Combine(a, b, [](double p, double q) { return p - q; });
+    else if (op == "*")
+      a = Combine(a, b, [](double p, double q) { return p * q; });
+    else
+      a = Combine(a, b,
+                  [](double p, double q) { return q != 0 ? p / q : (p == 0 ? 0.0 : p * 1e300); });
   }
 }
 
@@ -236,7 +260,8 @@ Value SceneReader::Postfix(Value v) {
       const double i = Number();
       parens_ = saved;
       Expect("]");
-      if (!(i >= 0 && i < static_cast<double>(v.array->size()))) Unread("an array index out of range");
+      if (!(i >= 0 && i < static_cast<double>(v.array->size())))
+        Unread("an array index out of range");
       Value element = (*v.array)[static_cast<size_t>(i)];
       v = std::move(element);
       if (v.kind == Value::kNone) Unread("an array element used before it was set");
@@ -244,8 +269,12 @@ Value SceneReader::Postfix(Value v) {
       Advance();
       const std::string m(Raw().text);
       Advance();
-      const int slot = (m == "x" || m == "red" || m == "u") ? 0 : (m == "y" || m == "green" || m == "v") ? 1
-                       : (m == "z" || m == "blue") ? 2 : (m == "t" || m == "filter") ? 3 : m == "transmit" ? 4 : -1;
+      const int slot = (m == "x" || m == "red" || m == "u")     ? 0
+                       : (m == "y" || m == "green" || m == "v") ? 1
+                       : (m == "z" || m == "blue")              ? 2
+                       : (m == "t" || m == "filter")            ? 3
+                       : m == "transmit"                        ? 4
+                                                                : -1;
       if (slot < 0) Unread("no component ." + m);
       v = Num(v.kind == Value::kNumber ? v.v[0] : v.v[slot]);
     } else {
@@ -432,7 +461,8 @@ Value SceneReader::Function(std::string_view name) {
   if (f == "div") return Num(arg(1) != 0 ? std::trunc(arg(0) / arg(1)) : 0);
   if (f == "min" || f == "max") {
     double r = arg(0);
-    for (size_t i = 1; i < args.size(); ++i) r = f == "min" ? std::min(r, arg(i)) : std::max(r, arg(i));
+    for (size_t i = 1; i < args.size(); ++i)
+      r = f == "min" ? std::min(r, arg(i)) : std::max(r, arg(i));
     return Num(r);
   }
   if (f == "vlength") return Num(Length(vec(0)));

@@ -38,7 +38,7 @@ struct Shape {
 struct Value {
   enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kString } kind = kNone;
   std::array<double, 5> v = {0, 0, 0, 0, 0};  // a number in v[0]; a colour is r g b filter transmit
-  int size = 1;                             // components of a vector
+  int size = 1;                               // components of a vector
   std::shared_ptr<std::vector<Value>> array;
   std::shared_ptr<const Shape> shape;
   bool known_colour = true;  // a texture whose colour could be read
