@@ -319,6 +319,7 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
        }(),
        true, 0},
       {"many dimensions", "#declare A = array[1][1][1][1][1][1][1][1];", false, 0},
+      {"huge array", "#declare A = array[100000][100000][100000];", false, 0},
       {"out of range", "sphere {<1/0, 0, 0>, 1} sphere {0, 1e200}", false, 0},
       {"endless loop", "#while (1) #end", true, 0},
       {"endless macro", "#macro M() M() #end M()", true, 0},

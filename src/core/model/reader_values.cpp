@@ -316,6 +316,9 @@ Value SceneReader::ArrayLiteral() {
     sizes.push_back(static_cast<int>(n));
   }
   if (sizes.empty()) Unread("an array without a size");
+  double elements = 1;
+  for (int n : sizes) elements *= n;
+  if (elements > 1e6) Unread("an array of more than a million elements");
   // Builds dimension `d` of the array, reading its initial values when given.
   auto build = [&](auto& self, size_t d, bool read) -> Value {
     Value a;
