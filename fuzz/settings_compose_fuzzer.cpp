@@ -1,12 +1,14 @@
-// Feeds a settings file to the loader and the loaded set to the composer, the
-// object count estimate and the texture builder. Input that does not start
-// with "Q" is taken as the lines after the format mark, so the fuzzer spends
-// its time on values rather than on finding the mark.
+// Feeds a settings file to the loader and the loaded set to the composer (and
+// its scene to the scene model), the object count estimate and the texture
+// builder. Input that does not start with "Q" is taken as the lines after the
+// format mark, so the fuzzer spends its time on values rather than on finding
+// the mark.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "common/random.h"
+#include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
 #include "scene/composer.h"
@@ -25,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.random = &random;
   options.clock = &clock;
   options.max_scene_bytes = std::size_t{4} << 20;  // a scene beyond this stops at once
-  (void)ComposeScene(set, options);
+  const ComposeResult composed = ComposeScene(set, options);
+  (void)ReadSceneModel(composed.scene);
   (void)EstimateObjects(set);
   std::string texture;
   (void)BuildTexture(set, texture);

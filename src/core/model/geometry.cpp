@@ -106,7 +106,8 @@ Bounds InstanceBounds(const Instance& instance) {
   double low[3], high[3];
   for (int row = 0; row < 3; ++row) {
     double shift = 0;
-    const double half = Support(instance.kind, instance.shape, t(row, 0), t(row, 1), t(row, 2), &shift);
+    const double half =
+        Support(instance.kind, instance.shape, t(row, 0), t(row, 1), t(row, 2), &shift);
     low[row] = t(row, 3) + shift - half;
     high[row] = t(row, 3) + shift + half;
   }

@@ -27,6 +27,7 @@ struct MeshCounts {
 // right-handed program such as Blender), one material per distinct colour
 // (glTF materials; OBJ with its .mtl beside it; STL has no colours).
 // `detail` as for UnitMesh.
-Status ExportMesh(const SceneModel& model, const std::string& path, int detail, MeshCounts* counts = nullptr);
+Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
+                  MeshCounts* counts = nullptr);
 
 }  // namespace vermora

@@ -1,19 +1,19 @@
-// Objects, textures and the camera of the scene reader.
+// Objects of the scene reader: primitives, CSG and their modifiers.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "model/pov_colours.h"
 #include "model/scene_reader.h"
 
 namespace vermora::model_detail {
 namespace {
 
 constexpr int kArcSegments = 48;  // cylinders of a whole torus ring cut by planes
-constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
 
 Vec3 Sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec3 Cross(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 Vec3 Times(Vec3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
@@ -23,10 +23,18 @@ bool OneOf(std::string_view w, std::initializer_list<std::string_view> words) {
 }
 
 bool StandInWord(std::string_view w) {
-  return OneOf(w, {"lathe", "sor", "prism", "superellipsoid", "height_field", "text", "isosurface", "parametric",
-                   "mesh", "mesh2", "polygon", "disc", "triangle", "smooth_triangle", "bicubic_patch",
-                   "julia_fractal", "quadric", "quartic", "cubic", "poly", "polynomial", "sphere_sweep", "ovus",
-                   "light_group"});
+  return OneOf(w, {"lathe",         "sor",
+                   "prism",         "superellipsoid",
+                   "height_field",  "text",
+                   "isosurface",    "parametric",
+                   "mesh",          "mesh2",
+                   "polygon",       "disc",
+                   "triangle",      "smooth_triangle",
+                   "bicubic_patch", "julia_fractal",
+                   "quadric",       "quartic",
+                   "cubic",         "poly",
+                   "polynomial",    "sphere_sweep",
+                   "ovus",          "light_group"});
 }
 
 // Maps the unit cylinder's y from 0 to 1 onto `axis` from `base`, radius `radius`.
@@ -66,12 +74,14 @@ Piece Cone(Vec3 p1, double r1, Vec3 p2, double r2) {
 
 // The half-space {n, d} moved by `m`: n' = A^-T n, d' = d + n' . t.
 HalfSpace Moved(const HalfSpace& h, const Mat4& m) {
-  const Vec3 c0{m(0, 0), m(1, 0), m(2, 0)}, c1{m(0, 1), m(1, 1), m(2, 1)}, c2{m(0, 2), m(1, 2), m(2, 2)};
+  const Vec3 c0{m(0, 0), m(1, 0), m(2, 0)}, c1{m(0, 1), m(1, 1), m(2, 1)},
+      c2{m(0, 2), m(1, 2), m(2, 2)};
   const double det = Dot(c0, Cross(c1, c2));
   if (std::abs(det) < 1e-300) return h;
   // The rows of A^-1 are the cross products of the columns over det; A^-T n
   // is then n's combination of them.
-  const Vec3 r0 = Times(Cross(c1, c2), 1 / det), r1 = Times(Cross(c2, c0), 1 / det), r2 = Times(Cross(c0, c1), 1 / det);
+  const Vec3 r0 = Times(Cross(c1, c2), 1 / det), r1 = Times(Cross(c2, c0), 1 / det),
+             r2 = Times(Cross(c0, c1), 1 / det);
   const Vec3 n = Vec3{r0.x * h.normal.x + r1.x * h.normal.y + r2.x * h.normal.z,
                       r0.y * h.normal.x + r1.y * h.normal.y + r2.y * h.normal.z,
                       r0.z * h.normal.x + r1.z * h.normal.y + r2.z * h.normal.z};
@@ -81,9 +91,32 @@ HalfSpace Moved(const HalfSpace& h, const Mat4& m) {
 }  // namespace
 
 bool SceneReader::IsObjectWord(std::string_view w) {
-  return OneOf(w, {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
-                   "intersection", "difference", "object"}) ||
-         StandInWord(w);
+  // Asked of nearly every word of a scene, so one hash lookup.
+  static const NameMap<bool> kWords = [] {
+    NameMap<bool> words;
+    for (const char* word : {"sphere",        "box",
+                             "cylinder",      "cone",
+                             "torus",         "plane",
+                             "blob",          "union",
+                             "merge",         "intersection",
+                             "difference",    "object",
+                             "lathe",         "sor",
+                             "prism",         "superellipsoid",
+                             "height_field",  "text",
+                             "isosurface",    "parametric",
+                             "mesh",          "mesh2",
+                             "polygon",       "disc",
+                             "triangle",      "smooth_triangle",
+                             "bicubic_patch", "julia_fractal",
+                             "quadric",       "quartic",
+                             "cubic",         "poly",
+                             "polynomial",    "sphere_sweep",
+                             "ovus",          "light_group"}) {
+      words[word] = true;
+    }
+    return words;
+  }();
+  return kWords.find(w) != kWords.end();
 }
 
 Shape SceneReader::StandIn() {
@@ -94,15 +127,29 @@ Shape SceneReader::StandIn() {
 
 void SceneReader::Append(Shape& to, const Shape& from) {
   if (to.pieces.size() + from.pieces.size() > kMaxModelInstances) {
-    Fail("the scene holds more than " + std::to_string(kMaxModelInstances) + " objects, too many for the model");
+    Fail("the scene holds more than " + std::to_string(kMaxModelInstances) +
+         " objects, too many for the model");
+  }
+  if (to.pieces.empty() && to.planes.empty()) {
+    to = from;
+    return;
   }
   to.pieces.insert(to.pieces.end(), from.pieces.begin(), from.pieces.end());
   to.planes.insert(to.planes.end(), from.planes.begin(), from.planes.end());
 }
 
+void SceneReader::Append(Shape& to, Shape&& from) {
+  if (to.pieces.empty() && to.planes.empty()) {
+    to = std::move(from);
+    return;
+  }
+  Append(to, static_cast<const Shape&>(from));
+}
+
 void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
+  const bool moves = m.m != Mat4{}.m;
   for (Piece& p : shape.pieces) {
-    p.instance.transform = m * p.instance.transform;
+    if (moves) p.instance.transform = m * p.instance.transform;
     if (colour.known && !p.coloured) {
       p.coloured = true;
       for (int i = 0; i < 4; ++i) p.instance.colour[i] = static_cast<float>(colour.rgbft[i]);
@@ -112,13 +159,20 @@ void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
 }
 
 Shape SceneReader::ParseObject() {
+  std::shared_ptr<const Shape> shape = ParseObjectShared();
+  // Made here and held nowhere else: its pieces can be moved out.
+  if (shape.use_count() == 1) return std::move(const_cast<Shape&>(*shape));
+  return *shape;
+}
+
+std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   Deeper deeper(*this);
   const std::string kind(Take().text);
   if (!PeekIs("{")) Unread("'{' expected after " + kind);
   if (StandInWord(kind)) {
     Note("the object '" + kind + "' is shown as a box");
     SkipBlock();
-    return StandIn();
+    return std::make_shared<Shape>(StandIn());
   }
   Advance();
   const int inside = braces_;
@@ -126,9 +180,11 @@ Shape SceneReader::ParseObject() {
   Shape shape;
   Mat4 m;
   Colour colour;
+  std::shared_ptr<const Shape> named;  // the declared shape `object {Name}` names
   try {
-    ObjectBody(kind, shape, m, colour, false);
+    ObjectBody(kind, shape, m, colour, false, &named);
   } catch (const Unreadable& u) {
+    named.reset();
     Note(u.what());
     // Back to this object's own text (out of any macro called inside it), then
     // past its closing brace; it stands in as a box where it was placed.
@@ -145,11 +201,17 @@ Shape SceneReader::ParseObject() {
     }
     shape = StandIn();
   }
+  if (named) {
+    // Neither moved nor coloured: the declared pieces themselves, uncopied.
+    if (m.m == Mat4{}.m && !colour.known) return named;
+    shape = *named;
+  }
   Finish(shape, m, colour);
-  return shape;
+  return std::make_shared<Shape>(std::move(shape));
 }
 
-void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob) {
+void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour,
+                             bool in_blob, std::shared_ptr<const Shape>* named) {
   auto strength = [&] {
     if (!in_blob) return;
     SkipComma();
@@ -165,9 +227,10 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
     const Vec3 a = Vector();
     SkipComma();
     const Vec3 b = Vector();
-    shape.pieces.push_back(Make(Primitive::Box, Translation(Times({a.x + b.x, a.y + b.y, a.z + b.z}, 0.5)) *
-                                                    Scaling({std::abs(b.x - a.x) / 2, std::abs(b.y - a.y) / 2,
-                                                             std::abs(b.z - a.z) / 2})));
+    shape.pieces.push_back(Make(
+        Primitive::Box,
+        Translation(Times({a.x + b.x, a.y + b.y, a.z + b.z}, 0.5)) *
+            Scaling({std::abs(b.x - a.x) / 2, std::abs(b.y - a.y) / 2, std::abs(b.z - a.z) / 2})));
   } else if (kind == "cylinder") {
     const Vec3 a = Vector();
     SkipComma();
@@ -190,7 +253,8 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
     SkipComma();
     const double minor = Number();
     const double r = std::abs(major);
-    shape.pieces.push_back(Make(Primitive::Torus, Scaling({r, r, r}), r > 0 ? std::abs(minor) / r : 0));
+    shape.pieces.push_back(
+        Make(Primitive::Torus, Scaling({r, r, r}), r > 0 ? std::abs(minor) / r : 0));
   } else if (kind == "plane") {
     Vec3 n = Vector();
     SkipComma();
@@ -207,14 +271,15 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
       Advance();
       const Value* v = Lookup(name);
       if (v && v->kind == Value::kObject) {
-        Append(shape, *v->shape);
+        *named = v->shape;
       } else {
         Note(name + " is not an object the scene declares; it is shown as a box");
         shape = StandIn();
       }
     }
   }
-  const bool container = kind == "union" || kind == "merge" || kind == "intersection" || kind == "difference";
+  const bool container =
+      kind == "union" || kind == "merge" || kind == "intersection" || kind == "difference";
   std::vector<Shape> parts;
   for (;;) {
     const SceneToken& t = Peek();
@@ -232,7 +297,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
       continue;
     }
     if (kind == "blob" && t.kind == SceneToken::kWord) {
-      const std::string w(t.text);
+      const std::string_view w = t.text;
       if (w == "threshold") {
         Advance();
         Number();
@@ -245,7 +310,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
         Shape part;
         Mat4 pm;
         Colour pc;
-        ObjectBody(w, part, pm, pc, true);
+        ObjectBody(w, part, pm, pc, true, nullptr);
         Finish(part, pm, pc);
         Append(shape, part);
         continue;
@@ -264,7 +329,8 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
     if (Modifier(m, colour, kind)) continue;
     Unread("cannot read '" + std::string(t.text) + "' in " + std::string(kind));
   }
-  if (kind == "intersection" || kind == "difference") shape = Intersection(parts, kind == "difference");
+  if (kind == "intersection" || kind == "difference")
+    shape = Intersection(parts, kind == "difference");
 }
 
 // The finite part of the first object is what shows; an intersection of one
@@ -281,7 +347,8 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
   }
   Shape r;
   if (!first) return r;
-  if (cuts.empty() || first->pieces.size() != 1 || first->pieces[0].instance.kind != Primitive::Torus) {
+  if (cuts.empty() || first->pieces.size() != 1 ||
+      first->pieces[0].instance.kind != Primitive::Torus) {
     r.pieces = first->pieces;
     return r;
   }
@@ -314,12 +381,14 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
 bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
   const SceneToken& t = Peek();
   if (t.kind != SceneToken::kWord) return false;
-  const std::string w(t.text);
+  const std::string_view w = t.text;
   if (w == "translate" || w == "rotate" || w == "scale") {
     Advance();
     const Vec3 v = Vector();
     m = (w == "translate" ? Translation(v) : w == "rotate" ? Rotation(v) : Scaling(v)) * m;
-  } else if (w == "matrix") {
+    return true;
+  }
+  if (w == "matrix") {
     Advance();
     Expect("<");
     const int saved = parens_;
@@ -338,12 +407,14 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
     }
     m = mm * m;
   } else if (w == "transform") {
+    Deeper deeper(*this);
     Advance();
     Expect("{");
     Mat4 inner;
     Colour unused;
     while (!PeekIs("}")) {
-      if (!Modifier(inner, unused, "transform")) Unread("cannot read '" + std::string(Peek().text) + "' in transform");
+      if (!Modifier(inner, unused, "transform"))
+        Unread("cannot read '" + std::string(Peek().text) + "' in transform");
     }
     Advance();
     m = inner * m;
@@ -351,15 +422,16 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
     Advance();
     const Colour c = ParseTexture();
     if (c.known) colour = c;
-  } else if (OneOf(w, {"finish", "normal", "interior", "material", "interior_texture", "bounded_by", "clipped_by",
-                       "photons", "radiosity"})) {
+  } else if (OneOf(w, {"finish", "normal", "interior", "material", "interior_texture", "bounded_by",
+                       "clipped_by", "photons", "radiosity"})) {
     Advance();
     if (PeekIs("{")) SkipBlock();
-  } else if (OneOf(w, {"no_shadow", "hollow", "open", "sturm", "inverse", "no_image", "no_reflection",
-                       "double_illuminate", "no_radiosity", "smooth"})) {
+  } else if (OneOf(w, {"no_shadow", "hollow", "open", "sturm", "inverse", "no_image",
+                       "no_reflection", "double_illuminate", "no_radiosity", "smooth"})) {
     Advance();
     const SceneToken& n = Raw();
-    if (n.kind == SceneToken::kNumber || (n.kind == SceneToken::kWord && OneOf(n.text, {"on", "off", "true", "false"}))) {
+    if (n.kind == SceneToken::kNumber ||
+        (n.kind == SceneToken::kWord && OneOf(n.text, {"on", "off", "true", "false"}))) {
       Advance();
     }
   } else {
@@ -367,148 +439,6 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
     return false;
   }
   return true;
-}
-
-// A texture or pigment block: its colour, or the average of the colours of
-// its pattern; a name we do not know leaves a grey.
-SceneReader::Colour SceneReader::ParseTexture() {
-  Deeper deeper(*this);
-  std::vector<std::array<double, 5>> colours;
-  bool unknown = false;
-  if (Peek().kind == SceneToken::kWord) {  // texture Name, without braces
-    const std::string w(Peek().text);
-    Advance();
-    if (const Value* v = Lookup(w); v && (v->kind == Value::kTexture || v->kind == Value::kVector)) {
-      if (v->known_colour) colours.push_back(v->v);
-    } else {
-      unknown = true;
-    }
-  } else {
-    ScanPigment(colours, unknown);
-  }
-  Colour c;
-  if (!colours.empty()) {
-    c.known = true;
-    for (const auto& one : colours) {
-      for (int i = 0; i < 5; ++i) c.rgbft[i] += one[i] / static_cast<double>(colours.size());
-    }
-  } else if (unknown) {
-    c.known = true;
-    c.rgbft = kUnreadColour;
-  }
-  return c;
-}
-
-void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown) {
-  Expect("{");
-  const int inside = braces_;
-  while (braces_ >= inside) {
-    const SceneToken& t = Peek();
-    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a texture");
-    if (t.kind != SceneToken::kWord) {
-      Advance();
-      continue;
-    }
-    const std::string w(t.text);
-    if (StartsColour(t)) {
-      colours.push_back(ColourValue());
-    } else if (OneOf(w, {"finish", "normal", "interior", "density", "media", "warp", "image_map", "bump_map",
-                         "material_map", "image_pattern", "function", "pigment_pattern", "normal_map"})) {
-      Advance();
-      if (PeekIs("{")) SkipBlock();
-      if (w == "image_map") unknown = true;
-    } else if (const Value* v = Lookup(w)) {
-      if ((v->kind == Value::kTexture && v->known_colour) || v->kind == Value::kVector) {
-        if (v->size >= 3 || v->kind == Value::kTexture) colours.push_back(v->v);
-      }
-      Advance();
-    } else if (std::array<double, 5> named; FindPovColour(w, named)) {
-      colours.push_back(named);
-      Advance();
-    } else {
-      if (!OneOf(w, {"pigment", "texture", "color_map", "colour_map", "pigment_map", "texture_map", "x", "y", "z",
-                     "translate", "rotate", "scale", "matrix", "transform", "turbulence", "octaves", "omega",
-                     "lambda", "frequency", "phase", "ramp_wave", "triangle_wave", "sine_wave", "scallop_wave",
-                     "cubic_wave", "poly_wave", "noise_generator", "agate_turb", "brick_size", "mortar", "agate",
-                     "aoi", "average", "boxed", "bozo", "brick", "bumps", "cells", "checker", "crackle",
-                     "cylindrical", "dents", "facets", "gradient", "granite", "hexagon", "julia", "leopard",
-                     "magnet", "mandel", "marble", "onion", "pavement", "planar", "quilted", "radial", "ripples",
-                     "spherical", "spiral1", "spiral2", "spotted", "square", "tiling", "triangular", "waves",
-                     "wood", "wrinkles", "metric", "offset", "solid", "repeat", "on", "off", "true", "false",
-                     "interpolate", "map_type", "once", "control0", "control1", "orientation", "dist_exp",
-                     "inverse", "quick_color", "quick_colour", "uv_mapping", "form", "coords", "exponent",
-                     "pi", "sqrt", "abs", "vrotate", "clock"})) {
-        unknown = true;
-        Note("the texture word '" + w + "' is not read; the colour is a grey");
-      }
-      Advance();
-    }
-  }
-}
-
-void SceneReader::ParseCamera(SceneCamera& camera) {
-  Deeper deeper(*this);
-  Expect("{");
-  camera.read = true;
-  while (!PeekIs("}")) {
-    const SceneToken& t = Peek();
-    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside the camera");
-    if (t.kind != SceneToken::kWord) Unread("cannot read '" + std::string(t.text) + "' in the camera");
-    const std::string w(t.text);
-    Advance();
-    if (w == "location") {
-      camera.location = Vector();
-    } else if (w == "direction") {
-      camera.direction = Vector();
-    } else if (w == "right") {
-      camera.right = Vector();
-    } else if (w == "up") {
-      camera.up = Vector();
-    } else if (w == "sky") {
-      camera.sky = Vector();
-    } else if (w == "angle") {
-      camera.angle = Number();
-    } else if (w == "look_at") {
-      // Turns direction, right and up to look at the point, keeping their
-      // lengths and the camera's handedness.
-      camera.look_at = Vector();
-      const double dl = Length(camera.direction), rl = Length(camera.right), ul = Length(camera.up);
-      const double handed = Dot(Cross(camera.up, camera.direction), camera.right);
-      const Vec3 d = Sub(camera.look_at, camera.location);
-      if (Length(d) == 0) continue;
-      const Vec3 dn = Times(d, 1 / Length(d));
-      Vec3 r = Cross(camera.sky, dn);
-      if (Length(r) == 0) continue;
-      r = Times(r, 1 / Length(r));
-      const Vec3 u = Cross(dn, r);
-      camera.direction = Times(dn, dl);
-      camera.right = Times(r, handed < 0 ? -rl : rl);
-      camera.up = Times(u, ul);
-    } else if (w == "translate" || w == "rotate") {
-      const Vec3 v = Vector();
-      if (w == "translate") {
-        camera.location = {camera.location.x + v.x, camera.location.y + v.y, camera.location.z + v.z};
-      } else {
-        const Mat4 r = Rotation(v);
-        camera.location = TransformPoint(r, camera.location);
-        camera.direction = TransformPoint(r, camera.direction);
-        camera.right = TransformPoint(r, camera.right);
-        camera.up = TransformPoint(r, camera.up);
-        camera.sky = TransformPoint(r, camera.sky);
-      }
-    } else if (!OneOf(w, {"perspective", "orthographic", "fisheye", "panoramic", "spherical", "cylinder"})) {
-      if (PeekIs("{")) {
-        SkipBlock();
-      } else {
-        ParseValue();  // focal_point, aperture, blur_samples and the like
-      }
-    }
-  }
-  Advance();
-  if (camera.angle > 0 && camera.angle < 180 && Length(camera.direction) > 0) {
-    const double l = 0.5 * Length(camera.right) / std::tan(camera.angle * std::numbers::pi / 360);
-    camera.direction = Times(camera.direction, l / Length(camera.direction));
-  }
 }
 
 }  // namespace vermora::model_detail

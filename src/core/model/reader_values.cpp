@@ -48,7 +48,9 @@ Value Combine(const Value& a, const Value& b, double (*op)(double, double)) {
   return r;
 }
 
-Vec3 Cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec3 Cross(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 
@@ -56,8 +58,9 @@ double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
 
 bool SceneReader::StartsColour(const SceneToken& t) {
   if (t.kind != SceneToken::kWord) return false;
-  for (std::string_view w : {"color", "colour", "rgb", "rgbf", "rgbt", "rgbft", "srgb", "srgbf", "srgbt",
-                             "srgbft", "red", "green", "blue", "filter", "transmit"}) {
+  if (std::string_view("cgrbfts").find(t.text[0]) == std::string_view::npos) return false;
+  for (std::string_view w : {"color", "colour", "rgb", "rgbf", "rgbt", "rgbft", "srgb", "srgbf",
+                             "srgbt", "srgbft", "red", "green", "blue", "filter", "transmit"}) {
     if (t.text == w) return true;
   }
   return false;
@@ -69,13 +72,19 @@ std::array<double, 5> SceneReader::ColourValue() {
   bool any = false;
   for (;;) {
     const SceneToken& t = Peek();
-    if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any)) break;
-    const std::string w(t.text);
+    if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any))
+      break;
+    const std::string_view w = t.text;
     if (w == "color" || w == "colour") {
       Advance();
       continue;
     }
-    int slot = w == "red" ? 0 : w == "green" ? 1 : w == "blue" ? 2 : w == "filter" ? 3 : w == "transmit" ? 4 : -1;
+    int slot = w == "red"        ? 0
+               : w == "green"    ? 1
+               : w == "blue"     ? 2
+               : w == "filter"   ? 3
+               : w == "transmit" ? 4
+                                 : -1;
     if (slot >= 0) {
       Advance();
       c[slot] = Number();
@@ -125,7 +134,7 @@ Value SceneReader::ParseValue() {
     if (IsObjectWord(t.text)) {
       Value v;
       v.kind = Value::kObject;
-      v.shape = std::make_shared<Shape>(ParseObject());
+      v.shape = ParseObjectShared();
       return v;
     }
     if (t.text == "texture" || t.text == "pigment") {
@@ -137,9 +146,10 @@ Value SceneReader::ParseValue() {
       v.known_colour = c.known;
       return v;
     }
-    for (std::string_view skipped : {"finish", "normal", "interior", "material", "color_map", "colour_map",
-                                     "pigment_map", "normal_map", "texture_map", "function", "spline",
-                                     "transform", "camera", "light_source", "media", "density"}) {
+    for (std::string_view skipped :
+         {"finish", "normal", "interior", "material", "color_map", "colour_map", "pigment_map",
+          "normal_map", "texture_map", "function", "spline", "transform", "camera", "light_source",
+          "media", "density"}) {
       if (t.text == skipped) {
         Advance();
         if (PeekIs("{")) SkipBlock();
@@ -172,7 +182,7 @@ Value SceneReader::Expression(int level) {
   for (;;) {
     const SceneToken& t = Raw();
     if (t.kind != SceneToken::kSymbol) return a;
-    const std::string op(t.text);
+    const std::string_view op = t.text;
     if (level == 0 && op == "?") {
       Advance();
       Value yes = Expression(0);
@@ -182,34 +192,52 @@ Value SceneReader::Expression(int level) {
       a = a.v[0] != 0 ? yes : no;
       continue;
     }
-    const bool here = (level == 1 && op == "|") || (level == 2 && op == "&") ||
-                      (level == 3 && (op == "<" || op == ">" || op == "<=" || op == ">=" || op == "=" || op == "!=")) ||
-                      (level == 4 && (op == "+" || op == "-")) || (level == 5 && (op == "*" || op == "/"));
+    // The operators are one character, or two ending in '=' (the lexer's pairs).
+    const char c = op[0];
+    const bool here =
+        (level == 1 && c == '|') || (level == 2 && c == '&') ||
+        (level == 3 && (c == '<' || c == '>' || c == '=' || (c == '!' && op.size() == 2))) ||
+        (level == 4 && (c == '+' || c == '-')) || (level == 5 && (c == '*' || c == '/'));
     if (!here) return a;
     Advance();
     const Value b = Expression(level + 1);
-    if (!Arithmetic(a) || !Arithmetic(b)) Unread("arithmetic on something that is not a number or vector");
+    if (!Arithmetic(a) || !Arithmetic(b))
+      Unread("arithmetic on something that is not a number or vector");
     if (level <= 3 && (a.kind != Value::kNumber || b.kind != Value::kNumber)) {
       Unread("a comparison of vectors");
     }
     const double x = a.v[0], y = b.v[0];
-    if (op == "|") a = Num(x != 0 || y != 0);
-    else if (op == "&") a = Num(x != 0 && y != 0);
-    else if (op == "<") a = Num(x < y);
-    else if (op == ">") a = Num(x > y);
-    else if (op == "<=") a = Num(x <= y);
-    else if (op == ">=") a = Num(x >= y);
-    else if (op == "=") a = Num(std::abs(x - y) < 1e-10);
-    else if (op == "!=") a = Num(std::abs(x - y) >= 1e-10);
-    else if (op == "+") a = Combine(a, b, [](double p, double q) { return p + q; });
-    else if (op == "-") a = Combine(a, b, [](double p, double q) { return p - q; });
-    else if (op == "*") a = Combine(a, b, [](double p, double q) { return p * q; });
-    else a = Combine(a, b, [](double p, double q) { return q != 0 ? p / q : (p == 0 ? 0.0 : p * 1e300); });
+    if (op == "|")
+      a = Num(x != 0 || y != 0);
+    else if (op == "&")
+      a = Num(x != 0 && y != 0);
+    else if (op == "<")
+      a = Num(x < y);
+    else if (op == ">")
+      a = Num(x > y);
+    else if (op == "<=")
+      a = Num(x <= y);
+    else if (op == ">=")
+      a = Num(x >= y);
+    else if (op == "=")
+      a = Num(std::abs(x - y) < 1e-10);
+    else if (op == "!=")
+      a = Num(std::abs(x - y) >= 1e-10);
+    else if (op == "+")
+      a = Combine(a, b, [](double p, double q) { return p + q; });
+    else if (op == "-")
+      a = Combine(a, b, [](double p, double q) { return p - q; });
+    else if (op == "*")
+      a = Combine(a, b, [](double p, double q) { return p * q; });
+    else
+      a = Combine(a, b,
+                  [](double p, double q) { return q != 0 ? p / q : (p == 0 ? 0.0 : p * 1e300); });
   }
 }
 
 Value SceneReader::Unary() {
   if (PeekIs("-") || PeekIs("+") || PeekIs("!")) {
+    Deeper deeper(*this);
     const std::string op(Take().text);
     Value v = Unary();
     if (!Arithmetic(v)) Unread("a number or vector expected after '" + op + "'");
@@ -232,7 +260,8 @@ Value SceneReader::Postfix(Value v) {
       const double i = Number();
       parens_ = saved;
       Expect("]");
-      if (!(i >= 0 && i < static_cast<double>(v.array->size()))) Unread("an array index out of range");
+      if (!(i >= 0 && i < static_cast<double>(v.array->size())))
+        Unread("an array index out of range");
       Value element = (*v.array)[static_cast<size_t>(i)];
       v = std::move(element);
       if (v.kind == Value::kNone) Unread("an array element used before it was set");
@@ -240,8 +269,12 @@ Value SceneReader::Postfix(Value v) {
       Advance();
       const std::string m(Raw().text);
       Advance();
-      const int slot = (m == "x" || m == "red" || m == "u") ? 0 : (m == "y" || m == "green" || m == "v") ? 1
-                       : (m == "z" || m == "blue") ? 2 : (m == "t" || m == "filter") ? 3 : m == "transmit" ? 4 : -1;
+      const int slot = (m == "x" || m == "red" || m == "u")     ? 0
+                       : (m == "y" || m == "green" || m == "v") ? 1
+                       : (m == "z" || m == "blue")              ? 2
+                       : (m == "t" || m == "filter")            ? 3
+                       : m == "transmit"                        ? 4
+                                                                : -1;
       if (slot < 0) Unread("no component ." + m);
       v = Num(v.kind == Value::kNumber ? v.v[0] : v.v[slot]);
     } else {
@@ -279,9 +312,13 @@ Value SceneReader::ArrayLiteral() {
     const double n = Number();
     Expect("]");
     if (!(n >= 0 && n <= 100000)) Unread("an array of " + std::to_string(n) + " elements");
+    if (sizes.size() == 5) Unread("an array of more than 5 dimensions");
     sizes.push_back(static_cast<int>(n));
   }
   if (sizes.empty()) Unread("an array without a size");
+  double elements = 1;
+  for (int n : sizes) elements *= n;
+  if (elements > 1e6) Unread("an array of more than a million elements");
   // Builds dimension `d` of the array, reading its initial values when given.
   auto build = [&](auto& self, size_t d, bool read) -> Value {
     Value a;
@@ -312,6 +349,12 @@ Value SceneReader::Primary() {
     Advance();
     return Num(t.number);
   }
+  if (t.kind == SceneToken::kWord) {  // the common case: a declared name
+    if (Value* known = Lookup(t.text); known && known->kind != Value::kNone) {
+      Advance();
+      return *known;
+    }
+  }
   if (t.kind == SceneToken::kSymbol && t.text == "<") return VectorLiteral();
   if (t.kind == SceneToken::kSymbol && t.text == "(") {
     Advance();
@@ -323,7 +366,7 @@ Value SceneReader::Primary() {
   }
   if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a value");
   if (t.kind != SceneToken::kWord) Unread("cannot read '" + std::string(t.text) + "' in a value");
-  const std::string w(t.text);
+  const std::string_view w = t.text;
   if (StartsColour(t)) {
     Value v;
     v.kind = Value::kVector;
@@ -332,8 +375,8 @@ Value SceneReader::Primary() {
         w == "srgbt" || w == "srgbft") {
       Advance();
       const Value c = Expression();
-      if (!Arithmetic(c)) Unread("a colour expected after " + w);
-      const bool f = w.find('f') != std::string::npos, tr = w.back() == 't' || w.ends_with("ft");
+      if (!Arithmetic(c)) Unread("a colour expected after " + std::string(w));
+      const bool f = w.find('f') != std::string_view::npos, tr = w.back() == 't';
       if (c.kind == Value::kNumber) {
         v.v = {c.v[0], c.v[0], c.v[0], f ? c.v[0] : 0, tr && !f ? c.v[0] : 0};
       } else {
@@ -358,7 +401,7 @@ Value SceneReader::Primary() {
   if (w == "image_height") return Num(480);
   if (w == "array") return ArrayLiteral();
   if (Value* known = Lookup(w)) {
-    if (known->kind == Value::kNone) Unread(w + " holds nothing");
+    if (known->kind == Value::kNone) Unread(std::string(w) + " holds nothing");
     return *known;
   }
   std::array<double, 5> named;
@@ -370,7 +413,7 @@ Value SceneReader::Primary() {
     return v;
   }
   if (RawIs("(")) return Function(w);
-  Unread("the name " + w + " is not known");
+  Unread("the name " + std::string(w) + " is not known");
 }
 
 Value SceneReader::Function(std::string_view name) {
@@ -385,13 +428,17 @@ Value SceneReader::Function(std::string_view name) {
   }
   Advance();
   --parens_;
-  const std::string f(name);
+  const std::string_view f = name;
   auto arg = [&](size_t i) -> double {
-    if (i >= args.size() || args[i].kind != Value::kNumber) Unread(f + " needs a number as argument " + std::to_string(i + 1));
+    if (i >= args.size() || args[i].kind != Value::kNumber) {
+      Unread(std::string(f) + " needs a number as argument " + std::to_string(i + 1));
+    }
     return args[i].v[0];
   };
   auto vec = [&](size_t i) -> Vec3 {
-    if (i >= args.size() || !Arithmetic(args[i])) Unread(f + " needs a vector as argument " + std::to_string(i + 1));
+    if (i >= args.size() || !Arithmetic(args[i])) {
+      Unread(std::string(f) + " needs a vector as argument " + std::to_string(i + 1));
+    }
     return As3(args[i]);
   };
   const double k = std::numbers::pi / 180;
@@ -417,7 +464,8 @@ Value SceneReader::Function(std::string_view name) {
   if (f == "div") return Num(arg(1) != 0 ? std::trunc(arg(0) / arg(1)) : 0);
   if (f == "min" || f == "max") {
     double r = arg(0);
-    for (size_t i = 1; i < args.size(); ++i) r = f == "min" ? std::min(r, arg(i)) : std::max(r, arg(i));
+    for (size_t i = 1; i < args.size(); ++i)
+      r = f == "min" ? std::min(r, arg(i)) : std::max(r, arg(i));
     return Num(r);
   }
   if (f == "vlength") return Num(Length(vec(0)));
@@ -454,7 +502,7 @@ Value SceneReader::Function(std::string_view name) {
     random_state_ = random_state_ * 1664525u + 1013904223u;
     return Num((random_state_ >> 8) / 16777216.0);
   }
-  Unread("the function " + f + " is not known");
+  Unread("the function " + std::string(f) + " is not known");
 }
 
 }  // namespace vermora::model_detail

@@ -51,7 +51,8 @@ struct Bounds {
 // direction, right and up as POV-Ray turns them; `look_at` and `angle` are the
 // values read (angle 0 when not given).
 struct SceneCamera {
-  Vec3 location{0, 0, 0}, direction{0, 0, 1}, right{1.33, 0, 0}, up{0, 1, 0}, sky{0, 1, 0}, look_at{0, 0, 1};
+  Vec3 location{0, 0, 0}, direction{0, 0, 1}, right{1.33, 0, 0}, up{0, 1, 0}, sky{0, 1, 0},
+      look_at{0, 0, 1};
   double angle = 0;
   bool read = false;  // the scene had a camera
 };
@@ -66,7 +67,7 @@ struct SceneModel {
 };
 
 // The largest number of instances a model holds; a bigger scene gives an error.
-inline constexpr size_t kMaxModelInstances = 2'000'000;
+inline constexpr size_t kMaxModelInstances = 1'000'000;
 
 // Reads scene text as the composer writes it into primitives. Never throws.
 SceneModel ReadSceneModel(std::string_view scene_text);

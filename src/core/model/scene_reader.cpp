@@ -1,28 +1,30 @@
 #include "model/scene_reader.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vermora {
 namespace model_detail {
 namespace {
 
 constexpr int kMaxDepth = 200;
-constexpr size_t kMaxMacroCalls = 100;  // calls within calls
-constexpr long long kMaxSteps = 200'000'000;
+constexpr size_t kMaxMacroCalls = 100;        // calls within calls
+constexpr long long kMaxSteps = 100'000'000;  // tokens read, loops and macros counted
+constexpr long long kMaxLoops = 1'000'000;    // turns of all #while loops together
 constexpr size_t kMaxNotes = 8;
 
 bool Opens(std::string_view w) {
-  return w == "#if" || w == "#ifdef" || w == "#ifndef" || w == "#while" || w == "#macro" || w == "#switch" ||
-         w == "#for";
+  return w == "#if" || w == "#ifdef" || w == "#ifndef" || w == "#while" || w == "#macro" ||
+         w == "#switch" || w == "#for";
 }
 
 // Includes whose names our scenes rely on; their colours are built in and
 // their other contents (textures) are not needed for shapes.
 bool KnownInclude(std::string_view name) {
-  for (std::string_view known : {"vmxpred.inc", "colors.inc", "textures.inc", "galaxy.inc", "finish.inc",
-                                 "metals.inc", "woods.inc", "stones.inc", "glass.inc", "golds.inc",
-                                 "skies.inc", "math.inc", "transforms.inc", "functions.inc", "consts.inc",
-                                 "shapes.inc", "stars.inc"}) {
+  for (std::string_view known :
+       {"vmxpred.inc", "colors.inc", "textures.inc", "galaxy.inc", "finish.inc", "metals.inc",
+        "woods.inc", "stones.inc", "glass.inc", "golds.inc", "skies.inc", "math.inc",
+        "transforms.inc", "functions.inc", "consts.inc", "shapes.inc", "stars.inc"}) {
     if (name == known) return true;
   }
   return false;
@@ -51,7 +53,8 @@ void SceneReader::Advance() {
   if (t.kind == SceneToken::kSymbol) braces_ += t.text == "{" ? 1 : t.text == "}" ? -1 : 0;
   pos_ = t.end;
   cur_valid_ = false;
-  if (++steps_ > kMaxSteps) Fail("the scene takes too many steps to read (a loop that does not end?)");
+  if (++steps_ > kMaxSteps)
+    Fail("the scene takes too many steps to read (a loop that does not end?)");
 }
 
 const SceneToken& SceneReader::Peek() {
@@ -62,7 +65,7 @@ const SceneToken& SceneReader::Peek() {
       Directive();
       continue;
     }
-    auto macro = macros_.find(std::string(t.text));
+    auto macro = macros_.find(t.text);
     if (macro == macros_.end() || Lookup(t.text)) return t;
     Advance();
     const Macro called = macro->second;
@@ -89,7 +92,8 @@ bool SceneReader::RawIs(std::string_view symbol) {
 
 void SceneReader::Expect(std::string_view symbol) {
   if (!PeekIs(symbol)) {
-    if (Peek().kind == SceneToken::kEnd) Fail("the scene ends where '" + std::string(symbol) + "' was expected");
+    if (Peek().kind == SceneToken::kEnd)
+      Fail("the scene ends where '" + std::string(symbol) + "' was expected");
     Unread("'" + std::string(symbol) + "' expected, found '" + std::string(Peek().text) + "'");
   }
   Advance();
@@ -111,16 +115,17 @@ void SceneReader::Note(const std::string& note) {
 }
 
 Value* SceneReader::Lookup(std::string_view name) {
-  const std::string key(name);
   for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-    auto it = frame->locals.find(key);
+    auto it = frame->locals.find(name);
     if (it != frame->locals.end()) return &it->second;
   }
-  auto it = globals_.find(key);
+  auto it = globals_.find(name);
   return it == globals_.end() ? nullptr : &it->second;
 }
 
-bool SceneReader::Known(std::string_view name) { return Lookup(name) || macros_.count(std::string(name)); }
+bool SceneReader::Known(std::string_view name) {
+  return Lookup(name) || macros_.find(name) != macros_.end();
+}
 
 void SceneReader::SkipBlock() {
   if (!RawIs("{")) Unread("'{' expected");
@@ -165,6 +170,8 @@ void SceneReader::EndOf() {
   } else if (c.kind == Control::kWhile) {
     pos_ = c.loop_at;
     cur_valid_ = false;
+    if (++loops_ > kMaxLoops)
+      Fail("#while loops turn more than " + std::to_string(kMaxLoops) + " times");
     if (Number() == 0) {
       control_.pop_back();
       SkipBranch(false);
@@ -179,7 +186,8 @@ void SceneReader::EndOf() {
 }
 
 void SceneReader::CallMacro(const Macro& macro) {
-  if (frames_.size() >= kMaxMacroCalls) Fail("macros call each other more than " + std::to_string(kMaxMacroCalls) + " deep");
+  if (frames_.size() >= kMaxMacroCalls)
+    Fail("macros call each other more than " + std::to_string(kMaxMacroCalls) + " deep");
   Deeper deeper(*this);
   Frame frame;
   Expect("(");
@@ -199,7 +207,8 @@ void SceneReader::CallMacro(const Macro& macro) {
 
 void SceneReader::Declare(bool local) {
   const SceneToken name = Raw();
-  if (name.kind != SceneToken::kWord || name.text[0] == '#') Unread("a name expected after #declare");
+  if (name.kind != SceneToken::kWord || name.text[0] == '#')
+    Unread("a name expected after #declare");
   Advance();
   std::vector<int> index;
   while (RawIs("[")) {
@@ -209,16 +218,25 @@ void SceneReader::Declare(bool local) {
   }
   Expect("=");
   Value value;
+  const int braces = braces_;
   try {
     value = ParseValue();
   } catch (const Unreadable& u) {
-    // An object we cannot read stands in for whatever the name holds.
+    // A stand-in for whatever the name holds; the rest of the value is passed
+    // over up to its ';' or the next directive.
     Note(u.what());
     value.kind = Value::kObject;
     value.shape = std::make_shared<Shape>(StandIn());
+    for (;;) {
+      const SceneToken& t = Raw();
+      if (t.kind == SceneToken::kEnd || (t.kind == SceneToken::kWord && t.text[0] == '#')) break;
+      if (t.kind == SceneToken::kSymbol && t.text == "}" && braces_ <= braces) break;
+      if (t.kind == SceneToken::kSymbol && t.text == ";" && braces_ <= braces) break;
+      Advance();
+    }
   }
   if (RawIs(";")) Advance();
-  std::unordered_map<std::string, Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
+  NameMap<Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
   const std::string key(name.text);
   if (index.empty()) {
     if (!local && !frames_.empty()) {
@@ -233,7 +251,8 @@ void SceneReader::Declare(bool local) {
   }
   Value* target = Lookup(key);
   for (int i : index) {
-    if (!target || target->kind != Value::kArray || i < 0 || i >= static_cast<int>(target->array->size())) {
+    if (!target || target->kind != Value::kArray || i < 0 ||
+        i >= static_cast<int>(target->array->size())) {
       Unread("no array element " + key + "[" + std::to_string(i) + "]");
     }
     target = &(*target->array)[static_cast<size_t>(i)];
@@ -265,7 +284,8 @@ void SceneReader::Directive() {
     }
   } else if (d == "#else" || d == "#elseif") {
     // The branch taken ends here; pass over the rest up to its #end.
-    if (control_.empty() || control_.back().kind != Control::kIf) Fail(std::string(d) + " without #if");
+    if (control_.empty() || control_.back().kind != Control::kIf)
+      Fail(std::string(d) + " without #if");
     control_.pop_back();
     SkipBranch(false);
   } else if (d == "#while") {
@@ -296,7 +316,8 @@ void SceneReader::Directive() {
   } else if (d == "#include") {
     const SceneToken file = Raw();
     Advance();
-    if (!KnownInclude(file.text)) Note("the include file \"" + std::string(file.text) + "\" is not read");
+    if (!KnownInclude(file.text))
+      Note("the include file \"" + std::string(file.text) + "\" is not read");
   } else if (d == "#version") {
     Number();
     if (RawIs(";")) Advance();
@@ -305,7 +326,8 @@ void SceneReader::Directive() {
     Advance();
     if (Value* v = Lookup(key)) *v = Value{};
     globals_.erase(key);
-  } else if (d == "#debug" || d == "#warning" || d == "#error" || d == "#render" || d == "#statistics") {
+  } else if (d == "#debug" || d == "#warning" || d == "#error" || d == "#render" ||
+             d == "#statistics") {
     if (Raw().kind == SceneToken::kString) Advance();
   } else if (d == "#default") {
     SkipBlock();
@@ -334,8 +356,9 @@ void SceneReader::Read(SceneModel& model) {
           if (!RawIs("{")) Fail("cannot read '" + word + "'");
           SkipBlock();
           bool ignored = false;
-          for (std::string_view skipped : {"light_source", "global_settings", "background", "fog", "sky_sphere",
-                                           "media", "atmosphere", "rainbow", "photons", "radiosity"}) {
+          for (std::string_view skipped :
+               {"light_source", "global_settings", "background", "fog", "sky_sphere", "media",
+                "atmosphere", "rainbow", "photons", "radiosity"}) {
             ignored = ignored || word == skipped;
           }
           if (!ignored) {
@@ -359,10 +382,21 @@ void SceneReader::Read(SceneModel& model) {
     model.error = "not enough memory to read the scene";
   }
   model.instances.reserve(scene.pieces.size());
+  size_t unplaced = 0;
   for (Piece& p : scene.pieces) {
+    // Arithmetic out of range (a division by zero, say) leaves nothing to show.
+    const bool finite =
+        std::all_of(p.instance.transform.m.begin(), p.instance.transform.m.end(),
+                    [](double v) { return std::isfinite(v) && std::abs(v) < 1e150; });
+    if (!finite) {
+      ++unplaced;
+      continue;
+    }
     model.stand_ins += p.instance.kind == Primitive::StandIn;
     model.instances.push_back(p.instance);
   }
+  if (unplaced)
+    Note(std::to_string(unplaced) + " objects are left out: their place or size is out of range");
   model.notes = notes_;
 }
 

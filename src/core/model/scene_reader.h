@@ -38,7 +38,7 @@ struct Shape {
 struct Value {
   enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kString } kind = kNone;
   std::array<double, 5> v = {0, 0, 0, 0, 0};  // a number in v[0]; a colour is r g b filter transmit
-  int size = 1;                             // components of a vector
+  int size = 1;                               // components of a vector
   std::shared_ptr<std::vector<Value>> array;
   std::shared_ptr<const Shape> shape;
   bool known_colour = true;  // a texture whose colour could be read
@@ -54,6 +54,14 @@ struct Unreadable : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Names looked up by a view of the scene text, without a copy.
+struct NameHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+template <typename T>
+using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+
 class SceneReader {
  public:
   explicit SceneReader(std::string_view text) : text_(text) {}
@@ -61,7 +69,7 @@ class SceneReader {
 
  private:
   struct Frame {  // one macro call
-    std::unordered_map<std::string, Value> locals;
+    NameMap<Value> locals;
     size_t return_at = 0;
     int braces = 0;
   };
@@ -125,12 +133,17 @@ class SceneReader {
   // Objects (reader_objects.cpp).
   bool IsObjectWord(std::string_view word);
   Shape ParseObject();
-  void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob);
+  std::shared_ptr<const Shape> ParseObjectShared();
+  // The inside of an object's braces. `named` receives the shape of
+  // `object {Name}` (only the kind "object" sets it).
+  void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob,
+                  std::shared_ptr<const Shape>* named);
   bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
   Colour ParseTexture();
   void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown);
   void ParseCamera(SceneCamera& camera);
-  void Append(Shape& to, const Shape& from);
+  void Append(Shape& to, const Shape& from);  // fails past kMaxModelInstances
+  void Append(Shape& to, Shape&& from);
   void Finish(Shape& shape, const Mat4& m, const Colour& colour);
   Shape StandIn();
   Shape Intersection(std::vector<Shape>& parts, bool difference);
@@ -143,9 +156,10 @@ class SceneReader {
   int depth_ = 0;
   int parens_ = 0;  // comparisons count only inside parentheses
   long long steps_ = 0;
+  long long loops_ = 0;
   size_t total_pieces_ = 0;
-  std::unordered_map<std::string, Value> globals_;
-  std::unordered_map<std::string, Macro> macros_;
+  NameMap<Value> globals_;
+  NameMap<Macro> macros_;
   std::vector<Frame> frames_;
   std::vector<Control> control_;
   std::vector<std::string> notes_;

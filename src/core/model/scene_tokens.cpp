@@ -73,7 +73,8 @@ SceneToken LexToken(std::string_view text, size_t i) {
 
 int LineAt(std::string_view text, size_t offset) {
   offset = std::min(offset, text.size());
-  return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
+  return 1 +
+         static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
 }
 
 }  // namespace vermora

@@ -18,7 +18,9 @@ class Builder {
     for (double v : {nx, ny, nz}) mesh_.normals.push_back(static_cast<float>(v));
     return static_cast<uint32_t>(mesh_.positions.size() / 3 - 1);
   }
-  void Triangle(uint32_t a, uint32_t b, uint32_t c) { mesh_.indices.insert(mesh_.indices.end(), {a, b, c}); }
+  void Triangle(uint32_t a, uint32_t b, uint32_t c) {
+    mesh_.indices.insert(mesh_.indices.end(), {a, b, c});
+  }
   // a b c d counter-clockwise seen from outside.
   void Quad(uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
     Triangle(a, b, c);
@@ -58,7 +60,8 @@ void Sphere(Builder& b, int n) {
     const double phi = std::numbers::pi * r / rings;  // from the top pole
     for (int s = 0; s <= n; ++s) {
       const double theta = kTau * s / n;
-      const double x = std::sin(phi) * std::cos(theta), y = std::cos(phi), z = -std::sin(phi) * std::sin(theta);
+      const double x = std::sin(phi) * std::cos(theta), y = std::cos(phi),
+                   z = -std::sin(phi) * std::sin(theta);
       grid.push_back(b.Vertex(x, y, z, x, y, z));
     }
   }
@@ -113,7 +116,8 @@ void Torus(Builder& b, int n, double minor) {
     const double t = kTau * i / n, c = std::cos(t), s = -std::sin(t);
     for (int j = 0; j <= around; ++j) {
       const double p = kTau * j / around, cp = std::cos(p), sp = std::sin(p);
-      grid.push_back(b.Vertex((1 + minor * cp) * c, minor * sp, (1 + minor * cp) * s, cp * c, sp, cp * s));
+      grid.push_back(
+          b.Vertex((1 + minor * cp) * c, minor * sp, (1 + minor * cp) * s, cp * c, sp, cp * s));
     }
   }
   auto at = [&](int i, int j) { return grid[static_cast<size_t>(i * (around + 1) + j)]; };

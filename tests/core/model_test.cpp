@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+
+#include "common/examples.h"
+#include "model/scene_model.h"
+#include "params/settings_file.h"
+#include "scene/object_count.h"
+#include "support/test_support.h"
+
+namespace vermora {
+namespace {
+
+std::map<Primitive, int> Kinds(const SceneModel& model) {
+  std::map<Primitive, int> kinds;
+  for (const Instance& i : model.instances) ++kinds[i.kind];
+  return kinds;
+}
+
+void ExpectBounds(const Bounds& b, Vec3 low, Vec3 high, const std::string& what) {
+  ASSERT_FALSE(b.empty) << what;
+  EXPECT_NEAR(b.min.x, low.x, 1e-9) << what;
+  EXPECT_NEAR(b.min.y, low.y, 1e-9) << what;
+  EXPECT_NEAR(b.min.z, low.z, 1e-9) << what;
+  EXPECT_NEAR(b.max.x, high.x, 1e-9) << what;
+  EXPECT_NEAR(b.max.y, high.y, 1e-9) << what;
+  EXPECT_NEAR(b.max.z, high.z, 1e-9) << what;
+}
+
+TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
+  const ParameterSet set;
+  const SceneModel model = ReadSceneModel(test::Scene(set));
+  ASSERT_EQ(model.error, "");
+  EXPECT_EQ(model.stand_ins, 0);
+  // 8 worms of 30 segments; POV-Ray's statistics count 240 finite objects too.
+  ASSERT_EQ(model.instances.size(), 240u);
+  EXPECT_EQ(EstimateObjects(set).objects, 240);
+  EXPECT_EQ(Kinds(model)[Primitive::Sphere], 240);
+
+  // The first segment: Bol (radius .5) scaled .983, rotated <-27, 0, 19>,
+  // moved to <-0.213, 0.246, 0.301>. Rz(19) Rx(-27) times .983 * .5, by hand.
+  const double expected[3][4] = {{0.464722, -0.142576, -0.072646, -0.213},
+                                 {0.160017, 0.414071, 0.210980, 0.246},
+                                 {0.0, -0.223136, 0.437930, 0.301}};
+  const Instance& first = model.instances[0];
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 4; ++col)
+      EXPECT_NEAR(first.transform(row, col), expected[row][col], 2e-6);
+  }
+  EXPECT_EQ(first.transform(3, 3), 1);
+  const std::array<float, 4> cream = {0.9882f, 0.9020f, 0.7882f, 0};
+  EXPECT_EQ(first.colour, cream);
+  EXPECT_EQ(model.instances.back().colour, cream);
+
+  EXPECT_TRUE(model.camera.read);
+  EXPECT_DOUBLE_EQ(model.camera.location.z, -30);
+  EXPECT_DOUBLE_EQ(model.camera.direction.z, 1.2);
+  EXPECT_DOUBLE_EQ(model.camera.right.x, 1.3);
+}
+
+// Each library object as the segment of the SpiralWorm: its primitives, read
+// from the declarations in the object library.
+TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
+  struct Case {
+    const char* name;
+    int spheres, boxes, cylinders, cones, tori;
+  };
+  for (const Case& c :
+       {Case{"Bol", 1, 0, 0, 0, 0}, Case{"Doos", 0, 1, 0, 0, 0}, Case{"Cone", 0, 0, 0, 1, 0},
+        Case{"FanCyl", 0, 0, 1, 0, 0}, Case{"Torus", 0, 0, 0, 0, 1}, Case{"Spik1", 1, 0, 0, 4, 0},
+        Case{"Spik2", 3, 0, 1, 2, 0}, Case{"Spik3", 0, 0, 6, 6, 0}, Case{"Spik4", 1, 0, 0, 2, 0},
+        Case{"Spik6", 10, 0, 0, 0, 0}, Case{"Ear", 0, 0, 3, 0, 0},
+        Case{"BallDisk", 1, 0, 1, 0, 0}}) {
+    ParameterSet set = test::SpiralOnly();
+    set.SetText("edJSegm", std::string("object {") + c.name + "}");
+    SceneModel model = ReadSceneModel(test::Scene(set));
+    ASSERT_EQ(model.error, "") << c.name;
+    EXPECT_EQ(model.stand_ins, 0) << c.name;
+    std::map<Primitive, int> kinds = Kinds(model);
+    const int segments = 30;
+    EXPECT_EQ(kinds[Primitive::Sphere], c.spheres * segments) << c.name;
+    EXPECT_EQ(kinds[Primitive::Box], c.boxes * segments) << c.name;
+    EXPECT_EQ(kinds[Primitive::Cylinder], c.cylinders * segments) << c.name;
+    EXPECT_EQ(kinds[Primitive::Cone], c.cones * segments) << c.name;
+    EXPECT_EQ(kinds[Primitive::Torus], c.tori * segments) << c.name;
+  }
+}
+
+// Small scenes with their instance count and world box worked by hand.
+TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
+  const std::string connect =
+      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > "
+      "abs(Rd))\n"
+      " #local D2=sqrt(D*D-Rd*Rd);\n"
+      " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
+      " #elseif (SR > ER)\n sphere { SP, SR }\n #else\n sphere { EP, ER }\n #end\n#end\n";
+  struct Case {
+    std::string text;
+    size_t count;
+    Vec3 low, high;
+  };
+  const Case cases[] = {
+      {"sphere {<1, 2, 3>, 2}", 1, {-1, 0, 1}, {3, 4, 5}},
+      {"sphere {0, 1 scale <2, 1, 1> translate -x}", 1, {-3, -1, -1}, {1, 1, 1}},
+      {"box {<-1, 0, 0>, <1, 2, .5> rotate 90*y}", 1, {0, 0, -1}, {.5, 2, 1}},
+      {"cylinder {<0, 0, 0>, <0, 0, 4>, .5}", 1, {-.5, -.5, 0}, {.5, .5, 4}},
+      {"cone {<0, 1, 0>, 0, <0, -1, 0>, 1}", 1, {-1, -1, -1}, {1, 1, 1}},
+      {"torus {2, .5 rotate <90, 0, 0>}", 1, {-2.5, -2.5, -.5}, {2.5, 2.5, .5}},
+      {"#declare A = union { sphere {0, 1} sphere {2*x, 1} }\nobject {A translate <0, 0, 3>}\n"
+       "object {A scale .5 rotate <0, 0, 90>}",
+       4,
+       {-1, -1, -.5},
+       {3, 1.5, 4}},
+      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + "
+       "1; #end",
+       3,
+       {-.5, -.5, -.5},
+       {4.5, .5, .5}},
+      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }",
+       2,
+       {-1, -1, -1},
+       {1, 2.5, 1}},
+      {connect + "Connect(<0,0,0>, 1, <10,0,0>, 1)", 1, {0, -1, -1}, {10, 1, 1}},
+      {connect + "Connect(<0,0,0>, 3, <1,0,0>, 1)", 1, {-3, -3, -3}, {3, 3, 3}},
+      {"#declare V = <1, 2, 3>; sphere {<V.z, -V.x, (V.y > 1 ? 5 : 6)>, .5 matrix <1,0,0, 0,1,0, "
+       "0,0,1, 1,0,0>}",
+       1,
+       {3.5, -1.5, 4.5},
+       {4.5, -.5, 5.5}},
+  };
+  for (const Case& c : cases) {
+    const SceneModel model = ReadSceneModel(c.text);
+    EXPECT_EQ(model.error, "") << c.text;
+    EXPECT_EQ(model.stand_ins, 0) << c.text;
+    EXPECT_EQ(model.instances.size(), c.count) << c.text;
+    ExpectBounds(model.bounds(), c.low, c.high, c.text);
+  }
+}
+
+TEST(SceneModelTest, ColoursOfTextures) {
+  struct Case {
+    const char* texture;
+    std::array<float, 4> colour;
+  };
+  for (const Case& c : {
+           Case{"texture {pigment {color red 1 green .5 blue .25}}", {1, .5f, .25f, 0}},
+           Case{"pigment {rgb <.1, .2, .3>}", {.1f, .2f, .3f, 0}},
+           Case{"texture {pigment {color rgbf <.1, .2, .3, .4>} finish {reflection rgb 1}}",
+                {.1f, .2f, .3f, .4f}},
+           Case{"pigment {rgb 1}", {1, 1, 1, 0}},
+           Case{"pigment {color MediumSeaGreen}", {.258824f, .435294f, .258824f, 0}},  // colors.inc
+           Case{"pigment {Apricot}", {1, .3294f, .3294f, 0}},  // vmxpred.inc
+           Case{"pigment {checker color rgb <1, 0, 0>, color rgb <0, 0, 1>}", {.5f, 0, .5f, 0}},
+           Case{"texture {pigment {marble color_map {[0 color White] [1 color Black]}} scale 2}",
+                {.5f, .5f, .5f, 0}},
+           Case{"texture {T_Stone5}", {.7f, .7f, .7f, 0}},  // textures.inc: a grey stands in
+       }) {
+    const SceneModel model = ReadSceneModel(std::string("sphere {0, 1 ") + c.texture + "}");
+    ASSERT_EQ(model.instances.size(), 1u) << c.texture;
+    for (int i = 0; i < 4; ++i)
+      EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
+    EXPECT_EQ(model.stand_ins, 0) << c.texture;
+  }
+  // An inner texture stays; the outer one colours the rest. Untextured is black.
+  const SceneModel model = ReadSceneModel(
+      "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
+      "1}");
+  ASSERT_EQ(model.instances.size(), 3u);
+  EXPECT_EQ(model.instances[0].colour, (std::array<float, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(model.instances[1].colour, (std::array<float, 4>{0, 0, 1, 0}));
+  EXPECT_EQ(model.instances[2].colour, (std::array<float, 4>{0, 0, 0, 0}));
+}
+
+// Every example set reads without stand-ins, to as many objects as POV-Ray
+// 3.7 counts in its statistics ("Finite Objects"), which the estimate meets
+// where it is exact. The torus spline's arcs are counted as their cylinders.
+TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
+  const std::map<std::string, size_t> povray = {
+      {"ammonite", 221},         {"coral-wheel", 400},  {"curled-fern", 2415},
+      {"drifting-medusa", 1000}, {"dune-wing", 720},    {"fossil-trilobite", 720},
+      {"golden-tendril", 400},   {"marble-twist", 150}, {"peacock-plume", 600},
+      {"pearl-rosette", 606},    {"ringed-horn", 60},   {"sea-anemone", 735},
+      {"sea-serpent", 70},       {"star-spores", 200}};
+  std::vector<std::string> warnings;
+  const std::vector<Example> examples = ReadExamples(VERMORA_DATA_DIR, warnings);
+  ASSERT_EQ(examples.size(), povray.size() + 1);
+  for (const Example& e : examples) {
+    ParameterSet set;
+    ASSERT_TRUE(LoadSettings(e.set_path, set).ok()) << e.name;
+    const SceneModel model = ReadSceneModel(test::Scene(set));
+    EXPECT_EQ(model.error, "") << e.name;
+    EXPECT_EQ(model.stand_ins, 0) << e.name;
+    EXPECT_TRUE(model.notes.empty())
+        << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
+    if (e.name == "golden-knot") {
+      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size()))
+          << e.name;
+      EXPECT_GT(model.instances.size(), 48u) << e.name;
+      continue;
+    }
+    ASSERT_TRUE(povray.count(e.name)) << e.name;
+    EXPECT_EQ(model.instances.size(), povray.at(e.name)) << e.name;
+    const double estimate = EstimateObjects(set).objects;
+    if (e.name != "sea-anemone" && e.name != "ammonite" && e.name != "curled-fern" &&
+        e.name != "pearl-rosette") {
+      EXPECT_EQ(estimate, static_cast<double>(model.instances.size())) << e.name;
+    }
+  }
+}
+
+// The golden scenes read to POV-Ray 3.7's "Finite Objects" count, where it
+// counts primitives: it counts a merge, a blob or a torus spline's cut tori as
+// one object each, the model their parts.
+TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
+  const std::pair<const char*, size_t> cases[] = {
+      {"anemone_default", 305},
+      {"anemone_extras", 450},
+      {"cluster_default", 150},
+      {"cluster_scale_rotate", 30},
+      {"curl_default", 81},
+      {"double_default", 400},
+      {"fan_extras", 292},
+      {"form_default", 50},
+      {"horn_default", 120},
+      {"horn_extras", 967},
+      {"hull_default", 70},
+      {"hull_extras", 531},
+      {"predef_and_wormpredef", 12},
+      {"spiral_base", 48},
+      {"spiral_branches", 1092},
+      {"spiral_bubbles", 12},
+      {"spiral_everything_split", 506},
+      {"spiral_helix", 60},
+      {"spiral_husk", 12},
+      {"spiral_only", 30},
+      {"spiral_split_connect_alt", 179},
+      {"spiral_top", 120},
+      {"spiral_top_heart", 13},
+      {"spiral_tween_growing", 35},
+      {"trilobyt_default", 120},
+      {"trilobyt_extras", 894},
+      {"twod_default", 50},
+      {"wheel_waves_way_alternate", 452},
+      // Counted by their parts: 10 blob spheres; merged worms of the sets.
+      {"form_blob", 10},
+      {"form_alt_merge", 35},
+      {"curl_husk_heart_alt", 39},
+      {"double_side_connect_alt", 101},
+      {"twod_predef_ring", 92},
+      {"twod_recursion_connect", 4823}};
+  for (const auto& [name, count] : cases) {
+    const SceneModel model =
+        ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
+    EXPECT_EQ(model.error, "") << name;
+    EXPECT_EQ(model.stand_ins, 0) << name;
+    EXPECT_EQ(model.instances.size(), count) << name;
+  }
+  // The torus spline through <0,0,0>, <2,2,1>, <.5,1,2> of tube .1: arcs of
+  // cylinders that pass through its points.
+  const SceneModel torus =
+      ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/torus_default.pov"));
+  ASSERT_GT(torus.instances.size(), 10u);
+  EXPECT_EQ(Kinds(torus)[Primitive::Cylinder], static_cast<int>(torus.instances.size()));
+  for (Vec3 point : {Vec3{0, 0, 0}, Vec3{2, 2, 1}, Vec3{.5, 1, 2}}) {
+    double nearest = 1e9;
+    for (const Instance& i : torus.instances) {
+      for (double along : {0.0, 1.0}) {
+        const Vec3 p = TransformPoint(i.transform, {0, along, 0});
+        nearest = std::min(nearest, std::hypot(p.x - point.x, p.y - point.y, p.z - point.z));
+      }
+    }
+    EXPECT_LT(nearest, 0.15) << point.x << " " << point.y << " " << point.z;
+  }
+}
+
+// Whatever the text, the reader returns: an error or stand-ins, never a crash.
+TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
+  const std::string scene = test::Scene(ParameterSet());
+  std::string garbage;
+  std::mt19937 random(7);
+  for (int i = 0; i < 4000; ++i) garbage += static_cast<char>(random() % 256);
+  std::string doubling = "#declare A0 = sphere {0, 1}\n";
+  for (int i = 1; i <= 24; ++i) {
+    doubling += "#declare A" + std::to_string(i) + " = union {object {A" + std::to_string(i - 1) +
+                "} object {A" + std::to_string(i - 1) + " translate x}}\n";
+  }
+  doubling += "object {A24}";
+  struct Case {
+    std::string name, text;
+    bool error;
+    int stand_ins;
+  };
+  const Case cases[] = {
+      {"empty", "", false, 0},
+      {"truncated", scene.substr(0, scene.size() / 2), true, 0},
+      {"unclosed", "union { sphere {0, 1}", true, 0},
+      {"user include", "#include \"mine.inc\"\nobject {MyThing scale 2}", false, 1},
+      {"unknown keyword", "sphere {0, 1 wobble 3} sphere {x, 1}", false, 1},
+      {"unknown object", "lathe {linear_spline 2, <0,0>, <1,1>} sphere {0, 1}", false, 1},
+      {"deep nesting", "#declare X = " + std::string(100000, '('), true, 0},
+      {"deep unions",
+       [] {
+         std::string s;
+         for (int i = 0; i < 5000; ++i) s += "union {";
+         return s;
+       }(),
+       true, 0},
+      {"deep signs", "#declare X = " + std::string(100000, '-') + "1;", true, 0},
+      {"deep transforms",
+       [] {
+         std::string s = "sphere {0, 1 ";
+         for (int i = 0; i < 5000; ++i) s += "transform {";
+         return s;
+       }(),
+       true, 0},
+      {"many dimensions", "#declare A = array[1][1][1][1][1][1][1][1];", false, 0},
+      {"huge array", "#declare A = array[100000][100000][100000];", false, 0},
+      {"out of range", "sphere {<1/0, 0, 0>, 1} sphere {0, 1e200}", false, 0},
+      {"endless loop", "#while (1) #end", true, 0},
+      {"endless macro", "#macro M() M() #end M()", true, 0},
+      {"too many objects", doubling, true, 0},
+      {"garbage bytes", garbage, true, 0},
+      {"stray #end", "#end sphere {0, 1}", true, 0},
+  };
+  for (const Case& c : cases) {
+    const SceneModel model = ReadSceneModel(c.text);
+    EXPECT_EQ(!model.error.empty(), c.error) << c.name << ": " << model.error;
+    EXPECT_EQ(model.stand_ins, c.stand_ins) << c.name;
+  }
+  // The stand-in keeps the transform written after the unknown name.
+  const SceneModel standin = ReadSceneModel("#include \"mine.inc\"\nobject {MyThing scale 2}");
+  ASSERT_EQ(standin.instances.size(), 1u);
+  EXPECT_EQ(standin.instances[0].kind, Primitive::StandIn);
+  ExpectBounds(standin.bounds(), {-2, -2, -2}, {2, 2, 2}, "stand-in");
+  EXPECT_FALSE(standin.notes.empty());
+}
+
+// Points a person places in the default camera's view: the picture's right
+// edge is half `right` across at `direction`'s distance.
+TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
+  SceneCamera camera = ReadSceneModel(test::Scene(ParameterSet())).camera;
+  const Mat4 clip = CameraProjection(camera, 4.0 / 3, 1, 100) * CameraView(camera);
+  struct Case {
+    Vec3 world;
+    double x, y;  // normalized device coordinates
+  };
+  for (const Case& c :
+       {Case{{0, 0, 0}, 0, 0}, Case{{16.25, 0, 0}, 1, 0}, Case{{0, -12.5, 0}, 0, -1},
+        Case{{-8.125, 6.25, 0}, -.5, .5}, Case{{16.25, 0, 30}, .5, 0}}) {
+    const Vec3 p = TransformPoint(clip, c.world);
+    const double w = -TransformPoint(CameraView(camera), c.world).z;
+    EXPECT_NEAR(p.x / w, c.x, 1e-9) << c.world.x;
+    EXPECT_NEAR(p.y / w, c.y, 1e-9) << c.world.y;
+  }
+  // look_at turns the camera, keeping lengths and left-handedness; angle sets
+  // the direction's length from right's.
+  camera =
+      ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}")
+          .camera;
+  EXPECT_NEAR(camera.direction.x, 1, 1e-12);
+  EXPECT_NEAR(camera.right.z, -2, 1e-12);
+  EXPECT_NEAR(camera.up.y, 1, 1e-12);
+}
+
+// The matrices put a ball where POV-Ray draws it: a tiny render of a bright
+// ball on black through each camera, its centre beside the projected one.
+TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
+  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
+  const std::string dir = test::MakeTempFolder();
+  struct Case {
+    std::string camera;
+    Vec3 ball;
+  };
+  const Case cases[] = {
+      {"location <0, 0, -30> direction <0, 0, 1.2> right <1.3, 0, 0> look_at <0, 0, 0>", {8, 4, 0}},
+      {"location <20, 10, -20> up <0, 1.5, 0> right <2, 0, 0> look_at <1, 2, 3>", {-2, -1, 4}},
+      {"location <0, 30, 0> sky <0, 0, 1> look_at <0, 0, 0> angle 60", {5, 0, -4}},
+  };
+  for (const Case& c : cases) {
+    const std::string scene = "camera {" + c.camera + "}\nbackground {rgb 0}\nsphere {<" +
+                              std::to_string(c.ball.x) + ", " + std::to_string(c.ball.y) + ", " +
+                              std::to_string(c.ball.z) +
+                              ">, 2 pigment {rgb 1} finish {ambient 1 diffuse 0}}\n";
+    std::ofstream(dir + "ball.pov") << scene;
+    const test::ShellRun run = test::Shell("cd " + dir + " && " + test::kPovray +
+                                           " +Iball.pov +Oball.bmp +FB +W32 +H24 -D -V +A0.1 2>&1");
+    ASSERT_EQ(run.code, 0) << run.output;
+    const test::Picture picture = test::ReadBmp(dir + "ball.bmp");
+    ASSERT_GT(picture.Differing(), 0) << c.camera;
+    const auto [x, y] = picture.CentreOfDiffering();
+
+    const SceneCamera camera = ReadSceneModel(scene).camera;
+    const Mat4 view = CameraView(camera);
+    const Vec3 clip = TransformPoint(CameraProjection(camera, 4.0 / 3, 1, 100) * view, c.ball);
+    const double w = -TransformPoint(view, c.ball).z;
+    EXPECT_NEAR(x, (clip.x / w + 1) / 2, 0.04) << c.camera;
+    EXPECT_NEAR(y, (1 - clip.y / w) / 2, 0.04) << c.camera;
+  }
+  std::filesystem::remove_all(dir);
+}
+
+// A unit mesh encloses its primitive's volume, its triangles facing out.
+TEST(SceneModelTest, UnitMeshesEncloseTheirVolume) {
+  struct Case {
+    Primitive kind;
+    float shape;
+    double volume;
+  };
+  const double pi = 3.14159265358979;
+  for (const Case& c : {Case{Primitive::Sphere, 0, 4 * pi / 3}, Case{Primitive::Box, 0, 8},
+                        Case{Primitive::StandIn, 0, 8}, Case{Primitive::Cylinder, 0, pi},
+                        Case{Primitive::Cone, 0, pi / 3}, Case{Primitive::Cone, .5f, pi * 1.75 / 3},
+                        Case{Primitive::Torus, .25f, 2 * pi * pi * .0625}}) {
+    const Mesh mesh = UnitMesh(c.kind, c.shape, 64);
+    ASSERT_EQ(mesh.positions.size(), mesh.normals.size());
+    double volume = 0;  // the divergence theorem over the triangles
+    for (size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
+      const float* a = &mesh.positions[3 * mesh.indices[i]];
+      const float* b = &mesh.positions[3 * mesh.indices[i + 1]];
+      const float* d = &mesh.positions[3 * mesh.indices[i + 2]];
+      volume += (a[0] * (b[1] * d[2] - b[2] * d[1]) - a[1] * (b[0] * d[2] - b[2] * d[0]) +
+                 a[2] * (b[0] * d[1] - b[1] * d[0])) /
+                6;
+    }
+    EXPECT_NEAR(volume, c.volume, c.volume * 0.01) << static_cast<int>(c.kind) << " " << c.shape;
+  }
+  EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(),
+            UnitMesh(Primitive::Sphere, 0, 3).indices.size());
+}
+
+}  // namespace
+}  // namespace vermora
