@@ -23,5 +23,17 @@ TEST(ModelOfUserSets, EveryComposedObjectIsRead) {
   EXPECT_GT(read, 60);
 }
 
+// The ground of the background is left out as its plane is, not shown as a box.
+TEST(ModelOfUserSets, TheGroundIsNoPartOfTheCreature) {
+  ParameterSet set;
+  set.SetOn("chkHFOn", true);
+  set.SetText("edHFName", "land.png");
+  const ComposeResult composed = ComposeScene(set);
+  ASSERT_NE(composed.scene.find("height_field {"), std::string::npos);
+  const SceneModel model = ReadSceneModel(composed.scene);
+  EXPECT_EQ(model.stand_ins, 0);
+  EXPECT_EQ(model.instances.size(), 240u);
+}
+
 }  // namespace
 }  // namespace vermora

@@ -169,6 +169,11 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   Deeper deeper(*this);
   const std::string kind(Take().text);
   if (!PeekIs("{")) Unread("'{' expected after " + kind);
+  if (kind == "height_field") {
+    // The ground of a background, as its plane, is no part of the creature.
+    SkipBlock();
+    return std::make_shared<Shape>();
+  }
   if (StandInWord(kind)) {
     Note("the object '" + kind + "' is shown as a box");
     SkipBlock();
