@@ -95,8 +95,15 @@ void PicturePane::SetChanged(const ParameterSet& set) {
 }
 
 void PicturePane::Built(const BuiltModel& built) {
-  view_->Show(built);
   const SceneModel& model = *built.model;
+  if (model.error.empty()) {
+    view_->Show(built);
+  } else {
+    // Half a scene would mislead: the view stays empty until the scene can be read.
+    auto empty = std::make_shared<SceneModel>();
+    empty->error = model.error;
+    view_->Show({empty, built.aspect, built.ms});
+  }
   info_->setText(model.error.empty() ? QString("%1 objects, read in %2 ms").arg(model.instances.size()).arg(built.ms, 0, 'f', 0)
                                      : QString("not read"));
   if (!model.error.empty()) {
