@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace vermora {
@@ -21,6 +24,11 @@ inline constexpr int kFixedMax = 48;
 // Fixed, written to `buf` (kFixedMax bytes); returns the length.
 int FixedInto(char* buf, double value, int precision, int decimals);
 
+// FixedInto for a precision and decimals the compiler knows; returns the end of
+// the text. The writers' hot path (see fixed_internal below).
+template <int P, int D>
+char* PutFixed(char* p, double value);
+
 // The same rule by way of the 18 significant decimal digits, for every value;
 // Fixed takes a shorter road where it gives the same text.
 std::string FixedGeneral(double value, int precision, int decimals);
@@ -30,5 +38,153 @@ std::string IntegerText(long long value);
 
 // Rounds halves to the even neighbour (the program's whole-number rounding).
 long long RoundHalfEven(double value);
+
+namespace fixed_internal {
+
+inline constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+inline constexpr std::uint64_t kIntPow10[] = {1ull,
+                                              10ull,
+                                              100ull,
+                                              1000ull,
+                                              10000ull,
+                                              100000ull,
+                                              1000000ull,
+                                              10000000ull,
+                                              100000000ull,
+                                              1000000000ull,
+                                              10000000000ull,
+                                              100000000000ull,
+                                              1000000000000ull,
+                                              10000000000000ull,
+                                              100000000000000ull,
+                                              1000000000000000ull,
+                                              10000000000000000ull,
+                                              100000000000000000ull,
+                                              1000000000000000000ull};
+extern const char kDigitPairs[200];
+
+// Writes the D lowest decimal digits of `n` at `p`, zeros in front.
+template <int D>
+inline void PutDigits(char* p, std::uint64_t n) {
+  char* q = p + D;
+  for (int left = D; left >= 2; left -= 2) {
+    q -= 2;
+    std::memcpy(q, kDigitPairs + 2 * (n % 100), 2);
+    n /= 100;
+  }
+  if (D % 2) *--q = static_cast<char>('0' + n % 10);
+}
+
+// Writes `n` in decimal at `p`; returns the end.
+inline char* PutInteger(char* p, std::uint64_t n) {
+  if (n < 10) {
+    *p = static_cast<char>('0' + n);
+    return p + 1;
+  }
+  if (n < 100) {
+    std::memcpy(p, kDigitPairs + 2 * n, 2);
+    return p + 2;
+  }
+  int count = 3;
+  while (count < 20 && n >= kIntPow10[count]) ++count;
+  char* q = p + count;
+  while (n >= 100) {
+    q -= 2;
+    std::memcpy(q, kDigitPairs + 2 * (n % 100), 2);
+    n /= 100;
+  }
+  if (n >= 10) {
+    q -= 2;
+    std::memcpy(q, kDigitPairs + 2 * n, 2);
+  } else {
+    *--q = static_cast<char>('0' + n);
+  }
+  return p + count;
+}
+
+// Writes the `count` lowest decimal digits of `n` at `p`, zeros in front.
+inline void PutDigits(char* p, std::uint64_t n, int count) {
+  char* q = p + count;
+  for (; count >= 2; count -= 2) {
+    q -= 2;
+    std::memcpy(q, kDigitPairs + 2 * (n % 100), 2);
+    n /= 100;
+  }
+  if (count) *--q = static_cast<char>('0' + n % 10);
+}
+
+// Rounds y half up, or gives up (returns false) when y is too near a half to
+// be sure. The rule rounds to 18 significant digits first, which moves y by at
+// most 10^-17 y, and y itself is off by at most half an ulp: 3e-15 y covers
+// both. REQUIRES: 0 <= y < 10^15, so the conversion is floor and the
+// difference exact.
+inline bool RoundHalfUp(double y, std::uint64_t& n) {
+  const auto whole = static_cast<std::uint64_t>(y);
+  const double frac = y - static_cast<double>(whole);
+  if (std::fabs(frac - 0.5) <= 3e-15 * y) return false;
+  n = whole + (frac > 0.5 ? 1 : 0);
+  return true;
+}
+
+// The rule for every value it can prove, or null to give up (for FixedInto).
+// Where the integer part has room for all D decimals (|value| < 10^(P-D)),
+// y = |value| * 10^D rounded half up is the text's digits, D of them after the
+// point; below 0.1 nothing is kept and the text is zero without a sign. Where
+// it has not, P significant digits are kept and zeros fill the D places. A y
+// near where the kept digit count changes (a power of ten) is given up, as is
+// a rounding up to 10^P and the "E" form. REQUIRES: 2 <= P <= 18.
+template <int D>
+inline char* PutDecimals(char* p, double value, int P) {
+  static_assert(D >= 0 && D <= 18);
+  constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
+  const double m = std::fabs(value);
+  const double y = m * kPow10[D];
+  std::uint64_t n;
+  if (y < (P < 15 ? kPow10[P] : 1e15) * kBelow) {
+    if (y < 0.1 * kBelow) {
+      *p++ = '0';
+      if (D > 0) {
+        *p++ = '.';
+        std::memset(p, '0', D);
+        p += D;
+      }
+      return p;
+    }
+    if (y < 0.1 * kAbove || !RoundHalfUp(y, n) || n >= kIntPow10[P]) return nullptr;
+    if (value < 0) *p++ = '-';
+    if constexpr (D == 0) {
+      return PutInteger(p, n);
+    } else {
+      p = PutInteger(p, n / kIntPow10[D]);
+      *p++ = '.';
+      PutDigits<D>(p, n % kIntPow10[D]);
+      return p + D;
+    }
+  }
+  // P significant digits, e of them before the point: 10^(e-1) <= m < 10^e.
+  if (!(m < kPow10[P] * kBelow) || m < 1 || P > 15) return nullptr;  // NaN too
+  int e = P - D > 1 ? P - D : 1;
+  while (m >= kPow10[e]) ++e;
+  if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
+  const int kept = P - e;  // 0 <= kept < D
+  if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
+  if (value < 0) *p++ = '-';
+  PutDigits(p, n, P);
+  std::memmove(p + e + 1, p + e, kept);
+  p[e] = '.';
+  std::memset(p + e + 1 + kept, '0', D - kept);
+  return p + e + 1 + D;
+}
+
+}  // namespace fixed_internal
+
+template <int P, int D>
+inline char* PutFixed(char* p, double value) {
+  static_assert(P >= 2 && P <= 18);
+  if (char* end = fixed_internal::PutDecimals<D>(p, value, P)) return end;
+  return p + FixedInto(p, value, P, D);
+}
 
 }  // namespace vermora

@@ -8,20 +8,16 @@
 namespace vermora {
 
 // The line is built on the stack and appended once.
-void SceneWriter::Vector(std::string_view head, double x, double y, double z,
-                         const int (&rule)[3][2]) {
+template <int P0, int D0, int P1, int D1, int P2, int D2>
+void SceneWriter::Vector(std::string_view head, double x, double y, double z) {
   char line[16 + 3 * (kFixedMax + 2) + 3];
   std::memcpy(line, head.data(), head.size());  // REQUIRES: head.size() <= 16
   char* p = line + head.size();
-  const double v[3] = {x, y, z};
-  for (int i = 0; i < 3; ++i) {
-    p += FixedInto(p, v[i], rule[i][0], rule[i][1]);
-    if (i < 2) {
-      p[0] = ',';
-      p[1] = ' ';
-      p += 2;
-    }
-  }
+  p = PutFixed<P0, D0>(p, x);
+  std::memcpy(p, ", ", 2);
+  p = PutFixed<P1, D1>(p + 2, y);
+  std::memcpy(p, ", ", 2);
+  p = PutFixed<P2, D2>(p + 2, z);
   std::memcpy(p, ">\r\n", 3);
   text_.append(line, static_cast<size_t>(p + 3 - line));
   CheckLimit();
@@ -33,19 +29,16 @@ void SceneWriter::TooLarge() {
 }
 
 void SceneWriter::Scale(double x, double y, double z) {
-  static constexpr int kRule[3][2] = {{4, 3}, {4, 3}, {4, 3}};
-  Vector("  scale <", x, y, z, kRule);
+  Vector<4, 3, 4, 3, 4, 3>("  scale <", x, y, z);
 }
 
 // The x angle keeps four significant digits, y and z three.
 void SceneWriter::Rotate(double x, double y, double z) {
-  static constexpr int kRule[3][2] = {{4, 0}, {3, 0}, {3, 0}};
-  Vector("  rotate <", x, y, z, kRule);
+  Vector<4, 0, 3, 0, 3, 0>("  rotate <", x, y, z);
 }
 
 void SceneWriter::Translate(double x, double y, double z) {
-  static constexpr int kRule[3][2] = {{5, 3}, {5, 3}, {5, 3}};
-  Vector("  translate <", x, y, z, kRule);
+  Vector<5, 3, 5, 3, 5, 3>("  translate <", x, y, z);
 }
 
 }  // namespace vermora

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "scene/fixed.h"
 
 namespace vermora {
 
@@ -46,9 +49,54 @@ class SceneWriter {
     if (text_.size() > limit_) TooLarge();
   }
   [[noreturn]] void TooLarge();
-  void Vector(std::string_view head, double x, double y, double z, const int (&rule)[3][2]);
+  template <int P0, int D0, int P1, int D1, int P2, int D2>
+  void Vector(std::string_view head, double x, double y, double z);
   std::string text_;
   size_t limit_;
+};
+
+// One line of scene text built on the stack from pieces and numbers, then
+// appended whole by End: the writers' per-segment lines. A piece longer than
+// the room left goes straight to the writer.
+class SceneLine {
+ public:
+  explicit SceneLine(SceneWriter& out) : out_(out) {}
+  SceneLine(const SceneLine&) = delete;
+  SceneLine& operator=(const SceneLine&) = delete;
+
+  SceneLine& Text(std::string_view text) {
+    if (text.size() > Room()) {
+      Flush();
+      if (text.size() > Room()) {
+        out_.raw().append(text);
+        return *this;
+      }
+    }
+    std::memcpy(p_, text.data(), text.size());
+    p_ += text.size();
+    return *this;
+  }
+  // The number text of Fixed(value, P, D).
+  template <int P, int D>
+  SceneLine& Number(double value) {
+    if (Room() < static_cast<size_t>(kFixedMax)) Flush();
+    p_ = PutFixed<P, D>(p_, value);
+    return *this;
+  }
+  void End() {
+    Flush();
+    out_.EndLine();
+  }
+
+ private:
+  size_t Room() const { return static_cast<size_t>(buf_ + sizeof buf_ - p_); }
+  void Flush() {
+    out_.raw().append(buf_, static_cast<size_t>(p_ - buf_));
+    p_ = buf_;
+  }
+  SceneWriter& out_;
+  char buf_[256];
+  char* p_ = buf_;
 };
 
 }  // namespace vermora

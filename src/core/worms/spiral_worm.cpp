@@ -83,21 +83,17 @@ void WriteConnector(SpiralRun& run, float x0, float x1) {
   const SpiralPath& q = run.path;
   const float r0 = 0.5f * (q.in_bubble ? q.bxp : q.sxp);
   const float r1 = 0.5f * (q.in_bubble ? q.bx : q.sx);
-  std::string& line = run.ctx.out.raw();
-  auto put = [&](const char* text, float v) {
-    line += text;
-    AppendFixed(line, v, 4, 2);
-  };
-  put(" object{ Connect(<", x0);
-  put(", ", q.Yp);
-  put(", ", q.Zp);
-  put(">, ", r0);
-  put(", <", x1);
-  put(", ", q.Y);
-  put(", ", q.Z);
-  put(">, ", r1);
-  line += ")}";
-  run.ctx.out.EndLine();
+  SceneLine(run.ctx.out)
+      .Text(" object{ Connect(<").Number<4, 2>(x0)
+      .Text(", ").Number<4, 2>(q.Yp)
+      .Text(", ").Number<4, 2>(q.Zp)
+      .Text(">, ").Number<4, 2>(r0)
+      .Text(", <").Number<4, 2>(x1)
+      .Text(", ").Number<4, 2>(q.Y)
+      .Text(", ").Number<4, 2>(q.Z)
+      .Text(">, ").Number<4, 2>(r1)
+      .Text(")}")
+      .End();
 }
 
 void Step(SpiralRun& run) {
