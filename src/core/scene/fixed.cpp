@@ -17,6 +17,51 @@ const char kDigitPairs[200] = {
     VERMORA_PAIRS('8'), VERMORA_PAIRS('9')
 #undef VERMORA_PAIRS
 };
+
+// P significant digits, e of them before the point: 10^(e-1) <= m < 10^e.
+// Zeros fill the D places after the kept decimals, or the "E" form holds the
+// kept digits when e > P.
+char* PutSignificant(char* p, double value, int P, int D) {
+  constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
+  const double m = std::fabs(value);
+  if (!(m < 1e21) || m < 1 || P > 15) return nullptr;  // NaN too
+  int e = std::max(P - D, 1);
+  while (m >= kPow10[e]) ++e;
+  if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
+  std::uint64_t n;
+  if (e > P) {  // the "E" form: the kept digits without trailing zeros
+    if (!RoundHalfUp(m / kPow10[e - P], n) || n >= kIntPow10[P]) return nullptr;
+    int count = P;
+    while (count > 1 && n % 10 == 0) {
+      n /= 10;
+      --count;
+    }
+    if (value < 0) *p++ = '-';
+    if (count > 1) {  // the digits one place on, then the first in front of the point
+      PutDigits(p + 1, n, count);
+      p[0] = p[1];
+      p[1] = '.';
+      p += count + 1;
+    } else {
+      *p++ = static_cast<char>('0' + n);
+    }
+    *p++ = 'E';
+    return PutInteger(p, static_cast<std::uint64_t>(e - 1));
+  }
+  const int kept = P - e;  // 0 <= kept < D
+  if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
+  if (value < 0) *p++ = '-';
+  // The P digits and zeros to fill the decimals, copied in fixed lengths
+  // (e <= 15, D <= 18: within the kFixedMax bytes at p).
+  char digits[40];
+  PutDigits(digits, n, P);
+  std::memset(digits + P, '0', 18);
+  std::memcpy(p, digits, 16);
+  p[e] = '.';
+  std::memcpy(p + e + 1, digits + e, 18);
+  return p + e + 1 + D;
+}
+
 }  // namespace fixed_internal
 
 namespace {

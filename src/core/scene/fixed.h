@@ -66,8 +66,8 @@ inline constexpr std::uint64_t kIntPow10[] = {1ull,
 extern const char kDigitPairs[200];
 
 // Writes the D lowest decimal digits of `n` at `p`, zeros in front.
-template <int D>
-inline void PutDigits(char* p, std::uint64_t n) {
+template <int D, typename U>
+[[gnu::always_inline]] inline void PutDigits(char* p, U n) {
   char* q = p + D;
   for (int left = D; left >= 2; left -= 2) {
     q -= 2;
@@ -78,7 +78,8 @@ inline void PutDigits(char* p, std::uint64_t n) {
 }
 
 // Writes `n` in decimal at `p`; returns the end.
-inline char* PutInteger(char* p, std::uint64_t n) {
+template <typename U>
+[[gnu::always_inline]] inline char* PutInteger(char* p, U n) {
   if (n < 10) {
     *p = static_cast<char>('0' + n);
     return p + 1;
@@ -104,6 +105,20 @@ inline char* PutInteger(char* p, std::uint64_t n) {
   return p + count;
 }
 
+// Writes n / 10^D, and when D > 0 a point and the D digits of n % 10^D.
+template <int D, typename U>
+[[gnu::always_inline]] inline char* PutPointed(char* p, U n) {
+  if constexpr (D == 0) {
+    return PutInteger(p, n);
+  } else {
+    constexpr U kScale = static_cast<U>(kIntPow10[D]);
+    p = PutInteger(p, n / kScale);
+    *p++ = '.';
+    PutDigits<D>(p, n % kScale);
+    return p + D;
+  }
+}
+
 // Writes the `count` lowest decimal digits of `n` at `p`, zeros in front.
 inline void PutDigits(char* p, std::uint64_t n, int count) {
   char* q = p + count;
@@ -115,16 +130,20 @@ inline void PutDigits(char* p, std::uint64_t n, int count) {
   if (count) *--q = static_cast<char>('0' + n % 10);
 }
 
+// PutDecimals where |value| * 10^D >= 10^P (defined in fixed.cpp).
+char* PutSignificant(char* p, double value, int P, int D);
+
 // Rounds y half up, or gives up (returns false) when y is too near a half to
 // be sure. The rule rounds to 18 significant digits first, which moves y by at
 // most 10^-17 y, and y itself is off by at most half an ulp: 3e-15 y covers
 // both. REQUIRES: 0 <= y < 10^15, so the conversion is floor and the
 // difference exact.
-inline bool RoundHalfUp(double y, std::uint64_t& n) {
-  const auto whole = static_cast<std::uint64_t>(y);
+[[gnu::always_inline]] inline bool RoundHalfUp(double y, std::uint64_t& n) {
+  // The signed conversions are single instructions; the unsigned are not.
+  const auto whole = static_cast<std::int64_t>(y);
   const double frac = y - static_cast<double>(whole);
   if (std::fabs(frac - 0.5) <= 3e-15 * y) return false;
-  n = whole + (frac > 0.5 ? 1 : 0);
+  n = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
   return true;
 }
 
@@ -134,9 +153,9 @@ inline bool RoundHalfUp(double y, std::uint64_t& n) {
 // point; below 0.1 nothing is kept and the text is zero without a sign. Where
 // it has not, P significant digits are kept and zeros fill the D places. A y
 // near where the kept digit count changes (a power of ten) is given up, as is
-// a rounding up to 10^P and the "E" form. REQUIRES: 2 <= P <= 18.
+// the "E" form. REQUIRES: 2 <= P <= 18.
 template <int D>
-inline char* PutDecimals(char* p, double value, int P) {
+[[gnu::always_inline]] inline char* PutDecimals(char* p, double value, int P) {
   static_assert(D >= 0 && D <= 18);
   constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
   const double m = std::fabs(value);
@@ -152,36 +171,22 @@ inline char* PutDecimals(char* p, double value, int P) {
       }
       return p;
     }
-    if (y < 0.1 * kAbove || !RoundHalfUp(y, n) || n >= kIntPow10[P]) return nullptr;
+    if (y < 0.1 * kAbove || !RoundHalfUp(y, n)) return nullptr;
+    // A rounding up to 10^P is the "E" form when no decimals are kept; with
+    // decimals it is the carried fixed text.
+    if (D == 0 && n >= kIntPow10[P]) return nullptr;
     if (value < 0) *p++ = '-';
-    if constexpr (D == 0) {
-      return PutInteger(p, n);
-    } else {
-      p = PutInteger(p, n / kIntPow10[D]);
-      *p++ = '.';
-      PutDigits<D>(p, n % kIntPow10[D]);
-      return p + D;
-    }
+    // Nine digits fit 32 bits, whose division steps are the cheaper.
+    if (P <= 9) return PutPointed<D>(p, static_cast<std::uint32_t>(n));
+    return PutPointed<D>(p, n);
   }
-  // P significant digits, e of them before the point: 10^(e-1) <= m < 10^e.
-  if (!(m < kPow10[P] * kBelow) || m < 1 || P > 15) return nullptr;  // NaN too
-  int e = P - D > 1 ? P - D : 1;
-  while (m >= kPow10[e]) ++e;
-  if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
-  const int kept = P - e;  // 0 <= kept < D
-  if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
-  if (value < 0) *p++ = '-';
-  PutDigits(p, n, P);
-  std::memmove(p + e + 1, p + e, kept);
-  p[e] = '.';
-  std::memset(p + e + 1 + kept, '0', D - kept);
-  return p + e + 1 + D;
+  return PutSignificant(p, value, P, D);
 }
 
 }  // namespace fixed_internal
 
 template <int P, int D>
-inline char* PutFixed(char* p, double value) {
+[[gnu::always_inline]] inline char* PutFixed(char* p, double value) {
   static_assert(P >= 2 && P <= 18);
   if (char* end = fixed_internal::PutDecimals<D>(p, value, P)) return end;
   return p + FixedInto(p, value, P, D);

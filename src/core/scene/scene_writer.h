@@ -64,7 +64,7 @@ class SceneLine {
   SceneLine(const SceneLine&) = delete;
   SceneLine& operator=(const SceneLine&) = delete;
 
-  SceneLine& Text(std::string_view text) {
+  [[gnu::always_inline]] SceneLine& Text(std::string_view text) {
     if (text.size() > Room()) {
       Flush();
       if (text.size() > Room()) {
@@ -78,7 +78,7 @@ class SceneLine {
   }
   // The number text of Fixed(value, P, D).
   template <int P, int D>
-  SceneLine& Number(double value) {
+  [[gnu::always_inline]] SceneLine& Number(double value) {
     if (Room() < static_cast<size_t>(kFixedMax)) Flush();
     p_ = PutFixed<P, D>(p_, value);
     return *this;
