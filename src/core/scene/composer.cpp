@@ -40,7 +40,7 @@ void WriteWormObject(ComposeContext& ctx, const char* head, const char* choice, 
   if (worm >= 0 && worm < static_cast<int>(WormGenerators().size())) {
     ctx.out.Line(std::string("  ") + WormGenerators()[worm].identifier);
   }
-  if (ctx.params.On("ChkTextureOverWorm")) ctx.out.Line("  " + ctx.params.Text("EdThingTexture"));
+  if (ctx.params.On("ChkTextureOverWorm")) ctx.out.Line("  ", ctx.params.Text("EdThingTexture"));
   ctx.out.Line(close);
   ctx.out.Line(" ");
 }
@@ -99,7 +99,7 @@ void ComposeBody(ComposeContext& ctx) {
 void InsertObjectLibrary(ComposeContext& ctx, size_t at) {
   SceneWriter library;
   WriteObjectLibrary(ctx.params, ctx.objects_named, library);
-  ctx.out.raw().insert(at, library.text());
+  ctx.out.Insert(at, library.text());
 }
 
 void Compose(ComposeContext& ctx) {

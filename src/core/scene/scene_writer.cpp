@@ -1,5 +1,6 @@
 #include "scene/scene_writer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "params/number_reading.h"
@@ -10,16 +11,31 @@ namespace vermora {
 // The line is built on the stack and appended once.
 template <int P0, int D0, int P1, int D1, int P2, int D2>
 void SceneWriter::Vector(std::string_view head, double x, double y, double z) {
-  char line[16 + 3 * (kFixedMax + 2) + 3];
-  std::memcpy(line, head.data(), head.size());  // REQUIRES: head.size() <= 16
-  char* p = line + head.size();
+  char* p = Room(16 + 3 * (kFixedMax + 2) + 3);
+  std::memcpy(p, head.data(), head.size());  // REQUIRES: head.size() <= 16
+  p += head.size();
   p = PutFixed<P0, D0>(p, x);
   std::memcpy(p, ", ", 2);
   p = PutFixed<P1, D1>(p + 2, y);
   std::memcpy(p, ", ", 2);
   p = PutFixed<P2, D2>(p + 2, z);
   std::memcpy(p, ">\r\n", 3);
-  text_.append(line, static_cast<size_t>(p + 3 - line));
+  Advance(p + 3);
+  CheckLimit();
+}
+
+// The new room is zeros written once: first what the string holds, then
+// twice that, so a line's share of the copying stays constant.
+void SceneWriter::Grow(size_t bytes) {
+  const size_t room = buf_.size() < buf_.capacity() ? buf_.capacity() : buf_.size() * 2;
+  buf_.resize(std::max({room, used_ + bytes, size_t{4096}}));
+}
+
+void SceneWriter::Insert(size_t at, std::string_view text) {
+  char* p = Room(text.size());  // REQUIRES: text does not lie in this writer
+  std::memmove(p - (used_ - at) + text.size(), p - (used_ - at), used_ - at);
+  std::memcpy(p - (used_ - at), text.data(), text.size());
+  used_ += text.size();
   CheckLimit();
 }
 

@@ -38,7 +38,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   while (i <= last) {
     if (husk && husk_start <= i && i < husk_end) {
       out.Line(" object {CHuskObj");
-      out.Line("   " + p.Text("edCHuskT"));
+      out.Line("   ", p.Text("edCHuskT"));
     } else if (alt && ctx.alternation == 2) {
       out.Line("  object {object {RSegment2 translate <-.5,0,0>}");
     } else {
@@ -60,7 +60,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   if (heart) {
     const std::string& k = p.Text("edCTHScale");
     out.Line("  object { CTopHart");
-    out.Line("  " + p.Text("edCTopHartT"));
+    out.Line("  ", p.Text("edCTopHartT"));
     out.Line("  scale <" + k + ", " + k + ", " + k + ">");
     out.Translate(0, 0, minor);
     out.Rotate(0, dA * i * revs, 0);

@@ -238,7 +238,7 @@ void WriteTopHeart(SpiralRun& run) {
   const std::string& size = p.Text("edTHScale");
   auto heart = [&](float x) {
     out.Line("  object { TopHart");
-    out.Line("  " + p.Text("edTopHartTexture"));
+    out.Line("  ", p.Text("edTopHartTexture"));
     out.Line("  scale <" + size + ", " + size + ", " + size + ">");
     out.Translate(x, q.Y + up, q.Z);
     out.Line(" }");

@@ -61,7 +61,7 @@ void WriteSegment(SpiralRun& run, float x) {
   const SpiralPath& q = run.path;
   if (HuskApplies(run)) {
     out.Line(" object {HuskObj");
-    out.Line("   " + run.ctx.params.Text("edCoatTex"));
+    out.Line("   ", run.ctx.params.Text("edCoatTex"));
   } else if (run.s.alt_segment) {
     out.Line("  object { ");
     out.Line(run.ctx.alternation == 1 ? "  JSegment" : "  JSegment2");
@@ -69,7 +69,7 @@ void WriteSegment(SpiralRun& run, float x) {
     out.Line("  object {JSegment");
   }
   if (q.in_bubble) {
-    out.Line("  " + run.ctx.params.Text("EdBBScBTex"));
+    out.Line("  ", run.ctx.params.Text("EdBBScBTex"));
     out.Scale(q.bx, q.by, q.bz);
   } else {
     out.Scale(q.sx, q.sy, q.sz);
