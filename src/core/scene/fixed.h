@@ -130,7 +130,8 @@ inline void PutDigits(char* p, std::uint64_t n, int count) {
   if (count) *--q = static_cast<char>('0' + n % 10);
 }
 
-// PutDecimals where |value| * 10^D >= 10^P (defined in fixed.cpp).
+// PutDecimals where |value| * 10^D >= 10^P and the point form does not hold
+// (defined in fixed.cpp): the "E" form.
 char* PutSignificant(char* p, double value, int P, int D);
 
 // Rounds y half up, or gives up (returns false) when y is too near a half to
@@ -179,6 +180,21 @@ template <int D>
     // Nine digits fit 32 bits, whose division steps are the cheaper.
     if (P <= 9) return PutPointed<D>(p, static_cast<std::uint32_t>(n));
     return PutPointed<D>(p, n);
+  }
+  if constexpr (D > 0) {
+    // P significant digits, e of them before the point (10^(e-1) <= m < 10^e),
+    // then zeros to D places: the D-decimal text of n * 10^(D - kept).
+    if (m >= 1 && m < kPow10[P] * kBelow && P <= 15 && P + D <= 18) {
+      int e = P - D > 1 ? P - D : 1;
+      while (m >= kPow10[e]) ++e;
+      if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
+      const int kept = P - e;  // 0 <= kept < D
+      if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
+      if (value < 0) *p++ = '-';
+      n *= kIntPow10[D - kept];
+      if (P + D <= 9) return PutPointed<D>(p, static_cast<std::uint32_t>(n));
+      return PutPointed<D>(p, n);
+    }
   }
   return PutSignificant(p, value, P, D);
 }

@@ -31,11 +31,29 @@ void SceneWriter::Grow(size_t bytes) {
   buf_.resize(std::max({room, used_ + bytes, size_t{4096}}));
 }
 
-void SceneWriter::Insert(size_t at, std::string_view text) {
-  char* p = Room(text.size());  // REQUIRES: text does not lie in this writer
-  std::memmove(p - (used_ - at) + text.size(), p - (used_ - at), used_ - at);
-  std::memcpy(p - (used_ - at), text.data(), text.size());
-  used_ += text.size();
+void SceneWriter::OpenGap(size_t bytes) {
+  Room(bytes);
+  gap_at_ = used_;
+  gap_ = bytes;
+  used_ += bytes;
+}
+
+void SceneWriter::FillGap(std::string_view text) {
+  if (text.size() > gap_) {  // REQUIRES: text does not lie in this writer
+    const size_t more = text.size() - gap_;
+    char* end = Room(more);
+    char* after = buf_.data() + gap_at_ + gap_;
+    std::memmove(after + more, after, static_cast<size_t>(end - after));
+    used_ += more;
+    gap_ += more;
+  }
+  char* data = buf_.data();
+  const size_t start = gap_at_ + gap_ - text.size();
+  std::memcpy(data + start, text.data(), text.size());
+  const size_t before = gap_at_ - front_;
+  std::memmove(data + start - before, data + front_, before);
+  front_ = start - before;
+  gap_ = 0;
   CheckLimit();
 }
 

@@ -40,10 +40,19 @@ class SceneWriter {
   void Rotate(double x, double y, double z);
   void Translate(double x, double y, double z);
 
-  std::string_view text() const { return {buf_.data(), used_}; }
+  // REQUIRES: no gap open (see OpenGap).
+  std::string_view text() const { return {buf_.data() + front_, used_ - front_}; }
   std::string Take() {
     buf_.resize(used_);
-    used_ = 0;
+    buf_.erase(0, front_);
+    used_ = front_ = 0;
+    return std::move(buf_);
+  }
+  // The whole buffer, whose text starts at byte `front` (no move to the start).
+  std::string TakeBuffer(size_t& front) {
+    front = front_;
+    buf_.resize(used_);
+    used_ = front_ = 0;
     return std::move(buf_);
   }
   // Writes into `buffer` from its start, keeping its memory (its old text is
@@ -52,8 +61,13 @@ class SceneWriter {
     buf_ = std::move(buffer);
     used_ = 0;
   }
-  // Puts `text` at byte `at` of the text written so far.
-  void Insert(size_t at, std::string_view text);
+  // Leaves `bytes` of room here for text known only once what follows is
+  // written (the object library); the room counts toward no limit.
+  void OpenGap(size_t bytes);
+  // Writes `text` at the gap and closes it: the text written before the gap
+  // moves up to it, so only that short part is copied, not what follows.
+  // The gap widens when `text` is longer than it.
+  void FillGap(std::string_view text);
 
   // For writers that build one line from pieces (see SceneLine): room for
   // `bytes` more at the end, valid until the next call; Advance commits what
@@ -71,7 +85,7 @@ class SceneWriter {
 
  private:
   void CheckLimit() {
-    if (used_ > limit_) TooLarge();
+    if (used_ - front_ - gap_ > limit_) TooLarge();
   }
   [[noreturn]] void TooLarge();
   void Grow(size_t bytes);
@@ -79,8 +93,11 @@ class SceneWriter {
   void Vector(std::string_view head, double x, double y, double z);
   // The text is the first used_ bytes; the rest of its size is room written
   // into, so a line costs no length bookkeeping of the string's own.
+  // The text starts at front_ (room before it is left from a filled gap).
   std::string buf_;
   size_t used_ = 0;
+  size_t front_ = 0;
+  size_t gap_at_ = 0, gap_ = 0;
   size_t limit_;
 };
 
