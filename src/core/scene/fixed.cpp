@@ -30,7 +30,10 @@ char* PutSignificant(char* p, double value, int P, int D) {
   if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
   std::uint64_t n;
   if (e > P) {  // the "E" form: the kept digits without trailing zeros
-    if (!RoundHalfUp(m / kPow10[e - P], n) || n >= kIntPow10[P]) return nullptr;
+    const double y = m / kPow10[e - P];
+    if (!RoundHalfUp(y, n, [&] { return ExactProduct(y, kPow10[e - P], m); }) || n >= kIntPow10[P]) {
+      return nullptr;
+    }
     int count = P;
     while (count > 1 && n % 10 == 0) {
       n /= 10;
@@ -49,7 +52,10 @@ char* PutSignificant(char* p, double value, int P, int D) {
     return PutInteger(p, static_cast<std::uint64_t>(e - 1));
   }
   const int kept = P - e;  // 0 <= kept < D
-  if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
+  const double y = m * kPow10[kept];
+  if (!RoundHalfUp(y, n, [&] { return ExactProduct(m, kPow10[kept], y); }) || n >= kIntPow10[P]) {
+    return nullptr;
+  }
   if (value < 0) *p++ = '-';
   // The P digits and zeros to fill the decimals, copied in fixed lengths
   // (e <= 15, D <= 18: within the kFixedMax bytes at p).

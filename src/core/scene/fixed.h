@@ -137,16 +137,22 @@ char* PutSignificant(char* p, double value, int P, int D);
 // Rounds y half up, or gives up (returns false) when y is too near a half to
 // be sure. The rule rounds to 18 significant digits first, which moves y by at
 // most 10^-17 y, and y itself is off by at most half an ulp: 3e-15 y covers
-// both. REQUIRES: 0 <= y < 10^15, so the conversion is floor and the
-// difference exact.
-[[gnu::always_inline]] inline bool RoundHalfUp(double y, std::uint64_t& n) {
+// both. A y exactly at a half is sure when `exact()` says it was computed
+// without rounding (then the number has at most 16 digits, which the 18-digit
+// step keeps), and rounds up. REQUIRES: 0 <= y < 10^15, so the conversion is
+// floor and the difference exact.
+template <typename Exact>
+[[gnu::always_inline]] inline bool RoundHalfUp(double y, std::uint64_t& n, Exact exact) {
   // The signed conversions are single instructions; the unsigned are not.
   const auto whole = static_cast<std::int64_t>(y);
   const double frac = y - static_cast<double>(whole);
-  if (std::fabs(frac - 0.5) <= 3e-15 * y) return false;
-  n = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
+  if (std::fabs(frac - 0.5) <= 3e-15 * y && !(frac == 0.5 && exact())) return false;
+  n = static_cast<std::uint64_t>(whole + (frac >= 0.5 ? 1 : 0));
   return true;
 }
+
+// Whether a * b was computed without rounding into `product`.
+inline bool ExactProduct(double a, double b, double product) { return std::fma(a, b, -product) == 0; }
 
 // The rule for every value it can prove, or null to give up (for FixedInto).
 // Where the integer part has room for all D decimals (|value| < 10^(P-D)),
@@ -172,7 +178,10 @@ template <int D>
       }
       return p;
     }
-    if (y < 0.1 * kAbove || !RoundHalfUp(y, n)) return nullptr;
+    if (y < 0.1 * kAbove ||
+        !RoundHalfUp(y, n, [&] { return D == 0 || ExactProduct(m, kPow10[D], y); })) {
+      return nullptr;
+    }
     // A rounding up to 10^P is the "E" form when no decimals are kept; with
     // decimals it is the carried fixed text.
     if (D == 0 && n >= kIntPow10[P]) return nullptr;
@@ -189,7 +198,11 @@ template <int D>
       while (m >= kPow10[e]) ++e;
       if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
       const int kept = P - e;  // 0 <= kept < D
-      if (!RoundHalfUp(m * kPow10[kept], n) || n >= kIntPow10[P]) return nullptr;
+      const double y_kept = m * kPow10[kept];
+      if (!RoundHalfUp(y_kept, n, [&] { return ExactProduct(m, kPow10[kept], y_kept); }) ||
+          n >= kIntPow10[P]) {
+        return nullptr;
+      }
       if (value < 0) *p++ = '-';
       n *= kIntPow10[D - kept];
       if (P + D <= 9) return PutPointed<D>(p, static_cast<std::uint32_t>(n));
