@@ -75,12 +75,15 @@ namespace {
 // The decimals counts the writers use take the short road of PutFixed.
 char* PutCommonDecimals(char* buf, double value, int precision, int decimals) {
   using fixed_internal::PutDecimals;
+  auto rest = [precision, decimals](char* p, double v) {
+    return fixed_internal::PutSignificant(p, v, precision, decimals);
+  };
   switch (decimals) {
-    case 0: return PutDecimals<0>(buf, value, precision);
-    case 1: return PutDecimals<1>(buf, value, precision);
-    case 2: return PutDecimals<2>(buf, value, precision);
-    case 3: return PutDecimals<3>(buf, value, precision);
-    case 4: return PutDecimals<4>(buf, value, precision);
+    case 0: return PutDecimals<0>(buf, value, precision, rest);
+    case 1: return PutDecimals<1>(buf, value, precision, rest);
+    case 2: return PutDecimals<2>(buf, value, precision, rest);
+    case 3: return PutDecimals<3>(buf, value, precision, rest);
+    case 4: return PutDecimals<4>(buf, value, precision, rest);
     default: return nullptr;
   }
 }

@@ -63,6 +63,10 @@ inline constexpr std::uint64_t kIntPow10[] = {1ull,
                                               10000000000000000ull,
                                               100000000000000000ull,
                                               1000000000000000000ull};
+// 10^-1 to 10^-22, rounded.
+inline constexpr double kNegPow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                       1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
+                                       1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
 extern const char kDigitPairs[200];
 
 // Writes the D lowest decimal digits of `n` at `p`, zeros in front.
@@ -161,8 +165,8 @@ inline bool ExactProduct(double a, double b, double product) { return std::fma(a
 // it has not, P significant digits are kept and zeros fill the D places. A y
 // near where the kept digit count changes (a power of ten) is given up, as is
 // the "E" form. REQUIRES: 2 <= P <= 18.
-template <int D>
-[[gnu::always_inline]] inline char* PutDecimals(char* p, double value, int P) {
+template <int D, typename Rest>
+[[gnu::always_inline]] inline char* PutDecimals(char* p, double value, int P, Rest rest) {
   static_assert(D >= 0 && D <= 18);
   constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
   const double m = std::fabs(value);
@@ -209,7 +213,49 @@ template <int D>
       return PutPointed<D>(p, n);
     }
   }
-  return PutSignificant(p, value, P, D);
+  return rest(p, value);
+}
+
+// The "E" form with P known at compile time: the P kept digits without
+// trailing zeros, then e - 1 after "E". Returns null to give up.
+template <int P>
+[[gnu::always_inline]] inline char* PutExponent(char* p, double value) {
+  static_assert(P >= 2 && P <= 15);
+  constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
+  const double m = std::fabs(value);
+  std::uint64_t n;
+  if (m >= kPow10[P] * kAbove && m < 1e21) {
+    int e = P + 1;
+    while (m >= kPow10[e]) ++e;
+    if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
+    // The product by 10^-(e-P) is off by an ulp more than a quotient, well
+    // inside RoundHalfUp's margin; the exactness test holds either way.
+    const double y = m * kNegPow10[e - P];
+    if (!RoundHalfUp(y, n, [&] { return ExactProduct(y, kPow10[e - P], m); }) ||
+        n >= kIntPow10[P]) {
+      return nullptr;
+    }
+    if (value < 0) *p++ = '-';
+    char digits[24];
+    if (P <= 9) {
+      PutDigits<P>(digits, static_cast<std::uint32_t>(n));
+    } else {
+      PutDigits<P>(digits, n);
+    }
+    int count = P;
+    while (count > 1 && digits[count - 1] == '0') --count;
+    p[0] = digits[0];
+    if (count > 1) {
+      p[1] = '.';
+      std::memcpy(p + 2, digits + 1, P - 1);
+      p += count + 1;
+    } else {
+      p += 1;
+    }
+    *p++ = 'E';
+    return PutInteger(p, static_cast<std::uint32_t>(e - 1));
+  }
+  return nullptr;
 }
 
 }  // namespace fixed_internal
@@ -217,7 +263,13 @@ template <int D>
 template <int P, int D>
 [[gnu::always_inline]] inline char* PutFixed(char* p, double value) {
   static_assert(P >= 2 && P <= 18);
-  if (char* end = fixed_internal::PutDecimals<D>(p, value, P)) return end;
+  auto rest = [](char* q, double v) {
+    if constexpr (P <= 15) {
+      if (char* end = fixed_internal::PutExponent<P>(q, v)) return end;
+    }
+    return fixed_internal::PutSignificant(q, v, P, D);
+  };
+  if (char* end = fixed_internal::PutDecimals<D>(p, value, P, rest)) return end;
   return p + FixedInto(p, value, P, D);
 }
 

@@ -45,6 +45,8 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
   const float side_trigger = p.Number("edSideTrigger");
   const bool alt = p.On("chkAltDSS");
   const bool connect = p.On("chkDSConnect");
+  const std::string& side_texture = p.Text("edSideObjectText");
+  const std::string& side_scale = p.Text("edSOScale");
   if (side) {
     ctx.DeclareTyped("SideObject", "edSideObject");
   }
@@ -64,8 +66,8 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
     const float bx = std::cos(beta) * Rb * s, by = -std::sin(beta) * Rb * s;
     if (side && i == ns) {
       out.Line("  object { SideObject");
-      out.Line("  ", p.Text("edSideObjectText"));
-      out.Line("  scale " + p.Text("edSOScale"));
+      out.Line("  ", side_texture);
+      out.Line("  scale ", side_scale);
       out.Scale(s, s, s);
       out.Rotate(rx, ry, rz);
       out.Translate(ax, h, az);

@@ -110,10 +110,9 @@ void WriteHelixObjects(SpiralRun& run) {
   const float h = s.helix_turns * 2 * kPi * q.i / s.N;
   const float hx = std::cos(h) * s.helix_radius;
   const float hy = -std::sin(h) * s.helix_radius;
-  const std::string texture = "  " + run.ctx.params.Text("edHTex");
   auto helix = [&](float x) {
     out.Line("  object { HelixObj");
-    out.Line(texture);
+    out.Line("  ", s.helix_texture);
     out.Rotate(q.qx, q.qy, q.qz);
     out.Translate(x, q.Y, q.Z);
     out.Translate(hx, hy, 0);

@@ -46,6 +46,9 @@ SpiralSettings ReadSettings(const ParamReader& p) {
   if (s.bubble_center < 0) s.bubble_center = -s.bubble_center;
   s.husk = p.On("chkCoatOn");
   s.helix = p.On("chkHelixOn");
+  s.husk_texture = p.Text("edCoatTex");
+  s.bubble_texture = p.Text("EdBBScBTex");
+  s.helix_texture = p.Text("edHTex");
   if (s.helix) {
     s.helix_radius = p.Number("edStraalH");
     s.helix_turns = p.Number("edRevH");
@@ -61,7 +64,7 @@ void WriteSegment(SpiralRun& run, float x) {
   const SpiralPath& q = run.path;
   if (HuskApplies(run)) {
     out.Line(" object {HuskObj");
-    out.Line("   ", run.ctx.params.Text("edCoatTex"));
+    out.Line("   ", run.s.husk_texture);
   } else if (run.s.alt_segment) {
     out.Line("  object { ");
     out.Line(run.ctx.alternation == 1 ? "  JSegment" : "  JSegment2");
@@ -69,7 +72,7 @@ void WriteSegment(SpiralRun& run, float x) {
     out.Line("  object {JSegment");
   }
   if (q.in_bubble) {
-    out.Line("  ", run.ctx.params.Text("EdBBScBTex"));
+    out.Line("  ", run.s.bubble_texture);
     out.Scale(q.bx, q.by, q.bz);
   } else {
     out.Scale(q.sx, q.sy, q.sz);
