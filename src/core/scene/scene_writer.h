@@ -91,9 +91,9 @@ class SceneWriter {
   void Grow(size_t bytes);
   template <int P0, int D0, int P1, int D1, int P2, int D2>
   void Vector(std::string_view head, double x, double y, double z);
-  // The text is the first used_ bytes; the rest of its size is room written
-  // into, so a line costs no length bookkeeping of the string's own.
-  // The text starts at front_ (room before it is left from a filled gap).
+  // The text is bytes front_ to used_ of buf_ (what lies before front_ is
+  // left from a filled gap); the rest of its size is room written into, so a
+  // line costs none of the string's own length bookkeeping.
   std::string buf_;
   size_t used_ = 0;
   size_t front_ = 0;

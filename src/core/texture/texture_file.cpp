@@ -106,7 +106,7 @@ Status ExportTextureInclude(const std::string& path, ParameterSet& set, TextureP
   if (Status s = AssignTexture(set, page, ""); !s.ok()) return s;
   SceneWriter out;
   out.Line(page.current_texture);
-  return WriteFileReplacing(path, out.Take());
+  return WriteFileReplacing(path, out.text());
 }
 
 }  // namespace vermora
