@@ -54,7 +54,6 @@ void SceneWriter::FillGap(std::string_view text) {
   std::memmove(data + start - before, data + front_, before);
   front_ = start - before;
   gap_ = 0;
-  CheckLimit();
 }
 
 void SceneWriter::TooLarge() {

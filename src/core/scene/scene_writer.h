@@ -66,7 +66,8 @@ class SceneWriter {
   void OpenGap(size_t bytes);
   // Writes `text` at the gap and closes it: the text written before the gap
   // moves up to it, so only that short part is copied, not what follows.
-  // The gap widens when `text` is longer than it.
+  // The gap widens when `text` is longer than it. Like the library it holds,
+  // the text is not held to the limit (it may follow a failure over it).
   void FillGap(std::string_view text);
 
   // For writers that build one line from pieces (see SceneLine): room for
