@@ -87,13 +87,18 @@ void UpdateBubbles(SpiralRun& run) {
   SpiralPath& q = run.path;
   q.in_bubble = s.bubble_start <= q.i && q.i <= s.bubble_end;
   if (!(q.i > s.bubble_start || q.i < s.bubble_end)) return;
-  constexpr float kPi = std::numbers::pi_v<float>;
-  float w = std::sin((q.phase - 0.25f) * s.bubble_waves * kPi / 180.0f) * s.bubble_amplitude +
-            s.bubble_center;
-  if (w < 0) w = -w;
-  q.bx = std::fabs(q.sx * w);
-  q.by = std::fabs(q.sy * w);
-  q.bz = std::fabs(q.sz * w);
+  // The bubble scale is read only inside a bubble, this step's or (as the
+  // previous one) the next step's, so the sine is left out elsewhere.
+  const float next = q.i + 1;
+  if (q.in_bubble || (s.bubble_start <= next && next <= s.bubble_end)) {
+    constexpr float kPi = std::numbers::pi_v<float>;
+    float w = std::sin((q.phase - 0.25f) * s.bubble_waves * kPi / 180.0f) * s.bubble_amplitude +
+              s.bubble_center;
+    if (w < 0) w = -w;
+    q.bx = std::fabs(q.sx * w);
+    q.by = std::fabs(q.sy * w);
+    q.bz = std::fabs(q.sz * w);
+  }
   q.phase = q.phase + 360.0f / s.N;
 }
 
