@@ -21,7 +21,8 @@ TEST(FixedTest, WorkedTable) {
       {-0.5, 4, 3, "-0.500"},      {-0.0004, 4, 3, "-0.000"},  {-0.00004, 4, 3, "0.000"},
       {0, 4, 3, "0.000"},          {45, 3, 0, "45"},           {999.6, 3, 0, "1E3"},
       {-0.4, 3, 0, "-0"},          {0.6, 3, 0, "1"},           {123.4567, 5, 3, "123.460"},
-      {0.125, 4, 2, "0.13"},       {0.392, 1, 3, "0.390"},
+      {0.125, 4, 2, "0.13"},       {0.392, 1, 3, "0.390"},     {-62.5, 3, 0, "-63"},
+      {549.875, 5, 3, "549.880"},  {2695, 3, 0, "2.7E3"},      {-0.0625, 4, 3, "-0.063"},
   };
   for (const Worked& w : table) {
     // The worked values are single-precision numbers widened without change.
@@ -72,6 +73,12 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
   };
   const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0},  {4, 2},
                           {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
+  // The rules the scene writer's lines fix at compile time.
+  const struct {
+    int precision, decimals;
+    char* (*put)(char*, double);
+  } compiled[] = {{4, 3, &PutFixed<4, 3>}, {5, 3, &PutFixed<5, 3>}, {4, 0, &PutFixed<4, 0>},
+                  {3, 0, &PutFixed<3, 0>}, {4, 2, &PutFixed<4, 2>}};
   auto check = [&](double value) {
     for (const auto& r : rules) {
       const std::string expected = FixedGeneral(value, r[0], r[1]);
@@ -80,6 +87,12 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
       ASSERT_EQ(Fixed(value, r[0], r[1]), expected)
           << value << " fixed(" << r[0] << "," << r[1] << ")";
       ASSERT_EQ(appended, "<" + expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
+    }
+    for (const auto& c : compiled) {
+      char buf[kFixedMax];
+      const std::string put(buf, c.put(buf, value));
+      ASSERT_EQ(put, FixedGeneral(value, c.precision, c.decimals))
+          << value << " PutFixed<" << c.precision << "," << c.decimals << ">";
     }
   };
   for (int k = 0; k < 200000; ++k) {
@@ -90,6 +103,14 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
   for (double halves : {0.125, 2.5, 0.5, 1.5, 12.345, 99.995, 999.5, 0.0, -0.0, 1e-30, 5e25}) {
     check(halves);
     check(static_cast<float>(halves));
+  }
+  // Halves at the last kept place and their neighbours, from 0.0005 to 5e5.
+  for (int k = 0; k < 20000; ++k) {
+    const double half = (static_cast<int>(next() * 1000) + 0.5) * std::pow(10.0, k % 10 - 4);
+    for (double v : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+      check(v);
+      check(-static_cast<float>(v));
+    }
   }
   for (int n = -12; n <= 12; ++n) {
     const double power = std::pow(10.0, n);

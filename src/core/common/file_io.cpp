@@ -14,7 +14,7 @@ namespace vermora {
 namespace {
 
 // Writes all of `contents` to an open descriptor; errno is left set on failure.
-bool WriteAll(int fd, const std::string& contents) {
+bool WriteAll(int fd, std::string_view contents) {
   size_t done = 0;
   while (done < contents.size()) {
     const ssize_t n = write(fd, contents.data() + done, contents.size() - done);
@@ -29,7 +29,7 @@ Status Failure(int error_code) { return Status::Error(IoErrorMessage(error_code 
 
 // A device, a FIFO or a socket is written where it stands: replacing it by a
 // plain file would take the device away (and /dev/null is no place for a file).
-Status WriteInPlace(const std::string& path, const std::string& contents) {
+Status WriteInPlace(const std::string& path, std::string_view contents) {
   const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return Failure(errno);
   const bool written = WriteAll(fd, contents);
@@ -80,7 +80,7 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
   return Status::Ok();
 }
 
-Status WriteFileReplacing(const std::string& path, const std::string& contents) {
+Status WriteFileReplacing(const std::string& path, std::string_view contents) {
   // A symbolic link stays a link: the file it points to is the one replaced.
   std::string target = path;
   struct stat link_info;

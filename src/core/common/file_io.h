@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/status.h"
 
@@ -16,6 +17,6 @@ Status ReadWholeFile(const std::string& path, std::string& contents);
 // the complete new one, never a torn one; the old file's permissions are kept.
 // A symbolic link is followed and its target replaced, the link left as it is.
 // A device, FIFO or socket is written in place, never replaced.
-Status WriteFileReplacing(const std::string& path, const std::string& contents);
+Status WriteFileReplacing(const std::string& path, std::string_view contents);
 
 }  // namespace vermora

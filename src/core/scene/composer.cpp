@@ -40,7 +40,7 @@ void WriteWormObject(ComposeContext& ctx, const char* head, const char* choice, 
   if (worm >= 0 && worm < static_cast<int>(WormGenerators().size())) {
     ctx.out.Line(std::string("  ") + WormGenerators()[worm].identifier);
   }
-  if (ctx.params.On("ChkTextureOverWorm")) ctx.out.Line("  " + ctx.params.Text("EdThingTexture"));
+  if (ctx.params.On("ChkTextureOverWorm")) ctx.out.Line("  ", ctx.params.Text("EdThingTexture"));
   ctx.out.Line(close);
   ctx.out.Line(" ");
 }
@@ -96,10 +96,13 @@ void ComposeBody(ComposeContext& ctx) {
   if (auto background = BackgroundWriter()) background(ctx);
 }
 
-void InsertObjectLibrary(ComposeContext& ctx, size_t at) {
+// Room for the object library: more than all its objects and the macro.
+constexpr size_t kLibraryRoom = 8192;
+
+void FillObjectLibrary(ComposeContext& ctx) {
   SceneWriter library;
   WriteObjectLibrary(ctx.params, ctx.objects_named, library);
-  ctx.out.raw().insert(at, library.text());
+  ctx.out.FillGap(library.text());
 }
 
 void Compose(ComposeContext& ctx) {
@@ -107,18 +110,20 @@ void Compose(ComposeContext& ctx) {
   WriteHeader(ctx);
   // The library goes here, but it declares what the declarations after it
   // name, so it is written once they are (also when a failure ends them).
-  const size_t library_at = ctx.out.text().size();
+  ctx.out.OpenGap(kLibraryRoom);
   try {
     ComposeBody(ctx);
   } catch (const CommandError&) {
-    InsertObjectLibrary(ctx, library_at);
+    FillObjectLibrary(ctx);
     throw;
   }
-  InsertObjectLibrary(ctx, library_at);
+  FillObjectLibrary(ctx);
 }
 
-// Writes the scene into `buffer`, emptied first; its memory is kept.
-ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options, std::string buffer) {
+// Writes the scene into `buffer`, emptied first; its memory is kept. With
+// `front`, the scene is the buffer from byte *front on (not moved to its start).
+ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options, std::string buffer,
+                          size_t* front = nullptr) {
   ComposeResult result;
   Diagnostics diagnostics;
   SceneWriter out(options.max_scene_bytes);
@@ -138,7 +143,7 @@ ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options
   } catch (const CommandError& error) {
     result.status = Status::Error(error.message);
   }
-  result.scene = out.Take();
+  result.scene = front ? out.TakeBuffer(*front) : out.Take();
   result.warnings = std::move(diagnostics.warnings);
   result.switched_off = std::move(ctx.switched_off);
   return result;
@@ -160,10 +165,11 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
   // 4 KB of fresh memory costs a page fault on first touch, and for a large
   // scene those faults took longer than writing the scene's text.
   thread_local std::string spare;
-  ComposeResult result = ComposeInto(set, options, std::move(spare));
+  size_t front = 0;
+  ComposeResult result = ComposeInto(set, options, std::move(spare), &front);
   if (warnings) *warnings = std::move(result.warnings);
   if (switched_off) *switched_off = std::move(result.switched_off);
-  Status written = WriteFileReplacing(path, result.scene);
+  Status written = WriteFileReplacing(path, std::string_view(result.scene).substr(front));
   if (result.scene.capacity() <= kSpareBytes) spare = std::move(result.scene);
   if (!result.status.ok()) return result.status;
   return written;

@@ -8,15 +8,91 @@
 #include <cstring>
 
 namespace vermora {
+
+namespace fixed_internal {
+const char kDigitPairs[200] = {
+#define VERMORA_PAIRS(t) t, '0', t, '1', t, '2', t, '3', t, '4', t, '5', t, '6', t, '7', t, '8', t, '9'
+    VERMORA_PAIRS('0'), VERMORA_PAIRS('1'), VERMORA_PAIRS('2'), VERMORA_PAIRS('3'),
+    VERMORA_PAIRS('4'), VERMORA_PAIRS('5'), VERMORA_PAIRS('6'), VERMORA_PAIRS('7'),
+    VERMORA_PAIRS('8'), VERMORA_PAIRS('9')
+#undef VERMORA_PAIRS
+};
+
+// P significant digits, e of them before the point: 10^(e-1) <= m < 10^e.
+// Zeros fill the D places after the kept decimals, or the "E" form holds the
+// kept digits when e > P.
+char* PutSignificant(char* p, double value, int P, int D) {
+  constexpr double kBelow = 1 - 1e-9, kAbove = 1 + 1e-9;
+  const double m = std::fabs(value);
+  if (!(m < 1e21) || m < 1 || P > 15) return nullptr;  // NaN too
+  int e = std::max(P - D, 1);
+  while (m >= kPow10[e]) ++e;
+  if (m < kPow10[e - 1] * kAbove || m >= kPow10[e] * kBelow) return nullptr;
+  std::uint64_t n;
+  if (e > P) {  // the "E" form: the kept digits without trailing zeros
+    const double y = m / kPow10[e - P];
+    if (!RoundHalfUp(y, n, [&] { return ExactProduct(y, kPow10[e - P], m); }) || n >= kIntPow10[P]) {
+      return nullptr;
+    }
+    int count = P;
+    while (count > 1 && n % 10 == 0) {
+      n /= 10;
+      --count;
+    }
+    if (value < 0) *p++ = '-';
+    if (count > 1) {  // the digits one place on, then the first in front of the point
+      PutDigits(p + 1, n, count);
+      p[0] = p[1];
+      p[1] = '.';
+      p += count + 1;
+    } else {
+      *p++ = static_cast<char>('0' + n);
+    }
+    *p++ = 'E';
+    return PutInteger(p, static_cast<std::uint64_t>(e - 1));
+  }
+  const int kept = P - e;  // 0 <= kept < D
+  const double y = m * kPow10[kept];
+  if (!RoundHalfUp(y, n, [&] { return ExactProduct(m, kPow10[kept], y); }) || n >= kIntPow10[P]) {
+    return nullptr;
+  }
+  if (value < 0) *p++ = '-';
+  // The P digits and zeros to fill the decimals, copied in fixed lengths
+  // (e <= 15, D <= 18: within the kFixedMax bytes at p).
+  char digits[40];
+  PutDigits(digits, n, P);
+  std::memset(digits + P, '0', 18);
+  std::memcpy(p, digits, 16);
+  p[e] = '.';
+  std::memcpy(p + e + 1, digits + e, 18);
+  return p + e + 1 + D;
+}
+
+}  // namespace fixed_internal
+
 namespace {
+
+// The decimals counts the writers use take the short road of PutFixed.
+char* PutCommonDecimals(char* buf, double value, int precision, int decimals) {
+  using fixed_internal::PutDecimals;
+  auto rest = [precision, decimals](char* p, double v) {
+    return fixed_internal::PutSignificant(p, v, precision, decimals);
+  };
+  switch (decimals) {
+    case 0: return PutDecimals<0>(buf, value, precision, rest);
+    case 1: return PutDecimals<1>(buf, value, precision, rest);
+    case 2: return PutDecimals<2>(buf, value, precision, rest);
+    case 3: return PutDecimals<3>(buf, value, precision, rest);
+    case 4: return PutDecimals<4>(buf, value, precision, rest);
+    default: return nullptr;
+  }
+}
 
 std::string ZeroText(int decimals) {
   return decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0');
 }
 
-// Powers of ten that are exact doubles, 10^0 to 10^22.
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+using fixed_internal::kPow10;  // 10^0 to 10^22, exact doubles
 
 // The digit count E of a magnitude, 10^(E-1) <= m < 10^E, for 1e-22 <= m < 1e22.
 // Next to a power of ten below 1 the answer may be one off; FastFixed sees that.
@@ -109,18 +185,14 @@ int FastFixed(double value, int precision, int decimals, char* buf) {
 std::string FixedGeneral(double value, int precision, int decimals);
 
 std::string Fixed(double value, int precision, int decimals) {
-  precision = std::clamp(precision, 2, 18);
-  decimals = std::clamp(decimals, 0, 18);
-  char buf[48];
-  if (value != 0) {
-    if (const int n = FastFixed(value, precision, decimals, buf)) return std::string(buf, n);
-  }
-  return FixedGeneral(value, precision, decimals);
+  char buf[kFixedMax];
+  return std::string(buf, FixedInto(buf, value, precision, decimals));
 }
 
 int FixedInto(char* buf, double value, int precision, int decimals) {
   const int p = std::clamp(precision, 2, 18);
   const int d = std::clamp(decimals, 0, 18);
+  if (char* end = PutCommonDecimals(buf, value, p, d)) return static_cast<int>(end - buf);
   if (value == 0) {
     buf[0] = '0';
     buf[1] = '.';

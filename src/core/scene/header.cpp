@@ -76,7 +76,7 @@ void WriteHeader(ComposeContext& ctx) {
 void WriteFinalPlacement(ComposeContext& ctx) {
   SceneWriter& out = ctx.out;
   const ParamReader& p = ctx.params;
-  if (p.On("ChkTextureOverThing")) out.Line("  " + p.Text("EdThingTexture"));
+  if (p.On("ChkTextureOverThing")) out.Line("  ", p.Text("EdThingTexture"));
   out.Line("  scale <" + Triple(p, "EdTPostScaleX", "EdTPostScaleY", "EdTPostScaleZ") + ">");
   out.Line("  rotate <" + Triple(p, "EdTPostRotateX", "EdTPostRotateY", "EdTPostRotateZ") + ">");
   if (!ctx.pov31) out.Line("  rotate <-90, 0, 0> // for handedness ");

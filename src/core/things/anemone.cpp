@@ -51,9 +51,9 @@ void WriteAnemone(ComposeContext& ctx) {
     out.Line(" object {");
     if (extras.SeriesMember(k)) {
       out.Line(" SecondWorm");
-      out.Line("  " + extras.second_worm_texture());
+      out.Line("  ", extras.second_worm_texture());
     } else {
-      out.Line(std::string(" ") + extras.MemberWorm());
+      out.Line(" ", extras.MemberWorm());
     }
     extras.ScrambleScale();
     out.Scale(s, s, s);

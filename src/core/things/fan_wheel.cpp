@@ -172,9 +172,9 @@ void WriteArms(ComposeContext& ctx, const Variant& v) {
     ctx.out.Line(v.arm_open);
     if (m.extras.SeriesMember(k)) {
       ctx.out.Line(v.series_arm);
-      ctx.out.Line("  " + m.extras.second_worm_texture());
+      ctx.out.Line("  ", m.extras.second_worm_texture());
     } else {
-      ctx.out.Line(std::string(" ") + m.extras.MemberWorm());
+      ctx.out.Line(" ", m.extras.MemberWorm());
     }
     m.extras.ScrambleScale();
     m.Sigma();

@@ -34,9 +34,9 @@ void WriteHull(ComposeContext& ctx) {
     out.Line(" object {");
     if (extras.SeriesMember(k)) {
       out.Line(" SecondWorm");
-      out.Line("  " + extras.second_worm_texture());
+      out.Line("  ", extras.second_worm_texture());
     } else {
-      out.Line(std::string(" ") + extras.MemberWorm());
+      out.Line(" ", extras.MemberWorm());
     }
     if (worms.grow_in != 0 && k == N - 1) out.Scale(worms.grow_in, worms.grow_in, worms.grow_in);
     extras.ScrambleRotate();

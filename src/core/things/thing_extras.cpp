@@ -13,6 +13,7 @@ ThingExtras::ThingExtras(ComposeContext& ctx) : ctx_(ctx) {
     next_interval_ = interval_;
     second_worm_texture_ = p.Text("edSWTex");
   }
+  alternate_ = p.On("ChkAlternate");
   scramble_scale_ = p.On("chkScrambleS");
   if (scramble_scale_) scale_range_ = p.Number("edScrambleS");
   scramble_rotate_ = p.On("chkScrambleR");
@@ -57,7 +58,7 @@ bool ThingExtras::IntervalObject(int k) {
 }
 
 const char* ThingExtras::MemberWorm() const {
-  return ctx_.params.On("ChkAlternate") && ctx_.alternation == 2 ? "Worm2" : "Worm1";
+  return alternate_ && ctx_.alternation == 2 ? "Worm2" : "Worm1";
 }
 
 }  // namespace vermora

@@ -35,6 +35,7 @@ class ThingExtras {
   ComposeContext& ctx_;
   bool second_worm_ = false;
   int series_first_ = 0, series_last_ = 0, interval_ = 0, next_interval_ = 0;
+  bool alternate_ = false;  // ChkAlternate, read once for every member
   bool scramble_scale_ = false, scramble_rotate_ = false;
   float scale_range_ = 0, rotate_range_ = 0;
   std::string second_worm_texture_;

@@ -139,7 +139,7 @@ void WriteTrilobyt(ComposeContext& ctx) {
     out.Line(" #declare LtWorm = union {  ");
     out.Line("  object {LWorm}");
     out.Line("  object {TrHead");
-    out.Line("  " + p.Text("edTrHeadTexture"));
+    out.Line("  ", p.Text("edTrHeadTexture"));
     place();
     out.Line("  }");
     out.Line("  }");

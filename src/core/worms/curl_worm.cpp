@@ -28,6 +28,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   const bool alt = p.On("chkAltRS");
   const float husk_start = p.Number("edCHuskST");
   const float husk_end = p.Number("edCHuskET");
+  const std::string& husk_texture = p.Text("edCHuskT");
   out.Line("#declare RWorm =");
   out.Line(p.On("chkRMerge") && ctx.pov31 ? " merge {" : " union { ");
 
@@ -38,7 +39,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   while (i <= last) {
     if (husk && husk_start <= i && i < husk_end) {
       out.Line(" object {CHuskObj");
-      out.Line("   " + p.Text("edCHuskT"));
+      out.Line("   ", husk_texture);
     } else if (alt && ctx.alternation == 2) {
       out.Line("  object {object {RSegment2 translate <-.5,0,0>}");
     } else {
@@ -60,7 +61,7 @@ void WriteCurlWorm(ComposeContext& ctx) {
   if (heart) {
     const std::string& k = p.Text("edCTHScale");
     out.Line("  object { CTopHart");
-    out.Line("  " + p.Text("edCTopHartT"));
+    out.Line("  ", p.Text("edCTopHartT"));
     out.Line("  scale <" + k + ", " + k + ", " + k + ">");
     out.Translate(0, 0, minor);
     out.Rotate(0, dA * i * revs, 0);

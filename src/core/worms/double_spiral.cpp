@@ -14,21 +14,17 @@ struct JointPoint {
 };
 
 void WriteConnector(SceneWriter& out, const JointPoint& a, const JointPoint& b) {
-  std::string& line = out.raw();
-  auto put = [&](const char* text, float v) {
-    line += text;
-    AppendFixed(line, v, 4, 2);
-  };
-  put(" object{ Connect(<", a.x);
-  put(", ", a.y);
-  put(", ", a.z);
-  put(">, ", a.r);
-  put(", <", b.x);
-  put(", ", b.y);
-  put(", ", b.z);
-  put(">, ", b.r);
-  line += ")}";
-  out.EndLine();
+  SceneLine(out)
+      .Text(" object{ Connect(<").Number<4, 2>(a.x)
+      .Text(", ").Number<4, 2>(a.y)
+      .Text(", ").Number<4, 2>(a.z)
+      .Text(">, ").Number<4, 2>(a.r)
+      .Text(", <").Number<4, 2>(b.x)
+      .Text(", ").Number<4, 2>(b.y)
+      .Text(", ").Number<4, 2>(b.z)
+      .Text(">, ").Number<4, 2>(b.r)
+      .Text(")}")
+      .End();
 }
 
 }  // namespace
@@ -49,6 +45,8 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
   const float side_trigger = p.Number("edSideTrigger");
   const bool alt = p.On("chkAltDSS");
   const bool connect = p.On("chkDSConnect");
+  const std::string& side_texture = p.Text("edSideObjectText");
+  const std::string& side_scale = p.Text("edSOScale");
   if (side) {
     ctx.DeclareTyped("SideObject", "edSideObject");
   }
@@ -68,8 +66,8 @@ void WriteDoubleSpiral(ComposeContext& ctx) {
     const float bx = std::cos(beta) * Rb * s, by = -std::sin(beta) * Rb * s;
     if (side && i == ns) {
       out.Line("  object { SideObject");
-      out.Line("  " + p.Text("edSideObjectText"));
-      out.Line("  scale " + p.Text("edSOScale"));
+      out.Line("  ", side_texture);
+      out.Line("  scale ", side_scale);
       out.Scale(s, s, s);
       out.Rotate(rx, ry, rz);
       out.Translate(ax, h, az);

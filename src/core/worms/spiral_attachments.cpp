@@ -87,13 +87,18 @@ void UpdateBubbles(SpiralRun& run) {
   SpiralPath& q = run.path;
   q.in_bubble = s.bubble_start <= q.i && q.i <= s.bubble_end;
   if (!(q.i > s.bubble_start || q.i < s.bubble_end)) return;
-  constexpr float kPi = std::numbers::pi_v<float>;
-  float w = std::sin((q.phase - 0.25f) * s.bubble_waves * kPi / 180.0f) * s.bubble_amplitude +
-            s.bubble_center;
-  if (w < 0) w = -w;
-  q.bx = std::fabs(q.sx * w);
-  q.by = std::fabs(q.sy * w);
-  q.bz = std::fabs(q.sz * w);
+  // The bubble scale is read only inside a bubble, this step's or (as the
+  // previous one) the next step's, so the sine is left out elsewhere.
+  const float next = q.i + 1;
+  if (q.in_bubble || (s.bubble_start <= next && next <= s.bubble_end)) {
+    constexpr float kPi = std::numbers::pi_v<float>;
+    float w = std::sin((q.phase - 0.25f) * s.bubble_waves * kPi / 180.0f) * s.bubble_amplitude +
+              s.bubble_center;
+    if (w < 0) w = -w;
+    q.bx = std::fabs(q.sx * w);
+    q.by = std::fabs(q.sy * w);
+    q.bz = std::fabs(q.sz * w);
+  }
   q.phase = q.phase + 360.0f / s.N;
 }
 
@@ -110,10 +115,9 @@ void WriteHelixObjects(SpiralRun& run) {
   const float h = s.helix_turns * 2 * kPi * q.i / s.N;
   const float hx = std::cos(h) * s.helix_radius;
   const float hy = -std::sin(h) * s.helix_radius;
-  const std::string texture = "  " + run.ctx.params.Text("edHTex");
   auto helix = [&](float x) {
     out.Line("  object { HelixObj");
-    out.Line(texture);
+    out.Line("  ", s.helix_texture);
     out.Rotate(q.qx, q.qy, q.qz);
     out.Translate(x, q.Y, q.Z);
     out.Translate(hx, hy, 0);
@@ -238,7 +242,7 @@ void WriteTopHeart(SpiralRun& run) {
   const std::string& size = p.Text("edTHScale");
   auto heart = [&](float x) {
     out.Line("  object { TopHart");
-    out.Line("  " + p.Text("edTopHartTexture"));
+    out.Line("  ", p.Text("edTopHartTexture"));
     out.Line("  scale <" + size + ", " + size + ", " + size + ">");
     out.Translate(x, q.Y + up, q.Z);
     out.Line(" }");

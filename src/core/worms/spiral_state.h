@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "scene/compose_context.h"
 
 namespace vermora {
@@ -16,6 +18,9 @@ struct SpiralSettings {
   float helix_radius, helix_turns, helix_rx, helix_ry, helix_rz;
   bool husk, helix;
   float last;  // the step bound, cut once for all levels
+  // Texture texts written with every husk, bubble and helix object (views of
+  // the set, which stays unchanged while the scene is written).
+  std::string_view husk_texture, bubble_texture, helix_texture;
 };
 
 // The path state of one level (reset at the start of every level).

@@ -46,6 +46,9 @@ SpiralSettings ReadSettings(const ParamReader& p) {
   if (s.bubble_center < 0) s.bubble_center = -s.bubble_center;
   s.husk = p.On("chkCoatOn");
   s.helix = p.On("chkHelixOn");
+  s.husk_texture = p.Text("edCoatTex");
+  s.bubble_texture = p.Text("EdBBScBTex");
+  s.helix_texture = p.Text("edHTex");
   if (s.helix) {
     s.helix_radius = p.Number("edStraalH");
     s.helix_turns = p.Number("edRevH");
@@ -61,7 +64,7 @@ void WriteSegment(SpiralRun& run, float x) {
   const SpiralPath& q = run.path;
   if (HuskApplies(run)) {
     out.Line(" object {HuskObj");
-    out.Line("   " + run.ctx.params.Text("edCoatTex"));
+    out.Line("   ", run.s.husk_texture);
   } else if (run.s.alt_segment) {
     out.Line("  object { ");
     out.Line(run.ctx.alternation == 1 ? "  JSegment" : "  JSegment2");
@@ -69,7 +72,7 @@ void WriteSegment(SpiralRun& run, float x) {
     out.Line("  object {JSegment");
   }
   if (q.in_bubble) {
-    out.Line("  " + run.ctx.params.Text("EdBBScBTex"));
+    out.Line("  ", run.s.bubble_texture);
     out.Scale(q.bx, q.by, q.bz);
   } else {
     out.Scale(q.sx, q.sy, q.sz);
@@ -83,21 +86,17 @@ void WriteConnector(SpiralRun& run, float x0, float x1) {
   const SpiralPath& q = run.path;
   const float r0 = 0.5f * (q.in_bubble ? q.bxp : q.sxp);
   const float r1 = 0.5f * (q.in_bubble ? q.bx : q.sx);
-  std::string& line = run.ctx.out.raw();
-  auto put = [&](const char* text, float v) {
-    line += text;
-    AppendFixed(line, v, 4, 2);
-  };
-  put(" object{ Connect(<", x0);
-  put(", ", q.Yp);
-  put(", ", q.Zp);
-  put(">, ", r0);
-  put(", <", x1);
-  put(", ", q.Y);
-  put(", ", q.Z);
-  put(">, ", r1);
-  line += ")}";
-  run.ctx.out.EndLine();
+  SceneLine(run.ctx.out)
+      .Text(" object{ Connect(<").Number<4, 2>(x0)
+      .Text(", ").Number<4, 2>(q.Yp)
+      .Text(", ").Number<4, 2>(q.Zp)
+      .Text(">, ").Number<4, 2>(r0)
+      .Text(", <").Number<4, 2>(x1)
+      .Text(", ").Number<4, 2>(q.Y)
+      .Text(", ").Number<4, 2>(q.Z)
+      .Text(">, ").Number<4, 2>(r1)
+      .Text(")}")
+      .End();
 }
 
 void Step(SpiralRun& run) {

@@ -39,18 +39,15 @@ void WriteRing(ComposeContext& ctx, const TwoDSettings& s, int n) {
   out.Line("}");
 }
 
-void PutVrotate(std::string& line, const char* head, float px, float py, float fx, float fy, float fz) {
-  line += head;
-  AppendFixed(line, px, 4, 2);
-  line += ", ";
-  AppendFixed(line, py, 4, 2);
-  line += ", 0>, <";
-  AppendFixed(line, fx, 4, 2);
-  line += ", ";
-  AppendFixed(line, fy, 4, 2);
-  line += ", ";
-  AppendFixed(line, fz, 4, 2);
-  line += ">);";
+void WriteVrotate(SceneWriter& out, const char* head, float px, float py, float fx, float fy, float fz) {
+  SceneLine(out)
+      .Text(head).Number<4, 2>(px)
+      .Text(", ").Number<4, 2>(py)
+      .Text(", 0>, <").Number<4, 2>(fx)
+      .Text(", ").Number<4, 2>(fy)
+      .Text(", ").Number<4, 2>(fz)
+      .Text(">);")
+      .End();
 }
 
 void WriteLevel(ComposeContext& ctx, const TwoDSettings& s, int n, bool recursion) {
@@ -95,18 +92,14 @@ void WriteLevel(ComposeContext& ctx, const TwoDSettings& s, int n, bool recursio
     place();
     if (s.connect) {
       if (i == 1) {
-        PutVrotate(out.raw(), "#declare NewPlace2 = vrotate(<", px, py, fx, fy, fz);
-        out.EndLine();
+        WriteVrotate(out, "#declare NewPlace2 = vrotate(<", px, py, fx, fy, fz);
       } else {
-        PutVrotate(out.raw(), " #declare NewPlace = vrotate(<", px, py, fx, fy, fz);
-        out.EndLine();
-        std::string& line = out.raw();
-        line += " object {Connect(NewPlace2,";
-        AppendFixed(line, 0.5f * sp, 4, 2);
-        line += ", NewPlace, ";
-        AppendFixed(line, 0.5f * sc, 4, 2);
-        line += ")}";
-        out.EndLine();
+        WriteVrotate(out, " #declare NewPlace = vrotate(<", px, py, fx, fy, fz);
+        SceneLine(out)
+            .Text(" object {Connect(NewPlace2,").Number<4, 2>(0.5f * sp)
+            .Text(", NewPlace, ").Number<4, 2>(0.5f * sc)
+            .Text(")}")
+            .End();
         out.Line(" #declare NewPlace2 = NewPlace ;");
       }
     }
