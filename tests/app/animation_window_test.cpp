@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
