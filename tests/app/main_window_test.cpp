@@ -246,9 +246,7 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(prompts_.dialog_titles.size(), 1);
 
     // Entering the Features page makes the current set the next step's base.
-    Touch(Path("_evolve.vmx"));
-    Touch(Path("_mutate.vmx"));
-    Touch(Path("_anim.vmx"));
+    for (const char* name : {"_evolve.vmx", "_mutate.vmx", "_anim.vmx"}) Touch(Path(name));
     QTabWidget* pages = Pages(*w);
     pages->setCurrentWidget(w->findChild<QWidget*>("TabFeatures"));
     QVERIFY(!QFile::exists(Path("_evolve.vmx")));
