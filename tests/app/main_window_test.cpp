@@ -254,27 +254,6 @@ class MainWindowTest : public WindowTest {
     QVERIFY(QFile::exists(Path("_anim.vmx")));
   }
 
-  void renderOnAnEnginePageRunsThatEngineFirst() {
-    SetPovray("/no/such/povray");  // the engine runs before the renderer is looked for
-    auto w = NewWindow();
-    const std::string before = SettingsText(w->set());
-    RenderAndWait(*w);  // the General page: no engine
-    QCOMPARE(SettingsText(w->set()), before);
-    QTabWidget* pages = Pages(*w);
-    QWidget* features = w->findChild<QWidget*>("TabFeatures");
-    pages->setCurrentWidget(features);
-    auto* sub_pages = qobject_cast<QTabWidget*>(features);
-    QVERIFY(sub_pages);
-    sub_pages->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
-    pages->setCurrentWidget(features);
-    RenderAndWait(*w);
-    QVERIFY(SettingsText(w->set()) != before);
-    QVERIFY(QFile::exists(Path("_mutate.vmx")));  // the kept parent
-    // The fields show what the engine wrote.
-    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(),
-             QString::fromStdString(w->set().Text("EdNumber")));
-  }
-
   void estimateIsAskedBeforeRendering() {
     SetPovray("/no/such/povray");
     auto w = NewWindow();
