@@ -31,11 +31,9 @@ TEST(RenderCommandTest, PrepareClearsOldFilesWritesSceneAndBuildsTheLine) {
   EXPECT_GT(fs::file_size(dir + "TEMP.POV"), 100u);
   EXPECT_EQ(p.command_line, "/bin/true /EXIT /RENDER \"" + dir + "TEMP.POV\" +FS +H163 +W209 -A -P \"Output_File_Name=" +
                                 dir + "TEMP.BMP\" +KFF-1 \"All_File=" + dir + "ALLTEXT.OUT\" ");
+  // The line's translation: CommandLineTest; here that the include folders reach it.
   EXPECT_EQ(p.invocation.program, "/bin/true");
-  EXPECT_EQ(p.invocation.args,
-            (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A", "-P",
-                                      "-D", std::string("+L") + VERMORA_DATA_DIR,
-                                      "All_File=ALLTEXT.OUT"}));
+  EXPECT_EQ(p.invocation.args.at(8), std::string("+L") + VERMORA_DATA_DIR);
   fs::remove_all(dir);
 }
 
