@@ -300,7 +300,8 @@ TEST(SecondSetTest, MixCases) {
   // The same set at both ends: every twin equals its field.
   Diagnostics d;
   const ParameterSet same = MixForAnimation(ParameterSet(), ParameterSet(), d);
-  EXPECT_EQ(same.Text("EdTSpread2") + " " + same.Text("edTNumber2"), same.Text("EdTSpread") + " " + same.Text("EdTNumber"));
+  EXPECT_EQ(same.Text("EdTSpread2") + " " + same.Text("edTNumber2"),
+            same.Text("EdTSpread") + " " + same.Text("EdTNumber"));
   EXPECT_TRUE(d.warnings.empty());
 }
 

@@ -101,7 +101,8 @@ TEST(ParameterSetTest, HiddenParametersAndChoiceItems) {
 
 TEST(ParameterSetTest, Defaults) {
   ParameterSet set;
-  EXPECT_EQ(set.Text("EdNumber") + " " + set.Text("edCamLocZ") + " " + set.Text("EdInc1"), "30 -30 #include \"vmxpred.inc\"");
+  EXPECT_EQ(set.Text("EdNumber") + " " + set.Text("edCamLocZ") + " " + set.Text("EdInc1"),
+            "30 -30 #include \"vmxpred.inc\"");
   EXPECT_EQ(std::vector<int>({set.Index("RadioGroup1"), set.Index("RadioGroup2"), set.Index("ScrAN")}),
             std::vector<int>({0, -1, 3}));
   EXPECT_TRUE(set.On("ChkWheelOn") && !set.On("ChkFanOn"));

@@ -75,8 +75,9 @@ TEST(RenderCommandTest, RendererThatWritesNothingIsAFailure) {
 }
 
 TEST(RenderCommandTest, ProgressAndErrorLines) {
-  for (const auto& [text, percent] : {std::pair{"", -1}, {"Parsing 12K tokens", -1}, {"a (100%)", 100}, {"oddly 55%)", -1},
-                                       {"Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)", 28}}) {
+  for (const auto& [text, percent] :
+       {std::pair{"", -1}, {"Parsing 12K tokens", -1}, {"a (100%)", 100}, {"oddly 55%)", -1},
+        {"Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)", 28}}) {
     EXPECT_EQ(RenderProgressPercent(text), percent) << text;
   }
 
