@@ -1,5 +1,3 @@
-#include <QCheckBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
 #include <QSpinBox>
@@ -132,18 +130,15 @@ class AnimationWindowTest : public WindowTest {
   void closingDuringASeriesEndsIt() {
     if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(3);
-    Runner(*w)->set_pause_ms(5000);
+    Runner(*w)->set_pause_ms(3600000);  // an hour: a close that waited it out would never end
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
     prompts_.confirm_answer = true;
     w->RenderScene();
     QVERIFY(shown.wait(10000));
     w->show();
-    QElapsedTimer clock;
-    clock.start();
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     QVERIFY(w->close());  // in the pause: the series ends at once
-    QVERIFY(clock.elapsed() < 2000);
     QVERIFY(!w->rendering());
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QTest::qWait(50);  // what the worker had posted comes to nothing

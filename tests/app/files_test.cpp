@@ -1,23 +1,14 @@
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 #include <QUrl>
-#include <memory>
 
 #include "common/examples.h"
 #include "common/file_io.h"
 #include "examples_dialog.h"
-#include "fake_prompts.h"
-#include "main_window.h"
-#include "params/settings_file.h"
 #include "picture/png_set_chunk.h"
 #include "render_picture_dialog.h"
 #include "window_test_main.h"

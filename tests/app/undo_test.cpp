@@ -55,12 +55,14 @@ class UndoTest : public WindowTest {
     QVERIFY(!redo->isEnabled());
   }
 
+  // F5 on an engine's page runs that engine first (before the renderer is looked for).
   void undoOfAnEngineStepRestoresItsKeptParent() {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
     auto w = NewWindow();
     const QString kept = dir_->path() + "/home/_mutate.vmx";
-    QVERIFY(!QFile::exists(kept));
     const std::string before = SettingsText(w->set());
+    RenderAndWait(*w);  // the General page: no engine
+    QVERIFY(SettingsText(w->set()) == before && !QFile::exists(kept));
     auto* pages = w->findChild<QTabWidget*>("PageControl1");
     QWidget* features = w->findChild<QWidget*>("TabFeatures");
     pages->setCurrentWidget(features);
@@ -69,6 +71,7 @@ class UndoTest : public WindowTest {
     const std::string stepped = SettingsText(w->set());
     QVERIFY(stepped != before);
     QVERIFY(QFile::exists(kept));
+    QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), w->set().Text("EdNumber"));
     w->Undo();
     QCOMPARE(SettingsText(w->set()), before);
     QVERIFY(!QFile::exists(kept));  // the next step saves the parent afresh

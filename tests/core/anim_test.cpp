@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <mutex>
 #include <vector>
@@ -236,36 +235,6 @@ TEST(SecondSetTest, FamilyTest) {
   EXPECT_EQ(FamilyProblem(first, second), "");
 }
 
-TEST(SecondSetTest, MixPutsTheSecondSetInTheTwins) {
-  ParameterSet first, second;
-  second.SetText("EdNumber", "40");
-  second.SetText("EdOmw", "0.3");
-  second.SetOn("ChkBranchON", true);
-  second.SetText("EdBranchScale", "0.5");
-  Diagnostics d;
-  ParameterSet mixed = MixForAnimation(first, second, d);
-  EXPECT_TRUE(mixed.On("chkAnim"));
-  EXPECT_EQ(mixed.Text("EdNumber"), "30");
-  EXPECT_EQ(mixed.Text("EdNumber3"), "40");
-  EXPECT_EQ(mixed.Text("EdOmw"), "0.15");
-  EXPECT_EQ(mixed.Text("EdOmw3"), "0.3");
-  // Branches grow in.
-  EXPECT_TRUE(mixed.On("ChkBranchON"));
-  EXPECT_EQ(mixed.Text("EdBranchScale"), "0.01");
-  EXPECT_EQ(mixed.Text("EdBranchScale3"), "0.5");
-  // Bubbles off in both: parked past the longer worm.
-  EXPECT_EQ(mixed.Text("EdBBScaleSt"), "41");
-  EXPECT_EQ(mixed.Text("EdBBScEnd3"), "42");
-  EXPECT_EQ(mixed.Text("edCoatST"), "30");
-  EXPECT_EQ(mixed.Text("edCoatET3"), "40");
-
-  // The same set at both ends: every twin equals its field.
-  mixed = MixForAnimation(first, first, d);
-  EXPECT_EQ(mixed.Text("EdTSpread2"), mixed.Text("EdTSpread"));
-  EXPECT_EQ(mixed.Text("edTNumber2"), mixed.Text("EdTNumber"));
-  EXPECT_TRUE(d.warnings.empty());
-}
-
 // Texts typed into a set; "Y" and "N" turn a switch on and off.
 using Edits = std::vector<std::pair<const char*, const char*>>;
 ParameterSet Edited(const Edits& edits) {
@@ -280,13 +249,18 @@ ParameterSet Edited(const Edits& edits) {
   return set;
 }
 
-// Features only one set has shrink away or grow in; the first set's numbers come
-// back in their restore formats.
+// The second set's values go to the end twins; features only one set has shrink
+// away or grow in; the first set's numbers come back in their restore formats.
 TEST(SecondSetTest, MixCases) {
   const struct {
     const char* what;
     Edits first, second, mixed;  // mixed: a switch's state or a field's text
   } cases[] = {
+      {"the second set in the twins, branches grow in, bubbles off in both parked past the longer worm",
+       {}, {{"EdNumber", "40"}, {"EdOmw", "0.3"}, {"ChkBranchON", "Y"}, {"EdBranchScale", "0.5"}},
+       {{"chkAnim", "Y"}, {"EdNumber", "30"}, {"EdNumber3", "40"}, {"EdOmw", "0.15"}, {"EdOmw3", "0.3"},
+        {"ChkBranchON", "Y"}, {"EdBranchScale", "0.01"}, {"EdBranchScale3", "0.5"}, {"EdBBScaleSt", "41"},
+        {"EdBBScEnd3", "42"}, {"edCoatST", "30"}, {"edCoatET3", "40"}}},
       {"a base shrinks away", {{"ChkBaseOn", "Y"}}, {{"EdBaseScale", "0.4"}},
        {{"ChkBaseOn", "Y"}, {"EdBaseScale", "0.70"}, {"EdBaseScale3", "0.01"}, {"EdBaseNumber", "3"},
         {"EdBaseNumber3", "3"}, {"EdBaseRot3", "10"}}},
@@ -323,6 +297,12 @@ TEST(SecondSetTest, MixCases) {
       }
     }
   }
+  // The same set at both ends: every twin equals its field.
+  Diagnostics d;
+  const ParameterSet same = MixForAnimation(ParameterSet(), ParameterSet(), d);
+  EXPECT_EQ(same.Text("EdTSpread2") + " " + same.Text("edTNumber2"),
+            same.Text("EdTSpread") + " " + same.Text("EdTNumber"));
+  EXPECT_TRUE(d.warnings.empty());
 }
 
 }  // namespace

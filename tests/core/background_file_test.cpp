@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "background/background_rules.h"
@@ -15,26 +14,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t at = 0;
-  for (size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
-    lines.push_back(text.substr(at, end - at));
-  }
-  EXPECT_EQ(at, text.size()) << "every line ends in CR LF";
-  return lines;
-}
+using test::Lines;
 
 TEST(BackgroundFileTest, DefaultFileLinesAndKeys) {
   const std::string text = BackgroundFileText(ParameterSet());
   EXPECT_TRUE(test::MatchesGolden("background_default.vbk", text));
   const auto lines = Lines(text);
   ASSERT_EQ(lines.size(), BackgroundFileKeys().size() + 1);
-  EXPECT_EQ(lines[0], "Quorel 0.9");
-  EXPECT_EQ(lines[1], "chkSkyOn|N");
-  EXPECT_EQ(lines[2], "chkSeaOn|N");
-  EXPECT_EQ(lines[3], "chkBGOn|N");
-  EXPECT_EQ(lines[4], "edSC1R|0.650");
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
+            (std::vector<std::string>{"Quorel 0.9", "chkSkyOn|N", "chkSeaOn|N", "chkBGOn|N", "edSC1R|0.650"}));
   EXPECT_NE(std::find(lines.begin(), lines.end(), "chkLandOn|N"), lines.end());
   for (const std::string& line : lines) {
     const std::string key = line.substr(0, line.find('|'));
@@ -121,9 +109,7 @@ TEST(ColourRowsTest, DialogWritesFractionsAndUpdateRounds) {
   EXPECT_EQ(FindColourRow("sbUpL_2")->swatch, "shL_2");
 
   EXPECT_EQ(ApplyChosenColour(set, *sky, {166, 0, 255}), (Rgb8{166, 0, 255}));
-  EXPECT_EQ(set.Text("edSC1R"), "0.651");
-  EXPECT_EQ(set.Text("edSC1G"), "0.000");
-  EXPECT_EQ(set.Text("edSC1B"), "1.000");
+  EXPECT_EQ(set.Text("edSC1R") + " " + set.Text("edSC1G") + " " + set.Text("edSC1B"), "0.651 0.000 1.000");
 
   Diagnostics d;
   // Default texts give the start colours (the ground fog 1 swatch starts one

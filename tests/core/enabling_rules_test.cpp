@@ -161,12 +161,8 @@ TEST_F(EnablingRulesTest, VisibilityRules) {
   EXPECT_TRUE(Visible("edJSegm2"));
   Turn("chkAltJS", false);
   EXPECT_FALSE(Visible("edJSegm2"));
-  for (const char* sw : {"chkAltRS", "chkAltDSS", "chkAltTDS"}) {
-    Turn(sw, false);
-  }
-  EXPECT_FALSE(Visible("edRSegm2"));
-  EXPECT_FALSE(Visible("edDSSegm2"));
-  EXPECT_FALSE(Visible("edTDSegm2"));
+  for (const char* sw : {"chkAltRS", "chkAltDSS", "chkAltTDS"}) Turn(sw, false);
+  for (const char* f : {"edRSegm2", "edDSSegm2", "edTDSegm2"}) EXPECT_FALSE(Visible(f)) << f;
 
   // A blob FormWorm has no segment objects; the alternate one also needs its switch.
   set.SetOn("chkAltFWS", true);

@@ -56,12 +56,6 @@ TEST(FixedTest, IntegerTextAndEvenRounding) {
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
 }
 
-}  // namespace
-}  // namespace vermora
-
-namespace vermora {
-namespace {
-
 // The short roads (Fixed, and AppendFixed of the scene writer) must agree with
 // the general rule everywhere: single and double values from 1e-10 to 1e13,
 // the "E" form, zeros, halves and the neighbours of powers of ten.

@@ -101,19 +101,12 @@ TEST(ParameterSetTest, HiddenParametersAndChoiceItems) {
 
 TEST(ParameterSetTest, Defaults) {
   ParameterSet set;
-  EXPECT_EQ(set.Text("EdNumber"), "30");
-  EXPECT_EQ(set.Text("EdInc1"), "#include \"vmxpred.inc\"");
-  EXPECT_EQ(set.Index("RadioGroup1"), 0);
-  EXPECT_EQ(set.Index("RadioGroup2"), -1);
-  EXPECT_TRUE(set.On("ChkWheelOn"));
-  EXPECT_FALSE(set.On("ChkFanOn"));
-  EXPECT_EQ(set.Index("ScrAN"), 3);
-  EXPECT_EQ(set.Text("edCamLocZ"), "-30");
-  const Grid& grid = set.GridValue("sgColorMap");
-  EXPECT_EQ(grid.rows, 2);
-  EXPECT_EQ(grid.cols, 4);
-  EXPECT_EQ(grid.cell(1, 0), "16777215");
-  EXPECT_EQ(grid.cell(0, 1), "1.000");
+  EXPECT_EQ(set.Text("EdNumber") + " " + set.Text("edCamLocZ") + " " + set.Text("EdInc1"),
+            "30 -30 #include \"vmxpred.inc\"");
+  EXPECT_EQ(std::vector<int>({set.Index("RadioGroup1"), set.Index("RadioGroup2"), set.Index("ScrAN")}),
+            std::vector<int>({0, -1, 3}));
+  EXPECT_TRUE(set.On("ChkWheelOn") && !set.On("ChkFanOn"));
+  EXPECT_EQ(set.GridValue("sgColorMap"), (Grid{2, 4, {"0.000", "16777215", "0", "0", "1.000", "0", "0", "0"}}));
 }
 
 TEST(ParameterSetTest, NamesMatchWithoutCaseAndUnknownNamesThrow) {

@@ -31,11 +31,9 @@ TEST(RenderCommandTest, PrepareClearsOldFilesWritesSceneAndBuildsTheLine) {
   EXPECT_GT(fs::file_size(dir + "TEMP.POV"), 100u);
   EXPECT_EQ(p.command_line, "/bin/true /EXIT /RENDER \"" + dir + "TEMP.POV\" +FS +H163 +W209 -A -P \"Output_File_Name=" +
                                 dir + "TEMP.BMP\" +KFF-1 \"All_File=" + dir + "ALLTEXT.OUT\" ");
+  // The line's translation: CommandLineTest; here that the include folders reach it.
   EXPECT_EQ(p.invocation.program, "/bin/true");
-  EXPECT_EQ(p.invocation.args,
-            (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A", "-P",
-                                      "-D", std::string("+L") + VERMORA_DATA_DIR,
-                                      "All_File=ALLTEXT.OUT"}));
+  EXPECT_EQ(p.invocation.args.at(8), std::string("+L") + VERMORA_DATA_DIR);
   fs::remove_all(dir);
 }
 
@@ -77,11 +75,11 @@ TEST(RenderCommandTest, RendererThatWritesNothingIsAFailure) {
 }
 
 TEST(RenderCommandTest, ProgressAndErrorLines) {
-  EXPECT_EQ(RenderProgressPercent(""), -1);
-  EXPECT_EQ(RenderProgressPercent("Parsing 12K tokens"), -1);
-  EXPECT_EQ(RenderProgressPercent("Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)"), 28);
-  EXPECT_EQ(RenderProgressPercent("a (100%)"), 100);
-  EXPECT_EQ(RenderProgressPercent("oddly 55%)"), -1);
+  for (const auto& [text, percent] :
+       {std::pair{"", -1}, {"Parsing 12K tokens", -1}, {"a (100%)", 100}, {"oddly 55%)", -1},
+        {"Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)", 28}}) {
+    EXPECT_EQ(RenderProgressPercent(text), percent) << text;
+  }
 
   const auto lines = MessageLines("one\r\ntwo\r\nFile 'TEMP.POV' line 3: Parse Error: x\r\nERROR\n");
   ASSERT_EQ(lines.size(), 4u);
@@ -96,9 +94,10 @@ TEST(RealRenderCommandTest, SpiralWormAtTinySize) {
   ParameterSet set = test::SpiralOnly();
   set.SetText("edImageW", "32");
   set.SetText("edImageH", "24");
+  set.SetText("edCamLocZ", "-15");  // near enough for the worm to fill some pixels
   const RenderOutcome o = RenderScene(set, SetupIn(dir), 60);
   EXPECT_TRUE(o.ok()) << o.failure;
-  EXPECT_TRUE(fs::exists(dir + "TEMP.BMP"));
+  EXPECT_GE(test::ReadBmp(dir + "TEMP.BMP").Differing(), 10) << "the worm is missing";
   EXPECT_TRUE(fs::exists(dir + "ALLTEXT.OUT"));
   fs::remove_all(dir);
 }

@@ -12,17 +12,7 @@
 namespace vermora {
 namespace {
 
-// The lines of a scene, without their CR LF.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t at = 0;
-  while (at < text.size()) {
-    const size_t end = text.find("\r\n", at);
-    lines.push_back(text.substr(at, end - at));
-    at = end + 2;
-  }
-  return lines;
-}
+using test::Lines;
 
 bool Contains(const std::string& scene, const std::string& line) {
   return scene.find("\r\n" + line + "\r\n") != std::string::npos;

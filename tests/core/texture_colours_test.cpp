@@ -122,9 +122,8 @@ TEST(ColourRowsTest, ChangeRuleRefreshesAllRows) {
   s.set.SetText("editRed1", "typed");
   s.set.SetIndex("cbColor2", 0);
   ColourChange(s.set, s.page, "cbColor2");
-  EXPECT_EQ(s.set.Text("editRed2"), "1.0000");
-  EXPECT_EQ(s.set.Text("editGreen2"), "0.0000");
-  EXPECT_EQ(s.set.Text("editBlue2"), "0.0000");
+  EXPECT_EQ(s.set.Text("editRed2") + " " + s.set.Text("editGreen2") + " " + s.set.Text("editBlue2"),
+            "1.0000 0.0000 0.0000");
   EXPECT_EQ(s.set.Text("editRed1"), "0.9882");
   const ParameterSet before = s.set;
   ColourChange(s.set, s.page, "cbPigmentType");

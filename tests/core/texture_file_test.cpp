@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "support/test_support.h"
 #include "texture/colour_map_edit.h"
@@ -21,18 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test::Lines;
 using test::Started;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    EXPECT_EQ(line.back(), '\r');
-    line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
 
 std::string Read(const std::string& path) { return test::ReadFile(path); }
 
@@ -57,16 +45,11 @@ TEST(TextureFileTest, SavingAfterStart) {
   Started s;
   const auto lines = Lines(TextureFileText(s.set));
   ASSERT_EQ(lines.size(), 57u);
-  EXPECT_EQ(lines[0], "Quorel 0.9");
-  EXPECT_EQ(lines[1], "cbPigmentType|0");
-  EXPECT_EQ(lines[2], "cbColor1|30");
-  EXPECT_EQ(lines[5], "editRed1|0.9882");
-  EXPECT_EQ(lines[8], "editGreen1|0.9020");
-  EXPECT_EQ(lines[21], "sgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~");
-  EXPECT_EQ(lines[22], "cbColor4|125~16777215");
-  EXPECT_EQ(lines[32], "sbAmbient|N");
-  EXPECT_EQ(lines[48], "editReflectionE|1");
-  EXPECT_EQ(lines[56], "editTTRotateZ|0");
+  const std::pair<size_t, const char*> expected[] = {
+      {0, "Quorel 0.9"}, {1, "cbPigmentType|0"}, {2, "cbColor1|30"}, {5, "editRed1|0.9882"},
+      {8, "editGreen1|0.9020"}, {21, "sgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~"},
+      {22, "cbColor4|125~16777215"}, {32, "sbAmbient|N"}, {48, "editReflectionE|1"}, {56, "editTTRotateZ|0"}};
+  for (const auto& [at, line] : expected) EXPECT_EQ(lines[at], line) << at;
   int toggles_down = 0;
   for (const auto& line : lines) toggles_down += line.rfind("sb", 0) == 0 && line.back() == 'Y';
   EXPECT_EQ(toggles_down, 0);

@@ -28,14 +28,8 @@ bool NamesAField(const std::string& message) {
 }
 
 bool PictureIs32x24(const std::string& path) {
-  const std::string bmp = test::ReadFile(path);
-  if (bmp.size() < 26 || bmp.compare(0, 2, "BM") != 0) return false;
-  auto at = [&](size_t i) {
-    return static_cast<std::int32_t>(static_cast<std::uint8_t>(bmp[i]) | static_cast<std::uint8_t>(bmp[i + 1]) << 8 |
-                                     static_cast<std::uint8_t>(bmp[i + 2]) << 16 |
-                                     static_cast<std::uint32_t>(static_cast<std::uint8_t>(bmp[i + 3])) << 24);
-  };
-  return at(18) == 32 && std::abs(at(22)) == 24;
+  const test::Picture picture = test::ReadBmp(path);
+  return picture.width == 32 && picture.height == 24;
 }
 
 struct Tally {

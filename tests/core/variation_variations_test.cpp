@@ -25,8 +25,7 @@ TEST(VariationVariationsTest, VariantsAreReproducibleAndDistinct) {
   ASSERT_TRUE(evolved.status.ok());
   for (const ParameterSet& child : evolved.sets) {
     const float n = std::stof(child.Text("EdNumber"));
-    EXPECT_GE(n, 30);
-    EXPECT_LE(n, 42);
+    EXPECT_TRUE(n >= 30 && n <= 42) << n;
   }
   ParameterSet bad = set;
   bad.SetText("EdSegMax", "900000");
@@ -62,7 +61,7 @@ TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
   outcomes = RenderScenes(variants.sets, options);
   for (const RenderJobOutcome& o : outcomes) EXPECT_EQ(o.render.failure, "Rendering cancelled");
 
-  // Cancelling while renders run stops them.
+  // Cancelling while renders run stops them (renders this large would otherwise succeed).
   cancel = false;
   ParameterSet slow;
   slow.SetText("EdNumber", "400");
@@ -72,11 +71,9 @@ TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
   });
   options.width = "640";
   options.height = "480";
-  const auto start = std::chrono::steady_clock::now();
   outcomes = RenderScenes({slow, slow, slow}, options);
   stopper.join();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-  for (const RenderJobOutcome& o : outcomes) EXPECT_FALSE(o.render.ok());
+  for (const RenderJobOutcome& o : outcomes) EXPECT_EQ(o.render.failure, "Rendering cancelled");
   std::filesystem::remove_all(folder);
 }
 

@@ -88,6 +88,16 @@ size_t CountLines(const std::string& scene, const std::string& line) {
   return n;
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t at = 0;
+  for (size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    lines.push_back(text.substr(at, end - at));
+  }
+  EXPECT_EQ(at, text.size()) << "every line ends in CR LF";
+  return lines;
+}
+
 namespace {
 
 bool Differs(std::uint32_t p, std::uint32_t q) {

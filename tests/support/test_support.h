@@ -44,6 +44,8 @@ std::string Scene(const ParameterSet& set);
 
 // How often `line` occurs as a whole line of `scene`.
 size_t CountLines(const std::string& scene, const std::string& line);
+// The lines of a text without their CR LF, expecting every line to end in CR LF.
+std::vector<std::string> Lines(const std::string& text);
 
 // A rendered picture, its pixels row by row from the top, each 0xRRGGBB.
 struct Picture {

@@ -56,9 +56,4 @@ inline std::string Between(const std::string& scene, const std::string& from, co
   return scene.substr(a, b == std::string::npos ? std::string::npos : b - a);
 }
 
-inline bool HasNoNumberFault(const std::string& scene) {
-  return scene.find("nan") == std::string::npos && scene.find("inf") == std::string::npos &&
-         scene.find("NAN") == std::string::npos && scene.find("INF") == std::string::npos;
-}
-
 }  // namespace vermora::test
