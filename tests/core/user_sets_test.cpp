@@ -89,7 +89,7 @@ TEST(UserSets, RenderOrAreRefusedNamingTheField) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const char* count_env = std::getenv("VERMORA_USER_SETS");
   const char* seed_env = std::getenv("VERMORA_USER_SEED");
-  const int count = count_env ? std::atoi(count_env) : 200;
+  const int count = count_env ? std::atoi(count_env) : 120;
   const std::uint32_t first = seed_env ? static_cast<std::uint32_t>(std::atol(seed_env)) : 1;
   Tally tally;
   std::atomic<int> next{0};
