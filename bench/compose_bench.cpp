@@ -10,6 +10,7 @@
 #include "common/file_io.h"
 #include "params/parameter_set.h"
 #include "scene/composer.h"
+#include "heavy_wheel.h"
 
 using namespace vermora;
 using Timer = std::chrono::steady_clock;
@@ -82,18 +83,7 @@ int main(int argc, char** argv) {
   worm("TorusSpline (default points)", 7, {}, {});
   worm("PredefWorm", 3, {}, {});
   cases.push_back({"default set (Wheel of 8 SpiralWorms)", ParameterSet()});
-  {
-    ParameterSet wheel;
-    wheel.SetText("EdTNumber", "400");
-    wheel.SetText("EdNumber", "300");
-    for (const char* on :
-         {"ChkTentacle", "ChkTrLinkOn", "chkScrambleS", "chkScrambleR", "ChkWave"}) {
-      wheel.SetOn(on, true);
-    }
-    wheel.SetText("EdTentStart", "0");
-    wheel.SetText("EdTentNumber", "6");
-    cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", wheel});
-  }
+  cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", HeavyWheel()});
   {
     ParameterSet branched;
     branched.SetOn("ChkWheelOn", false);

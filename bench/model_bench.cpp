@@ -11,6 +11,7 @@
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "scene/composer.h"
+#include "heavy_wheel.h"
 
 using namespace vermora;
 using Timer = std::chrono::steady_clock;
@@ -39,18 +40,7 @@ int main(int argc, char** argv) {
   }
   std::vector<Case> cases;
   cases.push_back({"default set (Wheel of 8 SpiralWorms)", ParameterSet()});
-  {
-    ParameterSet wheel;  // 400 arms of 300 segments with links and tentacles
-    wheel.SetText("EdTNumber", "400");
-    wheel.SetText("EdNumber", "300");
-    for (const char* on :
-         {"ChkTentacle", "ChkTrLinkOn", "chkScrambleS", "chkScrambleR", "ChkWave"}) {
-      wheel.SetOn(on, true);
-    }
-    wheel.SetText("EdTentStart", "0");
-    wheel.SetText("EdTentNumber", "6");
-    cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", wheel});
-  }
+  cases.push_back({"heavy Wheel (400 arms, links, tentacles, scramble)", HeavyWheel()});
   {
     ParameterSet plain;
     plain.SetOn("ChkWheelOn", false);

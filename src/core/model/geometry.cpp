@@ -4,16 +4,17 @@
 #include <numbers>
 
 #include "model/scene_model.h"
+#include "model/vector_math.h"
 
 namespace vermora {
 namespace {
 
-double Length(Vec3 v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+using namespace model_math;
+
 Vec3 Unit(Vec3 v) {
   const double l = Length(v);
   return l > 0 ? Vec3{v.x / l, v.y / l, v.z / l} : v;
 }
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // The half-extent of the unit primitive along a world axis whose row of the
 // linear part is (a, b, c): its support function at that row.

@@ -4,37 +4,24 @@
 #include <numbers>
 
 #include "model/scene_reader.h"
+#include "model/vector_math.h"
 
 namespace vermora::model_detail {
 namespace {
 
 constexpr int kArcSegments = 48;  // cylinders of a whole torus ring cut by planes
 
-Vec3 Sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Cross(Vec3 a, Vec3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
-Vec3 Times(Vec3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
+using namespace model_math;
 
-bool OneOf(std::string_view w, std::initializer_list<std::string_view> words) {
-  return std::find(words.begin(), words.end(), w) != words.end();
-}
+// Objects the model does not draw: they stand in as boxes.
+constexpr std::string_view kStandInWords[] = {
+    "lathe",   "sor",         "prism",       "superellipsoid", "height_field",  "text",
+    "isosurface", "parametric", "mesh",     "mesh2",          "polygon",       "disc",
+    "triangle", "smooth_triangle", "bicubic_patch", "julia_fractal", "quadric", "quartic",
+    "cubic",   "poly",        "polynomial",  "sphere_sweep",   "ovus",          "light_group"};
 
 bool StandInWord(std::string_view w) {
-  return OneOf(w, {"lathe",         "sor",
-                   "prism",         "superellipsoid",
-                   "height_field",  "text",
-                   "isosurface",    "parametric",
-                   "mesh",          "mesh2",
-                   "polygon",       "disc",
-                   "triangle",      "smooth_triangle",
-                   "bicubic_patch", "julia_fractal",
-                   "quadric",       "quartic",
-                   "cubic",         "poly",
-                   "polynomial",    "sphere_sweep",
-                   "ovus",          "light_group"});
+  return std::find(std::begin(kStandInWords), std::end(kStandInWords), w) != std::end(kStandInWords);
 }
 
 // Maps the unit cylinder's y from 0 to 1 onto `axis` from `base`, radius `radius`.
@@ -94,26 +81,11 @@ bool SceneReader::IsObjectWord(std::string_view w) {
   // Asked of nearly every word of a scene, so one hash lookup.
   static const NameMap<bool> kWords = [] {
     NameMap<bool> words;
-    for (const char* word : {"sphere",        "box",
-                             "cylinder",      "cone",
-                             "torus",         "plane",
-                             "blob",          "union",
-                             "merge",         "intersection",
-                             "difference",    "object",
-                             "lathe",         "sor",
-                             "prism",         "superellipsoid",
-                             "height_field",  "text",
-                             "isosurface",    "parametric",
-                             "mesh",          "mesh2",
-                             "polygon",       "disc",
-                             "triangle",      "smooth_triangle",
-                             "bicubic_patch", "julia_fractal",
-                             "quadric",       "quartic",
-                             "cubic",         "poly",
-                             "polynomial",    "sphere_sweep",
-                             "ovus",          "light_group"}) {
+    for (const char* word : {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
+                             "intersection", "difference", "object"}) {
       words[word] = true;
     }
+    for (std::string_view word : kStandInWords) words[std::string(word)] = true;
     return words;
   }();
   return kWords.find(w) != kWords.end();

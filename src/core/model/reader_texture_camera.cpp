@@ -5,23 +5,14 @@
 
 #include "model/pov_colours.h"
 #include "model/scene_reader.h"
+#include "model/vector_math.h"
 
 namespace vermora::model_detail {
 namespace {
 
 constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
 
-Vec3 Sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 Cross(Vec3 a, Vec3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double Length(Vec3 a) { return std::sqrt(Dot(a, a)); }
-Vec3 Times(Vec3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
-
-bool OneOf(std::string_view w, std::initializer_list<std::string_view> words) {
-  return std::find(words.begin(), words.end(), w) != words.end();
-}
+using namespace model_math;
 
 }  // namespace
 
