@@ -59,7 +59,12 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
   if (HaveOpenGL()) {
     view_ = new CreatureView(split_);
     split_->addWidget(view_);
-    connect(view_, &CreatureView::Failed, this, [this](const QString& why) { emit Message(why); });
+    connect(view_, &CreatureView::Failed, this, [this](const QString& why) {
+      // Without the OpenGL it needs the view is no use: the picture takes the pane.
+      SetMode(kPicture);
+      for (QAbstractButton* b : modes_->buttons()) b->setEnabled(false);
+      emit Message(why);
+    });
   }
   split_->addWidget(picture_);
   column->addWidget(split_, 1);
