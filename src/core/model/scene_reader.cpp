@@ -7,7 +7,9 @@ namespace vermora {
 namespace model_detail {
 namespace {
 
-constexpr int kMaxDepth = 200;
+// Each level of values costs several frames of the stack (many more under a
+// sanitizer); our own scenes nest a dozen deep at most.
+constexpr int kMaxDepth = 64;
 constexpr size_t kMaxMacroCalls = 100;        // calls within calls
 constexpr long long kMaxSteps = 100'000'000;  // tokens read, loops and macros counted
 constexpr long long kMaxLoops = 1'000'000;    // turns of all #while loops together
