@@ -12,14 +12,6 @@ namespace vermora::app {
 
 namespace {
 
-QSurfaceFormat ViewFormat() {
-  QSurfaceFormat format;
-  format.setVersion(3, 3);
-  format.setProfile(QSurfaceFormat::CoreProfile);
-  format.setDepthBufferSize(24);
-  return format;
-}
-
 }  // namespace
 
 std::pair<float, float> DepthRange(const Bounds& bounds, const QMatrix4x4& view) {
@@ -40,7 +32,7 @@ std::pair<float, float> DepthRange(const Bounds& bounds, const QMatrix4x4& view)
 
 CreatureView::CreatureView(QWidget* parent) : QOpenGLWidget(parent) {
   setObjectName("CreatureView");
-  setFormat(ViewFormat());
+  setFormat(ModelDrawer::SurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
   setToolTip("Drag to turn the creature, right drag to move it, wheel to zoom; Home: the scene's camera");
 }
@@ -57,7 +49,7 @@ void CreatureView::initializeGL() {
   drawer_ = std::make_unique<ModelDrawer>();
   QString error;
   const QSurfaceFormat got = context()->format();
-  if (got.majorVersion() * 10 + got.minorVersion() < 33 || !drawer_->Initialize(error)) {
+  if (!ModelDrawer::CanRun(got) || !drawer_->Initialize(error)) {
     drawer_.reset();
     failure_ = "The 3-D view needs OpenGL 3.3: " + (error.isEmpty() ? QString("this display gives %1.%2")
                                                                               .arg(got.majorVersion())
@@ -71,6 +63,7 @@ void CreatureView::initializeGL() {
 
 void CreatureView::Show(const BuiltModel& built) {
   built_ = built;
+  bounds_ = built.model ? built.model->bounds() : Bounds{};
   uploaded_ = false;
   update();
 }
@@ -106,9 +99,9 @@ QMatrix4x4 CreatureView::ViewMatrix() const {
   return orbit * scene;
 }
 
-QMatrix4x4 CreatureView::ProjectionMatrix(double aspect) const {
+QMatrix4x4 CreatureView::ProjectionMatrix(const QMatrix4x4& view, double aspect) const {
   if (!built_.model) return {};
-  const auto [near_plane, far_plane] = DepthRange(built_.model->bounds(), ViewMatrix());
+  const auto [near_plane, far_plane] = DepthRange(bounds_, view);
   return ToQt(CameraProjection(built_.model->camera, aspect, near_plane, far_plane));
 }
 
@@ -135,7 +128,8 @@ void CreatureView::paintGL() {
   const QRect r = PictureRect();
   gl->glViewport(int(r.x() * ratio), int((height() - r.bottom() - 1) * ratio), int(r.width() * ratio),
                  int(r.height() * ratio));
-  drawer_->Draw(ViewMatrix(), ProjectionMatrix(built_.aspect));
+  const QMatrix4x4 view = ViewMatrix();
+  drawer_->Draw(view, ProjectionMatrix(view, built_.aspect));
   ++frames_;
   emit Drawn();
 }

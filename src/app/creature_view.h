@@ -30,9 +30,10 @@ class CreatureView : public QOpenGLWidget {
   void ResetCamera();
   // Turns the orbit by these degrees (as a drag would).
   void Orbit(float yaw, float pitch);
-  // The matrices the view draws with now, for a viewport of this aspect.
+  // The matrices the view draws with now; the projection holds all the model
+  // seen through `view`, in a viewport of this aspect.
   QMatrix4x4 ViewMatrix() const;
-  QMatrix4x4 ProjectionMatrix(double aspect) const;
+  QMatrix4x4 ProjectionMatrix(const QMatrix4x4& view, double aspect) const;
   // The part of the widget the picture's proportions fill.
   QRect PictureRect() const;
 
@@ -55,6 +56,7 @@ class CreatureView : public QOpenGLWidget {
 
  private:
   BuiltModel built_;
+  Bounds bounds_;  // of the model shown, read once rather than every frame
   std::unique_ptr<ModelDrawer> drawer_;
   bool uploaded_ = true;
   QString failure_;

@@ -85,6 +85,18 @@ QMatrix4x4 ToQt(const Mat4& m) {
   return q;
 }
 
+QSurfaceFormat ModelDrawer::SurfaceFormat() {
+  QSurfaceFormat format;
+  format.setVersion(3, 3);
+  format.setProfile(QSurfaceFormat::CoreProfile);
+  format.setDepthBufferSize(24);
+  return format;
+}
+
+bool ModelDrawer::CanRun(const QSurfaceFormat& got) {
+  return got.majorVersion() > 3 || (got.majorVersion() == 3 && got.minorVersion() >= 3);
+}
+
 ModelDrawer::ModelDrawer() = default;
 ModelDrawer::~ModelDrawer() { Release(); }
 

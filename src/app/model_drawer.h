@@ -4,6 +4,7 @@
 #include <QOpenGLBuffer>
 #include <QOpenGLShaderProgram>
 #include <QOpenGLVertexArrayObject>
+#include <QSurfaceFormat>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,11 @@ class ModelDrawer {
   ~ModelDrawer();
   ModelDrawer(const ModelDrawer&) = delete;
   ModelDrawer& operator=(const ModelDrawer&) = delete;
+
+  // The OpenGL the shaders need (3.3 core, a depth buffer), and whether a
+  // context that was made gives it.
+  static QSurfaceFormat SurfaceFormat();
+  static bool CanRun(const QSurfaceFormat& got);
 
   // Compiles the shaders; false (with `error`) when the context cannot run them.
   bool Initialize(QString& error);

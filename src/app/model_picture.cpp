@@ -22,15 +22,12 @@ struct Offscreen {
   bool ok = false;
 
   Offscreen() {
-    QSurfaceFormat format;
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
+    const QSurfaceFormat format = ModelDrawer::SurfaceFormat();
     context.setFormat(format);
     surface.setFormat(format);
     surface.create();
     const QSurfaceFormat got = context.create() ? context.format() : QSurfaceFormat();
-    if (got.majorVersion() * 10 + got.minorVersion() < 33 || !context.makeCurrent(&surface)) {
+    if (!ModelDrawer::CanRun(got) || !context.makeCurrent(&surface)) {
       error = "no OpenGL 3.3 on this display";
       return;
     }
