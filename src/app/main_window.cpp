@@ -232,10 +232,8 @@ void MainWindow::BuildMenusAndToolbar() {
   const char* pane_names[] = {"ShowModel", "ShowPicture", "ShowBoth"};
   const char* pane_texts[] = {"&3-D view", "&Ray-traced picture", "3-D view &and picture"};
   for (int m = 0; m < 3; ++m) {
-    QAction* action = add(view, pane_names[m], pane_texts[m], [this, m] {
-      pane_->SetMode(static_cast<PicturePane::Mode>(m));
-      QSettings(kSettingsOrg, kSettingsApp).setValue("window/picturePane", m);
-    });
+    QAction* action = add(view, pane_names[m], pane_texts[m],
+                          [this, m] { pane_->Choose(static_cast<PicturePane::Mode>(m)); });
     action->setCheckable(true);
     action->setChecked(pane_->mode() == m);
     action->setEnabled(pane_->view() != nullptr);

@@ -69,10 +69,7 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
   split_->addWidget(picture_);
   column->addWidget(split_, 1);
   connect(builder_, &ModelBuilder::Ready, this, &PicturePane::Built);
-  connect(modes_, &QButtonGroup::idClicked, this, [this](int m) {
-    SetMode(static_cast<Mode>(m));
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kModeKey, m);
-  });
+  connect(modes_, &QButtonGroup::idClicked, this, [this](int m) { Choose(static_cast<Mode>(m)); });
   if (!view_) {
     for (QAbstractButton* b : modes_->buttons()) b->setEnabled(false);
     modes_->button(kPicture)->setToolTip("No OpenGL on this display: the 3-D view is off");
@@ -88,6 +85,11 @@ void PicturePane::SetMode(Mode mode) {
   picture_->setVisible(mode != kModel);
   if (view_ && mode != kPicture && pending_) builder_->Build(*std::exchange(pending_, nullptr));
   emit ModeChanged(mode);
+}
+
+void PicturePane::Choose(Mode mode) {
+  SetMode(mode);
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kModeKey, static_cast<int>(mode_));
 }
 
 void PicturePane::SetChanged(const ParameterSet& set) {

@@ -23,6 +23,8 @@ class PicturePane : public QWidget {
   PicturePane(QWidget* picture, QWidget* parent);
 
   void SetMode(Mode mode);
+  // The user's choice: shown, and kept for the next start.
+  void Choose(Mode mode);
   Mode mode() const { return mode_; }
   // The set changed: the 3-D view draws it anew once it is read.
   void SetChanged(const ParameterSet& set);
