@@ -76,7 +76,9 @@ int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vec
     ParameterSet sized = sets[k];
     sized.SetText("edImageW", args.width);
     sized.SetText("edImageH", args.height);
-    if (Status s = ComposeSceneToFile(sized, dir + name + ".pov"); !s.ok()) {
+    // The scenes stay in the user's folder with their pictures.
+    if (Status s = ComposeSceneToFile(sized, dir + name + ".pov", nullptr, {}, nullptr, FileUse::kKept);
+        !s.ok()) {
       status[index[k]] = "rejected: " + s.message();
       std::cerr << "vermora-cli: " << name << ": " << s.message() << "\n";
       continue;

@@ -38,6 +38,17 @@ Status WriteInPlace(const std::string& path, std::string_view contents) {
   return written ? Status::Ok() : Failure(error_code);
 }
 
+// Swaps the new file at `temp` with the old one at `target` in one step, so a
+// reader sees one or the other, then removes the old one; false, with nothing
+// changed, where the file system cannot swap (the caller renames instead).
+bool SwapInto(const std::string& temp, const std::string& target) {
+  if (renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
+    return false;
+  }
+  unlink(temp.c_str());
+  return true;
+}
+
 }  // namespace
 
 std::string IoErrorMessage(int error_code) {
@@ -80,7 +91,7 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
   return Status::Ok();
 }
 
-Status WriteFileReplacing(const std::string& path, std::string_view contents) {
+Status WriteFileReplacing(const std::string& path, std::string_view contents, FileUse use) {
   // A symbolic link stays a link: the file it points to is the one replaced.
   std::string target = path;
   struct stat link_info;
@@ -133,6 +144,7 @@ Status WriteFileReplacing(const std::string& path, std::string_view contents) {
     ok = false;
     error_code = errno;
   }
+  if (ok && exists && use == FileUse::kRemade && SwapInto(temp, target)) return Status::Ok();
   if (!ok || rename(temp.c_str(), target.c_str()) != 0) {
     if (ok) error_code = errno;
     unlink(temp.c_str());

@@ -160,7 +160,7 @@ ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& option
 
 Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
                           std::vector<std::string>* warnings, const ComposeOptions& options,
-                          std::vector<std::string>* switched_off) {
+                          std::vector<std::string>* switched_off, FileUse use) {
   // Each thread keeps the memory of its last scene file for the next: every
   // 4 KB of fresh memory costs a page fault on first touch, and for a large
   // scene those faults took longer than writing the scene's text.
@@ -169,7 +169,7 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
   ComposeResult result = ComposeInto(set, options, std::move(spare), &front);
   if (warnings) *warnings = std::move(result.warnings);
   if (switched_off) *switched_off = std::move(result.switched_off);
-  Status written = WriteFileReplacing(path, std::string_view(result.scene).substr(front));
+  Status written = WriteFileReplacing(path, std::string_view(result.scene).substr(front), use);
   if (result.scene.capacity() <= kSpareBytes) spare = std::move(result.scene);
   if (!result.status.ok()) return result.status;
   return written;
@@ -186,7 +186,7 @@ Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
   }
   ComposeOptions options;
   options.pov31 = pov31;
-  return ComposeSceneToFile(set, path, warnings, options, switched_off);
+  return ComposeSceneToFile(set, path, warnings, options, switched_off, FileUse::kKept);
 }
 
 std::string Pov22Refusal(const ParameterSet& set) {

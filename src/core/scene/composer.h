@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "anim/animation_inputs.h"
+#include "common/file_io.h"
 #include "common/random.h"
 #include "common/status.h"
 #include "params/parameter_set.h"
@@ -39,11 +40,13 @@ ComposeResult ComposeScene(const ParameterSet& set, const ComposeOptions& option
 
 // Composes and writes the scene to `path`, replacing the file there. On a failure
 // what was composed is still written, as far as it went. `switched_off`
-// receives the switches to turn off in the design (see ComposeResult).
+// receives the switches to turn off in the design (see ComposeResult). A scene
+// to render is made again for every render (`use`); an export is kept.
 Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
                           std::vector<std::string>* warnings = nullptr,
                           const ComposeOptions& options = {},
-                          std::vector<std::string>* switched_off = nullptr);
+                          std::vector<std::string>* switched_off = nullptr,
+                          FileUse use = FileUse::kRemade);
 
 // "Export for POV-Ray 3.1" / "2.2" once the user chose `path`. The 2.2 export
 // is refused (nothing written) while a macro would be needed.
