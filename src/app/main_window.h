@@ -35,6 +35,7 @@ class FormRules;
 class RenderRunner;
 class RenderPictureDialog;
 class VariationsView;
+struct BuiltModel;
 class BackgroundPanel;
 class ColourDialog;
 class TexturePanel;
@@ -78,7 +79,7 @@ class MainWindow : public QMainWindow {
   bool SaveSettingsAs();
   void ExportPov31();
   void ExportPov22();
-  // The creature as a glTF, OBJ or STL mesh, written off the window's thread.
+  // The creature as a glTF, OBJ or STL mesh, read and written off the window's thread.
   void ExportMeshFile();
   void SaveMyDefault();
   void LoadMyDefault();
@@ -117,6 +118,9 @@ class MainWindow : public QMainWindow {
   void MeshExported(const QString& path);
 
  private:
+  // The second half of ExportMeshFile, once the model is read: asks first for
+  // a huge mesh, then writes it.
+  void WriteMeshFile(const BuiltModel& built, const QString& path, int detail, size_t triangles);
   friend class AnimationRunner;
 
  protected:

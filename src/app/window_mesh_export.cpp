@@ -1,6 +1,5 @@
 // File > Export > Mesh: the creature as triangles for other 3-D programs and printers.
 #include <QCoreApplication>
-#include <map>
 #include <QPointer>
 #include <QStatusBar>
 #include <QThreadPool>
@@ -19,17 +18,6 @@ const FileDialogTexts kMeshTexts{"Export mesh", "glb", "creature.glb",
 // Above this many triangles the user is asked first: such files run to hundreds of megabytes.
 constexpr size_t kAskAboveTriangles = 4'000'000;
 
-size_t MeshTriangles(const SceneModel& model, int detail) {
-  std::map<std::pair<Primitive, float>, size_t> per_mesh;
-  size_t total = 0;
-  for (const Instance& instance : model.instances) {
-    auto [at, fresh] = per_mesh.try_emplace({instance.kind, instance.shape}, 0);
-    if (fresh) at->second = UnitMesh(instance.kind, instance.shape, detail).indices.size() / 3;
-    total += at->second;
-  }
-  return total;
-}
-
 }  // namespace
 
 void MainWindow::ExportMeshFile() {
@@ -40,18 +28,33 @@ void MainWindow::ExportMeshFile() {
     prompts_->Error(this, "A mesh is a .glb, .obj or .stl file, not " + path);
     return;
   }
-  const BuiltModel built = BuildModel(set_);
+  // A large creature takes a while to read: the window goes on meanwhile.
+  statusBar()->showMessage("Reading the creature for the mesh ...");
+  QPointer<MainWindow> self(this);
+  QThreadPool::globalInstance()->start([self, set = set_, path] {
+    auto built = std::make_shared<BuiltModel>(BuildModel(set));
+    const int detail = DefaultMeshDetail(built->model->instances.size());
+    const size_t triangles = built->model->error.empty() ? MeshTriangles(*built->model, detail) : 0;
+    QMetaObject::invokeMethod(
+        qApp, [self, built, path, detail, triangles] {
+          if (self) self->WriteMeshFile(*built, path, detail, triangles);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void MainWindow::WriteMeshFile(const BuiltModel& built, const QString& path, int detail, size_t triangles) {
   const SceneModel& model = *built.model;
   if (!model.error.empty()) {
+    statusBar()->clearMessage();
     prompts_->Error(this, "The scene could not be read into a mesh: " + FromCore(model.error));
     return;
   }
-  const int detail = DefaultMeshDetail(model.instances.size());
-  const size_t triangles = MeshTriangles(model, detail);
   if (triangles > kAskAboveTriangles &&
       !prompts_->Ask(this, QString("The mesh will have %L1 triangles, a file of about %2 MB. Export it ?")
                                .arg(triangles)
                                .arg(triangles * 60 / 1'000'000))) {
+    statusBar()->clearMessage();
     return;
   }
   statusBar()->showMessage("Exporting the mesh ...");

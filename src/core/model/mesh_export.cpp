@@ -108,6 +108,20 @@ int DefaultMeshDetail(size_t instances) {
   return 8;
 }
 
+size_t MeshTriangles(const SceneModel& model, int detail) {
+  detail = std::max(3, detail);
+  std::map<std::pair<Primitive, float>, size_t> per_shape;
+  size_t total = 0;
+  for (const Instance& instance : model.instances) {
+    const bool shaped = instance.kind == Primitive::Cone || instance.kind == Primitive::Torus;
+    const float shape = shaped ? instance.shape : 0;
+    auto [at, fresh] = per_shape.try_emplace({instance.kind, shape}, 0);
+    if (fresh) at->second = UnitMesh(instance.kind, shape, detail).indices.size() / 3;
+    total += at->second;
+  }
+  return total;
+}
+
 Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
                   MeshCounts* counts) {
   MeshFormat format;

@@ -18,6 +18,9 @@ bool MeshFormatFor(const std::string& path, MeshFormat& format);
 // so a scene of 100,000 objects stays a file of some tens of megabytes.
 int DefaultMeshDetail(size_t instances);
 
+// The triangles ExportMesh writes for `model` at `detail`.
+size_t MeshTriangles(const SceneModel& model, int detail);
+
 struct MeshCounts {
   size_t objects = 0, triangles = 0, materials = 0;
 };
