@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow {
   void MeshExported(const QString& path);
 
  private:
+  // Writes the scene for POV-Ray 3.1 or 2.2 to `path` (none: nothing done).
+  void ExportSceneTo(const QString& path, bool pov31);
   // The second half of ExportMeshFile, once the model is read: asks first for
   // a huge mesh, then writes it.
   void WriteMeshFile(const BuiltModel& built, const QString& path, int detail, size_t triangles);

@@ -103,17 +103,7 @@ void MainWindow::ShowWarnings(const std::vector<std::string>& warnings) {
 
 void MainWindow::ExportPov31() {
   if (rendering()) return;
-  const QString path = prompts_->SaveFile(this, kPov31Texts);
-  if (path.isEmpty()) return;
-  std::vector<std::string> warnings, switched_off;
-  Status s = ExportScene(set_, ToCore(path), true, &warnings, &switched_off);
-  ShowWarnings(warnings);
-  if (!switched_off.empty()) {  // as after F5: the design shows what the scene did
-    ApplySwitchesTurnedOff(switched_off, set_);
-    RefreshFields();
-  }
-  if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
-  else statusBar()->showMessage("Exported " + path);
+  ExportSceneTo(prompts_->SaveFile(this, kPov31Texts), true);
 }
 
 void MainWindow::ExportPov22() {
@@ -122,10 +112,13 @@ void MainWindow::ExportPov22() {
     prompts_->Warning(this, FromCore(refusal));
     return;
   }
-  const QString path = prompts_->SaveFile(this, kPov22Texts);
+  ExportSceneTo(prompts_->SaveFile(this, kPov22Texts), false);
+}
+
+void MainWindow::ExportSceneTo(const QString& path, bool pov31) {
   if (path.isEmpty()) return;
   std::vector<std::string> warnings, switched_off;
-  Status s = ExportScene(set_, ToCore(path), false, &warnings, &switched_off);
+  Status s = ExportScene(set_, ToCore(path), pov31, &warnings, &switched_off);
   ShowWarnings(warnings);
   if (!switched_off.empty()) {  // as after F5: the design shows what the scene did
     ApplySwitchesTurnedOff(switched_off, set_);
