@@ -154,7 +154,6 @@ TEST(FrameSeriesTest, StopAndFailureEndTheSeriesAndRestore) {
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.rendered, 2);
   EXPECT_EQ(SettingsText(set), before);
-
   SeriesRun failing;
   auto fine = failing.settings.render;
   int n = 0;
@@ -168,7 +167,6 @@ TEST(FrameSeriesTest, StopAndFailureEndTheSeriesAndRestore) {
   EXPECT_EQ(result.failed_counter, 3);
   EXPECT_EQ(result.status.message(), "Frame 3: Parse Error");
   EXPECT_EQ(SettingsText(set), before);
-
   set.SetText("edEndFrame", "ten");
   const std::string typed = SettingsText(set);
   result = RunFrameSeries(set, run.settings);

@@ -106,7 +106,6 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
   EXPECT_TRUE(test::MatchesGolden("background_heightfield.pov", plain));
   EXPECT_EQ(plain.find("smooth"), std::string::npos);
   EXPECT_EQ(plain.find("TSeed"), std::string::npos);
-
   set.SetText("edHFName", "a.gif.png");
   set.SetOn("chkSmooth", true);
   set.SetOn("chkRandRot", true);
@@ -165,7 +164,6 @@ TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
   const std::string all = Background(Everything());
   EXPECT_TRUE(test::MatchesGolden("background_all.pov", all));
   EXPECT_EQ(all.find(kHeader), all.rfind(kHeader));  // one header for all blocks
-
   ParameterSet scene_set = Everything();
   scene_set.SetOn("ChkWheelOn", false);
   const ComposeResult scene = ComposeScene(scene_set);
@@ -191,12 +189,10 @@ TEST(BackgroundScenesTest, IncludeIsTheCommentedHeaderThenTheBackground) {
                 "/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0),
             0u);
   EXPECT_EQ(empty.scene.substr(empty.scene.size() - 4), "*/\r\n");
-
   const ComposeResult full = BackgroundIncludeText(Everything());
   const std::string tail = full.scene.substr(empty.scene.size());
   EXPECT_EQ(full.scene.substr(0, empty.scene.size()), empty.scene);
   EXPECT_EQ(tail, Background(Everything()));
-
   const std::string folder = test::MakeTempFolder();
   ASSERT_TRUE(ExportBackground(folder + "bg.inc", Everything()).ok());
   EXPECT_FALSE(ExportBackground(folder + "no/such/dir/bg.inc", set).ok());
@@ -351,7 +347,6 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   ParameterSet picture;
   picture.SetOn("chkBGOn", true);
   picture.SetText("edBGName", gone);
-
   for (const test::Rendered& r : RenderAll({composed.scene, Preview(picture)})) {
     const RenderOutcome& outcome = r.outcome;
     EXPECT_FALSE(outcome.ok());
@@ -394,7 +389,6 @@ TEST(BackgroundFileTest, RoundTripKeepsGalaxyAndHeightFieldHeight) {
   const std::string folder = test::MakeTempFolder();
   const std::string path = folder + "scene.vbk";
   ASSERT_TRUE(SaveBackground(path, Changed()).ok());
-
   ParameterSet loaded;
   loaded.SetOn("chkGalOn", true);
   loaded.SetText("edGSeed", "99");
@@ -432,12 +426,10 @@ TEST(BackgroundFileTest, BadFilesFailWithTheLoadersMessages) {
   EXPECT_EQ(corrupt.message(), "Corrupted name/data!  Load aborted");
   EXPECT_TRUE(set.On("chkSeaOn"));
   EXPECT_FALSE(set.On("chkSkyOn"));
-
   ParameterSet untouched;
   Status mark = LoadBackgroundText("Quorel 1.0\r\nchkSkyOn|Y\r\n", untouched);
   EXPECT_EQ(mark.message(), "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_EQ(untouched, ParameterSet());
-
   Status missing = LoadBackground("/no/such/folder/x.vbk", untouched);
   EXPECT_FALSE(missing.ok());
   EXPECT_FALSE(missing.message().empty());
@@ -451,10 +443,8 @@ TEST(ColourRowsTest, DialogWritesFractionsAndUpdateRounds) {
   EXPECT_EQ(FindColourRow("edsc1g"), sky);
   EXPECT_EQ(FindColourRow("EdNumber"), nullptr);
   EXPECT_EQ(FindColourRow("sbUpL_2")->swatch, "shL_2");
-
   EXPECT_EQ(ApplyChosenColour(set, *sky, {166, 0, 255}), (Rgb8{166, 0, 255}));
   EXPECT_EQ(set.Text("edSC1R") + " " + set.Text("edSC1G") + " " + set.Text("edSC1B"), "0.651 0.000 1.000");
-
   Diagnostics d;
   // Default texts give the start colours (the ground fog 1 swatch starts one
   // step darker than its 0.500 field rounds to).
@@ -468,7 +458,6 @@ TEST(ColourRowsTest, DialogWritesFractionsAndUpdateRounds) {
     }
   }
   EXPECT_TRUE(d.warnings.empty());
-
   const ColourRow& fog = *FindColourRow("ShCF");
   set.SetText("edCFR", "0.5");   // 127.5 rounds to even
   set.SetText("edCFG", "1E30");  // beyond the range: the brightest
@@ -485,19 +474,16 @@ TEST(BackgroundRulesTest, SeedFileNamesAndSwitches) {
   Random random;
   const FixedClock clock(1000);
   set.UseGenerator(&random, &clock);  // the set's own rules draw the seed
-
   set.SetOn("chkRandRot", true);
   // (1000 * 134775813 + 1) mod 2^32 = 1631826825; / 2^32 * 10000 = 3799.39...
   EXPECT_EQ(set.Text("edRandRot"), "3799");
   set.SetOn("chkRandRot", false);
   EXPECT_EQ(set.Text("edRandRot"), "3799");
-
   ChoosePictureFile(set, "/pics/sky.png");
   EXPECT_TRUE(set.On("chkBGOn"));
   EXPECT_EQ(set.Text("edBGName"), "/pics/sky.png");
   set.SetOn("chkBGOn", false);
   EXPECT_EQ(set.Text("edBGName"), "");
-
   ChooseHeightFieldFile(set, "/maps/hill.tga");
   EXPECT_TRUE(set.On("chkHFOn"));
   set.SetOn("chkHFOn", false);

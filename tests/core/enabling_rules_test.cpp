@@ -133,7 +133,6 @@ TEST_F(EnablingRulesTest, FieldsSharedByTwoSwitchesNeedOnlyOne) {
   set.SetOn("chkTSerie", true);
   set.SetOn("chkTInterval", false);
   EXPECT_TRUE(Enabled("edSWTex"));
-
   EXPECT_FALSE(Enabled("edCRotStep"));
   set.SetOn("chkCRotYOn", true);
   EXPECT_TRUE(Enabled("edCRotStep"));
@@ -193,19 +192,16 @@ TEST_F(EnablingRulesTest, ResetsRunWhenTheSwitchChanges) {
     set.SetOn(r.sw, r.on);
     EXPECT_EQ(set.Text(r.field), r.value) << r.sw << " " << r.field;
   }
-
   set.SetOn("ChkTArot", false);
   set.SetOn("ChkPowUp", true);
   set.SetOn("ChkPowSpindle", true);
   set.SetOn("ChkTArot", true);
   EXPECT_FALSE(set.On("ChkPowUp"));
   EXPECT_FALSE(set.On("ChkPowSpindle"));
-
   set.SetOn("chkSpiralWay", false);
   set.SetText("EdTNumber", "12");
   set.SetOn("chkSpiralWay", true);
   EXPECT_EQ(set.Text("edTNumberSpace"), "12");
-
   set.SetOn("chkRandRot", true);  // its seed: BackgroundRulesTest
   EXPECT_TRUE(Visible("edRandRot"));
 }
@@ -220,7 +216,6 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
   EXPECT_FALSE(set.On("chkSelection"));
   set.SetOn("chkSelection", true);
   EXPECT_FALSE(set.On("chkTweening"));
-
   // Copies carry the rules, not the set's observer.
   int observed = 0;
   set.SetObserver([&](ParameterSet&, size_t) { ++observed; });
@@ -246,12 +241,10 @@ TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
   EXPECT_EQ(set.Text("edSWTrig"), "33");
   EXPECT_EQ(set.Text("edSWETrig"), "160");
   EXPECT_FALSE(EvaluateForm(set).Enabled("edSWTrig"));
-
   // A field's line before its switch's line still holds the file's value.
   set.SetOn("chkTSerie", true);
   ASSERT_TRUE(LoadSettingsText("Quorel 0.9\r\nedSWETrig|44\r\nchkTSerie|N\r\n", set).ok());
   EXPECT_EQ(set.Text("edSWETrig"), "44");
-
   // The file order puts RadioGroup2 before ChkAlternate and ChkAlternate before
   // the thing switches: a saved second worm and Fan come back as saved.
   ParameterSet saved;

@@ -54,7 +54,6 @@ TEST_F(GeneLocksTest, EveryEngineLeavesLockedParametersAlone) {
   ExpectLocksKept(RunRandomEngine, worms, 1234);
   ExpectLocksKept(RunEvolve, worms, 99);
   ExpectLocksKept(RunMutate, worms, 4321);
-
   GeneLocks textures;
   ASSERT_TRUE(textures.LockGroup("Textures").ok());
   ASSERT_TRUE(textures.LockName("edCamLocZ").ok());
@@ -80,7 +79,6 @@ TEST_F(GeneLocksTest, GroupsNamesAndPrefixes) {
   EXPECT_FALSE(locks.IsLocked(set.Find("edBGDistance")));
   ASSERT_TRUE(locks.LockGroup("background/picture").ok());
   EXPECT_TRUE(locks.IsLocked(set.Find("edBGDistance")));
-
   EXPECT_EQ(locks.LockGroup("teeth").message(), "Unknown group to lock: teeth");
   EXPECT_EQ(locks.LockName("edNoSuch").message(), "Unknown parameter to lock: edNoSuch");
   for (const LockGroupInfo& group : NamedLockGroups()) {
@@ -96,13 +94,11 @@ TEST_F(GeneLocksTest, SideFileRoundTripsAndToleratesDamage) {
   EXPECT_EQ(locks.ToText(), "name edcamlocz\ngroup textures\n");
   const std::string path = folder_ + "/c.locks";
   ASSERT_TRUE(WriteLocksFile(path, locks).ok());
-
   std::vector<std::string> warnings;
   EXPECT_EQ(ReadLocksFile(path, warnings).ToText(), locks.ToText());
   EXPECT_TRUE(warnings.empty());
   EXPECT_TRUE(ReadLocksFile(folder_ + "/missing.locks", warnings).empty());
   EXPECT_TRUE(warnings.empty());
-
   std::ofstream(path, std::ios::app) << "group teeth\n\x01\x02 garbage here\n";
   const GeneLocks read = ReadLocksFile(path, warnings);
   EXPECT_EQ(read.ToText(), locks.ToText());

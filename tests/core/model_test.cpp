@@ -49,7 +49,6 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
   ASSERT_EQ(model.instances.size(), 240u);
   EXPECT_EQ(EstimateObjects(set).objects, 240);
   EXPECT_EQ(Kinds(model)[Primitive::Sphere], 240);
-
   // The first segment: Bol (radius .5) scaled .983, rotated <-27, 0, 19>,
   // moved to <-0.213, 0.246, 0.301>. Rz(19) Rx(-27) times .983 * .5, by hand.
   const double expected[3][4] = {{0.464722, -0.142576, -0.072646, -0.213},
@@ -61,7 +60,6 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
   const std::array<float, 4> cream = {0.9882f, 0.9020f, 0.7882f, 0};
   EXPECT_EQ(first.colour, cream);
   EXPECT_EQ(model.instances.back().colour, cream);
-
   EXPECT_TRUE(model.camera.read);
   EXPECT_DOUBLE_EQ(model.camera.location.z, -30);
   EXPECT_DOUBLE_EQ(model.camera.direction.z, 1.2);
@@ -349,7 +347,6 @@ TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
     const test::Picture picture = test::ReadBmp(dir + "ball.bmp");
     ASSERT_GT(picture.Differing(), 0) << c.camera;
     const auto [x, y] = picture.CentreOfDiffering();
-
     const SceneCamera camera = ReadSceneModel(scene).camera;
     const Mat4 view = CameraView(camera);
     const Vec3 clip = TransformPoint(CameraProjection(camera, 4.0 / 3, 1, 100) * view, c.ball);

@@ -214,7 +214,6 @@ TEST(RenderCommandTest, MissingRendererIsToldAndTheSceneIsStillWritten) {
   EXPECT_FALSE(p.ready());
   EXPECT_NE(p.renderer_problem.find("Povray Path"), std::string::npos);
   EXPECT_TRUE(fs::exists(dir + "TEMP.POV"));
-
   const RenderOutcome o = RenderScene(ParameterSet(), SetupIn(dir, "/no/such/povray"));
   EXPECT_FALSE(o.ok());
   EXPECT_FALSE(o.started);
@@ -237,7 +236,6 @@ TEST(RenderCommandTest, ProgressAndErrorLines) {
         {"Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)", 28}}) {
     EXPECT_EQ(RenderProgressPercent(text), percent) << text;
   }
-
   const auto lines = MessageLines("one\r\ntwo\r\nFile 'TEMP.POV' line 3: Parse Error: x\r\nERROR\n");
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[1], "two");

@@ -53,7 +53,6 @@ TEST(HeaderTest, LightsIncludesAndReference) {
   EXPECT_EQ(scene.find("light_source"), std::string::npos);
   EXPECT_TRUE(Contains(scene, "#include \"vmxpred.inc\"\r\n#include \"third.inc\""));
   EXPECT_TRUE(Contains(scene, "  location <2*3, 0.0, -30>"));
-
   set.SetOn("chkReference", true);
   set.SetOn("chkNoShadow", true);
   scene = Compose(set);
@@ -82,7 +81,6 @@ TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   EXPECT_TRUE(Contains(scene, "#declare Bol = sphere {<0, 0, 0>, .5 }"));
   EXPECT_EQ(scene.find("#declare Spik"), std::string::npos);
   EXPECT_EQ(scene.find("#macro Connect"), std::string::npos);
-
   set.SetOn("ChkBranchON", true);
   set.SetOn("ChkWormAsBranch", false);  // EdPredBranch "object {Spik3}" now counts
   Diagnostics d;
@@ -90,7 +88,6 @@ TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   EXPECT_NE(UsedObjectText(reader).find("Spik3"), std::string::npos);
   set.SetOn("ChkWormAsBranch", true);
   EXPECT_EQ(UsedObjectText(reader).find("Spik3"), std::string::npos);
-
   set.SetOn("ChkBranchON", false);
   set.SetText("edJSegm", "union { object {Ear} object {Spik2 scale 2} }");
   set.SetOn("chkJConnect", true);
@@ -101,7 +98,6 @@ TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   EXPECT_LT(spik2, ear);
   EXPECT_EQ(scene.find("#declare Bol"), std::string::npos);
   EXPECT_TRUE(Contains(scene, "#macro Connect(SP,SR,EP,ER)"));
-
   set.SetText("edJSegm", "object {Spik3}");
   scene = Compose(set);
   EXPECT_TRUE(Contains(scene, "#declare SS =  union {"));
@@ -126,19 +122,16 @@ TEST(ComposerTest, SpiralEdgeCases) {
   set.SetText("EdNumber", "0");
   std::string scene = Compose(set);
   EXPECT_TRUE(Contains(scene, "#declare W0 = \r\n union {\r\n }"));
-
   set.SetText("EdNumber", "30");
   set.SetText("edHTus", "1.5");  // emission falls between step indices
   scene = Compose(set);
   const auto lines = Lines(scene);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "  object {JSegment"), 1);
-
   set.SetText("edHTus", "1");
   set.SetOn("ChkARot", false);
   scene = Compose(set);
   EXPECT_NE(scene.find("  rotate <0, 0, 0>"), std::string::npos);
   EXPECT_EQ(scene.find("  rotate <-27"), std::string::npos);
-
   set.SetText("EdShFX", "60");  // shrinking never goes below 0.1
   scene = Compose(set);
   EXPECT_NE(scene.find("  scale <0.100, "), std::string::npos);
@@ -152,7 +145,6 @@ TEST(ComposerTest, BadNumbersWarnAndBadIntegersEndTheScene) {
   ASSERT_FALSE(result.warnings.empty());
   EXPECT_EQ(result.warnings[0], "1,5 ... is not valid");
   EXPECT_NE(result.scene.find("object {Worm1"), std::string::npos);
-
   set.SetText("edBRLevel", "1.5");
   result = ComposeScene(set);
   EXPECT_EQ(result.status.message(), "'1.5' is not a valid integer value");
@@ -407,7 +399,6 @@ TEST(SpiralAttachmentsTest, BranchLevelsAreDeclaredInOrderAndRecursive) {
   EXPECT_EQ(CountLines(scene, "  object { Branch1"), 3u);
   EXPECT_EQ(CountLines(scene, "  object { Branch2"), 3u);
   EXPECT_NE(scene.find("#declare JWorm =\r\n  object { W2\r\n"), std::string::npos);
-
   ParameterSet fractional = Branches();
   fractional.SetText("EdBranchTrigger", "2.5");
   EXPECT_EQ(CountLines(Scene(fractional), "  object { Branch1"), 0u);
@@ -422,7 +413,6 @@ TEST(SpiralAttachmentsTest, SingleMemberRingsGetTheDummySphere) {
   EXPECT_NE(scene.find("#declare PredBranch =  object {Spik3}\r\n \r\n"), std::string::npos);
   EXPECT_EQ(CountLines(scene, "   sphere{ <0, 0, 0>, 0.001}"), 2u);
   EXPECT_EQ(CountLines(scene, "  PredBranch"), 2u);
-
   set = TopStacks();
   set.SetText("EdTopVNumber", "1");
   scene = Scene(set);
@@ -466,7 +456,6 @@ TEST(SpiralAttachmentsTest, HuskReplacesItsRangeAndHelixFollowsEveryStep) {
   std::string scene = Scene(Husk());
   EXPECT_EQ(CountLines(scene, " object {HuskObj"), 4u);
   EXPECT_EQ(CountLines(scene, "  object {JSegment"), 8u);
-
   scene = Scene(Helix());
   EXPECT_EQ(CountLines(scene, "  object { HelixObj"), 48u);  // 12 segments, 4 steps each
   EXPECT_EQ(CountLines(scene, "  object {JSegment"), 12u);
@@ -496,7 +485,6 @@ TEST(SpiralAttachmentsTest, BadTextWarnsOnceAndTheSceneIsWritten) {
   EXPECT_TRUE(result.status.ok());
   EXPECT_EQ(result.warnings.size(), 2u);
   EXPECT_NE(result.scene.find("object {Worm1"), std::string::npos);
-
   set = Branches();
   set.SetText("edBRLevel", "two");
   EXPECT_FALSE(ComposeScene(set, ComposeOptions{}).status.ok());
@@ -531,7 +519,6 @@ TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
     EXPECT_GE(CountLines(scene, std::string("  scale <") + s + ", 1.000, 1.000>"), 1u) << s;
   }
   EXPECT_EQ(CountLines(scene, "  scale <0.100, 1.000, 1.000>"), 2u);
-
   set = Fan();
   set.SetText("EdTNumber", "3");
   set.SetText("EdKropDegrees", "90");
@@ -539,7 +526,6 @@ TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
   for (const char* bend : {"30", "60"}) {
     EXPECT_EQ(CountLines(scene, std::string("  rotate <0, 0, ") + bend + ">"), 1u) << bend;
   }
-
   set = Fan();
   set.SetOn("ChkTentacle", true);
   scene = SceneAt(set);
@@ -564,7 +550,6 @@ TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
   EXPECT_EQ(CountLines(scene, " SecondWorm "), 3u);
   EXPECT_EQ(CountLines(scene, " Worm1"), 5u);
   EXPECT_NE(scene.find("#declare SecondWorm =  object {Spik4 scale 4}\r\n \r\n"), std::string::npos);
-
   set = Fan();
   set.SetOn("chkTInterval", true);
   set.SetText("EdTNumber", "13");
@@ -573,7 +558,6 @@ TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
   EXPECT_EQ(CountLines(SceneAt(set), extra), 3u);  // k = 4, 8, 12
   set.SetText("IntTrigger", "0");
   EXPECT_EQ(CountLines(SceneAt(set), extra), 1u);
-
   set = Fan();
   set.SetOn("ChkAlternate", true);
   set.SetIndex("RadioGroup2", 0);
@@ -581,7 +565,6 @@ TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
   EXPECT_EQ(CountLines(scene, " Worm1"), 4u);
   EXPECT_EQ(CountLines(scene, " Worm2"), 4u);
   EXPECT_LT(scene.find("\r\n Worm1\r\n"), scene.find("\r\n Worm2\r\n"));
-
   EXPECT_EQ(Fan().On("chkTSerie"), false);
   EXPECT_EQ(SceneAt(Fan()).find("SecondWorm"), std::string::npos);
 }
@@ -619,7 +602,6 @@ TEST(FanWheelTest, BadTextWarnsOrEnds) {
   EXPECT_TRUE(result.status.ok());
   ASSERT_EQ(result.warnings.size(), 1u);
   EXPECT_NE(result.scene.find("object {WheelWorm"), std::string::npos);
-
   set = Fan();
   set.SetOn("chkTSerie", true);
   set.SetText("edSWTrig", "3rd");

@@ -30,7 +30,6 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
   ASSERT_TRUE(LoadSettingsText(first, loaded).ok());
   EXPECT_TRUE(loaded == set);
   EXPECT_EQ(SettingsText(loaded), first);
-
   // Every entry field of the window has its line, and the command buttons are
   // stored as up even when a file says otherwise.
   int entries = 0;
@@ -138,7 +137,6 @@ TEST(SettingsFileTest, MissingFileAndSafeReplace) {
   const std::string dir = test::MakeTempFolder();
   ParameterSet set;
   EXPECT_EQ(LoadSettings(dir + "missing.vmx", set).message(), "File not found");
-
   const std::string path = dir + "set.vmx";
   set.SetText("EdNumber", "41");
   ASSERT_TRUE(SaveSettings(path, set).ok());
@@ -229,12 +227,10 @@ TEST(WorkingFilesTest, StartCloseAndFeaturesRemoveTheirFilesInAnySpelling) {
   EXPECT_FALSE(fs::exists(dir + "_EVOLVE.VMX"));
   EXPECT_FALSE(fs::exists(dir + "_mutate.vmx"));
   EXPECT_TRUE(fs::exists(dir + "_anim.vmx"));
-
   RemoveWorkingFiles(dir, StaleAtStart());
   EXPECT_FALSE(fs::exists(dir + "_anim.vmx"));
   EXPECT_FALSE(fs::exists(dir + "_lsec.vmx"));
   EXPECT_TRUE(fs::exists(dir + "_thingb.vmx")) << "removed only at close";
-
   RemoveWorkingFiles(dir, RemovedAtClose());
   EXPECT_FALSE(fs::exists(dir + "_thingb.vmx"));
   EXPECT_FALSE(fs::exists(dir + "temp.bmp"));
@@ -252,19 +248,16 @@ TEST(WorkingFilesTest, MyDefaultRoundTripAndRemoval) {
   EXPECT_FALSE(HasMyDefault(dir));
   Status missing = LoadMyDefault(dir, set);
   EXPECT_EQ(missing.message(), "Save a default first");
-
   set.SetText("EdNumber", "40");
   set.SetOn("ChkWheelOn", false);
   ASSERT_TRUE(SaveMyDefault(dir, set).ok());
   EXPECT_TRUE(fs::exists(dir + "_default.vmx"));
-
   ParameterSet fresh;
   bool refreshed = false;
   ASSERT_TRUE(LoadMyDefault(dir, fresh, [&](ParameterSet&) { refreshed = true; }).ok());
   EXPECT_TRUE(refreshed);
   EXPECT_EQ(fresh.Text("EdNumber"), "40");
   EXPECT_EQ(fresh, set);
-
   RemoveMyDefault(dir);
   EXPECT_FALSE(HasMyDefault(dir));
   EXPECT_EQ(ParameterSet().Text("EdNumber"), "30");

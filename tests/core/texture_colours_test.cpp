@@ -180,7 +180,6 @@ TEST(ColourMapEditTest, PositionRuleLabelAndEntry) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   EXPECT_EQ(s.page.position_label, "1.000");
   EXPECT_EQ(s.set.Tag("cbColor4"), 0);
-
   s.set.SetGrid("sgColorMap", Rows({{"0.2", "0", "0", "0"}, {"1", "0", "0", "0"}}));
   EXPECT_EQ(MoveSlider(s.set, s.page, 100, s.diagnostics).message(), "Could not find position!");
   s.set.SetGrid("sgColorMap", Rows({{"0", "whyte", "0", "0"}, {"1", "0", "0", "0"}}));
@@ -198,7 +197,6 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
                                                  {"1.000", "0", "0", "0"}}));
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
   EXPECT_EQ(s.set.GridValue("sgColorMap"), StartColourMap());
-
   // At the ends an add replaces the colour; the ends are never deleted.
   s.page.swatch[3] = 255;
   ASSERT_TRUE(MoveSlider(s.set, s.page, 0, s.diagnostics).ok());
@@ -211,7 +209,6 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
             Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
   EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
             "Cannot have less than 2 colors in color map.");
-
   // An inserted entry keeps the filter and transmit of the one after it.
   s.set.SetGrid(
       "sgColorMap",
@@ -268,7 +265,6 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
       text.find(
           "[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
       std::string::npos);
-
   std::vector<int> strip;
   ASSERT_TRUE(ColourMapStrip(StartColourMap(), 4, strip, s.diagnostics).ok());
   // 255 * (4 - x) / 4: 255, 191.25, 127.5 (to even: 128), 63.75.
@@ -474,7 +470,6 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   // A grid from a file with only two columns: no filter, no transmit.
   set.SetGrid("sgColorMap", Grid{1, 2, {"0", "0"}});
   EXPECT_NE(Pigment(set).find("[0 color rgb <0.000, 0.000, 0.000 > ]}"), std::string::npos);
-
   std::string text = "kept";
   set.SetGrid("sgColorMap", Grid{0, 4, {}});
   EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds no colors.");

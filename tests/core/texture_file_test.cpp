@@ -66,7 +66,6 @@ TEST(TextureFileTest, RoundTripThroughAFile) {
   saved.set.SetText("editRed2", "0.25");
   const std::string dir = test::MakeTempFolder();
   ASSERT_TRUE(SaveTextureFile(dir + "t.vtr", saved.set).ok());
-
   Started loaded;
   loaded.set.SetText("edIMName", "keep.png");
   loaded.set.SetText("EdNumber", "41");
@@ -94,7 +93,6 @@ TEST(TextureFileTest, CustomRowColoursKeepTheirTextsButNotTheirTags) {
   saved.set.SetText("editGreen1", "0.123456");  // typed, not yet applied
   const std::string text = TextureFileText(saved.set);
   EXPECT_NE(text.find("\r\ncbColor1|125\r\n"), std::string::npos);
-
   Started loaded;
   loaded.set.SetTag("cbColor1", 7);
   ASSERT_TRUE(LoadTextureText(text, loaded.set, loaded.page, loaded.diagnostics).ok());
@@ -108,14 +106,12 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   Started saved;
   Customise(saved.set);
   const std::string good = TextureFileText(saved.set);
-
   Started s;
   const ParameterSet start = s.set;
   EXPECT_EQ(
       LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
       "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_TRUE(s.set == start);
-
   // A bad grid stops the load: earlier lines applied, later ones not.
   std::string bad_grid = good;
   const size_t at = bad_grid.find("sgColorMap|");
@@ -125,7 +121,6 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   EXPECT_EQ(s.set.Index("cbPigmentType"), 11);
   EXPECT_EQ(s.set.GridValue("sgColorMap"), start.GridValue("sgColorMap"));
   EXPECT_EQ(s.set.Index("cbNormalType"), 0);
-
   // A truncated file: the last line lost its separator.
   Started t;
   const size_t cut = good.find("sbPhong|");
@@ -133,7 +128,6 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
             "Corrupted name/data!  Load aborted");
   EXPECT_EQ(t.set.Text("editNPhase"), "0.3");
   EXPECT_FALSE(t.set.On("sbPhong"));
-
   // Lines of other parameters in a texture file are ignored.
   Started u;
   const ParameterSet before = u.set;
@@ -172,7 +166,6 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(scene.find("  location <0.0, 0.0, -30>\r\n"), std::string::npos);
   EXPECT_EQ(s.set.Text("edCamLocZ"), cam);
   EXPECT_EQ(s.page.current_texture, s.set.Text("editTexPrev"));
-
   const std::string box = TexturePreviewScene(s.set, PreviewShape::kBox);
   EXPECT_NE(box.find("\r\nbox {<-5, -5, -5>, < 5,  5,  5> texture {"), std::string::npos);
   EXPECT_NE(box.find(" rotate y*20 translate <0,0,-8>}\r\n"), std::string::npos);
@@ -180,7 +173,6 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(
       TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
       std::string::npos);
-
   // A failed render still puts the camera back.
   EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox,
                               [](const std::string&) { return Status::Error("render failed"); })

@@ -136,7 +136,6 @@ TEST(VariationRandomTest, ABadCountEndsTheRunAndChangesNothing) {
   ASSERT_FALSE(result.status.ok());
   EXPECT_NE(result.status.message().find("is not a valid integer value"), std::string::npos);
   EXPECT_EQ(set, before);
-
   set.SetText("EdArmFactor", "1,5");
   set.SetText("EdSegMax", "40");
   result = RunRandomEngine(set, {&random, &clock, ""});
@@ -191,7 +190,6 @@ TEST(VariationVariationsTest, VariantsAreReproducibleAndDistinct) {
   ASSERT_EQ(a.sets.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(a.sets[i], b.sets[i]);
   EXPECT_FALSE(a.sets[0] == a.sets[1]);
-
   // Every evolved variant is a child of the set given, not of another variant.
   Variants evolved = MakeVariants(set, EngineKind::kEvolve, 7, 3, folder);
   ASSERT_TRUE(evolved.status.ok());
@@ -227,12 +225,10 @@ TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
     EXPECT_EQ(outcomes[i].image_path.find(folder + "variant" + std::to_string(i + 1) + "/"), 0u);
     EXPECT_TRUE(std::filesystem::exists(outcomes[i].image_path));
   }
-
   std::atomic<bool> cancel{true};
   options.cancel = &cancel;
   outcomes = RenderScenes(variants.sets, options);
   for (const RenderJobOutcome& o : outcomes) EXPECT_EQ(o.render.failure, "Rendering cancelled");
-
   // Cancelling while renders run stops them (renders this large would otherwise succeed).
   cancel = false;
   ParameterSet slow;
@@ -360,12 +356,10 @@ TEST(VariationBreedingTest, BadPartnerFileChangesNothing) {
   EXPECT_FALSE(result.status.ok());
   EXPECT_NE(result.status.message().find("missing.vmx"), std::string::npos);
   EXPECT_EQ(set, before);
-
   std::ofstream(folder + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|40\r\nbroken\r\n";
   result = BreedWithFile(set, folder + "bad.vmx", {&random, &clock, ""});
   EXPECT_NE(result.status.message().find("Corrupted name/data!  Load aborted"), std::string::npos);
   EXPECT_EQ(set, before);
-
   ASSERT_TRUE(SaveSettings(folder + "partner.vmx", Partner()).ok());
   ASSERT_TRUE(BreedWithFile(set, folder + "partner.vmx", {&random, &clock, ""}).status.ok());
   EXPECT_EQ(set, Child(before, Partner(), 1));
@@ -433,7 +427,6 @@ TEST_F(OffspringTest, EvolveStartsFromTheKeptParent) {
   EXPECT_EQ(first.Text("EdPostRotateX"), "0");
   EXPECT_GE(Num(first, "EdPostRotateY"), 30);
   EXPECT_LE(Num(first, "EdPostRotateY"), 60);
-
   // Edits between two runs are discarded: the second child comes from the parent.
   set.SetText("EdNumber", "500");
   set.SetOn("ChkBubble", true);
@@ -441,7 +434,6 @@ TEST_F(OffspringTest, EvolveStartsFromTheKeptParent) {
   EXPECT_EQ(set, first);
   ASSERT_TRUE(Evolve(set, 2).status.ok());
   EXPECT_FALSE(set == first);
-
   ParameterSet kept;
   ASSERT_TRUE(LoadSettings(WorkingFilePath(folder_, kEvolveFile), kept).ok());
   EXPECT_EQ(kept, parent);
