@@ -61,26 +61,21 @@ TEST(HeaderTest, LightsIncludesAndReference) {
 }
 
 TEST(HeaderTest, Pov22HasFixedLightsAndNoCamera) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetOn("chkReference", true);
-  set.SetOn("chkJMerge", true);
-  const std::string scene = Compose(set, false);
+  const std::string scene = Compose(With(SpiralOnly(), {"chkReference", "chkJMerge"}), false);
   EXPECT_EQ(scene.rfind("// File : VERSION22.POV created by VERMORA v.0.99g ----------\r\n \r\n", 0), 0u);
-  EXPECT_EQ(scene.find("global_settings"), std::string::npos);
-  EXPECT_EQ(scene.find("camera"), std::string::npos);
-  EXPECT_EQ(scene.find("Reference"), std::string::npos);
+  for (const char* absent : {"global_settings", "camera", "Reference", " merge {"}) {
+    EXPECT_EQ(scene.find(absent), std::string::npos) << absent;  // merge is POV-Ray 3.1 text
+  }
   EXPECT_TRUE(Contains(scene, "light_source {0*x color red 1 green 1 blue 1 translate <-20, -20, 30>}"));
   EXPECT_TRUE(Contains(scene, "  rotate <-90, 0, 0> // for handedness "));
-  EXPECT_TRUE(Contains(scene, " union {"));  // merge is POV-Ray 3.1 text
-  EXPECT_EQ(scene.find(" merge {"), std::string::npos);
+  EXPECT_TRUE(Contains(scene, " union {"));
 }
 
 TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   ParameterSet set = test::SpiralOnly();
   std::string scene = Compose(set);
   EXPECT_TRUE(Contains(scene, "#declare Bol = sphere {<0, 0, 0>, .5 }"));
-  EXPECT_EQ(scene.find("#declare Spik"), std::string::npos);
-  EXPECT_EQ(scene.find("#macro Connect"), std::string::npos);
+  for (const char* absent : {"#declare Spik", "#macro Connect"}) EXPECT_EQ(scene.find(absent), std::string::npos);
   set.SetOn("ChkBranchON", true);
   set.SetOn("ChkWormAsBranch", false);  // EdPredBranch "object {Spik3}" now counts
   Diagnostics d;
@@ -124,9 +119,7 @@ TEST(ComposerTest, SpiralEdgeCases) {
   EXPECT_TRUE(Contains(scene, "#declare W0 = \r\n union {\r\n }"));
   set.SetText("EdNumber", "30");
   set.SetText("edHTus", "1.5");  // emission falls between step indices
-  scene = Compose(set);
-  const auto lines = Lines(scene);
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "  object {JSegment"), 1);
+  EXPECT_EQ(CountLines(Compose(set), "  object {JSegment"), 1u);
   set.SetText("edHTus", "1");
   set.SetOn("ChkARot", false);
   scene = Compose(set);
@@ -138,8 +131,7 @@ TEST(ComposerTest, SpiralEdgeCases) {
 }
 
 TEST(ComposerTest, BadNumbersWarnAndBadIntegersEndTheScene) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("EdSpace", "1,5");
+  ParameterSet set = With(SpiralOnly(), {}, {{"EdSpace", "1,5"}});
   ComposeResult result = ComposeScene(set);
   EXPECT_TRUE(result.status.ok());
   ASSERT_FALSE(result.warnings.empty());
@@ -153,8 +145,7 @@ TEST(ComposerTest, BadNumbersWarnAndBadIntegersEndTheScene) {
 }
 
 TEST(ComposerTest, RunawayCountsEndWithAMessage) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("EdNumber", "1e12");
+  ParameterSet set = With(SpiralOnly(), {}, {{"EdNumber", "1e12"}});
   ComposeOptions options;
   options.max_scene_bytes = 1 << 20;
   ComposeResult result = ComposeScene(set, options);
@@ -165,18 +156,11 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   result = ComposeScene(set, options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   // Told once, however many branch levels share the bound.
-  set.SetOn("ChkBranchON", true);
-  set.SetText("edBRLevel", "1");
-  result = ComposeScene(set, options);
+  result = ComposeScene(set = With(set, {"ChkBranchON"}, {{"edBRLevel", "1"}}), options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
-  EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(),
-                       "SpiralWorm segments above 1000000 are not written"),
-            1);
+  EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(), "SpiralWorm segments above 1000000 are not written"), 1);
   // Branch levels are cut too, so a typed level in the billions ends at once.
-  set.SetText("EdNumber", "2");
-  set.SetText("edHTus", "1");
-  set.SetText("edBRLevel", "2000000000");
-  result = ComposeScene(set, options);
+  result = ComposeScene(With(set, {}, {{"EdNumber", "2"}, {"edHTus", "1"}, {"edBRLevel", "2000000000"}}), options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   EXPECT_EQ(result.warnings.back(), "Branch levels above 1000 are not written");
 }
@@ -216,7 +200,6 @@ TEST(ComposerTest, Pov22Refusals) {
 
 ComposeResult Composed(const ParameterSet& set) { return ComposeScene(set, ComposeOptions{}); }
 
-
 // ---- CurlWorm
 
 TEST(CurlWormTest, SegmentCountAndEnds) {
@@ -229,15 +212,6 @@ TEST(CurlWormTest, SegmentCountAndEnds) {
   EXPECT_EQ(CountLines(varied, " object {CHuskObj"), 2u);
   EXPECT_EQ(CountLines(varied, "  scale <1.0, 1, 1> "), 1u);
   EXPECT_EQ(CountLines(varied, "  scale <1.5, 1.5, 1.5>"), 1u);
-}
-
-TEST(CurlWormTest, ZeroAndNegativeCounts) {
-  ParameterSet set = Alone(kCurl);
-  set.SetText("EdRNumber", "0");
-  EXPECT_TRUE(Composed(set).status.ok());
-  set.SetText("EdRNumber", "-7");
-  const std::string scene = Scene(set);
-  EXPECT_EQ(scene.find("RSegment translate"), std::string::npos);
 }
 
 // ---- DoubleSpiral
@@ -256,18 +230,10 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
     ++connectors;
   }
   EXPECT_EQ(connectors, 19u);
-  ParameterSet fraction = DoubleVariation();
-  fraction.SetText("edSideTrigger", "2.5");
-  EXPECT_EQ(Scene(fraction).find("  object { SideObject"), std::string::npos);
-}
-
-TEST(DoubleSpiralTest, ZeroCountAndZeroTrigger) {
-  ParameterSet set = Alone(kDouble);
-  set.SetText("edDSNumber", "0");
-  EXPECT_EQ(Scene(set).find("DSSegment\r\n"), std::string::npos);
-  set = DoubleVariation();
-  set.SetText("edSideTrigger", "0");
-  EXPECT_EQ(Scene(set).find("  object { SideObject"), std::string::npos);
+  for (const char* trigger : {"2.5", "0"}) {
+    EXPECT_EQ(Scene(With(DoubleVariation(), {}, {{"edSideTrigger", trigger}})).find("  object { SideObject"),
+              std::string::npos) << trigger;
+  }
 }
 
 // ---- FormWorm
@@ -278,9 +244,7 @@ TEST(FormWormTest, FirstSegmentAndBlob) {
                        "  translate <0.495, 0.495, 0.495>\r\n  rotate <0, 17, 0>"),
             std::string::npos)
       << "the y turn must be 17.28 degrees written whole";
-  ParameterSet blob = FormVariation();
-  blob.SetOn("chkBlobFW", true);
-  const std::string b = Scene(blob);
+  const std::string b = Scene(With(FormVariation(), {"chkBlobFW"}));
   EXPECT_EQ(b.find("FWSegment2\r\n"), std::string::npos);
   EXPECT_EQ(CountLines(b, "  sphere {0,1,1"), 10u);
   EXPECT_NE(FormVariation().Text("edFWShrink"), "");
@@ -315,9 +279,7 @@ TEST(TwoDWormTest, SegmentsWorkedByHand) {
 }
 
 TEST(TwoDWormTest, DeepOrBadRecursion) {
-  ParameterSet set = TwoDVariation();
-  set.SetText("edTDNumber", "3");
-  set.SetText("edRecLevel", "2000000000");
+  ParameterSet set = With(TwoDVariation(), {}, {{"edTDNumber", "3"}, {"edRecLevel", "2000000000"}});
   ComposeResult deep = Composed(set);
   EXPECT_TRUE(deep.status.ok());
   EXPECT_FALSE(deep.warnings.empty());
@@ -363,19 +325,24 @@ TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
     ParameterSet set = Alone(worm);
     set.SetIndex("RadioGroup2", worm);
     set.SetOn("ChkAlternate", true);
-    const std::string scene = Scene(set);
-    EXPECT_EQ(CountLines(scene, heads[worm - 1]), 1u) << worm;
+    EXPECT_EQ(CountLines(Scene(set), heads[worm - 1]), 1u) << worm;
   }
 }
 
-// Counts far beyond the defaults are cut with a warning instead of filling memory.
-TEST(WormChoiceTest, HugeCountsAreCutWithAWarning) {
-  const std::pair<int, const char*> counts[] = {
-      {kCurl, "EdRNumber"}, {kDouble, "edDSNumber"}, {kForm, "edFWNumber"}, {kTwoD, "edTDNumber"}};
-  for (const auto& [worm, field] : counts) {
-    ParameterSet set = Alone(worm);
-    set.SetText(field, "1e30");
-    ComposeResult result = Composed(set);
+// No segments (a CurlWorm keeps one) or fewer than none write none; counts far
+// beyond the defaults are cut with a warning instead of filling memory.
+TEST(WormChoiceTest, NoneNegativeAndHugeCounts) {
+  const std::tuple<int, const char*, const char*> counts[] = {
+      {kCurl, "EdRNumber", "RSegment translate"}, {kDouble, "edDSNumber", "DSSegment\r\n"},
+      {kForm, "edFWNumber", "FWSegment\r\n"}, {kTwoD, "edTDNumber", "TDSegment\r\n"}};
+  for (const auto& [worm, field, segment] : counts) {
+    for (const char* none : {"0", "-7"}) {
+      const std::string scene = Scene(With(Alone(worm), {}, {{field, none}}));
+      if (worm != kCurl || *none == '-') {
+        EXPECT_EQ(scene.find(segment), std::string::npos) << field << none;
+      }
+    }
+    ComposeResult result = Composed(With(Alone(worm), {}, {{field, "1e30"}}));
     EXPECT_TRUE(result.status.ok()) << field;
     ASSERT_FALSE(result.warnings.empty()) << field;
     EXPECT_NE(result.warnings.back().find("above 1000000"), std::string::npos);
@@ -386,11 +353,8 @@ TEST(WormChoiceTest, HugeCountsAreCutWithAWarning) {
 
 TEST(SpiralAttachmentsTest, BranchLevelsAreDeclaredInOrderAndRecursive) {
   const std::string scene = Scene(Branches());
-  const size_t w0 = scene.find("#declare W0 = ");
-  const size_t b1 = scene.find("#declare Branch1 = ");
-  const size_t w1 = scene.find("#declare W1 = ");
-  const size_t b2 = scene.find("#declare Branch2 = ");
-  const size_t w2 = scene.find("#declare W2 = ");
+  const size_t w0 = scene.find("#declare W0 = "), b1 = scene.find("#declare Branch1 = "),
+               w1 = scene.find("#declare W1 = "), b2 = scene.find("#declare Branch2 = "), w2 = scene.find("#declare W2 = ");
   ASSERT_NE(w2, std::string::npos);
   EXPECT_TRUE(w0 < b1 && b1 < w1 && w1 < b2 && b2 < w2);
   EXPECT_EQ(CountLines(scene, " W0"), 3u);
@@ -428,9 +392,7 @@ TEST(SpiralAttachmentsTest, TopStacksShrinkButNotBelowAHundredth) {
     return scene.find(placed + "  scale <" + f + ", " + f + ", " + f + ">") != std::string::npos;
   };
   for (const char* f : {"1.000", "0.833", "0.667"}) EXPECT_TRUE(stack_scaled(scene, f)) << f;
-  ParameterSet set = TopStacks();
-  set.SetText("EdTopVScaleF", "9");
-  EXPECT_TRUE(stack_scaled(Scene(set), "0.010"));
+  EXPECT_TRUE(stack_scaled(Scene(With(TopStacks(), {}, {{"EdTopVScaleF", "9"}})), "0.010"));
 }
 
 TEST(SpiralAttachmentsTest, HeartScaleIsTheTypedText) {
@@ -445,9 +407,7 @@ TEST(SpiralAttachmentsTest, BubbleRangeSwellsOnlyItsSegments) {
   const std::string scene = Scene(Bubbles());
   EXPECT_EQ(CountLines(scene, "  texture {pigment {color red 1 green 1 blue 1}}"), 7u);
   // A negative centre is taken as its size.
-  ParameterSet negative = Bubbles();
-  negative.SetText("EdBBScCenter", "-2");
-  EXPECT_EQ(Scene(negative), scene);
+  EXPECT_EQ(Scene(With(Bubbles(), {}, {{"EdBBScCenter", "-2"}})), scene);
   // The default range lies beyond the worm: nothing swells.
   EXPECT_EQ(CountLines(Scene(Short()), "  texture {pigment {color red 1 green 1 blue 1}}"), 0u);
 }
@@ -470,30 +430,22 @@ TEST(SpiralAttachmentsTest, SplitDoublesEveryRingStackAndHeart) {
 }
 
 TEST(SpiralAttachmentsTest, BranchedRingsNameOnlyALevelThatExists) {
-  ParameterSet set = BaseRing();
-  set.SetOn("ChkBranchedBase", true);
+  ParameterSet set = With(BaseRing(), {"ChkBranchedBase"});
   EXPECT_EQ(CountLines(Scene(set), "  W1"), 0u);
   set.SetOn("ChkBranchON", true);
   EXPECT_EQ(CountLines(Scene(set), "  W1"), 3u);
 }
 
 TEST(SpiralAttachmentsTest, BadTextWarnsOnceAndTheSceneIsWritten) {
-  ParameterSet set = Helix();
-  set.SetText("edStraalH", "wide");
-  set.SetText("EdBBScSW", "x");
-  const ComposeResult result = ComposeScene(set, ComposeOptions{});
+  const ComposeResult result = Composed(With(Helix(), {}, {{"edStraalH", "wide"}, {"EdBBScSW", "x"}}));
   EXPECT_TRUE(result.status.ok());
   EXPECT_EQ(result.warnings.size(), 2u);
   EXPECT_NE(result.scene.find("object {Worm1"), std::string::npos);
-  set = Branches();
-  set.SetText("edBRLevel", "two");
-  EXPECT_FALSE(ComposeScene(set, ComposeOptions{}).status.ok());
+  EXPECT_FALSE(Composed(With(Branches(), {}, {{"edBRLevel", "two"}})).status.ok());
 }
 
 TEST(SpiralAttachmentsTest, HugeRingCountsAreCut) {
-  ParameterSet set = BaseRing();
-  set.SetText("EdBaseNumber", "1e9");
-  const ComposeResult result = ComposeScene(set, ComposeOptions{});
+  const ComposeResult result = Composed(With(BaseRing(), {}, {{"EdBaseNumber", "1e9"}}));
   ASSERT_EQ(result.warnings.size(), 1u);
   EXPECT_EQ(result.warnings[0], "Base members above 1000000 are not written");
 }
@@ -511,55 +463,38 @@ TEST(FanWheelTest, DefaultWheelSpreadsEightArmsAboutZ) {
 }
 
 TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
-  ParameterSet set = Fan();
-  set.SetText("EdTNumber", "4");
-  set.SetText("EdTScaleFactorX", "2");
-  std::string scene = SceneAt(set);
+  std::string scene = SceneAt(With(Fan(), {}, {{"EdTNumber", "4"}, {"EdTScaleFactorX", "2"}}));
   for (const char* s : {"1.000", "0.500", "0.100"}) {
     EXPECT_GE(CountLines(scene, std::string("  scale <") + s + ", 1.000, 1.000>"), 1u) << s;
   }
   EXPECT_EQ(CountLines(scene, "  scale <0.100, 1.000, 1.000>"), 2u);
-  set = Fan();
-  set.SetText("EdTNumber", "3");
-  set.SetText("EdKropDegrees", "90");
-  scene = SceneAt(set);
+  scene = SceneAt(With(Fan(), {}, {{"EdTNumber", "3"}, {"EdKropDegrees", "90"}}));
   for (const char* bend : {"30", "60"}) {
     EXPECT_EQ(CountLines(scene, std::string("  rotate <0, 0, ") + bend + ">"), 1u) << bend;
   }
-  set = Fan();
-  set.SetOn("ChkTentacle", true);
+  ParameterSet set = With(Fan(), {"ChkTentacle"});
   scene = SceneAt(set);
   EXPECT_EQ(CountLines(scene, " object { Tent"), 2u);
   EXPECT_EQ(CountLines(scene, "  sphere{ <0, 0, 0>, 0.001}"), 0u);
   set.SetText("EdTentNumber", "1");
   EXPECT_EQ(CountLines(SceneAt(set), "  sphere{ <0, 0, 0>, 0.001}"), 1u);
   // As many arms as tentacle members: no growth instead of a division by zero.
-  set.SetText("EdTentNumber", "8");
-  set.SetText("EdTentGrow", "1");
-  scene = SceneAt(set);
+  scene = SceneAt(With(set, {}, {{"EdTentNumber", "8"}, {"EdTentGrow", "1"}}));
   EXPECT_EQ(scene.find("nan"), std::string::npos);
   EXPECT_EQ(scene.find("inf"), std::string::npos);
 }
 
 TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
-  ParameterSet set = Fan();
-  set.SetOn("chkTSerie", true);
-  set.SetText("edSWTrig", "3");
-  set.SetText("edSWETrig", "5");
-  std::string scene = SceneAt(set);
+  std::string scene = SceneAt(With(Fan(), {"chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}}));
   EXPECT_EQ(CountLines(scene, " SecondWorm "), 3u);
   EXPECT_EQ(CountLines(scene, " Worm1"), 5u);
   EXPECT_NE(scene.find("#declare SecondWorm =  object {Spik4 scale 4}\r\n \r\n"), std::string::npos);
-  set = Fan();
-  set.SetOn("chkTInterval", true);
-  set.SetText("EdTNumber", "13");
-  set.SetText("IntTrigger", "4");
+  ParameterSet set = With(Fan(), {"chkTInterval"}, {{"EdTNumber", "13"}, {"IntTrigger", "4"}});
   const std::string extra = "  object { SecondWorm texture {pigment {color red 1 green 1 blue 1}}";
   EXPECT_EQ(CountLines(SceneAt(set), extra), 3u);  // k = 4, 8, 12
   set.SetText("IntTrigger", "0");
   EXPECT_EQ(CountLines(SceneAt(set), extra), 1u);
-  set = Fan();
-  set.SetOn("ChkAlternate", true);
+  set = With(Fan(), {"ChkAlternate"});
   set.SetIndex("RadioGroup2", 0);
   scene = SceneAt(set);
   EXPECT_EQ(CountLines(scene, " Worm1"), 4u);
@@ -586,9 +521,7 @@ TEST(FanWheelTest, AnimationGrowsInTheLastArm) {
   // The ninth arm grows in, the arm count frozen at 12.
   GrowingCount series("EdTNumber", 0.5f, 8, 10);
   series.frozen["EdTNumber"] = 12;
-  ComposeOptions options;
-  options.animation = &series;
-  const std::string scene = ComposeScene(ParameterSet{}, options).scene;
+  const std::string scene = ComposeAt(ParameterSet{}, 12345678, &series).scene;
   EXPECT_EQ(CountLines(scene, " Worm1"), 9u);
   EXPECT_NE(scene.find(" Worm1\r\n  scale <1.000, 1.000, 1.000>\r\n  scale <0.500, 0.500, 0.500>\r\n"),
             std::string::npos);
@@ -596,16 +529,11 @@ TEST(FanWheelTest, AnimationGrowsInTheLastArm) {
 }
 
 TEST(FanWheelTest, BadTextWarnsOrEnds) {
-  ParameterSet set;
-  set.SetText("EdTSpread", "wide");
-  ComposeResult result = ComposeScene(set);
+  ComposeResult result = ComposeScene(With(ParameterSet(), {}, {{"EdTSpread", "wide"}}));
   EXPECT_TRUE(result.status.ok());
   ASSERT_EQ(result.warnings.size(), 1u);
   EXPECT_NE(result.scene.find("object {WheelWorm"), std::string::npos);
-  set = Fan();
-  set.SetOn("chkTSerie", true);
-  set.SetText("edSWTrig", "3rd");
-  result = ComposeScene(set);
+  result = ComposeScene(With(Fan(), {"chkTSerie"}, {{"edSWTrig", "3rd"}}));
   EXPECT_FALSE(result.status.ok());
   EXPECT_EQ(result.status.message(), "'3rd' is not a valid integer value");
 }
