@@ -13,7 +13,7 @@
 #include "background/colour_rows.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
@@ -34,44 +34,31 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-ParameterSet With(std::initializer_list<const char*> switches) {
-  ParameterSet set;
-  for (const char* name : switches) set.SetOn(name, true);
-  return set;
+ParameterSet With(std::initializer_list<const char*> on, std::initializer_list<std::pair<const char*, const char*>> texts = {}) {
+  return test::With(ParameterSet(), on, texts);
 }
 
 constexpr const char* kHeader = "//----------------Background--------------------------\r\n";
 
 TEST(BackgroundWriterTest, NothingWhileEverySwitchIsOff) {
-  ParameterSet set;
-  set.SetOn("chkSmooth", true);
-  set.SetOn("chkRandRot", true);
-  EXPECT_EQ(Background(set), "");
+  EXPECT_EQ(Background(With({"chkSmooth", "chkRandRot"})), "");
   // The composer's scene therefore ends where the creature's placement ends.
   const ComposeResult scene = ComposeScene(test::SpiralOnly());
   EXPECT_EQ(scene.scene.substr(scene.scene.size() - 9), "\r\n }\r\n \r\n");
 }
 
-struct Block {
-  const char* golden;
-  std::vector<const char*> switches;
-};
-
 TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
-  const Block blocks[] = {
-      {"background_sky.pov", {"chkSkyOn"}},      {"background_cloud1.pov", {"chkCL1"}},
-      {"background_cloud2.pov", {"chkCL2"}},     {"background_constfog.pov", {"chkConstFog"}},
-      {"background_groundfog1.pov", {"chkGF1"}}, {"background_groundfog3.pov", {"chkGF3"}},
-      {"background_sea.pov", {"chkSeaOn"}},      {"background_land.pov", {"chkLandon"}},
-      {"background_picture.pov", {"chkBGOn"}},
+  const std::pair<const char*, const char*> blocks[] = {  // golden, switch
+      {"background_sky.pov", "chkSkyOn"},      {"background_cloud1.pov", "chkCL1"},
+      {"background_cloud2.pov", "chkCL2"},     {"background_constfog.pov", "chkConstFog"},
+      {"background_groundfog1.pov", "chkGF1"}, {"background_groundfog3.pov", "chkGF3"},
+      {"background_sea.pov", "chkSeaOn"},      {"background_land.pov", "chkLandon"},
+      {"background_picture.pov", "chkBGOn"},
   };
-  for (const Block& block : blocks) {
-    ParameterSet set;
-    for (const char* name : block.switches) set.SetOn(name, true);
-    if (set.On("chkBGOn")) set.SetText("edBGName", "C:\\pics\\sunset.bmp");
-    const std::string text = Background(set);
-    EXPECT_EQ(text.rfind(kHeader, 0), 0u) << block.golden;
-    EXPECT_TRUE(test::MatchesGolden(block.golden, text));
+  for (const auto& [golden, on] : blocks) {
+    const std::string text = Background(With({on}, {{"edBGName", "C:\\pics\\sunset.bmp"}}));  // written by chkBGOn only
+    EXPECT_EQ(text.rfind(kHeader, 0), 0u) << golden;
+    EXPECT_TRUE(test::MatchesGolden(golden, text));
   }
 }
 
@@ -87,10 +74,9 @@ TEST(BackgroundWriterTest, DefaultSkyColoursAndGroundFogTwo) {
 }
 
 TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
-  ParameterSet set = With({"chkCL1", "chkCL2", "chkLandon"});
-  set.SetText("edCloudScale", "2");
-  set.SetText("edLandTex", "texture { pigment { color 1,5 } }");  // never read as a number
-  const std::string text = Background(set);
+  // The land's texture is never read as a number.
+  const std::string text = Background(With({"chkCL1", "chkCL2", "chkLandon"},
+                                           {{"edCloudScale", "2"}, {"edLandTex", "texture { pigment { color 1,5 } }"}}));
   size_t first = text.find("\r\n    scale 3000*2\r\n");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(text.find("\r\n    scale 3000*2\r\n", first + 1), std::string::npos);
@@ -100,16 +86,12 @@ TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
 }
 
 TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
-  ParameterSet set = With({"chkHFOn"});
-  set.SetText("edHFName", "land.png");
+  ParameterSet set = With({"chkHFOn"}, {{"edHFName", "land.png"}});
   const std::string plain = Background(set);
   EXPECT_TRUE(test::MatchesGolden("background_heightfield.pov", plain));
   EXPECT_EQ(plain.find("smooth"), std::string::npos);
   EXPECT_EQ(plain.find("TSeed"), std::string::npos);
-  set.SetText("edHFName", "a.gif.png");
-  set.SetOn("chkSmooth", true);
-  set.SetOn("chkRandRot", true);
-  set.SetText("edRandRot", "4711");
+  set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edHFName", "a.gif.png"}, {"edRandRot", "4711"}});
   EXPECT_EQ(
       Background(set),
       kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
@@ -151,13 +133,9 @@ TEST(BackgroundWriterTest, GalaxyAloneWritesNoHeader) {
 }
 
 ParameterSet Everything() {
-  ParameterSet set =
-      With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn",
-            "chkLandon", "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"});
-  set.SetText("edHFName", "hills.tga");
-  set.SetText("edBGName", "stars.png");
-  set.SetText("edRandRot", "815");
-  return set;
+  return With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn", "chkLandon",
+               "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"},
+              {{"edHFName", "hills.tga"}, {"edBGName", "stars.png"}, {"edRandRot", "815"}});
 }
 
 TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
@@ -173,9 +151,7 @@ TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
 }
 
 TEST(BackgroundScenesTest, PreviewWithEverythingOffIsCameraAndTwoLights) {
-  ParameterSet set;
-  set.SetText("EdInc2", "#include \"colors.inc\"");
-  const ComposeResult preview = BackgroundPreviewScene(set);
+  const ComposeResult preview = BackgroundPreviewScene(With({}, {{"EdInc2", "#include \"colors.inc\""}}));
   ASSERT_TRUE(preview.status.ok());
   EXPECT_TRUE(test::MatchesGolden("background_preview_empty.pov", preview.scene));
   EXPECT_EQ(preview.scene.find("Worm"), std::string::npos);
@@ -282,15 +258,9 @@ TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
       "chkGF2", "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",     "chkBGOn"};
   std::vector<std::string> scenes;
   for (const char* on : blocks) {
-    ParameterSet set;
+    ParameterSet set = With({}, {{"edHFName", (folder_ + "hill.tga").c_str()}, {"edBGName", (folder_ + "stripes.bmp").c_str()}});
     if (*on) set.SetOn(on, true);
-    set.SetText("edHFName", folder_ + "hill.tga");
-    set.SetText("edBGName", folder_ + "stripes.bmp");
-    if (set.On("chkHFOn")) {
-      set.SetOn("chkSmooth", true);
-      set.SetOn("chkRandRot", true);
-      set.SetText("edRandRot", "1234");
-    }
+    if (set.On("chkHFOn")) set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edRandRot", "1234"}});
     scenes.push_back(Preview(set));
   }
   const auto outcomes = RenderAll(scenes);
@@ -303,21 +273,16 @@ TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
 TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
   std::vector<std::string> scenes;
   for (int bits = 0; bits < 8; ++bits) {
-    ParameterSet set;
-    set.SetOn("chkGalOn", true);
+    ParameterSet set = With({"chkGalOn"}, {{"edGCol", "<0.9, 0.6, 1>"}, {"edGSeed", std::to_string(100 + bits).c_str()}});
     set.SetOn("chkGBG", bits & 1);
     set.SetOn("chkGObj", bits & 2);
     set.SetOn("chkGStarf", bits & 4);
-    set.SetText("edGCol", "<0.9, 0.6, 1>");
-    set.SetText("edGSeed", std::to_string(100 + bits));
     scenes.push_back(Preview(set));
   }
   // The user's sky beside the galaxy: the stars take their own shell unless the
   // galaxy's black sky is on, so the sky stays (and POV-Ray sees one sky sphere).
   for (bool galaxy_sky : {false, true}) {
-    ParameterSet set;
-    set.SetOn("chkSkyOn", true);
-    set.SetOn("chkGalOn", true);
+    ParameterSet set = With({"chkSkyOn", "chkGalOn"});
     set.SetOn("chkGBG", galaxy_sky);
     scenes.push_back(Preview(set));
   }
@@ -337,17 +302,10 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
   // The height field inside a whole creature scene with a sky, sea and galaxy
   // around it; the picture in the preview.
-  ParameterSet scene = test::SpiralOnly();
-  for (const char* on : {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}) {
-    scene.SetOn(on, true);
-  }
-  scene.SetText("edHFName", gone);
-  const ComposeResult composed = ComposeScene(scene);
+  const ComposeResult composed = ComposeScene(
+      test::With(test::SpiralOnly(), {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}, {{"edHFName", gone.c_str()}}));
   ASSERT_TRUE(composed.status.ok());
-  ParameterSet picture;
-  picture.SetOn("chkBGOn", true);
-  picture.SetText("edBGName", gone);
-  for (const test::Rendered& r : RenderAll({composed.scene, Preview(picture)})) {
+  for (const test::Rendered& r : RenderAll({composed.scene, Preview(With({"chkBGOn"}, {{"edBGName", gone.c_str()}}))})) {
     const RenderOutcome& outcome = r.outcome;
     EXPECT_FALSE(outcome.ok());
     EXPECT_TRUE(outcome.error_reported);
@@ -374,25 +332,16 @@ TEST(BackgroundFileTest, DefaultFileLinesAndKeys) {
 }
 
 ParameterSet Changed() {
-  ParameterSet set;
-  set.SetOn("chkSkyOn", true);
-  set.SetOn("chkLandon", true);
-  set.SetOn("chkGF3", true);
-  set.SetText("edSC1R", "0.123");
-  set.SetText("edLandTex", "texture { pigment { rgb <1|2~3> } }");
-  set.SetText("edHFName", "C:\\land\\hill s.tga");
-  set.SetText("edBGDistance", "not a number");
-  return set;
+  return With({"chkSkyOn", "chkLandon", "chkGF3"},
+              {{"edSC1R", "0.123"}, {"edLandTex", "texture { pigment { rgb <1|2~3> } }"},
+               {"edHFName", "C:\\land\\hill s.tga"}, {"edBGDistance", "not a number"}});
 }
 
 TEST(BackgroundFileTest, RoundTripKeepsGalaxyAndHeightFieldHeight) {
   const std::string folder = test::MakeTempFolder();
   const std::string path = folder + "scene.vbk";
   ASSERT_TRUE(SaveBackground(path, Changed()).ok());
-  ParameterSet loaded;
-  loaded.SetOn("chkGalOn", true);
-  loaded.SetText("edGSeed", "99");
-  loaded.SetText("edHFHeight", "-7");
+  ParameterSet loaded = With({"chkGalOn"}, {{"edGSeed", "99"}, {"edHFHeight", "-7"}});
   int refreshed = 0;
   ASSERT_TRUE(LoadBackground(path, loaded, [&](ParameterSet&) { ++refreshed; }).ok());
   EXPECT_EQ(refreshed, 1);
