@@ -7,7 +7,7 @@
 
 #include "params/param_table.h"
 #include "scene/fixed.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
@@ -407,20 +407,15 @@ TEST(TextureBuilderTest, StartStateGivesTheDefaultThingTexture) {
 }
 
 TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
-  ParameterSet set;
-  set.SetText("editRed2", "1");
-  set.SetText("editGreen2", "0");
-  set.SetText("editBlue2", "0");
-  set.SetText("editFilter2", "0.5");
-  set.SetText("editRed3", "a");
-  set.SetIndex("cbPigmentType", 1);
-  EXPECT_EQ(Pigment(set), " brick color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5>}");
-  set.SetIndex("cbPigmentType", 2);
-  EXPECT_EQ(Pigment(set), " checker color rgbf <0.9882,0.9020,0.7882,0>, color rgbf <1,0,0,0.5>}");
-  set.SetIndex("cbPigmentType", 3);
-  EXPECT_EQ(Pigment(set),
-            " hexagon color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5> , "
-            "color rgbf <a,0.9020,0.7882,0>}");
+  ParameterSet set = test::With(ParameterSet(), {}, {{"editRed2", "1"}, {"editGreen2", "0"}, {"editBlue2", "0"},
+                                                     {"editFilter2", "0.5"}, {"editRed3", "a"}});
+  for (const auto& [type, pigment] :
+       {std::pair{1, " brick color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5>}"},
+        {2, " checker color rgbf <0.9882,0.9020,0.7882,0>, color rgbf <1,0,0,0.5>}"},
+        {3, " hexagon color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5> , color rgbf <a,0.9020,0.7882,0>}"}}) {
+    set.SetIndex("cbPigmentType", type);
+    EXPECT_EQ(Pigment(set), pigment) << type;
+  }
 }
 
 TEST(TextureBuilderTest, PatternPigmentsWriteTheColourMap) {
@@ -442,11 +437,8 @@ TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 6);
   // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
-  set.SetGrid("sgColorMap",
-              Grid{3,
-                   4,
-                   {"0.000", "Red", "0.5", "0", "0.4", "DimGray   ", "0", "0.2", "1.000",
-                    std::to_string(128 + 256 * 200 + 65536 * 10), "0", "0"}});
+  set.SetGrid("sgColorMap", Rows({{"0.000", "Red", "0.5", "0"}, {"0.4", "DimGray   ", "0", "0.2"},
+                                 {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
   EXPECT_EQ(Pigment(set),
             " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    "
             "transmit  0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 "
@@ -460,10 +452,8 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 9);
   // One row, duplicate and out-of-range positions: POV-Ray takes these as they stand.
-  set.SetGrid("sgColorMap",
-              Grid{3, 4, {"-0.5", "255", "0", "0", "-0.5", "0", "0", "0", "1.5", "0", "0", "0"}});
-  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"),
-            std::string::npos);
+  set.SetGrid("sgColorMap", Rows({{"-0.5", "255", "0", "0"}, {"-0.5", "0", "0", "0"}, {"1.5", "0", "0", "0"}}));
+  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"), std::string::npos);
   // A packed colour outside 24 bits keeps only its low 24 bits.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "-1", "0", "0"}});
   EXPECT_NE(Pigment(set).find("[0 color rgb <1.000, 1.000, 1.000 > ]"), std::string::npos);
@@ -476,8 +466,7 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   Grid big{257, 4, {}};
   for (int i = 0; i < 257; ++i) big.cells.insert(big.cells.end(), {"0.5", "0", "0", "0"});
   set.SetGrid("sgColorMap", big);
-  EXPECT_EQ(BuildTexture(set, text).message(),
-            "The color map holds 257 colors; POV-Ray takes at most 256.");
+  EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds 257 colors; POV-Ray takes at most 256.");
   set.SetGrid("sgColorMap", Grid{1, 1, {"0"}});
   EXPECT_EQ(BuildTexture(set, text).message(), "The color map grid has no color column.");
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "Custom Color", "0", "0"}});
@@ -490,7 +479,7 @@ TEST(TextureBuilderTest, BadColourCellWritesNoFieldAndKeepsTheCurrentText) {
   TexturePage page;
   page.current_texture = "before";
   set.SetIndex("cbPigmentType", 12);
-  set.SetGrid("sgColorMap", Grid{2, 4, {"0", "Rood", "0", "0", "1", "0", "0", "0"}});
+  set.SetGrid("sgColorMap", Rows({{"0", "Rood", "0", "0"}, {"1", "0", "0", "0"}}));
   const Status s = AssignTexture(set, page, "sbAssignBranch");
   EXPECT_EQ(s.message(), "'Rood' is not a valid integer value");
   EXPECT_EQ(page.current_texture, "before");
@@ -503,17 +492,14 @@ TEST(TextureBuilderTest, BadColourCellWritesNoFieldAndKeepsTheCurrentText) {
 }
 
 TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
-  ParameterSet set;
+  ParameterSet set = test::With(ParameterSet(), {}, {{"edIMName", "sky.png"}});
   set.SetIndex("cbPigmentType", 20);
-  set.SetText("edIMName", "sky.png");
   set.SetIndex("RadioGroup4", 1);
   EXPECT_EQ(Pigment(set),
             " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> "
             "scale 1 }");
-  set.SetText("edIMName", "a.gif.bmp");
+  set = test::With(set, {}, {{"edIMName", "a.gif.bmp"}, {"edIMTurb", "0.2"}, {"edIMScale", "3"}});
   set.SetIndex("RadioGroup4", -1);
-  set.SetText("edIMTurb", "0.2");
-  set.SetText("edIMScale", "3");
   EXPECT_EQ(Pigment(set),
             " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
             "<-0.5, -0.5, 0> scale 3 }");
@@ -532,16 +518,12 @@ TEST(TextureBuilderTest, NormalTypes) {
   set.SetIndex("cbNormalType", 20);
   set.SetText("edBMName", "bumps.tga");
   set.SetIndex("RadioGroup6", 2);
-  EXPECT_EQ(
-      NormalPart(set, false),
-      " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } translate "
-      "<-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(NormalPart(set, false), " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } "
+                                    "translate <-0.5, -0.5, 0> scale 1 }");
   set.SetText("editNormalDepth", "");
   set.SetText("edBMTurb", "0.1");
-  EXPECT_EQ(
-      NormalPart(set, true),
-      " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 translate "
-      "<-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(NormalPart(set, true), " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 "
+                                   "translate <-0.5, -0.5, 0> scale 1 }");
   set.SetIndex("cbNormalType", -1);
   EXPECT_EQ(NormalPart(set, true), "");
 }
@@ -554,27 +536,18 @@ TEST(TextureBuilderTest, FinishToggles) {
   set.SetOn("sbPhong", false);
   set.SetOn("sbRoughness", true);
   EXPECT_EQ(FinishPart(set), " finish { roughness 0.001 }");
-  for (const char* t : {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
-                        "sbMetallic", "sbReflection", "sbCrand"}) {
-    set.SetOn(t, true);
-  }
-  EXPECT_EQ(
-      FinishPart(set),
-      " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
-      "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
+  set = test::With(set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular", "sbMetallic", "sbReflection",
+                        "sbCrand"});
+  EXPECT_EQ(FinishPart(set), " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
+                             "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
 }
 
 // Every pigment type with every normal type beside it, all finish items on.
 TEST(TextureBuilderTest, EveryTypeGolden) {
-  ParameterSet set;
-  for (const char* t : {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
-                        "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"}) {
-    set.SetOn(t, true);
-  }
-  set.SetText("edIMName", "pic.png");
-  set.SetText("edBMName", "bump.gif");
-  set.SetText("editTTScaleX", "2");
-  set.SetText("editTTRotateZ", "45");
+  ParameterSet set = test::With(ParameterSet(), {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
+                                                 "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"},
+                                {{"edIMName", "pic.png"}, {"edBMName", "bump.gif"}, {"editTTScaleX", "2"},
+                                 {"editTTRotateZ", "45"}});
   std::string all;
   for (int type = 0; type <= 20; ++type) {
     set.SetIndex("cbPigmentType", type);
@@ -585,9 +558,8 @@ TEST(TextureBuilderTest, EveryTypeGolden) {
 }
 
 TEST(TextureAssignTest, EveryButtonFillsItsFields) {
-  ParameterSet set;
+  ParameterSet set = test::With(ParameterSet(), {}, {{"editTTScaleY", "7"}});
   TexturePage page;
-  set.SetText("editTTScaleY", "7");
   std::string expected;
   ASSERT_TRUE(BuildTexture(set, expected).ok());
   for (const AssignTarget& target : AssignTargets()) {
@@ -605,8 +577,7 @@ TEST(TextureAssignTest, EveryButtonFillsItsFields) {
   ASSERT_TRUE(AssignTexture(fresh, page, "sbAssignCoat").ok());
   EXPECT_EQ(fresh.Text("edCoatTex"), fresh.Text("edCHuskT"));
   // The export's build writes no field at all.
-  ParameterSet other;
-  other.SetText("editTTScaleY", "9");
+  ParameterSet other = test::With(ParameterSet(), {}, {{"editTTScaleY", "9"}});
   const ParameterSet before = other;
   ASSERT_TRUE(AssignTexture(other, page, "").ok());
   EXPECT_TRUE(other == before);
