@@ -9,7 +9,7 @@
 #include "anim/grow_in.h"
 #include "anim/second_set.h"
 #include "params/settings_file.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
@@ -123,12 +123,8 @@ TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
 }
 
 TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
-  ParameterSet set = Animated(10);
-  set.SetText("edStartFrame", "4");
-  set.SetText("edEndFrame", "6");
-  set.SetText("edCountStart", "4");
-  set.SetOn("chkDelPovs", true);
-  set.SetText("edTNumber2", "8");
+  ParameterSet set = test::With(Animated(10), {"chkDelPovs"},
+                                {{"edStartFrame", "4"}, {"edEndFrame", "6"}, {"edCountStart", "4"}, {"edTNumber2", "8"}});
   SeriesRun run;
   std::vector<int> counters;
   run.settings.after_frame = [&](const FrameReport& r) {
@@ -197,10 +193,7 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  ParameterSet set = Animated(3);
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
-  set.SetText("edCamLocZ", "-15");
+  ParameterSet set = test::With(Animated(3), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   SeriesRun run(2);
   run.settings.render = {};
   run.settings.include_dirs = {VERMORA_DATA_DIR};

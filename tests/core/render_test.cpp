@@ -9,7 +9,7 @@
 #include "render/render_command.h"
 #include "render/renderer.h"
 #include "scene/composer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
@@ -33,9 +33,10 @@ TEST(CommandLineTest, FixedFormAndItsTranslation) {
 }
 
 TEST(RendererTest, ErrorLinesAndMissingRenderer) {
-  EXPECT_TRUE(IsErrorLine("File 'TEMP.POV' line 3: Parse Error: No matching } in 'union'"));
-  EXPECT_TRUE(IsErrorLine("Fatal error in parser: Cannot parse input."));
-  EXPECT_TRUE(IsErrorLine("ERROR"));
+  for (const char* line : {"File 'TEMP.POV' line 3: Parse Error: No matching } in 'union'",
+                           "Fatal error in parser: Cannot parse input.", "ERROR"}) {
+    EXPECT_TRUE(IsErrorLine(line)) << line;
+  }
   EXPECT_FALSE(IsErrorLine("Parse Warning: something"));
   EXPECT_NE(RendererPathProblem("/no/such/povray").find("not found"), std::string::npos);
   const std::string dir = test::MakeTempFolder();
@@ -246,10 +247,8 @@ TEST(RenderCommandTest, ProgressAndErrorLines) {
 TEST(RealRenderCommandTest, SpiralWormAtTinySize) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string dir = test::MakeTempFolder();
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
-  set.SetText("edCamLocZ", "-15");  // near enough for the worm to fill some pixels
+  // Near enough for the worm to fill some pixels.
+  const ParameterSet set = test::With(test::SpiralOnly(), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   const RenderOutcome o = RenderScene(set, SetupIn(dir), 60);
   EXPECT_TRUE(o.ok()) << o.failure;
   EXPECT_GE(test::ReadBmp(dir + "TEMP.BMP").Differing(), 10) << "the worm is missing";

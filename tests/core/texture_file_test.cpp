@@ -7,7 +7,7 @@
 
 #include "render/command_line.h"
 #include "render/renderer.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
@@ -32,10 +32,8 @@ void Customise(ParameterSet& set) {
   set.SetIndex("cbPigmentType", 11);
   set.SetText("editRed2", "0.25");
   set.SetText("editOmega", "0.75");
-  set.SetGrid("sgColorMap", Grid{3,
-                                 4,
-                                 {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0",
-                                  "1.000", "0", "0", "0.25"}});
+  set.SetGrid("sgColorMap",
+              Grid{3, 4, {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0", "1.000", "0", "0", "0.25"}});
   set.SetIndex("cbNormalType", 17);
   set.SetText("editNPhase", "0.3");
   set.SetOn("sbPhong", true);
@@ -254,17 +252,11 @@ TEST(TextureRenderTest, EveryPigmentNormalAndFinishIsKnownToPovRay) {
   // The first picture serves as the image map and bump map of the others.
   ASSERT_TRUE(p.Preview(PreviewShape::kSphere).ok());
   fs::copy_file(p.folder + "TEMP.BMP", p.folder + "map.bmp");
-  p.set.SetText("edIMName", "map.bmp");
-  p.set.SetText("edBMName", "map.bmp");
-  p.set.SetText("edIMTurb", "0.1");
-  p.set.SetGrid("sgColorMap", Grid{3,
-                                   4,
-                                   {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3",
-                                    "1.000", "Maize", "0", "0"}});
-  for (const char* t : {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
-                        "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"}) {
-    p.set.SetOn(t, true);
-  }
+  p.set = test::With(p.set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular", "sbRoughness",
+                             "sbMetallic", "sbReflection", "sbCrand"},
+                     {{"edIMName", "map.bmp"}, {"edBMName", "map.bmp"}, {"edIMTurb", "0.1"}});
+  p.set.SetGrid("sgColorMap",
+                Grid{3, 4, {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3", "1.000", "Maize", "0", "0"}});
   std::vector<std::string> textures;
   for (int type = 0; type <= 20; ++type) {
     p.set.SetIndex("cbPigmentType", type);
