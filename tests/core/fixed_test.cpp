@@ -41,15 +41,11 @@ TEST(FixedTest, StartsFromTheSinglePrecisionValue) {
 }
 
 TEST(FixedTest, CarriesAndSmallNumbers) {
-  EXPECT_EQ(Fixed(9.9996, 4, 3), "10.000");
-  EXPECT_EQ(Fixed(-0.0006, 4, 3), "-0.001");
-  EXPECT_EQ(Fixed(0.0004, 4, 0), "0");
-  EXPECT_EQ(Fixed(99999.5, 5, 3), "1E5");
-  EXPECT_EQ(Fixed(123456.0, 4, 0), "1.235E5");
-  EXPECT_EQ(Fixed(-12.3456f, 5, 3), "-12.346");
   // What no number text can hold (a product of a huge and a zero field) is written as 0.
-  EXPECT_EQ(Fixed(std::nan(""), 4, 2), "0.00");
-  EXPECT_EQ(Fixed(-INFINITY, 4, 0), "0");
+  const Worked table[] = {{9.9996, 4, 3, "10.000"}, {-0.0006, 4, 3, "-0.001"},   {0.0004, 4, 0, "0"},
+                          {99999.5, 5, 3, "1E5"},   {123456.0, 4, 0, "1.235E5"}, {-12.3456f, 5, 3, "-12.346"},
+                          {std::nan(""), 4, 2, "0.00"}, {-INFINITY, 4, 0, "0"}};
+  for (const Worked& w : table) EXPECT_EQ(Fixed(w.value, w.precision, w.decimals), w.text) << w.value;
 }
 
 TEST(FixedTest, IntegerTextAndEvenRounding) {
