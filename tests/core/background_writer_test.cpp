@@ -33,7 +33,8 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-ParameterSet With(std::initializer_list<const char*> on, std::initializer_list<std::pair<const char*, const char*>> texts = {}) {
+ParameterSet With(std::initializer_list<const char*> on,
+                  std::initializer_list<std::pair<const char*, const char*>> texts = {}) {
   return test::With(ParameterSet(), on, texts);
 }
 
@@ -79,9 +80,8 @@ TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
   size_t first = text.find("\r\n    scale 3000*2\r\n");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(text.find("\r\n    scale 3000*2\r\n", first + 1), std::string::npos);
-  EXPECT_NE(
-      text.find("\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"),
-      std::string::npos);
+  EXPECT_NE(text.find("\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"),
+            std::string::npos);
 }
 
 TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
@@ -91,14 +91,12 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
   EXPECT_EQ(plain.find("smooth"), std::string::npos);
   EXPECT_EQ(plain.find("TSeed"), std::string::npos);
   set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edHFName", "a.gif.png"}, {"edRandRot", "4711"}});
-  EXPECT_EQ(
-      Background(set),
-      kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
-                        "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} "
-                        "scale <1,1,1> rotate <0,0,0>}",
-                        "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
-                        "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
-                        "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}", " "}));
+  EXPECT_EQ(Background(set),
+            kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
+                              "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}",
+                              "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>", "   #declare TSeed = 4711 ;",
+                              "   #declare TS = seed(TSeed) ;", "  rotate <0,int(rand(TS)*360),0>",
+                              "  translate <0, -20, 0>", "}", " "}));
   // Letter case counts, and an unknown type writes no type line.
   set.SetText("edHFName", "LAND.PNG");
   EXPECT_EQ(Background(set).find("    png\r\n"), std::string::npos);
@@ -273,8 +271,8 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
   // The height field inside a whole creature scene with a sky, sea and galaxy
   // around it; the picture in the preview.
-  const ComposeResult composed = ComposeScene(
-      test::With(test::SpiralOnly(), {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}, {{"edHFName", gone.c_str()}}));
+  const ComposeResult composed = ComposeScene(test::With(
+      test::SpiralOnly(), {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}, {{"edHFName", gone.c_str()}}));
   ASSERT_TRUE(composed.status.ok());
   for (const test::Rendered& r : RenderAll({composed.scene, Preview(With({"chkBGOn"}, {{"edBGName", gone.c_str()}}))})) {
     const RenderOutcome& outcome = r.outcome;

@@ -44,18 +44,14 @@ TEST(SceneWriterTest, VectorWritersAndLineEnds) {
 }
 
 TEST(HeaderTest, LightsIncludesAndReference) {
-  ParameterSet set = test::SpiralOnly();
+  ParameterSet set = With(SpiralOnly(), {}, {{"EdInc3", "#include \"third.inc\""}, {"edCamLocX", "2*3"}});
   set.SetOn("chkL_1", false);
   set.SetOn("chkL_2", false);
-  set.SetText("EdInc3", "#include \"third.inc\"");
-  set.SetText("edCamLocX", "2*3");
   std::string scene = Compose(set);
   EXPECT_EQ(scene.find("light_source"), std::string::npos);
   EXPECT_TRUE(Contains(scene, "#include \"vmxpred.inc\"\r\n#include \"third.inc\""));
   EXPECT_TRUE(Contains(scene, "  location <2*3, 0.0, -30>"));
-  set.SetOn("chkReference", true);
-  set.SetOn("chkNoShadow", true);
-  scene = Compose(set);
+  scene = Compose(With(set, {"chkReference", "chkNoShadow"}));
   EXPECT_TRUE(Contains(scene, "union {  // Reference"));
   EXPECT_TRUE(Contains(scene, "  no_shadow\r\n }"));
 }
@@ -113,16 +109,12 @@ TEST(ComposerTest, SpiralWorkedFirstSegment) {
 }
 
 TEST(ComposerTest, SpiralEdgeCases) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetText("EdNumber", "0");
-  std::string scene = Compose(set);
-  EXPECT_TRUE(Contains(scene, "#declare W0 = \r\n union {\r\n }"));
-  set.SetText("EdNumber", "30");
-  set.SetText("edHTus", "1.5");  // emission falls between step indices
+  EXPECT_TRUE(Contains(Compose(With(SpiralOnly(), {}, {{"EdNumber", "0"}})), "#declare W0 = \r\n union {\r\n }"));
+  ParameterSet set = With(SpiralOnly(), {}, {{"edHTus", "1.5"}});  // emission falls between step indices
   EXPECT_EQ(CountLines(Compose(set), "  object {JSegment"), 1u);
   set.SetText("edHTus", "1");
   set.SetOn("ChkARot", false);
-  scene = Compose(set);
+  std::string scene = Compose(set);
   EXPECT_NE(scene.find("  rotate <0, 0, 0>"), std::string::npos);
   EXPECT_EQ(scene.find("  rotate <-27"), std::string::npos);
   set.SetText("EdShFX", "60");  // shrinking never goes below 0.1
@@ -158,7 +150,8 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   // Told once, however many branch levels share the bound.
   result = ComposeScene(set = With(set, {"ChkBranchON"}, {{"edBRLevel", "1"}}), options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
-  EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(), "SpiralWorm segments above 1000000 are not written"), 1);
+  const char* const cut = "SpiralWorm segments above 1000000 are not written";
+  EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(), cut), 1);
   // Branch levels are cut too, so a typed level in the billions ends at once.
   result = ComposeScene(With(set, {}, {{"EdNumber", "2"}, {"edHTus", "1"}, {"edBRLevel", "2000000000"}}), options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
@@ -166,8 +159,7 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
 }
 
 TEST(ComposerTest, WormBlocksAndPlacement) {
-  ParameterSet set = test::SpiralOnly();
-  set.SetOn("ChkAlternate", true);
+  ParameterSet set = With(SpiralOnly(), {"ChkAlternate"});
   set.SetIndex("RadioGroup2", 0);
   set.SetOn("ChkTextureOverWorm", true);
   std::string scene = Compose(set);

@@ -235,9 +235,7 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
 TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   Started s;
   Grid full{256, 4, {}};
-  for (int i = 0; i < 256; ++i) {
-    full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
-  }
+  for (int i = 0; i < 256; ++i) full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
@@ -261,24 +259,18 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
   s.set.SetIndex("cbPigmentType", 7);
   std::string text;
   ASSERT_TRUE(BuildTexture(s.set, text).ok());
-  EXPECT_NE(
-      text.find(
-          "[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
-      std::string::npos);
+  EXPECT_NE(text.find("[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
+            std::string::npos);
   std::vector<int> strip;
   ASSERT_TRUE(ColourMapStrip(StartColourMap(), 4, strip, s.diagnostics).ok());
   // 255 * (4 - x) / 4: 255, 191.25, 127.5 (to even: 128), 63.75.
   EXPECT_EQ(strip, (std::vector<int>{kWhite, PackRgb({191, 191, 191}), PackRgb({128, 128, 128}),
                                      PackRgb({64, 64, 64})}));
-  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip,
-                             s.diagnostics)
-                  .ok());
+  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip, s.diagnostics).ok());
   EXPECT_EQ(strip[0], -1);
   EXPECT_EQ(strip[2], PackRgb({255, 0, 0}));
-  EXPECT_EQ(
-      ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics)
-          .message(),
-      "'x' is not a valid integer value");
+  EXPECT_EQ(ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics).message(),
+            "'x' is not a valid integer value");
 }
 
 TEST(TextureRandomTest, SolidDrawsOneColourFromTheClockSeed) {

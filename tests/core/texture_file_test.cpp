@@ -79,9 +79,7 @@ TEST(TextureFileTest, RoundTripThroughAFile) {
   EXPECT_EQ(loaded.set.Tag("cbColor4"), 255);
   EXPECT_EQ(loaded.page.swatch[1], PackRgb({64, 230, 201}));
   EXPECT_TRUE(loaded.diagnostics.warnings.empty());
-  EXPECT_EQ(
-      LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(),
-      "File not found");
+  EXPECT_EQ(LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(), "File not found");
   fs::remove_all(dir);
 }
 
@@ -106,9 +104,8 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   const std::string good = TextureFileText(saved.set);
   Started s;
   const ParameterSet start = s.set;
-  EXPECT_EQ(
-      LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
-      "Unknown version or file format.  Possible data corruption in file?");
+  EXPECT_EQ(LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
+            "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_TRUE(s.set == start);
   // A bad grid stops the load: earlier lines applied, later ones not.
   std::string bad_grid = good;
@@ -129,9 +126,8 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   // Lines of other parameters in a texture file are ignored.
   Started u;
   const ParameterSet before = u.set;
-  ASSERT_TRUE(LoadTextureText("Quorel 0.9\r\nEdNumber|5\r\nChkWheelOn|N\r\nedBMName|x.png\r\n",
-                              u.set, u.page, u.diagnostics)
-                  .ok());
+  const std::string others = "Quorel 0.9\r\nEdNumber|5\r\nChkWheelOn|N\r\nedBMName|x.png\r\n";
+  ASSERT_TRUE(LoadTextureText(others, u.set, u.page, u.diagnostics).ok());
   EXPECT_TRUE(u.set == before);
 }
 
@@ -139,9 +135,8 @@ TEST(TextureFileTest, ExportWritesTheOneLine) {
   Started s;
   const std::string dir = test::MakeTempFolder();
   ASSERT_TRUE(ExportTextureInclude(dir + "t.inc", s.set, s.page).ok());
-  EXPECT_EQ(
-      Read(dir + "t.inc"),
-      "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
+  EXPECT_EQ(Read(dir + "t.inc"),
+            "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
   EXPECT_EQ(s.page.current_texture.substr(0, 16), "texture {pigment");
   EXPECT_EQ(ExportTextureInclude(dir + "no/such/t.inc", s.set, s.page).message(), "File not found");
   fs::remove_all(dir);
@@ -168,9 +163,8 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(box.find("\r\nbox {<-5, -5, -5>, < 5,  5,  5> texture {"), std::string::npos);
   EXPECT_NE(box.find(" rotate y*20 translate <0,0,-8>}\r\n"), std::string::npos);
   EXPECT_EQ(box.find("sphere"), std::string::npos);
-  EXPECT_NE(
-      TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
-      std::string::npos);
+  EXPECT_NE(TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
+            std::string::npos);
   // A failed render still puts the camera back.
   EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox,
                               [](const std::string&) { return Status::Error("render failed"); })

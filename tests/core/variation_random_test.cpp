@@ -102,9 +102,7 @@ TEST(VariationRandomTest, PageSettingsChooseTheTypes) {
 }
 
 TEST(VariationRandomTest, OnlyTheEngineGroupsChange) {
-  ParameterSet base;
-  base.SetText("edSplitTrig", "77");
-  base.SetText("edCamLocX", "12");
+  ParameterSet base = test::With(ParameterSet(), {}, {{"edSplitTrig", "77"}, {"edCamLocX", "12"}});
   const ParameterSet set = RandomSet(5, base);
   for (const char* n : {"edSplitTrig", "edRadiusIncr", "chkMinPlusOn", "edCamLocX", "edXDev",
                         "ChkClusterOn", "EdSegMax"}) {
