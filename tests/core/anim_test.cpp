@@ -90,13 +90,10 @@ struct SeriesRun {
 };
 
 ParameterSet Animated(int frames) {
-  ParameterSet set;
-  set.SetOn("chkAnim", true);
+  ParameterSet set = test::With(ParameterSet(), {"chkAnim"});
   CopyFieldsToTwins(set);
-  set.SetText("edTotalFrames", std::to_string(frames));
-  set.SetText("edEndFrame", std::to_string(frames));
-  set.SetText("edTNumber2", "12");
-  set.SetText("EdTSpread2", "180");
+  const std::string n = std::to_string(frames);
+  set = test::With(set, {}, {{"edTotalFrames", n.c_str()}, {"edEndFrame", n.c_str()}, {"edTNumber2", "12"}, {"EdTSpread2", "180"}});
   set.SetOn("chkDelPovs", false);
   return set;
 }

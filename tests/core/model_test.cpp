@@ -151,9 +151,8 @@ TEST(SceneModelTest, ColoursOfTextures) {
       "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
       "1}");
   ASSERT_EQ(model.instances.size(), 3u);
-  EXPECT_EQ(model.instances[0].colour, (std::array<float, 4>{1, 0, 0, 0}));
-  EXPECT_EQ(model.instances[1].colour, (std::array<float, 4>{0, 0, 1, 0}));
-  EXPECT_EQ(model.instances[2].colour, (std::array<float, 4>{0, 0, 0, 0}));
+  const std::array<float, 4> red{1, 0, 0, 0}, blue{0, 0, 1, 0}, black{0, 0, 0, 0}, expected[] = {red, blue, black};
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(model.instances[i].colour, expected[i]) << i;
 }
 
 // Every example set reads without stand-ins, to as many objects as POV-Ray
