@@ -93,7 +93,8 @@ ParameterSet Animated(int frames) {
   ParameterSet set = test::With(ParameterSet(), {"chkAnim"});
   CopyFieldsToTwins(set);
   const std::string n = std::to_string(frames);
-  set = test::With(set, {}, {{"edTotalFrames", n.c_str()}, {"edEndFrame", n.c_str()}, {"edTNumber2", "12"}, {"EdTSpread2", "180"}});
+  set = test::With(set, {},
+                   {{"edTotalFrames", n.c_str()}, {"edEndFrame", n.c_str()}, {"edTNumber2", "12"}, {"EdTSpread2", "180"}});
   set.SetOn("chkDelPovs", false);
   return set;
 }
