@@ -9,7 +9,7 @@
 #include "anim/grow_in.h"
 #include "anim/second_set.h"
 #include "params/settings_file.h"
-#include "support/test_support.h"
+#include "support/creatures.h"
 
 namespace vermora {
 namespace {
@@ -44,8 +44,7 @@ TEST(CurvesTest, LinearWaveAndCounts) {
   std::vector<float> grow;
   EXPECT_EQ(Series(4, 6, 5, Curve::kLinear, WriteBack::kWhole, 1, &grow),
             (std::vector<std::string>{"4", "4", "5", "5", "6"}));
-  const std::vector<float> expected{0, 0.5f, 0, 0.5f, 0};
-  for (size_t i = 0; i < grow.size(); ++i) EXPECT_NEAR(grow[i], expected[i], 1e-5) << i;
+  for (size_t i = 0; i < grow.size(); ++i) EXPECT_NEAR(grow[i], i % 2 ? 0.5f : 0, 1e-5) << i;  // 0, .5, 0, .5, 0
   EXPECT_EQ(Series(3, 3, 4, Curve::kSCurve, WriteBack::kDecimal).back(), "3.000");
 }
 
@@ -56,10 +55,10 @@ TEST(CurvesTest, FractionsAndRounding) {
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kDecelerate, 0), 0.03125f, 1e-5);
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kSCurve, 1), 0.5f, 1e-6);
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kWave, 1), 1.0f, 1e-6);
-  EXPECT_EQ(WriteBackText(2.5f, WriteBack::kRounded), "2");
-  EXPECT_EQ(WriteBackText(3.5f, WriteBack::kRounded), "4");
-  EXPECT_EQ(WriteBackText(7.9f, WriteBack::kWhole), "7");
-  EXPECT_EQ(WriteBackText(0.12345f, WriteBack::kDecimal), "0.123");
+  for (const auto& [value, kind, text] : {std::tuple{2.5f, WriteBack::kRounded, "2"}, {3.5f, WriteBack::kRounded, "4"},
+                                           {7.9f, WriteBack::kWhole, "7"}, {0.12345f, WriteBack::kDecimal, "0.123"}}) {
+    EXPECT_EQ(WriteBackText(value, kind), text) << value;
+  }
   EXPECT_EQ(WriteBackText(1e30f, WriteBack::kRounded).find('-'), std::string::npos);
 }
 
@@ -91,13 +90,11 @@ struct SeriesRun {
 };
 
 ParameterSet Animated(int frames) {
-  ParameterSet set;
-  set.SetOn("chkAnim", true);
+  ParameterSet set = test::With(ParameterSet(), {"chkAnim"});
   CopyFieldsToTwins(set);
-  set.SetText("edTotalFrames", std::to_string(frames));
-  set.SetText("edEndFrame", std::to_string(frames));
-  set.SetText("edTNumber2", "12");
-  set.SetText("EdTSpread2", "180");
+  const std::string n = std::to_string(frames);
+  set = test::With(set, {},
+                   {{"edTotalFrames", n.c_str()}, {"edEndFrame", n.c_str()}, {"edTNumber2", "12"}, {"EdTSpread2", "180"}});
   set.SetOn("chkDelPovs", false);
   return set;
 }
@@ -124,12 +121,8 @@ TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
 }
 
 TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
-  ParameterSet set = Animated(10);
-  set.SetText("edStartFrame", "4");
-  set.SetText("edEndFrame", "6");
-  set.SetText("edCountStart", "4");
-  set.SetOn("chkDelPovs", true);
-  set.SetText("edTNumber2", "8");
+  ParameterSet set = test::With(Animated(10), {"chkDelPovs"},
+                                {{"edStartFrame", "4"}, {"edEndFrame", "6"}, {"edCountStart", "4"}, {"edTNumber2", "8"}});
   SeriesRun run;
   std::vector<int> counters;
   run.settings.after_frame = [&](const FrameReport& r) {
@@ -155,7 +148,6 @@ TEST(FrameSeriesTest, StopAndFailureEndTheSeriesAndRestore) {
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.rendered, 2);
   EXPECT_EQ(SettingsText(set), before);
-
   SeriesRun failing;
   auto fine = failing.settings.render;
   int n = 0;
@@ -169,15 +161,11 @@ TEST(FrameSeriesTest, StopAndFailureEndTheSeriesAndRestore) {
   EXPECT_EQ(result.failed_counter, 3);
   EXPECT_EQ(result.status.message(), "Frame 3: Parse Error");
   EXPECT_EQ(SettingsText(set), before);
-
   set.SetText("edEndFrame", "ten");
+  const std::string typed = SettingsText(set);
   result = RunFrameSeries(set, run.settings);
   EXPECT_EQ(result.status.message(), "'ten' is not a valid integer value");
-  EXPECT_EQ(SettingsText(set), SettingsText([&] {
-              ParameterSet s = Animated(6);
-              s.SetText("edEndFrame", "ten");
-              return s;
-            }()));
+  EXPECT_EQ(SettingsText(set), typed);
 }
 
 TEST(FrameSeriesTest, OneOrNoFrames) {
@@ -203,10 +191,7 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  ParameterSet set = Animated(3);
-  set.SetText("edImageW", "32");
-  set.SetText("edImageH", "24");
-  set.SetText("edCamLocZ", "-15");
+  ParameterSet set = test::With(Animated(3), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   SeriesRun run(2);
   run.settings.render = {};
   run.settings.include_dirs = {VERMORA_DATA_DIR};

@@ -22,6 +22,12 @@ class EnablingRulesTest : public ::testing::Test {
   }
   bool Enabled(const char* name) const { return EvaluateForm(set).Enabled(name); }
   bool Visible(const char* name) const { return EvaluateForm(set).Visible(name); }
+  // Every name in `shown` is visible on the form, none in `hidden`.
+  void ExpectShown(std::initializer_list<const char*> shown, std::initializer_list<const char*> hidden = {}) const {
+    const FormState form = EvaluateForm(set);
+    for (const char* name : shown) EXPECT_TRUE(form.Visible(name)) << name;
+    for (const char* name : hidden) EXPECT_FALSE(form.Visible(name)) << name;
+  }
 
   Random random;
   FixedClock clock{1000};
@@ -29,38 +35,24 @@ class EnablingRulesTest : public ::testing::Test {
 };
 
 TEST_F(EnablingRulesTest, DefaultSetShowsTheSpiralWormAndTheWheel) {
-  const FormState form = EvaluateForm(set);
-  EXPECT_TRUE(form.Visible("TabSpiral"));
-  EXPECT_TRUE(form.Visible("Worms/SpiralWorm"));
-  EXPECT_FALSE(form.Visible("Worms/CurlWorm"));
-  EXPECT_FALSE(form.Visible("Worms/SpiralWorm/Bubble"));
-  for (const char* page : {"TabCurl", "TabDoubleSpiral", "TabPredef", "TabWormPredef",
-                           "TabFormWorm", "TabTwoD", "TabTorus", "TabBubble", "TabTrilo"}) {
-    EXPECT_FALSE(form.Visible(page)) << page;
-  }
-  EXPECT_TRUE(form.Visible("TabFan"));
-  EXPECT_TRUE(form.Visible("TabThing"));
-  EXPECT_TRUE(form.Visible("ChkAlternate"));
-  EXPECT_FALSE(form.Visible("RadioGroup2"));
+  ExpectShown({"TabSpiral", "Worms/SpiralWorm", "TabFan", "TabThing", "ChkAlternate", "EdNumber"},
+              {"Worms/CurlWorm", "Worms/SpiralWorm/Bubble", "RadioGroup2", "TabCurl", "TabDoubleSpiral", "TabPredef",
+               "TabWormPredef", "TabFormWorm", "TabTwoD", "TabTorus", "TabBubble", "TabTrilo"});
   // ChkARot starts on, so the manual rotation and its end value are disabled.
-  EXPECT_FALSE(form.Enabled("EdRotFacX"));
-  EXPECT_FALSE(form.Enabled("EdRotFacX3"));
-  EXPECT_TRUE(form.Enabled("EdNumber"));
-  EXPECT_TRUE(form.Visible("EdNumber"));
+  EXPECT_FALSE(Enabled("EdRotFacX"));
+  EXPECT_FALSE(Enabled("EdRotFacX3"));
+  EXPECT_TRUE(Enabled("EdNumber"));
 }
 
 TEST_F(EnablingRulesTest, EitherWormChoiceShowsItsPage) {
   set.SetOn("ChkAlternate", true);
   EXPECT_EQ(set.Index("RadioGroup2"), 1);
-  EXPECT_TRUE(Visible("RadioGroup2"));
-  EXPECT_TRUE(Visible("TabCurl"));
+  ExpectShown({"RadioGroup2", "TabCurl"});
   set.SetIndex("RadioGroup2", 7);
-  EXPECT_TRUE(Visible("TabTorus"));
-  EXPECT_TRUE(Visible("TabSpiral"));
-  EXPECT_FALSE(Visible("TabCurl"));
+  ExpectShown({"TabTorus", "TabSpiral"}, {"TabCurl"});
   set.SetOn("ChkAlternate", false);
   EXPECT_EQ(set.Index("RadioGroup2"), -1);
-  EXPECT_FALSE(Visible("TabTorus"));
+  ExpectShown({}, {"TabTorus"});
 }
 
 TEST_F(EnablingRulesTest, LastThingOffHidesThingsAndTheSecondWorm) {
@@ -74,15 +66,9 @@ TEST_F(EnablingRulesTest, LastThingOffHidesThingsAndTheSecondWorm) {
   set.SetOn("ChkFanOn", false);
   EXPECT_FALSE(set.On("ChkAlternate"));
   EXPECT_EQ(set.Index("RadioGroup2"), -1);
-  const FormState form = EvaluateForm(set);
-  EXPECT_FALSE(form.Visible("TabThing"));
-  EXPECT_FALSE(form.Visible("TabFan"));
-  EXPECT_FALSE(form.Visible("ChkAlternate"));
-  EXPECT_FALSE(form.Visible("RadioGroup2"));
-  EXPECT_FALSE(form.Visible("TabTwoD"));
+  ExpectShown({}, {"TabThing", "TabFan", "ChkAlternate", "RadioGroup2", "TabTwoD"});
   set.SetOn("chkHullOn", true);
-  EXPECT_TRUE(Visible("TabThing"));
-  EXPECT_TRUE(Visible("TabHull"));
+  ExpectShown({"TabThing", "TabHull"});
   EXPECT_FALSE(set.On("ChkAlternate"));
 }
 
@@ -147,7 +133,6 @@ TEST_F(EnablingRulesTest, FieldsSharedByTwoSwitchesNeedOnlyOne) {
   set.SetOn("chkTSerie", true);
   set.SetOn("chkTInterval", false);
   EXPECT_TRUE(Enabled("edSWTex"));
-
   EXPECT_FALSE(Enabled("edCRotStep"));
   set.SetOn("chkCRotYOn", true);
   EXPECT_TRUE(Enabled("edCRotStep"));
@@ -158,29 +143,24 @@ TEST_F(EnablingRulesTest, FieldsSharedByTwoSwitchesNeedOnlyOne) {
 
 TEST_F(EnablingRulesTest, VisibilityRules) {
   Turn("chkAltJS", true);
-  EXPECT_TRUE(Visible("edJSegm2"));
+  ExpectShown({"edJSegm2"});
   Turn("chkAltJS", false);
-  EXPECT_FALSE(Visible("edJSegm2"));
   for (const char* sw : {"chkAltRS", "chkAltDSS", "chkAltTDS"}) Turn(sw, false);
-  for (const char* f : {"edRSegm2", "edDSSegm2", "edTDSegm2"}) EXPECT_FALSE(Visible(f)) << f;
-
+  ExpectShown({}, {"edJSegm2", "edRSegm2", "edDSSegm2", "edTDSegm2"});
   // A blob FormWorm has no segment objects; the alternate one also needs its switch.
   set.SetOn("chkAltFWS", true);
   Turn("chkBlobFW", true);
-  for (const char* f : {"chkAltFWS", "chkFMerge", "edFWSegm", "edFWSegm2"}) EXPECT_FALSE(Visible(f)) << f;
+  ExpectShown({}, {"chkAltFWS", "chkFMerge", "edFWSegm", "edFWSegm2"});
   Turn("chkBlobFW", false);
-  EXPECT_TRUE(Visible("edFWSegm2"));
+  ExpectShown({"edFWSegm2"});
   set.SetOn("chkAltFWS", false);
-  EXPECT_FALSE(Visible("edFWSegm2"));
-  EXPECT_TRUE(Visible("edFWSegm"));
-
+  ExpectShown({"edFWSegm"}, {"edFWSegm2"});
   Turn("chkCUnif", true);
   EXPECT_FALSE(Visible("edCScaleMaxY"));
   EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "Largest scale (all axes)");
   Turn("chkCUnif", false);
   EXPECT_TRUE(Visible("edCScaleMaxZ"));
   EXPECT_EQ(EvaluateForm(set).Caption("edCScaleMax"), "Largest scale");
-
   for (int points = 2; points <= 6; ++points) {
     set.SetIndex("ScrAN", points);
     for (int k = 3; k <= 6; ++k) {
@@ -212,21 +192,17 @@ TEST_F(EnablingRulesTest, ResetsRunWhenTheSwitchChanges) {
     set.SetOn(r.sw, r.on);
     EXPECT_EQ(set.Text(r.field), r.value) << r.sw << " " << r.field;
   }
-
   set.SetOn("ChkTArot", false);
   set.SetOn("ChkPowUp", true);
   set.SetOn("ChkPowSpindle", true);
   set.SetOn("ChkTArot", true);
   EXPECT_FALSE(set.On("ChkPowUp"));
   EXPECT_FALSE(set.On("ChkPowSpindle"));
-
   set.SetOn("chkSpiralWay", false);
   set.SetText("EdTNumber", "12");
   set.SetOn("chkSpiralWay", true);
   EXPECT_EQ(set.Text("edTNumberSpace"), "12");
-
-  set.SetOn("chkRandRot", true);
-  EXPECT_EQ(set.Text("edRandRot"), "3799");
+  set.SetOn("chkRandRot", true);  // its seed: BackgroundRulesTest
   EXPECT_TRUE(Visible("edRandRot"));
 }
 
@@ -240,7 +216,6 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
   EXPECT_FALSE(set.On("chkSelection"));
   set.SetOn("chkSelection", true);
   EXPECT_FALSE(set.On("chkTweening"));
-
   // Copies carry the rules, not the set's observer.
   int observed = 0;
   set.SetObserver([&](ParameterSet&, size_t) { ++observed; });
@@ -266,12 +241,10 @@ TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {
   EXPECT_EQ(set.Text("edSWTrig"), "33");
   EXPECT_EQ(set.Text("edSWETrig"), "160");
   EXPECT_FALSE(EvaluateForm(set).Enabled("edSWTrig"));
-
   // A field's line before its switch's line still holds the file's value.
   set.SetOn("chkTSerie", true);
   ASSERT_TRUE(LoadSettingsText("Quorel 0.9\r\nedSWETrig|44\r\nchkTSerie|N\r\n", set).ok());
   EXPECT_EQ(set.Text("edSWETrig"), "44");
-
   // The file order puts RadioGroup2 before ChkAlternate and ChkAlternate before
   // the thing switches: a saved second worm and Fan come back as saved.
   ParameterSet saved;
@@ -296,10 +269,7 @@ TEST_F(EnablingRulesTest, EngineChangesRunTheSameRules) {
   target.SetOn("ChkClusterOn", true);
   ApplyValues(target, set);
   EXPECT_EQ(set.Text("edHTus"), "9");
-  EXPECT_TRUE(Visible("TabHelix"));
-  EXPECT_TRUE(Visible("TabCluster"));
-  EXPECT_FALSE(Visible("TabFan"));
-  EXPECT_TRUE(Visible("TabThing"));
+  ExpectShown({"TabHelix", "TabCluster", "TabThing"}, {"TabFan"});
 }
 
 }  // namespace

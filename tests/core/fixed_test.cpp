@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+
+#include "params/number_reading.h"
+#include "params/param_reader.h"
 
 namespace vermora {
 namespace {
@@ -37,15 +41,11 @@ TEST(FixedTest, StartsFromTheSinglePrecisionValue) {
 }
 
 TEST(FixedTest, CarriesAndSmallNumbers) {
-  EXPECT_EQ(Fixed(9.9996, 4, 3), "10.000");
-  EXPECT_EQ(Fixed(-0.0006, 4, 3), "-0.001");
-  EXPECT_EQ(Fixed(0.0004, 4, 0), "0");
-  EXPECT_EQ(Fixed(99999.5, 5, 3), "1E5");
-  EXPECT_EQ(Fixed(123456.0, 4, 0), "1.235E5");
-  EXPECT_EQ(Fixed(-12.3456f, 5, 3), "-12.346");
   // What no number text can hold (a product of a huge and a zero field) is written as 0.
-  EXPECT_EQ(Fixed(std::nan(""), 4, 2), "0.00");
-  EXPECT_EQ(Fixed(-INFINITY, 4, 0), "0");
+  const Worked table[] = {{9.9996, 4, 3, "10.000"}, {-0.0006, 4, 3, "-0.001"},   {0.0004, 4, 0, "0"},
+                          {99999.5, 5, 3, "1E5"},   {123456.0, 4, 0, "1.235E5"}, {-12.3456f, 5, 3, "-12.346"},
+                          {std::nan(""), 4, 2, "0.00"}, {-INFINITY, 4, 0, "0"}};
+  for (const Worked& w : table) EXPECT_EQ(Fixed(w.value, w.precision, w.decimals), w.text) << w.value;
 }
 
 TEST(FixedTest, IntegerTextAndEvenRounding) {
@@ -112,6 +112,58 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
       check(v);
       check(-static_cast<float>(v));
     }
+  }
+}
+
+TEST(NumberReadingTest, AcceptsBlanksSignFractionAndExponent) {
+  // 0.1 reads as its single-precision neighbour; valid numbers beyond single
+  // precision's smallest round to it or to 0.
+  const std::pair<const char*, float> good[] = {
+      {" 2.5 ", 2.5f}, {"-3", -3.0f}, {"+1e2", 100.0f}, {"1.5E-1", 0.15f}, {".5", 0.5f}, {"0.1", 0.1f},
+      {"1e-50", 0.0f}, {"-1e-400", 0.0f}, {"0.00000000000000000000000000000000000000000000000001", 0.0f},
+      {"1e-40", 1e-40f}};
+  for (const auto& [text, value] : good) EXPECT_EQ(ParseNumber(text), value) << text;
+}
+
+TEST(NumberReadingTest, RejectsBadText) {
+  for (const char* bad : {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "+-5", "-+5", "1.2.3", "0x10", "inf",
+                          "nan", "1e39", "1e400", "100000000000000000000000000000000000000000e-2"}) {
+    EXPECT_FALSE(ParseNumber(bad).has_value()) << bad;
+  }
+}
+
+TEST(NumberReadingTest, IgnoresTheLocaleDecimalSeparator) {
+  const char* old = std::setlocale(LC_NUMERIC, nullptr);
+  std::string saved = old ? old : "C";
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+  EXPECT_EQ(ParseNumber("1.5"), 1.5f);
+  EXPECT_FALSE(ParseNumber("1,5").has_value());
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(NumberReadingTest, Integers) {
+  EXPECT_EQ(ParseInteger(" -12 "), -12);
+  EXPECT_EQ(ParseInteger("+7"), 7);
+  for (const char* bad : {"", "1.5", "12a", "-", "+-5", "-+5", "+", "99999999999"}) {
+    EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
+  }
+  EXPECT_EQ(BadIntegerMessage("x1"), "'x1' is not a valid integer value");
+}
+
+TEST(NumberReadingTest, ReaderWarnsOnBadNumbersAndThrowsOnBadIntegers) {
+  ParameterSet set;
+  set.SetText("EdNumber", "1,5");
+  set.SetText("edBRLevel", "two");
+  Diagnostics diagnostics;
+  ParamReader reader(set, diagnostics);
+  EXPECT_EQ(reader.Number("EdNumber"), 0.0f);
+  ASSERT_EQ(diagnostics.warnings.size(), 1u);
+  EXPECT_EQ(diagnostics.warnings[0], "1,5 ... is not valid");
+  try {
+    (void)reader.Integer("edBRLevel");
+    FAIL() << "no error";
+  } catch (const CommandError& error) {
+    EXPECT_EQ(error.message, "'two' is not a valid integer value");
   }
 }
 

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
+#include "common/examples.h"
+#include "params/settings_file.h"
 #include "support/creatures.h"
+#include "support/test_support.h"
 #include "support/thing_scene.h"
 
 // Every worm and thing, alone and with its extras: its scene text against its
@@ -20,15 +24,8 @@ struct Creature {
 
 // A tube of radius 0.1 is thinner than a pixel even from the nearer camera of
 // ExpectRenders: the TorusSpline is framed from closer with a thicker tube.
-ParameterSet Closer(ParameterSet set, const char* z = "-6") {
-  set.SetText("edCamLocZ", z);
-  return set;
-}
-
-ParameterSet Plus(ParameterSet set, const char* on) {
-  set.SetOn(on, true);
-  return set;
-}
+constexpr std::initializer_list<std::pair<const char*, const char*>> kFramed = {{"edCamLocZ", "-6"},
+                                                                                 {"edTorRad", "0.3"}};
 
 const Creature kCreatures[] = {
     {"SpiralOnly", SpiralOnly, "spiral_only.pov"},
@@ -52,18 +49,18 @@ const Creature kCreatures[] = {
     {"FormVariation", FormVariation, "form_alt_merge.pov"},
     // Ten segments twist 72 degrees a step about their pivot: neighbouring spheres lie
     // too far apart for the field to reach the threshold, so the blob is empty.
-    {"FormBlob", [] { return Plus(FormVariation(), "chkBlobFW"); }, "form_blob.pov", false},
-    {"FormBlobAlone", [] { return Plus(Alone(kForm), "chkBlobFW"); }, ""},
+    {"FormBlob", [] { return With(FormVariation(), {"chkBlobFW"}); }, "form_blob.pov", false},
+    {"FormBlobAlone", [] { return With(Alone(kForm), {"chkBlobFW"}); }, ""},
     {"TwoD", [] { return Alone(kTwoD); }, "twod_default.pov"},
     {"TwoDRecursion", TwoDVariation, "twod_recursion_connect.pov"},
     {"TwoDPredefRing", TwoDPredefRing, "twod_predef_ring.pov"},
     {"Torus", [] { return Alone(kTorus); }, "torus_default.pov", false},
     {"TorusSixNoStart", TorusSixNoStart, "torus_six_points_no_start.pov", false},
-    {"TorusFramed", [] { return With(Closer(Alone(kTorus)), {}, {{"edTorRad", "0.3"}}); }, ""},
-    {"TorusSixNoStartFramed", [] { return With(Closer(TorusSixNoStart()), {}, {{"edTorRad", "0.3"}}); }, ""},
+    {"TorusFramed", [] { return With(Alone(kTorus), {}, kFramed); }, ""},
+    {"TorusSixNoStartFramed", [] { return With(TorusSixNoStart(), {}, kFramed); }, ""},
     {"TorusTwoPointsFramed",
      [] {
-       ParameterSet set = With(Closer(TorusSixNoStart()), {}, {{"edTorRad", "0.3"}});
+       ParameterSet set = With(TorusSixNoStart(), {}, kFramed);
        set.SetIndex("ScrAN", 2);
        return set;
      },
@@ -74,22 +71,22 @@ const Creature kCreatures[] = {
     {"DefaultSet", [] { return ParameterSet{}; }, "default_set.pov"},
     {"FanWithExtras", FanWithExtras, "fan_extras.pov"},
     {"WheelVariation", WheelVariation, "wheel_waves_way_alternate.pov"},
-    {"FanAndWheel", [] { return Plus(Fan(), "ChkWheelOn"); }, ""},
+    {"FanAndWheel", [] { return With(Fan(), {"ChkWheelOn"}); }, ""},
     {"Trilobyt", [] { return OnlyThing("ChkTrilobyt"); }, "trilobyt_default.pov"},
     {"TrilobytWithExtras", TrilobytWithExtras, "trilobyt_extras.pov"},
-    {"TrilobytAndWheel", [] { return Plus(OnlyThing("ChkTrilobyt"), "ChkWheelOn"); }, ""},
+    {"TrilobytAndWheel", [] { return With(OnlyThing("ChkTrilobyt"), {"ChkWheelOn"}); }, ""},
     {"Anemone", [] { return OnlyThing("ChkAnemoneOn"); }, "anemone_default.pov"},
     {"AnemoneWithExtras", AnemoneWithExtras, "anemone_extras.pov"},
-    {"AnemoneAndWheel", [] { return Plus(OnlyThing("ChkAnemoneOn"), "ChkWheelOn"); }, ""},
+    {"AnemoneAndWheel", [] { return With(OnlyThing("ChkAnemoneOn"), {"ChkWheelOn"}); }, ""},
     {"Cluster", [] { return OnlyThing("ChkClusterOn"); }, "cluster_default.pov"},
     {"ClusterScaledTurning", ScaledTurningCluster, "cluster_scale_rotate.pov"},
-    {"ClusterAndWheel", [] { return Plus(OnlyThing("ChkClusterOn"), "ChkWheelOn"); }, ""},
+    {"ClusterAndWheel", [] { return With(OnlyThing("ChkClusterOn"), {"ChkWheelOn"}); }, ""},
     {"Horn", [] { return OnlyThing("chkHornOn"); }, "horn_default.pov"},
     {"HornWithExtras", [] { return WithExtras("chkHornOn", {"chkTSerie", "chkTInterval"}); }, "horn_extras.pov"},
-    {"HornAndWheel", [] { return Plus(OnlyThing("chkHornOn"), "ChkWheelOn"); }, ""},
+    {"HornAndWheel", [] { return With(OnlyThing("chkHornOn"), {"ChkWheelOn"}); }, ""},
     {"Hull", [] { return OnlyThing("chkHullOn"); }, "hull_default.pov"},
     {"HullWithExtras", [] { return WithExtras("chkHullOn", {"chkTSerie", "chkTInterval"}); }, "hull_extras.pov"},
-    {"HullAndWheel", [] { return Plus(OnlyThing("chkHullOn"), "ChkWheelOn"); }, ""},
+    {"HullAndWheel", [] { return With(OnlyThing("chkHullOn"), {"ChkWheelOn"}); }, ""},
     {"AllThings",
      [] {
        return With(OnlyThing("ChkFanOn"),
@@ -121,6 +118,32 @@ TEST_P(WheelMemberTest, Renders) {
   ExpectRenders(set);
 }
 INSTANTIATE_TEST_SUITE_P(AllWorms, WheelMemberTest, ::testing::Range(0, 8));
+
+// The gallery a new user starts from: every example loads cleanly, composes and
+// renders, and every worm and thing is shown at least once.
+TEST(ExamplesTest, EveryExampleLoadsAndRenders) {
+  std::vector<std::string> warnings;
+  const std::vector<Example> examples = ReadExamples(VERMORA_DATA_DIR, warnings);
+  EXPECT_TRUE(warnings.empty()) << warnings.front();
+  ASSERT_GE(examples.size(), 12u);
+  std::set<int> worms;
+  std::set<std::string> things;
+  for (const Example& e : examples) {
+    SCOPED_TRACE(e.name);
+    EXPECT_FALSE(e.about.empty());
+    ParameterSet set;
+    ASSERT_TRUE(LoadSettings(e.set_path, set).ok());
+    worms.insert(set.Index("RadioGroup1"));
+    if (set.On("ChkAlternate")) worms.insert(set.Index("RadioGroup2"));
+    for (const char* thing : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
+                              "chkHornOn", "chkHullOn"}) {
+      if (set.On(thing)) things.insert(thing);
+    }
+    test::ExpectRenders(set);
+  }
+  EXPECT_EQ(worms.size(), 8u);
+  EXPECT_EQ(things.size(), 7u);
+}
 
 }  // namespace
 }  // namespace vermora::test

@@ -1,5 +1,8 @@
+#include <assimp/material.h>
+#include <assimp/scene.h>
 #include <gtest/gtest.h>
 
+#include <assimp/Importer.hpp>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -8,13 +11,17 @@
 #include <string>
 
 #include "common/examples.h"
+#include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "params/settings_file.h"
+#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "support/test_support.h"
 
 namespace vermora {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::map<Primitive, int> Kinds(const SceneModel& model) {
   std::map<Primitive, int> kinds;
@@ -24,12 +31,13 @@ std::map<Primitive, int> Kinds(const SceneModel& model) {
 
 void ExpectBounds(const Bounds& b, Vec3 low, Vec3 high, const std::string& what) {
   ASSERT_FALSE(b.empty) << what;
-  EXPECT_NEAR(b.min.x, low.x, 1e-9) << what;
-  EXPECT_NEAR(b.min.y, low.y, 1e-9) << what;
-  EXPECT_NEAR(b.min.z, low.z, 1e-9) << what;
-  EXPECT_NEAR(b.max.x, high.x, 1e-9) << what;
-  EXPECT_NEAR(b.max.y, high.y, 1e-9) << what;
-  EXPECT_NEAR(b.max.z, high.z, 1e-9) << what;
+  for (const auto& [got, want] : {std::pair{b.min, low}, std::pair{b.max, high}}) {
+    for (double Vec3::*axis : {&Vec3::x, &Vec3::y, &Vec3::z}) EXPECT_NEAR(got.*axis, want.*axis, 1e-9) << what;
+  }
+}
+
+SceneModel Golden(const std::string& name) {
+  return ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
 }
 
 TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
@@ -41,22 +49,17 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
   ASSERT_EQ(model.instances.size(), 240u);
   EXPECT_EQ(EstimateObjects(set).objects, 240);
   EXPECT_EQ(Kinds(model)[Primitive::Sphere], 240);
-
   // The first segment: Bol (radius .5) scaled .983, rotated <-27, 0, 19>,
   // moved to <-0.213, 0.246, 0.301>. Rz(19) Rx(-27) times .983 * .5, by hand.
   const double expected[3][4] = {{0.464722, -0.142576, -0.072646, -0.213},
                                  {0.160017, 0.414071, 0.210980, 0.246},
                                  {0.0, -0.223136, 0.437930, 0.301}};
   const Instance& first = model.instances[0];
-  for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 4; ++col)
-      EXPECT_NEAR(first.transform(row, col), expected[row][col], 2e-6);
-  }
+  for (int at = 0; at < 12; ++at) EXPECT_NEAR(first.transform(at / 4, at % 4), expected[at / 4][at % 4], 2e-6);
   EXPECT_EQ(first.transform(3, 3), 1);
   const std::array<float, 4> cream = {0.9882f, 0.9020f, 0.7882f, 0};
   EXPECT_EQ(first.colour, cream);
   EXPECT_EQ(model.instances.back().colour, cream);
-
   EXPECT_TRUE(model.camera.read);
   EXPECT_DOUBLE_EQ(model.camera.location.z, -30);
   EXPECT_DOUBLE_EQ(model.camera.direction.z, 1.2);
@@ -66,38 +69,27 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
 // Each library object as the segment of the SpiralWorm: its primitives, read
 // from the declarations in the object library.
 TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
-  struct Case {
-    const char* name;
-    int spheres, boxes, cylinders, cones, tori;
-  };
-  for (const Case& c :
-       {Case{"Bol", 1, 0, 0, 0, 0}, Case{"Doos", 0, 1, 0, 0, 0}, Case{"Cone", 0, 0, 0, 1, 0},
-        Case{"FanCyl", 0, 0, 1, 0, 0}, Case{"Torus", 0, 0, 0, 0, 1}, Case{"Spik1", 1, 0, 0, 4, 0},
-        Case{"Spik2", 3, 0, 1, 2, 0}, Case{"Spik3", 0, 0, 6, 6, 0}, Case{"Spik4", 1, 0, 0, 2, 0},
-        Case{"Spik6", 10, 0, 0, 0, 0}, Case{"Ear", 0, 0, 3, 0, 0},
-        Case{"BallDisk", 1, 0, 1, 0, 0}}) {
+  const Primitive kinds[] = {Primitive::Sphere, Primitive::Box, Primitive::Cylinder, Primitive::Cone,
+                             Primitive::Torus};
+  const std::pair<const char*, std::array<int, 5>> cases[] = {  // in the order of `kinds`
+      {"Bol", {1, 0, 0, 0, 0}},   {"Doos", {0, 1, 0, 0, 0}},  {"Cone", {0, 0, 0, 1, 0}},  {"FanCyl", {0, 0, 1, 0, 0}},
+      {"Torus", {0, 0, 0, 0, 1}}, {"Spik1", {1, 0, 0, 4, 0}}, {"Spik2", {3, 0, 1, 2, 0}}, {"Spik3", {0, 0, 6, 6, 0}},
+      {"Spik4", {1, 0, 0, 2, 0}}, {"Spik6", {10, 0, 0, 0, 0}}, {"Ear", {0, 0, 3, 0, 0}}, {"BallDisk", {1, 0, 1, 0, 0}}};
+  for (const auto& [name, counts] : cases) {
     ParameterSet set = test::SpiralOnly();
-    set.SetText("edJSegm", std::string("object {") + c.name + "}");
+    set.SetText("edJSegm", std::string("object {") + name + "}");
     SceneModel model = ReadSceneModel(test::Scene(set));
-    ASSERT_EQ(model.error, "") << c.name;
-    EXPECT_EQ(model.stand_ins, 0) << c.name;
-    std::map<Primitive, int> kinds = Kinds(model);
-    const int segments = 30;
-    EXPECT_EQ(kinds[Primitive::Sphere], c.spheres * segments) << c.name;
-    EXPECT_EQ(kinds[Primitive::Box], c.boxes * segments) << c.name;
-    EXPECT_EQ(kinds[Primitive::Cylinder], c.cylinders * segments) << c.name;
-    EXPECT_EQ(kinds[Primitive::Cone], c.cones * segments) << c.name;
-    EXPECT_EQ(kinds[Primitive::Torus], c.tori * segments) << c.name;
+    ASSERT_EQ(model.error, "") << name;
+    EXPECT_EQ(model.stand_ins, 0) << name;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(Kinds(model)[kinds[k]], counts[k] * 30) << name << " " << k;  // 30 segments
   }
 }
 
 // Small scenes with their instance count and world box worked by hand.
 TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
   const std::string connect =
-      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > "
-      "abs(Rd))\n"
-      " #local D2=sqrt(D*D-Rd*Rd);\n"
-      " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
+      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > abs(Rd))\n"
+      " #local D2=sqrt(D*D-Rd*Rd);\n cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
       " #elseif (SR > ER)\n sphere { SP, SR }\n #else\n sphere { EP, ER }\n #end\n#end\n";
   struct Case {
     std::string text;
@@ -112,26 +104,14 @@ TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
       {"cone {<0, 1, 0>, 0, <0, -1, 0>, 1}", 1, {-1, -1, -1}, {1, 1, 1}},
       {"torus {2, .5 rotate <90, 0, 0>}", 1, {-2.5, -2.5, -.5}, {2.5, 2.5, .5}},
       {"#declare A = union { sphere {0, 1} sphere {2*x, 1} }\nobject {A translate <0, 0, 3>}\n"
-       "object {A scale .5 rotate <0, 0, 90>}",
-       4,
-       {-1, -1, -.5},
-       {3, 1.5, 4}},
-      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + "
-       "1; #end",
-       3,
-       {-.5, -.5, -.5},
-       {4.5, .5, .5}},
-      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }",
-       2,
-       {-1, -1, -1},
-       {1, 2.5, 1}},
+       "object {A scale .5 rotate <0, 0, 90>}", 4, {-1, -1, -.5}, {3, 1.5, 4}},
+      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + 1; #end",
+       3, {-.5, -.5, -.5}, {4.5, .5, .5}},
+      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }", 2, {-1, -1, -1}, {1, 2.5, 1}},
       {connect + "Connect(<0,0,0>, 1, <10,0,0>, 1)", 1, {0, -1, -1}, {10, 1, 1}},
       {connect + "Connect(<0,0,0>, 3, <1,0,0>, 1)", 1, {-3, -3, -3}, {3, 3, 3}},
       {"#declare V = <1, 2, 3>; sphere {<V.z, -V.x, (V.y > 1 ? 5 : 6)>, .5 matrix <1,0,0, 0,1,0, "
-       "0,0,1, 1,0,0>}",
-       1,
-       {3.5, -1.5, 4.5},
-       {4.5, -.5, 5.5}},
+       "0,0,1, 1,0,0>}", 1, {3.5, -1.5, 4.5}, {4.5, -.5, 5.5}},
   };
   for (const Case& c : cases) {
     const SceneModel model = ReadSceneModel(c.text);
@@ -171,9 +151,8 @@ TEST(SceneModelTest, ColoursOfTextures) {
       "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
       "1}");
   ASSERT_EQ(model.instances.size(), 3u);
-  EXPECT_EQ(model.instances[0].colour, (std::array<float, 4>{1, 0, 0, 0}));
-  EXPECT_EQ(model.instances[1].colour, (std::array<float, 4>{0, 0, 1, 0}));
-  EXPECT_EQ(model.instances[2].colour, (std::array<float, 4>{0, 0, 0, 0}));
+  const std::array<float, 4> red{1, 0, 0, 0}, blue{0, 0, 1, 0}, black{0, 0, 0, 0}, expected[] = {red, blue, black};
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(model.instances[i].colour, expected[i]) << i;
 }
 
 // Every example set reads without stand-ins, to as many objects as POV-Ray
@@ -218,52 +197,26 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
 // one object each, the model their parts.
 TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
   const std::pair<const char*, size_t> cases[] = {
-      {"anemone_default", 305},
-      {"anemone_extras", 450},
-      {"cluster_default", 150},
-      {"cluster_scale_rotate", 30},
-      {"curl_default", 81},
-      {"double_default", 400},
-      {"fan_extras", 292},
-      {"form_default", 50},
-      {"horn_default", 120},
-      {"horn_extras", 967},
-      {"hull_default", 70},
-      {"hull_extras", 531},
-      {"predef_and_wormpredef", 12},
-      {"spiral_base", 48},
-      {"spiral_branches", 1092},
-      {"spiral_bubbles", 12},
-      {"spiral_everything_split", 506},
-      {"spiral_helix", 60},
-      {"spiral_husk", 12},
-      {"spiral_only", 30},
-      {"spiral_split_connect_alt", 179},
-      {"spiral_top", 120},
-      {"spiral_top_heart", 13},
-      {"spiral_tween_growing", 35},
-      {"trilobyt_default", 120},
-      {"trilobyt_extras", 894},
-      {"twod_default", 50},
-      {"wheel_waves_way_alternate", 452},
+      {"anemone_default", 305}, {"anemone_extras", 450}, {"cluster_default", 150}, {"cluster_scale_rotate", 30},
+      {"curl_default", 81}, {"double_default", 400}, {"fan_extras", 292}, {"form_default", 50},
+      {"horn_default", 120}, {"horn_extras", 967}, {"hull_default", 70}, {"hull_extras", 531},
+      {"predef_and_wormpredef", 12}, {"spiral_base", 48}, {"spiral_branches", 1092}, {"spiral_bubbles", 12},
+      {"spiral_everything_split", 506}, {"spiral_helix", 60}, {"spiral_husk", 12}, {"spiral_only", 30},
+      {"spiral_split_connect_alt", 179}, {"spiral_top", 120}, {"spiral_top_heart", 13}, {"spiral_tween_growing", 35},
+      {"trilobyt_default", 120}, {"trilobyt_extras", 894}, {"twod_default", 50}, {"wheel_waves_way_alternate", 452},
       // Counted by their parts: 10 blob spheres; merged worms of the sets.
-      {"form_blob", 10},
-      {"form_alt_merge", 35},
-      {"curl_husk_heart_alt", 39},
-      {"double_side_connect_alt", 101},
-      {"twod_predef_ring", 92},
-      {"twod_recursion_connect", 4823}};
+      {"form_blob", 10}, {"form_alt_merge", 35}, {"curl_husk_heart_alt", 39}, {"double_side_connect_alt", 101},
+      {"twod_predef_ring", 92}, {"twod_recursion_connect", 4823},
+  };
   for (const auto& [name, count] : cases) {
-    const SceneModel model =
-        ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
+    const SceneModel model = Golden(name);
     EXPECT_EQ(model.error, "") << name;
     EXPECT_EQ(model.stand_ins, 0) << name;
     EXPECT_EQ(model.instances.size(), count) << name;
   }
   // The torus spline through <0,0,0>, <2,2,1>, <.5,1,2> of tube .1: arcs of
   // cylinders that pass through its points.
-  const SceneModel torus =
-      ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/torus_default.pov"));
+  const SceneModel torus = Golden("torus_default");
   ASSERT_GT(torus.instances.size(), 10u);
   EXPECT_EQ(Kinds(torus)[Primitive::Cylinder], static_cast<int>(torus.instances.size()));
   for (Vec3 point : {Vec3{0, 0, 0}, Vec3{2, 2, 1}, Vec3{.5, 1, 2}}) {
@@ -393,7 +346,6 @@ TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
     const test::Picture picture = test::ReadBmp(dir + "ball.bmp");
     ASSERT_GT(picture.Differing(), 0) << c.camera;
     const auto [x, y] = picture.CentreOfDiffering();
-
     const SceneCamera camera = ReadSceneModel(scene).camera;
     const Mat4 view = CameraView(camera);
     const Vec3 clip = TransformPoint(CameraProjection(camera, 4.0 / 3, 1, 100) * view, c.ball);
@@ -431,6 +383,150 @@ TEST(SceneModelTest, UnitMeshesEncloseTheirVolume) {
   }
   EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(),
             UnitMesh(Primitive::Sphere, 0, 3).indices.size());
+}
+
+// The scene model reads every scene a user's set composes to: no object of our
+// own vocabulary becomes a stand-in.
+TEST(ModelOfUserSets, EveryComposedObjectIsRead) {
+  int read = 0;
+  for (std::uint32_t seed = 1; seed <= 120; ++seed) {
+    const ComposeResult composed = ComposeScene(test::UserSet(seed));
+    if (!composed.status.ok()) continue;  // refused with a message, as the render tests check
+    const SceneModel model = ReadSceneModel(composed.scene);
+    EXPECT_TRUE(model.error.empty()) << "set " << seed << ": " << model.error;
+    EXPECT_EQ(model.stand_ins, 0) << "set " << seed << ": "
+                                  << (model.notes.empty() ? std::string() : model.notes.front());
+    read += model.error.empty();
+  }
+  EXPECT_GT(read, 60);
+}
+
+// The ground of the background is left out as its plane is, not shown as a box.
+TEST(ModelOfUserSets, TheGroundIsNoPartOfTheCreature) {
+  ParameterSet set;
+  set.SetOn("chkHFOn", true);
+  set.SetText("edHFName", "land.png");
+  const ComposeResult composed = ComposeScene(set);
+  ASSERT_NE(composed.scene.find("height_field {"), std::string::npos);
+  const SceneModel model = ReadSceneModel(composed.scene);
+  EXPECT_EQ(model.stand_ins, 0);
+  EXPECT_EQ(model.instances.size(), 240u);
+}
+
+struct ReadBack {
+  size_t triangles = 0;
+  Bounds bounds;
+  double volume = 0;  // signed: positive when the triangles face out, right-handed
+  std::vector<aiColor4D> diffuse;
+};
+
+ReadBack Import(const std::string& path) {
+  Assimp::Importer importer;
+  const aiScene* scene = importer.ReadFile(path, 0);
+  ReadBack r;
+  EXPECT_NE(scene, nullptr) << path << ": " << importer.GetErrorString();
+  if (!scene) return r;
+  for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+    const aiMesh* mesh = scene->mMeshes[m];
+    for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
+      r.bounds.Add({mesh->mVertices[v].x, mesh->mVertices[v].y, mesh->mVertices[v].z});
+    }
+    for (unsigned f = 0; f < mesh->mNumFaces; ++f) {
+      const aiFace& face = mesh->mFaces[f];
+      if (face.mNumIndices != 3) continue;
+      ++r.triangles;
+      const aiVector3D a = mesh->mVertices[face.mIndices[0]], b = mesh->mVertices[face.mIndices[1]],
+                       c = mesh->mVertices[face.mIndices[2]];
+      r.volume += (a * (b ^ c)) / 6;
+    }
+  }
+  for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
+    aiColor4D colour;
+    if (scene->mMaterials[i]->Get(AI_MATKEY_COLOR_DIFFUSE, colour) == AI_SUCCESS)
+      r.diffuse.push_back(colour);
+  }
+  return r;
+}
+
+bool HasColour(const ReadBack& r, float red, float green, float blue) {
+  for (const aiColor4D& c : r.diffuse) {
+    if (std::abs(c.r - red) < 1e-3 && std::abs(c.g - green) < 1e-3 && std::abs(c.b - blue) < 1e-3)
+      return true;
+  }
+  return false;
+}
+
+// The default creature written in each format and read back: all its
+// triangles, inside the model's box with z negated and filling it up to the
+// facets' depth, and its colours where the format has them.
+TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
+  const SceneModel model = ReadSceneModel(test::Scene(ParameterSet()));
+  ASSERT_EQ(model.instances.size(), 240u);
+  const Bounds world = model.bounds();
+  const std::string dir = test::MakeTempFolder();
+  for (const char* name : {"creature.glb", "creature.obj", "creature.stl"}) {
+    const std::string path = dir + name;
+    MeshCounts counts;
+    ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok()) << name;
+    EXPECT_EQ(counts.objects, 240u);
+    EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3)
+        << name;
+    const ReadBack r = Import(path);
+    EXPECT_EQ(r.triangles, counts.triangles) << name;
+    const double inside = 1e-4, facets = 0.02;  // a 12-gon's chord lies within 3.5% of radius .5
+    const double low[3] = {world.min.x, world.min.y, -world.max.z},
+                 high[3] = {world.max.x, world.max.y, -world.min.z};
+    const double got_low[3] = {r.bounds.min.x, r.bounds.min.y, r.bounds.min.z};
+    const double got_high[3] = {r.bounds.max.x, r.bounds.max.y, r.bounds.max.z};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_GE(got_low[i], low[i] - inside) << name << " axis " << i;
+      EXPECT_LE(got_low[i], low[i] + facets) << name << " axis " << i;
+      EXPECT_LE(got_high[i], high[i] + inside) << name << " axis " << i;
+      EXPECT_GE(got_high[i], high[i] - facets) << name << " axis " << i;
+    }
+    EXPECT_GT(r.volume, 0) << name;
+    if (std::string(name) != "creature.stl") {
+      EXPECT_TRUE(HasColour(r, .9882f, .902f, .7882f)) << name;
+    }
+  }
+  EXPECT_TRUE(fs::exists(dir + "creature.mtl"));
+  fs::remove_all(dir);
+}
+
+// A mirroring transform turns the winding once more: every mesh still faces
+// out, and one material a colour.
+TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
+  const SceneModel model = ReadSceneModel(
+      "sphere {<3, 0, 0>, 1 scale <-1, 1, 1> pigment {color Red}}\n"
+      "cone {0, 1, y, .5 scale <1, -2, 1> pigment {color Blue}}\n"
+      "torus {1, .2 rotate 30*x pigment {color Red}}");
+  ASSERT_EQ(model.error, "");
+  const std::string dir = test::MakeTempFolder();
+  for (const char* name : {"m.glb", "m.obj"}) {
+    MeshCounts counts;
+    ASSERT_TRUE(ExportMesh(model, dir + name, 32, &counts).ok()) << name;
+    EXPECT_EQ(counts.materials, 2u) << name;
+    const ReadBack r = Import(dir + name);
+    const double pi = 3.14159265358979;
+    const double volume = 4 * pi / 3 + 2 * pi * 1.75 / 3 + 2 * pi * pi * .04;
+    EXPECT_NEAR(r.volume, volume, volume * .02) << name;
+    EXPECT_TRUE(HasColour(r, 1, 0, 0)) << name;
+    EXPECT_TRUE(HasColour(r, 0, 0, 1)) << name;
+  }
+  fs::remove_all(dir);
+}
+
+TEST(MeshExportTest, RefusesWhatItCannotWrite) {
+  const SceneModel model = ReadSceneModel("sphere {0, 1}");
+  const std::string dir = test::MakeTempFolder();
+  for (const std::string& path : {dir + "x.ply", dir + "no/such/folder/x.stl", dir + "glb"}) {
+    EXPECT_FALSE(ExportMesh(model, path, 8).ok()) << path;
+  }
+  EXPECT_FALSE(ExportMesh(SceneModel{}, dir + "empty.glb", 8).ok());
+  MeshFormat format;
+  EXPECT_TRUE(MeshFormatFor("A.GLB", format));
+  EXPECT_EQ(format, MeshFormat::kGlb);
+  fs::remove_all(dir);
 }
 
 }  // namespace

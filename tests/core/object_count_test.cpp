@@ -9,6 +9,7 @@
 
 #include "scene/composer.h"
 #include "support/test_support.h"
+#include "support/thing_scene.h"
 #include "variation/random_engine.h"
 
 namespace vermora {
@@ -110,19 +111,13 @@ TEST(ObjectCountTest, NeverZeroForASceneThatHoldsObjects) {
     ParameterSet child;
     Random random;
     FixedClock clock(seed);
-    EngineOptions options;
-    options.random = &random;
-    options.clock = &clock;
-    ASSERT_TRUE(RunRandomEngine(child, options).status.ok());
+    ASSERT_TRUE(RunRandomEngine(child, {&random, &clock, ""}).status.ok());
     sets.emplace_back("random child " + std::to_string(seed), std::move(child));
   }
   for (std::uint32_t seed = 1; seed <= 300; ++seed) sets.emplace_back("user set " + std::to_string(seed), test::UserSet(seed));
   int compared = 0, within_twice = 0;
   for (const auto& [what, set] : sets) {
-    FixedClock clock(1);
-    ComposeOptions options;
-    options.clock = &clock;
-    const ComposeResult composed = ComposeScene(set, options);
+    const ComposeResult composed = test::ComposeAt(set, 1);
     const ObjectEstimate estimate = EstimateObjects(set);
     if (!composed.status.ok() || !estimate.status.ok()) continue;
     ++compared;
@@ -168,9 +163,7 @@ TEST(ObjectCountTest, FiguresFromTheParameters) {
   // Level 2 with B = 10 (30 segments, one ring of 3... every 10): 3 rings x 3 = 9, 9 + 81.
   ParameterSet branches = With({"ChkBranchON"}, {{"edBRLevel", "2"}, {"EdBranchNumber", "3"}});
   EXPECT_EQ(Estimate(branches), 30 + 30 * 90);
-  EXPECT_EQ(GroupedWhole(12345), "12,345");
-  EXPECT_EQ(GroupedWhole(-1234567.6), "-1,234,568");
-  EXPECT_EQ(GroupedWhole(999), "999");
+  EXPECT_EQ(GroupedWhole(12345) + " " + GroupedWhole(-1234567.6) + " " + GroupedWhole(999), "12,345 -1,234,568 999");
 }
 
 TEST(ObjectCountTest, BadTextZeroDivisorsAndExtremeCounts) {

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
 #include <stdexcept>
 
+#include "params/hints.h"
+#include "params/page_path.h"
 #include "params/param_table.h"
+#include "params/undo_history.h"
 
 namespace vermora {
 namespace {
@@ -126,6 +130,142 @@ TEST(ParameterSetTest, ChangeRuleRunsOnlyOnRealChanges) {
   set.SetIndex("RadioGroup1", 1);
   set.SetIndex("cbColor1", 5);  // lists run their rule only through their callers
   EXPECT_EQ(changed, (std::vector<std::string>{"ChkFanOn", "RadioGroup1"}));
+}
+
+TEST(PagePathTest, SlashedPageNamesStayWhole) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(SplitPagePath("Worms/SpiralWorm/General"), (V{"Worms", "SpiralWorm", "General"}));
+  EXPECT_EQ(SplitPagePath("Things/Fan/Wheel/Tentacle"), (V{"Things", "Fan/Wheel", "Tentacle"}));
+  EXPECT_EQ(SplitPagePath("Backgrd/Fog/Haze"), (V{"Backgrd", "Fog/Haze"}));
+  EXPECT_EQ(SplitPagePath("Things/ThingExtra/Serie/Interval"),
+            (V{"Things", "ThingExtra", "Serie/Interval"}));
+  EXPECT_EQ(SplitPagePath("General"), (V{"General"}));
+}
+
+TEST(PagePathTest, TreeHoldsEveryRowOnceInWindowOrder) {
+  const auto table = ParamTable();
+  const PageNode root = BuildPageTree(table);
+  size_t count = 0;
+  std::vector<std::string> top;
+  for (const PageNode& page : root.children) top.push_back(page.name);
+  auto walk = [&](auto&& self, const PageNode& node) -> void {
+    count += node.params.size();
+    for (const PageNode& child : node.children) self(self, child);
+  };
+  walk(walk, root);
+  // Command buttons sit on the panels of their commands, not in the generated pages.
+  const auto commands = std::count_if(table.begin(), table.end(), IsCommandButton);
+  EXPECT_EQ(commands, 72);
+  EXPECT_EQ(count + static_cast<size_t>(commands), table.size());
+  ASSERT_GE(top.size(), 2u);
+  EXPECT_EQ(top[0], "Main");
+  EXPECT_EQ(top[1], "General");
+  // chkAnim leads the file but sits on the Animation page, not first of Features.
+  for (const PageNode& page : root.children) {
+    if (page.name != "Features") continue;
+    EXPECT_NE(page.children.front().name, "Animation");
+    for (const PageNode& sub : page.children) {
+      if (sub.name == "Animation") {
+        EXPECT_EQ(table[sub.params.front()].name, "chkAnim");
+      }
+    }
+  }
+}
+
+ParamValue Typed(std::string text) {
+  ParamValue v;
+  v.text = std::move(text);
+  return v;
+}
+
+TEST(UndoHistory, CoalescesOneFieldAndRestoresExactly) {
+  ParameterSet set;
+  const ParameterSet original = set;
+  UndoHistory history;
+  std::string name(set.def(0).name);
+  for (const char* text : {"1", "12", "123"}) {
+    history.Record(set, name);
+    set.SetValue(0, Typed(text));
+  }
+  EXPECT_EQ(history.UndoSteps(), 1u);
+  const ParameterSet edited = set;
+  ASSERT_TRUE(history.Undo(set));
+  EXPECT_TRUE(set == original);
+  ASSERT_TRUE(history.Redo(set));
+  EXPECT_TRUE(set == edited);
+  EXPECT_FALSE(history.Redo(set));
+}
+
+TEST(UndoHistory, KeepsTheLimitAndDropsRedoOnNewEdit) {
+  ParameterSet set;
+  UndoHistory history(100);
+  for (int i = 0; i < 150; ++i) {
+    history.Record(set);
+    set.SetValue(0, Typed(std::to_string(i)));
+  }
+  EXPECT_EQ(history.UndoSteps(), 100u);
+  history.Undo(set);
+  history.Record(set);
+  EXPECT_FALSE(history.CanRedo());
+}
+
+TEST(HintsTest, ToldTextsCharacterForCharacter) {
+  const struct { const char* control; const char* text; } kTold[] = {
+      {"chkDSConnect", "Connect the standard objects with an intermediate cone ..."},
+      {"EdNumber", "Number of segments ..."},
+      {"edTailTexture", "Leaving this blank, no specific texture for this item ..."},
+      {"edSWTex", "Leaving this blank, no specific texture for this item ..."},
+      {"edTOmwBasis", "range -.6 (turning right) to .6 ; 0 is straight up"},
+      {"EdRotFacZ", "360 degrees is turning once across worm ; also less or more ... "},
+      {"edTDSF", "0 is no shrink ; positive is shrink, negative is grow ..."},
+      {"EdTScaleFactorY", "0 is no shrink ; positive is shrink, negative is grow ..."},
+      {"EdBBScSW", "span ... 0.5 => 1 ; 1.0 => 2 ; ..."},
+      {"EdBBScCenter", "centerpoint of scaling ... with SW of 0.5 : 0.5 => 0 to 1 ; 1 => 0.5 to "
+                       "1.5 ; 2 => 1.5 to 2.5 ..."},
+      {"EdBranchTrigger", "every n segment a branch ..."},
+      {"EdYMoveF", "the amount of moving per segments in building the worm ... 0 => no move ; 1 "
+                   "=> ordinary move ; -1 => ordinary move in opposite direction ..."},
+      {"ChkXOffset", "offset along x-axis (extra translate <LoopAmount/XOffsetFactor, 0, 0> ..."},
+      {"EdInc2", "put here the includes you want to use ... in the form : #include \"myinc.inc\""},
+      {"EdTSpread", "360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."},
+      {"EdSymScaleValue", ".5 => 0.25 tot 0.75 ; 1 => 0.5 to 1.5 ; 2 => 1 to 3 ; 3 => 1.5 to 4.5 ..."},
+      {"EdKropDegrees", "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. "
+                        "neg./pos) in wheel ..."},
+      {"EdTwistBase", "twistfactor : range -0.6 to 0.6, 0 is straight ..."},
+      {"ChkPowUp", "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off "
+                   "linear UpFactor ..."},
+      {"TabEvolve", "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
+      {"EdMutFactor", "mutatefactor ... how hostile is the environment ... with 5 really weard "
+                      "things happen ..."},
+      {"EdTank1", "genetank for building up segments, etc ..."},
+      {"EdTank9", "genetank for building up segments, etc ..."},
+      {"chkEvBranch", "note : branchnumber not changed for pov-choking reasons ..."},
+      {"EdSmoothness", "smaller=smoother (amount in degrees to add each time) ..."},
+      {"editPhongS", "size of the highlight spot, ranges from 1.0 (very dull) to 250 (highly "
+                     "polished), default is 40 (plastic) ..."},
+      {"editRoughness", "size of the spot, ranges from 1.0 (large highlight) to 0.0005 (small "
+                        "highlight), default is 0.05 (plastic) ..."},
+      {"editNOctaves", "number steps of turbulence, ranges from 1.0 to 10, default is 6.0 ..."},
+  };
+  for (const auto& t : kTold) EXPECT_EQ(HintFor(t.control), t.text) << t.control;
+}
+
+// Every control explains itself by a phrase, never by its name.
+TEST(HintsTest, EveryShownParameterHasAHintEndingInDots) {
+  for (const ParamDef& def : ParamTable()) {
+    const std::string hint = HintFor(def.name);
+    ASSERT_GT(hint.size(), 3u) << def.name;
+    EXPECT_EQ(hint.find(def.name), std::string::npos) << def.name << ": " << hint;
+    const std::string_view n = def.name;
+    if (n.substr(0, 5) != "EdOmw" && n.substr(0, 11) != "edTOmwBasis" &&
+        n.substr(0, 6) != "EdRotF" && n.substr(0, 5) != "EdInc") {
+      EXPECT_EQ(hint.substr(hint.size() - 3), "...") << def.name;
+    }
+  }
+  EXPECT_EQ(HintFor("editTTRotateYb"), "Texture rotation ...");
+  EXPECT_EQ(HintFor("EdBranchNumber"), "Replicas per branch ring ...");
+  EXPECT_EQ(HintFor("EdNumber3"), "End value of the animation: Number of segments ...");
+  EXPECT_EQ(HintFor("NoSuchControl"), "");
 }
 
 }  // namespace

@@ -9,10 +9,13 @@
 
 #include "common/file_io.h"
 #include "common/random.h"
+#include "params/working_files.h"
 #include "support/test_support.h"
 
 namespace vermora {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string File(const std::string& body) { return std::string(kFormatMark) + "\r\n" + body; }
 
@@ -20,21 +23,18 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
   ParameterSet set;
   const std::string first = SettingsText(set);
   EXPECT_EQ(first.rfind("Quorel 0.9\r\nchkAnim|N\r\nEdInc1|#include \"vmxpred.inc\"\r\n", 0), 0u);
-  EXPECT_NE(first.find("\r\nsgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~\r\n"), std::string::npos);
-  EXPECT_NE(first.find("\r\nRadioGroup2|-1\r\n"), std::string::npos);
   ParameterSet loaded;
   loaded.SetText("EdNumber", "77");
   ASSERT_TRUE(LoadSettingsText(first, loaded).ok());
   EXPECT_TRUE(loaded == set);
   EXPECT_EQ(SettingsText(loaded), first);
-
   // Every entry field of the window has its line, and the command buttons are
   // stored as up even when a file says otherwise.
   int entries = 0;
   for (size_t i = 0; i < set.size(); ++i) entries += IsEntryField(set.def(i).kind) ? 1 : 0;
   EXPECT_EQ(entries, 604);
-  for (const char* line : {"\r\nSBGo|N\r\n", "\r\nsbLoadAS|N\r\n", "\r\nsbUpL_2|N\r\n",
-                           "\r\neditTTRotateZb|0\r\n"}) {
+  for (const char* line : {"\r\nSBGo|N\r\n", "\r\nsbLoadAS|N\r\n", "\r\nsbUpL_2|N\r\n", "\r\neditTTRotateZb|0\r\n",
+                           "\r\nsgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~\r\n", "\r\nRadioGroup2|-1\r\n"}) {
     EXPECT_NE(first.find(line), std::string::npos) << line;
   }
   ASSERT_TRUE(LoadSettingsText(File("SBGo|Y\r\nsbPhong|Y\r\n"), loaded).ok());
@@ -45,13 +45,8 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
 TEST(SettingsFileTest, LoaderToleranceAndValueRules) {
   ParameterSet set;
   int refreshed = 0;
-  const Status s = LoadSettingsText(File("EdNumber|a|b\r\n"
-                                         "NoSuchThing|12\r\n"
-                                         "ChkBranchON|yes\r\n"
-                                         "chkbaseon|Y\r\n"
-                                         "cbColor1|125~255\r\n"
-                                         "RadioGroup1|2~7\r\n"
-                                         "sgColorMap|1~2:0.5~255~extra~\r\n"),
+  const Status s = LoadSettingsText(File("EdNumber|a|b\r\nNoSuchThing|12\r\nChkBranchON|yes\r\nchkbaseon|Y\r\n"
+                                         "cbColor1|125~255\r\nRadioGroup1|2~7\r\nsgColorMap|1~2:0.5~255~extra~\r\n"),
                                     set, [&](ParameterSet&) { ++refreshed; });
   ASSERT_TRUE(s.ok()) << s.message();
   EXPECT_EQ(set.Text("EdNumber"), "a|b");
@@ -135,7 +130,6 @@ TEST(SettingsFileTest, MissingFileAndSafeReplace) {
   const std::string dir = test::MakeTempFolder();
   ParameterSet set;
   EXPECT_EQ(LoadSettings(dir + "missing.vmx", set).message(), "File not found");
-
   const std::string path = dir + "set.vmx";
   set.SetText("EdNumber", "41");
   ASSERT_TRUE(SaveSettings(path, set).ok());
@@ -159,7 +153,6 @@ TEST(SettingsFileTest, MissingFileAndSafeReplace) {
 // stays a link to the new text, a device or FIFO is written where it stands,
 // and the old file's permissions stay.
 TEST(SettingsFileTest, SaveKeepsLinksSpecialFilesAndModes) {
-  namespace fs = std::filesystem;
   const std::string dir = test::MakeTempFolder();
   ParameterSet set;
   const std::string text = SettingsText(set);
@@ -206,6 +199,68 @@ TEST(SettingsFileTest, FuzzedFilesAreHandled) {
       EXPECT_FALSE(s.message().empty());
     }
   }
+}
+
+TEST(WorkingFilesTest, ProgramFolderPrefersOwnVariableThenXdgThenHome) {
+  EXPECT_EQ(ProgramFolderFrom("/opt/v", "/x", "/home/u"), "/opt/v/");
+  EXPECT_EQ(ProgramFolderFrom("/opt/v/", "", ""), "/opt/v/");
+  EXPECT_EQ(ProgramFolderFrom("", "/x", "/home/u"), "/x/vermora/");
+  EXPECT_EQ(ProgramFolderFrom("", "", "/home/u"), "/home/u/.local/share/vermora/");
+}
+
+TEST(WorkingFilesTest, StartCloseAndFeaturesRemoveTheirFilesInAnySpelling) {
+  const std::string dir = test::MakeTempFolder();
+  for (const char* name : {"_EVOLVE.VMX", "_mutate.vmx", "_anim.vmx", "_lsec.vmx", "_thingb.vmx",
+                           "TEMP.POV", "temp.bmp", "TEMP.BMP", "alltext.out", "_default.vmx"}) {
+    std::ofstream(dir + name) << "x";
+  }
+  auto expect = [&](std::initializer_list<const char*> kept, std::initializer_list<const char*> removed) {
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(dir + name)) << name;
+    for (const char* name : removed) EXPECT_FALSE(fs::exists(dir + name)) << name;
+  };
+  RemoveWorkingFiles(dir, RemovedOnFeatures());
+  expect({"_anim.vmx"}, {"_EVOLVE.VMX", "_mutate.vmx"});
+  RemoveWorkingFiles(dir, StaleAtStart());
+  expect({"_thingb.vmx"}, {"_anim.vmx", "_lsec.vmx"});  // _thingb.vmx goes only at close
+  RemoveWorkingFiles(dir, RemovedAtClose());
+  // The scene stays, and the user default outlives sessions.
+  expect({"TEMP.POV", "_default.vmx"}, {"_thingb.vmx", "temp.bmp", "TEMP.BMP", "alltext.out"});
+  RemoveWorkingFiles(dir + "no-such-folder/", RemovedAtClose());  // silently nothing
+  fs::remove_all(dir);
+}
+
+TEST(WorkingFilesTest, MyDefaultRoundTripAndRemoval) {
+  const std::string dir = test::MakeTempFolder() + "not yet made/";
+  ParameterSet set;
+  EXPECT_FALSE(HasMyDefault(dir));
+  EXPECT_EQ(LoadMyDefault(dir, set).message(), "Save a default first");
+  set.SetText("EdNumber", "40");
+  set.SetOn("ChkWheelOn", false);
+  ASSERT_TRUE(SaveMyDefault(dir, set).ok());
+  EXPECT_TRUE(fs::exists(dir + "_default.vmx"));
+  ParameterSet fresh;
+  bool refreshed = false;
+  ASSERT_TRUE(LoadMyDefault(dir, fresh, [&](ParameterSet&) { refreshed = true; }).ok());
+  EXPECT_TRUE(refreshed);
+  EXPECT_EQ(fresh, set);
+  RemoveMyDefault(dir);
+  EXPECT_FALSE(HasMyDefault(dir));
+  EXPECT_EQ(ParameterSet().Text("EdNumber"), "30");
+  fs::remove_all(fs::path(dir).parent_path().parent_path());
+}
+
+TEST(WorkingFilesTest, UpperCaseDefaultIsFoundAndReplacedInPlace) {
+  const std::string dir = test::MakeTempFolder();
+  ParameterSet set;
+  ASSERT_TRUE(SaveSettings(dir + "_DEFAULT.VMX", set).ok());
+  EXPECT_TRUE(HasMyDefault(dir));
+  set.SetText("EdNumber", "12");
+  ASSERT_TRUE(SaveMyDefault(dir, set).ok());
+  EXPECT_FALSE(fs::exists(dir + "_default.vmx"));
+  ParameterSet loaded;
+  ASSERT_TRUE(LoadMyDefault(dir, loaded).ok());
+  EXPECT_EQ(loaded.Text("EdNumber"), "12");
+  fs::remove_all(dir);
 }
 
 }  // namespace

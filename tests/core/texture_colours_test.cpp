@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <iterator>
+#include <tuple>
+#include <vector>
 
 #include "params/param_table.h"
+#include "scene/fixed.h"
+#include "support/creatures.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
+#include "texture/randomizers.h"
+#include "texture/texture_assign.h"
 #include "texture/texture_builder.h"
 #include "support/started_texture.h"
+#include "texture/texture_page.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -80,34 +88,31 @@ TEST(NamedColourTest, TableValuesAndItems) {
     EXPECT_EQ(table[i].name.substr(0, table[i].name.find_last_not_of(' ') + 1), kNamed[i].first) << i;
     EXPECT_EQ(table[i].rgb, kNamed[i].second) << kNamed[i].first;
   }
-  EXPECT_EQ(table[30].name, "Eggshell  ");
-  EXPECT_EQ(table[8].name, "DimGray   ");
-  EXPECT_EQ(table[9].name, "Gray      ");
-  EXPECT_EQ(table[91].name, "Silver    ");
-  EXPECT_EQ(table[122].name, "Silver");
-  EXPECT_EQ(FindNamedColour("silver"), 122);
-  EXPECT_EQ(FindNamedColour("SILVER    "), 91);
-  EXPECT_EQ(FindNamedColour("Silver "), -1);
-  EXPECT_EQ(FindNamedColour("Custom Color"), -1);
+  for (const auto& [at, name] : {std::pair{30, "Eggshell  "}, {8, "DimGray   "}, {9, "Gray      "}, {91, "Silver    "},
+                                 {122, "Silver"}}) {
+    EXPECT_EQ(table[at].name, name);
+    EXPECT_EQ(FindNamedColour(name), at) << name;
+  }
+  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}}) {
+    EXPECT_EQ(FindNamedColour(name), at) << name;
+  }
   const auto items = ColourListItems();
   ASSERT_EQ(items.size(), 126u);
   EXPECT_EQ(items[125], "Custom Color");
   // The window's lists are generated from the parameter table's items.
   ParameterSet set;
   EXPECT_EQ(set.def(set.Find("cbColor2")).items.substr(0, 10), "Red|Green|");
-  EXPECT_EQ(ComponentText(84), "0.3294");
-  EXPECT_EQ(ComponentText(255), "1.0000");
-  EXPECT_EQ(ComponentText(0), "0.0000");
+  EXPECT_EQ(ComponentText(84) + " " + ComponentText(255) + " " + ComponentText(0), "0.3294 1.0000 0.0000");
   EXPECT_EQ(PackRgb(UnpackRgb(-1)), kWhite);
 }
 
 TEST(ColourRowsTest, StartValues) {
   Started s;
-  for (int row = 1; row <= 3; ++row) {
-    EXPECT_EQ(s.set.Index(ColourListName(row)), 30);
-    EXPECT_EQ(s.set.Text("editRed" + std::to_string(row)), "0.9882");
-    EXPECT_EQ(s.set.Text("editGreen" + std::to_string(row)), "0.9020");
-    EXPECT_EQ(s.set.Text("editBlue" + std::to_string(row)), "0.7882");
+  for (int k = 1; k <= 3; ++k) {
+    const std::string row = std::to_string(k);
+    EXPECT_EQ(s.set.Index(ColourListName(k)), 30);
+    EXPECT_EQ(s.set.Text("editRed" + row) + " " + s.set.Text("editGreen" + row) + " " + s.set.Text("editBlue" + row),
+              "0.9882 0.9020 0.7882");
   }
   EXPECT_EQ(s.set.Index("cbColor4"), kCustomColourIndex);
   EXPECT_EQ(s.set.Tag("cbColor4"), kWhite);
@@ -175,7 +180,6 @@ TEST(ColourMapEditTest, PositionRuleLabelAndEntry) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   EXPECT_EQ(s.page.position_label, "1.000");
   EXPECT_EQ(s.set.Tag("cbColor4"), 0);
-
   s.set.SetGrid("sgColorMap", Rows({{"0.2", "0", "0", "0"}, {"1", "0", "0", "0"}}));
   EXPECT_EQ(MoveSlider(s.set, s.page, 100, s.diagnostics).message(), "Could not find position!");
   s.set.SetGrid("sgColorMap", Rows({{"0", "whyte", "0", "0"}, {"1", "0", "0", "0"}}));
@@ -193,7 +197,6 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
                                                  {"1.000", "0", "0", "0"}}));
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
   EXPECT_EQ(s.set.GridValue("sgColorMap"), StartColourMap());
-
   // At the ends an add replaces the colour; the ends are never deleted.
   s.page.swatch[3] = 255;
   ASSERT_TRUE(MoveSlider(s.set, s.page, 0, s.diagnostics).ok());
@@ -206,19 +209,14 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
             Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
   EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
             "Cannot have less than 2 colors in color map.");
-
   // An inserted entry keeps the filter and transmit of the one after it.
   s.set.SetGrid(
       "sgColorMap",
       Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   ASSERT_TRUE(MoveSlider(s.set, s.page, 123, s.diagnostics).ok());
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  const Grid& g = s.set.GridValue("sgColorMap");
-  ASSERT_EQ(g.rows, 4);
-  EXPECT_EQ(g.cell(0, 1), "0.120");
-  EXPECT_EQ(g.cell(1, 1), "1");
-  EXPECT_EQ(g.cell(2, 1), "0.1");
-  EXPECT_EQ(g.cell(3, 1), "0.2");
+  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "1", "0", "0"}, {"0.120", "1", "0.1", "0.2"},
+                                                 {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   // Delete takes the entry at or before the slider; at 1 there is none to take.
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   const Grid kept = s.set.GridValue("sgColorMap");
@@ -237,9 +235,7 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
 TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   Started s;
   Grid full{256, 4, {}};
-  for (int i = 0; i < 256; ++i) {
-    full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
-  }
+  for (int i = 0; i < 256; ++i) full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
@@ -263,25 +259,321 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
   s.set.SetIndex("cbPigmentType", 7);
   std::string text;
   ASSERT_TRUE(BuildTexture(s.set, text).ok());
-  EXPECT_NE(
-      text.find(
-          "[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
-      std::string::npos);
-
+  EXPECT_NE(text.find("[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
+            std::string::npos);
   std::vector<int> strip;
   ASSERT_TRUE(ColourMapStrip(StartColourMap(), 4, strip, s.diagnostics).ok());
   // 255 * (4 - x) / 4: 255, 191.25, 127.5 (to even: 128), 63.75.
   EXPECT_EQ(strip, (std::vector<int>{kWhite, PackRgb({191, 191, 191}), PackRgb({128, 128, 128}),
                                      PackRgb({64, 64, 64})}));
-  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip,
-                             s.diagnostics)
-                  .ok());
+  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip, s.diagnostics).ok());
   EXPECT_EQ(strip[0], -1);
   EXPECT_EQ(strip[2], PackRgb({255, 0, 0}));
-  EXPECT_EQ(
-      ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics)
-          .message(),
-      "'x' is not a valid integer value");
+  EXPECT_EQ(ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics).message(),
+            "'x' is not a valid integer value");
+}
+
+TEST(TextureRandomTest, SolidDrawsOneColourFromTheClockSeed) {
+  Started s;
+  s.set.SetTag("cbColor1", 42);
+  ASSERT_TRUE(RandomPigment(s.set, s.page, s.random, FixedClock(1234), s.diagnostics).ok());
+  Random expected(1234);
+  const int colour = static_cast<int>(std::floor(expected.Next() * 16777215 + 0.5));
+  EXPECT_EQ(s.page.swatch[0], colour);
+  const Rgb rgb = UnpackRgb(colour);
+  EXPECT_EQ(s.set.Text("editRed1"), ComponentText(rgb.red));
+  EXPECT_EQ(s.set.Text("editBlue1"), ComponentText(rgb.blue));
+  EXPECT_EQ(s.set.Index("cbColor1"), kCustomColourIndex);
+  EXPECT_EQ(s.set.Tag("cbColor1"), 42);
+  EXPECT_EQ(s.set.Index("cbColor2"), 30);  // only the rows in use
+  EXPECT_EQ(s.random.state(), expected.state());
+}
+
+TEST(TextureRandomTest, ImageMapChangesNothing) {
+  Started s;
+  s.set.SetIndex("cbPigmentType", 20);
+  const ParameterSet before = s.set;
+  ASSERT_TRUE(RandomPigment(s.set, s.page, s.random, FixedClock(5), s.diagnostics).ok());
+  EXPECT_TRUE(s.set == before);
+}
+
+TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
+  Started s;
+  s.set.SetIndex("cbPigmentType", 9);
+  int rows = 2;
+  for (std::uint32_t seed = 1; seed < 40; ++seed) {
+    ASSERT_TRUE(RandomPigment(s.set, s.page, s.random, FixedClock(seed * 7919), s.diagnostics).ok());
+    const Grid& g = s.set.GridValue("sgColorMap");
+    EXPECT_EQ(g.cell(0, 0), "0.000");
+    EXPECT_EQ(g.cell(0, g.rows - 1), "1.000");
+    EXPECT_GE(g.rows, rows);
+    EXPECT_LE(g.rows, rows + 4);
+    for (int r = 1; r < g.rows; ++r)
+      EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
+    rows = g.rows;
+  }
+  EXPECT_GT(rows, 20);
+  // The map's draws (two ends, n = R x 4 entries of a position and a colour each),
+  // then the four pattern fields.
+  Started a;
+  a.set.SetIndex("cbPigmentType", 15);
+  ASSERT_TRUE(RandomPigment(a.set, a.page, a.random, FixedClock(86399999), a.diagnostics).ok());
+  Random r(86399999);
+  r.Next(), r.Next();
+  const int n = static_cast<int>(std::floor(r.Next() * 4 + 0.5));
+  for (int k = 0; k < 2 * n; ++k) r.Next();
+  EXPECT_EQ(a.set.GridValue("sgColorMap").rows, 2 + n);
+  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}}) {
+    EXPECT_EQ(a.set.Text(f), Fixed(r.Next() * times, 3, 2)) << f;
+  }
+  EXPECT_TRUE(a.diagnostics.warnings.empty());
+}
+
+// Each dice command reseeds from the clock and draws in a fixed order: replaying
+// the draws with each field's multiplier gives every value it writes.
+TEST(TextureRandomTest, NormalAndFinishFollowTheirDraws) {
+  using Field = std::tuple<const char*, double, int, int>;  // name, multiplier, fixed(P,D)
+  for (std::uint32_t seed : {0u, 777u, 31337u, 104729u, 86399999u}) {
+    SCOPED_TRACE(seed);
+    Started s;
+    RandomNormal(s.set, s.random, FixedClock(seed));
+    Random r(seed);
+    // 0 "None" to 19 "Wrinkles": "Bump_map" (20) is never chosen.
+    EXPECT_EQ(s.set.Index("cbNormalType"), static_cast<int>(std::floor(r.Next() * 19 + 0.5)));
+    for (const auto& [name, times, p, d] : {Field{"editNormalDepth", 4, 3, 2}, Field{"editNTurbulence", 2, 3, 2},
+                                            Field{"editNLambda", 3, 3, 2}, Field{"editNOmega", 1, 3, 2},
+                                            Field{"editNOctaves", 10, 3, 2}}) {
+      EXPECT_EQ(s.set.Text(name), Fixed(r.Next() * times, p, d)) << name;
+    }
+    s.set.SetOn("sbAmbient", true);
+    RandomFinish(s.set, s.random, FixedClock(seed));
+    r.Seed(seed);
+    const std::pair<const char*, std::vector<Field>> toggles[] = {
+        {"sbBrilliance", {{"editBrilliance", 5, 3, 2}}},
+        {"sbPhong", {{"editPhong", 1, 3, 2}, {"editPhongS", 250, 3, 0}}},
+        {"sbSpecular", {{"editSpecular", 1, 3, 2}}},
+        {"sbRoughness", {{"editRoughness", 1, 3, 2}}},  // drawn only under a specular that is down
+        {"sbMetallic", {}},
+        {"sbReflection", {{"editReflection", 1, 3, 2}}},
+        {"sbCrand", {{"editCrand", 0.5, 4, 3}}}};
+    for (const auto& [toggle, fields] : toggles) {
+      if (std::string(toggle) == "sbRoughness" && !s.set.On("sbSpecular")) {
+        EXPECT_FALSE(s.set.On(toggle));  // up with the specular
+        continue;
+      }
+      const bool down = r.Below(2) == 0;
+      EXPECT_EQ(s.set.On(toggle), down) << toggle;
+      if (!down) continue;
+      for (const auto& [name, times, p, d] : fields) EXPECT_EQ(s.set.Text(name), Fixed(r.Next() * times, p, d)) << name;
+    }
+    EXPECT_TRUE(s.set.On("sbAmbient"));
+    EXPECT_FALSE(s.set.On("sbDiffuse"));
+    EXPECT_EQ(s.set.Text("editDiffuse"), "0.7");
+  }
+}
+
+constexpr const char* kStartTexture =
+    "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}";
+
+std::string Built(const ParameterSet& set) {
+  std::string text;
+  const Status s = BuildTexture(set, text);
+  EXPECT_TRUE(s.ok()) << s.message();
+  return text;
+}
+
+std::string Pigment(const ParameterSet& set) {
+  std::string text;
+  EXPECT_TRUE(PigmentPart(set, text).ok());
+  return text;
+}
+
+TEST(TextureBuilderTest, StartStateGivesTheDefaultThingTexture) {
+  ParameterSet set;
+  set.SetText("EdThingTexture", "old");
+  TexturePage page;
+  ASSERT_TRUE(AssignTexture(set, page, "sbAssignThing").ok());
+  EXPECT_EQ(set.Text("EdThingTexture"), kStartTexture);
+  EXPECT_EQ(ParameterSet().Text("EdThingTexture"), kStartTexture);
+  EXPECT_EQ(page.current_texture, kStartTexture);
+}
+
+TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
+  ParameterSet set = test::With(ParameterSet(), {}, {{"editRed2", "1"}, {"editGreen2", "0"}, {"editBlue2", "0"},
+                                                     {"editFilter2", "0.5"}, {"editRed3", "a"}});
+  for (const auto& [type, pigment] :
+       {std::pair{1, " brick color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5>}"},
+        {2, " checker color rgbf <0.9882,0.9020,0.7882,0>, color rgbf <1,0,0,0.5>}"},
+        {3, " hexagon color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5> , color rgbf <a,0.9020,0.7882,0>}"}}) {
+    set.SetIndex("cbPigmentType", type);
+    EXPECT_EQ(Pigment(set), pigment) << type;
+  }
+}
+
+TEST(TextureBuilderTest, PatternPigmentsWriteTheColourMap) {
+  ParameterSet set;
+  set.SetIndex("cbPigmentType", 5);
+  EXPECT_EQ(Pigment(set),
+            " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb "
+            "<0.000, 0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 "
+            "phase 0 scale 1}");
+  set.SetIndex("cbPigmentType", 4);
+  set.SetText("editTurbulence", "0.3");
+  EXPECT_EQ(Pigment(set),
+            " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 "
+            "color rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+            "scale 1}");
+}
+
+TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
+  ParameterSet set;
+  set.SetIndex("cbPigmentType", 6);
+  // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
+  set.SetGrid("sgColorMap", Rows({{"0.000", "Red", "0.5", "0"}, {"0.4", "DimGray   ", "0", "0.2"},
+                                 {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
+  EXPECT_EQ(Pigment(set),
+            " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    "
+            "transmit  0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 "
+            "omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
+  // Names match without regard to case and are written as the cell holds them.
+  set.SetGrid("sgColorMap", Grid{1, 4, {"0.5", "eggSHELL  ", "0", "0"}});
+  EXPECT_EQ(Pigment(set).substr(0, 50), " gradient x  color_map {  [0.5 color eggSHELL   ]}");
+}
+
+TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
+  ParameterSet set;
+  set.SetIndex("cbPigmentType", 9);
+  // One row, duplicate and out-of-range positions: POV-Ray takes these as they stand.
+  set.SetGrid("sgColorMap", Rows({{"-0.5", "255", "0", "0"}, {"-0.5", "0", "0", "0"}, {"1.5", "0", "0", "0"}}));
+  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"), std::string::npos);
+  // A packed colour outside 24 bits keeps only its low 24 bits.
+  set.SetGrid("sgColorMap", Grid{1, 4, {"0", "-1", "0", "0"}});
+  EXPECT_NE(Pigment(set).find("[0 color rgb <1.000, 1.000, 1.000 > ]"), std::string::npos);
+  // A grid from a file with only two columns: no filter, no transmit.
+  set.SetGrid("sgColorMap", Grid{1, 2, {"0", "0"}});
+  EXPECT_NE(Pigment(set).find("[0 color rgb <0.000, 0.000, 0.000 > ]}"), std::string::npos);
+  std::string text = "kept";
+  set.SetGrid("sgColorMap", Grid{0, 4, {}});
+  EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds no colors.");
+  Grid big{257, 4, {}};
+  for (int i = 0; i < 257; ++i) big.cells.insert(big.cells.end(), {"0.5", "0", "0", "0"});
+  set.SetGrid("sgColorMap", big);
+  EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds 257 colors; POV-Ray takes at most 256.");
+  set.SetGrid("sgColorMap", Grid{1, 1, {"0"}});
+  EXPECT_EQ(BuildTexture(set, text).message(), "The color map grid has no color column.");
+  set.SetGrid("sgColorMap", Grid{1, 4, {"0", "Custom Color", "0", "0"}});
+  EXPECT_EQ(BuildTexture(set, text).message(), "'Custom Color' is not a valid integer value");
+  EXPECT_EQ(text, "kept");
+}
+
+TEST(TextureBuilderTest, BadColourCellWritesNoFieldAndKeepsTheCurrentText) {
+  ParameterSet set;
+  TexturePage page;
+  page.current_texture = "before";
+  set.SetIndex("cbPigmentType", 12);
+  set.SetGrid("sgColorMap", Rows({{"0", "Rood", "0", "0"}, {"1", "0", "0", "0"}}));
+  const Status s = AssignTexture(set, page, "sbAssignBranch");
+  EXPECT_EQ(s.message(), "'Rood' is not a valid integer value");
+  EXPECT_EQ(page.current_texture, "before");
+  EXPECT_EQ(set.Text("EdBranchTexture"), ParameterSet().Text("EdBranchTexture"));
+  set.SetIndex("cbPigmentType", -1);
+  EXPECT_EQ(AssignTexture(set, page, "sbAssignBranch").message(), "No pigment type is chosen.");
+  set.SetIndex("cbPigmentType", kPigmentImageMap);  // and no picture named
+  EXPECT_EQ(AssignTexture(set, page, "sbAssignBranch").message(),
+            "The image map has no picture file: name one in edIMName (Textures/Pigment)");
+}
+
+TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
+  ParameterSet set = test::With(ParameterSet(), {}, {{"edIMName", "sky.png"}});
+  set.SetIndex("cbPigmentType", 20);
+  set.SetIndex("RadioGroup4", 1);
+  EXPECT_EQ(Pigment(set),
+            " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> "
+            "scale 1 }");
+  set = test::With(set, {}, {{"edIMName", "a.gif.bmp"}, {"edIMTurb", "0.2"}, {"edIMScale", "3"}});
+  set.SetIndex("RadioGroup4", -1);
+  EXPECT_EQ(Pigment(set),
+            " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
+            "<-0.5, -0.5, 0> scale 3 }");
+  set.SetText("edIMName", "plain.PNG");
+  EXPECT_EQ(Pigment(set).substr(0, 26), " image_map { \"plain.PNG\" i");
+}
+
+TEST(TextureBuilderTest, NormalTypes) {
+  ParameterSet set;
+  EXPECT_EQ(NormalPart(set, true), "");
+  set.SetIndex("cbNormalType", 14);
+  EXPECT_EQ(NormalPart(set, true),
+            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+            "scale 1 }");
+  EXPECT_EQ(NormalPart(set, false).substr(0, 30), " normal { bumps   turbulence 0");
+  set.SetIndex("cbNormalType", 20);
+  set.SetText("edBMName", "bumps.tga");
+  set.SetIndex("RadioGroup6", 2);
+  EXPECT_EQ(NormalPart(set, false), " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } "
+                                    "translate <-0.5, -0.5, 0> scale 1 }");
+  set.SetText("editNormalDepth", "");
+  set.SetText("edBMTurb", "0.1");
+  EXPECT_EQ(NormalPart(set, true), " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 "
+                                   "translate <-0.5, -0.5, 0> scale 1 }");
+  set.SetIndex("cbNormalType", -1);
+  EXPECT_EQ(NormalPart(set, true), "");
+}
+
+TEST(TextureBuilderTest, FinishToggles) {
+  ParameterSet set;
+  EXPECT_EQ(FinishPart(set), "");
+  set.SetOn("sbPhong", true);
+  EXPECT_EQ(FinishPart(set), " finish { phong 0.4 phong_size 60 }");
+  set.SetOn("sbPhong", false);
+  set.SetOn("sbRoughness", true);
+  EXPECT_EQ(FinishPart(set), " finish { roughness 0.001 }");
+  set = test::With(set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular", "sbMetallic", "sbReflection",
+                        "sbCrand"});
+  EXPECT_EQ(FinishPart(set), " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
+                             "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
+}
+
+// Every pigment type with every normal type beside it, all finish items on.
+TEST(TextureBuilderTest, EveryTypeGolden) {
+  ParameterSet set = test::With(ParameterSet(), {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
+                                                 "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"},
+                                {{"edIMName", "pic.png"}, {"edBMName", "bump.gif"}, {"editTTScaleX", "2"},
+                                 {"editTTRotateZ", "45"}});
+  std::string all;
+  for (int type = 0; type <= 20; ++type) {
+    set.SetIndex("cbPigmentType", type);
+    set.SetIndex("cbNormalType", type);
+    all += Built(set) + "\n";
+  }
+  EXPECT_TRUE(test::MatchesGolden("texture_every_type.txt", all));
+}
+
+TEST(TextureAssignTest, EveryButtonFillsItsFields) {
+  ParameterSet set = test::With(ParameterSet(), {}, {{"editTTScaleY", "7"}});
+  TexturePage page;
+  std::string expected;
+  ASSERT_TRUE(BuildTexture(set, expected).ok());
+  for (const AssignTarget& target : AssignTargets()) {
+    ASSERT_GE(set.Find(target.field), 0) << target.field;
+    ASSERT_TRUE(AssignTexture(set, page, target.button).ok());
+    EXPECT_EQ(set.Text(target.field), expected) << target.button;
+    if (!target.second_field.empty()) {
+      EXPECT_EQ(set.Text(target.second_field), expected);
+    }
+  }
+  EXPECT_EQ(AssignTargets().size(), 20u);
+  ParameterSet fresh;
+  ASSERT_TRUE(AssignTexture(fresh, page, "sbAssignTopHart").ok());
+  EXPECT_EQ(fresh.Text("edTopHartTexture"), fresh.Text("edCTopHartT"));
+  ASSERT_TRUE(AssignTexture(fresh, page, "sbAssignCoat").ok());
+  EXPECT_EQ(fresh.Text("edCoatTex"), fresh.Text("edCHuskT"));
+  // The export's build writes no field at all.
+  ParameterSet other = test::With(ParameterSet(), {}, {{"editTTScaleY", "9"}});
+  const ParameterSet before = other;
+  ASSERT_TRUE(AssignTexture(other, page, "").ok());
+  EXPECT_TRUE(other == before);
+  EXPECT_NE(page.current_texture.find("scale <1,9,1>"), std::string::npos);
 }
 
 }  // namespace
