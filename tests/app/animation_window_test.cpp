@@ -143,7 +143,6 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QTest::qWait(50);  // what the worker had posted comes to nothing
     QVERIFY(!QFile::exists(Path("anim002.bmp")));
-
     // A window destroyed while the renderer runs ends it and its worker first.
     auto other = AnimatingWindow(3);
     other->RenderScene();
@@ -167,7 +166,6 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(!QFile::exists(Path("_anim.vmx")));
     QVERIFY(!QFile::exists(Path("anim001.pov")));
     QCOMPARE(Saved(*w, "after.vmx"), before);
-
     // A missing renderer is told before any frame is written.
     SetPovray("/no/such/povray");
     auto other = AnimatingWindow(2);
@@ -203,7 +201,6 @@ class AnimationWindowTest : public WindowTest {
     curl.SetOn("ChkWheelOn", false);
     const QString file = dir_->path() + "/curl.vmx";
     QVERIFY(SaveSettings(file.toStdString(), curl).ok());
-
     prompts_.file_answers = {file};
     prompts_.ask_answer = false;
     w->findChild<QPushButton*>("sbLoadAS")->click();
@@ -214,7 +211,6 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(w->windowTitle(), QString(kCaption));
     QCOMPARE(Bytes(Path("_lsec.vmx")), before);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
-
     // Going on asks each failing test in turn, then mixes: the first set's
     // numbers in the fields, the second's as end values.
     prompts_.asks.clear();
@@ -229,7 +225,6 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber3")->text(), QString("44"));
     QCOMPARE(w->windowTitle(), file);
     QVERIFY(!w->findChild<QPushButton*>("sbThingB")->isHidden());
-
     // Saving the mix on closing asks for a name: the end set's own file is kept.
     const QByteArray end_set = Bytes(file);
     const QString mixed = dir_->path() + "/mixed.vmx";
@@ -261,7 +256,6 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
     QCOMPARE(w->findChild<QListWidget*>("KeySetList")->count(), 2);
     QVERIFY(w->set().On("chkAnim"));
-
     // A key set of another family asks; no ends it before any frame.
     prompts_.errors.clear();
     prompts_.confirm_answer = true;
@@ -272,7 +266,6 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(!w->rendering() && !QFile::exists(Path("anim001.bmp")));
     w->findChild<QPushButton*>("sbRemoveKey")->click();  // the last one added is current
     QCOMPARE(panel->keys().size(), size_t(1));
-
     const QByteArray before = Saved(*w, "before.vmx");
     w->findChild<QSpinBox*>("KeyFrames")->setValue(2);
     w->findChild<QCheckBox*>("KeyLoop")->setChecked(true);
@@ -286,7 +279,6 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(!QFile::exists(Path("anim005.bmp")));  // the loop leaves out the copy of the first
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(prompts_.errors.isEmpty());
-
     auto* offer = w->findChild<QPushButton*>("sbOfferVideo");
     QVERIFY(offer && offer->isVisibleTo(w.get()));
     if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) QSKIP("ffmpeg is not installed");
@@ -342,12 +334,10 @@ class AnimationWindowTest : public WindowTest {
     const QByteArray start_scene = Bytes(Path("TEMP.POV"));
     QVERIFY(prompts_.confirms.isEmpty());  // a single picture, no series
     QVERIFY(!w->set().On("chkRendThingA"));
-
     w->set().SetText("EdNumber", "44");
     QVERIFY(render("sbThingA"));
     const QByteArray end_by_hand = Bytes(Path("TEMP.POV"));
     w->set().SetText("EdNumber", "30");
-
     QVERIFY(render("sbThingB"));
     QCOMPARE(Bytes(Path("TEMP.POV")), end_by_hand);
     QVERIFY(end_by_hand != start_scene);

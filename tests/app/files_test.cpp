@@ -62,7 +62,6 @@ class FilesTest : public QObject {
     QVERIFY2(written.front().at(1).toBool(), qPrintable(dialog->findChild<QLabel*>("PictureStatus")->text()));
     QCOMPARE(QImage(picture).size(), QSize(32, 24));
     QCOMPARE(w->set().Text("edImageW"), std::string("209"));  // the design keeps its own size
-
     // Changed, then the picture dropped on the window: the set as it was rendered,
     // as if its settings file had been opened.
     QVERIFY(WriteFileReplacing(ToCore(dir_->path()) + "/designed.vmx", designed).ok());
@@ -72,7 +71,6 @@ class FilesTest : public QObject {
     Drop(*w, picture);
     QCOMPARE(w->set().Text("EdCamLocZ"), std::string("-7.5"));
     QCOMPARE(SettingsText(w->set()), opened);
-
     // A PNG without a set, or a damaged one, is refused and changes nothing.
     QImage(8, 8, QImage::Format_RGB32).save(dir_->path() + "/plain.png");
     w->set().SetText("EdCamLocZ", "-3");

@@ -81,7 +81,6 @@ class FormRulesTest : public WindowTest {
     Box(*w, "ChkBubble")->click();
     QVERIFY(!TabShown(*w, "Worms/SpiralWorm/Bubble"));
     QCOMPARE(start->text(), QString("100"));
-
     // The last thing off takes the Things page and the alternate switch with it.
     Box(*w, "ChkWheelOn")->click();
     QVERIFY(!TabShown(*w, "Things"));
@@ -195,7 +194,6 @@ class FormRulesTest : public WindowTest {
     QCOMPARE(w->statusBar()->currentMessage(), QString("Number of segments ..."));
     Hover(number, QEvent::Leave);
     QCOMPARE(w->statusBar()->currentMessage(), QString());
-
     // The label beside a field explains the field.
     const QString every = "every n segment a branch ...";
     QCOMPARE(Control(*w, "EdBranchTrigger")->toolTip(), every);
@@ -206,7 +204,6 @@ class FormRulesTest : public WindowTest {
     QVERIFY(label);
     Hover(label, QEvent::Enter);
     QCOMPARE(w->statusBar()->currentMessage(), every);
-
     QCOMPARE(Control(*w, "EdTSpread")->toolTip(),
              QString::fromLatin1("360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."));
     for (QWidget* control : w->findChildren<QWidget*>()) {

@@ -120,7 +120,6 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(box->icon(), QMessageBox::Critical);
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);
     QCOMPARE(MakeErrorBox(nullptr, "Done.")->text(), QString("Done."));
-
     auto w = NewWindow();
     Open(*w, "EdNumber|41\r\nno bar here\r\nEdSpace|9\r\n");
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
@@ -199,7 +198,6 @@ class MainWindowTest : public WindowTest {
     ParameterSet kept;
     QVERIFY(LoadSettings(file.toStdString(), kept).ok());
     QCOMPARE(kept.Text("EdNumber"), std::string("99"));
-
     auto other = NewWindow();
     other->set().SetText("EdNumber", "98");
     prompts_.unsaved_answers = {UnsavedAnswer::kCancel};
@@ -236,13 +234,11 @@ class MainWindowTest : public WindowTest {
     w->ExportPov31();
     QCOMPARE(prompts_.dialog_titles, QStringList{"Export to POV-Ray 3.1 File"});
     QVERIFY(QFileInfo(pov).size() > 100);
-
     w->set().SetOn("chkJConnect", true);
     w->ExportPov22();
     QCOMPARE(prompts_.warnings.size(), 1);
     QVERIFY(prompts_.warnings.first().startsWith("ConnectObjects is on !"));
     QCOMPARE(prompts_.dialog_titles.size(), 1);
-
     // Entering the Features page makes the current set the next step's base.
     for (const char* name : {"_evolve.vmx", "_mutate.vmx", "_anim.vmx"}) Touch(Path(name));
     QTabWidget* pages = Pages(*w);
@@ -374,7 +370,6 @@ class MainWindowTest : public WindowTest {
     QVERIFY(!w->rendering());
     QVERIFY(Pages(*w)->widget(0)->isEnabled());
     QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
-
     // Closing during a render ends the renderer before the working files go.
     RenderAndWait(*w);
     QVERIFY(w->rendering());
@@ -413,7 +408,6 @@ class MainWindowTest : public WindowTest {
     QVERIFY(pages->isTabVisible(pages->indexOf(w->findChild<QWidget*>("TabOut"))));
     QCOMPARE(pages->currentIndex(), 1);
     QVERIFY(!w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().isEmpty());
-
     // A scene error: the former picture stays, the Output page and error picture come up.
     w->show();
     w->set().SetText("edJSegm", "object {NoSuchObject}");

@@ -71,7 +71,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(Get<QLabel>(*w, "lblPosition")->text(), QString("0.000"));
     QCOMPARE(Get<QTableWidget>(*w, "sgColorMap")->rowCount(), 2);
     QVERIFY(!w->modified());
-
     // "Red" in row 2: its swatch and fields, and rows 1 and 3 refreshed too.
     w->set().SetText("editRed1", "0.5");
     Choose(*w, "cbColor2", 0);
@@ -88,7 +87,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
     QCOMPARE(Field(*w, "editRed1"), QString("0.0392"));
     QCOMPARE(Get<QComboBox>(*w, "cbColor1")->currentText(), QString("Custom Color"));
-
     // Cancelled: nothing changes. A named colour, then "Custom Color" by hand again.
     Click(*w, "sbChooseColor1");
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
@@ -96,7 +94,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(255, 0, 0));
     Choose(*w, "cbColor1", 125);
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
-
     // "Upd" waits for a click in the row, then shows the typed colour.
     auto* update = Get<QPushButton>(*w, "sbUpdate1");
     QVERIFY(update->isHidden());
@@ -109,7 +106,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(128, 20, 30));
     QVERIFY(update->isHidden());
     QVERIFY(prompts_.warnings.isEmpty());
-
     // A colour for the map row goes to colorBox4.
     colours_.answers = {QColor(0, 0, 255)};
     Click(*w, "sbChooseColor4");
@@ -143,7 +139,6 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbDeleteColor");
     QCOMPARE(prompts_.informs, QStringList{"Cannot have less than 2 colors in color map."});
     QCOMPARE(Cells(*w).size(), 8);
-
     // At the ends a new colour replaces the entry.
     colours_.answers = {QColor(255, 0, 0), QColor(0, 255, 0)};
     slider->setValue(0);
@@ -160,7 +155,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(QColor(painted.pixel(0, 5)), QColor(255, 0, 0));
     const QColor right(painted.pixel(painted.width() - 1, 5));
     QVERIFY(right.red() <= 2 && right.green() >= 253 && right.blue() == 0);
-
     Click(*w, "sbDefaultMap");
     QCOMPARE(Cells(*w), (QStringList{"0.000", "16777215", "0", "0", "1.000", "0", "0", "0"}));
     QCOMPARE(slider->value(), 0);
@@ -203,7 +197,6 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(shown("edBMName") && shown("editNormalDepth") && !shown("editNTurbulence"));
     Choose(*w, "cbNormalType", 14);
     QVERIFY(!shown("edBMName") && shown("editNormalDepth") && shown("editNOctaves"));
-
     // A design loaded with other types shows their groups.
     const QString design = Path("looks.vmx");
     w->set().SetIndex("cbPigmentType", 2);
@@ -214,7 +207,6 @@ class TexturePanelTest : public WindowTest {
     prompts_.file_answers = {design};
     w->OpenSettings();
     QVERIFY(shown("editRed2") && !shown("editRed3") && !shown("editNormalDepth"));
-
     // The dice for the normal apply the rule to the type drawn.
     Click(*w, "sbNormRand");
     const int type = w->set().Index("cbNormalType");
@@ -274,7 +266,6 @@ class TexturePanelTest : public WindowTest {
     const QString text = ReadAll(Path("look.vtr"));
     QVERIFY(text.startsWith("Quorel 0.9\r\ncbPigmentType|5\r\n"));
     QVERIFY(text.contains("sgColorMap|3~4:0.000~16777215~0~0~0.250~16777215~0~0~1.000~0~0~0~"));
-
     Click(*w, "sbDefaultMap");
     Choose(*w, "cbPigmentType", 0);
     w->set().SetOn("sbPhong", false);
@@ -288,7 +279,6 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(w->set().On("sbPhong"));
     QCOMPARE(Get<QTableWidget>(*w, "sgColorMap")->rowCount(), 3);
     QCOMPARE(SettingsText(w->set()), saved);
-
     // A file that is no texture file: the loader's message, nothing changed.
     WriteFile(Path("bad.vtr"), "Something else\r\ncbPigmentType|3\r\n");
     prompts_.file_answers = {Path("bad.vtr")};
@@ -296,7 +286,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(prompts_.errors.size(), 1);
     QVERIFY(prompts_.errors.first().contains("format", Qt::CaseInsensitive));
     QCOMPARE(SettingsText(w->set()), saved);
-
     // The include export: the texture as one line; no texture field written.
     Choose(*w, "cbPigmentType", 0);
     prompts_.file_answers = {Path("look.inc")};
@@ -341,7 +330,6 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(scene.contains("  location <0.0, 0.0, -30>"));
     QVERIFY(scene.contains("box {<-5, -5, -5>, < 5,  5,  5> " + QString(kStartTexture)));
     QVERIFY(!scene.contains("sphere"));
-
     // An image map that is not there reaches POV-Ray, whose error is shown.
     Choose(*w, "cbPigmentType", 20);
     w->set().SetText("edIMName", "no_such_map.png");

@@ -13,13 +13,11 @@ class UndoTest : public WindowTest {
     auto* redo = w->findChild<QAction*>("Redo");
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     const std::string start = SettingsText(w->set());
-
     auto* edit = w->findChild<QLineEdit*>("EdNumber");
     edit->selectAll();
     QTest::keyClicks(edit, "123");  // one run of typing, one step
     const std::string typed = SettingsText(w->set());
     QVERIFY(typed != start);
-
     const QString file = dir_->path() + "/other.vmx";
     ParameterSet other = w->set();
     other.SetText("EdNumber", "77");
@@ -29,7 +27,6 @@ class UndoTest : public WindowTest {
     w->OpenSettings();
     const std::string loaded = SettingsText(w->set());
     QCOMPARE(w->set().Text("EdNumber"), std::string("77"));
-
     VariationsView view(w.get());
     QVERIFY(view.Produce(9));
     view.CancelAll();
@@ -38,7 +35,6 @@ class UndoTest : public WindowTest {
     view.Take();
     const std::string adopted = SettingsText(w->set());
     QCOMPARE(adopted, SettingsText(view.centre()));
-
     w->Undo();
     QCOMPARE(SettingsText(w->set()), loaded);
     w->Undo();

@@ -34,7 +34,6 @@ class VariationsViewTest : public WindowTest {
     QVERIFY(again.Produce(7));
     again.CancelAll();
     QCOMPARE(SettingsText(again.cells()[2]), first_ring_2);
-
     QTest::mouseClick(view.cell(2), Qt::LeftButton);
     view.CancelAll();
     QCOMPARE(SettingsText(view.centre()), first_ring_2);
@@ -42,12 +41,10 @@ class VariationsViewTest : public WindowTest {
     QVERIFY(Texts(view).size() >= 7);  // a new ring (a mutant may equal its parent)
     QVERIFY(SettingsText(view.cells()[0]) != SettingsText(again.cells()[0]));
     QCOMPARE(SettingsText(window->set()), start);  // nothing taken yet
-
     view.Back();
     view.CancelAll();
     QCOMPARE(SettingsText(view.centre()), start);
     QCOMPARE(SettingsText(view.cells()[2]), first_ring_2);
-
     QTest::mouseClick(view.cell(2), Qt::LeftButton);
     view.CancelAll();
     view.Take();

@@ -13,13 +13,13 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::Cli;
+using test::Says;
 std::string Read(const std::string& path) { return test::ReadFile(path); }
 
 TEST(CliTest, DefaultsAndComposeMatchTheCore) {
   const std::string dir = test::MakeTempFolder();
   ASSERT_EQ(Cli("defaults -o " + dir + "d.vmx").code, 0);
   EXPECT_EQ(Read(dir + "d.vmx"), SettingsText(ParameterSet()));
-
   std::string text = Read(dir + "d.vmx");
   text.replace(text.find("ChkWheelOn|Y"), 12, "ChkWheelOn|N");
   std::ofstream(dir + "spiral.vmx", std::ios::binary) << text;
@@ -32,22 +32,13 @@ TEST(CliTest, DefaultsAndComposeMatchTheCore) {
 
 TEST(CliTest, BadInputGivesMessagesAndExitStatus) {
   const std::string dir = test::MakeTempFolder();
-  test::ShellRun run = Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("File not found."), std::string::npos);
-
+  EXPECT_TRUE(Says(Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov"), 1, "File not found."));
   std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|5\r\ngarbage\r\n";
-  run = Cli("compose " + dir + "bad.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("Corrupted name/data!  Load aborted."), std::string::npos);
-
+  EXPECT_TRUE(Says(Cli("compose " + dir + "bad.vmx -o " + dir + "x.pov"), 1, "Corrupted name/data!  Load aborted."));
   std::ofstream(dir + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
-  run = Cli("compose " + dir + "text.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_NE(run.output.find("warning: lots ... is not valid"), std::string::npos);
-
+  EXPECT_TRUE(Says(Cli("compose " + dir + "text.vmx -o " + dir + "x.pov"), 0, "warning: lots ... is not valid"));
   EXPECT_EQ(Cli("compose").code, 2);
-  run = Cli("render -o " + dir + "x.png --povray /no/such/povray");
+  const test::ShellRun run = Cli("render -o " + dir + "x.png --povray /no/such/povray");
   EXPECT_NE(run.code, 0);
   EXPECT_NE(run.output.find("POV-Ray was not found"), std::string::npos);
   fs::remove_all(dir);
@@ -62,15 +53,13 @@ TEST(CliTest, RendersWithTheRealRenderer) {
   const std::string png = Read(dir + "out put.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
-
   // A shared set whose include line writes a file is shown and refused until --trust.
   std::ofstream(dir + "shared.vmx", std::ios::binary)
       << "Quorel 0.9\r\nChkWheelOn|N\r\nEdInc2|#fopen F \"note.txt\" write #fclose F\r\n";
   const std::string render = "render " + dir + "shared.vmx -o " + dir + "s.png --width 32 --height 24";
-  test::ShellRun refused = Cli(render);
-  EXPECT_EQ(refused.code, 5);
-  EXPECT_NE(refused.output.find("EdInc2: #fopen F \"note.txt\" write"), std::string::npos) << refused.output;
-  EXPECT_NE(refused.output.find("--trust"), std::string::npos);
+  const test::ShellRun refused = Cli(render);
+  EXPECT_TRUE(Says(refused, 5, "EdInc2: #fopen F \"note.txt\" write"));
+  EXPECT_TRUE(Says(refused, 5, "--trust"));
   EXPECT_FALSE(fs::exists(dir + "s.png"));
   EXPECT_EQ(Cli(render + " --trust").code, 0);
   EXPECT_GT(Read(dir + "s.png").size(), 8u);
@@ -84,13 +73,10 @@ TEST(CliEstimateTest, PrintsTheEstimateAndWarns) {
   EXPECT_EQ(run.output, "Your Thing contains ca. 240 objects.\n");
   std::ofstream(dir + "big.vmx", std::ios::binary) << "Quorel 0.9\r\nEdTNumber|100000\r\n";
   run = Cli("estimate " + dir + "big.vmx");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_NE(run.output.find("ca. 3,000,000 objects."), std::string::npos);
-  EXPECT_NE(run.output.find("warning: "), std::string::npos);
+  EXPECT_TRUE(Says(run, 0, "ca. 3,000,000 objects."));
+  EXPECT_TRUE(Says(run, 0, "warning: "));
   std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|lots\r\n";
-  run = Cli("estimate " + dir + "bad.vmx");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("'lots' is not a valid floating point value."), std::string::npos);
+  EXPECT_TRUE(Says(Cli("estimate " + dir + "bad.vmx"), 1, "'lots' is not a valid floating point value."));
   fs::remove_all(dir);
 }
 

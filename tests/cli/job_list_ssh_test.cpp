@@ -87,7 +87,6 @@ TEST(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   for (size_t at; (at = jobs.find("'+Linclude/'")) != std::string::npos;) jobs.erase(at, 12);
   EXPECT_EQ(jobs.find('/'), std::string::npos) << jobs;
   EXPECT_TRUE(fs::exists(dir + "frames/include/vmxpred.inc"));
-
   SshHost host(dir);
   ASSERT_TRUE(host.started()) << test::ReadFile(dir + "sshd.log");
   std::ofstream(dir + "frames/hosts.txt") << "2/127.0.0.1\n";
@@ -105,7 +104,6 @@ TEST(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   }
   EXPECT_NE(test::ReadFile(dir + "frames/jobs.log").find("127.0.0.1"), std::string::npos);
   EXPECT_TRUE(!fs::exists(host.home()) || fs::is_empty(host.home()));  // nothing left on the host
-
   // Run again after a frame went missing: only that frame is rendered.
   fs::remove(dir + "frames/anim002.bmp");
   std::string log = test::ReadFile(dir + "frames/jobs.log");

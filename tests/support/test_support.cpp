@@ -66,6 +66,12 @@ ShellRun Shell(const std::string& command) {
 
 ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
 
+::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text) {
+  if (run.code == code && run.output.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "exit " << run.code << " (not " << code << ") or no \"" << text
+                                       << "\" in:\n" << run.output;
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream s;

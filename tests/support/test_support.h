@@ -35,6 +35,8 @@ struct ShellRun {
 ShellRun Shell(const std::string& command);
 // Runs vermora-cli with `args`, already quoted for the shell.
 ShellRun Cli(const std::string& args);
+// Success when `run` ended with `code` and printed `text` (the output is shown otherwise).
+::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text);
 
 // The whole content of a file ("" when it cannot be read).
 std::string ReadFile(const std::string& path);

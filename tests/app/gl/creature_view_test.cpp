@@ -94,7 +94,6 @@ TEST_P(SilhouetteTest, AgreesWithPovray) {
   BuiltModel built{std::make_shared<SceneModel>(ReadSceneModel(composed.scene)), 160.0 / 120.0, 0};
   ASSERT_TRUE(built.model->error.empty()) << built.model->error;
   EXPECT_EQ(built.model->stand_ins, 0);
-
   const Rendered povray = RenderScene(composed.scene, "160", "120");
   ASSERT_TRUE(povray.outcome.ok()) << povray.outcome.failure;
   QString error;
@@ -133,13 +132,11 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
   ASSERT_NE(view, nullptr) << "no OpenGL on this display";
   auto instances = [&] { return view->shown().model ? view->shown().model->instances.size() : 0u; };
   ASSERT_TRUE(Within(10000, [&] { return instances() == 240 && view->frames_drawn() > 0; }));
-
   // An edit is drawn without F5: twelve fewer segments on each of the eight arms.
   auto* segments = w.findChild<QLineEdit*>("EdNumber");
   segments->selectAll();
   QTest::keyClicks(segments, "18");
   EXPECT_TRUE(Within(5000, [&] { return instances() == 8 * 18 + 0u || instances() == 144u; })) << instances();
-
   // Turning the view changes the picture; Home brings back the scene's camera.
   ASSERT_TRUE(Within(2000, [&] { return !pane->builder()->busy(); }));
   QTest::qWait(50);
@@ -149,7 +146,6 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
   view->setFocus();
   QTest::keyClick(view, Qt::Key_Home);
   EXPECT_EQ(view->grabFramebuffer(), before);
-
   // A scene text the model cannot read is said on the status bar; the rest stays.
   auto* segment = w.findChild<QLineEdit*>("edJSegm");
   ASSERT_NE(segment, nullptr);
