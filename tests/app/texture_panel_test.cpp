@@ -42,11 +42,14 @@ class TexturePanelTest : public WindowTest {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
   }
-  static QColor SwatchColour(MainWindow& w, const char* name) {
-    return Get<Swatch>(w, name)->colour();
-  }
-  static QString Field(MainWindow& w, const char* name) {
-    return Get<QLineEdit>(w, name)->text();
+  static QColor SwatchColour(MainWindow& w, const char* name) { return Get<Swatch>(w, name)->colour(); }
+  static QString Field(MainWindow& w, const char* name) { return Get<QLineEdit>(w, name)->text(); }
+  // Clicks into the field and types `text` over what it held.
+  static void Type(MainWindow& w, const char* name, const char* text) {
+    auto* field = Get<QLineEdit>(w, name);
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClicks(field, text);
   }
   static QStringList Cells(MainWindow& w) {
     QStringList cells;
@@ -62,9 +65,7 @@ class TexturePanelTest : public WindowTest {
 
   void startValuesAndNamedColours() {
     auto w = NewWindow();
-    for (const char* list : {"cbColor1", "cbColor2", "cbColor3"}) {
-      QCOMPARE(Get<QComboBox>(*w, list)->currentText(), QString("Eggshell  "));
-    }
+    for (const char* list : {"cbColor1", "cbColor2", "cbColor3"}) QCOMPARE(Get<QComboBox>(*w, list)->currentText(), QString("Eggshell  "));
     QCOMPARE(Get<QComboBox>(*w, "cbColor4")->currentText(), QString("Custom Color"));
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(252, 230, 201));
     QCOMPARE(SwatchColour(*w, "colorBox4"), QColor(Qt::white));
@@ -99,9 +100,7 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(update->isHidden());
     QTest::mouseClick(Get<QLineEdit>(*w, "editRed1"), Qt::LeftButton);
     QVERIFY(!update->isHidden());
-    auto* red = Get<QLineEdit>(*w, "editRed1");
-    red->selectAll();
-    QTest::keyClicks(red, "0.5");
+    Type(*w, "editRed1", "0.5");
     update->click();
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(128, 20, 30));
     QVERIFY(update->isHidden());
@@ -110,14 +109,8 @@ class TexturePanelTest : public WindowTest {
     colours_.answers = {QColor(0, 0, 255)};
     Click(*w, "sbChooseColor4");
     QCOMPARE(SwatchColour(*w, "colorBox4"), QColor(0, 0, 255));
-  }
-
-  void badComponentTextWarnsOnUpdate() {
-    auto w = NewWindow();
-    QTest::mouseClick(Get<QLineEdit>(*w, "editGreen2"), Qt::LeftButton);
-    auto* green = Get<QLineEdit>(*w, "editGreen2");
-    green->selectAll();
-    QTest::keyClicks(green, "abc");
+    // A component that is no number warns on "Upd"; the other components stay.
+    Type(*w, "editGreen2", "abc");
     Click(*w, "sbUpdate2");
     QCOMPARE(prompts_.warnings, QStringList{"abc ... is not valid"});
     QCOMPARE(SwatchColour(*w, "colorBox2"), QColor(252, 0, 201));
@@ -141,12 +134,11 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(Cells(*w).size(), 8);
     // At the ends a new colour replaces the entry.
     colours_.answers = {QColor(255, 0, 0), QColor(0, 255, 0)};
-    slider->setValue(0);
-    Click(*w, "sbChooseColor4");
-    Click(*w, "sbAddColor");
-    slider->setValue(1000);
-    Click(*w, "sbChooseColor4");
-    Click(*w, "sbAddColor");
+    for (int at : {0, 1000}) {
+      slider->setValue(at);
+      Click(*w, "sbChooseColor4");
+      Click(*w, "sbAddColor");
+    }
     QCOMPARE(Cells(*w), (QStringList{"0.000", "255", "0", "0", "1.000", "65280", "0", "0"}));
     // The strip paints the map: red on the left, green on the right.
     QWidget* strip = Get(*w, "pbColorMap");
@@ -163,8 +155,7 @@ class TexturePanelTest : public WindowTest {
 
   void aMapCellThatIsNoColourIsReported() {
     auto w = NewWindow();
-    auto* table = Get<QTableWidget>(*w, "sgColorMap");
-    table->item(0, 1)->setText("nocolour");
+    Get<QTableWidget>(*w, "sgColorMap")->item(0, 1)->setText("nocolour");
     Get<QSlider>(*w, "TrackBar1")->setValue(10);
     QCOMPARE(prompts_.errors, QStringList{"'nocolour' is not a valid integer value"});
     const std::string before = w->set().Text("EdThingTexture");
@@ -178,11 +169,9 @@ class TexturePanelTest : public WindowTest {
     auto w = NewWindow();
     // Shown on its page, whichever page is in front.
     auto shown = [&](const char* name) {
-      for (QWidget* c = Get(*w, name); c && !qobject_cast<QStackedWidget*>(c->parentWidget());
-           c = c->parentWidget()) {
-        if (c->isHidden()) return false;
-      }
-      return true;
+      QWidget* c = Get(*w, name);
+      while (c && !qobject_cast<QStackedWidget*>(c->parentWidget()) && !c->isHidden()) c = c->parentWidget();
+      return !c || qobject_cast<QStackedWidget*>(c->parentWidget());
     };
     QVERIFY(shown("editRed1") && !shown("editRed2") && !shown("ColourMapEditor"));
     QVERIFY(!shown("edIMName") && !shown("editNormalDepth") && !shown("edBMName"));
@@ -221,9 +210,8 @@ class TexturePanelTest : public WindowTest {
     w->texture_panel()->SetClock(&clock);
     Choose(*w, "cbPigmentType", 1);
     Click(*w, "sbPigmRand");
-    QCOMPARE(w->set().Index("cbColor1"), 125);
-    QCOMPARE(w->set().Index("cbColor2"), 125);
-    QCOMPARE(w->set().Index("cbColor3"), 30);
+    QCOMPARE((QList<int>{w->set().Index("cbColor1"), w->set().Index("cbColor2"), w->set().Index("cbColor3")}),
+             (QList<int>{125, 125, 30}));
     QVERIFY(SwatchColour(*w, "colorBox1") != QColor(252, 230, 201));
     Choose(*w, "cbPigmentType", 9);
     Click(*w, "sbPigmRand");
@@ -245,10 +233,8 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     Choose(*w, "cbColor1", 0);
     Click(*w, "sbAssignTopHart");
-    const QString red =
-        "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
-    QCOMPARE(Field(*w, "edTopHartTexture"), red);
-    QCOMPARE(Field(*w, "edCTopHartT"), red);
+    const QString red = "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
+    for (const char* field : {"edTopHartTexture", "edCTopHartT"}) QCOMPARE(Field(*w, field), red);
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     QCOMPARE(Get<QPushButton>(*w, "sbAssignCoat")->text(), QString("Husk"));
   }
@@ -323,8 +309,7 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbTexPreview");
     QCOMPARE(w->set().Text("edCamLocZ"), camera);
     QVERIFY(done.wait(20000));
-    QVERIFY2(done.first().first().toBool(),
-             qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
+    QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 24));
     const QString scene = ReadAll(dir_->path() + "/home/TEMP.POV");
     QVERIFY(scene.contains("  location <0.0, 0.0, -30>"));
@@ -336,8 +321,7 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbTexPreview");
     QVERIFY(done.wait(20000));
     QCOMPARE(done.last().first().toBool(), false);
-    auto* pages = w->findChild<QTabWidget*>("PageControl1");
-    QCOMPARE(pages->currentWidget()->objectName(), QString("TabOut"));
+    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("no_such_map.png"));
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->close();
