@@ -13,21 +13,13 @@
 #include "render_picture_dialog.h"
 #include "window_test_main.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class FilesTest : public QObject {
+class FilesTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
   std::unique_ptr<MainWindow> NewWindow() {
-    prompts_ = {};
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard};
-    auto w = std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
+    auto w = WindowTest::NewWindow();
     w->set().SetText("EdCamLocZ", "-7.5");
     return w;
   }
@@ -43,7 +35,7 @@ class FilesTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void renderedPictureCarriesTheSetBackIntoTheWindow() {
     auto w = NewWindow();

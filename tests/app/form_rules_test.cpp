@@ -23,13 +23,9 @@ class FormRulesTest : public WindowTest {
   static QWidget* Control(MainWindow& w, const char* name) { return w.findChild<QWidget*>(name); }
   static QCheckBox* Box(MainWindow& w, const char* name) { return w.findChild<QCheckBox*>(name); }
   static void Hover(QWidget* widget, QEvent::Type type) {
-    if (type == QEvent::Enter) {
-      QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-      QApplication::sendEvent(widget, &enter);
-    } else {
-      QEvent leave(QEvent::Leave);
-      QApplication::sendEvent(widget, &leave);
-    }
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(widget, type == QEvent::Enter ? static_cast<QEvent*>(&enter) : &leave);
   }
   // Whether a user can bring the control into view by clicking tabs alone.
   static bool Reachable(QWidget* c, QWidget* top) {
@@ -99,13 +95,10 @@ class FormRulesTest : public WindowTest {
              "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
     QVERIFY(prompts_.errors.isEmpty());
     QCOMPARE(w->set().Index("RadioGroup2"), 6);
-    QVERIFY(TabShown(*w, "Worms/TwoDWorm"));
-    QVERIFY(TabShown(*w, "Things/Fan/Wheel"));
-    QVERIFY(TabShown(*w, "Worms/SpiralWorm/Bubble"));
+    for (const char* tab : {"Worms/TwoDWorm", "Things/Fan/Wheel", "Worms/SpiralWorm/Bubble"}) QVERIFY2(TabShown(*w, tab), tab);
     QCOMPARE(w->findChild<QLineEdit*>("edSWTrig")->text(), QString("12"));
     QVERIFY(!Control(*w, "edSWTrig")->isEnabled());
-    QVERIFY(!Control(*w, "edPoint4X")->isHidden());
-    QVERIFY(Control(*w, "edPoint5X")->isHidden());
+    QVERIFY(!Control(*w, "edPoint4X")->isHidden() && Control(*w, "edPoint5X")->isHidden());
     QVERIFY(!Control(*w, "edJSegm2")->isHidden());
     ShowsNoHiddenField(*w);
   }
@@ -198,19 +191,15 @@ class FormRulesTest : public WindowTest {
     const QString every = "every n segment a branch ...";
     QCOMPARE(Control(*w, "EdBranchTrigger")->toolTip(), every);
     QLabel* label = nullptr;
-    for (QLabel* l : w->findChildren<QLabel*>()) {
-      if (l->toolTip() == every) label = l;
-    }
+    for (QLabel* l : w->findChildren<QLabel*>()) label = l->toolTip() == every ? l : label;
     QVERIFY(label);
     Hover(label, QEvent::Enter);
     QCOMPARE(w->statusBar()->currentMessage(), every);
     QCOMPARE(Control(*w, "EdTSpread")->toolTip(),
              QString::fromLatin1("360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."));
-    for (QWidget* control : w->findChildren<QWidget*>()) {
+    for (QWidget* control : w->findChildren<QWidget*>()) {  // no control explains itself by its own name
       const QString name = control->objectName();
-      // No control explains itself by its own name.
-      if (w->set().Find(name.toStdString()) < 0) continue;
-      QVERIFY2(control->toolTip() != name, qPrintable(name));
+      if (w->set().Find(name.toStdString()) >= 0) QVERIFY2(control->toolTip() != name, qPrintable(name));
     }
     QWidget* evolve = w->findChild<QWidget*>("TabFeaturesEvolve");
     Hover(evolve, QEvent::Enter);
@@ -222,13 +211,11 @@ class FormRulesTest : public WindowTest {
     auto w = NewWindow();
     QCOMPARE(w->findChild<QAction*>("Render")->shortcut(), QKeySequence(Qt::Key_F5));
     // From EdNumber the next focusable control is the next field of the page.
-    QWidget* next = Control(*w, "EdNumber")->nextInFocusChain();
-    while (next && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-    QVERIFY(next);
-    QCOMPARE(next->objectName(), QString("EdNumber3"));  // its end value, shown while animating
-    next = next->nextInFocusChain();
-    while (next && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-    QCOMPARE(next->objectName(), QString("EdSpace"));
+    QStringList order;  // EdNumber3 is its end value, shown while animating
+    for (QWidget* next = Control(*w, "EdNumber")->nextInFocusChain(); next && order.size() < 2; next = next->nextInFocusChain()) {
+      if (next->focusPolicy() & Qt::TabFocus) order << next->objectName();
+    }
+    QCOMPARE(order, (QStringList{"EdNumber3", "EdSpace"}));
   }
 };
 

@@ -42,31 +42,26 @@ class UndoTest : public WindowTest {
     QCOMPARE(edit->text(), QString("123"));
     w->Undo();
     QCOMPARE(SettingsText(w->set()), start);
-    QVERIFY(!undo->isEnabled());
-    QVERIFY(redo->isEnabled());
-    w->Redo();
-    w->Redo();
-    w->Redo();
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    for (int i = 0; i < 3; ++i) w->Redo();
     QCOMPARE(SettingsText(w->set()), adopted);
     QVERIFY(!redo->isEnabled());
   }
 
   // F5 on an engine's page runs that engine first (before the renderer is looked for).
   void undoOfAnEngineStepRestoresItsKeptParent() {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    SetPovray("/no/such/povray");
     auto w = NewWindow();
     const QString kept = dir_->path() + "/home/_mutate.vmx";
     const std::string before = SettingsText(w->set());
     RenderAndWait(*w);  // the General page: no engine
     QVERIFY(SettingsText(w->set()) == before && !QFile::exists(kept));
-    auto* pages = w->findChild<QTabWidget*>("PageControl1");
-    QWidget* features = w->findChild<QWidget*>("TabFeatures");
-    pages->setCurrentWidget(features);
-    qobject_cast<QTabWidget*>(features)->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
+    auto* features = w->findChild<QTabWidget*>("TabFeatures");
+    w->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(features);
+    features->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
     RenderAndWait(*w);  // F5: the engine step, then the renderer is missing
     const std::string stepped = SettingsText(w->set());
-    QVERIFY(stepped != before);
-    QVERIFY(QFile::exists(kept));
+    QVERIFY(stepped != before && QFile::exists(kept));
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), w->set().Text("EdNumber"));
     w->Undo();
     QCOMPARE(SettingsText(w->set()), before);

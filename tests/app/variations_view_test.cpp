@@ -60,14 +60,13 @@ class VariationsViewTest : public WindowTest {
     view.resize(1200, 1000);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QVERIFY(view.cell(0)->width() >= 300);
-    QVERIFY(view.cell(VariationsView::kCentre)->width() >= 300);
+    QVERIFY(view.cell(0)->width() >= 300 && view.cell(VariationsView::kCentre)->width() >= 300);
     view.resize(700, 560);
     QTRY_VERIFY(view.cell(0)->width() >= 200 && view.cell(0)->width() < 300);
   }
 
   void missingRendererMarksEveryCellFailed() {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    SetPovray("/no/such/povray");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
@@ -80,8 +79,7 @@ class VariationsViewTest : public WindowTest {
   }
 
   void realRenderFillsEveryThumbnail() {
-    if (!QFileInfo::exists("/usr/bin/povray")) QSKIP("no renderer");
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/usr/bin/povray");
+    if (!QFileInfo::exists(kPovray)) QSKIP("no renderer");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
