@@ -1,9 +1,3 @@
-#include <QListWidget>
-#include <QProcess>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTimer>
-
 #include "anim/second_set.h"
 #include "animation_runner.h"
 #include "key_set_panel.h"

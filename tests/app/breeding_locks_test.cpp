@@ -1,6 +1,3 @@
-#include <QImage>
-#include <QToolButton>
-
 #include "variation/lineage.h"
 #include "window_test_main.h"
 

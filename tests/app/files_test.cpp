@@ -1,11 +1,3 @@
-#include <QDialogButtonBox>
-#include <QImage>
-#include <QListWidget>
-#include <QMimeData>
-#include <QSpinBox>
-#include <QTimer>
-#include <QUrl>
-
 #include "common/examples.h"
 #include "common/file_io.h"
 #include "examples_dialog.h"

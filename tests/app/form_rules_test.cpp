@@ -1,6 +1,4 @@
-#include <QScrollBar>
 #include <set>
-#include <QEnterEvent>
 
 #include "window_test_main.h"
 #include "page_builder.h"

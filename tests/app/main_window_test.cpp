@@ -1,5 +1,3 @@
-#include <QMessageBox>
-#include <QMimeData>
 #include <cmath>
 
 #include "window_test_main.h"

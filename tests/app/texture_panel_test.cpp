@@ -1,7 +1,3 @@
-#include <QSlider>
-#include <QStackedWidget>
-#include <QTableWidget>
-
 #include "look_fakes.h"
 #include "texture_panel.h"
 #include "window_test_main.h"

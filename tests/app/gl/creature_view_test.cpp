@@ -2,11 +2,8 @@
 // display with OpenGL (CTest starts it under xvfb-run with Mesa's software GL).
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QStatusBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <set>
 
