@@ -19,10 +19,9 @@ std::string TranslationOf(const std::string& scene) {
   return scene.substr(at + 13, scene.find(',', at) - at - 13);
 }
 
-class AnimChainTest : public ::testing::Test {
+class AnimChainTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     for (const auto& [name, x] : {std::pair{"a", "0"}, std::pair{"b", "10"}, std::pair{"c", "20"}}) {
       ParameterSet key;
       key.SetText("EdTPostTranslateX", x);
@@ -30,7 +29,6 @@ class AnimChainTest : public ::testing::Test {
     }
     keys_ = dir_ + "a.vmx --then " + dir_ + "b.vmx --then " + dir_ + "c.vmx";
   }
-  void TearDown() override { fs::remove_all(dir_); }
   std::vector<std::string> Translations(const std::string& folder) {
     std::vector<std::string> found;
     for (int i = 1; fs::exists(folder + "anim00" + std::to_string(i) + ".pov"); ++i) {
@@ -38,7 +36,7 @@ class AnimChainTest : public ::testing::Test {
     }
     return found;
   }
-  std::string dir_, keys_;
+  std::string keys_;
 };
 
 // S-curve: f = 0.5 sin(pi (t - 0.5)) + 0.5, so a third of the way is 0.25 and

@@ -16,10 +16,9 @@ using test::Cli;
 using test::Shell;
 using test::ShellRun;
 
-class AnimCliTest : public ::testing::Test {
+class AnimCliTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     ParameterSet start;
     ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
     ParameterSet end;
@@ -28,8 +27,6 @@ class AnimCliTest : public ::testing::Test {
     end.SetIndex("RadioGroup1", 1);
     ASSERT_TRUE(SaveSettings(dir_ + "curl.vmx", end).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
 };
 
 TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {

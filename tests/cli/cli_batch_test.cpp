@@ -13,19 +13,17 @@ namespace fs = std::filesystem;
 
 using test::Cli;
 
-class CliBatchTest : public ::testing::Test {
+class CliBatchTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     out_ = dir_ + "it's out/";  // a quote in the folder name reaches no shell
     ASSERT_TRUE(SaveSettings(dir_ + "p.vmx", ParameterSet()).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string Batch(const std::string& extra) {
     return "batch " + dir_ + "p.vmx --engine mutate --count 6 --seed 5 --width 32 --height 24 -o \"" +
            out_.substr(0, out_.size() - 1) + "\" " + extra;
   }
-  std::string dir_, out_;
+  std::string out_;
 };
 
 TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {

@@ -41,36 +41,36 @@ void DamageSetChunk(const std::string& path) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(PictureSetTest, APngCarriesItsSetByteForByte) {
+using PictureSetTest = test::InTempFolder;
+
+TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  const std::string dir = test::MakeTempFolder();
   ParameterSet set;
   set.SetText("EdCamLocZ", "-7.5");  // not the defaults: the set, not a stand-in
-  ASSERT_TRUE(SaveSettings(dir + "a.vmx", set).ok());
-  ASSERT_EQ(Cli("render " + dir + "a.vmx -o " + dir + "a.png --width 32 --height 24").code, 0);
-  ASSERT_EQ(Cli("extract " + dir + "a.png -o " + dir + "b.vmx").code, 0);
-  EXPECT_EQ(test::ReadFile(dir + "b.vmx"), test::ReadFile(dir + "a.vmx"));
+  ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", set).ok());
+  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "a.png --width 32 --height 24").code, 0);
+  ASSERT_EQ(Cli("extract " + dir_ + "a.png -o " + dir_ + "b.vmx").code, 0);
+  EXPECT_EQ(test::ReadFile(dir_ + "b.vmx"), test::ReadFile(dir_ + "a.vmx"));
   // Putting the set in again replaces it; the picture stays a picture.
-  ASSERT_TRUE(EmbedSetInPng(dir + "a.png", "Quorel 0.9\r\nEdCamLocZ|-3\r\n").ok());
+  ASSERT_TRUE(EmbedSetInPng(dir_ + "a.png", "Quorel 0.9\r\nEdCamLocZ|-3\r\n").ok());
   std::string text;
-  ASSERT_TRUE(ReadSetFromPng(dir + "a.png", text).ok());
+  ASSERT_TRUE(ReadSetFromPng(dir_ + "a.png", text).ok());
   EXPECT_EQ(text, "Quorel 0.9\r\nEdCamLocZ|-3\r\n");
-  EXPECT_EQ(Shell("identify -format %wx%h " + dir + "a.png").output, "32x24");
+  EXPECT_EQ(Shell("identify -format %wx%h " + dir_ + "a.png").output, "32x24");
   struct Refused {
     const char* file;
     const char* message;
   };
-  ASSERT_EQ(Cli("render " + dir + "a.vmx -o " + dir + "plain.bmp --width 32 --height 24").code, 0);
-  ASSERT_EQ(Shell("convert " + dir + "plain.bmp " + dir + "plain.png").code, 0);
-  fs::copy_file(dir + "a.png", dir + "damaged.png");
-  DamageSetChunk(dir + "damaged.png");
+  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "plain.bmp --width 32 --height 24").code, 0);
+  ASSERT_EQ(Shell("convert " + dir_ + "plain.bmp " + dir_ + "plain.png").code, 0);
+  fs::copy_file(dir_ + "a.png", dir_ + "damaged.png");
+  DamageSetChunk(dir_ + "damaged.png");
   for (const Refused& r : {Refused{"plain.png", "holds no Vermora set"}, Refused{"damaged.png", "is damaged"},
                            Refused{"a.vmx", "is not a PNG picture"}, Refused{"none.png", "File not found"}}) {
-    std::ofstream(dir + "keep.vmx") << "kept";
-    EXPECT_TRUE(test::Says(Cli("extract " + dir + r.file + " -o " + dir + "keep.vmx"), 1, r.message)) << r.file;
-    EXPECT_EQ(test::ReadFile(dir + "keep.vmx"), "kept") << r.file;
+    std::ofstream(dir_ + "keep.vmx") << "kept";
+    EXPECT_TRUE(test::Says(Cli("extract " + dir_ + r.file + " -o " + dir_ + "keep.vmx"), 1, r.message)) << r.file;
+    EXPECT_EQ(test::ReadFile(dir_ + "keep.vmx"), "kept") << r.file;
   }
-  fs::remove_all(dir);
 }
 
 TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {

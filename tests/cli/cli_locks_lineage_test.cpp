@@ -14,14 +14,11 @@ namespace fs = std::filesystem;
 
 using test::Cli;
 
-class CliLocksTest : public ::testing::Test {
+class CliLocksTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
 };
 
 TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
