@@ -75,13 +75,9 @@ class MainWindowTest : public WindowTest {
     edit->selectAll();
     QTest::keyClicks(edit, "30");
     QVERIFY(!w->modified());
-  }
-
-  void endValuesShowWhileAnimating() {
-    auto w = NewWindow();
+    // End values show while animating.
     auto* twin = w->findChild<QLineEdit*>("EdNumber3");
     QVERIFY(twin && twin->isHidden());
-    auto* edit = w->findChild<QLineEdit*>("EdNumber");
     edit->selectAll();
     QTest::keyClicks(edit, "44");
     w->findChild<QCheckBox*>("chkAnim")->click();
@@ -237,16 +233,22 @@ class MainWindowTest : public WindowTest {
              (QList<bool>{false, false, true}));
   }
 
-  void estimateIsAskedBeforeRendering() {
+  void missingRendererAndEstimate() {
     SetPovray("/no/such/povray");
     auto w = NewWindow();
     auto* estimate = w->findChild<QAction*>("Preview");
     QVERIFY(estimate && estimate->isCheckable() && !estimate->isChecked());
-    RenderAndWait(*w);
+    RenderAndWait(*w);  // the estimate is off: no question, and the missing renderer is told clearly
     QVERIFY(prompts_.asks.isEmpty());
+    QVERIFY(!w->rendering());
+    QVERIFY(w->statusBar()->currentMessage().contains("Povray Path"));
+    QCOMPARE(Pages(*w)->currentWidget()->objectName(), QString("TabOut"));
+    QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("not found"));
+    QVERIFY(QFile::exists(Path("TEMP.POV")));
     estimate->trigger();
     prompts_.ask_answer = false;
     w->statusBar()->clearMessage();
+    QFile::remove(Path("TEMP.POV"));
     RenderAndWait(*w);
     QCOMPARE(prompts_.asks.size(), 1);
     QVERIFY(prompts_.asks[0].startsWith("Your Thing contains ca. "));
@@ -328,17 +330,6 @@ class MainWindowTest : public WindowTest {
     QVERIFY(calls().last().contains("+W209") && calls().last().contains("+H163"));
     QVERIFY(w->rendering());
     w->CancelRender();
-  }
-
-  void missingRendererIsToldClearly() {
-    SetPovray("/no/such/povray");
-    auto w = NewWindow();
-    RenderAndWait(*w);
-    QVERIFY(!w->rendering());
-    QVERIFY(w->statusBar()->currentMessage().contains("Povray Path"));
-    QCOMPARE(Pages(*w)->currentWidget()->objectName(), QString("TabOut"));
-    QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("not found"));
-    QVERIFY(QFile::exists(Path("TEMP.POV")));
   }
 
   void renderIsLockedCancellableAndSingle() {
