@@ -147,6 +147,7 @@ class AnimationWindowTest : public WindowTest {
     prompts_.confirm_answer = false;
     w->RenderScene();
     QVERIFY(!w->rendering());  // cancelled at the question
+    prompts_.confirm_answer = true;
     w->RenderScene();
     QVERIFY(done.wait(5000));
     QCOMPARE(prompts_.errors, QStringList{"'ten' is not a valid integer value"});
