@@ -66,8 +66,8 @@ ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA
 
 ::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text) {
   if (run.code == code && run.output.find(text) != std::string::npos) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "exit " << run.code << " (not " << code << ") or no \"" << text
-                                       << "\" in:\n" << run.output;
+  return ::testing::AssertionFailure() << "exit " << run.code << " (expected " << code << "), looking for \""
+                                       << text << "\" in:\n" << run.output;
 }
 
 std::string ReadFile(const std::string& path) {
