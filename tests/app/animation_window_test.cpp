@@ -28,11 +28,7 @@ class AnimationWindowTest : public WindowTest {
     return w;
   }
   // The set as its settings file holds it, saved through the real saver.
-  QByteArray Saved(MainWindow& w, const char* name) {
-    const QString path = dir_->path() + "/" + name;
-    if (!SaveSettings(path.toStdString(), w.set()).ok()) return {};
-    return Bytes(path);
-  }
+  QByteArray Saved(MainWindow& w, const char* name) { return Bytes(SaveBeside(name, w.set())); }
 
  private slots:
   void init() { Reset(kPovray); }
@@ -186,8 +182,7 @@ class AnimationWindowTest : public WindowTest {
     curl.SetText("EdNumber", "44");
     curl.SetOn("ChkFanOn", true);
     curl.SetOn("ChkWheelOn", false);
-    const QString file = dir_->path() + "/curl.vmx";
-    QVERIFY(SaveSettings(file.toStdString(), curl).ok());
+    const QString file = SaveBeside("curl.vmx", curl);
     prompts_.file_answers = {file};
     prompts_.ask_answer = false;
     w->findChild<QPushButton*>("sbLoadAS")->click();
@@ -231,14 +226,12 @@ class AnimationWindowTest : public WindowTest {
     Runner(*w)->set_pause_ms(0);
     ParameterSet key = w->set();
     key.SetText("EdTSpread", "90");
-    const QString key_file = dir_->path() + "/key.vmx";
-    QVERIFY(SaveSettings(key_file.toStdString(), key).ok());
+    const QString key_file = SaveBeside("key.vmx", key);
     WriteFile(Beside("broken.vmx"), "Quorel 0.9\r\nno bar here\r\n");
     ParameterSet curl = key;
     curl.SetIndex("RadioGroup1", 1);
-    QVERIFY(SaveSettings((dir_->path() + "/curl.vmx").toStdString(), curl).ok());
     KeySetPanel* panel = Runner(*w)->key_sets();
-    prompts_.file_answers = {Beside("broken.vmx"), key_file, dir_->path() + "/curl.vmx"};
+    prompts_.file_answers = {Beside("broken.vmx"), key_file, SaveBeside("curl.vmx", curl)};
     for (int i = 0; i < 3; ++i) w->findChild<QPushButton*>("sbAddKey")->click();
     QCOMPARE(prompts_.errors, QStringList{"Corrupted name/data!  Load aborted"});
     QCOMPARE(w->findChild<QListWidget*>("KeySetList")->count(), 2);

@@ -9,9 +9,7 @@ class BreedingLocksTest : public WindowTest {
     ParameterSet partner;
     partner.SetText("EdNumber", "44");
     partner.SetText("EdOmw", "7.5");
-    const QString file = dir_->path() + "/partner.vmx";
-    if (!SaveSettings(file.toStdString(), partner).ok()) return {};
-    return file;
+    return SaveBeside("partner.vmx", partner);
   }
 
  private slots:

@@ -183,13 +183,11 @@ class TexturePanelTest : public WindowTest {
     Choose(*w, "cbNormalType", 14);
     QVERIFY(!shown("edBMName") && shown("editNormalDepth") && shown("editNOctaves"));
     // A design loaded with other types shows their groups.
-    const QString design = Path("looks.vmx");
     w->set().SetIndex("cbPigmentType", 2);
     w->set().SetIndex("cbNormalType", 0);
-    QVERIFY(SaveSettings(ToCore(design), w->set()).ok());
+    prompts_.file_answers = {SaveBeside("looks.vmx", w->set())};
     Choose(*w, "cbPigmentType", 0);
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
-    prompts_.file_answers = {design};
     w->OpenSettings();
     QVERIFY(shown("editRed2") && !shown("editRed3") && !shown("editNormalDepth"));
     // The dice for the normal apply the rule to the type drawn.

@@ -18,11 +18,9 @@ class UndoTest : public WindowTest {
     QTest::keyClicks(edit, "123");  // one run of typing, one step
     const std::string typed = SettingsText(w->set());
     QVERIFY(typed != start);
-    const QString file = dir_->path() + "/other.vmx";
     ParameterSet other = w->set();
     other.SetText("EdNumber", "77");
-    QVERIFY(SaveSettings(file.toStdString(), other).ok());
-    prompts_.file_answers = {file};
+    prompts_.file_answers = {SaveBeside("other.vmx", other)};
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->OpenSettings();
     const std::string loaded = SettingsText(w->set());
