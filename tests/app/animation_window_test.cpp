@@ -252,7 +252,8 @@ class AnimationWindowTest : public WindowTest {
     w->RenderScene();
     QVERIFY(done.wait(20000));
     QCOMPARE(done.first().at(0).toInt(), 4);
-    for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp", "anim004.bmp"}) QVERIFY2(QFile::exists(Path(frame)), frame);
+    for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp", "anim004.bmp"})
+      QVERIFY2(QFile::exists(Path(frame)), frame);
     QVERIFY(!QFile::exists(Path("anim005.bmp")));  // the loop leaves out the copy of the first
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(prompts_.errors.isEmpty());

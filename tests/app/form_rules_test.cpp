@@ -93,7 +93,8 @@ class FormRulesTest : public WindowTest {
              "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
     QVERIFY(prompts_.errors.isEmpty());
     QCOMPARE(w->set().Index("RadioGroup2"), 6);
-    for (const char* tab : {"Worms/TwoDWorm", "Things/Fan/Wheel", "Worms/SpiralWorm/Bubble"}) QVERIFY2(TabShown(*w, tab), tab);
+    for (const char* tab : {"Worms/TwoDWorm", "Things/Fan/Wheel", "Worms/SpiralWorm/Bubble"})
+      QVERIFY2(TabShown(*w, tab), tab);
     QCOMPARE(w->findChild<QLineEdit*>("edSWTrig")->text(), QString("12"));
     QVERIFY(!Control(*w, "edSWTrig")->isEnabled());
     QVERIFY(!Control(*w, "edPoint4X")->isHidden() && Control(*w, "edPoint5X")->isHidden());
@@ -203,7 +204,8 @@ class FormRulesTest : public WindowTest {
     // F5 renders; from EdNumber the tab key goes to the next field of the page.
     QCOMPARE(w->findChild<QAction*>("Render")->shortcut(), QKeySequence(Qt::Key_F5));
     QStringList order;  // EdNumber3 is its end value, shown while animating
-    for (QWidget* next = Control(*w, "EdNumber")->nextInFocusChain(); next && order.size() < 2; next = next->nextInFocusChain()) {
+    for (QWidget* next = Control(*w, "EdNumber")->nextInFocusChain(); next && order.size() < 2;
+         next = next->nextInFocusChain()) {
       if (next->focusPolicy() & Qt::TabFocus) order << next->objectName();
     }
     QCOMPARE(order, (QStringList{"EdNumber3", "EdSpace"}));

@@ -41,7 +41,8 @@ class MainWindowTest : public WindowTest {
     QTRY_VERIFY(w->findChild<QLabel*>("Image1")->width() > small.width() + 100);
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->isReadOnly());
     // The command buttons are parameters (found above); the object images and inner pages are not.
-    for (const char* name : {"ImBol", "imSpik6", "ImBallDisk", "TabWormsSpiralWormHelix", "TabThingsFanWheelTentacle"}) {
+    for (const char* name :
+         {"ImBol", "imSpik6", "ImBallDisk", "TabWormsSpiralWormHelix", "TabThingsFanWheelTentacle"}) {
       QVERIFY2(w->findChild<QWidget*>(name), name);
     }
     QCOMPARE(w->findChild<QWidget*>("SBGo")->toolTip(), QString("Render scene F5"));
@@ -127,7 +128,8 @@ class MainWindowTest : public WindowTest {
     Touch(Path("_anim.vmx"));
     w->show();
     QVERIFY(w->close());
-    for (const char* name : {"_anim.vmx", "_thingb.vmx", "TEMP.BMP", "alltext.out"}) QVERIFY2(!QFile::exists(Path(name)), name);
+    for (const char* name : {"_anim.vmx", "_thingb.vmx", "TEMP.BMP", "alltext.out"})
+      QVERIFY2(!QFile::exists(Path(name)), name);
     QVERIFY(QFile::exists(Path("TEMP.POV")));
     QCOMPARE(prompts_.unsaved_asked, 0);
   }
@@ -224,7 +226,8 @@ class MainWindowTest : public WindowTest {
     // Entering the Features page makes the current set the next step's base.
     for (const char* name : {"_evolve.vmx", "_mutate.vmx", "_anim.vmx"}) Touch(Path(name));
     Pages(*w)->setCurrentWidget(w->findChild<QWidget*>("TabFeatures"));
-    QCOMPARE((QList<bool>{QFile::exists(Path("_evolve.vmx")), QFile::exists(Path("_mutate.vmx")), QFile::exists(Path("_anim.vmx"))}),
+    QCOMPARE((QList<bool>{QFile::exists(Path("_evolve.vmx")), QFile::exists(Path("_mutate.vmx")),
+                          QFile::exists(Path("_anim.vmx"))}),
              (QList<bool>{false, false, true}));
   }
 

@@ -34,7 +34,8 @@ TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
   const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 3 --width 32 --height 24 "
                       "--jobs 2 -o " + dir_ + "frames");
   ASSERT_EQ(run.code, 0) << run.output;
-  for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"}) EXPECT_TRUE(fs::exists(dir_ + "frames/" + f)) << f;
+  for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
+    EXPECT_TRUE(fs::exists(dir_ + "frames/" + f)) << f;
   EXPECT_FALSE(fs::exists(dir_ + "frames/anim001.pov"));  // scenes go unless kept
   EXPECT_FALSE(fs::exists(dir_ + "frames/_anim.vmx"));
 }

@@ -47,10 +47,12 @@ TEST_F(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
 
 TEST_F(CliEnginesTest, BadInputGivesAMessageAndWritesNothing) {
   ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
-  EXPECT_TRUE(test::Says(Cli("breed " + dir_ + "a.vmx " + dir_ + "missing.vmx --seed 1 -o " + dir_ + "b.vmx"), 1, "missing.vmx"));
+  EXPECT_TRUE(test::Says(Cli("breed " + dir_ + "a.vmx " + dir_ + "missing.vmx --seed 1 -o " + dir_ + "b.vmx"), 1,
+                         "missing.vmx"));
   EXPECT_FALSE(fs::exists(dir_ + "b.vmx"));
   std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nbroken\r\n";
-  EXPECT_TRUE(test::Says(Cli("mutate " + dir_ + "bad.vmx --seed 1 -o " + dir_ + "m.vmx"), 1, "Corrupted name/data!  Load aborted."));
+  EXPECT_TRUE(test::Says(Cli("mutate " + dir_ + "bad.vmx --seed 1 -o " + dir_ + "m.vmx"), 1,
+                         "Corrupted name/data!  Load aborted."));
   EXPECT_FALSE(fs::exists(dir_ + "m.vmx"));
   EXPECT_EQ(Cli("random " + dir_ + "a.vmx --seed x1 -o " + dir_ + "r.vmx").code, 2);
   EXPECT_EQ(Cli("breed " + dir_ + "a.vmx --seed 1 -o " + dir_ + "r.vmx").code, 2);

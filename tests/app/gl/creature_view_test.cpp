@@ -32,7 +32,8 @@ std::vector<bool> Silhouette(const std::vector<std::uint32_t>& pixels) {
 
 std::vector<std::uint32_t> Pixels(const QImage& image) {
   std::vector<std::uint32_t> p;
-  for (int i = 0; i < image.width() * image.height(); ++i) p.push_back(image.pixel(i % image.width(), i / image.width()));
+  for (int i = 0; i < image.width() * image.height(); ++i)
+    p.push_back(image.pixel(i % image.width(), i / image.width()));
   return p;
 }
 
