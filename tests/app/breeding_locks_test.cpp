@@ -1,6 +1,3 @@
-#include <QImage>
-#include <QToolButton>
-
 #include "variation/lineage.h"
 #include "window_test_main.h"
 
@@ -12,9 +9,7 @@ class BreedingLocksTest : public WindowTest {
     ParameterSet partner;
     partner.SetText("EdNumber", "44");
     partner.SetText("EdOmw", "7.5");
-    const QString file = dir_->path() + "/partner.vmx";
-    if (!SaveSettings(file.toStdString(), partner).ok()) return {};
-    return file;
+    return SaveBeside("partner.vmx", partner);
   }
 
  private slots:
@@ -34,7 +29,6 @@ class BreedingLocksTest : public WindowTest {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), number);
     w->Undo();
     QCOMPARE(SettingsText(w->set()), before);
-
     // A partner file that is not there: the loader's message, the set unchanged.
     prompts_.file_answers = {dir_->path() + "/missing.vmx"};
     breed->click();
@@ -52,26 +46,22 @@ class BreedingLocksTest : public WindowTest {
       w->BreedWithPartner();
       QCOMPARE(w->set().Text("EdNumber"), std::string("30"));
     }
-
     const QString file = dir_->path() + "/locked.vmx";
     const QString locks = dir_->path() + "/locked.locks";
     prompts_.file_answers = {file};
     QVERIFY(w->SaveSettingsAs());
     QVERIFY(QFile::exists(locks));
-
     auto again = NewWindow();
     prompts_.file_answers = {file};
     again->OpenSettings();
     QVERIFY(again->locks().Holds("EdNumber"));
     QVERIFY(again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
-
     // Unlocked and saved again: no stale side file.
     again->SetLock("EdNumber", false, false);
     QVERIFY(!again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
     prompts_.file_answers = {file};
     QVERIFY(again->SaveSettingsAs());
     QVERIFY(!QFile::exists(locks));
-
     // A broken side file is told, and the set still loads.
     WriteFile(locks, "nonsense line\n");
     auto third = NewWindow();
@@ -99,7 +89,6 @@ class BreedingLocksTest : public WindowTest {
     QCOMPARE(record.engine, std::string("breed"));
     QCOMPARE(record.parents, std::vector<std::string>{b.toStdString()});
     QVERIFY(warnings.empty());
-
     auto* parent = w->findChild<QToolButton*>("Ancestor1");
     auto* grandparent = w->findChild<QToolButton*>("Ancestor2");
     QVERIFY(parent && grandparent);

@@ -1,11 +1,3 @@
-#include <QDialogButtonBox>
-#include <QImage>
-#include <QListWidget>
-#include <QMimeData>
-#include <QSpinBox>
-#include <QTimer>
-#include <QUrl>
-
 #include "common/examples.h"
 #include "common/file_io.h"
 #include "examples_dialog.h"
@@ -13,21 +5,13 @@
 #include "render_picture_dialog.h"
 #include "window_test_main.h"
 
-using namespace vermora;
-using namespace vermora::app;
-using vermora::app::test::FakePrompts;
-
-class FilesTest : public QObject {
+class FilesTest : public WindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  FakePrompts prompts_;
-
   std::unique_ptr<MainWindow> NewWindow() {
-    prompts_ = {};
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard};
-    auto w = std::make_unique<MainWindow>(TestSetup(dir_->path() + "/home/", &prompts_));
+    auto w = WindowTest::NewWindow();
     w->set().SetText("EdCamLocZ", "-7.5");
     return w;
   }
@@ -43,7 +27,7 @@ class FilesTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  void init() { Reset(kPovray); }
 
   void renderedPictureCarriesTheSetBackIntoTheWindow() {
     auto w = NewWindow();
@@ -62,7 +46,6 @@ class FilesTest : public QObject {
     QVERIFY2(written.front().at(1).toBool(), qPrintable(dialog->findChild<QLabel*>("PictureStatus")->text()));
     QCOMPARE(QImage(picture).size(), QSize(32, 24));
     QCOMPARE(w->set().Text("edImageW"), std::string("209"));  // the design keeps its own size
-
     // Changed, then the picture dropped on the window: the set as it was rendered,
     // as if its settings file had been opened.
     QVERIFY(WriteFileReplacing(ToCore(dir_->path()) + "/designed.vmx", designed).ok());
@@ -72,7 +55,6 @@ class FilesTest : public QObject {
     Drop(*w, picture);
     QCOMPARE(w->set().Text("EdCamLocZ"), std::string("-7.5"));
     QCOMPARE(SettingsText(w->set()), opened);
-
     // A PNG without a set, or a damaged one, is refused and changes nothing.
     QImage(8, 8, QImage::Format_RGB32).save(dir_->path() + "/plain.png");
     w->set().SetText("EdCamLocZ", "-3");

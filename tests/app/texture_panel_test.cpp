@@ -1,7 +1,3 @@
-#include <QSlider>
-#include <QStackedWidget>
-#include <QTableWidget>
-
 #include "look_fakes.h"
 #include "texture_panel.h"
 #include "window_test_main.h"
@@ -42,11 +38,14 @@ class TexturePanelTest : public WindowTest {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
   }
-  static QColor SwatchColour(MainWindow& w, const char* name) {
-    return Get<Swatch>(w, name)->colour();
-  }
-  static QString Field(MainWindow& w, const char* name) {
-    return Get<QLineEdit>(w, name)->text();
+  static QColor SwatchColour(MainWindow& w, const char* name) { return Get<Swatch>(w, name)->colour(); }
+  static QString Field(MainWindow& w, const char* name) { return Get<QLineEdit>(w, name)->text(); }
+  // Clicks into the field and types `text` over what it held.
+  static void Type(MainWindow& w, const char* name, const char* text) {
+    auto* field = Get<QLineEdit>(w, name);
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClicks(field, text);
   }
   static QStringList Cells(MainWindow& w) {
     QStringList cells;
@@ -62,22 +61,29 @@ class TexturePanelTest : public WindowTest {
 
   void startValuesAndNamedColours() {
     auto w = NewWindow();
-    for (const char* list : {"cbColor1", "cbColor2", "cbColor3"}) {
+    for (const char* list : {"cbColor1", "cbColor2", "cbColor3"})
       QCOMPARE(Get<QComboBox>(*w, list)->currentText(), QString("Eggshell  "));
-    }
     QCOMPARE(Get<QComboBox>(*w, "cbColor4")->currentText(), QString("Custom Color"));
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(252, 230, 201));
     QCOMPARE(SwatchColour(*w, "colorBox4"), QColor(Qt::white));
     QCOMPARE(Get<QLabel>(*w, "lblPosition")->text(), QString("0.000"));
     QCOMPARE(Get<QTableWidget>(*w, "sgColorMap")->rowCount(), 2);
     QVERIFY(!w->modified());
-
     // "Red" in row 2: its swatch and fields, and rows 1 and 3 refreshed too.
     w->set().SetText("editRed1", "0.5");
     Choose(*w, "cbColor2", 0);
     QCOMPARE(SwatchColour(*w, "colorBox2"), QColor(255, 0, 0));
     QCOMPARE(Field(*w, "editRed2"), QString("1.0000"));
     QCOMPARE(Field(*w, "editRed1"), QString("0.9882"));
+    // A map cell that is no colour is reported, when read and when assigned.
+    Get<QTableWidget>(*w, "sgColorMap")->item(0, 1)->setText("nocolour");
+    Get<QSlider>(*w, "TrackBar1")->setValue(10);
+    QCOMPARE(prompts_.errors, QStringList{"'nocolour' is not a valid integer value"});
+    const std::string before = w->set().Text("EdThingTexture");
+    Choose(*w, "cbPigmentType", 5);
+    Click(*w, "sbAssignThing");
+    QCOMPARE(prompts_.errors.size(), 2);
+    QCOMPARE(w->set().Text("EdThingTexture"), before);
   }
 
   void customColourThroughTheDialog() {
@@ -88,7 +94,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
     QCOMPARE(Field(*w, "editRed1"), QString("0.0392"));
     QCOMPARE(Get<QComboBox>(*w, "cbColor1")->currentText(), QString("Custom Color"));
-
     // Cancelled: nothing changes. A named colour, then "Custom Color" by hand again.
     Click(*w, "sbChooseColor1");
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
@@ -96,32 +101,22 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(255, 0, 0));
     Choose(*w, "cbColor1", 125);
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(10, 20, 30));
-
     // "Upd" waits for a click in the row, then shows the typed colour.
     auto* update = Get<QPushButton>(*w, "sbUpdate1");
     QVERIFY(update->isHidden());
     QTest::mouseClick(Get<QLineEdit>(*w, "editRed1"), Qt::LeftButton);
     QVERIFY(!update->isHidden());
-    auto* red = Get<QLineEdit>(*w, "editRed1");
-    red->selectAll();
-    QTest::keyClicks(red, "0.5");
+    Type(*w, "editRed1", "0.5");
     update->click();
     QCOMPARE(SwatchColour(*w, "colorBox1"), QColor(128, 20, 30));
     QVERIFY(update->isHidden());
     QVERIFY(prompts_.warnings.isEmpty());
-
     // A colour for the map row goes to colorBox4.
     colours_.answers = {QColor(0, 0, 255)};
     Click(*w, "sbChooseColor4");
     QCOMPARE(SwatchColour(*w, "colorBox4"), QColor(0, 0, 255));
-  }
-
-  void badComponentTextWarnsOnUpdate() {
-    auto w = NewWindow();
-    QTest::mouseClick(Get<QLineEdit>(*w, "editGreen2"), Qt::LeftButton);
-    auto* green = Get<QLineEdit>(*w, "editGreen2");
-    green->selectAll();
-    QTest::keyClicks(green, "abc");
+    // A component that is no number warns on "Upd"; the other components stay.
+    Type(*w, "editGreen2", "abc");
     Click(*w, "sbUpdate2");
     QCOMPARE(prompts_.warnings, QStringList{"abc ... is not valid"});
     QCOMPARE(SwatchColour(*w, "colorBox2"), QColor(252, 0, 201));
@@ -143,15 +138,13 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbDeleteColor");
     QCOMPARE(prompts_.informs, QStringList{"Cannot have less than 2 colors in color map."});
     QCOMPARE(Cells(*w).size(), 8);
-
     // At the ends a new colour replaces the entry.
     colours_.answers = {QColor(255, 0, 0), QColor(0, 255, 0)};
-    slider->setValue(0);
-    Click(*w, "sbChooseColor4");
-    Click(*w, "sbAddColor");
-    slider->setValue(1000);
-    Click(*w, "sbChooseColor4");
-    Click(*w, "sbAddColor");
+    for (int at : {0, 1000}) {
+      slider->setValue(at);
+      Click(*w, "sbChooseColor4");
+      Click(*w, "sbAddColor");
+    }
     QCOMPARE(Cells(*w), (QStringList{"0.000", "255", "0", "0", "1.000", "65280", "0", "0"}));
     // The strip paints the map: red on the left, green on the right.
     QWidget* strip = Get(*w, "pbColorMap");
@@ -160,35 +153,19 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(QColor(painted.pixel(0, 5)), QColor(255, 0, 0));
     const QColor right(painted.pixel(painted.width() - 1, 5));
     QVERIFY(right.red() <= 2 && right.green() >= 253 && right.blue() == 0);
-
     Click(*w, "sbDefaultMap");
     QCOMPARE(Cells(*w), (QStringList{"0.000", "16777215", "0", "0", "1.000", "0", "0", "0"}));
     QCOMPARE(slider->value(), 0);
     QVERIFY(prompts_.errors.isEmpty());
   }
 
-  void aMapCellThatIsNoColourIsReported() {
-    auto w = NewWindow();
-    auto* table = Get<QTableWidget>(*w, "sgColorMap");
-    table->item(0, 1)->setText("nocolour");
-    Get<QSlider>(*w, "TrackBar1")->setValue(10);
-    QCOMPARE(prompts_.errors, QStringList{"'nocolour' is not a valid integer value"});
-    const std::string before = w->set().Text("EdThingTexture");
-    Choose(*w, "cbPigmentType", 5);
-    Click(*w, "sbAssignThing");
-    QCOMPARE(prompts_.errors.size(), 2);
-    QCOMPARE(w->set().Text("EdThingTexture"), before);
-  }
-
   void typeRulesOnClicksAndAfterLoad() {
     auto w = NewWindow();
     // Shown on its page, whichever page is in front.
     auto shown = [&](const char* name) {
-      for (QWidget* c = Get(*w, name); c && !qobject_cast<QStackedWidget*>(c->parentWidget());
-           c = c->parentWidget()) {
-        if (c->isHidden()) return false;
-      }
-      return true;
+      QWidget* c = Get(*w, name);
+      while (c && !qobject_cast<QStackedWidget*>(c->parentWidget()) && !c->isHidden()) c = c->parentWidget();
+      return !c || qobject_cast<QStackedWidget*>(c->parentWidget());
     };
     QVERIFY(shown("editRed1") && !shown("editRed2") && !shown("ColourMapEditor"));
     QVERIFY(!shown("edIMName") && !shown("editNormalDepth") && !shown("edBMName"));
@@ -203,18 +180,14 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(shown("edBMName") && shown("editNormalDepth") && !shown("editNTurbulence"));
     Choose(*w, "cbNormalType", 14);
     QVERIFY(!shown("edBMName") && shown("editNormalDepth") && shown("editNOctaves"));
-
     // A design loaded with other types shows their groups.
-    const QString design = Path("looks.vmx");
     w->set().SetIndex("cbPigmentType", 2);
     w->set().SetIndex("cbNormalType", 0);
-    QVERIFY(SaveSettings(ToCore(design), w->set()).ok());
+    prompts_.file_answers = {SaveBeside("looks.vmx", w->set())};
     Choose(*w, "cbPigmentType", 0);
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
-    prompts_.file_answers = {design};
     w->OpenSettings();
     QVERIFY(shown("editRed2") && !shown("editRed3") && !shown("editNormalDepth"));
-
     // The dice for the normal apply the rule to the type drawn.
     Click(*w, "sbNormRand");
     const int type = w->set().Index("cbNormalType");
@@ -229,9 +202,8 @@ class TexturePanelTest : public WindowTest {
     w->texture_panel()->SetClock(&clock);
     Choose(*w, "cbPigmentType", 1);
     Click(*w, "sbPigmRand");
-    QCOMPARE(w->set().Index("cbColor1"), 125);
-    QCOMPARE(w->set().Index("cbColor2"), 125);
-    QCOMPARE(w->set().Index("cbColor3"), 30);
+    QCOMPARE((QList<int>{w->set().Index("cbColor1"), w->set().Index("cbColor2"), w->set().Index("cbColor3")}),
+             (QList<int>{125, 125, 30}));
     QVERIFY(SwatchColour(*w, "colorBox1") != QColor(252, 230, 201));
     Choose(*w, "cbPigmentType", 9);
     Click(*w, "sbPigmRand");
@@ -253,10 +225,8 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     Choose(*w, "cbColor1", 0);
     Click(*w, "sbAssignTopHart");
-    const QString red =
-        "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
-    QCOMPARE(Field(*w, "edTopHartTexture"), red);
-    QCOMPARE(Field(*w, "edCTopHartT"), red);
+    const QString red = "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
+    for (const char* field : {"edTopHartTexture", "edCTopHartT"}) QCOMPARE(Field(*w, field), red);
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     QCOMPARE(Get<QPushButton>(*w, "sbAssignCoat")->text(), QString("Husk"));
   }
@@ -274,7 +244,6 @@ class TexturePanelTest : public WindowTest {
     const QString text = ReadAll(Path("look.vtr"));
     QVERIFY(text.startsWith("Quorel 0.9\r\ncbPigmentType|5\r\n"));
     QVERIFY(text.contains("sgColorMap|3~4:0.000~16777215~0~0~0.250~16777215~0~0~1.000~0~0~0~"));
-
     Click(*w, "sbDefaultMap");
     Choose(*w, "cbPigmentType", 0);
     w->set().SetOn("sbPhong", false);
@@ -288,7 +257,6 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(w->set().On("sbPhong"));
     QCOMPARE(Get<QTableWidget>(*w, "sgColorMap")->rowCount(), 3);
     QCOMPARE(SettingsText(w->set()), saved);
-
     // A file that is no texture file: the loader's message, nothing changed.
     WriteFile(Path("bad.vtr"), "Something else\r\ncbPigmentType|3\r\n");
     prompts_.file_answers = {Path("bad.vtr")};
@@ -296,7 +264,6 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(prompts_.errors.size(), 1);
     QVERIFY(prompts_.errors.first().contains("format", Qt::CaseInsensitive));
     QCOMPARE(SettingsText(w->set()), saved);
-
     // The include export: the texture as one line; no texture field written.
     Choose(*w, "cbPigmentType", 0);
     prompts_.file_answers = {Path("look.inc")};
@@ -334,22 +301,19 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbTexPreview");
     QCOMPARE(w->set().Text("edCamLocZ"), camera);
     QVERIFY(done.wait(20000));
-    QVERIFY2(done.first().first().toBool(),
-             qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
+    QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 24));
     const QString scene = ReadAll(dir_->path() + "/home/TEMP.POV");
     QVERIFY(scene.contains("  location <0.0, 0.0, -30>"));
     QVERIFY(scene.contains("box {<-5, -5, -5>, < 5,  5,  5> " + QString(kStartTexture)));
     QVERIFY(!scene.contains("sphere"));
-
     // An image map that is not there reaches POV-Ray, whose error is shown.
     Choose(*w, "cbPigmentType", 20);
     w->set().SetText("edIMName", "no_such_map.png");
     Click(*w, "sbTexPreview");
     QVERIFY(done.wait(20000));
     QCOMPARE(done.last().first().toBool(), false);
-    auto* pages = w->findChild<QTabWidget*>("PageControl1");
-    QCOMPARE(pages->currentWidget()->objectName(), QString("TabOut"));
+    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("no_such_map.png"));
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->close();

@@ -13,23 +13,18 @@ class UndoTest : public WindowTest {
     auto* redo = w->findChild<QAction*>("Redo");
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     const std::string start = SettingsText(w->set());
-
     auto* edit = w->findChild<QLineEdit*>("EdNumber");
     edit->selectAll();
     QTest::keyClicks(edit, "123");  // one run of typing, one step
     const std::string typed = SettingsText(w->set());
     QVERIFY(typed != start);
-
-    const QString file = dir_->path() + "/other.vmx";
     ParameterSet other = w->set();
     other.SetText("EdNumber", "77");
-    QVERIFY(SaveSettings(file.toStdString(), other).ok());
-    prompts_.file_answers = {file};
+    prompts_.file_answers = {SaveBeside("other.vmx", other)};
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->OpenSettings();
     const std::string loaded = SettingsText(w->set());
     QCOMPARE(w->set().Text("EdNumber"), std::string("77"));
-
     VariationsView view(w.get());
     QVERIFY(view.Produce(9));
     view.CancelAll();
@@ -38,7 +33,6 @@ class UndoTest : public WindowTest {
     view.Take();
     const std::string adopted = SettingsText(w->set());
     QCOMPARE(adopted, SettingsText(view.centre()));
-
     w->Undo();
     QCOMPARE(SettingsText(w->set()), loaded);
     w->Undo();
@@ -46,31 +40,26 @@ class UndoTest : public WindowTest {
     QCOMPARE(edit->text(), QString("123"));
     w->Undo();
     QCOMPARE(SettingsText(w->set()), start);
-    QVERIFY(!undo->isEnabled());
-    QVERIFY(redo->isEnabled());
-    w->Redo();
-    w->Redo();
-    w->Redo();
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    for (int i = 0; i < 3; ++i) w->Redo();
     QCOMPARE(SettingsText(w->set()), adopted);
     QVERIFY(!redo->isEnabled());
   }
 
   // F5 on an engine's page runs that engine first (before the renderer is looked for).
   void undoOfAnEngineStepRestoresItsKeptParent() {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    SetPovray("/no/such/povray");
     auto w = NewWindow();
     const QString kept = dir_->path() + "/home/_mutate.vmx";
     const std::string before = SettingsText(w->set());
     RenderAndWait(*w);  // the General page: no engine
     QVERIFY(SettingsText(w->set()) == before && !QFile::exists(kept));
-    auto* pages = w->findChild<QTabWidget*>("PageControl1");
-    QWidget* features = w->findChild<QWidget*>("TabFeatures");
-    pages->setCurrentWidget(features);
-    qobject_cast<QTabWidget*>(features)->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
+    auto* features = w->findChild<QTabWidget*>("TabFeatures");
+    w->findChild<QTabWidget*>("PageControl1")->setCurrentWidget(features);
+    features->setCurrentWidget(w->findChild<QWidget*>("TabFeaturesMutate"));
     RenderAndWait(*w);  // F5: the engine step, then the renderer is missing
     const std::string stepped = SettingsText(w->set());
-    QVERIFY(stepped != before);
-    QVERIFY(QFile::exists(kept));
+    QVERIFY(stepped != before && QFile::exists(kept));
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), w->set().Text("EdNumber"));
     w->Undo();
     QCOMPARE(SettingsText(w->set()), before);

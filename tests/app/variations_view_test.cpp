@@ -34,7 +34,6 @@ class VariationsViewTest : public WindowTest {
     QVERIFY(again.Produce(7));
     again.CancelAll();
     QCOMPARE(SettingsText(again.cells()[2]), first_ring_2);
-
     QTest::mouseClick(view.cell(2), Qt::LeftButton);
     view.CancelAll();
     QCOMPARE(SettingsText(view.centre()), first_ring_2);
@@ -42,12 +41,10 @@ class VariationsViewTest : public WindowTest {
     QVERIFY(Texts(view).size() >= 7);  // a new ring (a mutant may equal its parent)
     QVERIFY(SettingsText(view.cells()[0]) != SettingsText(again.cells()[0]));
     QCOMPARE(SettingsText(window->set()), start);  // nothing taken yet
-
     view.Back();
     view.CancelAll();
     QCOMPARE(SettingsText(view.centre()), start);
     QCOMPARE(SettingsText(view.cells()[2]), first_ring_2);
-
     QTest::mouseClick(view.cell(2), Qt::LeftButton);
     view.CancelAll();
     view.Take();
@@ -63,14 +60,13 @@ class VariationsViewTest : public WindowTest {
     view.resize(1200, 1000);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QVERIFY(view.cell(0)->width() >= 300);
-    QVERIFY(view.cell(VariationsView::kCentre)->width() >= 300);
+    QVERIFY(view.cell(0)->width() >= 300 && view.cell(VariationsView::kCentre)->width() >= 300);
     view.resize(700, 560);
     QTRY_VERIFY(view.cell(0)->width() >= 200 && view.cell(0)->width() < 300);
   }
 
   void missingRendererMarksEveryCellFailed() {
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/no/such/povray");
+    SetPovray("/no/such/povray");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);
@@ -83,8 +79,7 @@ class VariationsViewTest : public WindowTest {
   }
 
   void realRenderFillsEveryThumbnail() {
-    if (!QFileInfo::exists("/usr/bin/povray")) QSKIP("no renderer");
-    QSettings(kSettingsOrg, kSettingsApp).setValue(kPovrayPathKey, "/usr/bin/povray");
+    if (!QFileInfo::exists(kPovray)) QSKIP("no renderer");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);

@@ -1,24 +1,8 @@
 #pragma once
 
 // What every window test includes: the widgets the tests find, the window and its fixture.
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "fake_prompts.h"
@@ -80,6 +64,10 @@ class WindowTest : public QObject {
   }
   QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }
   QString Beside(const QString& name) const { return dir_->path() + "/" + name; }
+  // Saves `set` beside the program folder; the file's path, "" when it could not be saved.
+  QString SaveBeside(const QString& name, const vermora::ParameterSet& set) const {
+    return vermora::SaveSettings(Beside(name).toStdString(), set).ok() ? Beside(name) : QString();
+  }
   std::unique_ptr<vermora::app::MainWindow> NewWindow() {
     return std::make_unique<vermora::app::MainWindow>(TestSetup(Home(), &prompts_));
   }

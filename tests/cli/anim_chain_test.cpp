@@ -19,10 +19,9 @@ std::string TranslationOf(const std::string& scene) {
   return scene.substr(at + 13, scene.find(',', at) - at - 13);
 }
 
-class AnimChainTest : public ::testing::Test {
+class AnimChainTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     for (const auto& [name, x] : {std::pair{"a", "0"}, std::pair{"b", "10"}, std::pair{"c", "20"}}) {
       ParameterSet key;
       key.SetText("EdTPostTranslateX", x);
@@ -30,8 +29,6 @@ class AnimChainTest : public ::testing::Test {
     }
     keys_ = dir_ + "a.vmx --then " + dir_ + "b.vmx --then " + dir_ + "c.vmx";
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::vector<std::string> Translations(const std::string& folder) {
     std::vector<std::string> found;
     for (int i = 1; fs::exists(folder + "anim00" + std::to_string(i) + ".pov"); ++i) {
@@ -39,7 +36,7 @@ class AnimChainTest : public ::testing::Test {
     }
     return found;
   }
-  std::string dir_, keys_;
+  std::string keys_;
 };
 
 // S-curve: f = 0.5 sin(pi (t - 0.5)) + 0.5, so a third of the way is 0.25 and
@@ -54,17 +51,14 @@ TEST_F(AnimChainTest, ThreeKeysLoopWithoutAJumpOrARepeat) {
   EXPECT_FALSE(fs::exists(dir_ + "loop/anim010.pov"));
   EXPECT_EQ(test::ReadFile(dir_ + "a.vmx"), a_before);
   EXPECT_FALSE(fs::exists(dir_ + "loop/_anim.vmx"));
-
   run = Cli("anim " + keys_ + " --frames 2 --job-list -o " + dir_ + "open");  // ends on the last key set
   ASSERT_EQ(run.code, 0) << run.output;
   EXPECT_EQ(Translations(dir_ + "open/"), (std::vector<std::string>{"0.00", "5.000", "10.00", "15.000", "20.000"}));
-
   ParameterSet curl;
   curl.SetIndex("RadioGroup1", 1);
   ASSERT_TRUE(SaveSettings(dir_ + "curl.vmx", curl).ok());
   run = Cli("anim " + keys_ + " --then " + dir_ + "curl.vmx --frames 2 --job-list -o " + dir_ + "x");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("--force"), std::string::npos) << run.output;
+  EXPECT_TRUE(test::Says(run, 1, "--force"));
   EXPECT_EQ(Cli("anim " + dir_ + "a.vmx --loop -o " + dir_ + "x").code, 2);
 }
 

@@ -16,10 +16,9 @@ using test::Cli;
 using test::Shell;
 using test::ShellRun;
 
-class AnimCliTest : public ::testing::Test {
+class AnimCliTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     ParameterSet start;
     ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
     ParameterSet end;
@@ -28,8 +27,6 @@ class AnimCliTest : public ::testing::Test {
     end.SetIndex("RadioGroup1", 1);
     ASSERT_TRUE(SaveSettings(dir_ + "curl.vmx", end).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
 };
 
 TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
@@ -37,9 +34,8 @@ TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
   const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 3 --width 32 --height 24 "
                       "--jobs 2 -o " + dir_ + "frames");
   ASSERT_EQ(run.code, 0) << run.output;
-  for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"}) {
+  for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
     EXPECT_TRUE(fs::exists(dir_ + "frames/" + f)) << f;
-  }
   EXPECT_FALSE(fs::exists(dir_ + "frames/anim001.pov"));  // scenes go unless kept
   EXPECT_FALSE(fs::exists(dir_ + "frames/_anim.vmx"));
 }
@@ -56,19 +52,14 @@ TEST_F(AnimCliTest, JobListRunsUnderGnuParallel) {
   if (!test::HavePovray() || Shell("command -v parallel").code != 0) GTEST_SKIP() << "no GNU Parallel";
   const ShellRun parallel = Shell("cd " + dir_ + "jobs && parallel --will-cite --jobs 2 < jobs.txt");
   EXPECT_EQ(parallel.code, 0) << parallel.output;
-  EXPECT_TRUE(fs::exists(dir_ + "jobs/anim001.bmp"));
-  EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.bmp"));
+  for (const char* f : {"anim001.bmp", "anim002.bmp"}) EXPECT_TRUE(fs::exists(dir_ + "jobs/" + f)) << f;
 }
 
 TEST_F(AnimCliTest, RefusesAnotherFamilyAndBadArguments) {
-  ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("Worms not of the same family."), std::string::npos) << run.output;
-  run = Cli("anim " + dir_ + "start.vmx --jobs none -o " + dir_ + "x");
-  EXPECT_EQ(run.code, 2);
-  run = Cli("anim " + dir_ + "missing.vmx -o " + dir_ + "x");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("missing.vmx"), std::string::npos);
+  EXPECT_TRUE(test::Says(Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x"), 1,
+                         "Worms not of the same family."));
+  EXPECT_EQ(Cli("anim " + dir_ + "start.vmx --jobs none -o " + dir_ + "x").code, 2);
+  EXPECT_TRUE(test::Says(Cli("anim " + dir_ + "missing.vmx -o " + dir_ + "x"), 1, "missing.vmx"));
 }
 
 }  // namespace

@@ -13,19 +13,17 @@ namespace fs = std::filesystem;
 
 using test::Cli;
 
-class CliBatchTest : public ::testing::Test {
+class CliBatchTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     out_ = dir_ + "it's out/";  // a quote in the folder name reaches no shell
     ASSERT_TRUE(SaveSettings(dir_ + "p.vmx", ParameterSet()).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string Batch(const std::string& extra) {
     return "batch " + dir_ + "p.vmx --engine mutate --count 6 --seed 5 --width 32 --height 24 -o \"" +
            out_.substr(0, out_.size() - 1) + "\" " + extra;
   }
-  std::string dir_, out_;
+  std::string out_;
 };
 
 TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
@@ -34,14 +32,8 @@ TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
   EXPECT_TRUE(fs::exists(out_ + "child_002.bmp"));
   EXPECT_FALSE(fs::exists(out_ + "child_003.bmp"));
   const std::string third = test::ReadFile(out_ + "child_003.vmx");
-
-  const test::ShellRun refused = Cli(Batch(""));
-  EXPECT_EQ(refused.code, 2);
-  EXPECT_NE(refused.output.find("already holds files; use --resume"), std::string::npos);
-
-  const test::ShellRun resumed = Cli(Batch("--resume"));
-  ASSERT_EQ(resumed.code, 0) << resumed.output;
-  EXPECT_NE(resumed.output.find("4 sets rendered"), std::string::npos);
+  EXPECT_TRUE(test::Says(Cli(Batch("")), 2, "already holds files; use --resume"));
+  ASSERT_TRUE(test::Says(Cli(Batch("--resume")), 0, "4 sets rendered"));
   EXPECT_EQ(test::ReadFile(out_ + "child_003.vmx"), third);
   EXPECT_EQ(test::ReadFile(out_ + "index.txt"),
             "child_001.vmx 5 rendered\nchild_002.vmx 6 rendered\nchild_003.vmx 7 rendered\n"
@@ -58,16 +50,13 @@ TEST_F(CliBatchTest, JobListRendersElsewhereAndResumeCollectsThePictures) {
   if (!test::HavePovray() || test::Shell("command -v parallel >/dev/null").code != 0) {
     GTEST_SKIP() << "needs POV-Ray and GNU Parallel";
   }
-  const test::ShellRun listed = Cli(Batch("--job-list"));
-  ASSERT_EQ(listed.code, 0) << listed.output;
-  EXPECT_NE(listed.output.find("--transferfile {}.pov --return {}.bmp"), std::string::npos) << listed.output;
+  ASSERT_TRUE(test::Says(Cli(Batch("--job-list")), 0, "--transferfile {}.pov --return {}.bmp"));
   EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 listed\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(out_ + "child_001.bmp"));
   EXPECT_FALSE(fs::exists(out_ + ".work"));
   const std::string jobs = test::ReadFile(out_ + "jobs.txt");
   EXPECT_NE(jobs.find("povray '+Ichild_006.pov' '+FB' '+Ochild_006.bmp' '+H24' '+W32'"), std::string::npos) << jobs;
   EXPECT_EQ(jobs.find(out_), std::string::npos);  // no path of this machine
-
   ASSERT_EQ(test::Shell("cd \"" + out_ + "\" && parallel --will-cite < jobs.txt").code, 0);
   const test::ShellRun resumed = Cli(Batch("--resume"));
   EXPECT_EQ(resumed.code, 0) << resumed.output;
@@ -77,9 +66,7 @@ TEST_F(CliBatchTest, JobListRendersElsewhereAndResumeCollectsThePictures) {
 }
 
 TEST_F(CliBatchTest, WeakChildrenAreDroppedBeforeRendering) {
-  const test::ShellRun run = Cli(Batch("--max-objects 1"));
-  EXPECT_EQ(run.code, 0) << run.output;
-  EXPECT_NE(run.output.find("child_001 dropped: "), std::string::npos);
+  EXPECT_TRUE(test::Says(Cli(Batch("--max-objects 1")), 0, "child_001 dropped: "));
   EXPECT_FALSE(fs::exists(out_ + "child_001.bmp"));
   EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 dropped: "), std::string::npos);
 }

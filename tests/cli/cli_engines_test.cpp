@@ -16,57 +16,48 @@ namespace fs = std::filesystem;
 using test::Cli;
 std::string Read(const std::string& path) { return test::ReadFile(path); }
 
-TEST(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
-  const std::string dir = test::MakeTempFolder();
+using CliEnginesTest = test::InTempFolder;
+
+TEST_F(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
   ParameterSet set;
   set.SetOn("ChkRAlternate", true);
-  ASSERT_TRUE(SaveSettings(dir + "a.vmx", set).ok());
-
-  ASSERT_EQ(Cli("random " + dir + "a.vmx --seed 4242 -o " + dir + "r.vmx").code, 0);
+  ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", set).ok());
+  ASSERT_EQ(Cli("random " + dir_ + "a.vmx --seed 4242 -o " + dir_ + "r.vmx").code, 0);
   FixedClock clock(4242);
   Random random;
   ParameterSet expected = set;
   ASSERT_TRUE(RunRandomEngine(expected, {&random, &clock, ""}).status.ok());
-  EXPECT_EQ(Read(dir + "r.vmx"), SettingsText(expected));
-
+  EXPECT_EQ(Read(dir_ + "r.vmx"), SettingsText(expected));
   for (const char* engine : {"evolve", "mutate"}) {
     SCOPED_TRACE(engine);
-    const std::string cmd = std::string(engine) + " " + dir + "r.vmx --seed 9 -o ";
-    ASSERT_EQ(Cli(cmd + dir + "e1.vmx").code, 0);
-    ASSERT_EQ(Cli(cmd + dir + "e2.vmx").code, 0);
-    EXPECT_EQ(Read(dir + "e1.vmx"), Read(dir + "e2.vmx"));
-    EXPECT_NE(Read(dir + "e1.vmx"), Read(dir + "r.vmx"));
+    const std::string cmd = std::string(engine) + " " + dir_ + "r.vmx --seed 9 -o ";
+    ASSERT_EQ(Cli(cmd + dir_ + "e1.vmx").code, 0);
+    ASSERT_EQ(Cli(cmd + dir_ + "e2.vmx").code, 0);
+    EXPECT_EQ(Read(dir_ + "e1.vmx"), Read(dir_ + "e2.vmx"));
+    EXPECT_NE(Read(dir_ + "e1.vmx"), Read(dir_ + "r.vmx"));
   }
-
-  ASSERT_EQ(Cli("breed " + dir + "a.vmx " + dir + "r.vmx --seed 5 -o " + dir + "b.vmx").code, 0);
+  ASSERT_EQ(Cli("breed " + dir_ + "a.vmx " + dir_ + "r.vmx --seed 5 -o " + dir_ + "b.vmx").code, 0);
   ParameterSet partner;
-  ASSERT_TRUE(LoadSettings(dir + "r.vmx", partner).ok());
+  ASSERT_TRUE(LoadSettings(dir_ + "r.vmx", partner).ok());
   ParameterSet child = set;
   FixedClock breed_clock(5);
   ASSERT_TRUE(Breed(child, partner, {&random, &breed_clock, ""}).status.ok());
-  EXPECT_EQ(Read(dir + "b.vmx"), SettingsText(child));
-  fs::remove_all(dir);
+  EXPECT_EQ(Read(dir_ + "b.vmx"), SettingsText(child));
 }
 
-TEST(CliEnginesTest, BadInputGivesAMessageAndWritesNothing) {
-  const std::string dir = test::MakeTempFolder();
-  ASSERT_TRUE(SaveSettings(dir + "a.vmx", ParameterSet()).ok());
-  test::ShellRun run = Cli("breed " + dir + "a.vmx " + dir + "missing.vmx --seed 1 -o " + dir + "b.vmx");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("missing.vmx"), std::string::npos) << run.output;
-  EXPECT_FALSE(fs::exists(dir + "b.vmx"));
-
-  std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nbroken\r\n";
-  run = Cli("mutate " + dir + "bad.vmx --seed 1 -o " + dir + "m.vmx");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("Corrupted name/data!  Load aborted."), std::string::npos);
-  EXPECT_FALSE(fs::exists(dir + "m.vmx"));
-
-  EXPECT_EQ(Cli("random " + dir + "a.vmx --seed x1 -o " + dir + "r.vmx").code, 2);
-  EXPECT_EQ(Cli("breed " + dir + "a.vmx --seed 1 -o " + dir + "r.vmx").code, 2);
-  EXPECT_EQ(Cli("evolve " + dir + "a.vmx --seed 1").code, 2);
-  EXPECT_FALSE(fs::exists(dir + "r.vmx"));
-  fs::remove_all(dir);
+TEST_F(CliEnginesTest, BadInputGivesAMessageAndWritesNothing) {
+  ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
+  EXPECT_TRUE(test::Says(Cli("breed " + dir_ + "a.vmx " + dir_ + "missing.vmx --seed 1 -o " + dir_ + "b.vmx"), 1,
+                         "missing.vmx"));
+  EXPECT_FALSE(fs::exists(dir_ + "b.vmx"));
+  std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nbroken\r\n";
+  EXPECT_TRUE(test::Says(Cli("mutate " + dir_ + "bad.vmx --seed 1 -o " + dir_ + "m.vmx"), 1,
+                         "Corrupted name/data!  Load aborted."));
+  EXPECT_FALSE(fs::exists(dir_ + "m.vmx"));
+  EXPECT_EQ(Cli("random " + dir_ + "a.vmx --seed x1 -o " + dir_ + "r.vmx").code, 2);
+  EXPECT_EQ(Cli("breed " + dir_ + "a.vmx --seed 1 -o " + dir_ + "r.vmx").code, 2);
+  EXPECT_EQ(Cli("evolve " + dir_ + "a.vmx --seed 1").code, 2);
+  EXPECT_FALSE(fs::exists(dir_ + "r.vmx"));
 }
 
 }  // namespace

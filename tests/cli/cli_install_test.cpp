@@ -18,20 +18,16 @@ using test::Shell;
 TEST(CliConventionTest, HelpVersionAndUsageErrors) {
   for (const char* command : {"defaults", "compose", "mesh", "render", "texture", "anim", "random", "evolve", "mutate",
                               "breed", "variations", "estimate", "batch", "lineage", "examples", "extract"}) {
-    const test::ShellRun help = Cli(std::string(command) + " --help");
-    EXPECT_EQ(help.code, 0) << command;
-    EXPECT_NE(help.output.find(std::string("Usage: ") + command), std::string::npos) << command;
+    EXPECT_TRUE(test::Says(Cli(std::string(command) + " --help"), 0, std::string("Usage: ") + command));
     // An unknown option names itself and shows the command's help.
     const test::ShellRun bad = Cli(std::string(command) + " --no-such-option");
-    EXPECT_EQ(bad.code, 2) << command;
-    EXPECT_NE(bad.output.find("--no-such-option"), std::string::npos) << command;
-    EXPECT_NE(bad.output.find(std::string("Usage: ") + command), std::string::npos) << command;
+    EXPECT_TRUE(test::Says(bad, 2, "--no-such-option"));
+    EXPECT_TRUE(test::Says(bad, 2, std::string("Usage: ") + command));
   }
   EXPECT_EQ(Cli("--version").output, "vermora-cli 0.99g\n");
   const test::ShellRun unknown = Cli("frobnicate");
-  EXPECT_EQ(unknown.code, 2);
-  EXPECT_NE(unknown.output.find("unknown command frobnicate"), std::string::npos);
-  EXPECT_NE(unknown.output.find("Subcommands:"), std::string::npos);
+  EXPECT_TRUE(test::Says(unknown, 2, "unknown command frobnicate"));
+  EXPECT_TRUE(test::Says(unknown, 2, "Subcommands:"));
   EXPECT_EQ(Cli("anim --jobs 0 a.vmx -o x").code, 2);
   EXPECT_EQ(Cli("variations --engine teeth -o x").code, 2);
 }
@@ -45,40 +41,36 @@ void DamageSetChunk(const std::string& path) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(PictureSetTest, APngCarriesItsSetByteForByte) {
+using PictureSetTest = test::InTempFolder;
+
+TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  const std::string dir = test::MakeTempFolder();
   ParameterSet set;
   set.SetText("EdCamLocZ", "-7.5");  // not the defaults: the set, not a stand-in
-  ASSERT_TRUE(SaveSettings(dir + "a.vmx", set).ok());
-  ASSERT_EQ(Cli("render " + dir + "a.vmx -o " + dir + "a.png --width 32 --height 24").code, 0);
-  ASSERT_EQ(Cli("extract " + dir + "a.png -o " + dir + "b.vmx").code, 0);
-  EXPECT_EQ(test::ReadFile(dir + "b.vmx"), test::ReadFile(dir + "a.vmx"));
-
+  ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", set).ok());
+  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "a.png --width 32 --height 24").code, 0);
+  ASSERT_EQ(Cli("extract " + dir_ + "a.png -o " + dir_ + "b.vmx").code, 0);
+  EXPECT_EQ(test::ReadFile(dir_ + "b.vmx"), test::ReadFile(dir_ + "a.vmx"));
   // Putting the set in again replaces it; the picture stays a picture.
-  ASSERT_TRUE(EmbedSetInPng(dir + "a.png", "Quorel 0.9\r\nEdCamLocZ|-3\r\n").ok());
+  ASSERT_TRUE(EmbedSetInPng(dir_ + "a.png", "Quorel 0.9\r\nEdCamLocZ|-3\r\n").ok());
   std::string text;
-  ASSERT_TRUE(ReadSetFromPng(dir + "a.png", text).ok());
+  ASSERT_TRUE(ReadSetFromPng(dir_ + "a.png", text).ok());
   EXPECT_EQ(text, "Quorel 0.9\r\nEdCamLocZ|-3\r\n");
-  EXPECT_EQ(Shell("identify -format %wx%h " + dir + "a.png").output, "32x24");
-
+  EXPECT_EQ(Shell("identify -format %wx%h " + dir_ + "a.png").output, "32x24");
   struct Refused {
     const char* file;
     const char* message;
   };
-  ASSERT_EQ(Cli("render " + dir + "a.vmx -o " + dir + "plain.bmp --width 32 --height 24").code, 0);
-  ASSERT_EQ(Shell("convert " + dir + "plain.bmp " + dir + "plain.png").code, 0);
-  fs::copy_file(dir + "a.png", dir + "damaged.png");
-  DamageSetChunk(dir + "damaged.png");
+  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "plain.bmp --width 32 --height 24").code, 0);
+  ASSERT_EQ(Shell("convert " + dir_ + "plain.bmp " + dir_ + "plain.png").code, 0);
+  fs::copy_file(dir_ + "a.png", dir_ + "damaged.png");
+  DamageSetChunk(dir_ + "damaged.png");
   for (const Refused& r : {Refused{"plain.png", "holds no Vermora set"}, Refused{"damaged.png", "is damaged"},
                            Refused{"a.vmx", "is not a PNG picture"}, Refused{"none.png", "File not found"}}) {
-    std::ofstream(dir + "keep.vmx") << "kept";
-    const test::ShellRun run = Cli("extract " + dir + r.file + " -o " + dir + "keep.vmx");
-    EXPECT_EQ(run.code, 1) << r.file;
-    EXPECT_NE(run.output.find(r.message), std::string::npos) << run.output;
-    EXPECT_EQ(test::ReadFile(dir + "keep.vmx"), "kept") << r.file;
+    std::ofstream(dir_ + "keep.vmx") << "kept";
+    EXPECT_TRUE(test::Says(Cli("extract " + dir_ + r.file + " -o " + dir_ + "keep.vmx"), 1, r.message)) << r.file;
+    EXPECT_EQ(test::ReadFile(dir_ + "keep.vmx"), "kept") << r.file;
   }
-  fs::remove_all(dir);
 }
 
 TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
@@ -96,7 +88,6 @@ TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
   EXPECT_EQ(Shell(cli + "examples " + first + " -o first.vmx").code, 0);
   EXPECT_EQ(test::ReadFile(away + "first.vmx"), test::ReadFile(prefix + "share/vermora/examples/" + first + ".vmx"));
   EXPECT_TRUE(fs::exists(prefix + "share/man/man1/vermora-cli.1"));
-
   for (const auto& [tool, file] : {std::pair{"desktop-file-validate", "share/applications/org.lumenfold.vermora.desktop"},
                                    std::pair{"appstreamcli validate --no-net",
                                              "share/metainfo/org.lumenfold.vermora.metainfo.xml"}}) {
@@ -107,12 +98,9 @@ TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
     run = Shell(std::string(tool) + " " + prefix + file);
     EXPECT_EQ(run.code, 0) << run.output;
   }
-
   // Without its data folder the program says where it looked.
   fs::remove_all(prefix + "share/vermora");
-  run = Shell(cli + "render -o out2.png");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find(prefix + "share/vermora/"), std::string::npos) << run.output;
+  EXPECT_TRUE(test::Says(Shell(cli + "render -o out2.png"), 1, prefix + "share/vermora/"));
   fs::remove_all(prefix);
   fs::remove_all(away);
 }

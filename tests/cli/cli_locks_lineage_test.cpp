@@ -14,14 +14,11 @@ namespace fs = std::filesystem;
 
 using test::Cli;
 
-class CliLocksTest : public ::testing::Test {
+class CliLocksTest : public test::InTempFolder {
  protected:
   void SetUp() override {
-    dir_ = test::MakeTempFolder();
     ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
 };
 
 TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
@@ -29,7 +26,6 @@ TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
   ASSERT_EQ(Cli("mutate " + dir_ + "b.vmx --seed 8 -o " + dir_ + "c.vmx").code, 0);
   ASSERT_EQ(Cli("random " + dir_ + "c.vmx --seed 9 -o " + dir_ + "d.vmx").code, 0);
   EXPECT_EQ(test::ReadFile(dir_ + "b.locks"), "name edcamlocz\ngroup worms\n");
-
   // The locks travel with the child, so the whole chain keeps the worm pages.
   ParameterSet a, d;
   ASSERT_TRUE(LoadSettings(dir_ + "d.vmx", d).ok());
@@ -47,17 +43,14 @@ TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
 }
 
 TEST_F(CliLocksTest, BadLocksAreReportedAndDamagedSideFilesOnlyWarn) {
-  const test::ShellRun bad = Cli("random " + dir_ + "a.vmx --lock-group teeth -o " + dir_ + "b.vmx");
-  EXPECT_EQ(bad.code, 2);
-  EXPECT_NE(bad.output.find("Unknown group to lock: teeth"), std::string::npos);
+  EXPECT_TRUE(test::Says(Cli("random " + dir_ + "a.vmx --lock-group teeth -o " + dir_ + "b.vmx"), 2,
+                         "Unknown group to lock: teeth"));
   EXPECT_FALSE(fs::exists(dir_ + "b.vmx"));
-
   std::ofstream(dir_ + "a.locks") << "nonsense\n";
   std::ofstream(dir_ + "a.lineage") << "engine\n";
   const test::ShellRun run = Cli("random " + dir_ + "a.vmx --seed 3 -o " + dir_ + "b.vmx");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_NE(run.output.find("a.locks line 1 ignored"), std::string::npos);
-  EXPECT_NE(run.output.find("a.lineage ignored"), std::string::npos);
+  EXPECT_TRUE(test::Says(run, 0, "a.locks line 1 ignored"));
+  EXPECT_TRUE(test::Says(run, 0, "a.lineage ignored"));
   EXPECT_TRUE(fs::exists(dir_ + "b.vmx"));
 }
 

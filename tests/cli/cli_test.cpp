@@ -13,85 +13,66 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::Cli;
+using test::Says;
 std::string Read(const std::string& path) { return test::ReadFile(path); }
 
-TEST(CliTest, DefaultsAndComposeMatchTheCore) {
-  const std::string dir = test::MakeTempFolder();
-  ASSERT_EQ(Cli("defaults -o " + dir + "d.vmx").code, 0);
-  EXPECT_EQ(Read(dir + "d.vmx"), SettingsText(ParameterSet()));
+using CliTest = test::InTempFolder;
+using CliEstimateTest = test::InTempFolder;
 
-  std::string text = Read(dir + "d.vmx");
+TEST_F(CliTest, DefaultsAndComposeMatchTheCore) {
+  ASSERT_EQ(Cli("defaults -o " + dir_ + "d.vmx").code, 0);
+  EXPECT_EQ(Read(dir_ + "d.vmx"), SettingsText(ParameterSet()));
+  std::string text = Read(dir_ + "d.vmx");
   text.replace(text.find("ChkWheelOn|Y"), 12, "ChkWheelOn|N");
-  std::ofstream(dir + "spiral.vmx", std::ios::binary) << text;
-  ASSERT_EQ(Cli(dir + "spiral.vmx compose -o " + dir + "s.pov").code, 2);  // command first
-  const test::ShellRun run = Cli("compose " + dir + "spiral.vmx -o " + dir + "s.pov");
+  std::ofstream(dir_ + "spiral.vmx", std::ios::binary) << text;
+  ASSERT_EQ(Cli(dir_ + "spiral.vmx compose -o " + dir_ + "s.pov").code, 2);  // command first
+  const test::ShellRun run = Cli("compose " + dir_ + "spiral.vmx -o " + dir_ + "s.pov");
   ASSERT_EQ(run.code, 0) << run.output;
-  EXPECT_TRUE(test::MatchesGolden("spiral_only.pov", Read(dir + "s.pov")));
-  fs::remove_all(dir);
+  EXPECT_TRUE(test::MatchesGolden("spiral_only.pov", Read(dir_ + "s.pov")));
 }
 
-TEST(CliTest, BadInputGivesMessagesAndExitStatus) {
-  const std::string dir = test::MakeTempFolder();
-  test::ShellRun run = Cli("compose " + dir + "missing.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("File not found."), std::string::npos);
-
-  std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|5\r\ngarbage\r\n";
-  run = Cli("compose " + dir + "bad.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("Corrupted name/data!  Load aborted."), std::string::npos);
-
-  std::ofstream(dir + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
-  run = Cli("compose " + dir + "text.vmx -o " + dir + "x.pov");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_NE(run.output.find("warning: lots ... is not valid"), std::string::npos);
-
+TEST_F(CliTest, BadInputGivesMessagesAndExitStatus) {
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "missing.vmx -o " + dir_ + "x.pov"), 1, "File not found."));
+  std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|5\r\ngarbage\r\n";
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "bad.vmx -o " + dir_ + "x.pov"), 1, "Corrupted name/data!  Load aborted."));
+  std::ofstream(dir_ + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "text.vmx -o " + dir_ + "x.pov"), 0, "warning: lots ... is not valid"));
   EXPECT_EQ(Cli("compose").code, 2);
-  run = Cli("render -o " + dir + "x.png --povray /no/such/povray");
+  const test::ShellRun run = Cli("render -o " + dir_ + "x.png --povray /no/such/povray");
   EXPECT_NE(run.code, 0);
   EXPECT_NE(run.output.find("POV-Ray was not found"), std::string::npos);
-  fs::remove_all(dir);
 }
 
-TEST(CliTest, RendersWithTheRealRenderer) {
+TEST_F(CliTest, RendersWithTheRealRenderer) {
   if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
-  const std::string dir = test::MakeTempFolder();
-  std::ofstream(dir + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
-  const test::ShellRun run = Cli("render \"" + dir + "spiral set.vmx\" -o \"" + dir + "out put.png\" --width 32 --height 24");
+  std::ofstream(dir_ + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
+  const test::ShellRun run = Cli("render \"" + dir_ + "spiral set.vmx\" -o \"" + dir_ + "out put.png\" --width 32 --height 24");
   ASSERT_EQ(run.code, 0) << run.output;
-  const std::string png = Read(dir + "out put.png");
+  const std::string png = Read(dir_ + "out put.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
-
   // A shared set whose include line writes a file is shown and refused until --trust.
-  std::ofstream(dir + "shared.vmx", std::ios::binary)
+  std::ofstream(dir_ + "shared.vmx", std::ios::binary)
       << "Quorel 0.9\r\nChkWheelOn|N\r\nEdInc2|#fopen F \"note.txt\" write #fclose F\r\n";
-  const std::string render = "render " + dir + "shared.vmx -o " + dir + "s.png --width 32 --height 24";
-  test::ShellRun refused = Cli(render);
-  EXPECT_EQ(refused.code, 5);
-  EXPECT_NE(refused.output.find("EdInc2: #fopen F \"note.txt\" write"), std::string::npos) << refused.output;
-  EXPECT_NE(refused.output.find("--trust"), std::string::npos);
-  EXPECT_FALSE(fs::exists(dir + "s.png"));
+  const std::string render = "render " + dir_ + "shared.vmx -o " + dir_ + "s.png --width 32 --height 24";
+  const test::ShellRun refused = Cli(render);
+  EXPECT_TRUE(Says(refused, 5, "EdInc2: #fopen F \"note.txt\" write"));
+  EXPECT_TRUE(Says(refused, 5, "--trust"));
+  EXPECT_FALSE(fs::exists(dir_ + "s.png"));
   EXPECT_EQ(Cli(render + " --trust").code, 0);
-  EXPECT_GT(Read(dir + "s.png").size(), 8u);
-  fs::remove_all(dir);
+  EXPECT_GT(Read(dir_ + "s.png").size(), 8u);
 }
 
-TEST(CliEstimateTest, PrintsTheEstimateAndWarns) {
-  const std::string dir = test::MakeTempFolder();
+TEST_F(CliEstimateTest, PrintsTheEstimateAndWarns) {
   test::ShellRun run = Cli("estimate");
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.output, "Your Thing contains ca. 240 objects.\n");
-  std::ofstream(dir + "big.vmx", std::ios::binary) << "Quorel 0.9\r\nEdTNumber|100000\r\n";
-  run = Cli("estimate " + dir + "big.vmx");
-  EXPECT_EQ(run.code, 0);
-  EXPECT_NE(run.output.find("ca. 3,000,000 objects."), std::string::npos);
-  EXPECT_NE(run.output.find("warning: "), std::string::npos);
-  std::ofstream(dir + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|lots\r\n";
-  run = Cli("estimate " + dir + "bad.vmx");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("'lots' is not a valid floating point value."), std::string::npos);
-  fs::remove_all(dir);
+  std::ofstream(dir_ + "big.vmx", std::ios::binary) << "Quorel 0.9\r\nEdTNumber|100000\r\n";
+  run = Cli("estimate " + dir_ + "big.vmx");
+  EXPECT_TRUE(Says(run, 0, "ca. 3,000,000 objects."));
+  EXPECT_TRUE(Says(run, 0, "warning: "));
+  std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|lots\r\n";
+  EXPECT_TRUE(Says(Cli("estimate " + dir_ + "bad.vmx"), 1, "'lots' is not a valid floating point value."));
 }
 
 }  // namespace

@@ -68,55 +68,53 @@ class SshHost {
   bool started_ = false;
 };
 
-TEST(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
+using JobListTest = test::InTempFolder;
+
+TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   if (!test::HavePovray() || getuid() != 0 ||
       Shell("command -v parallel rsync /usr/sbin/sshd >/dev/null").code != 0) {
     GTEST_SKIP() << "needs POV-Ray, GNU Parallel, rsync and an ssh server run as root";
   }
-  const std::string dir = test::MakeTempFolder();
   ParameterSet start, end;
   end.SetText("EdTSpread", "90");
-  ASSERT_TRUE(SaveSettings(dir + "start.vmx", start).ok());
-  ASSERT_TRUE(SaveSettings(dir + "end.vmx", end).ok());
-  const test::ShellRun listed = test::Cli("anim " + dir + "start.vmx --end " + dir + "end.vmx --frames 2 --width 32 "
-                                          "--height 24 --job-list -o " + dir + "frames");
-  fs::create_directories(dir + "home");
+  ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
+  ASSERT_TRUE(SaveSettings(dir_ + "end.vmx", end).ok());
+  const test::ShellRun listed = test::Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 2 --width 32 "
+                                          "--height 24 --job-list -o " + dir_ + "frames");
+  fs::create_directories(dir_ + "home");
   ASSERT_EQ(listed.code, 0) << listed.output;
   // Every job names only files inside the folder, and the folder holds them.
-  std::string jobs = test::ReadFile(dir + "frames/jobs.txt");
+  std::string jobs = test::ReadFile(dir_ + "frames/jobs.txt");
   for (size_t at; (at = jobs.find("'+Linclude/'")) != std::string::npos;) jobs.erase(at, 12);
   EXPECT_EQ(jobs.find('/'), std::string::npos) << jobs;
-  EXPECT_TRUE(fs::exists(dir + "frames/include/vmxpred.inc"));
-
-  SshHost host(dir);
-  ASSERT_TRUE(host.started()) << test::ReadFile(dir + "sshd.log");
-  std::ofstream(dir + "frames/hosts.txt") << "2/127.0.0.1\n";
+  EXPECT_TRUE(fs::exists(dir_ + "frames/include/vmxpred.inc"));
+  SshHost host(dir_);
+  ASSERT_TRUE(host.started()) << test::ReadFile(dir_ + "sshd.log");
+  std::ofstream(dir_ + "frames/hosts.txt") << "2/127.0.0.1\n";
   // The command README.txt gives, with the test's ssh key and the host's own home.
-  const std::string readme = test::ReadFile(dir + "frames/README.txt");
+  const std::string readme = test::ReadFile(dir_ + "frames/README.txt");
   const size_t at = readme.find("    parallel ") + 4;
   ASSERT_NE(at, std::string::npos + 4);
   std::string command = readme.substr(at, readme.find('\n', at) - at);
   EXPECT_NE(listed.output.find(command), std::string::npos);  // the same command is printed
   command.replace(0, 8, "parallel --ssh '" + host.Ssh() + "' --workdir " + host.home() + " ");
-  const test::ShellRun run = Shell("cd " + dir + "frames && " + command + " >/dev/null 2>&1");
-  EXPECT_EQ(run.code, 0) << run.output << test::ReadFile(dir + "frames/jobs.log");
+  const test::ShellRun run = Shell("cd " + dir_ + "frames && " + command + " >/dev/null 2>&1");
+  EXPECT_EQ(run.code, 0) << run.output << test::ReadFile(dir_ + "frames/jobs.log");
   for (const char* frame : {"anim001", "anim002"}) {
-    EXPECT_TRUE(fs::file_size(dir + "frames/" + frame + ".bmp") > 32 * 24 * 3) << frame;
+    EXPECT_TRUE(fs::file_size(dir_ + "frames/" + frame + ".bmp") > 32 * 24 * 3) << frame;
   }
-  EXPECT_NE(test::ReadFile(dir + "frames/jobs.log").find("127.0.0.1"), std::string::npos);
+  EXPECT_NE(test::ReadFile(dir_ + "frames/jobs.log").find("127.0.0.1"), std::string::npos);
   EXPECT_TRUE(!fs::exists(host.home()) || fs::is_empty(host.home()));  // nothing left on the host
-
   // Run again after a frame went missing: only that frame is rendered.
-  fs::remove(dir + "frames/anim002.bmp");
-  std::string log = test::ReadFile(dir + "frames/jobs.log");
+  fs::remove(dir_ + "frames/anim002.bmp");
+  std::string log = test::ReadFile(dir_ + "frames/jobs.log");
   log.replace(log.find("\t0\t0\tpovray +Ianim002"), 5, "\t1\t0\t");
-  std::ofstream(dir + "frames/jobs.log") << log;
-  const auto first_time = fs::last_write_time(dir + "frames/anim001.bmp");
-  EXPECT_EQ(Shell("cd " + dir + "frames && " + command + " >/dev/null 2>&1").code, 0);
-  EXPECT_TRUE(fs::exists(dir + "frames/anim002.bmp"));
-  EXPECT_EQ(fs::last_write_time(dir + "frames/anim001.bmp"), first_time);
+  std::ofstream(dir_ + "frames/jobs.log") << log;
+  const auto first_time = fs::last_write_time(dir_ + "frames/anim001.bmp");
+  EXPECT_EQ(Shell("cd " + dir_ + "frames && " + command + " >/dev/null 2>&1").code, 0);
+  EXPECT_TRUE(fs::exists(dir_ + "frames/anim002.bmp"));
+  EXPECT_EQ(fs::last_write_time(dir_ + "frames/anim001.bmp"), first_time);
   host.Stop();
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -12,16 +12,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(MeshCliTest, WritesTheMeshAndCountsIt) {
-  const std::string dir = test::MakeTempFolder();
-  test::ShellRun run = test::Cli("mesh -o " + dir + "c.stl --detail 8");
+using MeshCliTest = test::InTempFolder;
+
+TEST_F(MeshCliTest, WritesTheMeshAndCountsIt) {
+  test::ShellRun run = test::Cli("mesh -o " + dir_ + "c.stl --detail 8");
   ASSERT_EQ(run.code, 0) << run.output;
   const size_t triangles = 240 * UnitMesh(Primitive::Sphere, 0, 8).indices.size() / 3;
   EXPECT_NE(run.output.find("240 objects, " + std::to_string(triangles) + " triangles"),
             std::string::npos)
       << run.output;
   Assimp::Importer importer;
-  const aiScene* scene = importer.ReadFile(dir + "c.stl", 0);
+  const aiScene* scene = importer.ReadFile(dir_ + "c.stl", 0);
   ASSERT_NE(scene, nullptr);
   size_t read = 0;
   for (unsigned m = 0; m < scene->mNumMeshes; ++m) read += scene->mMeshes[m]->mNumFaces;
@@ -32,12 +33,11 @@ TEST(MeshCliTest, WritesTheMeshAndCountsIt) {
     int code;
   };
   for (const Case& c :
-       {Case{"mesh", 2}, Case{"mesh -o " + dir + "c.ply", 2}, Case{"mesh -o x.glb --detail 2", 2},
-        Case{"mesh " + dir + "missing.vmx -o " + dir + "c.glb", 1},
-        Case{"mesh -o " + dir + "no/folder/c.glb", 1}}) {
+       {Case{"mesh", 2}, Case{"mesh -o " + dir_ + "c.ply", 2}, Case{"mesh -o x.glb --detail 2", 2},
+        Case{"mesh " + dir_ + "missing.vmx -o " + dir_ + "c.glb", 1},
+        Case{"mesh -o " + dir_ + "no/folder/c.glb", 1}}) {
     EXPECT_EQ(test::Cli(c.args).code, c.code) << c.args;
   }
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -12,23 +12,21 @@ namespace fs = std::filesystem;
 using test::Cli;
 using test::ReadFile;
 
-TEST(TextureCliTest, ExportsIncludeAndPreviewSceneAndReportsBadFiles) {
-  const std::string dir = test::MakeTempFolder();
-  test::ShellRun run = Cli("texture -o " + dir + "t.inc");
+using TextureCliTest = test::InTempFolder;
+
+TEST_F(TextureCliTest, ExportsIncludeAndPreviewSceneAndReportsBadFiles) {
+  test::ShellRun run = Cli("texture -o " + dir_ + "t.inc");
   ASSERT_EQ(run.code, 0) << run.output;
-  EXPECT_EQ(ReadFile(dir + "t.inc"),
+  EXPECT_EQ(ReadFile(dir_ + "t.inc"),
             "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
-  std::ofstream(dir + "t.vtr", std::ios::binary) << "Quorel 0.9\r\ncbPigmentType|5\r\n";
-  run = Cli("texture " + dir + "t.vtr -o " + dir + "t.pov");
+  std::ofstream(dir_ + "t.vtr", std::ios::binary) << "Quorel 0.9\r\ncbPigmentType|5\r\n";
+  run = Cli("texture " + dir_ + "t.vtr -o " + dir_ + "t.pov");
   ASSERT_EQ(run.code, 0) << run.output;
-  EXPECT_NE(ReadFile(dir + "t.pov").find("sphere { <0,0,0>, 10 texture {pigment { bozo "), std::string::npos);
-  std::ofstream(dir + "bad.vtr", std::ios::binary) << "Quorel 0.9\r\nsgColorMap|2\r\n";
-  run = Cli("texture " + dir + "bad.vtr -o " + dir + "b.inc");
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.output.find("Invalid row count in grid component [sgColorMap]!  Load aborted."), std::string::npos)
-      << run.output;
-  EXPECT_FALSE(fs::exists(dir + "b.inc"));
-  fs::remove_all(dir);
+  EXPECT_NE(ReadFile(dir_ + "t.pov").find("sphere { <0,0,0>, 10 texture {pigment { bozo "), std::string::npos);
+  std::ofstream(dir_ + "bad.vtr", std::ios::binary) << "Quorel 0.9\r\nsgColorMap|2\r\n";
+  EXPECT_TRUE(test::Says(Cli("texture " + dir_ + "bad.vtr -o " + dir_ + "b.inc"), 1,
+                         "Invalid row count in grid component [sgColorMap]!  Load aborted."));
+  EXPECT_FALSE(fs::exists(dir_ + "b.inc"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
+#include "support/thing_scene.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,11 +30,8 @@ namespace vermora::test {
     std::ofstream(path, std::ios::binary) << actual;
     return ::testing::AssertionSuccess();
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return ::testing::AssertionFailure() << "no golden file " << path;
-  std::stringstream buf;
-  buf << in.rdbuf();
-  const std::string expected = buf.str();
+  if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << "no golden file " << path;
+  const std::string expected = ReadFile(path);
   if (expected == actual) return ::testing::AssertionSuccess();
   size_t at = 0;
   while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
@@ -66,10 +64,15 @@ ShellRun Shell(const std::string& command) {
 
 ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
 
+::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text) {
+  if (run.code == code && run.output.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "exit " << run.code << " (expected " << code << "), looking for \""
+                                       << text << "\" in:\n" << run.output;
+}
+
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::stringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
@@ -98,16 +101,10 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-namespace {
-
-bool Differs(std::uint32_t p, std::uint32_t q) {
-  for (int shift : {0, 8, 16}) {
-    if (std::abs(static_cast<int>((p >> shift) & 255) - static_cast<int>((q >> shift) & 255)) > 8) return true;
-  }
-  return false;
+static bool Differs(std::uint32_t p, std::uint32_t q) {
+  auto apart = [&](int shift) { return std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)) > 8; };
+  return apart(0) || apart(8) || apart(16);
 }
-
-}  // namespace
 
 int Picture::Differing() const {
   return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return Differs(p, pixels[0]); }));
@@ -116,13 +113,11 @@ int Picture::Differing() const {
 std::pair<double, double> Picture::CentreOfDiffering() const {
   double sx = 0, sy = 0;
   int n = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if (!Differs(at(x, y), pixels[0])) continue;
-      sx += x + 0.5;
-      sy += y + 0.5;
-      ++n;
-    }
+  for (int i = 0; i < width * height; ++i) {
+    if (!Differs(pixels[i], pixels[0])) continue;
+    sx += i % width + 0.5;
+    sy += i / width + 0.5;
+    ++n;
   }
   if (n == 0) return {-1, -1};
   return {sx / n / width, sy / n / height};
@@ -144,9 +139,8 @@ Picture ReadBmp(const std::string& path) {
   if (bmp.size() < 54 || bmp.compare(0, 2, "BM") != 0) return {};
   Picture p;
   const std::uint32_t start = word(10, 4), bits = word(28, 2);
-  p.width = static_cast<int>(word(18, 4));
   const int h = static_cast<int>(word(22, 4));
-  p.height = std::abs(h);
+  p.width = static_cast<int>(word(18, 4)), p.height = std::abs(h);
   const size_t step = bits / 8, row = (p.width * step + 3) / 4 * 4;
   if ((bits != 24 && bits != 32) || bmp.size() < start + row * p.height) return {};
   for (int y = 0; y < p.height; ++y) {
@@ -179,10 +173,7 @@ Rendered RenderSet(ParameterSet set) {
 
 ComposeResult ComposeAtFixedClock(const ParameterSet& set) {
   // A clock standing still: the things that reseed from it draw the same every run.
-  const FixedClock clock(12345678);
-  ComposeOptions options;
-  options.clock = &clock;
-  ComposeResult composed = ComposeScene(set, options);
+  ComposeResult composed = ComposeAt(set, 12345678);
   EXPECT_TRUE(composed.status.ok()) << composed.status.message();
   return composed;
 }
@@ -201,17 +192,12 @@ void ExpectRenders(ParameterSet set, InView view) {
   EXPECT_TRUE(x > 0.1 && x < 0.9 && y > 0.1 && y < 0.9) << "the creature's centre is at " << x << ", " << y;
 }
 
-
-namespace {
-
-bool Varied(const ParamDef& def) {
+static bool Varied(const ParamDef& def) {
   for (std::string_view page : {"General", "Worms/", "Things/", "Backgrd/"}) {
     if (def.page.starts_with(page)) return true;
   }
   return false;
 }
-
-}  // namespace
 
 ParameterSet UserSet(std::uint32_t seed) {
   Random pick(seed);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,12 @@ ParameterSet SpiralOnly();
 
 // A fresh folder under /tmp, removed by the caller when wanted.
 std::string MakeTempFolder();
+// A test in a fresh folder `dir_` (ending in "/"), removed after the test.
+class InTempFolder : public ::testing::Test {
+ protected:
+  ~InTempFolder() override { std::filesystem::remove_all(dir_); }
+  const std::string dir_ = MakeTempFolder();
+};
 
 // True when the real renderer is installed (tests that need it skip otherwise).
 bool HavePovray();
@@ -35,6 +42,8 @@ struct ShellRun {
 ShellRun Shell(const std::string& command);
 // Runs vermora-cli with `args`, already quoted for the shell.
 ShellRun Cli(const std::string& args);
+// Success when `run` ended with `code` and printed `text` (the output is shown otherwise).
+::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text);
 
 // The whole content of a file ("" when it cannot be read).
 std::string ReadFile(const std::string& path);

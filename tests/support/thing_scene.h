@@ -10,7 +10,6 @@
 
 namespace vermora::test {
 
-
 // A frame series growing in one count by `grow_in`, between start and end
 // counts that differ; frozen counts are remembered as the frame series does.
 class GrowingCount final : public AnimationInputs {
@@ -46,7 +45,6 @@ inline std::string SceneAt(const ParameterSet& set, std::uint32_t clock_ms = 123
   EXPECT_TRUE(result.warnings.empty()) << result.warnings.front();
   return result.scene;
 }
-
 
 // The part of a scene from `from` on, up to (not including) `to`.
 inline std::string Between(const std::string& scene, const std::string& from, const std::string& to) {
