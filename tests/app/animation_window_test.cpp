@@ -34,7 +34,6 @@ class AnimationWindowTest : public WindowTest {
   void init() { Reset(kPovray); }
 
   void seriesRunsWhileTheWindowStaysResponsive() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
     w->set().SetOn("chkDelPovs", false);
     const QByteArray before = Saved(*w, "before.vmx");
@@ -72,7 +71,6 @@ class AnimationWindowTest : public WindowTest {
   }
 
   void stopInTheMiddleKeepsTheFramesAndRestores() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(3);
     Runner(*w)->set_pause_ms(2000);
     const QByteArray before = Saved(*w, "before.vmx");
@@ -93,7 +91,6 @@ class AnimationWindowTest : public WindowTest {
   }
 
   void anErrorLineEndsTheSeriesAndRestores() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
     w->set().SetText("edJSegm", "object {NoSuchObject}");
     w->set().SetText("edCountStart", "5");
@@ -113,7 +110,6 @@ class AnimationWindowTest : public WindowTest {
   }
 
   void closingDuringASeriesEndsIt() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(3);
     Runner(*w)->set_pause_ms(3600000);  // an hour: a close that waited it out would never end
     const QByteArray before = Saved(*w, "before.vmx");
@@ -220,7 +216,6 @@ class AnimationWindowTest : public WindowTest {
   // The window's set, then a key set, and back with the loop: two frames a step,
   // numbered on; the set comes back as it was and the frames make a video.
   void keySetChainLoopsAndBecomesAVideo() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
     w->findChild<QAbstractButton*>("chkAnim")->click();  // adding a key set switches it back on
     Runner(*w)->set_pause_ms(0);
@@ -259,7 +254,6 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(prompts_.errors.isEmpty());
     auto* offer = w->findChild<QPushButton*>("sbOfferVideo");
     QVERIFY(offer && offer->isVisibleTo(w.get()));
-    if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) QSKIP("ffmpeg is not installed");
     const QString video = dir_->path() + "/loop.mp4";
     prompts_.file_answers = {video};
     QSignalSpy made(panel, &KeySetPanel::VideoDone);
@@ -296,7 +290,6 @@ class AnimationWindowTest : public WindowTest {
   }
 
   void renderEndValuesRendersTheEndSet() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = AnimatingWindow(2);
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     auto render = [&](const char* button) {

@@ -357,7 +357,6 @@ class MainWindowTest : public WindowTest {
   }
 
   void rendersTheSpiralWormIntoThePreview() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     // Blanks, quotes and shell characters in the folder reach POV-Ray unharmed.
     dir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/vermora ' \" $HOME; x-XXXXXX");
     auto w = NewWindow();

@@ -289,7 +289,6 @@ class TexturePanelTest : public WindowTest {
   }
 
   void previewRendersIntoThePicture() {
-    if (!QFile::exists(kPovray)) QSKIP("POV-Ray is not installed");
     auto w = NewWindow();
     w->set().SetText("edImageW", "32");
     w->set().SetText("edImageH", "24");

@@ -79,7 +79,6 @@ class VariationsViewTest : public WindowTest {
   }
 
   void realRenderFillsEveryThumbnail() {
-    if (!QFileInfo::exists(kPovray)) QSKIP("no renderer");
     auto window = NewWindow();
     VariationsView view(window.get());
     view.SetThumbnailSize(32, 24);

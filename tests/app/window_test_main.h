@@ -57,7 +57,9 @@ class WindowTest : public QObject {
   vermora::app::test::FakePrompts prompts_;
 
   // Called by each test's init(): a new folder, new prompts, the renderer given.
+  // The setup script installs POV-Ray: without it a test fails, it is not skipped.
   void Reset(const QString& povray) {
+    QVERIFY2(povray != kPovray || QFile::exists(kPovray), "POV-Ray is missing: run scripts/install-deps.sh");
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = vermora::app::test::FakePrompts();
     SetPovray(povray);

@@ -63,7 +63,6 @@ TEST_F(AnimChainTest, ThreeKeysLoopWithoutAJumpOrARepeat) {
 }
 
 TEST_F(AnimChainTest, FramesBecomeAVideo) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   for (const char* video : {"chain.mp4", "chain.gif"}) {
     const test::ShellRun run = Cli("anim " + keys_ + " --loop --frames 2 --width 32 --height 24 --jobs 2 --video " +
                                    dir_ + video + " -o " + dir_ + "frames");

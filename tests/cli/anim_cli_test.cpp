@@ -30,7 +30,6 @@ class AnimCliTest : public test::InTempFolder {
 };
 
 TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 3 --width 32 --height 24 "
                       "--jobs 2 -o " + dir_ + "frames");
   ASSERT_EQ(run.code, 0) << run.output;
@@ -49,7 +48,6 @@ TEST_F(AnimCliTest, JobListRunsUnderGnuParallel) {
   for (std::string line; std::getline(list, line);) ++lines;
   EXPECT_EQ(lines, 2);
   EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.pov"));
-  if (!test::HavePovray() || Shell("command -v parallel").code != 0) GTEST_SKIP() << "no GNU Parallel";
   const ShellRun parallel = Shell("cd " + dir_ + "jobs && parallel --will-cite --jobs 2 < jobs.txt");
   EXPECT_EQ(parallel.code, 0) << parallel.output;
   for (const char* f : {"anim001.bmp", "anim002.bmp"}) EXPECT_TRUE(fs::exists(dir_ + "jobs/" + f)) << f;

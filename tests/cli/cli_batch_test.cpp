@@ -27,7 +27,6 @@ class CliBatchTest : public test::InTempFolder {
 };
 
 TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ASSERT_EQ(Cli(Batch("--stop-after 2")).code, 4);
   EXPECT_TRUE(fs::exists(out_ + "child_002.bmp"));
   EXPECT_FALSE(fs::exists(out_ + "child_003.bmp"));
@@ -47,9 +46,6 @@ TEST_F(CliBatchTest, StoppedBatchResumesWithTheSameChildren) {
 // The job list for other hosts, run here with GNU Parallel as its README says for
 // one machine; a resumed batch then finds the pictures and makes the sheet.
 TEST_F(CliBatchTest, JobListRendersElsewhereAndResumeCollectsThePictures) {
-  if (!test::HavePovray() || test::Shell("command -v parallel >/dev/null").code != 0) {
-    GTEST_SKIP() << "needs POV-Ray and GNU Parallel";
-  }
   ASSERT_TRUE(test::Says(Cli(Batch("--job-list")), 0, "--transferfile {}.pov --return {}.bmp"));
   EXPECT_NE(test::ReadFile(out_ + "index.txt").find("child_006.vmx 10 listed\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(out_ + "child_001.bmp"));

@@ -44,7 +44,6 @@ void DamageSetChunk(const std::string& path) {
 using PictureSetTest = test::InTempFolder;
 
 TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set;
   set.SetText("EdCamLocZ", "-7.5");  // not the defaults: the set, not a stand-in
   ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", set).ok());
@@ -74,7 +73,6 @@ TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
 }
 
 TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string prefix = test::MakeTempFolder();
   const std::string away = test::MakeTempFolder();
   ASSERT_EQ(Shell("cmake --install " VERMORA_BUILD_DIR " --prefix " + prefix + " >/dev/null").code, 0);

@@ -44,7 +44,6 @@ TEST_F(CliTest, BadInputGivesMessagesAndExitStatus) {
 }
 
 TEST_F(CliTest, RendersWithTheRealRenderer) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   std::ofstream(dir_ + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
   const test::ShellRun run = Cli("render \"" + dir_ + "spiral set.vmx\" -o \"" + dir_ + "out put.png\" --width 32 --height 24");
   ASSERT_EQ(run.code, 0) << run.output;

@@ -179,7 +179,6 @@ ComposeResult ComposeAtFixedClock(const ParameterSet& set) {
 }
 
 void ExpectRenders(ParameterSet set, InView view) {
-  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   // The default camera sees 32 units across 32 pixels; twice as near, towards the
   // point it looks at, a creature of a few units fills enough of them.
   if (set.Text("edCamLocZ") == "-30") set.SetText("edCamLocZ", "-15");

@@ -79,7 +79,6 @@ class SilhouetteTest : public ::testing::TestWithParam<Case> {};
 // The same scene text through POV-Ray and through the 3-D view, 160x120: the
 // creature covers the same pixels.
 TEST_P(SilhouetteTest, AgreesWithPovray) {
-  if (!HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set = GetParam().make();
   set.SetText("edImageW", "160");
   set.SetText("edImageH", "120");
