@@ -308,8 +308,7 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
     EXPECT_EQ(g.cell(0, g.rows - 1), "1.000");
     EXPECT_GE(g.rows, rows);
     EXPECT_LE(g.rows, rows + 4);
-    for (int r = 1; r < g.rows; ++r)
-      EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
+    for (int r = 1; r < g.rows; ++r) EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
     rows = g.rows;
   }
   EXPECT_GT(rows, 20);
@@ -413,16 +412,12 @@ TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
 TEST(TextureBuilderTest, PatternPigmentsWriteTheColourMap) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 5);
-  EXPECT_EQ(Pigment(set),
-            " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb "
-            "<0.000, 0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 "
-            "phase 0 scale 1}");
+  EXPECT_EQ(Pigment(set), " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, "
+                          "0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
   set.SetIndex("cbPigmentType", 4);
   set.SetText("editTurbulence", "0.3");
-  EXPECT_EQ(Pigment(set),
-            " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 "
-            "color rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
-            "scale 1}");
+  EXPECT_EQ(Pigment(set), " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color "
+                          "rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
 }
 
 TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
@@ -431,10 +426,9 @@ TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
   // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
   set.SetGrid("sgColorMap", Rows({{"0.000", "Red", "0.5", "0"}, {"0.4", "DimGray   ", "0", "0.2"},
                                  {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
-  EXPECT_EQ(Pigment(set),
-            " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    "
-            "transmit  0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 "
-            "omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
+  EXPECT_EQ(Pigment(set), " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    transmit  "
+                          "0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 "
+                          "frequency 1 phase 0 scale 1}");
   // Names match without regard to case and are written as the cell holds them.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0.5", "eggSHELL  ", "0", "0"}});
   EXPECT_EQ(Pigment(set).substr(0, 50), " gradient x  color_map {  [0.5 color eggSHELL   ]}");
@@ -487,14 +481,12 @@ TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
   ParameterSet set = test::With(ParameterSet(), {}, {{"edIMName", "sky.png"}});
   set.SetIndex("cbPigmentType", 20);
   set.SetIndex("RadioGroup4", 1);
-  EXPECT_EQ(Pigment(set),
-            " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> "
-            "scale 1 }");
+  EXPECT_EQ(Pigment(set), " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> scale 1 "
+                          "}");
   set = test::With(set, {}, {{"edIMName", "a.gif.bmp"}, {"edIMTurb", "0.2"}, {"edIMScale", "3"}});
   set.SetIndex("RadioGroup4", -1);
-  EXPECT_EQ(Pigment(set),
-            " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
-            "<-0.5, -0.5, 0> scale 3 }");
+  EXPECT_EQ(Pigment(set), " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate <-0.5, -0.5, "
+                          "0> scale 3 }");
   set.SetText("edIMName", "plain.PNG");
   EXPECT_EQ(Pigment(set).substr(0, 26), " image_map { \"plain.PNG\" i");
 }
@@ -503,9 +495,8 @@ TEST(TextureBuilderTest, NormalTypes) {
   ParameterSet set;
   EXPECT_EQ(NormalPart(set, true), "");
   set.SetIndex("cbNormalType", 14);
-  EXPECT_EQ(NormalPart(set, true),
-            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
-            "scale 1 }");
+  EXPECT_EQ(NormalPart(set, true), " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+                                   "scale 1 }");
   EXPECT_EQ(NormalPart(set, false).substr(0, 30), " normal { bumps   turbulence 0");
   set.SetIndex("cbNormalType", 20);
   set.SetText("edBMName", "bumps.tga");
@@ -558,9 +549,8 @@ TEST(TextureAssignTest, EveryButtonFillsItsFields) {
     ASSERT_GE(set.Find(target.field), 0) << target.field;
     ASSERT_TRUE(AssignTexture(set, page, target.button).ok());
     EXPECT_EQ(set.Text(target.field), expected) << target.button;
-    if (!target.second_field.empty()) {
-      EXPECT_EQ(set.Text(target.second_field), expected);
-    }
+    if (!target.second_field.empty()) EXPECT_EQ(set.Text(target.second_field), expected);
+
   }
   EXPECT_EQ(AssignTargets().size(), 20u);
   ParameterSet fresh;
