@@ -549,7 +549,10 @@ TEST(TextureAssignTest, EveryButtonFillsItsFields) {
     ASSERT_GE(set.Find(target.field), 0) << target.field;
     ASSERT_TRUE(AssignTexture(set, page, target.button).ok());
     EXPECT_EQ(set.Text(target.field), expected) << target.button;
-    if (!target.second_field.empty()) EXPECT_EQ(set.Text(target.second_field), expected);
+    if (!target.second_field.empty()) {
+      EXPECT_EQ(set.Text(target.second_field), expected);
+    }
+
 
   }
   EXPECT_EQ(AssignTargets().size(), 20u);
