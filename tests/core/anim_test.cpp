@@ -277,7 +277,6 @@ TEST(SecondSetTest, MixCases) {
   const ParameterSet same = MixForAnimation(ParameterSet(), ParameterSet(), d);
   EXPECT_EQ(same.Text("EdTSpread2") + " " + same.Text("edTNumber2"),
             same.Text("EdTSpread") + " " + same.Text("EdTNumber"));
-
   EXPECT_TRUE(d.warnings.empty());
 }
 

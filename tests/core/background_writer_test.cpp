@@ -70,7 +70,6 @@ TEST(BackgroundWriterTest, DefaultSkyColoursAndGroundFogTwo) {
   EXPECT_EQ(Background(With({"chkGF2"})),
             kHeader + Joined({"fog {", "distance 2000", " color rgbt < 0.600, 0.650, 0.750, 0.50>", "fog_type 2",
                               "fog_offset 15", "fog_alt 4", "turbulence 0.2", "turb_depth 0.2", "}", " "}));
-
 }
 
 TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {

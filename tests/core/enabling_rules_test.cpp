@@ -227,7 +227,6 @@ TEST_F(EnablingRulesTest, RandomViewAngleTurnsTheThingWholeDegrees) {
   RandomViewAngle(set, random, clock);
   EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " + set.Text("EdTPostRotateZ"),
             "137 252 142");
-
 }
 
 TEST_F(EnablingRulesTest, LoadingRunsTheRulesAndKeepsTheFilesValues) {

@@ -137,7 +137,6 @@ TEST(NumberReadingTest, Integers) {
   EXPECT_EQ(ParseInteger("+7"), 7);
   for (const char* bad : {"", "1.5", "12a", "-", "+-5", "-+5", "+", "99999999999"})
     EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
-
   EXPECT_EQ(BadIntegerMessage("x1"), "'x1' is not a valid integer value");
 }
 

@@ -79,7 +79,6 @@ TEST_F(GeneLocksTest, GroupsNamesAndPrefixes) {
   EXPECT_EQ(locks.LockName("edNoSuch").message(), "Unknown parameter to lock: edNoSuch");
   for (const LockGroupInfo& group : NamedLockGroups())
     EXPECT_TRUE(GeneLocks().LockGroup(group.name).ok()) << group.name;
-
 }
 
 TEST_F(GeneLocksTest, SideFileRoundTripsAndToleratesDamage) {

@@ -161,7 +161,6 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
       {"ammonite", 221}, {"coral-wheel", 400}, {"curled-fern", 2415}, {"drifting-medusa", 1000}, {"dune-wing", 720},
       {"fossil-trilobite", 720}, {"golden-tendril", 400}, {"marble-twist", 150}, {"peacock-plume", 600},
       {"pearl-rosette", 606}, {"ringed-horn", 60}, {"sea-anemone", 735}, {"sea-serpent", 70}, {"star-spores", 200}};
-
   std::vector<std::string> warnings;
   const std::vector<Example> examples = ReadExamples(VERMORA_DATA_DIR, warnings);
   ASSERT_EQ(examples.size(), povray.size() + 1);
@@ -436,8 +435,7 @@ bool HasColour(const ReadBack& r, float red, float green, float blue) {
 // triangles, inside the model's box with z negated and filling it up to the
 // facets' depth, and its colours where the format has them.
 TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
-  const SceneModel model = ReadSceneModel(test::Scene(ParameterSet()));
-  ASSERT_EQ(model.instances.size(), 240u);
+  const SceneModel model = ReadSceneModel(test::Scene(ParameterSet()));  // its 240 spheres: SceneModelTest
   const Bounds world = model.bounds();
   const std::string dir = test::MakeTempFolder();
   for (const char* name : {"creature.glb", "creature.obj", "creature.stl"}) {
@@ -461,7 +459,6 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
     }
     EXPECT_GT(r.volume, 0) << name;
     EXPECT_TRUE(std::string(name) == "creature.stl" || HasColour(r, .9882f, .902f, .7882f)) << name;
-
   }
   EXPECT_TRUE(fs::exists(dir + "creature.mtl"));
   fs::remove_all(dir);

@@ -167,7 +167,6 @@ TEST(ObjectCountTest, BadTextZeroDivisorsAndExtremeCounts) {
   // Triggers of 0 or below skip the branch term instead of counting forever.
   for (const char* trigger : {"0", "-5"})
     EXPECT_EQ(Estimate(With({"ChkBranchON"}, {{"EdBranchTrigger", trigger}})), 30) << trigger;
-
   e = EstimateObjects(With({"ChkBranchON", "ChkFanOn"}, {{"EdNumber", "1e30"}, {"EdBranchTrigger", "1e-20"}}));
   EXPECT_TRUE(e.status.ok());
   EXPECT_FALSE(e.warning.empty());

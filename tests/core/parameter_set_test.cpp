@@ -160,9 +160,7 @@ TEST(PagePathTest, TreeHoldsEveryRowOnceInWindowOrder) {
       if (sub.name == "Animation") {
         EXPECT_EQ(table[sub.params.front()].name, "chkAnim");
       }
-
     }
-
   }
 }
 

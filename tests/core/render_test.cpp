@@ -86,7 +86,6 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
         {"edTorRad", "0.3"}, {"edCamLocZ", "-6"}},
        {}, 7, ""},
       {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"}, -2, ""},
-
       {"no worm", {}, {}, -1, "RadioGroup1"},
       {"no alternate worm", {}, {"ChkAlternate"}, -2, "RadioGroup2"},
       {"height field without file", {}, {"chkHFOn"}, -2, "edHFName"},

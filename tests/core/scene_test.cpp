@@ -148,8 +148,7 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   ComposeOptions options;
   options.max_scene_bytes = 1 << 20;
   ComposeResult result = ComposeScene(set, options);
-  EXPECT_EQ(result.status.message(),
-            "The scene is too large: more than 1 MB of scene text. Lower the counts");
+  EXPECT_EQ(result.status.message(), "The scene is too large: more than 1 MB of scene text. Lower the counts");
   // A count no step can reach is cut, even when nothing is emitted.
   set.SetText("edHTus", "1e30");
   result = ComposeScene(set, options);
@@ -440,7 +439,6 @@ TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
   ParameterSet set = With(Fan(), {"ChkTentacle"});
   scene = SceneAt(set);
   EXPECT_EQ(Counts(scene, {" object { Tent", "  sphere{ <0, 0, 0>, 0.001}"}), (N{2, 0}));
-
   set.SetText("EdTentNumber", "1");
   EXPECT_EQ(CountLines(SceneAt(set), "  sphere{ <0, 0, 0>, 0.001}"), 1u);
   // As many arms as tentacle members: no growth instead of a division by zero.

@@ -188,7 +188,6 @@ TEST(SettingsFileTest, FuzzedFilesAreHandled) {
     ParameterSet set;
     const Status s = LoadSettingsText(text, set);
     EXPECT_TRUE(s.ok() || !s.message().empty());
-
   }
 }
 
@@ -204,7 +203,6 @@ TEST(WorkingFilesTest, StartCloseAndFeaturesRemoveTheirFilesInAnySpelling) {
   for (const char* name : {"_EVOLVE.VMX", "_mutate.vmx", "_anim.vmx", "_lsec.vmx", "_thingb.vmx",
                            "TEMP.POV", "temp.bmp", "TEMP.BMP", "alltext.out", "_default.vmx"})
     std::ofstream(dir + name) << "x";
-
   auto expect = [&](std::initializer_list<const char*> kept, std::initializer_list<const char*> removed) {
     for (const char* name : kept) EXPECT_TRUE(fs::exists(dir + name)) << name;
     for (const char* name : removed) EXPECT_FALSE(fs::exists(dir + name)) << name;

@@ -183,8 +183,7 @@ TEST(ColourMapEditTest, PositionRuleLabelAndEntry) {
   s.set.SetGrid("sgColorMap", Rows({{"0.2", "0", "0", "0"}, {"1", "0", "0", "0"}}));
   EXPECT_EQ(MoveSlider(s.set, s.page, 100, s.diagnostics).message(), "Could not find position!");
   s.set.SetGrid("sgColorMap", Rows({{"0", "whyte", "0", "0"}, {"1", "0", "0", "0"}}));
-  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(),
-            "'whyte' is not a valid integer value");
+  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(), "'whyte' is not a valid integer value");
 }
 
 TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
@@ -205,14 +204,10 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   s.page.swatch[3] = 65280;
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  EXPECT_EQ(s.set.GridValue("sgColorMap"),
-            Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Cannot have less than 2 colors in color map.");
+  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Cannot have less than 2 colors in color map.");
   // An inserted entry keeps the filter and transmit of the one after it.
-  s.set.SetGrid(
-      "sgColorMap",
-      Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap", Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   ASSERT_TRUE(MoveSlider(s.set, s.page, 123, s.diagnostics).ok());
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
   EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "1", "0", "0"}, {"0.120", "1", "0.1", "0.2"},
@@ -220,11 +215,9 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   // Delete takes the entry at or before the slider; at 1 there is none to take.
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   const Grid kept = s.set.GridValue("sgColorMap");
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
   ASSERT_TRUE(MoveSlider(s.set, s.page, 50, s.diagnostics).ok());
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), kept);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 600, s.diagnostics).ok());
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
@@ -239,15 +232,13 @@ TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
-  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(),
-            "A color map holds at most 256 colors.");
+  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(), "A color map holds at most 256 colors.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), full);
 }
 
 TEST(ColourMapEditTest, DefaultMapAndStrip) {
   Started s;
-  s.set.SetGrid("sgColorMap",
-                Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap", Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
   s.page.position = 400;
   s.page.position_label = "0.400";
   s.page.swatch[3] = 5;
@@ -552,8 +543,6 @@ TEST(TextureAssignTest, EveryButtonFillsItsFields) {
     if (!target.second_field.empty()) {
       EXPECT_EQ(set.Text(target.second_field), expected);
     }
-
-
   }
   EXPECT_EQ(AssignTargets().size(), 20u);
   ParameterSet fresh;

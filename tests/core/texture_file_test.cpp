@@ -168,7 +168,6 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   // A failed render still puts the camera back.
   const auto fails = [](const std::string&) { return Status::Error("render failed"); };
   EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox, fails).message(), "render failed");
-
   EXPECT_EQ(s.set.Text("edCamLocZ"), cam);
 }
 
