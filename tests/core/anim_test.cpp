@@ -179,9 +179,8 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
   SeriesRun serial(1), parallel(3);
   ASSERT_TRUE(RunFrameSeries(set, serial.settings).status.ok());
   ASSERT_TRUE(RunFrameSeries(set, parallel.settings).status.ok());
-  for (int c = 1; c <= 5; ++c) {
+  for (int c = 1; c <= 5; ++c)
     EXPECT_EQ(test::ReadFile(serial.folder + FrameFileName(c)), test::ReadFile(parallel.folder + FrameFileName(c))) << c;
-  }
 }
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {

@@ -222,10 +222,9 @@ TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
     scenes.push_back(Preview(set));
   }
   const auto outcomes = RenderAll(scenes);
-  for (size_t i = 0; i < blocks.size(); ++i) {
+  for (size_t i = 0; i < blocks.size(); ++i)
     EXPECT_TRUE(outcomes[i].outcome.ok()) << blocks[i] << ": " << outcomes[i].outcome.failure << "\n"
                                   << outcomes[i].outcome.messages;
-  }
 }
 
 TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
@@ -245,10 +244,9 @@ TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
     scenes.push_back(Preview(set));
   }
   const auto outcomes = RenderAll(scenes);
-  for (size_t i = 0; i < outcomes.size(); ++i) {
+  for (size_t i = 0; i < outcomes.size(); ++i)
     EXPECT_TRUE(outcomes[i].outcome.ok()) << "scene " << i << ": " << outcomes[i].outcome.failure << "\n"
                                   << outcomes[i].outcome.messages;
-  }
   EXPECT_EQ(outcomes[8].outcome.messages.find("Only one sky-sphere"), std::string::npos);
   // The sky's colours average about 190 of 255; the galaxy's sky is near black.
   EXPECT_GT(outcomes[8].picture.MeanLevel(), 150);

@@ -491,9 +491,8 @@ TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
 TEST(MeshExportTest, RefusesWhatItCannotWrite) {
   const SceneModel model = ReadSceneModel("sphere {0, 1}");
   const std::string dir = test::MakeTempFolder();
-  for (const std::string& path : {dir + "x.ply", dir + "no/such/folder/x.stl", dir + "glb"}) {
+  for (const std::string& path : {dir + "x.ply", dir + "no/such/folder/x.stl", dir + "glb"})
     EXPECT_FALSE(ExportMesh(model, path, 8).ok()) << path;
-  }
   EXPECT_FALSE(ExportMesh(SceneModel{}, dir + "empty.glb", 8).ok());
   MeshFormat format;
   EXPECT_TRUE(MeshFormatFor("A.GLB", format));

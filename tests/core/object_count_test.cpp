@@ -82,9 +82,8 @@ TEST(ObjectCountTest, AgreesWithTheComposedScene) {
       With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}}),
       With({"ChkWheelOn", "chkTailOn", "ChkTrHeadOn"}),
   };
-  for (size_t i = 0; i < sets.size(); ++i) {
+  for (size_t i = 0; i < sets.size(); ++i)
     EXPECT_EQ(Estimate(sets[i]), ActualObjects(test::Scene(sets[i]))) << "set " << i;
-  }
   // Elements are whole: series triggers 2.5 and 5.5 take elements 3 to 5.
   EXPECT_EQ(Estimate(With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "2.5"}, {"edSWETrig", "5.5"}})), Estimate(sets[6]));
   // Where the rough figure is known to fall short: the Anemone writes one worm

@@ -215,15 +215,11 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
   const std::string varied = Scene(DoubleVariation());
   EXPECT_EQ(Counts(varied, {"  object { SideObject", "  DSSegment2"}), (N{4, 10}));
   size_t connectors = 0;
-  for (size_t at = varied.find(" object{ Connect(<"); at != std::string::npos;
-       at = varied.find(" object{ Connect(<", at + 1)) {
-    ++connectors;
-  }
+  for (size_t at = 0; (at = varied.find(" object{ Connect(<", at)) != std::string::npos; ++at) ++connectors;
   EXPECT_EQ(connectors, 19u);
-  for (const char* trigger : {"2.5", "0"}) {
+  for (const char* trigger : {"2.5", "0"})
     EXPECT_EQ(Scene(With(DoubleVariation(), {}, {{"edSideTrigger", trigger}})).find("  object { SideObject"),
               std::string::npos) << trigger;
-  }
 }
 
 TEST(FormWormTest, FirstSegmentAndBlob) {
@@ -428,14 +424,12 @@ TEST(FanWheelTest, DefaultWheelSpreadsEightArmsAboutZ) {
 
 TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
   std::string scene = SceneAt(With(Fan(), {}, {{"EdTNumber", "4"}, {"EdTScaleFactorX", "2"}}));
-  for (const char* s : {"1.000", "0.500", "0.100"}) {
+  for (const char* s : {"1.000", "0.500", "0.100"})
     EXPECT_GE(CountLines(scene, std::string("  scale <") + s + ", 1.000, 1.000>"), 1u) << s;
-  }
   EXPECT_EQ(CountLines(scene, "  scale <0.100, 1.000, 1.000>"), 2u);
   scene = SceneAt(With(Fan(), {}, {{"EdTNumber", "3"}, {"EdKropDegrees", "90"}}));
-  for (const char* bend : {"30", "60"}) {
+  for (const char* bend : {"30", "60"})
     EXPECT_EQ(CountLines(scene, std::string("  rotate <0, 0, ") + bend + ">"), 1u) << bend;
-  }
   ParameterSet set = With(Fan(), {"ChkTentacle"});
   scene = SceneAt(set);
   EXPECT_EQ(Counts(scene, {" object { Tent", "  sphere{ <0, 0, 0>, 0.001}"}), (N{2, 0}));

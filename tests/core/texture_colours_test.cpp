@@ -93,9 +93,8 @@ TEST(NamedColourTest, TableValuesAndItems) {
     EXPECT_EQ(table[at].name, name);
     EXPECT_EQ(FindNamedColour(name), at) << name;
   }
-  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}}) {
+  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}})
     EXPECT_EQ(FindNamedColour(name), at) << name;
-  }
   const auto items = ColourListItems();
   ASSERT_EQ(items.size(), 126u);
   EXPECT_EQ(items[125], "Custom Color");
@@ -313,9 +312,8 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
   const int n = static_cast<int>(std::floor(r.Next() * 4 + 0.5));
   for (int k = 0; k < 2 * n; ++k) r.Next();
   EXPECT_EQ(a.set.GridValue("sgColorMap").rows, 2 + n);
-  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}}) {
+  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}})
     EXPECT_EQ(a.set.Text(f), Fixed(r.Next() * times, 3, 2)) << f;
-  }
   EXPECT_TRUE(a.diagnostics.warnings.empty());
 }
 

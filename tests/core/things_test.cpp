@@ -108,9 +108,8 @@ TEST(TrilobytTest, WithoutTwistingTheAutomaticRotationGoesOff) {
   set.SetOn("ChkTwisting", false);
   ComposeResult result = ComposeAt(set);
   ASSERT_TRUE(result.status.ok());
-  for (const char* rot : {"  rotate <0, 10, -2>", "  rotate <0, 20, -4>", "  rotate <0, 40, -8>"}) {
+  for (const char* rot : {"  rotate <0, 10, -2>", "  rotate <0, 20, -4>", "  rotate <0, 40, -8>"})
     EXPECT_EQ(CountLines(result.scene, rot), 1u) << rot;
-  }
   ASSERT_EQ(result.switched_off, std::vector<std::string>{"ChkARot"});
   ApplySwitchesTurnedOff(result.switched_off, set);
   EXPECT_FALSE(set.On("ChkARot"));
@@ -164,9 +163,8 @@ TEST(ClusterTest, RotationStepsFollowTheDraws) {
     ++at;
   }
   // A step of 0 or one that does not divide the circle: no fault, no hang.
-  for (const char* step : {"0", "-30", "7", "0.0001"}) {
+  for (const char* step : {"0", "-30", "7", "0.0001"})
     EXPECT_EQ(CountLines(SceneAt(With(set, {}, {{"edCRotStep", step}})), "  object {"), 40u) << step;
-  }
 }
 
 TEST(ClusterTest, RandomScalesStayInTheirRange) {
