@@ -16,8 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// ---- curves and write-back
-
 std::vector<std::string> Series(float S, float E, int N, Curve curve, WriteBack kind,
                                 float strength = 1, std::vector<float>* grow = nullptr) {
   std::vector<std::string> shown;
@@ -62,8 +60,6 @@ TEST(CurvesTest, FractionsAndRounding) {
   EXPECT_EQ(WriteBackText(1e30f, WriteBack::kRounded).find('-'), std::string::npos);
 }
 
-// ---- frame series
-
 struct SeriesRun {
   std::string folder;
   FixedClock clock;
@@ -107,9 +103,8 @@ TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   EXPECT_EQ(result.rendered, 4);
   EXPECT_EQ(SettingsText(set), before);
-  for (const char* name : {"anim001.pov", "anim004.pov", "_anim.vmx"}) {
+  for (const char* name : {"anim001.pov", "anim004.pov", "_anim.vmx"})
     EXPECT_TRUE(fs::exists(run.folder + name)) << name;
-  }
   EXPECT_FALSE(fs::exists(run.folder + "anim005.pov"));
   ASSERT_EQ(run.rendered.size(), 4u);
   // The wheel grows from 8 to 12 arms: 8, 9.33, 10.67, 12.
@@ -184,9 +179,8 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
   SeriesRun serial(1), parallel(3);
   ASSERT_TRUE(RunFrameSeries(set, serial.settings).status.ok());
   ASSERT_TRUE(RunFrameSeries(set, parallel.settings).status.ok());
-  for (int c = 1; c <= 5; ++c) {
+  for (int c = 1; c <= 5; ++c)
     EXPECT_EQ(test::ReadFile(serial.folder + FrameFileName(c)), test::ReadFile(parallel.folder + FrameFileName(c))) << c;
-  }
 }
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
@@ -202,8 +196,6 @@ TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
     EXPECT_GE(test::ReadBmp(run.folder + picture).Differing(), 10) << picture;  // the wheel shows
   }
 }
-
-// ---- second set
 
 TEST(SecondSetTest, FamilyTest) {
   ParameterSet first, second;
@@ -275,11 +267,8 @@ TEST(SecondSetTest, MixCases) {
     const ParameterSet mixed = MixForAnimation(Edited(c.first), Edited(c.second), d);
     EXPECT_TRUE(d.warnings.empty());
     for (const auto& [name, text] : c.mixed) {
-      if (mixed.def(mixed.Find(name)).kind == ParamKind::kSwitch) {
-        EXPECT_EQ(mixed.On(name), *text == 'Y') << name;
-      } else {
-        EXPECT_EQ(mixed.Text(name), text) << name;
-      }
+      const bool is_switch = mixed.def(mixed.Find(name)).kind == ParamKind::kSwitch;
+      EXPECT_EQ(is_switch ? std::string(mixed.On(name) ? "Y" : "N") : mixed.Text(name), text) << name;
     }
   }
   // The same set at both ends: every twin equals its field.

@@ -92,23 +92,20 @@ TEST_F(EnablingRulesTest, SwitchesShowTheirPages) {
 
 TEST_F(EnablingRulesTest, SwitchesEnableTheirFieldsAndEndValues) {
   const struct { const char* sw; const char* field; bool when_on; } kFields[] = {
-      {"ChkARot", "EdRotFacY", false},        {"ChkWormAsBase", "EdPredBase", false},
-      {"ChkWormAsTop", "EdPredTop", false},   {"ChkWormAsTent", "EdTentName", false},
-      {"ChkWormAsBranch", "EdPredBranch", false}, {"chkWormAsRec", "edPredRec", false},
-      {"ChkXOffset", "EdXOffsetFactor", true}, {"ChkSymScale", "EdSymScaleNumber", true},
-      {"ChkSymScale", "EdSymScaleValue", true}, {"ChkWave", "EdWaveNumber", true},
-      {"ChkTwisting", "EdTwistBase", true},   {"ChkTArot", "EdUpFactor", false},
-      {"ChkTArot", "EdSpindleAmount", false}, {"ChkTArot", "ChkPowUp", false},
-      {"ChkTArot", "ChkPowSpindle", false},   {"ChkXTrans", "EdXTransFactor", true},
-      {"ChkCScaleOn", "chkCUnif", true},      {"ChkCScaleOn", "edCScaleMaxZ", true},
-      {"chkAutoRotZ", "EdHRotZInc", false},   {"chkTDAutoRot", "edObjRotZTot", false},
-      {"ChkTrLinkOn", "EdTrLink", true},      {"ChkTrLinkOn", "edTrLinkTexture", true},
-      {"chkTailOn", "edTail", true},          {"chkTailOn", "edTailTexture", true},
-      {"ChkTrHeadOn", "EdTrHead", true},      {"ChkTrHeadOn", "edTrHeadTexture", true},
-      {"chkTSerie", "edSWTrig", true},        {"chkTSerie", "edSWETrig", true},
-      {"chkTInterval", "IntTrigger", true},   {"chkScrambleR", "edScrambleR", true},
-      {"chkScrambleS", "edScrambleS", true},  {"chkSpiralWay", "edTOmwBasis", true},
-      {"chkSpiralWay", "edTMoveZ", true},     {"chkSpiralWay", "edTNumberSpace", true},
+      {"ChkARot", "EdRotFacY", false}, {"ChkWormAsBase", "EdPredBase", false}, {"ChkWormAsTop", "EdPredTop", false},
+      {"ChkWormAsTent", "EdTentName", false}, {"ChkWormAsBranch", "EdPredBranch", false},
+      {"chkWormAsRec", "edPredRec", false}, {"ChkXOffset", "EdXOffsetFactor", true},
+      {"ChkSymScale", "EdSymScaleNumber", true}, {"ChkSymScale", "EdSymScaleValue", true},
+      {"ChkWave", "EdWaveNumber", true}, {"ChkTwisting", "EdTwistBase", true}, {"ChkTArot", "EdUpFactor", false},
+      {"ChkTArot", "EdSpindleAmount", false}, {"ChkTArot", "ChkPowUp", false}, {"ChkTArot", "ChkPowSpindle", false},
+      {"ChkXTrans", "EdXTransFactor", true}, {"ChkCScaleOn", "chkCUnif", true}, {"ChkCScaleOn", "edCScaleMaxZ", true},
+      {"chkAutoRotZ", "EdHRotZInc", false}, {"chkTDAutoRot", "edObjRotZTot", false},
+      {"ChkTrLinkOn", "EdTrLink", true}, {"ChkTrLinkOn", "edTrLinkTexture", true}, {"chkTailOn", "edTail", true},
+      {"chkTailOn", "edTailTexture", true}, {"ChkTrHeadOn", "EdTrHead", true},
+      {"ChkTrHeadOn", "edTrHeadTexture", true}, {"chkTSerie", "edSWTrig", true}, {"chkTSerie", "edSWETrig", true},
+      {"chkTInterval", "IntTrigger", true}, {"chkScrambleR", "edScrambleR", true},
+      {"chkScrambleS", "edScrambleS", true}, {"chkSpiralWay", "edTOmwBasis", true},
+      {"chkSpiralWay", "edTMoveZ", true}, {"chkSpiralWay", "edTNumberSpace", true},
       {"chkSpiralWay", "EdTOffsetX", false},
   };
   for (const auto& f : kFields) {
@@ -228,8 +225,7 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
 TEST_F(EnablingRulesTest, RandomViewAngleTurnsTheThingWholeDegrees) {
   // From clock 1000 the draws are 0.37994, 0.69991, 0.39355 (times 360).
   RandomViewAngle(set, random, clock);
-  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " +
-                set.Text("EdTPostRotateZ"),
+  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " + set.Text("EdTPostRotateZ"),
             "137 252 142");
 }
 

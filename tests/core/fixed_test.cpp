@@ -12,11 +12,7 @@
 namespace vermora {
 namespace {
 
-struct Worked {
-  double value;
-  int precision, decimals;
-  const char* text;
-};
+struct Worked { double value; int precision, decimals; const char* text; };
 
 TEST(FixedTest, WorkedTable) {
   const Worked table[] = {
@@ -65,21 +61,17 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
     state = state * 134775813u + 1u;
     return state / 4294967296.0;
   };
-  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0},  {4, 2},
-                          {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
+  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0}, {4, 2}, {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
   // The rules the scene writer's lines fix at compile time.
-  const struct {
-    int precision, decimals;
-    char* (*put)(char*, double);
-  } compiled[] = {{4, 3, &PutFixed<4, 3>}, {5, 3, &PutFixed<5, 3>}, {4, 0, &PutFixed<4, 0>},
-                  {3, 0, &PutFixed<3, 0>}, {4, 2, &PutFixed<4, 2>}};
+  const struct { int precision, decimals; char* (*put)(char*, double); } compiled[] = {
+      {4, 3, &PutFixed<4, 3>}, {5, 3, &PutFixed<5, 3>}, {4, 0, &PutFixed<4, 0>}, {3, 0, &PutFixed<3, 0>},
+      {4, 2, &PutFixed<4, 2>}};
   auto check = [&](double value) {
     for (const auto& r : rules) {
       const std::string expected = FixedGeneral(value, r[0], r[1]);
       std::string appended = "<";
       AppendFixed(appended, value, r[0], r[1]);
-      ASSERT_EQ(Fixed(value, r[0], r[1]), expected)
-          << value << " fixed(" << r[0] << "," << r[1] << ")";
+      ASSERT_EQ(Fixed(value, r[0], r[1]), expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
       ASSERT_EQ(appended, "<" + expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
     }
     for (const auto& c : compiled) {
@@ -127,9 +119,8 @@ TEST(NumberReadingTest, AcceptsBlanksSignFractionAndExponent) {
 
 TEST(NumberReadingTest, RejectsBadText) {
   for (const char* bad : {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "+-5", "-+5", "1.2.3", "0x10", "inf",
-                          "nan", "1e39", "1e400", "100000000000000000000000000000000000000000e-2"}) {
+                          "nan", "1e39", "1e400", "100000000000000000000000000000000000000000e-2"})
     EXPECT_FALSE(ParseNumber(bad).has_value()) << bad;
-  }
 }
 
 TEST(NumberReadingTest, IgnoresTheLocaleDecimalSeparator) {
@@ -144,9 +135,8 @@ TEST(NumberReadingTest, IgnoresTheLocaleDecimalSeparator) {
 TEST(NumberReadingTest, Integers) {
   EXPECT_EQ(ParseInteger(" -12 "), -12);
   EXPECT_EQ(ParseInteger("+7"), 7);
-  for (const char* bad : {"", "1.5", "12a", "-", "+-5", "-+5", "+", "99999999999"}) {
+  for (const char* bad : {"", "1.5", "12a", "-", "+-5", "-+5", "+", "99999999999"})
     EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
-  }
   EXPECT_EQ(BadIntegerMessage("x1"), "'x1' is not a valid integer value");
 }
 

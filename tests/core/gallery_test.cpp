@@ -31,8 +31,7 @@ const Creature kCreatures[] = {
     {"SpiralOnly", SpiralOnly, "spiral_only.pov"},
     {"SpiralSplit", SpiralSplit, "spiral_split_connect_alt.pov"},
     {"SpiralTween", SpiralTween, "spiral_tween_growing.pov"},
-    {"SpiralSplitMergeReference",
-     [] { return With(SpiralSplit(), {"chkJMerge", "chkReference"}); }, ""},
+    {"SpiralSplitMergeReference", [] { return With(SpiralSplit(), {"chkJMerge", "chkReference"}); }, ""},
     {"Branches", Branches, "spiral_branches.pov"},
     {"BaseRing", BaseRing, "spiral_base.pov"},
     {"TopStacks", TopStacks, "spiral_top.pov"},
@@ -87,12 +86,8 @@ const Creature kCreatures[] = {
     {"Hull", [] { return OnlyThing("chkHullOn"); }, "hull_default.pov"},
     {"HullWithExtras", [] { return WithExtras("chkHullOn", {"chkTSerie", "chkTInterval"}); }, "hull_extras.pov"},
     {"HullAndWheel", [] { return With(OnlyThing("chkHullOn"), {"ChkWheelOn"}); }, ""},
-    {"AllThings",
-     [] {
-       return With(OnlyThing("ChkFanOn"),
-                   {"ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn", "chkHornOn", "chkHullOn"});
-     },
-     ""},
+    {"AllThings", [] { return With(OnlyThing("ChkFanOn"), {"ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
+                                                           "chkHornOn", "chkHullOn"}); }, ""},
 };
 
 void PrintTo(const Creature& c, std::ostream* out) { *out << c.name; }
@@ -136,9 +131,8 @@ TEST(ExamplesTest, EveryExampleLoadsAndRenders) {
     worms.insert(set.Index("RadioGroup1"));
     if (set.On("ChkAlternate")) worms.insert(set.Index("RadioGroup2"));
     for (const char* thing : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
-                              "chkHornOn", "chkHullOn"}) {
+                              "chkHornOn", "chkHullOn"})
       if (set.On(thing)) things.insert(thing);
-    }
     test::ExpectRenders(set);
   }
   EXPECT_EQ(worms.size(), 8u);

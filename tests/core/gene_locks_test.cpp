@@ -61,13 +61,9 @@ TEST_F(GeneLocksTest, EveryEngineLeavesLockedParametersAlone) {
   partner.SetText("edCamLocZ", "-55");
   for (size_t i = 0; i < partner.size(); ++i) {
     const std::string_view page = partner.def(i).page;
-    if (page.starts_with("Textures") && IsEntryField(partner.def(i).kind)) {
-      partner.SetText(partner.def(i).name, "7");
-    }
+    if (page.starts_with("Textures") && IsEntryField(partner.def(i).kind)) partner.SetText(partner.def(i).name, "7");
   }
-  auto breed = [&partner](ParameterSet& set, const EngineOptions& options) {
-    return Breed(set, partner, options);
-  };
+  auto breed = [&partner](ParameterSet& set, const EngineOptions& options) { return Breed(set, partner, options); };
   ExpectLocksKept(breed, textures, 777);
 }
 
@@ -81,9 +77,8 @@ TEST_F(GeneLocksTest, GroupsNamesAndPrefixes) {
   EXPECT_TRUE(locks.IsLocked(set.Find("edBGDistance")));
   EXPECT_EQ(locks.LockGroup("teeth").message(), "Unknown group to lock: teeth");
   EXPECT_EQ(locks.LockName("edNoSuch").message(), "Unknown parameter to lock: edNoSuch");
-  for (const LockGroupInfo& group : NamedLockGroups()) {
+  for (const LockGroupInfo& group : NamedLockGroups())
     EXPECT_TRUE(GeneLocks().LockGroup(group.name).ok()) << group.name;
-  }
 }
 
 TEST_F(GeneLocksTest, SideFileRoundTripsAndToleratesDamage) {

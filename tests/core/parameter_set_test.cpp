@@ -75,9 +75,7 @@ TEST(ParameterSetTest, LabelsAreShortCompleteAndTellControlsApart) {
     const bool same_row = previous && previous->page == def.page && previous->label == label &&
                           IsEntryField(previous->kind) && IsEntryField(def.kind) && run < 4;
     run = same_row ? run + 1 : 1;
-    if (!same_row) {
-      EXPECT_TRUE(used[def.page].insert(label).second) << def.page << ": " << label;
-    }
+    EXPECT_TRUE(same_row || used[def.page].insert(label).second) << def.page << ": " << label;
     previous = &def;
   }
 }
@@ -88,19 +86,14 @@ TEST(ParameterSetTest, HiddenParametersAndChoiceItems) {
   for (const ParamDef& def : ParamTable()) {
     if (def.hidden) hidden.insert(def.name);
     EXPECT_FALSE(def.hidden && def.end_twin) << def.name;
-    if (def.kind == ParamKind::kChoice || def.kind == ParamKind::kList) {
-      EXPECT_FALSE(def.items.empty()) << def.name;
-    }
-    if (def.name == "RadioGroup3") {
-      EXPECT_EQ(def.items, "Fan|Wheel|Trilobyt|Anemone|Horn|Hull|Randompick|None");
-    }
-    if (def.name == "RadioGroup5") {
-      EXPECT_EQ(def.items, "Linear|Wave|S-Curve|Accelerate|Decelerate");
-    }
+    const bool choice = def.kind == ParamKind::kChoice || def.kind == ParamKind::kList;
+    EXPECT_TRUE(!choice || !def.items.empty()) << def.name;
   }
-  EXPECT_EQ(hidden, (std::set<std::string_view>{"chkRendThingA", "editTexPrev", "sgColorMap",
-                                                 "chkEvBranch", "ChkBranchedBase", "ChkBranchedTop",
-                                                 "editFilter4", "editTransmit4"}));
+  const ParameterSet set;
+  EXPECT_EQ(set.def(set.Find("RadioGroup3")).items, "Fan|Wheel|Trilobyt|Anemone|Horn|Hull|Randompick|None");
+  EXPECT_EQ(set.def(set.Find("RadioGroup5")).items, "Linear|Wave|S-Curve|Accelerate|Decelerate");
+  EXPECT_EQ(hidden, (std::set<std::string_view>{"chkRendThingA", "editTexPrev", "sgColorMap", "chkEvBranch",
+                                                 "ChkBranchedBase", "ChkBranchedTop", "editFilter4", "editTransmit4"}));
 }
 
 TEST(ParameterSetTest, Defaults) {
@@ -137,8 +130,7 @@ TEST(PagePathTest, SlashedPageNamesStayWhole) {
   EXPECT_EQ(SplitPagePath("Worms/SpiralWorm/General"), (V{"Worms", "SpiralWorm", "General"}));
   EXPECT_EQ(SplitPagePath("Things/Fan/Wheel/Tentacle"), (V{"Things", "Fan/Wheel", "Tentacle"}));
   EXPECT_EQ(SplitPagePath("Backgrd/Fog/Haze"), (V{"Backgrd", "Fog/Haze"}));
-  EXPECT_EQ(SplitPagePath("Things/ThingExtra/Serie/Interval"),
-            (V{"Things", "ThingExtra", "Serie/Interval"}));
+  EXPECT_EQ(SplitPagePath("Things/ThingExtra/Serie/Interval"), (V{"Things", "ThingExtra", "Serie/Interval"}));
   EXPECT_EQ(SplitPagePath("General"), (V{"General"}));
 }
 
@@ -229,14 +221,11 @@ TEST(HintsTest, ToldTextsCharacterForCharacter) {
       {"EdInc2", "put here the includes you want to use ... in the form : #include \"myinc.inc\""},
       {"EdTSpread", "360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."},
       {"EdSymScaleValue", ".5 => 0.25 tot 0.75 ; 1 => 0.5 to 1.5 ; 2 => 1 to 3 ; 3 => 1.5 to 4.5 ..."},
-      {"EdKropDegrees", "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. "
-                        "neg./pos) in wheel ..."},
+      {"EdKropDegrees", "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. neg./pos) in wheel ..."},
       {"EdTwistBase", "twistfactor : range -0.6 to 0.6, 0 is straight ..."},
-      {"ChkPowUp", "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off "
-                   "linear UpFactor ..."},
+      {"ChkPowUp", "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off linear UpFactor ..."},
       {"TabEvolve", "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
-      {"EdMutFactor", "mutatefactor ... how hostile is the environment ... with 5 really weard "
-                      "things happen ..."},
+      {"EdMutFactor", "mutatefactor ... how hostile is the environment ... with 5 really weard things happen ..."},
       {"EdTank1", "genetank for building up segments, etc ..."},
       {"EdTank9", "genetank for building up segments, etc ..."},
       {"chkEvBranch", "note : branchnumber not changed for pov-choking reasons ..."},

@@ -18,17 +18,15 @@ namespace fs = std::filesystem;
 
 TEST(CommandLineTest, FixedFormAndItsTranslation) {
   const std::string line = RenderCommandLine("/usr/bin/povray", "/tmp/v f/", "TEMP.POV", "209", "163", false);
-  EXPECT_EQ(line,
-            "/usr/bin/povray /EXIT /RENDER \"/tmp/v f/TEMP.POV\" +FS +H163 +W209 -A -P "
-            "\"Output_File_Name=/tmp/v f/TEMP.BMP\" +KFF-1 \"All_File=/tmp/v f/ALLTEXT.OUT\" ");
+  EXPECT_EQ(line, "/usr/bin/povray /EXIT /RENDER \"/tmp/v f/TEMP.POV\" +FS +H163 +W209 -A -P "
+                  "\"Output_File_Name=/tmp/v f/TEMP.BMP\" +KFF-1 \"All_File=/tmp/v f/ALLTEXT.OUT\" ");
   const RenderInvocation inv = TranslateCommandLine(line, {"/data dir"});
   EXPECT_EQ(inv.program, "/usr/bin/povray");
   EXPECT_EQ(inv.working_dir, "/tmp/v f");
   EXPECT_EQ(inv.image_path, "/tmp/v f/TEMP.BMP");
   EXPECT_EQ(inv.written_image, "/tmp/v f/TEMP.bmp");
-  EXPECT_EQ(inv.args, (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209",
-                                                "-A", "-P", "-D", "+L/data dir",
-                                                "All_File=ALLTEXT.OUT"}));
+  EXPECT_EQ(inv.args, (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A", "-P", "-D",
+                                                "+L/data dir", "All_File=ALLTEXT.OUT"}));
   EXPECT_TRUE(TranslateCommandLine("povray +I x", {}).program.empty());
 }
 
@@ -61,10 +59,9 @@ TEST(RendererTest, WrappedErrorMessageIsKeptWhole) {
       << "File: TEMP.POV  Line: 198\n"
       << "Possible Parse Error: Cannot find image file.\n";
   const RenderOutcome outcome = FinishRender(inv, 0, "");
-  EXPECT_EQ(outcome.failure,
-            "POV-Ray reported an error: Possible Parse Error: Cannot find file "
-            "'/tmp/bgx/a_rather_long_folder_name_for_testing/and_another_level_of_folders/"
-            "picture.png', even after trying to append file type extension.");
+  EXPECT_EQ(outcome.failure, "POV-Ray reported an error: Possible Parse Error: Cannot find file "
+                             "'/tmp/bgx/a_rather_long_folder_name_for_testing/and_another_level_of_folders/picture.png"
+                             "', even after trying to append file type extension.");
   fs::remove_all(dir);
 }
 
@@ -80,8 +77,7 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
     const char* scene_holds = "";
   } cases[] = {
       {"side objects", {}, {"chkSOOn"}, 2, "", "#declare Spik4 =  union {"},
-      {"tentacle members", {{"EdTNumber", "4"}}, {"ChkWheelOn", "ChkWormAsTent"}, -2, "",
-       "#declare Spik4 =  union {"},
+      {"tentacle members", {{"EdTNumber", "4"}}, {"ChkWheelOn", "ChkWormAsTent"}, -2, "", "#declare Spik4 =  union {"},
       {"bubbles bigger than a step",
        {{"EdBBScaleSt", "5"}, {"EdBBScEnd", "20"}, {"EdBBScCenter", "-2"}, {"EdBBScNr", "5"}},
        {"chkJConnect"}, -2, "", " #if (D > abs(Rd))"},
@@ -89,8 +85,7 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
        {{"edPoint2X", "0"}, {"edPoint2Y", "0"}, {"edPoint2Z", "0"}, {"edSTVX", "0"}, {"edSTVZ", "0"},
         {"edTorRad", "0.3"}, {"edCamLocZ", "-6"}},
        {}, 7, ""},
-      {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"},
-       -2, ""},
+      {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"}, -2, ""},
       {"no worm", {}, {}, -1, "RadioGroup1"},
       {"no alternate worm", {}, {"ChkAlternate"}, -2, "RadioGroup2"},
       {"height field without file", {}, {"chkHFOn"}, -2, "edHFName"},
@@ -138,11 +133,7 @@ TEST(RealRendererTest, AScenesFilesStayOutOfTheProgramFolder) {
 }
 
 TEST(FileDirectivesTest, FindsWhatReadsOrWritesFiles) {
-  struct Case {
-    const char* text;
-    const char* found;  // the directive reported, or "" for none
-  };
-  const Case cases[] = {
+  const struct { const char* text; const char* found; } cases[] = {  // found: the directive reported, "" for none
       {"#include \"vmxpred.inc\"", ""},  // our data folder
       {"#include \"colors.inc\"", ""},   // POV-Ray's own
       {"#include \"/home/me/.ssh/id_rsa\"", "#include \"/home/me/.ssh/id_rsa\""},
@@ -155,7 +146,7 @@ TEST(FileDirectivesTest, FindsWhatReadsOrWritesFiles) {
       {"Parse_String(\"x\")", "Parse_String(\"x\")"},
       {"#declare readme = 1; #writer", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ParameterSet set;
     set.SetText("EdInc1", c.text);
     const std::vector<FileDirective> found = FindFileDirectives(set, {VERMORA_DATA_DIR});

@@ -93,9 +93,8 @@ TEST(NamedColourTest, TableValuesAndItems) {
     EXPECT_EQ(table[at].name, name);
     EXPECT_EQ(FindNamedColour(name), at) << name;
   }
-  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}}) {
+  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}})
     EXPECT_EQ(FindNamedColour(name), at) << name;
-  }
   const auto items = ColourListItems();
   ASSERT_EQ(items.size(), 126u);
   EXPECT_EQ(items[125], "Custom Color");
@@ -183,8 +182,7 @@ TEST(ColourMapEditTest, PositionRuleLabelAndEntry) {
   s.set.SetGrid("sgColorMap", Rows({{"0.2", "0", "0", "0"}, {"1", "0", "0", "0"}}));
   EXPECT_EQ(MoveSlider(s.set, s.page, 100, s.diagnostics).message(), "Could not find position!");
   s.set.SetGrid("sgColorMap", Rows({{"0", "whyte", "0", "0"}, {"1", "0", "0", "0"}}));
-  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(),
-            "'whyte' is not a valid integer value");
+  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(), "'whyte' is not a valid integer value");
 }
 
 TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
@@ -205,14 +203,10 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   s.page.swatch[3] = 65280;
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  EXPECT_EQ(s.set.GridValue("sgColorMap"),
-            Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Cannot have less than 2 colors in color map.");
+  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Cannot have less than 2 colors in color map.");
   // An inserted entry keeps the filter and transmit of the one after it.
-  s.set.SetGrid(
-      "sgColorMap",
-      Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap", Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   ASSERT_TRUE(MoveSlider(s.set, s.page, 123, s.diagnostics).ok());
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
   EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "1", "0", "0"}, {"0.120", "1", "0.1", "0.2"},
@@ -220,11 +214,9 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   // Delete takes the entry at or before the slider; at 1 there is none to take.
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   const Grid kept = s.set.GridValue("sgColorMap");
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
   ASSERT_TRUE(MoveSlider(s.set, s.page, 50, s.diagnostics).ok());
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
-            "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), kept);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 600, s.diagnostics).ok());
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
@@ -239,15 +231,13 @@ TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
-  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(),
-            "A color map holds at most 256 colors.");
+  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(), "A color map holds at most 256 colors.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), full);
 }
 
 TEST(ColourMapEditTest, DefaultMapAndStrip) {
   Started s;
-  s.set.SetGrid("sgColorMap",
-                Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap", Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
   s.page.position = 400;
   s.page.position_label = "0.400";
   s.page.swatch[3] = 5;
@@ -308,8 +298,7 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
     EXPECT_EQ(g.cell(0, g.rows - 1), "1.000");
     EXPECT_GE(g.rows, rows);
     EXPECT_LE(g.rows, rows + 4);
-    for (int r = 1; r < g.rows; ++r)
-      EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
+    for (int r = 1; r < g.rows; ++r) EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
     rows = g.rows;
   }
   EXPECT_GT(rows, 20);
@@ -323,9 +312,8 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
   const int n = static_cast<int>(std::floor(r.Next() * 4 + 0.5));
   for (int k = 0; k < 2 * n; ++k) r.Next();
   EXPECT_EQ(a.set.GridValue("sgColorMap").rows, 2 + n);
-  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}}) {
+  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}})
     EXPECT_EQ(a.set.Text(f), Fixed(r.Next() * times, 3, 2)) << f;
-  }
   EXPECT_TRUE(a.diagnostics.warnings.empty());
 }
 
@@ -413,16 +401,12 @@ TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
 TEST(TextureBuilderTest, PatternPigmentsWriteTheColourMap) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 5);
-  EXPECT_EQ(Pigment(set),
-            " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb "
-            "<0.000, 0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 "
-            "phase 0 scale 1}");
+  EXPECT_EQ(Pigment(set), " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, "
+                          "0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
   set.SetIndex("cbPigmentType", 4);
   set.SetText("editTurbulence", "0.3");
-  EXPECT_EQ(Pigment(set),
-            " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 "
-            "color rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
-            "scale 1}");
+  EXPECT_EQ(Pigment(set), " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color "
+                          "rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
 }
 
 TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
@@ -431,10 +415,9 @@ TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
   // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
   set.SetGrid("sgColorMap", Rows({{"0.000", "Red", "0.5", "0"}, {"0.4", "DimGray   ", "0", "0.2"},
                                  {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
-  EXPECT_EQ(Pigment(set),
-            " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    "
-            "transmit  0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 "
-            "omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
+  EXPECT_EQ(Pigment(set), " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    transmit  "
+                          "0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 "
+                          "frequency 1 phase 0 scale 1}");
   // Names match without regard to case and are written as the cell holds them.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0.5", "eggSHELL  ", "0", "0"}});
   EXPECT_EQ(Pigment(set).substr(0, 50), " gradient x  color_map {  [0.5 color eggSHELL   ]}");
@@ -487,14 +470,12 @@ TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
   ParameterSet set = test::With(ParameterSet(), {}, {{"edIMName", "sky.png"}});
   set.SetIndex("cbPigmentType", 20);
   set.SetIndex("RadioGroup4", 1);
-  EXPECT_EQ(Pigment(set),
-            " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> "
-            "scale 1 }");
+  EXPECT_EQ(Pigment(set), " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> scale 1 "
+                          "}");
   set = test::With(set, {}, {{"edIMName", "a.gif.bmp"}, {"edIMTurb", "0.2"}, {"edIMScale", "3"}});
   set.SetIndex("RadioGroup4", -1);
-  EXPECT_EQ(Pigment(set),
-            " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate "
-            "<-0.5, -0.5, 0> scale 3 }");
+  EXPECT_EQ(Pigment(set), " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate <-0.5, -0.5, "
+                          "0> scale 3 }");
   set.SetText("edIMName", "plain.PNG");
   EXPECT_EQ(Pigment(set).substr(0, 26), " image_map { \"plain.PNG\" i");
 }
@@ -503,9 +484,8 @@ TEST(TextureBuilderTest, NormalTypes) {
   ParameterSet set;
   EXPECT_EQ(NormalPart(set, true), "");
   set.SetIndex("cbNormalType", 14);
-  EXPECT_EQ(NormalPart(set, true),
-            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
-            "scale 1 }");
+  EXPECT_EQ(NormalPart(set, true), " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+                                   "scale 1 }");
   EXPECT_EQ(NormalPart(set, false).substr(0, 30), " normal { bumps   turbulence 0");
   set.SetIndex("cbNormalType", 20);
   set.SetText("edBMName", "bumps.tga");

@@ -166,10 +166,8 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
             std::string::npos);
   // A failed render still puts the camera back.
-  EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox,
-                              [](const std::string&) { return Status::Error("render failed"); })
-                .message(),
-            "render failed");
+  const auto fails = [](const std::string&) { return Status::Error("render failed"); };
+  EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox, fails).message(), "render failed");
   EXPECT_EQ(s.set.Text("edCamLocZ"), cam);
 }
 

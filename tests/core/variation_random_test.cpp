@@ -59,16 +59,14 @@ TEST(VariationRandomTest, ValuesStayInsideTheirRanges) {
     EXPECT_EQ(std::stoi(set.Text("EdShTrig")), std::stoi(set.Text("EdNumber")) + 10);
     EXPECT_TRUE(Num(set, "EdRNumber") >= 40 && Num(set, "EdRNumber") < 120) << set.Text("EdRNumber");
     EXPECT_TRUE(set.Index("ScrAN") >= 3 && set.Index("ScrAN") <= 6) << set.Index("ScrAN");
-    for (const char* n : {"EdBaseNumber", "EdTopNumber", "EdTopVNumber", "EdMinorTurn", "EdRevs"}) {
+    for (const char* n : {"EdBaseNumber", "EdTopNumber", "EdTopVNumber", "EdMinorTurn", "EdRevs"})
       EXPECT_GE(Num(set, n), 1) << n;
-    }
     // A thing is always asked for ("Randompick"), so DoubleSpiral and TwoDWorm
     // are replaced by SpiralWorm and FormWorm.
     EXPECT_TRUE(set.Index("RadioGroup1") != 2 && set.Index("RadioGroup1") != 6) << set.Index("RadioGroup1");
     int things = 0;
-    for (const char* n : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"}) {
+    for (const char* n : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"})
       things += set.On(n);
-    }
     // The alternate worm needs a thing; a pick of none takes it away with the Things page.
     EXPECT_EQ(set.On("ChkAlternate"), things > 0);
     EXPECT_EQ(set.Index("RadioGroup2") >= 0, things > 0);
@@ -105,9 +103,8 @@ TEST(VariationRandomTest, OnlyTheEngineGroupsChange) {
   ParameterSet base = test::With(ParameterSet(), {}, {{"edSplitTrig", "77"}, {"edCamLocX", "12"}});
   const ParameterSet set = RandomSet(5, base);
   for (const char* n : {"edSplitTrig", "edRadiusIncr", "chkMinPlusOn", "edCamLocX", "edXDev",
-                        "ChkClusterOn", "EdSegMax"}) {
+                        "ChkClusterOn", "EdSegMax"})
     EXPECT_EQ(set.value(set.Find(n)), base.value(base.Find(n))) << n;
-  }
   for (size_t i = 0; i < set.size(); ++i) {
     const std::string_view page = set.def(i).page;
     if (page.starts_with("Textures") || page.starts_with("Backgrd") || page.starts_with("Povray")) {
@@ -309,9 +306,8 @@ TEST(VariationBreedingTest, GeneSelectionTakesEachGeneFromOneParent) {
     // Only one thing: the trilobyte wins over the fan.
     int things = 0;
     for (const char* t : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
-                          "chkHornOn", "chkHullOn"}) {
+                          "chkHornOn", "chkHullOn"})
       things += child.On(t);
-    }
     EXPECT_EQ(things, 1);
     EXPECT_EQ(child.Text("EdHRotZInc"), child.On("chkAutoRotZ") ? child.Text("EdHRotZInc") : "0.00");
   }
@@ -454,11 +450,7 @@ TEST_F(OffspringTest, WithBothBlocksOffOnlyNonNeutralThingPostprocessingMoves) {
   ASSERT_TRUE(Evolve(set, 77).status.ok());
   for (size_t i = 0; i < set.size(); ++i) {
     const std::string_view name = set.def(i).name;
-    if (name == "EdTPostRotateY" || name == "EdTPostScaleZ") {
-      EXPECT_NE(set.value(i), parent.value(i)) << name;
-    } else {
-      EXPECT_EQ(set.value(i), parent.value(i)) << name;
-    }
+    EXPECT_EQ(set.value(i) == parent.value(i), name != "EdTPostRotateY" && name != "EdTPostScaleZ") << name;
   }
 }
 
@@ -480,12 +472,10 @@ TEST_F(OffspringTest, LargeMutationSwapsObjectsFromTheTanks) {
   ASSERT_TRUE(Mutate(set, 8).status.ok());
   EXPECT_TRUE(!FindCaseBlind(folder_, kMutateFile).empty());
   for (const char* n : {"edJSegm", "edRSegm", "edDSSegm", "edFWSegm", "edTDSegm", "EdPredBase",
-                        "EdPredTop", "EdTopHart"}) {
+                        "EdPredTop", "EdTopHart"})
     EXPECT_NE(std::find(tanks.begin(), tanks.end(), set.Text(n)), tanks.end()) << n << " " << set.Text(n);
-  }
-  for (const char* n : {"edJSegm2", "edRSegm2", "edDSSegm2", "edFWSegm2", "edTDSegm2"}) {
+  for (const char* n : {"edJSegm2", "edRSegm2", "edDSSegm2", "edFWSegm2", "edTDSegm2"})
     EXPECT_EQ(set.Text(n), parent.Text(n)) << n;  // ChkAlternate is off
-  }
   EXPECT_FALSE(set.On("ChkBranchON"));
   EXPECT_EQ(std::stof(set.Text("EdShTrig")), Num(set, "EdNumber") + 10 + 0.0f) ;
 }
@@ -496,9 +486,8 @@ TEST_F(OffspringTest, SmallMutationKeepsAttachmentsAndObjects) {
   for (std::uint32_t seed = 1; seed <= 10; ++seed) {
     ASSERT_TRUE(Mutate(set, seed).status.ok());
     for (const char* n : {"ChkBaseOn", "ChkTopOn", "ChkTopHartOn", "chkCoatOn", "ChkWormAsBase",
-                          "ChkWormAsTop", "ChkWormAsTent", "edJSegm", "EdPredBase"}) {
+                          "ChkWormAsTop", "ChkWormAsTent", "edJSegm", "EdPredBase"})
       EXPECT_EQ(set.value(set.Find(n)), parent.value(parent.Find(n))) << n;
-    }
     // Worm translations are written without decimals.
     EXPECT_EQ(set.Text("EdPostTranslateX").find('.'), std::string::npos);
   }
