@@ -184,7 +184,6 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
 }
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   ParameterSet set = test::With(Animated(3), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   SeriesRun run(2);
   run.settings.render = {};

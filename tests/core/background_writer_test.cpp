@@ -188,7 +188,6 @@ std::string Preview(const ParameterSet& set) {
 class BackgroundRenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
     folder_ = test::MakeTempFolder();
     WriteHillTga(folder_ + "hill.tga");
   }

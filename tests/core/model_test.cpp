@@ -303,7 +303,6 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
 // The matrices put a ball where POV-Ray draws it: a tiny render of a bright
 // ball on black through each camera, its centre beside the projected one.
 TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string dir = test::MakeTempFolder();
   struct Case {
     std::string camera;

@@ -236,7 +236,6 @@ TEST(RenderCommandTest, ProgressAndErrorLines) {
 }
 
 TEST(RealRenderCommandTest, SpiralWormAtTinySize) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string dir = test::MakeTempFolder();
   // Near enough for the worm to fill some pixels.
   const ParameterSet set = test::With(test::SpiralOnly(), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});

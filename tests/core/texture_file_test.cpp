@@ -209,7 +209,6 @@ std::string SpheresScene(const ParameterSet& set, const std::vector<std::string>
 }
 
 TEST(TextureRenderTest, PreviewRendersOnEachShape) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   Previewed p;
   p.set.SetIndex("cbPigmentType", 9);
   p.set.SetIndex("cbNormalType", 19);
@@ -222,7 +221,6 @@ TEST(TextureRenderTest, PreviewRendersOnEachShape) {
 }
 
 TEST(TextureRenderTest, EveryNamedColourIsKnownToPovRay) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   Previewed p;
   p.set.SetIndex("cbPigmentType", 5);
   std::vector<std::string> textures;
@@ -239,7 +237,6 @@ TEST(TextureRenderTest, EveryNamedColourIsKnownToPovRay) {
 }
 
 TEST(TextureRenderTest, EveryPigmentNormalAndFinishIsKnownToPovRay) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   Previewed p;
   // The first picture serves as the image map and bump map of the others.
   ASSERT_TRUE(p.Preview(PreviewShape::kSphere).ok());
@@ -264,7 +261,6 @@ TEST(TextureRenderTest, EveryPigmentNormalAndFinishIsKnownToPovRay) {
 }
 
 TEST(TextureRenderTest, MissingImageMapReachesPovRayByName) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   Previewed p;
   p.set.SetIndex("cbPigmentType", 20);
   p.set.SetText("edIMName", "no_such_picture.png");

@@ -86,7 +86,6 @@ void Try(std::uint32_t seed, const std::string& folder, Tally& tally) {
 }
 
 TEST(UserSets, RenderOrAreRefusedNamingTheField) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const char* count_env = std::getenv("VERMORA_USER_SETS");
   const char* seed_env = std::getenv("VERMORA_USER_SEED");
   const int count = count_env ? std::atoi(count_env) : 120;

@@ -193,7 +193,6 @@ TEST(VariationVariationsTest, VariantsAreReproducibleAndDistinct) {
 }
 
 TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
-  if (!test::HavePovray()) GTEST_SKIP() << "POV-Ray is not installed";
   const std::string folder = test::MakeTempFolder();
   Variants variants = MakeVariants(ParameterSet(), EngineKind::kRandom, 55, 3, folder);
   ASSERT_TRUE(variants.status.ok());
