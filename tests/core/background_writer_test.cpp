@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Lines;
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using test::Has;
 
 std::string Background(const ParameterSet& set) {
   ComposeResult result = BackgroundText(set);

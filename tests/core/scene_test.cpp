@@ -23,7 +23,6 @@ using test::Scene;
 bool Contains(const std::string& scene, const std::string& line) {
   return scene.find("\r\n" + line + "\r\n") != std::string::npos;
 }
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 std::vector<size_t> Counts(const std::string& scene, std::initializer_list<const char*> lines) {
   std::vector<size_t> counts;
   for (const char* line : lines) counts.push_back(CountLines(scene, line));

@@ -7,7 +7,6 @@
 
 namespace vermora::test {
 namespace {
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 const char* const kWhite = " texture {pigment {color red 1 green 1 blue 1}}";
 

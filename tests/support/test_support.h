@@ -30,7 +30,8 @@ class InTempFolder : public ::testing::Test {
   const std::string dir_ = MakeTempFolder();
 };
 
-// True when the real renderer is installed (tests that need it skip otherwise).
+// True when the real renderer is installed. The setup script installs it, so
+// tests that render fail without it rather than skip.
 bool HavePovray();
 inline constexpr const char* kPovray = "/usr/bin/povray";
 
@@ -44,6 +45,11 @@ ShellRun Shell(const std::string& command);
 ShellRun Cli(const std::string& args);
 // Success when `run` ended with `code` and printed `text` (the output is shown otherwise).
 ::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text);
+
+// Whether `part` stands anywhere in `text`.
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 // The whole content of a file ("" when it cannot be read).
 std::string ReadFile(const std::string& path);
