@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "heavy_wheel.h"
 #include "params/parameter_set.h"
 #include "scene/composer.h"
-#include "heavy_wheel.h"
 
 using namespace vermora;
 using Timer = std::chrono::steady_clock;
@@ -144,7 +144,8 @@ int main(int argc, char** argv) {
     // It runs after the two, so their turns stay as they were.
     for (int r = 0; r < reps; ++r) {
       replace = std::min(replace, Seconds([&] {
-                           (void)WriteFileReplacing("/tmp/vermora_bench_replaced.pov", bytes, FileUse::kRemade);
+                           (void)WriteFileReplacing("/tmp/vermora_bench_replaced.pov", bytes,
+                                                    FileUse::kRemade);
                          }));
     }
     const double mb = static_cast<double>(bytes.size()) / 1e6;

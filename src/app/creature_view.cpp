@@ -10,10 +10,6 @@
 
 namespace vermora::app {
 
-namespace {
-
-}  // namespace
-
 std::pair<float, float> DepthRange(const Bounds& bounds, const QMatrix4x4& view) {
   if (bounds.empty) return {0.1f, 1000.0f};
   float nearest = 1e30f, farthest = -1e30f;

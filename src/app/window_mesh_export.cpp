@@ -36,14 +36,16 @@ void MainWindow::ExportMeshFile() {
     const int detail = DefaultMeshDetail(built->model->instances.size());
     const size_t triangles = built->model->error.empty() ? MeshTriangles(*built->model, detail) : 0;
     QMetaObject::invokeMethod(
-        qApp, [self, built, path, detail, triangles] {
+        qApp,
+        [self, built, path, detail, triangles] {
           if (self) self->WriteMeshFile(*built, path, detail, triangles);
         },
         Qt::QueuedConnection);
   });
 }
 
-void MainWindow::WriteMeshFile(const BuiltModel& built, const QString& path, int detail, size_t triangles) {
+void MainWindow::WriteMeshFile(const BuiltModel& built, const QString& path, int detail,
+                               size_t triangles) {
   const SceneModel& model = *built.model;
   if (!model.error.empty()) {
     statusBar()->clearMessage();

@@ -77,7 +77,8 @@ int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vec
     sized.SetText("edImageW", args.width);
     sized.SetText("edImageH", args.height);
     // The scenes stay in the user's folder with their pictures.
-    if (Status s = ComposeSceneToFile(sized, dir + name + ".pov", nullptr, {}, nullptr, FileUse::kKept);
+    if (Status s =
+            ComposeSceneToFile(sized, dir + name + ".pov", nullptr, {}, nullptr, FileUse::kKept);
         !s.ok()) {
       status[index[k]] = "rejected: " + s.message();
       std::cerr << "vermora-cli: " << name << ": " << s.message() << "\n";

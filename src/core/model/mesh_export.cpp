@@ -84,6 +84,9 @@ std::string MaterialName(const ColourKey& c) {
   return name;
 }
 
+// Cones and tori have a unit mesh for each shape; the other primitives one for all.
+bool ShapedUnit(Primitive kind) { return kind == Primitive::Cone || kind == Primitive::Torus; }
+
 }  // namespace
 
 bool MeshFormatFor(const std::string& path, MeshFormat& format) {
@@ -113,8 +116,7 @@ size_t MeshTriangles(const SceneModel& model, int detail) {
   std::map<std::pair<Primitive, float>, size_t> per_shape;
   size_t total = 0;
   for (const Instance& instance : model.instances) {
-    const bool shaped = instance.kind == Primitive::Cone || instance.kind == Primitive::Torus;
-    const float shape = shaped ? instance.shape : 0;
+    const float shape = ShapedUnit(instance.kind) ? instance.shape : 0;
     auto [at, fresh] = per_shape.try_emplace({instance.kind, shape}, 0);
     if (fresh) at->second = UnitMesh(instance.kind, shape, detail).indices.size() / 3;
     total += at->second;
@@ -134,7 +136,7 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
   std::map<Primitive, Mesh> fixed;
   std::map<std::pair<Primitive, float>, Mesh> shaped;
   auto unit_of = [&](const Instance& instance) -> const Mesh& {
-    if (instance.kind == Primitive::Cone || instance.kind == Primitive::Torus) {
+    if (ShapedUnit(instance.kind)) {
       auto it = shaped.find({instance.kind, instance.shape});
       if (it == shaped.end()) {
         if (shaped.size() > 4096) shaped.clear();  // many shapes: keep memory bounded

@@ -14,14 +14,17 @@ constexpr int kArcSegments = 48;  // cylinders of a whole torus ring cut by plan
 using namespace model_math;
 
 // Objects the model does not draw: they stand in as boxes.
+// clang-format off
 constexpr std::string_view kStandInWords[] = {
-    "lathe",   "sor",         "prism",       "superellipsoid", "height_field",  "text",
-    "isosurface", "parametric", "mesh",     "mesh2",          "polygon",       "disc",
-    "triangle", "smooth_triangle", "bicubic_patch", "julia_fractal", "quadric", "quartic",
-    "cubic",   "poly",        "polynomial",  "sphere_sweep",   "ovus",          "light_group"};
+    "lathe", "sor", "prism", "superellipsoid", "height_field", "text", "isosurface", "parametric",
+    "mesh", "mesh2", "polygon", "disc", "triangle", "smooth_triangle", "bicubic_patch",
+    "julia_fractal", "quadric", "quartic", "cubic", "poly", "polynomial", "sphere_sweep", "ovus",
+    "light_group"};
+// clang-format on
 
 bool StandInWord(std::string_view w) {
-  return std::find(std::begin(kStandInWords), std::end(kStandInWords), w) != std::end(kStandInWords);
+  return std::find(std::begin(kStandInWords), std::end(kStandInWords), w) !=
+         std::end(kStandInWords);
 }
 
 // Maps the unit cylinder's y from 0 to 1 onto `axis` from `base`, radius `radius`.
@@ -81,8 +84,8 @@ bool SceneReader::IsObjectWord(std::string_view w) {
   // Asked of nearly every word of a scene, so one hash lookup.
   static const NameMap<bool> kWords = [] {
     NameMap<bool> words;
-    for (const char* word : {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union", "merge",
-                             "intersection", "difference", "object"}) {
+    for (const char* word : {"sphere", "box", "cylinder", "cone", "torus", "plane", "blob", "union",
+                             "merge", "intersection", "difference", "object"}) {
       words[word] = true;
     }
     for (std::string_view word : kStandInWords) words[std::string(word)] = true;

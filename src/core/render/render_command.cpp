@@ -56,7 +56,8 @@ PreparedRender PrepareRender(const std::string& scene, const ParameterSet& set,
                              const RenderSetup& setup) {
   PreparedRender prepared;
   prepared.status = ClearFolder(setup);
-  if (prepared.status.ok()) prepared.status = WriteFileReplacing(setup.folder + kSceneFile, scene, FileUse::kRemade);
+  if (prepared.status.ok())
+    prepared.status = WriteFileReplacing(setup.folder + kSceneFile, scene, FileUse::kRemade);
   if (prepared.status.ok()) FinishPreparing(prepared, set, setup);
   return prepared;
 }
