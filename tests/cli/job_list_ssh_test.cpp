@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <utility>
 
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
 #include "support/test_support.h"
+
+extern char** environ;
 
 namespace vermora {
 namespace {
@@ -17,6 +25,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::Shell;
 
+// A loopback port no one listens on at this moment (another program may still
+// take it before sshd binds it).
 int FreeLoopbackPort() {
   const int s = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
@@ -33,39 +43,74 @@ int FreeLoopbackPort() {
 // to log in with; the "host" works in a home folder of its own.
 class SshHost {
  public:
-  explicit SshHost(const std::string& dir) : dir_(dir), port_(FreeLoopbackPort()) {
-    std::ofstream(dir_ + "sshd_config") << "Port " << port_ << "\nListenAddress 127.0.0.1\nHostKey " << dir_
-                                        << "host_key\nAuthorizedKeysFile " << dir_
-                                        << "user_key.pub\nPermitRootLogin prohibit-password\n"
-                                           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
-                                           "UsePAM no\nStrictModes no\nPidFile "
-                                        << dir_ << "sshd.pid\n";
-    started_ = Shell("ssh-keygen -q -t ed25519 -N '' -f " + dir_ + "host_key && ssh-keygen -q -t ed25519 -N '' -f " +
-                     dir_ + "user_key && mkdir -p /run/sshd && /usr/sbin/sshd -f " + dir_ + "sshd_config -E " +
-                     dir_ + "sshd.log")
-                   .code == 0;
+  explicit SshHost(const std::string& dir) : dir_(dir) {
+    if (Shell("ssh-keygen -q -t ed25519 -N '' -f " + dir_ + "host_key && ssh-keygen -q -t ed25519 -N '' -f " +
+              dir_ + "user_key && mkdir -p /run/sshd")
+            .code != 0) {
+      return;
+    }
+    // When another program takes the port first, sshd cannot listen and ends:
+    // the next try takes a fresh port.
+    for (int attempt = 0; attempt < 5 && !started(); ++attempt) Start(FreeLoopbackPort());
   }
   ~SshHost() { Stop(); }
+  // Ends the shared connection and the server, and waits until the server is gone.
   void Stop() {
-    if (!std::exchange(started_, false)) return;
-    // Stopped means gone: sshd removes its pid file on the way out.
-    const std::string sshd = "'sshd -f " + dir_ + "sshd_config'";
-    Shell(Ssh() + " -O exit 127.0.0.1 2>/dev/null; pkill -f " + sshd +
-          "; for i in $(seq 50); do pgrep -f " + sshd + " >/dev/null || break; sleep 0.1; done");
+    if (pid_ <= 0) return;
+    Shell(Ssh() + " -O exit 127.0.0.1");
+    End(std::exchange(pid_, 0));
   }
-  bool started() const { return started_; }
+  bool started() const { return pid_ > 0; }
   std::string Ssh() const {
     return "ssh -i " + dir_ + "user_key -p " + std::to_string(port_) +
            " -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null -o BatchMode=yes -o LogLevel=ERROR"
+           " -o ConnectTimeout=120"
            // One connection for all of parallel's calls: the test's own speed-up.
            " -o ControlMaster=auto -o ControlPersist=30 -o ControlPath=" + dir_ + "mux-%C";
   }
   std::string home() const { return dir_ + "home/"; }
 
  private:
+  // Runs sshd on `port` in the foreground and waits until the test's key logs in
+  // (started) or sshd ends (it could not listen there).
+  void Start(int port) {
+    port_ = port;
+    std::ofstream(dir_ + "sshd_config") << "Port " << port_ << "\nListenAddress 127.0.0.1\nHostKey " << dir_
+                                        << "host_key\nAuthorizedKeysFile " << dir_
+                                        << "user_key.pub\nPermitRootLogin prohibit-password\n"
+                                           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
+                                           "UsePAM no\nStrictModes no\nPidFile "
+                                        << dir_ << "sshd.pid\n";
+    std::string program = "/usr/sbin/sshd", foreground = "-D", f = "-f", config = dir_ + "sshd_config",
+                e = "-E", log = dir_ + "sshd.log";
+    char* argv[] = {program.data(), foreground.data(), f.data(), config.data(), e.data(), log.data(), nullptr};
+    posix_spawn_file_actions_t io;
+    posix_spawn_file_actions_init(&io);
+    posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, program.c_str(), &io, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&io);
+    if (failed) return;
+    // The bound only ends a hang: on a busy machine sshd may be slow to come up.
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (std::chrono::steady_clock::now() < give_up) {
+      if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+      if (Shell(Ssh() + " 127.0.0.1 true").code == 0) {
+        pid_ = pid;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    End(pid);
+  }
+  static void End(pid_t pid) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+
   std::string dir_;
-  int port_;
-  bool started_ = false;
+  int port_ = 0;
+  pid_t pid_ = 0;
 };
 
 using JobListTest = test::InTempFolder;
