@@ -77,6 +77,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   setWindowTitle(kCaption);
   runner_ = new RenderRunner(this);
   auto_timer_ = new QTimer(this);
+  auto_timer_->setObjectName("AutoRenderTimer");
   auto_timer_->setSingleShot(true);
   auto_timer_->setInterval(300);
   connect(auto_timer_, &QTimer::timeout, this, &MainWindow::AutoRender);

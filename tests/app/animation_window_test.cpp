@@ -40,8 +40,11 @@ class AnimationWindowTest : public WindowTest {
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
     int ticks = 0;
+    QList<int> ticks_at;  // at each frame shown and at the end
     QTimer timer;
     connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    connect(Runner(*w), &AnimationRunner::FrameShown, [&] { ticks_at << ticks; });
+    connect(Runner(*w), &AnimationRunner::SeriesDone, [&] { ticks_at << ticks; });
     timer.start(20);
     w->RenderScene();
     QCOMPARE(prompts_.confirms, QStringList{"Are you shure to start ?"});
@@ -50,9 +53,10 @@ class AnimationWindowTest : public WindowTest {
     w->RenderScene();  // one render at a time
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
     QCOMPARE(prompts_.confirms.size(), 1);
-    QVERIFY(done.wait(15000));
-    // The event loop ran all along: at least through both pauses.
-    QVERIFY2(ticks > 50, qPrintable(QString::number(ticks)));
+    QVERIFY(done.wait(kHangMs));
+    // The event loop ran all along: the timer ticked in the pause after each frame.
+    QCOMPARE(ticks_at.size(), 3);
+    QVERIFY2(ticks_at[0] < ticks_at[1] && ticks_at[1] < ticks_at[2], qPrintable(QString::number(ticks)));
     QCOMPARE(shown.size(), 2);
     QCOMPARE(done.first(), (QList<QVariant>{2, false}));
     StopBox* box = Runner(*w)->stop_box();
@@ -81,7 +85,7 @@ class AnimationWindowTest : public WindowTest {
       if (counter == 1) Runner(*w)->stop_box()->button()->click();
     });
     w->RenderScene();
-    QVERIFY(done.wait(10000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first(), (QList<QVariant>{1, true}));
     QVERIFY(box_shown);
     QVERIFY(QFile::exists(Path("anim001.bmp")) && !QFile::exists(Path("anim002.bmp")));
@@ -98,7 +102,7 @@ class AnimationWindowTest : public WindowTest {
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     w->RenderScene();
-    QVERIFY(done.wait(10000));
+    QVERIFY(done.wait(kHangMs));
     QVERIFY(prompts_.asks.isEmpty());  // no question: the series ends at once
     QCOMPARE(prompts_.errors.size(), 1);
     QVERIFY2(prompts_.errors[0].startsWith("Frame 5: POV-Ray reported an error"), qPrintable(prompts_.errors[0]));
@@ -115,13 +119,13 @@ class AnimationWindowTest : public WindowTest {
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
     w->RenderScene();
-    QVERIFY(shown.wait(10000));
+    QVERIFY(shown.wait(kHangMs));
     w->show();
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     QVERIFY(w->close());  // in the pause: the series ends at once
     QVERIFY(!w->rendering());
     QCOMPARE(Saved(*w, "after.vmx"), before);
-    QTest::qWait(50);  // what the worker had posted comes to nothing
+    QCoreApplication::sendPostedEvents();  // what the worker had posted comes to nothing
     QVERIFY(!QFile::exists(Path("anim002.bmp")));
     // A window destroyed while the renderer runs ends it and its worker first.
     auto other = AnimatingWindow(3);
@@ -141,7 +145,7 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(!w->rendering());  // cancelled at the question
     prompts_.confirm_answer = true;
     w->RenderScene();
-    QVERIFY(done.wait(5000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(prompts_.errors, QStringList{"'ten' is not a valid integer value"});
     QVERIFY(!QFile::exists(Path("_anim.vmx")) && !QFile::exists(Path("anim001.pov")));
     QCOMPARE(Saved(*w, "after.vmx"), before);
@@ -245,7 +249,7 @@ class AnimationWindowTest : public WindowTest {
     w->findChild<QCheckBox*>("KeyLoop")->setChecked(true);
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     w->RenderScene();
-    QVERIFY(done.wait(20000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first().at(0).toInt(), 4);
     for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp", "anim004.bmp"})
       QVERIFY2(QFile::exists(Path(frame)), frame);
@@ -258,12 +262,12 @@ class AnimationWindowTest : public WindowTest {
     prompts_.file_answers = {video};
     QSignalSpy made(panel, &KeySetPanel::VideoDone);
     offer->click();
-    QVERIFY(made.wait(20000));
+    QVERIFY(made.wait(kHangMs));
     QVERIFY2(made.first().at(1).toBool(), qPrintable(prompts_.errors.join("\n")));
     QProcess probe;
     probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
                             "stream=nb_read_frames,width,height", "-of", "csv=p=0", video});
-    QVERIFY(probe.waitForFinished(10000));
+    QVERIFY(probe.waitForFinished(kHangMs));
     QCOMPARE(probe.readAll(), QByteArray("32,24,4\n"));
     QVERIFY(!offer->isVisibleTo(w.get()));
   }
@@ -294,7 +298,7 @@ class AnimationWindowTest : public WindowTest {
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     auto render = [&](const char* button) {
       w->findChild<QPushButton*>(button)->click();
-      return done.wait(10000) && done.last().first().toBool();
+      return done.wait(kHangMs) && done.last().first().toBool();
     };
     const QByteArray before = Saved(*w, "before.vmx");
     QVERIFY(render("sbThingA"));

@@ -42,7 +42,7 @@ class FilesTest : public WindowTest {
     dialog->file_field()->setText(picture);
     QSignalSpy written(dialog, &RenderPictureDialog::Written);
     dialog->findChild<QPushButton*>("PictureRender")->click();
-    QVERIFY(written.wait(30000));
+    QVERIFY(written.wait(kHangMs));
     QVERIFY2(written.front().at(1).toBool(), qPrintable(dialog->findChild<QLabel*>("PictureStatus")->text()));
     QCOMPARE(QImage(picture).size(), QSize(32, 24));
     QCOMPARE(w->set().Text("edImageW"), std::string("209"));  // the design keeps its own size
@@ -102,7 +102,7 @@ class FilesTest : public WindowTest {
     QCOMPARE(prompts_.errors, QStringList{"A mesh is a .glb, .obj or .stl file, not " + dir_->path() + "/creature.txt"});
     QSignalSpy exported(w.get(), &MainWindow::MeshExported);
     action->trigger();
-    QVERIFY(exported.wait(20000));
+    QVERIFY(exported.wait(kHangMs));
     QVERIFY2(w->statusBar()->currentMessage().contains(": 240 objects, "), qPrintable(w->statusBar()->currentMessage()));
     const QByteArray obj = Bytes(dir_->path() + "/creature.obj");
     QVERIFY(obj.count("\nf ") > 240 * 12);

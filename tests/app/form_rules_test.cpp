@@ -166,7 +166,7 @@ class FormRulesTest : public WindowTest {
       }
       if (auto* points = w->findChild<QScrollBar*>("ScrAN")) points->setValue(points->maximum());
       note();
-      QTest::qWait(20);
+      QCoreApplication::sendPostedEvents();  // the tab bars lay out what came on
       ShowsNoHiddenField(*w);
     }
     for (const ParamDef& def : ParamTable()) {

@@ -34,11 +34,11 @@ class MainWindowTest : public WindowTest {
     // The picture takes the room the window gives it.
     w->resize(1000, 700);
     w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(w.get(), kHangMs));
     const QSize small = w->findChild<QLabel*>("Image1")->size();
     QVERIFY(small.width() >= 209 && small.height() >= 163);
     w->resize(1500, 1000);
-    QTRY_VERIFY(w->findChild<QLabel*>("Image1")->width() > small.width() + 100);
+    QTRY_VERIFY_WITH_TIMEOUT(w->findChild<QLabel*>("Image1")->width() > small.width() + 100, kHangMs);
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->isReadOnly());
     // The command buttons are parameters (found above); the object images and inner pages are not.
     for (const char* name :
@@ -293,45 +293,47 @@ class MainWindowTest : public WindowTest {
     QVERIFY(QFile::exists(Path("TEMP.POV")));
   }
 
-  // Auto render: one render about 300 ms after a run of edits, at the preview's size in
+  // Auto render: one render a moment after a run of edits, at the preview's size in
   // F5's proportions; a new edit ends the render still running; F5 is never blocked.
   void autoRenderDebouncesAndTheLatestEditWins() {
     const QString log = dir_->path() + "/calls.log";
-    SetPovray(FakeRenderer(Beside("fake povray"), ("echo \"$@\" >> '" + log + "'\nexec sleep 5\n").toUtf8()));
+    SetPovray(FakeRenderer(Beside("fake povray"), ("echo \"$@\" >> '" + log + "'\nexec sleep 600\n").toUtf8()));
     auto w = NewWindow();
     w->resize(1200, 800);
     w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(w.get(), kHangMs));
     auto calls = [&] { return QString(Bytes(log)).split('\n', Qt::SkipEmptyParts); };
+    auto* delay = w->findChild<QTimer*>("AutoRenderTimer");
+    QVERIFY(delay);
+    QSignalSpy fired(delay, &QTimer::timeout);
     w->findChild<QAction*>("AutoRender")->setChecked(true);
     auto* number = w->findChild<QLineEdit*>("EdNumber");
     number->setFocus();
     for (const char* text : {"3", "31", "32", "33"}) {
       number->setText(text);
       emit number->textEdited(text);
-      QTest::qWait(50);
+      QVERIFY(delay->isActive() && !w->composing());  // an edit only starts the wait again
     }
-    QVERIFY(calls().isEmpty());  // still typing
-    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, kHangMs);
+    QCOMPARE(fired.size(), 1);  // one render for the whole run
     QVERIFY(w->auto_rendering() && !w->rendering());
     const QString first = calls().first();
     const int width = first.section("+W", 1).section(' ', 0, 0).toInt();
     const int height = first.section("+H", 1).section(' ', 0, 0).toInt();
     QVERIFY2(width > 209 && std::abs(width * 163 - height * 209) <= 209, qPrintable(first));
     emit number->textEdited("34");
-    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 5000);
-    QTest::qWait(600);
-    QCOMPARE(calls().size(), 2);  // nothing queued behind it
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, kHangMs);
+    QVERIFY(!delay->isActive() && !w->composing());  // nothing queued behind it
     // F5 takes over at once, at the size the set asks for.
     RenderAndWait(*w);
-    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 3, kHangMs);
     QVERIFY(calls().last().contains("+W209") && calls().last().contains("+H163"));
     QVERIFY(w->rendering());
     w->CancelRender();
   }
 
   void renderIsLockedCancellableAndSingle() {
-    SetPovray(FakeRenderer(Beside("slow povray"), "exec sleep 30\n"));
+    SetPovray(FakeRenderer(Beside("slow povray"), "exec sleep 600\n"));
     auto w = NewWindow();
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     RenderAndWait(*w);
@@ -342,7 +344,7 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
     QCOMPARE(w->findChild<QAbstractButton*>("SBGo")->text(), QString("Render"));
     w->CancelRender();
-    QVERIFY(done.wait(5000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first().first().toBool(), false);
     QVERIFY(!w->rendering());
     QVERIFY(Pages(*w)->widget(0)->isEnabled());
@@ -367,7 +369,7 @@ class MainWindowTest : public WindowTest {
     QSignalSpy done(w.get(), &MainWindow::RenderDone);
     Pages(*w)->setCurrentIndex(1);
     RenderAndWait(*w);
-    QVERIFY(done.wait(20000));
+    QVERIFY(done.wait(kHangMs));
     QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     const QPixmap shown = w->findChild<QLabel*>("Image1")->pixmap();
     QCOMPARE(shown.size(), QSize(32, 24));
@@ -384,7 +386,7 @@ class MainWindowTest : public WindowTest {
     w->show();
     w->set().SetText("edJSegm", "object {NoSuchObject}");
     RenderAndWait(*w);
-    QVERIFY(done.wait(20000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.last().first().toBool(), false);
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().cacheKey(), shown.cacheKey());
     QCOMPARE(pages->currentWidget()->objectName(), QString("TabOut"));

@@ -299,7 +299,7 @@ class TexturePanelTest : public WindowTest {
     QVERIFY(!w->findChild<QAction*>("Sphere1")->isChecked());
     Click(*w, "sbTexPreview");
     QCOMPARE(w->set().Text("edCamLocZ"), camera);
-    QVERIFY(done.wait(20000));
+    QVERIFY(done.wait(kHangMs));
     QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 24));
     const QString scene = ReadAll(dir_->path() + "/home/TEMP.POV");
@@ -310,7 +310,7 @@ class TexturePanelTest : public WindowTest {
     Choose(*w, "cbPigmentType", 20);
     w->set().SetText("edIMName", "no_such_map.png");
     Click(*w, "sbTexPreview");
-    QVERIFY(done.wait(20000));
+    QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.last().first().toBool(), false);
     QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("no_such_map.png"));

@@ -59,10 +59,10 @@ class VariationsViewTest : public WindowTest {
     VariationsView view(window.get());
     view.resize(1200, 1000);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kHangMs));
     QVERIFY(view.cell(0)->width() >= 300 && view.cell(VariationsView::kCentre)->width() >= 300);
     view.resize(700, 560);
-    QTRY_VERIFY(view.cell(0)->width() >= 200 && view.cell(0)->width() < 300);
+    QTRY_VERIFY_WITH_TIMEOUT(view.cell(0)->width() >= 200 && view.cell(0)->width() < 300, kHangMs);
   }
 
   void missingRendererMarksEveryCellFailed() {
@@ -72,7 +72,7 @@ class VariationsViewTest : public WindowTest {
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
     QVERIFY(view.Produce(5));
-    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, kHangMs);
     QCOMPARE(view.cell(1)->text(), QString("Failed"));
     QVERIFY(view.cell(1)->toolTip().contains("/no/such/povray"));
     QCOMPARE(view.running(), 0);
@@ -84,7 +84,7 @@ class VariationsViewTest : public WindowTest {
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
     QVERIFY(view.Produce(11));
-    QVERIFY(done.wait(30000) || done.count() == 1);
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, kHangMs);
     int pictures = 0;
     for (int i = 0; i < VariationsView::kCells; ++i) {
       const QPixmap shown = view.cell(i)->pixmap();

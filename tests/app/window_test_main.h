@@ -18,10 +18,14 @@ inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::
   return setup;
 }
 
+// How long a test waits for a render, a worker or the window, in ms: only to end
+// a hang, since a loaded machine is slow, not wrong.
+inline constexpr int kHangMs = 120000;
+
 // F5, and the wait while the scene is written on its worker thread.
 inline void RenderAndWait(vermora::app::MainWindow& w) {
   w.RenderScene();
-  QTRY_VERIFY_WITH_TIMEOUT(!w.composing(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!w.composing(), kHangMs);
 }
 
 inline constexpr const char* kPovray = "/usr/bin/povray";
