@@ -1,7 +1,7 @@
 // Sets made as a user makes them, rendered with the real POV-Ray: every one
 // renders or is refused before the render with a message naming a field.
 // VERMORA_USER_SETS=N (and VERMORA_USER_SEED=S) runs N sets by hand; the
-// refused and rejected ones are saved to /tmp/vermora_user_sets/.
+// refused and rejected ones are saved to a fresh folder it names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,13 +36,13 @@ struct Tally {
   std::atomic<int> rendered{0}, refused{0}, rejected{0}, unnamed{0};
   std::mutex mutex;
   std::vector<std::string> failures;
+  std::string kept;  // the folder of the sets behind them, made with the first
 };
 
 void Keep(const ParameterSet& set, std::uint32_t seed, const std::string& what, Tally& tally) {
-  const std::string folder = "/tmp/vermora_user_sets/";
-  std::filesystem::create_directories(folder);
-  (void)SaveSettings(folder + "set_" + std::to_string(seed) + ".vmx", set);
   std::lock_guard lock(tally.mutex);
+  if (tally.kept.empty()) tally.kept = test::MakeTempFolder();
+  (void)SaveSettings(tally.kept + "set_" + std::to_string(seed) + ".vmx", set);
   tally.failures.push_back("seed " + std::to_string(seed) + ": " + what);
 }
 
@@ -104,6 +104,7 @@ TEST(UserSets, RenderOrAreRefusedNamingTheField) {
   std::cout << "sets " << count << ", rendered " << tally.rendered << ", refused with a message "
             << tally.refused << ", rejected by POV-Ray " << tally.rejected << "\n";
   for (const std::string& failure : tally.failures) std::cout << failure << "\n";
+  if (!tally.kept.empty()) std::cout << "their sets are in " << tally.kept << "\n";
   EXPECT_EQ(tally.rejected, 0);
   EXPECT_EQ(tally.unnamed, 0);
   EXPECT_GT(tally.rendered, count / 2);

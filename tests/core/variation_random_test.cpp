@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -219,7 +221,11 @@ TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
   cancel = false;
   const ParameterSet slow = test::With(ParameterSet(), {}, {{"EdNumber", "400"}});
   std::thread stopper([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Cancelled once POV-Ray runs as a child of this test (two minutes only end a hang).
+    const std::string running = "pgrep -x -P " + std::to_string(getpid()) + " povray";
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (test::Shell(running).code != 0 && std::chrono::steady_clock::now() < give_up)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
     cancel = true;
   });
   options.width = "640";
