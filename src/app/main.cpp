@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "params/working_files.h"
 #include "prompts.h"
+#include "render/sandbox.h"
 #include "splash.h"
 
 namespace {
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
   splash.close();
   window.show();
   if (data.path.empty()) prompts.Error(&window, vermora::app::FromCore(data.Problem()));
+  // Said once, before the first picture: a shared set's render would not be closed in.
+  if (const std::string notice = vermora::TakeSandboxNotice(); !notice.empty()) {
+    prompts.Warning(&window, vermora::app::FromCore(notice));
+  }
   if (!options.positionalArguments().isEmpty()) window.OpenPath(options.positionalArguments().front());
   if (std::getenv("VERMORA_STARTUP_TIME")) {
     app.processEvents();

@@ -11,6 +11,7 @@
 #include "params/undo_history.h"
 #include "params/settings_file.h"
 #include "prompts.h"
+#include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
 #include "variation/gene_locks.h"
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
   // Before the first render of a loaded set whose texts read or write files:
   // shows those lines and asks; false when the user says no.
   bool TrustedToRender();
+  std::vector<FileDirective> UnapprovedFileUses() const;
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }
   // Opens a settings, texture or background file, or the set a PNG picture
@@ -217,7 +219,8 @@ class MainWindow : public QMainWindow {
  private:
   qint64 last_picture_ms_ = 0;
   RenderPictureDialog* picture_dialog_ = nullptr;
-  bool untrusted_ = false;  // a loaded set's texts use files; asked before its first render
+  // The uses of files ("field: directive") the user agreed to render.
+  std::vector<std::string> approved_file_uses_;
 
   QTabWidget* pages_ = nullptr;
   QWidget* side_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "prompts.h"
 #include "render/render_command.h"
+#include "render/sandbox.h"
 
 namespace vermora::app {
 
@@ -31,10 +32,17 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
 
   delete process_;
   process_ = new QProcess(this);
-  process_->setProgram(FromCore(run.program));
+  // Inside the sandbox, with the memory limit (sandbox.h).
+  const SandboxedCall call = StagedCall(staged_);
+  process_->setProgram(FromCore(call.argv.front()));
   QStringList args;
-  for (const std::string& arg : run.args) args << FromCore(arg);
+  for (size_t i = 1; i < call.argv.size(); ++i) args << FromCore(call.argv[i]);
   process_->setArguments(args);
+  QStringList env;
+  for (const std::string& e : call.env) env << FromCore(e);
+  process_->setEnvironment(env);
+  const std::uint64_t memory = RenderMemoryLimit();
+  process_->setChildProcessModifier([memory] { LimitRenderMemory(memory); });
   process_->setWorkingDirectory(FromCore(run.working_dir));
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setStandardInputFile(QProcess::nullDevice());
@@ -46,7 +54,8 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
     ReadOutput();
     Done(status == QProcess::CrashExit ? 128 + 9 : code);
   });
-  if (!staged_.failure.empty()) {
+  // The sandbox would start and then miss the renderer: a missing one is told as such.
+  if (!staged_.failure.empty() || !RendererPathProblem(invocation.program).empty()) {
     QMetaObject::invokeMethod(this, [this] { Done(-1); }, Qt::QueuedConnection);
     return true;
   }
@@ -84,6 +93,7 @@ void RenderRunner::Done(int exit_code) {
   RenderOutcome outcome = FinishRender(invocation_, exit_code, std::move(output_));
   output_.clear();
   if (!staged_.failure.empty()) outcome.failure = staged_.failure;
+
   if (cancelled_) outcome.failure = "Rendering cancelled";
   emit Finished(outcome);
 }

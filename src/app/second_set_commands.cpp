@@ -158,7 +158,6 @@ void AnimationRunner::LoadSecond() {
       return;
     }
     w.setWindowTitle(path);
-    w.untrusted_ = w.untrusted_ || !FindFileDirectives(w.set_, w.include_dirs_).empty();
   }
   if (!w.set_.On("chkAnim")) {
     w.set_.SetOn("chkAnim", true);

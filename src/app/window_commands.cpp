@@ -66,7 +66,7 @@ bool MainWindow::LoadFrom(const QString& path) {
     prompts_->Error(this, FromCore(s.message()));
     return false;
   }
-  untrusted_ = !FindFileDirectives(set_, include_dirs_).empty();
+  approved_file_uses_.clear();  // what the last set was allowed is not this one's
   if (!picture) LoadLocksFor(path);
   pending_lineage_ = {};
   if (!picture) ShowAncestry(path);

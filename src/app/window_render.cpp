@@ -1,6 +1,8 @@
 // The render command: the scene goes to the program folder, POV-Ray runs as a child
 // process while the window stays up with its design locked, then the picture and
 // the messages come back.
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
@@ -33,14 +35,23 @@
 
 namespace vermora::app {
 
+std::vector<FileDirective> MainWindow::UnapprovedFileUses() const {
+  std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
+  std::erase_if(found, [this](const FileDirective& d) {
+    return std::find(approved_file_uses_.begin(), approved_file_uses_.end(), d.field + ": " + d.directive) !=
+           approved_file_uses_.end();
+  });
+  return found;
+}
+
 bool MainWindow::TrustedToRender() {
-  if (!untrusted_) return true;
-  const std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
-  if (!found.empty() &&
-      !prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?"))) {
-    return false;
-  }
-  untrusted_ = false;
+  // Whatever brought the text in (a file, a picture, an example, a key set,
+  // a texture or background file, a colour map cell, pasted text), a use of
+  // files is shown once and rendered only when the user agrees.
+  const std::vector<FileDirective> found = UnapprovedFileUses();
+  if (found.empty()) return true;
+  if (!prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?"))) return false;
+  for (const FileDirective& d : found) approved_file_uses_.push_back(d.field + ": " + d.directive);
   return true;
 }
 
@@ -76,13 +87,10 @@ void MainWindow::ScheduleAutoRender() {
 
 void MainWindow::AutoRender() {
   if (!auto_render_->isChecked() || rendering()) return;
-  if (untrusted_) {
-    if (!FindFileDirectives(set_, include_dirs_).empty()) {
-      // Never behind the user's back: F5 shows what the set reads or writes, and asks.
-      statusBar()->showMessage("This set uses files: press F5 to see which and render it");
-      return;
-    }
-    untrusted_ = false;
+  if (!UnapprovedFileUses().empty()) {
+    // Never behind the user's back: F5 shows what the set reads or writes, and asks.
+    statusBar()->showMessage("This set uses files: press F5 to see which and render it");
+    return;
   }
   if (composing_) {
     // The scene being written is already out of date: write the latest when it is done.

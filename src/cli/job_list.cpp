@@ -18,6 +18,13 @@ std::string Quote(const std::string& s) {
   return q + "'";
 }
 
+// A word that means the same to every shell it passes through: the user's,
+// then the one GNU Parallel starts on each host.
+bool ShellSafe(const std::string& word) {
+  return !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                                 "0123456789+-_./=,:@%{}") == std::string::npos;
+}
+
 // The call with our include folder in place of the local ones and the frame's
 // name replaced by `name`.
 std::string Call(const std::vector<std::string>& args, const std::string& frame, const std::string& name,
@@ -57,13 +64,23 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       includes.push_back(std::string(kIncludeFolder) + name);
     }
   }
+  // No word of a set may reach a shell line: every word is the program's own
+  // or a checked size, and anything else stops the list before it is written.
+  for (size_t i = 0; i < frames_.size(); ++i) {
+    if (!ShellSafe(frames_[i])) return Status::Error("the frame name " + Quote(frames_[i]) + " cannot go into a job list");
+    for (const std::string& arg : args_[i]) {
+      if (arg.rfind("+L", 0) != 0 && !ShellSafe(arg)) {
+        return Status::Error("the renderer option " + Quote(arg) + " cannot go into a job list");
+      }
+    }
+  }
   std::string jobs, frames;
   for (size_t i = 0; i < frames_.size(); ++i) {
     jobs += Call(args_[i], frames_[i], frames_[i], true) + "\n";
     frames += frames_[i] + "\n";
   }
   command = "parallel --will-cite --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
-  for (const std::string& include : includes) command += " --basefile " + include;
+  for (const std::string& include : includes) command += " --basefile " + Quote(include);
   command += " --transferfile {}.pov --return {}.bmp --return {}.out --cleanup ";
   command += (frames_.empty() ? std::string("povray") : Call(args_.front(), frames_.front(), "{}", false));
   command += " :::: frames.txt";

@@ -13,7 +13,9 @@
 #include "common/file_io.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
+#include "render/failed_logs.h"
 #include "render/render_command.h"
+#include "render/sandbox.h"
 #include "scene/composer.h"
 #include "anim_command.h"
 #include "texture_command.h"
@@ -125,6 +127,12 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   std::string pattern = (fs::temp_directory_path() / "vermora-XXXXXX").string();
   if (!mkdtemp(pattern.data())) return Fail("cannot create a working folder in /tmp");
   const std::string folder = pattern + "/";
+  // The working folder goes whatever happens, unless it is asked for.
+  const std::unique_ptr<const std::string, void (*)(const std::string*)> remover(
+      args.keep_work ? nullptr : &pattern, [](const std::string* dir) {
+        std::error_code ignored;
+        fs::remove_all(*dir, ignored);
+      });
 
   const std::string ext = fs::path(args.out).extension().string();
   RenderSetup setup;
@@ -139,17 +147,23 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (!outcome.ok()) {
     std::cerr << outcome.messages;
     if (outcome.messages.empty()) std::cerr << outcome.output;
-    Fail(outcome.failure + " (scene kept in " + folder + ")");
+    if (args.keep_work) {
+      Fail(outcome.failure + " (scene kept in " + folder + ")");
+    } else {
+      const std::string log = KeepFailedRenderLog(outcome.messages.empty() ? outcome.output : outcome.messages);
+      Fail(outcome.failure + (log.empty() ? "" : " (messages kept in " + log + ")"));
+    }
     return 3;
   }
   const RenderInvocation& inv = prepared.invocation;
-  std::error_code ec;
   if (setup.image_name == "TEMP.png") {
     if (Status s = EmbedSetInPng(inv.image_path, as_designed); !s.ok()) return Fail(s.message());
   }
-  fs::copy_file(inv.image_path, args.out, fs::copy_options::overwrite_existing, ec);
-  if (ec) return Fail("cannot write " + args.out + ": " + ec.message());
-  if (!args.keep_work) fs::remove_all(pattern, ec);
+  // The picture replaces the old one only once it is whole: a full disk keeps the old one.
+  std::string picture;
+  Status copied = ReadWholeFile(inv.image_path, picture);
+  if (copied.ok()) copied = WriteFileReplacing(args.out, picture);
+  if (!copied.ok()) return Fail("cannot write " + args.out + ": " + copied.message());
   std::cout << fs::absolute(args.out).string() << "\n";
   return 0;
 }
@@ -392,6 +406,12 @@ int main(int argc, char** argv) {
                        args.command == "batch" || args.command == "anim";
   const std::vector<std::string> include_dirs = renders ? IncludeDirs() : std::vector<std::string>{};
   if (renders && include_dirs.empty()) return 1;
+  if (const std::string notice = renders ? TakeSandboxNotice() : ""; !notice.empty()) {
+    std::cerr << "warning: " << notice << "\n";
+  }
+  for (const auto& [option, value] : {std::pair{"--width", args.width}, std::pair{"--height", args.height}}) {
+    if (!value.empty() && !ValidPictureSide(value)) return Fail(PictureSideProblem(option, value), 2);
+  }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (!LoadSet(args, set)) return 1;
   if (renders && !args.set_path.empty() && !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {

@@ -127,6 +127,12 @@ void Series::RenderFrame() {
   options.clock = settings_.clock;
   options.animation = &grow_;
   std::vector<std::string> warnings;
+  if (std::string problem = PictureSizeProblem(set_); !problem.empty()) {
+    result_.failed_counter = counter_;
+    result_.status = Status::Error("Frame " + std::to_string(counter_) + ": " + problem);
+    going_ = false;
+    return;
+  }
   if (Status composed = ComposeSceneToFile(set_, frame.report.scene_path, &warnings, options);
       !composed.ok()) {
     result_.failed_counter = counter_;

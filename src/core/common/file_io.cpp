@@ -30,8 +30,12 @@ Status Failure(int error_code) { return Status::Error(IoErrorMessage(error_code 
 // A device, a FIFO or a socket is written where it stands: replacing it by a
 // plain file would take the device away (and /dev/null is no place for a file).
 Status WriteInPlace(const std::string& path, std::string_view contents) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return Failure(errno);
+  // A FIFO with no reader would hold the write forever: it is opened without
+  // waiting, and only then written as usual.
+  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENXIO ? Status::Error("No program reads from " + path) : Failure(errno);
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   const bool written = WriteAll(fd, contents);
   const int error_code = errno;
   if (close(fd) != 0 && written) return Failure(errno);
@@ -118,6 +122,11 @@ Status WriteFileReplacing(const std::string& path, std::string_view contents, Fi
   if (exists && !S_ISREG(info.st_mode)) {
     if (S_ISDIR(info.st_mode)) return Failure(EISDIR);
     return WriteInPlace(target, contents);
+  }
+  // A file made read-only stays as it is, as writing into it would fail; root,
+  // whom no mode stops, is held by the mode all the same.
+  if (exists && (geteuid() == 0 ? (info.st_mode & 0222) == 0 : access(target.c_str(), W_OK) != 0)) {
+    return Failure(EACCES);
   }
 
   // A regular file is replaced whole: written beside it, then renamed over it,

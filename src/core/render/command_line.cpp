@@ -2,6 +2,9 @@
 
 #include <filesystem>
 
+#include "params/param_table.h"
+#include "params/parameter_set.h"
+
 namespace vermora {
 namespace {
 
@@ -37,7 +40,45 @@ std::string LowerExtension(const std::string& path) {
   return std::filesystem::path(path).extension().string();
 }
 
+// The options the fixed command line may hold beside its files.
+bool FixedOption(const std::string& word) {
+  if (word == "+A" || word == "-A" || word == "-P") return true;
+  return word.size() > 2 && (word.rfind("+H", 0) == 0 || word.rfind("+W", 0) == 0) &&
+         ValidPictureSide(std::string_view(word).substr(2));
+}
+
+std::string LabelOf(std::string_view name) {
+  for (const ParamDef& def : ParamTable()) {
+    if (def.name == name) return std::string(def.label);
+  }
+  return std::string(name);
+}
+
 }  // namespace
+
+bool ValidPictureSide(std::string_view text) {
+  if (text.empty() || text.size() > 5 || text[0] == '0') return false;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return value >= 1 && value <= kLargestPictureSide;
+}
+
+std::string PictureSideProblem(std::string_view label, std::string_view text) {
+  if (ValidPictureSide(text)) return {};
+  return std::string(label) + " must be a whole number of pixels from 1 to " +
+         std::to_string(kLargestPictureSide) + ", not \"" + std::string(text) + "\"";
+}
+
+std::string PictureSizeProblem(const ParameterSet& set) {
+  for (const char* name : {"edImageW", "edImageH"}) {
+    std::string problem = PictureSideProblem(LabelOf(name), set.Text(name));
+    if (!problem.empty()) return problem;
+  }
+  return {};
+}
 
 std::string RenderCommandLine(const std::string& povray_path, const std::string& folder,
                               const std::string& scene_name, const std::string& width_text,
@@ -82,8 +123,11 @@ RenderInvocation TranslateCommandLine(const std::string& command_line,
       // The Windows system format; here the picture is a BMP (or a PNG by name).
     } else if (word.rfind("+KFF", 0) == 0) {
       // Frame settings mean nothing for a single still.
-    } else {
+    } else if (FixedOption(word)) {
       rest.push_back(word);
+    } else {
+      scene.clear();  // not the fixed line: nothing is run
+      break;
     }
   }
   if (scene.empty() || inv.image_path.empty()) {

@@ -1,9 +1,25 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vermora {
+
+class ParameterSet;
+
+// A picture side as the command line takes it: a whole number of pixels from 1
+// to kLargestPictureSide, in digits alone. Nothing else may stand where a size
+// goes, or a set could add options of its own ("24 +O/home/me/x.png").
+inline constexpr int kLargestPictureSide = 16384;
+bool ValidPictureSide(std::string_view text);
+
+// What is wrong with a picture side typed in the field `label`, or empty.
+std::string PictureSideProblem(std::string_view label, std::string_view text);
+
+// What is wrong with the set's picture width and height, named by their labels
+// ("Picture width (px)"), or empty when both are valid.
+std::string PictureSizeProblem(const ParameterSet& set);
 
 // The renderer's fixed command line for one render: the scene, the picture size
 // as typed, anti-aliasing, the picture file and the messages file, all in
@@ -32,7 +48,8 @@ struct RenderInvocation {
 
 // Translates the fixed command line. `include_dirs` are passed with +L so that
 // scenes find the include files we ship. Fails (empty program) on a line that
-// does not have the fixed form.
+// does not have the fixed form, or that holds any option but the fixed ones
+// with valid sizes.
 RenderInvocation TranslateCommandLine(const std::string& command_line,
                                       const std::vector<std::string>& include_dirs);
 

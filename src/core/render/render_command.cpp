@@ -50,12 +50,20 @@ Status ClearFolder(const RenderSetup& setup) {
   return Status::Ok();
 }
 
+// Sizes are checked before anything is written: a size that is not a number
+// of pixels never reaches the command line.
+Status CheckSizes(const ParameterSet& set) {
+  const std::string problem = PictureSizeProblem(set);
+  return problem.empty() ? Status::Ok() : Status::Error(problem);
+}
+
 }  // namespace
 
 PreparedRender PrepareRender(const std::string& scene, const ParameterSet& set,
                              const RenderSetup& setup) {
   PreparedRender prepared;
-  prepared.status = ClearFolder(setup);
+  prepared.status = CheckSizes(set);
+  if (prepared.status.ok()) prepared.status = ClearFolder(setup);
   if (prepared.status.ok())
     prepared.status = WriteFileReplacing(setup.folder + kSceneFile, scene, FileUse::kRemade);
   if (prepared.status.ok()) FinishPreparing(prepared, set, setup);
@@ -64,7 +72,8 @@ PreparedRender PrepareRender(const std::string& scene, const ParameterSet& set,
 
 PreparedRender PrepareRender(const ParameterSet& set, const RenderSetup& setup) {
   PreparedRender prepared;
-  prepared.status = ClearFolder(setup);
+  prepared.status = CheckSizes(set);
+  if (prepared.status.ok()) prepared.status = ClearFolder(setup);
   if (!prepared.status.ok()) return prepared;
   prepared.status = ComposeSceneToFile(set, setup.folder + kSceneFile, &prepared.warnings,
                                        setup.compose, &prepared.switched_off);

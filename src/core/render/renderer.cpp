@@ -7,12 +7,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <chrono>
 #include <filesystem>
 #include <sstream>
 
 #include "common/file_io.h"
 #include "render/private_folder.h"
+#include "render/sandbox.h"
 
 namespace vermora {
 namespace fs = std::filesystem;
@@ -100,16 +102,20 @@ struct ProcessEnd {
   bool cancelled = false;
 };
 
-ProcessEnd RunProcess(const RenderInvocation& inv, int timeout_seconds, const std::atomic<bool>* cancel) {
+ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir, int timeout_seconds,
+                      const std::atomic<bool>* cancel) {
   ProcessEnd end;
   int pipe_fd[2];
   // Close-on-exec, so that a renderer started from another thread meanwhile does
   // not hold this pipe open and delay its end of file.
   if (pipe2(pipe_fd, O_CLOEXEC) != 0) return end;
   std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(inv.program.c_str()));
-  for (const std::string& arg : inv.args) argv.push_back(const_cast<char*>(arg.c_str()));
+  for (const std::string& arg : call.argv) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
+  std::vector<char*> env;
+  for (const std::string& e : call.env) env.push_back(const_cast<char*>(e.c_str()));
+  env.push_back(nullptr);
+  const std::uint64_t memory = RenderMemoryLimit();
 
   const pid_t pid = fork();
   if (pid < 0) {
@@ -126,8 +132,9 @@ ProcessEnd RunProcess(const RenderInvocation& inv, int timeout_seconds, const st
     close(pipe_fd[1]);
     const int null_fd = open("/dev/null", O_RDONLY);
     if (null_fd >= 0) dup2(null_fd, STDIN_FILENO);
-    if (chdir(inv.working_dir.c_str()) != 0) _exit(127);
-    execv(argv[0], argv.data());
+    if (chdir(working_dir.c_str()) != 0) _exit(127);
+    LimitRenderMemory(memory);
+    execve(argv[0], argv.data(), env.data());
     _exit(127);
   }
   close(pipe_fd[1]);
@@ -175,9 +182,11 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
     outcome.failure = staged.failure;
     return outcome;
   }
-  ProcessEnd end = RunProcess(staged.invocation, timeout_seconds, cancel);
+  ProcessEnd end =
+      RunProcess(StagedCall(staged), staged.invocation.working_dir, timeout_seconds, cancel);
   UnstageRender(staged, inv);
   RenderOutcome outcome = FinishRender(inv, end.code, std::move(end.output));
+
   if (end.cancelled) outcome.failure = "Rendering cancelled";
   if (end.timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
   return outcome;

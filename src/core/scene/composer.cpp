@@ -169,9 +169,11 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
   ComposeResult result = ComposeInto(set, options, std::move(spare), &front);
   if (warnings) *warnings = std::move(result.warnings);
   if (switched_off) *switched_off = std::move(result.switched_off);
-  Status written = WriteFileReplacing(path, std::string_view(result.scene).substr(front), use);
+  // A refused scene writes nothing: the old file stays whole.
+  Status written = result.status.ok()
+                       ? WriteFileReplacing(path, std::string_view(result.scene).substr(front), use)
+                       : result.status;
   if (result.scene.capacity() <= kSpareBytes) spare = std::move(result.scene);
-  if (!result.status.ok()) return result.status;
   return written;
 }
 

@@ -54,6 +54,10 @@ PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJ
   ParameterSet sized = set;
   sized.SetText("edImageW", options.width);
   sized.SetText("edImageH", options.height);
+  if (std::string problem = PictureSizeProblem(sized); !problem.empty()) {
+    job.failure = problem;
+    return job;
+  }
   Status composed = ComposeSceneToFile(sized, folder + "TEMP.POV", &job.warnings);
   if (!composed.ok()) {
     job.failure = composed.message();
