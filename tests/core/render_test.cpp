@@ -245,3 +245,39 @@ TEST(RealRenderCommandTest, SpiralWormAtTinySize) {
 
 }  // namespace
 }  // namespace vermora
+
+namespace vermora {
+namespace {
+
+// Texts a stranger's set could hold: each use of files must be found however
+// it is written, and a size may never add an option.
+TEST(SharedSetTest, HiddenFileUsesAreFoundAndSizesAddNoOptions) {
+  const char* hidden[] = {"#/**/fopen F \"/tmp/x\" write", "#\rfopen F \"/tmp/x\" write",
+                          "#\ffopen F \"/tmp/x\" write", "# // note\nfopen F \"/tmp/x\" write",
+                          "/* x */ #include \"/etc/hostname\"", "ARRAYS_WriteDF3(A, \"x.df3\", 8)",
+                          "\" #fopen F \"/tmp/x\" write", "photons { save_file \"x\" }"};
+  for (const char* text : hidden) EXPECT_FALSE(FindFileDirectivesIn("EdInc1", text, {VERMORA_DATA_DIR}).empty()) << text;
+  for (const char* size : {"24 +O/tmp/x.png", "24 +o/tmp/x.png", "+Iother.pov", "0", "-5", "abc", "16385", "032"}) {
+    ParameterSet set;
+    set.SetText("edImageH", size);
+    EXPECT_NE(PictureSizeProblem(set).find("Picture height (px)"), std::string::npos) << size;
+  }
+  EXPECT_EQ(PictureSizeProblem(ParameterSet()), "");
+  EXPECT_TRUE(TranslateCommandLine("/usr/bin/povray /EXIT /RENDER \"/t/TEMP.POV\" +FS +H24 +o/x.png +W32 -A -P "
+                                   "\"Output_File_Name=/t/TEMP.BMP\" +KFF-1 \"All_File=/t/ALLTEXT.OUT\" ",
+                                   {}).program.empty());
+}
+
+// Even trusted, a set that writes outside its folder writes nothing there.
+TEST(RealRendererTest, TheSandboxKeepsWritesInsideThePrivateFolder) {
+  const std::string dir = test::MakeTempFolder();
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("EdInc2", ("#fopen F \"" + dir + "escaped.txt\" write #fclose F").c_str());
+  const test::Rendered r = test::RenderSet(set);
+  EXPECT_FALSE(fs::exists(dir + "escaped.txt"));
+  EXPECT_FALSE(r.outcome.ok());
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vermora
