@@ -16,7 +16,7 @@
 #include "params/settings_file.h"
 #include "render/renderer.h"
 #include "job_list.h"
-#include "run_program.h"
+#include "common/run_program.h"
 #include "trust_check.h"
 
 namespace fs = std::filesystem;

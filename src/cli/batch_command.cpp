@@ -21,7 +21,7 @@
 #include "variation/variations.h"
 #include "variation/weak_child.h"
 #include "job_list.h"
-#include "run_program.h"
+#include "common/run_program.h"
 
 namespace vermora {
 namespace fs = std::filesystem;

@@ -1,16 +1,15 @@
 #include "render/sandbox.h"
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
+
+#include "common/run_program.h"
 
 extern char** environ;
 
@@ -65,28 +64,6 @@ void ProgramFolders(const std::string& program, std::vector<std::string>& argv) 
   }
 }
 
-int RunQuietly(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid < 0) return -1;
-  if (pid == 0) {
-    const int null_fd = open("/dev/null", O_RDWR);
-    if (null_fd >= 0) {
-      dup2(null_fd, STDIN_FILENO);
-      dup2(null_fd, STDOUT_FILENO);
-      dup2(null_fd, STDERR_FILENO);
-    }
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 struct Availability {
   bool works = false;
   std::string why_not;
@@ -102,7 +79,7 @@ const Availability& CheckedAvailability() {
     }
     std::vector<std::string> probe = BwrapStart(bwrap);
     probe.insert(probe.end(), {"--", "/bin/true"});
-    a.works = RunQuietly(probe) == 0;
+    a.works = RunProgram(probe) == 0;
     if (!a.works) a.why_not = "bubblewrap (" + bwrap + ") cannot start here (are user namespaces allowed?)";
     return a;
   }();

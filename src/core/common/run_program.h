@@ -5,7 +5,7 @@
 
 namespace vermora {
 
-// Runs a helper program (montage, ffmpeg) found on PATH with these arguments,
+// Runs a helper program (montage, ffmpeg, bubblewrap) found on PATH with these arguments,
 // no shell in between, so names with quotes, blanks or "$" stay whole. Its
 // output is dropped unless `show_errors`, which keeps its error output.
 // Returns the exit status, or -1 when it could not be started.
