@@ -8,8 +8,8 @@
 
 #include "field_factory.h"
 #include "params/parameter_set.h"
-#include "params/undo_history.h"
 #include "params/settings_file.h"
+#include "params/undo_history.h"
 #include "prompts.h"
 #include "render/file_directives.h"
 #include "render/render_command.h"

@@ -1,36 +1,35 @@
 // The render command: the scene goes to the program folder, POV-Ray runs as a child
 // process while the window stays up with its design locked, then the picture and
 // the messages come back.
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
-#include <QPointer>
-#include <QThreadPool>
-#include <QTimer>
-#include <memory>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QThreadPool>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
 
 #include "animation_runner.h"
-#include "preview_picture.h"
 #include "main_window.h"
 #include "params/working_files.h"
+#include "picture_pane.h"
+#include "preview_picture.h"
+#include "render/file_directives.h"
 #include "render/render_command.h"
+#include "render_runner.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
-#include "picture_pane.h"
-#include "render_runner.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
-#include "render/file_directives.h"
 #include "variation/random_engine.h"
 
 namespace vermora::app {
@@ -38,8 +37,8 @@ namespace vermora::app {
 std::vector<FileDirective> MainWindow::UnapprovedFileUses() const {
   std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
   std::erase_if(found, [this](const FileDirective& d) {
-    return std::find(approved_file_uses_.begin(), approved_file_uses_.end(), d.field + ": " + d.directive) !=
-           approved_file_uses_.end();
+    return std::find(approved_file_uses_.begin(), approved_file_uses_.end(),
+                     d.field + ": " + d.directive) != approved_file_uses_.end();
   });
   return found;
 }
@@ -50,7 +49,8 @@ bool MainWindow::TrustedToRender() {
   // files is shown once and rendered only when the user agrees.
   const std::vector<FileDirective> found = UnapprovedFileUses();
   if (found.empty()) return true;
-  if (!prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?"))) return false;
+  if (!prompts_->Ask(this, FromCore(FileDirectivesText(found) + "\n\nRender it anyway ?")))
+    return false;
   for (const FileDirective& d : found) approved_file_uses_.push_back(d.field + ": " + d.directive);
   return true;
 }

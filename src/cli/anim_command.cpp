@@ -13,10 +13,10 @@
 #include "anim/key_chain.h"
 #include "anim/second_set.h"
 #include "anim/video_call.h"
+#include "common/run_program.h"
+#include "job_list.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
-#include "job_list.h"
-#include "common/run_program.h"
 #include "trust_check.h"
 
 namespace fs = std::filesystem;

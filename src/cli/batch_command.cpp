@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "common/file_io.h"
+#include "common/run_program.h"
+#include "job_list.h"
 #include "params/settings_file.h"
 #include "render/command_line.h"
 #include "scene/composer.h"
@@ -20,8 +22,6 @@
 #include "variation/random_engine.h"
 #include "variation/variations.h"
 #include "variation/weak_child.h"
-#include "job_list.h"
-#include "common/run_program.h"
 
 namespace vermora {
 namespace fs = std::filesystem;

@@ -21,8 +21,9 @@ std::string Quote(const std::string& s) {
 // A word that means the same to every shell it passes through: the user's,
 // then the one GNU Parallel starts on each host.
 bool ShellSafe(const std::string& word) {
-  return !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-                                                 "0123456789+-_./=,:@%{}") == std::string::npos;
+  return !word.empty() && word.find_first_not_of(
+                              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                              "0123456789+-_./=,:@%{}") == std::string::npos;
 }
 
 // The call with our include folder in place of the local ones and the frame's
@@ -67,7 +68,8 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   // No word of a set may reach a shell line: every word is the program's own
   // or a checked size, and anything else stops the list before it is written.
   for (size_t i = 0; i < frames_.size(); ++i) {
-    if (!ShellSafe(frames_[i])) return Status::Error("the frame name " + Quote(frames_[i]) + " cannot go into a job list");
+    if (!ShellSafe(frames_[i]))
+      return Status::Error("the frame name " + Quote(frames_[i]) + " cannot go into a job list");
     for (const std::string& arg : args_[i]) {
       if (arg.rfind("+L", 0) != 0 && !ShellSafe(arg)) {
         return Status::Error("the renderer option " + Quote(arg) + " cannot go into a job list");

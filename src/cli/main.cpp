@@ -1,40 +1,40 @@
 // vermora-cli: compose, render and keep parameter sets without a window.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <chrono>
 #include <iostream>
-#include <sstream>
-#include <thread>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "anim_command.h"
+#include "batch_command.h"
+#include "command_line.h"
+#include "common/data_folder.h"
+#include "common/examples.h"
 #include "common/file_io.h"
+#include "model/mesh_export.h"
+#include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
+#include "picture/png_set_chunk.h"
 #include "render/failed_logs.h"
 #include "render/render_command.h"
 #include "render/sandbox.h"
 #include "scene/composer.h"
-#include "anim_command.h"
+#include "scene/object_count.h"
 #include "texture_command.h"
-#include "batch_command.h"
+#include "trust_check.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
+#include "variation/gene_locks.h"
+#include "variation/lineage.h"
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/variations.h"
-#include "variation/gene_locks.h"
-#include "variation/lineage.h"
-#include "scene/object_count.h"
-#include "trust_check.h"
-#include "command_line.h"
-#include "common/data_folder.h"
-#include "common/examples.h"
-#include "picture/png_set_chunk.h"
-#include "model/mesh_export.h"
-#include "model/scene_model.h"
 
 namespace fs = std::filesystem;
 using namespace vermora;
@@ -150,7 +150,8 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
     if (args.keep_work) {
       Fail(outcome.failure + " (scene kept in " + folder + ")");
     } else {
-      const std::string log = KeepFailedRenderLog(outcome.messages.empty() ? outcome.output : outcome.messages);
+      const std::string log =
+          KeepFailedRenderLog(outcome.messages.empty() ? outcome.output : outcome.messages);
       Fail(outcome.failure + (log.empty() ? "" : " (messages kept in " + log + ")"));
     }
     return 3;
@@ -409,8 +410,10 @@ int main(int argc, char** argv) {
   if (const std::string notice = renders ? TakeSandboxNotice() : ""; !notice.empty()) {
     std::cerr << "warning: " << notice << "\n";
   }
-  for (const auto& [option, value] : {std::pair{"--width", args.width}, std::pair{"--height", args.height}}) {
-    if (!value.empty() && !ValidPictureSide(value)) return Fail(PictureSideProblem(option, value), 2);
+  for (const auto& [option, value] :
+       {std::pair{"--width", args.width}, std::pair{"--height", args.height}}) {
+    if (!value.empty() && !ValidPictureSide(value))
+      return Fail(PictureSideProblem(option, value), 2);
   }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (!LoadSet(args, set)) return 1;

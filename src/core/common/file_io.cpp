@@ -33,7 +33,8 @@ Status WriteInPlace(const std::string& path, std::string_view contents) {
   // A FIFO with no reader would hold the write forever: it is opened without
   // waiting, and only then written as usual.
   const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno == ENXIO ? Status::Error("No program reads from " + path) : Failure(errno);
+  if (fd < 0)
+    return errno == ENXIO ? Status::Error("No program reads from " + path) : Failure(errno);
   const int flags = fcntl(fd, F_GETFL);
   if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   const bool written = WriteAll(fd, contents);

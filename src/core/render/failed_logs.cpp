@@ -31,7 +31,8 @@ std::string KeepFailedRenderLog(const std::string& messages) {
   fs::create_directory(dir, ec);
   // A folder someone else made there, or a link, is not ours to write in.
   struct stat info;
-  if (lstat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid()) return {};
+  if (lstat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
+    return {};
   fs::permissions(dir, fs::perms::owner_all, ec);
   std::vector<long> numbers;
   for (const fs::directory_entry& e : fs::directory_iterator(dir, ec)) {

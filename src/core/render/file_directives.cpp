@@ -60,8 +60,7 @@ void Scan(std::string_view text, size_t from, const std::vector<std::string>& di
     }
     const Directive d = DirectiveAt(text, t);
     // A '#' at the very end may meet its word in the text that follows it.
-    const bool use = d.word.empty() || d.word == "fopen" || d.word == "read" ||
-                     d.word == "write" ||
+    const bool use = d.word.empty() || d.word == "fopen" || d.word == "read" || d.word == "write" ||
                      (d.word == "include" && !KnownInclude(LexToken(text, d.after), dirs));
     if (use) starts.insert(t.begin);
   }
@@ -93,10 +92,11 @@ std::vector<std::string> WithPovrayDirs(const std::vector<std::string>& include_
 const std::vector<std::string_view>& FileWritingMacros() {
   // strings.inc, arrays.inc, meshmaker.inc, shapes.inc and makegrass.inc.
   static const std::vector<std::string_view> macros = {
-      "Parse_String", "ARRAYS_WriteDF3", "BuildWriteMesh2", "MSM",          "Parametric",
-      "Paramcalc",    "Prism",           "Prism1",          "Lathe",        "Coons",
-      "TwoVarSurf",   "SweepSpline1",    "SweepSpline2",    "HF_Square",    "HF_Sphere",
-      "HF_Cylinder",  "HF_Torus",        "HFCreate_",       "MakeGrassPatch", "MakePrairie"};
+      "Parse_String", "ARRAYS_WriteDF3", "BuildWriteMesh2", "MSM",
+      "Parametric",   "Paramcalc",       "Prism",           "Prism1",
+      "Lathe",        "Coons",           "TwoVarSurf",      "SweepSpline1",
+      "SweepSpline2", "HF_Square",       "HF_Sphere",       "HF_Cylinder",
+      "HF_Torus",     "HFCreate_",       "MakeGrassPatch",  "MakePrairie"};
   return macros;
 }
 

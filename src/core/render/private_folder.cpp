@@ -36,9 +36,9 @@ void Move(const std::string& from, const std::string& to) {
 }
 
 bool PictureName(std::string_view name) {
-  static const char* const kEndings[] = {".png", ".tga", ".bmp", ".jpg", ".jpeg", ".ppm", ".pgm",
-                                         ".gif", ".tif", ".tiff", ".exr", ".hdr", ".iff", ".sys",
-                                         ".df3"};
+  static const char* const kEndings[] = {".png", ".tga", ".bmp", ".jpg", ".jpeg",
+                                         ".ppm", ".pgm", ".gif", ".tif", ".tiff",
+                                         ".exr", ".hdr", ".iff", ".sys", ".df3"};
   const size_t dot = name.rfind('.');
   if (dot == std::string_view::npos) return false;
   std::string ending(name.substr(dot));
@@ -53,7 +53,8 @@ std::vector<std::string> LibraryFolders(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg.rfind("+L", 0) != 0) continue;
     std::string dir = arg.substr(2);
-    if (dir.size() >= 2 && dir.front() == '"' && dir.back() == '"') dir = dir.substr(1, dir.size() - 2);
+    if (dir.size() >= 2 && dir.front() == '"' && dir.back() == '"')
+      dir = dir.substr(1, dir.size() - 2);
     if (!dir.empty()) dirs.push_back(dir);
   }
   return dirs;
@@ -87,7 +88,8 @@ std::vector<std::string> PicturesNamedIn(const std::string& scene_path, const st
     }
     const std::string path = Under(folder, std::string(name));
     std::error_code ec;
-    if (fs::is_regular_file(path, ec)) found.insert(fs::absolute(path, ec).lexically_normal().string());
+    if (fs::is_regular_file(path, ec))
+      found.insert(fs::absolute(path, ec).lexically_normal().string());
   }
   munmap(mapped, size);
   return {found.begin(), found.end()};
@@ -132,7 +134,8 @@ StagedRender StageRender(const RenderInvocation& inv) {
   run.working_dir = room.folder;
   run.written_image = room.folder + "/" + NameOf(inv.written_image);
   run.image_path = run.written_image;
-  run.messages_path = inv.messages_path.empty() ? "" : room.folder + "/" + NameOf(inv.messages_path);
+  run.messages_path =
+      inv.messages_path.empty() ? "" : room.folder + "/" + NameOf(inv.messages_path);
   for (std::string& arg : run.args) {
     if (arg.rfind("+I", 0) == 0) arg = "+I" + NameOf(scene);
     else if (arg.rfind("+O", 0) == 0) arg = "+O" + NameOf(inv.written_image);

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <sstream>
 
@@ -102,8 +102,8 @@ struct ProcessEnd {
   bool cancelled = false;
 };
 
-ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir, int timeout_seconds,
-                      const std::atomic<bool>* cancel) {
+ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir,
+                      int timeout_seconds, const std::atomic<bool>* cancel) {
   ProcessEnd end;
   int pipe_fd[2];
   // Close-on-exec, so that a renderer started from another thread meanwhile does

@@ -47,8 +47,8 @@ void SystemFolders(std::vector<std::string>& argv) {
 }
 
 std::vector<std::string> BwrapStart(const std::string& bwrap) {
-  std::vector<std::string> argv = {bwrap, "--unshare-all", "--die-with-parent", "--new-session",
-                                   "--cap-drop", "ALL"};
+  std::vector<std::string> argv = {bwrap,           "--unshare-all", "--die-with-parent",
+                                   "--new-session", "--cap-drop",    "ALL"};
   SystemFolders(argv);
   return argv;
 }
@@ -74,13 +74,15 @@ const Availability& CheckedAvailability() {
     Availability a;
     const std::string bwrap = BwrapProgram();
     if (access(bwrap.c_str(), X_OK) != 0) {
-      a.why_not = "bubblewrap (" + bwrap + ") is not installed; install it with: sudo apt-get install bubblewrap";
+      a.why_not = "bubblewrap (" + bwrap +
+                  ") is not installed; install it with: sudo apt-get install bubblewrap";
       return a;
     }
     std::vector<std::string> probe = BwrapStart(bwrap);
     probe.insert(probe.end(), {"--", "/bin/true"});
     a.works = RunProgram(probe) == 0;
-    if (!a.works) a.why_not = "bubblewrap (" + bwrap + ") cannot start here (are user namespaces allowed?)";
+    if (!a.works)
+      a.why_not = "bubblewrap (" + bwrap + ") cannot start here (are user namespaces allowed?)";
     return a;
   }();
   return checked;
@@ -132,16 +134,17 @@ SandboxedCall Sandbox(const std::string& program, const std::vector<std::string>
   std::vector<std::string>& argv = call.argv;
   argv = BwrapStart(BwrapProgram());
   ProgramFolders(program, argv);
-  for (const std::string& path : room.read_only) argv.insert(argv.end(), {"--ro-bind-try", path, path});
+  for (const std::string& path : room.read_only)
+    argv.insert(argv.end(), {"--ro-bind-try", path, path});
   const std::string conf = (fs::path(room.home) / kUserConf).string();
   std::error_code ec;
   if (fs::is_directory(fs::path(kSystemConf).parent_path(), ec)) {
     argv.insert(argv.end(), {"--ro-bind", conf, kSystemConf});
   }
-  argv.insert(argv.end(), {"--ro-bind", room.home, room.home, "--bind", room.folder, room.folder,
-                           "--chdir", room.folder, "--clearenv", "--setenv", "HOME", room.home,
-                           "--setenv", "PATH", "/usr/bin:/bin", "--setenv", "LC_ALL", "C", "--",
-                           program});
+  argv.insert(argv.end(), {"--ro-bind", room.home, room.home,   "--bind",     room.folder,
+                           room.folder, "--chdir", room.folder, "--clearenv", "--setenv",
+                           "HOME",      room.home, "--setenv",  "PATH",       "/usr/bin:/bin",
+                           "--setenv",  "LC_ALL",  "C",         "--",         program});
   argv.insert(argv.end(), args.begin(), args.end());
   for (char** e = environ; e && *e; ++e) call.env.emplace_back(*e);
   return call;

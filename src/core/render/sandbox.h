@@ -16,9 +16,9 @@ namespace vermora {
 
 // Where one run may read and write.
 struct SandboxRoom {
-  std::string folder;                   // the private folder: the only writable place
-  std::string home;                     // the run's home, holding our povray.conf
-  std::vector<std::string> read_only;   // folders and files it may read
+  std::string folder;                  // the private folder: the only writable place
+  std::string home;                    // the run's home, holding our povray.conf
+  std::vector<std::string> read_only;  // folders and files it may read
 };
 
 // The program and arguments that run `program args` inside the sandbox, or the
