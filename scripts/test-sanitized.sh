@@ -8,4 +8,4 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMORA_WI
   -DVERMORA_WITH_BENCH=OFF -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
-ctest --test-dir build-asan --output-on-failure -j2 "$@"
+ctest --test-dir build-asan --output-on-failure --timeout 600 -j2 "$@"

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja
 cmake --build build
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+ctest --test-dir build --output-on-failure --timeout 600 -j2

@@ -251,6 +251,7 @@ void MainWindow::BuildMenusAndToolbar() {
   picture->setShortcut(Qt::SHIFT | Qt::Key_F5);
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
+  add(povray, "ObjectLimit", "Object limit ...", [this] { AskObjectLimit(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);
   locked_actions_ = {open, examples, mydefault, render, pov31, pov22};

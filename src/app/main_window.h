@@ -86,6 +86,10 @@ class MainWindow : public QMainWindow {
   void LoadMyDefault();
   void RemoveMyDefault();
   void AskPovrayPath();
+  // Asks for the number of objects above which F5 asks before rendering and
+  // auto render stops; kept in the settings.
+  void AskObjectLimit();
+  double ObjectLimit() const;
   void About();
   // Shows the grid of variants of the current set.
   void OpenVariations();
@@ -104,6 +108,8 @@ class MainWindow : public QMainWindow {
   // Before the first render of a loaded set whose texts read or write files:
   // shows those lines and asks; false when the user says no.
   bool TrustedToRender();
+  // Within the object limit, or the user says to render anyway.
+  bool WithinObjectLimit();
   std::vector<FileDirective> UnapprovedFileUses() const;
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }

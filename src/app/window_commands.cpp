@@ -4,13 +4,14 @@
 #include <QSettings>
 #include <QStatusBar>
 
-#include "main_window.h"
 #include "common/file_io.h"
-#include "picture/png_set_chunk.h"
-#include "render/file_directives.h"
+#include "main_window.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
+#include "picture/png_set_chunk.h"
+#include "render/file_directives.h"
 #include "scene/composer.h"
+#include "scene/object_count.h"
 #include "splash.h"
 
 namespace vermora::app {
@@ -166,6 +167,31 @@ void MainWindow::AskPovrayPath() {
   QSettings registry(kSettingsOrg, kSettingsApp);
   registry.setValue(kPovrayPathKey, *entered);
   registry.sync();
+}
+
+namespace {
+constexpr const char* kObjectLimitKey = "Object limit";
+}  // namespace
+
+double MainWindow::ObjectLimit() const {
+  const double limit =
+      QSettings(kSettingsOrg, kSettingsApp).value(kObjectLimitKey, kTooManyObjects).toDouble();
+  return limit > 0 ? limit : kTooManyObjects;
+}
+
+void MainWindow::AskObjectLimit() {
+  const std::optional<QString> entered =
+      prompts_->Input(this, "Object limit", "Ask before rendering scenes of more objects than",
+                      QString::number(ObjectLimit(), 'f', 0));
+  if (!entered) return;
+  bool ok = false;
+  const qlonglong limit = entered->trimmed().remove(',').toLongLong(&ok);
+  if (!ok || limit < 1) {
+    prompts_->Error(this,
+                    "The object limit must be a whole number above 0, not \"" + *entered + "\"");
+    return;
+  }
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kObjectLimitKey, static_cast<double>(limit));
 }
 
 void MainWindow::About() {

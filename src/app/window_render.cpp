@@ -28,6 +28,7 @@
 #include "render_runner.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
+#include "scene/object_limit.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
@@ -55,12 +56,17 @@ bool MainWindow::TrustedToRender() {
   return true;
 }
 
+bool MainWindow::WithinObjectLimit() {
+  const std::string problem = ObjectLimitProblem(set_, ObjectLimit());
+  return problem.empty() || prompts_->Ask(this, FromCore(problem + ".\n\nRender it anyway ?"));
+}
+
 void MainWindow::RenderScene() {
   if (rendering()) {
     statusBar()->showMessage("A render is already running");
     return;
   }
-  if (!TrustedToRender()) return;
+  if (!TrustedToRender() || !WithinObjectLimit()) return;
   StopAutoRender();
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
     animation_->RunSeries();
@@ -90,6 +96,10 @@ void MainWindow::AutoRender() {
   if (!UnapprovedFileUses().empty()) {
     // Never behind the user's back: F5 shows what the set reads or writes, and asks.
     statusBar()->showMessage("This set uses files: press F5 to see which and render it");
+    return;
+  }
+  if (const std::string problem = ObjectLimitProblem(set_, ObjectLimit()); !problem.empty()) {
+    statusBar()->showMessage(FromCore(problem) + ": press F5 to render it anyway");
     return;
   }
   if (composing_) {

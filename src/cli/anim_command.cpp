@@ -17,6 +17,7 @@
 #include "job_list.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
+#include "scene/object_limit.h"
 #include "trust_check.h"
 
 namespace fs = std::filesystem;
@@ -82,6 +83,10 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     keys.push_back(key);
   }
   if (chain && keys.size() < 2) return Fail("--loop needs a second key set (--then B.vmx)", 2);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (const std::string problem = ObjectLimitProblem(keys[i], a.object_limit); !problem.empty())
+      return Fail(names[i] + ": " + problem + ". A larger --max-objects renders it anyway.");
+  }
   const size_t pairs = chain && a.loop ? keys.size() : keys.size() - 1;
   for (size_t i = 0; i < pairs; ++i) {
     const ParameterSet& next = keys[(i + 1) % keys.size()];

@@ -49,6 +49,11 @@ void Size(CLI::App* sub, Args& a) {
   sub->add_option("--height", a.height, "picture height in pixels");
 }
 
+void ObjectLimit(CLI::App* sub, Args& a,
+                 const char* what = "refuse scenes estimated above this many objects") {
+  sub->add_option("--max-objects", a.max_objects, std::string(what) + " (default 2000000)");
+}
+
 void Renderer(CLI::App* sub, Args& a) {
   sub->add_option("--povray", a.povray, "the renderer (default $VERMORA_POVRAY or /usr/bin/povray)");
   sub->add_flag("--trust", a.trust, "render a set whose texts use files");
@@ -83,12 +88,14 @@ void Build(CLI::App& app, Args& a) {
   SetArg(sub, a);
   Output(sub, a, "OUT.pov to write");
   sub->add_flag("--pov22", a.pov22, "write for POV-Ray 2.2");
+  ObjectLimit(sub, a);
 
   sub = Command(app, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
   SetArg(sub, a);
   Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write");
   sub->add_option("--detail", a.detail, "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
+  ObjectLimit(sub, a);
   sub->footer(
       "The mesh is in the scene's world units, turned right-handed by negating z, so it\n"
       "stands as in the picture in Blender and other right-handed programs. One material\n"
@@ -102,6 +109,7 @@ void Build(CLI::App& app, Args& a) {
   Renderer(sub, a);
   sub->add_option("--timeout", a.timeout, "give up after this many seconds");
   sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
+  ObjectLimit(sub, a);
 
   sub = Command(app, "texture", "export a texture, or its preview scene");
   sub->add_option("TEX", a.set_path, "the texture file (.vtr); without it the start texture");
@@ -119,6 +127,7 @@ void Build(CLI::App& app, Args& a) {
   Jobs(sub, a);
   Renderer(sub, a);
   sub->add_flag("--force", a.force, "animate between sets of different families");
+  ObjectLimit(sub, a, "refuse key sets estimated above this many objects");
   sub->add_flag("--job-list", a.job_list, "write the frame scenes and DIR/jobs.txt for GNU Parallel");
   sub->add_option("--video", a.video, "join the frames into OUT.mp4, OUT.webm or OUT.gif (ffmpeg)");
   sub->add_option("--fps", a.fps, "frames per second of the video")->capture_default_str()->check(CLI::PositiveNumber);
@@ -168,7 +177,7 @@ void Build(CLI::App& app, Args& a) {
   Seed(sub, a, true);
   Size(sub, a);
   Jobs(sub, a);
-  sub->add_option("--max-objects", a.max_objects, "drop children estimated above this many objects");
+  ObjectLimit(sub, a, "drop children estimated above this many objects");
   sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
   sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
   sub->add_flag("--job-list", a.job_list, "write the children's scenes and DIR/jobs.txt for GNU Parallel");

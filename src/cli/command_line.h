@@ -23,6 +23,9 @@ struct Args {
   bool engine_given = false;
   int count = 9, jobs = 0, timeout = 0, stop_after = 0;
   std::string width, height, povray, max_objects;
+  // The scene size compose, render, mesh and anim refuse above; batch drops
+  // children above it. Read from --max-objects.
+  double object_limit = 0;
   bool pov22 = false, antialias = false, keep_work = false, resume = false, trust = false;
   std::vector<std::string> lock_names, lock_groups, lock_files;
   // anim

@@ -26,6 +26,7 @@
 #include "render/sandbox.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
+#include "scene/object_limit.h"
 #include "texture_command.h"
 #include "trust_check.h"
 #include "variation/breeding.h"
@@ -283,10 +284,7 @@ int Batch(const Args& args, const ParameterSet& set, const std::vector<std::stri
   if (!args.height.empty()) batch.height = args.height;
   batch.povray = PovrayPath(args);
   batch.include_dirs = include_dirs;
-  if (!args.max_objects.empty()) {
-    batch.max_objects = std::strtod(args.max_objects.c_str(), &end);
-    if (*end != '\0' || batch.max_objects <= 0) return Fail("--max-objects needs a positive number", 2);
-  }
+  batch.max_objects = args.object_limit;
   batch.resume = args.resume;
   batch.job_list = args.job_list;
   batch.stop_after = args.stop_after;
@@ -415,8 +413,19 @@ int main(int argc, char** argv) {
     if (!value.empty() && !ValidPictureSide(value))
       return Fail(PictureSideProblem(option, value), 2);
   }
+  args.object_limit = kTooManyObjects;
+  if (!args.max_objects.empty()) {
+    char* end = nullptr;
+    args.object_limit = std::strtod(args.max_objects.c_str(), &end);
+    if (*end != '\0' || !(args.object_limit > 0))
+      return Fail("--max-objects needs a positive number", 2);
+  }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (!LoadSet(args, set)) return 1;
+  if (args.command == "compose" || args.command == "render" || args.command == "mesh") {
+    if (const std::string problem = ObjectLimitProblem(set, args.object_limit); !problem.empty())
+      return Fail(problem + ". A larger --max-objects writes it anyway.");
+  }
   if (renders && !args.set_path.empty() && !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {
     return kUntrustedExit;
   }

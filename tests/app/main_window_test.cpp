@@ -293,6 +293,50 @@ class MainWindowTest : public WindowTest {
     QVERIFY(QFile::exists(Path("TEMP.POV")));
   }
 
+  // Texture and background files travel too: what one would write is asked
+  // about before anything renders, and auto render waits for F5.
+  void filesOfEveryKindThatWriteAreAskedAbout() {
+    SetPovray("/no/such/povray");
+    const struct {
+      const char* name;
+      QByteArray line;
+      const char* field;
+    } files[] = {
+        {"sky.vbk", "edSC1R|0.6 #fopen F \"note.txt\" write #fclose F\r\n", "edSC1R"},
+        {"look.vtr", "editTurbulence|0 #/**/fopen F \"note.txt\" write\r\n", "editTurbulence"},
+    };
+    for (const auto& file : files) {
+      auto w = NewWindow();
+      WriteFile(Beside(file.name), "Quorel 0.9\r\n" + file.line);
+      QVERIFY2(w->OpenPath(Beside(file.name)), file.name);
+      QCOMPARE(QString::fromStdString(w->set().Text(file.field)).left(3),
+               QString(file.line.mid(file.line.indexOf('|') + 1, 3)));
+      QVERIFY2(!w->UnapprovedFileUses().empty(), file.name);
+      prompts_.asks.clear();
+      prompts_.ask_answer = false;
+      QFile::remove(Path("TEMP.POV"));
+      RenderAndWait(*w);
+      QCOMPARE(prompts_.asks.size(), 1);
+      QVERIFY2(prompts_.asks[0].contains(QString(file.field) + ": "), qPrintable(prompts_.asks[0]));
+      QVERIFY(!QFile::exists(Path("TEMP.POV")));
+    }
+  }
+
+  // Over the object limit F5 asks, naming the field; no means no scene.
+  void aSceneOverTheObjectLimitIsAskedAbout() {
+    SetPovray("/no/such/povray");
+    auto w = NewWindow();
+    Open(*w, "ChkWheelOn|N\r\nEdNumber|2500000\r\n");
+    prompts_.asks.clear();
+    prompts_.ask_answer = false;
+    QFile::remove(Path("TEMP.POV"));
+    RenderAndWait(*w);
+    QCOMPARE(prompts_.asks.size(), 1);
+    QVERIFY2(prompts_.asks[0].contains("\"Segments\" (Worms > SpiralWorm > General) at 2500000"),
+             qPrintable(prompts_.asks[0]));
+    QVERIFY(!QFile::exists(Path("TEMP.POV")));
+  }
+
   // Auto render: one render a moment after a run of edits, at the preview's size in
   // F5's proportions; a new edit ends the render still running; F5 is never blocked.
   void autoRenderDebouncesAndTheLatestEditWins() {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "scene/composer.h"
+#include "scene/object_limit.h"
 #include "support/test_support.h"
 #include "support/thing_scene.h"
 #include "variation/random_engine.h"
@@ -175,6 +176,34 @@ TEST(ObjectCountTest, BadTextZeroDivisorsAndExtremeCounts) {
   e = EstimateObjects(With({"ChkFanOn"}, {{"EdTNumber", "100000"}}));
   EXPECT_EQ(e.text, "3,000,000");
   EXPECT_NE(e.warning.find("too large to render"), std::string::npos);
+}
+
+// Over the limit, the message names the field a designer would change back:
+// the one whose value adds the most objects, with its page and value.
+TEST(ObjectCountTest, TheLimitNamesTheFieldThatMadeTheSceneLarge) {
+  const struct {
+    ParameterSet set;
+    double limit;
+    const char* names;
+  } cases[] = {
+      {With({}, {{"EdNumber", "2500000"}}), kTooManyObjects,
+       "\"Segments\" (Worms > SpiralWorm > General) at 2500000"},
+      {With({"ChkFanOn"}, {{"EdTNumber", "100000"}, {"EdNumber", "40"}}), kTooManyObjects,
+       "\"Arms\" (Things > Fan/Wheel > General) at 100000"},
+      {With({"ChkAnemoneOn"}), 100, "\"Anemone on\" (General)"},
+      {With({}, {{"EdNumber", "200000"}}), 1e7, ""},
+      {With({}, {{"EdNumber", "lots"}}), 1, ""},  // composing says what is wrong
+  };
+  for (const auto& c : cases) {
+    const std::string problem = ObjectLimitProblem(c.set, c.limit);
+    if (!*c.names) {
+      EXPECT_EQ(problem, "");
+      continue;
+    }
+    EXPECT_NE(problem.find("more than the limit of "), std::string::npos) << problem;
+    EXPECT_NE(problem.find("most of them come from " + std::string(c.names)), std::string::npos)
+        << problem;
+  }
 }
 
 }  // namespace

@@ -279,5 +279,18 @@ TEST(RealRendererTest, TheSandboxKeepsWritesInsideThePrivateFolder) {
   fs::remove_all(dir);
 }
 
+// A scene too large for the memory a run may take ends with a message that
+// says so and how to change it, instead of the machine swapping.
+TEST(RealRendererTest, RunningOutOfMemoryNamesTheLimit) {
+  setenv("VERMORA_RENDER_MEMORY_MB", "200", 1);
+  ParameterSet set = test::SpiralOnly();
+  set.SetText("EdNumber", "200000");
+  const test::Rendered r = test::RenderSet(set);
+  unsetenv("VERMORA_RENDER_MEMORY_MB");
+  EXPECT_NE(r.outcome.failure.find("Out of memory. POV-Ray may use at most 200 MB here"),
+            std::string::npos)
+      << r.outcome.failure;
+}
+
 }  // namespace
 }  // namespace vermora

@@ -89,6 +89,17 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
   } else if (!out.image_written) {
     out.failure = "POV-Ray wrote no picture";
   }
+  // Out of memory shows as a message or, where allocation fails outside the
+  // parser, as an abort or a crash.
+  const bool signalled =
+      exit_code == 128 + SIGABRT || exit_code == 128 + SIGSEGV || exit_code == 128 + SIGKILL;
+  if (out.failure.find("Out of memory") != std::string::npos || (signalled && !out.image_written)) {
+    if (const std::uint64_t limit = RenderMemoryLimit(); limit > 0) {
+      while (!out.failure.empty() && out.failure.back() == '.') out.failure.pop_back();
+      out.failure += ". POV-Ray may use at most " + std::to_string(limit / (1024 * 1024)) +
+                     " MB here (VERMORA_RENDER_MEMORY_MB sets it); fewer objects need less";
+    }
+  }
   return out;
 }
 

@@ -104,7 +104,9 @@ std::string TakeSandboxNotice() {
   if (SandboxAvailable() || told.exchange(true)) return {};
   return "POV-Ray runs without a sandbox: " +
          (SandboxOff() ? std::string("VERMORA_BWRAP is \"none\"") : CheckedAvailability().why_not) +
-         ". Only POV-Ray's own file restrictions keep a set from the files outside its folder.";
+         ". Only POV-Ray's own file restrictions and the question before a set that uses files "
+         "keep a set "
+         "from the files outside its folder; install bubblewrap to close each run in.";
 }
 
 bool WritePovrayConf(const SandboxRoom& room) {

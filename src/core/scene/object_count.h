@@ -20,8 +20,9 @@ struct [[nodiscard]] ObjectEstimate {
   std::string Question() const;
 };
 
-// Above this many objects POV-Ray runs out of memory or time.
-inline constexpr double kTooManyObjects = 1000000;
+// Above this many objects POV-Ray runs out of memory or time: the limit a user
+// can raise (the window's "Object limit", the CLI's --max-objects).
+inline constexpr double kTooManyObjects = 2000000;
 
 ObjectEstimate EstimateObjects(const ParameterSet& set);
 
