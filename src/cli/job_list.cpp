@@ -11,6 +11,45 @@ namespace vermora::cli {
 namespace {
 
 constexpr const char* kIncludeFolder = "include/";
+constexpr const char* kSandboxScript = "sandbox.sh";
+
+// Each job runs POV-Ray through this script, on whichever host it lands: closed
+// in by bubblewrap where the host has it, the job's folder its only writable place.
+constexpr const char* kSandboxText = R"(#!/bin/sh
+# Runs the command after it (POV-Ray for one frame) closed in where this host has
+# bubblewrap: the current folder is the only place it may write, the system's
+# folders are read-only, and it sees no network, no home and no other process.
+# Where bubblewrap is missing or cannot start, it says so and runs POV-Ray with
+# POV-Ray's own file restrictions alone.
+here=$(pwd)
+opts="--unshare-all --die-with-parent --new-session --cap-drop ALL --ro-bind /usr /usr"
+for dir in /bin /sbin /lib /lib32 /lib64 /libx32; do
+  if [ -L "$dir" ]; then opts="$opts --symlink $(readlink "$dir") $dir"
+  elif [ -d "$dir" ]; then opts="$opts --ro-bind $dir $dir"; fi
+done
+for file in /etc/ld.so.cache /etc/alternatives /etc/povray; do
+  if [ -e "$file" ]; then opts="$opts --ro-bind $file $file"; fi
+done
+opts="$opts --dev /dev --proc /proc --tmpfs /tmp"
+# The folders and links above hold no blanks: $opts splits into its words.
+# shellcheck disable=SC2086
+if command -v bwrap >/dev/null 2>&1 && bwrap $opts -- /bin/true 2>/dev/null; then
+  # POV-Ray's own restrictions inside as a second wall: this folder alone.
+  exec bwrap $opts --bind "$here" "$here" --chdir "$here" --clearenv --setenv HOME /tmp/home \
+    --dir /tmp/home/.povray/3.7 --file 3 /tmp/home/.povray/3.7/povray.conf \
+    --setenv PATH /usr/bin:/bin --setenv LC_ALL C -- "$@" 3<<CONF
+[File I/O Security]
+restricted
+[Shellout Security]
+forbidden
+[Permitted Paths]
+read* = /usr/share/povray-3.7
+read+write* = "$here"
+CONF
+fi
+echo "sandbox.sh: POV-Ray runs without a sandbox on $(uname -n): install bubblewrap there" >&2
+exec "$@"
+)";
 
 std::string Quote(const std::string& s) {
   std::string q = "'";
@@ -30,7 +69,7 @@ bool ShellSafe(const std::string& word) {
 // name replaced by `name`.
 std::string Call(const std::vector<std::string>& args, const std::string& frame, const std::string& name,
                  bool quote) {
-  std::string line = "povray";
+  std::string line = std::string("sh ") + kSandboxScript + " povray";
   bool include_given = false;
   for (std::string arg : args) {
     if (arg.rfind("+L", 0) == 0) {
@@ -82,13 +121,17 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
     frames += frames_[i] + "\n";
   }
   command = "parallel --will-cite --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
+  command += std::string(" --basefile ") + kSandboxScript;
   for (const std::string& include : includes) command += " --basefile " + Quote(include);
   command += " --transferfile {}.pov --return {}.bmp --return {}.out --cleanup ";
-  command += (frames_.empty() ? std::string("povray") : Call(args_.front(), frames_.front(), "{}", false));
+  command += (frames_.empty() ? std::string("sh ") + kSandboxScript + " povray"
+                              : Call(args_.front(), frames_.front(), "{}", false));
   command += " :::: frames.txt";
   const std::string readme =
       "Scenes to render on other hosts with GNU Parallel. A host needs only POV-Ray\n"
-      "(and ssh); nothing of this folder has to be there.\n\n"
+      "(and ssh); nothing of this folder has to be there. Each job runs POV-Ray\n"
+      "through sandbox.sh, which closes it in with bubblewrap where the host has it\n"
+      "(Debian's package bubblewrap), so a scene can write nowhere but its folder.\n\n"
       "In this folder, name the hosts in hosts.txt (one a line, such as 4/me@host1 for\n"
       "four jobs at once; a line \":\" is this machine), then run:\n\n    " +
       command +
@@ -97,8 +140,9 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       "they were. jobs.log says which host ran which frame and how it ended; run the\n"
       "same command again to render only the scenes that failed or never ran.\n"
       "On one machine: parallel < jobs.txt\n";
-  for (const auto& [name, text] : {std::pair{"jobs.txt", jobs}, std::pair{"frames.txt", frames},
-                                   std::pair{"README.txt", readme}}) {
+  for (const auto& [name, text] :
+       {std::pair{"jobs.txt", jobs}, std::pair{"frames.txt", frames},
+        std::pair{"README.txt", readme}, std::pair{kSandboxScript, std::string(kSandboxText)}}) {
     if (Status s = WriteFileReplacing(folder_ + name, text); !s.ok()) return s;
   }
   return Status::Ok();

@@ -28,6 +28,7 @@ struct Hostile {
   const char* says;
   const char* must_not_say = "";
   const char* then = "";  // a shell command the user runs afterwards, as documented
+  int then_code = 0;      // its exit status (-1: any); 0: it renders the frames
 };
 
 const Hostile kHostile[] = {
@@ -61,6 +62,10 @@ const Hostile kHostile[] = {
      "EdInc2|#declare Note = \"$(touch %Descaped)`touch %Descaped`\";",
      "anim %S --frames 2 --width 32 --height 24 --job-list -o %Djobs", 0, "jobs.txt", "",
      "cd %Djobs && parallel --will-cite < jobs.txt"},
+    {"a trusted write in a job list, run on this host",
+     "EdInc2|#fopen F \"%Descaped.txt\" write #fclose F",
+     "anim %S --frames 2 --width 32 --height 24 --job-list --trust -o %Djobs", 0, "jobs.txt", "",
+     "cd %Djobs && parallel --will-cite < jobs.txt", -1},
 };
 
 std::string Filled(std::string text, const std::string& dir, const std::string& set) {
@@ -87,8 +92,12 @@ TEST_F(HostileFilesTest, NothingLeavesThePrivateFolderAndTheUserIsTold) {
     }
     if (*h.then) {
       const ShellRun then = Shell(Filled(h.then, dir_, ""));
-      EXPECT_EQ(then.code, 0) << then.output;
-      EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.bmp"));
+      if (h.then_code >= 0) {
+        EXPECT_EQ(then.code, h.then_code) << then.output;
+      }
+      if (h.then_code == 0) {
+        EXPECT_GT(fs::file_size(dir_ + "jobs/anim002.bmp"), 32u * 24 * 3);
+      }
     }
     for (const auto& entry : fs::recursive_directory_iterator(dir_))
       EXPECT_EQ(entry.path().filename().string().rfind("escaped", 0), std::string::npos)

@@ -153,7 +153,7 @@ TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   // Run again after a frame went missing: only that frame is rendered.
   fs::remove(dir_ + "frames/anim002.bmp");
   std::string log = test::ReadFile(dir_ + "frames/jobs.log");
-  log.replace(log.find("\t0\t0\tpovray +Ianim002"), 5, "\t1\t0\t");
+  log.replace(log.find("\t0\t0\tsh sandbox.sh povray +Ianim002"), 5, "\t1\t0\t");
   std::ofstream(dir_ + "frames/jobs.log") << log;
   const auto first_time = fs::last_write_time(dir_ + "frames/anim001.bmp");
   EXPECT_EQ(Shell("cd " + dir_ + "frames && " + command + " >/dev/null 2>&1").code, 0);
