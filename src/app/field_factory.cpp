@@ -1,10 +1,11 @@
 #include "field_factory.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,10 +14,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "params/entry_check.h"
 #include "prompts.h"
 
 namespace vermora::app {
@@ -27,15 +30,35 @@ QStringList Items(const ParamDef& def) {
   return FromCore(std::string(def.items)).split('|');
 }
 
+// A value the set cannot use is marked in its field, the mark's hint saying
+// what is needed, as the user types and whenever the set changes under it.
+void MarkProblem(QLineEdit* edit, const ParamDef& def, const std::string& text) {
+  const QString problem = FromCore(EntryProblem(def, text));
+  auto* mark = edit->findChild<QAction*>(kEntryProblemMark);
+  if (problem.isEmpty()) {
+    if (mark) mark->setVisible(false);
+    return;
+  }
+  if (!mark) {
+    mark = edit->addAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                           QLineEdit::TrailingPosition);
+    mark->setObjectName(kEntryProblemMark);
+  }
+  mark->setToolTip(problem);
+  mark->setVisible(true);
+}
+
 Field Entry(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   const std::string name(set.def(i).name);
   if (set.def(i).kind != ParamKind::kText) edit->setMaximumWidth(90);
   else edit->setMinimumWidth(150);
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&set, i, name, edited](const QString& t) {
-    set.SetText(name, ToCore(t));
-    edited(i);
-  });
+  QObject::connect(edit, &QLineEdit::textEdited, edit,
+                   [&set, i, name, edited, edit](const QString& t) {
+                     set.SetText(name, ToCore(t));
+                     MarkProblem(edit, set.def(i), set.value(i).text);
+                     edited(i);
+                   });
   return {edit, false, [edit, &set, i] {
             const QString text = FromCore(set.value(i).text);
             if (edit->text() != text) {
@@ -43,6 +66,7 @@ Field Entry(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* parent
               edit->setText(text);
               edit->setCursorPosition(0);
             }
+            MarkProblem(edit, set.def(i), set.value(i).text);
           }};
 }
 

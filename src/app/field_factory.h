@@ -18,6 +18,10 @@ struct Field {
   std::function<void()> refresh;    // shows the set's current value, without echo
 };
 
+// The object name of the mark an entry field shows while its value is unusable;
+// its hint says what is needed.
+inline constexpr const char* kEntryProblemMark = "EntryProblem";
+
 // Called after the user changed parameter `index` through its control.
 using EditedFn = std::function<void(size_t index)>;
 

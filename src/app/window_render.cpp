@@ -20,6 +20,7 @@
 
 #include "animation_runner.h"
 #include "main_window.h"
+#include "params/entry_check.h"
 #include "params/working_files.h"
 #include "picture_pane.h"
 #include "preview_picture.h"
@@ -304,9 +305,15 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   const qint64 took = now - render_started_ms_;
   if (outcome.ok() && shown) {
     last_picture_ms_ = automatic ? now - edited_ms_ : took;
-    statusBar()->showMessage(automatic ? QString("Rendered in %1 ms (%2 ms after the last edit)")
-                                             .arg(took).arg(last_picture_ms_)
-                                       : QString("Rendered in %1 ms").arg(took));
+    QString done = automatic ? QString("Rendered in %1 ms (%2 ms after the last edit)")
+                                   .arg(took)
+                                   .arg(last_picture_ms_)
+                             : QString("Rendered in %1 ms").arg(took);
+    // A field without a usable value changes the creature silently: say which.
+    if (const std::string problem = FirstEntryProblem(set_); !problem.empty()) {
+      done += ", but " + FromCore(problem);
+    }
+    statusBar()->showMessage(done);
   } else if (automatic) {
     if (error_line) error_picture_->show();
     statusBar()->showMessage(error_line ? "POV-Ray reported an error: see the Output page"

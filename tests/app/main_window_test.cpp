@@ -1,9 +1,10 @@
 #include <cmath>
 
-#include "window_test_main.h"
+#include "field_factory.h"
 #include "object_images.h"
 #include "params/param_table.h"
 #include "params/working_files.h"
+#include "window_test_main.h"
 
 class MainWindowTest : public WindowTest {
   Q_OBJECT
@@ -68,6 +69,12 @@ class MainWindowTest : public WindowTest {
     edit->selectAll();
     QTest::keyClicks(edit, "12x");
     QCOMPARE(w->set().Text("EdNumber"), std::string("12x"));
+    // A value the set cannot use is marked in its field, with what is needed.
+    auto mark = [&w](const char* name) {
+      auto* found = w->findChild<QLineEdit*>(name)->findChild<QAction*>(kEntryProblemMark);
+      return found && found->isVisible() ? found->toolTip() : QString();
+    };
+    QCOMPARE(mark("EdNumber"), QString("A number is needed here, such as 12 or 0.5"));
     w->findChild<QCheckBox*>("ChkFanOn")->click();
     QVERIFY(w->set().On("ChkFanOn"));
     QVERIFY(w->modified());
@@ -76,6 +83,12 @@ class MainWindowTest : public WindowTest {
     edit->selectAll();
     QTest::keyClicks(edit, "30");
     QVERIFY(!w->modified());
+    QCOMPARE(mark("EdNumber"), QString());
+    // A loaded size that would add options is marked as soon as it shows.
+    Open(*w, "edImageH|24 +O/tmp/x.png\r\n");
+    QCOMPARE(mark("edImageH"), QString("A whole number of pixels from 1 to 16384 is needed here"));
+    Open(*w, "edImageH|163\r\n");
+    QCOMPARE(mark("edImageH"), QString());
     // End values show while animating.
     auto* twin = w->findChild<QLineEdit*>("EdNumber3");
     QVERIFY(twin && twin->isHidden());

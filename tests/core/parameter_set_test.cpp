@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "params/entry_check.h"
 #include "params/hints.h"
 #include "params/page_path.h"
 #include "params/param_table.h"
@@ -255,6 +256,38 @@ TEST(HintsTest, EveryShownParameterHasAHintEndingInDots) {
   EXPECT_EQ(HintFor("EdBranchNumber"), "Replicas per branch ring ...");
   EXPECT_EQ(HintFor("EdNumber3"), "End value of the animation: Number of segments ...");
   EXPECT_EQ(HintFor("NoSuchControl"), "");
+}
+
+// The window marks and the status bar names a field whose text the scene
+// cannot use, as the user finds it: its label, its page and what is needed.
+TEST(EntryCheckTest, UnusableTextsAreNamedWhereTheUserFindsThem) {
+  const struct {
+    const char* name;
+    const char* text;
+    const char* says;  // empty: fine
+  } cases[] = {
+      {"EdNumber", "abc",
+       "\"Segments\" (Worms > SpiralWorm > General) holds \"abc\": a number is needed"},
+      {"EdNumber", "", "holds \"\": a number is needed"},
+      {"EdNumber", " -1.5e2 ", ""},
+      {"edStartFrame", "2.5",
+       "\"First frame to render\" (Features > Animation) holds \"2.5\": a whole number"},
+      {"edImageW", "0",
+       "\"Picture width (px)\" (Povray) holds \"0\": a whole number of pixels from 1 to 16384"},
+      {"edImageH", "24 +O/tmp/x.png", "\"Picture height (px)\""},
+      {"edImageH", "16384", ""},
+      {"EdInc2", "anything at all", ""},
+  };
+  for (const auto& c : cases) {
+    ParameterSet set;
+    set.SetText(c.name, c.text);
+    const std::string problem = FirstEntryProblem(set);
+    if (!*c.says)
+      EXPECT_EQ(problem, "") << c.name << " " << c.text;
+    else
+      EXPECT_NE(problem.find(c.says), std::string::npos) << problem;
+  }
+  EXPECT_EQ(FirstEntryProblem(ParameterSet()), "");
 }
 
 }  // namespace

@@ -105,4 +105,11 @@ PageNode BuildPageTree(std::span<const ParamDef> table) {
   return root;
 }
 
+std::string FieldPlace(const ParamDef& def) {
+  std::string place = "\"" + std::string(def.label) + "\" (";
+  const std::vector<std::string> pages = SplitPagePath(def.page);
+  for (size_t i = 0; i < pages.size(); ++i) place += (i ? " > " : "") + pages[i];
+  return place + ")";
+}
+
 }  // namespace vermora

@@ -13,6 +13,10 @@ namespace vermora {
 // ("Fan/Wheel", "Fog/Haze", "Tail/Head", "Serie/Interval"); they stay whole.
 std::vector<std::string> SplitPagePath(std::string_view path);
 
+// A field as the user finds it: its label and its page, "\"Segments\" (Worms >
+// SpiralWorm > General)".
+std::string FieldPlace(const ParamDef& def);
+
 // A node of the window's page tree: a page with its own parameters (table indices,
 // in table order) and its sub-pages in the window's order.
 struct PageNode {

@@ -56,16 +56,6 @@ std::string LabelOf(std::string_view name) {
 
 }  // namespace
 
-bool ValidPictureSide(std::string_view text) {
-  if (text.empty() || text.size() > 5 || text[0] == '0') return false;
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  return value >= 1 && value <= kLargestPictureSide;
-}
-
 std::string PictureSideProblem(std::string_view label, std::string_view text) {
   if (ValidPictureSide(text)) return {};
   return std::string(label) + " must be a whole number of pixels from 1 to " +

@@ -4,15 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "params/entry_check.h"
+
 namespace vermora {
 
 class ParameterSet;
-
-// A picture side as the command line takes it: a whole number of pixels from 1
-// to kLargestPictureSide, in digits alone. Nothing else may stand where a size
-// goes, or a set could add options of its own ("24 +O/home/me/x.png").
-inline constexpr int kLargestPictureSide = 16384;
-bool ValidPictureSide(std::string_view text);
 
 // What is wrong with a picture side typed in the field `label`, or empty.
 std::string PictureSideProblem(std::string_view label, std::string_view text);

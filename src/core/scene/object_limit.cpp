@@ -6,12 +6,6 @@
 namespace vermora {
 namespace {
 
-std::string PageShown(std::string_view path) {
-  std::string shown;
-  for (const std::string& page : SplitPagePath(path)) shown += (shown.empty() ? "" : " > ") + page;
-  return shown;
-}
-
 bool Counts(const ParamDef& def) {
   return def.kind == ParamKind::kNumber || def.kind == ParamKind::kInteger ||
          def.kind == ParamKind::kSwitch;
@@ -43,9 +37,8 @@ std::string LargestObjectShare(const ParameterSet& set) {
     double& best = is_switch ? largest_switch : largest;
     if (!without.status.ok() || !(whole.objects - without.objects > best)) continue;
     best = whole.objects - without.objects;
-    (is_switch ? found_switch : found) = "\"" + std::string(def.label) + "\" (" +
-                                         PageShown(def.page) + ")" +
-                                         (is_switch ? "" : " at " + set.Text(def.name));
+    (is_switch ? found_switch : found) =
+        FieldPlace(def) + (is_switch ? "" : " at " + set.Text(def.name));
   }
   return found.empty() ? found_switch : found;
 }
