@@ -110,6 +110,8 @@ class MainWindow : public QMainWindow {
   bool TrustedToRender();
   // Within the object limit, or the user says to render anyway.
   bool WithinObjectLimit();
+  // Every entry field usable, or the user says to render anyway.
+  bool EntriesUsable();
   std::vector<FileDirective> UnapprovedFileUses() const;
   TexturePanel* texture_panel() const { return texture_panel_; }
   BackgroundPanel* background_panel() const { return background_panel_; }

@@ -1,5 +1,7 @@
 #include "render_runner.h"
 
+#include <signal.h>
+
 #include <QStringList>
 
 #include "prompts.h"
@@ -13,7 +15,7 @@ RenderRunner::RenderRunner(QObject* parent) : QObject(parent) {}
 RenderRunner::~RenderRunner() {
   if (process_ && process_->state() != QProcess::NotRunning) {
     process_->disconnect(this);
-    process_->kill();
+    EndRun();
     process_->waitForFinished(2000);
     UnstageRender(staged_, invocation_);  // no private folder outlives the window
   }
@@ -42,7 +44,7 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   for (const std::string& e : call.env) env << FromCore(e);
   process_->setEnvironment(env);
   const std::uint64_t memory = RenderMemoryLimit();
-  process_->setChildProcessModifier([memory] { LimitRenderMemory(memory); });
+  process_->setChildProcessModifier([memory] { RenderChildSetup(memory); });
   process_->setWorkingDirectory(FromCore(run.working_dir));
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setStandardInputFile(QProcess::nullDevice());
@@ -63,16 +65,22 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   return true;
 }
 
+void RenderRunner::EndRun() {
+  // The run's process group holds bubblewrap, POV-Ray and whatever it started.
+  if (const qint64 pid = process_->processId(); pid > 0) ::kill(-static_cast<pid_t>(pid), SIGKILL);
+  process_->kill();
+}
+
 void RenderRunner::Cancel() {
   if (!busy_ || !process_) return;
   cancelled_ = true;
-  process_->kill();
+  EndRun();
 }
 
 void RenderRunner::Stop() {
   if (!busy_ || !process_) return;
   process_->disconnect(this);
-  process_->kill();
+  EndRun();
   process_->waitForFinished(2000);
   UnstageRender(staged_, invocation_);
   busy_ = false;

@@ -35,6 +35,8 @@ class RenderRunner : public QObject {
  private:
   void ReadOutput();
   void Done(int exit_code);
+  // Kills the whole run: the renderer and the sandbox around it.
+  void EndRun();
 
   QProcess* process_ = nullptr;
   RenderInvocation invocation_;

@@ -62,12 +62,17 @@ bool MainWindow::WithinObjectLimit() {
   return problem.empty() || prompts_->Ask(this, FromCore(problem + ".\n\nRender it anyway ?"));
 }
 
+bool MainWindow::EntriesUsable() {
+  const std::string problem = FirstEntryProblem(set_);
+  return problem.empty() || prompts_->Ask(this, FromCore(problem + ".\n\nRender it anyway ?"));
+}
+
 void MainWindow::RenderScene() {
   if (rendering()) {
     statusBar()->showMessage("A render is already running");
     return;
   }
-  if (!TrustedToRender() || !WithinObjectLimit()) return;
+  if (!EntriesUsable() || !TrustedToRender() || !WithinObjectLimit()) return;
   StopAutoRender();
   if (set_.On("chkAnim") && !set_.On("chkRendThingA")) {
     animation_->RunSeries();
@@ -99,8 +104,11 @@ void MainWindow::AutoRender() {
     statusBar()->showMessage("This set uses files: press F5 to see which and render it");
     return;
   }
-  if (const std::string problem = ObjectLimitProblem(set_, ObjectLimit()); !problem.empty()) {
-    statusBar()->showMessage(FromCore(problem) + ": press F5 to render it anyway");
+  // The last good picture stays while a field holds what the scene cannot use.
+  for (const std::string& problem :
+       {FirstEntryProblem(set_), ObjectLimitProblem(set_, ObjectLimit())}) {
+    if (problem.empty()) continue;
+    statusBar()->showMessage("Not rendered: " + FromCore(problem) + "; F5 renders it anyway");
     return;
   }
   if (composing_) {

@@ -140,6 +140,13 @@ class AnimationWindowTest : public WindowTest {
     w->set().SetText("edEndFrame", "ten");
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    prompts_.ask_answer = false;
+    w->RenderScene();
+    QVERIFY(!w->rendering());  // the field is named and the user says no
+    QVERIFY2(prompts_.asks.value(0).contains(
+                 "\"Last frame to render\" (Features > Animation) holds \"ten\""),
+             qPrintable(prompts_.asks.value(0)));
+    prompts_.ask_answer = true;
     prompts_.confirm_answer = false;
     w->RenderScene();
     QVERIFY(!w->rendering());  // cancelled at the question

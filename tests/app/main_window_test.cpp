@@ -392,6 +392,35 @@ class MainWindowTest : public WindowTest {
     qunsetenv("VERMORA_BWRAP");
   }
 
+  // A value the scene cannot use: auto render waits with the last picture and
+  // says why; F5 names the field and asks; no means no scene.
+  void aBadValueIsNotRenderedBehindTheUsersBack() {
+    qputenv("VERMORA_BWRAP", "none");
+    const QString log = dir_->path() + "/calls.log";
+    SetPovray(FakeRenderer(Beside("logging povray"), ("echo \"$@\" >> '" + log + "'\n").toUtf8()));
+    auto w = NewWindow();
+    auto* delay = w->findChild<QTimer*>("AutoRenderTimer");
+    QSignalSpy fired(delay, &QTimer::timeout);
+    w->findChild<QAction*>("AutoRender")->setChecked(true);
+    auto* number = w->findChild<QLineEdit*>("EdNumber");
+    number->setText("-");
+    emit number->textEdited("-");
+    QTRY_COMPARE_WITH_TIMEOUT(fired.size(), 1, kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->composing(), kHangMs);
+    QVERIFY2(w->statusBar()->currentMessage().startsWith(
+                 "Not rendered: \"Segments\" (Worms > SpiralWorm > General)"),
+             qPrintable(w->statusBar()->currentMessage()));
+    QVERIFY(!QFile::exists(log));
+    prompts_.asks.clear();
+    prompts_.ask_answer = false;
+    RenderAndWait(*w);
+    QCOMPARE(prompts_.asks.size(), 1);
+    QVERIFY2(prompts_.asks[0].contains("holds \"-\": a number is needed"),
+             qPrintable(prompts_.asks[0]));
+    QVERIFY(!QFile::exists(log) && !w->rendering());
+    qunsetenv("VERMORA_BWRAP");
+  }
+
   void renderIsLockedCancellableAndSingle() {
     SetPovray(FakeRenderer(Beside("slow povray"), "exec sleep 600\n"));
     auto w = NewWindow();

@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace vermora {
 namespace {
@@ -31,8 +33,14 @@ Status Failure(int error_code) { return Status::Error(IoErrorMessage(error_code 
 // plain file would take the device away (and /dev/null is no place for a file).
 Status WriteInPlace(const std::string& path, std::string_view contents) {
   // A FIFO with no reader would hold the write forever: it is opened without
-  // waiting, and only then written as usual.
-  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+  // waiting, and only then written as usual. A reader starting at the same
+  // moment gets a few seconds to open its end.
+  int fd = -1;
+  for (int tries = 0; tries < 250; ++tries) {
+    fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0 || errno != ENXIO) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   if (fd < 0)
     return errno == ENXIO ? Status::Error("No program reads from " + path) : Failure(errno);
   const int flags = fcntl(fd, F_GETFL);

@@ -136,7 +136,6 @@ ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir,
   }
   if (pid == 0) {
     // Child: only async-signal-safe calls until exec.
-    setpgid(0, 0);
     dup2(pipe_fd[1], STDOUT_FILENO);
     dup2(pipe_fd[1], STDERR_FILENO);
     close(pipe_fd[0]);
@@ -144,7 +143,7 @@ ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir,
     const int null_fd = open("/dev/null", O_RDONLY);
     if (null_fd >= 0) dup2(null_fd, STDIN_FILENO);
     if (chdir(working_dir.c_str()) != 0) _exit(127);
-    LimitRenderMemory(memory);
+    RenderChildSetup(memory);
     execve(argv[0], argv.data(), env.data());
     _exit(127);
   }

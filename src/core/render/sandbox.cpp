@@ -47,8 +47,10 @@ void SystemFolders(std::vector<std::string>& argv) {
 }
 
 std::vector<std::string> BwrapStart(const std::string& bwrap) {
-  std::vector<std::string> argv = {bwrap,           "--unshare-all", "--die-with-parent",
-                                   "--new-session", "--cap-drop",    "ALL"};
+  // No --new-session: the run gets a session of its own from RenderChildSetup,
+  // so that one signal to its process group ends bubblewrap and POV-Ray together.
+  std::vector<std::string> argv = {bwrap, "--unshare-all", "--die-with-parent", "--cap-drop",
+                                   "ALL"};
   SystemFolders(argv);
   return argv;
 }
@@ -164,7 +166,9 @@ std::uint64_t RenderMemoryLimit() {
   return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(page_size) / 2;
 }
 
-void LimitRenderMemory(std::uint64_t bytes) {
+void RenderChildSetup(std::uint64_t bytes) {
+  // A session of its own: no terminal to type into, and one process group to end.
+  setsid();
   if (bytes == 0) return;
   rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
   setrlimit(RLIMIT_AS, &limit);

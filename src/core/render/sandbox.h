@@ -47,7 +47,9 @@ std::string TakeSandboxNotice();
 // else half of this machine's memory.
 std::uint64_t RenderMemoryLimit();
 
-// Applies the memory limit to the calling process: for a child just before exec.
-void LimitRenderMemory(std::uint64_t bytes);
+// For a child just before exec: puts it in a session and process group of its
+// own (without a terminal, so nothing it runs can type into the user's; a
+// signal to the group ends the whole run) and applies the memory limit.
+void RenderChildSetup(std::uint64_t bytes);
 
 }  // namespace vermora
