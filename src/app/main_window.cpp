@@ -6,8 +6,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QSplitter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,30 +14,33 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 
+#include "anim/second_set.h"
+#include "animation_runner.h"
+#include "creature_view.h"
 #include "form_rules.h"
 #include "look_helpers.h"
 #include "object_images.h"
 #include "page_builder.h"
-#include "creature_view.h"
-#include "picture_pane.h"
-#include "preview_picture.h"
-#include "texture_panel.h"
 #include "params/page_path.h"
 #include "params/param_table.h"
 #include "params/settings_file.h"
-#include "anim/second_set.h"
 #include "params/working_files.h"
-#include "animation_runner.h"
+#include "picture_pane.h"
+#include "preview_picture.h"
+#include "recent_files.h"
 #include "render_runner.h"
+#include "texture_panel.h"
 
 namespace vermora::app {
 namespace {
@@ -207,7 +208,11 @@ void MainWindow::BuildMenusAndToolbar() {
   };
   QMenu* file = menuBar()->addMenu("&File");
   QAction* open = add(file, "Open", "&Open VMX ...", [this] { OpenSettings(); });
+  open->setShortcut(QKeySequence::Open);
+  recent_ = new RecentFiles(
+      file->addMenu("&Recent files"), [this](const QString& path) { return OpenPath(path); }, this);
   QAction* save = add(file, "SaveAs", "Save VMX &As...", [this] { SaveSettingsAs(); });
+  save->setShortcuts({QKeySequence::Save, QKeySequence::SaveAs});
   QAction* examples = add(file, "Examples", "Examp&les ...", [this] { OpenExamples(); });
   QMenu* export_menu = file->addMenu("&Export");
   QAction* pov31 = add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { ExportPov31(); });
@@ -218,7 +223,7 @@ void MainWindow::BuildMenusAndToolbar() {
   QAction* mydefault = add(file, "MyDefault", "&MyDefault", [this] { LoadMyDefault(); });
   add(file, "RemoveMyDefault", "Get rid of MyDefault", [this] { RemoveMyDefault(); });
   file->addSeparator();
-  add(file, "Exit", "E&xit", [this] { close(); });
+  add(file, "Exit", "E&xit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
   BuildEditMenu();
   QMenu* view = menuBar()->addMenu("&View");

@@ -33,6 +33,7 @@ class AnimationRunner;
 class PicturePane;
 class PreviewPicture;
 class FormRules;
+class RecentFiles;
 class RenderRunner;
 class RenderPictureDialog;
 class VariationsView;
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
   bool EntriesUsable();
   std::vector<FileDirective> UnapprovedFileUses() const;
   TexturePanel* texture_panel() const { return texture_panel_; }
+  RecentFiles* recent_files() const { return recent_; }
   BackgroundPanel* background_panel() const { return background_panel_; }
   // Opens a settings, texture or background file, or the set a PNG picture
   // carries, by its extension (the command line, a drop, File > Examples).
@@ -242,6 +244,7 @@ class MainWindow : public QMainWindow {
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
   RenderRunner* runner_ = nullptr;
+  RecentFiles* recent_ = nullptr;
   AnimationRunner* animation_ = nullptr;
   FormRules* form_rules_ = nullptr;  // enabling rules and hints
   std::vector<QAction*> locked_actions_;

@@ -9,6 +9,7 @@
 #include "params/settings_file.h"
 #include "params/working_files.h"
 #include "picture/png_set_chunk.h"
+#include "recent_files.h"
 #include "render/file_directives.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
@@ -51,6 +52,7 @@ bool MainWindow::SaveTo(const QString& path) {
   // The caption names the file only once the set is really in it.
   setWindowTitle(path);
   MarkSaved();
+  recent_->Add(path);
   statusBar()->showMessage("Saved " + path);
   return true;
 }
@@ -82,7 +84,7 @@ void MainWindow::OpenSettings() {
   if (path.isEmpty()) return;
   mixed_caption_.clear();
   setWindowTitle(path);
-  LoadFrom(path);
+  if (LoadFrom(path)) recent_->Add(path);
 }
 
 bool MainWindow::SaveSettingsAs() {

@@ -9,6 +9,7 @@
 #include "background_panel.h"
 #include "examples_dialog.h"
 #include "main_window.h"
+#include "recent_files.h"
 #include "render_picture_dialog.h"
 #include "texture_panel.h"
 
@@ -44,7 +45,10 @@ bool MainWindow::OpenPath(const QString& path) {
   if (!MaySetAside()) return false;
   mixed_caption_.clear();
   const bool loaded = LoadFrom(path);
-  if (loaded) setWindowTitle(QFileInfo(path).absoluteFilePath());
+  if (loaded) {
+    setWindowTitle(QFileInfo(path).absoluteFilePath());
+    recent_->Add(path);
+  }
   return loaded;
 }
 

@@ -4,6 +4,7 @@
 #include "object_images.h"
 #include "params/param_table.h"
 #include "params/working_files.h"
+#include "recent_files.h"
 #include "window_test_main.h"
 
 class MainWindowTest : public WindowTest {
@@ -419,6 +420,33 @@ class MainWindowTest : public WindowTest {
              qPrintable(prompts_.asks[0]));
     QVERIFY(!QFile::exists(log) && !w->rendering());
     qunsetenv("VERMORA_BWRAP");
+  }
+
+  // The habits of a desktop program: the standard keys, and File > Recent files
+  // with what was last opened or saved; a file gone since is told and dropped.
+  void shortcutsAndRecentFiles() {
+    auto w = NewWindow();
+    QCOMPARE(w->findChild<QAction*>("Open")->shortcut(), QKeySequence(QKeySequence::Open));
+    QVERIFY(
+        w->findChild<QAction*>("SaveAs")->shortcuts().contains(QKeySequence(QKeySequence::Save)));
+    QCOMPARE(w->findChild<QAction*>("Exit")->shortcut(), QKeySequence(QKeySequence::Quit));
+    Open(*w, "EdNumber|41\r\n", "first.vmx");
+    prompts_.file_answers = {Beside("second.vmx")};
+    QVERIFY(w->SaveSettingsAs());
+    auto* menu = w->findChild<QMenu*>("RecentFiles");
+    QVERIFY(menu && menu->isEnabled());
+    QCOMPARE(w->recent_files()->paths().mid(0, 2),
+             (QStringList{Beside("second.vmx"), Beside("first.vmx")}));
+    QVERIFY(menu->actions().size() <= RecentFiles::kMost);
+    QCOMPARE(w->windowTitle(), Beside("second.vmx"));
+    menu->actions().at(1)->trigger();
+    QCOMPARE(w->windowTitle(), Beside("first.vmx"));
+    QCOMPARE(w->recent_files()->paths().first(), Beside("first.vmx"));
+    QFile::remove(Beside("second.vmx"));
+    prompts_.errors.clear();
+    menu->actions().at(1)->trigger();
+    QCOMPARE(prompts_.errors.size(), 1);
+    QVERIFY(!w->recent_files()->paths().contains(Beside("second.vmx")));
   }
 
   void renderIsLockedCancellableAndSingle() {
