@@ -146,6 +146,7 @@ void BackgroundPanel::ChooseColour(const ColourRow& row) {
   const Rgb8 shown = ApplyChosenColour(set_, row, {chosen->red(), chosen->green(), chosen->blue()});
   if (swatch) swatch->SetColour(ToQColor(shown));
   host_.refresh_fields();
+  host_.changed();
 }
 
 void BackgroundPanel::UpdateRow(const ColourRow& row) {
@@ -173,6 +174,7 @@ void BackgroundPanel::LoadBackground(const QString& given) {
   const Status s = vermora::LoadBackground(ToCore(path), set_, [this](ParameterSet&) { AfterLoad(); });
   host_.refresh_fields();
   Report(s, {});
+  host_.changed();
 }
 
 void BackgroundPanel::ExportBackground() {
@@ -200,6 +202,7 @@ void BackgroundPanel::LoadPicture(bool height_field) {
   if (height_field) ChooseHeightFieldFile(set_, ToCore(path));
   else ChoosePictureFile(set_, ToCore(path));
   host_.refresh_fields();
+  host_.changed();
 }
 
 }  // namespace vermora::app

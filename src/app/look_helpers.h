@@ -42,6 +42,10 @@ struct PanelHost {
   Prompts* prompts = nullptr;
   ColourDialog* colours = nullptr;
   std::function<void()> refresh_fields;
+  // After a change to the scene made outside the fields (a texture assigned, a
+  // background colour or file chosen): one undo step, and the 3-D view and auto
+  // render follow as after an edit.
+  std::function<void()> changed;
   // Starts a render of `scene` through the render command, as F5 does.
   std::function<void(const std::string& scene)> render;
 };

@@ -300,6 +300,7 @@ void TexturePanel::Assign(const QString& button) {
   const Status s = AssignTexture(set_, page_, ToCore(button));
   Show();
   if (!s.ok()) host_.prompts->Error(host_.window, FromCore(s.message()));
+  host_.changed();
 }
 
 void TexturePanel::RandomPigment() {

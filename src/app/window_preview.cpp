@@ -51,6 +51,9 @@ void MainWindow::BuildLookPanels() {
   host.prompts = prompts_;
   host.colours = colours_;
   host.refresh_fields = [this] { RefreshFields(); };
+  host.changed = [this] {
+    if (!(set_ == shown_)) RecordStep("");
+  };
   host.render = [this](const std::string& scene) { RenderPreview(scene); };
   texture_panel_ = new TexturePanel(host, this);
   background_panel_ = new BackgroundPanel(host, this);

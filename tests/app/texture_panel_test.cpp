@@ -229,6 +229,16 @@ class TexturePanelTest : public WindowTest {
     for (const char* field : {"edTopHartTexture", "edCTopHartT"}) QCOMPARE(Field(*w, field), red);
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     QCOMPARE(Get<QPushButton>(*w, "sbAssignCoat")->text(), QString("Husk"));
+    // An assignment changes the creature: the picture follows, and it is one undo step.
+    w->findChild<QAction*>("AutoRender")->setChecked(true);
+    auto* delay = w->findChild<QTimer*>("AutoRenderTimer");
+    delay->stop();
+    Choose(*w, "cbColor1", 1);
+    Click(*w, "sbAssignTopHart");
+    QVERIFY(delay->isActive());
+    delay->stop();
+    w->Undo();
+    QCOMPARE(Field(*w, "edTopHartTexture"), red);
   }
 
   void textureFileRoundTripThroughTheWindow() {
