@@ -52,7 +52,15 @@ FormRules::FormRules(ParameterSet& set, QWidget* root, QStatusBar* status, QObje
   for (size_t i = 0; i < set.size(); ++i) {
     if (IsCommandButton(set.def(i))) continue;  // their panels show and hide them
     auto it = by_name.find(Name(set.def(i).name));
-    if (it != by_name.end()) widgets_[i] = it->second;
+    if (it == by_name.end()) continue;
+    widgets_[i] = it->second;
+    // A switch the rules hide keeps its place in its column, so the switch
+    // below it does not move under the pointer.
+    if (set.def(i).kind == ParamKind::kSwitch && !set.def(i).hidden) {
+      QSizePolicy policy = it->second->sizePolicy();
+      policy.setRetainSizeWhenHidden(true);
+      it->second->setSizePolicy(policy);
+    }
   }
   FindLabels(root);
   SetHints();
@@ -60,6 +68,12 @@ FormRules::FormRules(ParameterSet& set, QWidget* root, QStatusBar* status, QObje
   set_.SetObserver([this](ParameterSet& s, size_t i) {
     for (const auto& [name, path] : kThingPages) {
       if (s.def(i).name == name && s.value(i).on) thing_page_ = path;
+    }
+    // A worm chosen brings its own page to the front of the Worms page.
+    const ParamDef& def = s.def(i);
+    if ((def.name == "RadioGroup1" || def.name == "RadioGroup2") && s.value(i).index >= 0) {
+      const QStringList kinds = FromCore(std::string(def.items)).split('|');
+      if (s.value(i).index < kinds.size()) thing_page_ = "Worms/" + ToCore(kinds[s.value(i).index]);
     }
   });
 }

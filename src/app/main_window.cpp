@@ -233,6 +233,15 @@ void MainWindow::BuildMenusAndToolbar() {
   });
   auto_render_->setCheckable(true);
   auto_render_->setChecked(QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
+  // Until the first picture, the preview says how one comes.
+  auto hint = [this] {
+    if (!preview_->pixmap().isNull()) return;
+    preview_->setText(auto_render_->isChecked()
+                          ? "The picture follows each change; F5 renders it at full size"
+                          : "Press F5 to render, or switch on View > Auto render");
+  };
+  connect(auto_render_, &QAction::toggled, this, hint);
+  hint();
   view->addSeparator();
   auto* panes = new QActionGroup(this);
   const char* pane_names[] = {"ShowModel", "ShowPicture", "ShowBoth"};
@@ -322,6 +331,11 @@ void MainWindow::BuildStatusBar() {
   cancel_->setObjectName("CancelRender");
   cancel_->hide();
   connect(cancel_, &QPushButton::clicked, this, &MainWindow::CancelRender);
+  fit_range_ = new QPushButton("Fit the range", this);
+  fit_range_->setObjectName("FitRange");
+  fit_range_->hide();
+  connect(fit_range_, &QPushButton::clicked, this, &MainWindow::FitRanges);
+  statusBar()->addPermanentWidget(fit_range_);
   statusBar()->addPermanentWidget(progress_);
   statusBar()->addPermanentWidget(cancel_);
 }

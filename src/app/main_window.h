@@ -182,6 +182,10 @@ class MainWindow : public QMainWindow {
   void RenderFinished(const RenderOutcome& outcome);
   // Auto render: the latest edit's picture, about 300 ms after the edits stop.
   void ScheduleAutoRender();
+  // A part switched on whose range lies outside its worm: said on the status
+  // bar and in the field's hint, with a button that fits the range.
+  void ShowRangeProblems();
+  void FitRanges();
   void AutoRender();
   void StopAutoRender();
   // Writes the scene of a copy of the set on a worker thread; ComposeDone goes on.
@@ -243,6 +247,8 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* memo_ = nullptr;   // Memo2
   QProgressBar* progress_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QPushButton* fit_range_ = nullptr;       // shown while a part's range lies outside its worm
+  std::vector<std::string> range_fields_;  // the fields whose hint names that
   RenderRunner* runner_ = nullptr;
   RecentFiles* recent_ = nullptr;
   AnimationRunner* animation_ = nullptr;

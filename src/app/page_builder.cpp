@@ -74,7 +74,12 @@ std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, cons
 
 void AddRow(QFormLayout* form, const Row& row) {
   if (row.labelled) {
-    form->addRow(row.widgets.front());
+    // A switch stands in a box of its own: a box layout keeps the place of a
+    // switch the rules hide (a form row would close up under the pointer).
+    auto* line = new QVBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(row.widgets.front());
+    form->addRow(line);
     return;
   }
   if (row.widgets.size() == 1) {

@@ -21,6 +21,7 @@
 #include "animation_runner.h"
 #include "main_window.h"
 #include "params/entry_check.h"
+#include "params/part_ranges.h"
 #include "params/working_files.h"
 #include "picture_pane.h"
 #include "preview_picture.h"
@@ -92,6 +93,7 @@ void MainWindow::WhenComposeFree(std::function<void()> next) {
 
 void MainWindow::ScheduleAutoRender() {
   pane_->SetChanged(set_);
+  ShowRangeProblems();
   if (!auto_render_ || !auto_render_->isChecked()) return;
   edited_ms_ = QDateTime::currentMSecsSinceEpoch();
   auto_timer_->start();
@@ -193,6 +195,8 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
     runner_->Start(prepared.invocation);
     return;
   }
+  // The seconds a box stays open are the user's, not the render's.
+  const qint64 asking_from = QDateTime::currentMSecsSinceEpoch();
   ShowWarnings(prepared.warnings);
   if (!prepared.status.ok()) {
     LockDesign(false);
@@ -203,6 +207,7 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
     LockDesign(false);
     return;
   }
+  render_started_ms_ += QDateTime::currentMSecsSinceEpoch() - asking_from;
   if (!prepared.renderer_problem.empty()) {
     LockDesign(false);
     ShowFailure(FromCore(prepared.renderer_problem));
@@ -320,6 +325,9 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
     // A field without a usable value changes the creature silently: say which.
     if (const std::string problem = FirstEntryProblem(set_); !problem.empty()) {
       done += ", but " + FromCore(problem);
+    } else if (const std::vector<PartRangeProblem> ranges = PartRangeProblems(set_);
+               !ranges.empty()) {
+      done += ", but " + FromCore(ranges.front().message);
     }
     statusBar()->showMessage(done);
   } else if (automatic) {

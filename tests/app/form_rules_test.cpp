@@ -75,16 +75,49 @@ class FormRulesTest : public WindowTest {
     Box(*w, "ChkBubble")->click();
     QVERIFY(!TabShown(*w, "Worms/SpiralWorm/Bubble"));
     QCOMPARE(start->text(), QString("100"));
-    // The last thing off takes the Things page and the alternate switch with it.
+    // The last thing off takes the Things page and the alternate switch with it;
+    // the switches below stay where the pointer is.
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get(), kHangMs));
+    const int fan_at = Box(*w, "ChkFanOn")->mapTo(w.get(), QPoint()).y();
     Box(*w, "ChkWheelOn")->click();
     QVERIFY(!TabShown(*w, "Things"));
     QVERIFY(Control(*w, "ChkAlternate")->isHidden());
+    QApplication::processEvents();
+    QCOMPARE(Box(*w, "ChkFanOn")->mapTo(w.get(), QPoint()).y(), fan_at);
+    // A worm chosen brings its own page to the front of the Worms page.
+    auto* worms = qobject_cast<QTabWidget*>(Control(*w, "TabWorms"));
+    QVERIFY(worms);
+    w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>()[6]->click();
+    QCOMPARE(worms->currentWidget()->objectName(), QString("TabWormsTwoDWorm"));
+    w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>()[0]->click();
+    QCOMPARE(worms->currentWidget()->objectName(), QString("TabWormsSpiralWorm"));
     // A thing switched on brings its own page to the front of the Things page.
     Box(*w, "chkHornOn")->click();
     auto* things = qobject_cast<QTabWidget*>(Control(*w, "TabThings"));
     QVERIFY(things && TabShown(*w, "Things"));
     QCOMPARE(things->currentWidget()->objectName(), QString("TabThingsHorn"));
     ShowsNoHiddenField(*w);
+  }
+
+  // A part whose range lies outside its worm says so, and can be fitted.
+  void aRangeOutsideTheWormIsToldAndFitted() {
+    auto w = NewWindow();
+    auto* fit = w->findChild<QPushButton*>("FitRange");
+    QVERIFY(fit && fit->isHidden());
+    Box(*w, "ChkBubble")->click();  // bubbles from segment 100, the worm has 30
+    const QString told = "Bubbles from segment 100: this worm has 30 segments";
+    QCOMPARE(w->statusBar()->currentMessage(), told);
+    QVERIFY(!fit->isHidden());
+    QVERIFY(Control(*w, "EdBBScaleSt")->toolTip().startsWith(told));
+    fit->click();
+    QCOMPARE(w->set().Text("EdBBScaleSt"), std::string("10"));
+    QCOMPARE(w->set().Text("EdBBScEnd"), std::string("30"));
+    QVERIFY(fit->isHidden());
+    QVERIFY(!Control(*w, "EdBBScaleSt")->toolTip().startsWith(told));
+    w->Undo();  // one step back: the range as it was
+    QCOMPARE(w->set().Text("EdBBScaleSt"), std::string("100"));
+    QVERIFY(!fit->isHidden());
   }
 
   void loadingASetShowsItsState() {
