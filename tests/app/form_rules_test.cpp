@@ -98,6 +98,11 @@ class FormRulesTest : public WindowTest {
     QVERIFY(things && TabShown(*w, "Things"));
     QCOMPARE(things->currentWidget()->objectName(), QString("TabThingsHorn"));
     ShowsNoHiddenField(*w);
+    // Labels read as written: "rotation (°)", never "(Â°)".
+    QStringList labels;
+    for (QLabel* label : w->findChildren<QLabel*>()) labels << label->text();
+    QVERIFY(labels.contains(QString::fromUtf8("Second texture rotation (°)")));
+    QVERIFY(!labels.join('\n').contains(QChar(0xC2)));
   }
 
   // A part whose range lies outside its worm says so, and can be fitted.
