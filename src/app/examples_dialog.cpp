@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "look_helpers.h"
 #include "prompts.h"
 
 namespace vermora::app {
@@ -61,7 +62,7 @@ ExamplesDialog::ExamplesDialog(const std::string& data_folder, QWidget* parent) 
   layout->addWidget(list_, 1);
   layout->addWidget(about);
   layout->addWidget(buttons);
-  resize(4 * 184 + 48, 4 * 156 + 100);
+  ResizeWithinScreen(this, QSize(4 * 184 + 48, 4 * 156 + 100));
 }
 
 }  // namespace vermora::app

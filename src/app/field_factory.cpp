@@ -220,8 +220,7 @@ Field GridTable(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* pa
 }  // namespace
 
 QString FieldLabel(std::string_view label) {
-  // The table is ours, written in UTF-8 ("rotation (°)").
-  QString text = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+  QString text = FromCore(std::string(label));
   if (!text.isEmpty()) text[0] = text[0].toUpper();
   return text;
 }

@@ -3,6 +3,8 @@
 #include <QBoxLayout>
 #include <QColorDialog>
 #include <QFormLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollArea>
 
 namespace vermora::app {
@@ -75,6 +77,12 @@ FileDialogTexts DialogTexts(const FileDialogText& text) {
   }
   return {FromCore(std::string(text.title)), FromCore(std::string(text.default_extension)),
           FromCore(std::string(text.file_name)), filters.join(";;")};
+}
+
+void ResizeWithinScreen(QWidget* window, QSize wanted) {
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (screen) wanted = wanted.boundedTo(screen->availableGeometry().size() * 0.92);
+  window->resize(wanted);
 }
 
 QVBoxLayout* PageTop(QWidget* page) {

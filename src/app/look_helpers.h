@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -72,6 +73,10 @@ FileDialogTexts DialogTexts(const FileDialogText& text);
 
 // The top of a generated leaf page, where a panel puts its own controls.
 QVBoxLayout* PageTop(QWidget* page);
+
+// Resizes a window or dialog to `wanted`, never larger than the screen it is on
+// allows, so its buttons stay on a 1280×720 screen.
+void ResizeWithinScreen(QWidget* window, QSize wanted);
 
 // Shows or hides the form row (label and fields) holding `field`.
 void SetRowShown(QWidget* field, bool shown);

@@ -135,7 +135,8 @@ QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
   auto* scroll = new QScrollArea(parent);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A narrow window scrolls the page sideways rather than cutting its right column.
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   auto* outer = new QWidget;
   auto* stack = new QVBoxLayout(outer);
   if (!page_switches.empty()) {

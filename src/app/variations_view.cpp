@@ -2,16 +2,8 @@
 // working folder so their scenes and pictures never overwrite one another.
 #include "variations_view.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QThreadPool>
-
-#include "model_builder.h"
-#include "model_picture.h"
-#include "picture_pane.h"
-
 #include <QComboBox>
-#include <cmath>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -20,12 +12,19 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QThread>
+#include <QThreadPool>
 #include <QVBoxLayout>
+#include <cmath>
 
+#include "look_helpers.h"
 #include "main_window.h"
+#include "model_builder.h"
+#include "model_picture.h"
+#include "picture_pane.h"
 #include "preview_picture.h"
 #include "render_runner.h"
 #include "scene/fixed.h"
@@ -38,7 +37,7 @@ namespace vermora::app {
 VariationsView::VariationsView(MainWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
   setWindowTitle("Variations");
   setObjectName("VariationsView");
-  resize(860, 720);
+  ResizeWithinScreen(this, QSize(860, 720));
   auto* column = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
   engine_ = new QComboBox;

@@ -1,8 +1,10 @@
+#include "variations_view.h"
+
+#include <QScreen>
 #include <set>
 
-#include "window_test_main.h"
 #include "preview_picture.h"
-#include "variations_view.h"
+#include "window_test_main.h"
 
 class VariationsViewTest : public WindowTest {
   Q_OBJECT
@@ -57,6 +59,10 @@ class VariationsViewTest : public WindowTest {
   void thumbnailsScaleWithTheDialog() {
     auto window = NewWindow();
     VariationsView view(window.get());
+    // It opens within the screen, so its buttons are never off a small one.
+    const QSize screen = view.screen()->availableGeometry().size();
+    QVERIFY2(view.width() <= screen.width() && view.height() <= screen.height(),
+             qPrintable(QString::number(screen.height())));
     view.resize(1200, 1000);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view, kHangMs));
