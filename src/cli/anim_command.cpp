@@ -118,6 +118,10 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     if (*end != '\0' || per_step < 1) return Fail("--frames needs a whole number above 0", 2);
   }
 
+  // A video container is checked before the first frame, not after the last.
+  if (!a.video.empty() && VideoCall(a.out, 1, 0, a.video, a.fps).empty()) {
+    return Fail("a video is OUT.mp4, OUT.webm or OUT.gif, not " + a.video, 2);
+  }
   std::error_code ec;
   fs::create_directories(a.out, ec);
   if (!fs::is_directory(a.out)) return Fail("cannot create the folder " + a.out);

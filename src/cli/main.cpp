@@ -1,4 +1,5 @@
 // vermora-cli: compose, render and keep parameter sets without a window.
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -116,6 +117,12 @@ int Estimate(const ParameterSet& set) {
 }
 
 int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& include_dirs) {
+  // The picture's format follows its name: PNG or BMP, nothing else, before any work.
+  std::string format = fs::path(args.out).extension().string();
+  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (format != ".png" && format != ".bmp") {
+    return Fail(args.out + ": the picture must end in .png or .bmp", 2);
+  }
   const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);
@@ -381,6 +388,11 @@ int Examples(const Args& args) {
 int Extract(const Args& args) {
   std::string text;
   if (Status s = ReadSetFromPng(args.set_path, text); !s.ok()) return Fail(s.message());
+  // Only a set that loads is written: a damaged chunk is refused, named.
+  ParameterSet set;
+  if (Status s = LoadSettingsText(text, set); !s.ok()) {
+    return Fail(args.set_path + ": the set it carries is damaged: " + ErrorBoxText(s.message()));
+  }
   if (Status s = WriteFileReplacing(args.out, text); !s.ok()) return Fail(args.out + ": " + s.message());
   std::cout << fs::absolute(args.out).string() << "\n";
   return 0;

@@ -57,6 +57,11 @@ TEST_F(AnimCliTest, RefusesAnotherFamilyAndBadArguments) {
   EXPECT_TRUE(test::Says(Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x"), 1,
                          "Worms not of the same family."));
   EXPECT_EQ(Cli("anim " + dir_ + "start.vmx --jobs none -o " + dir_ + "x").code, 2);
+  // A video container is refused before the first frame.
+  EXPECT_TRUE(test::Says(
+      Cli("anim " + dir_ + "start.vmx --frames 2 --video " + dir_ + "v.avi -o " + dir_ + "x"), 2,
+      "not " + dir_ + "v.avi"));
+  EXPECT_FALSE(fs::exists(dir_ + "x"));
   EXPECT_TRUE(test::Says(Cli("anim " + dir_ + "missing.vmx -o " + dir_ + "x"), 1, "missing.vmx"));
 }
 

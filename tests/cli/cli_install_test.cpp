@@ -64,8 +64,12 @@ TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
   ASSERT_EQ(Shell("convert " + dir_ + "plain.bmp " + dir_ + "plain.png").code, 0);
   fs::copy_file(dir_ + "a.png", dir_ + "damaged.png");
   DamageSetChunk(dir_ + "damaged.png");
-  for (const Refused& r : {Refused{"plain.png", "holds no Vermora set"}, Refused{"damaged.png", "is damaged"},
-                           Refused{"a.vmx", "is not a PNG picture"}, Refused{"none.png", "File not found"}}) {
+  fs::copy_file(dir_ + "a.png", dir_ + "half.png");  // a whole chunk holding half a set
+  ASSERT_TRUE(EmbedSetInPng(dir_ + "half.png", "Quorel 0.9\r\nEdCamLocZ|-3\r\nEdNu").ok());
+  for (const Refused& r :
+       {Refused{"plain.png", "holds no Vermora set"}, Refused{"damaged.png", "is damaged"},
+        Refused{"half.png", "the set it carries is damaged"},
+        Refused{"a.vmx", "is not a PNG picture"}, Refused{"none.png", "File not found"}}) {
     std::ofstream(dir_ + "keep.vmx") << "kept";
     EXPECT_TRUE(test::Says(Cli("extract " + dir_ + r.file + " -o " + dir_ + "keep.vmx"), 1, r.message)) << r.file;
     EXPECT_EQ(test::ReadFile(dir_ + "keep.vmx"), "kept") << r.file;

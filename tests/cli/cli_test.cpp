@@ -38,6 +38,10 @@ TEST_F(CliTest, BadInputGivesMessagesAndExitStatus) {
   std::ofstream(dir_ + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
   EXPECT_TRUE(Says(Cli("compose " + dir_ + "text.vmx -o " + dir_ + "x.pov"), 0, "warning: lots ... is not valid"));
   EXPECT_EQ(Cli("compose").code, 2);
+  // A picture's name picks its format: anything but PNG or BMP is refused before work.
+  EXPECT_TRUE(
+      Says(Cli("render -o " + dir_ + "x.jpg"), 2, "x.jpg: the picture must end in .png or .bmp"));
+  EXPECT_FALSE(fs::exists(dir_ + "x.jpg"));
   const test::ShellRun run = Cli("render -o " + dir_ + "x.png --povray /no/such/povray");
   EXPECT_NE(run.code, 0);
   EXPECT_NE(run.output.find("POV-Ray was not found"), std::string::npos);
