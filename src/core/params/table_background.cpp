@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"chkSkyOn", K::kSwitch, "N", "Backgrd/Sky", "Sky sphere", "write the sky sphere"},
     {"edSC1R", K::kText, "0.650", "Backgrd/Sky", "Sky colour at the bottom", "sky colour 1, the bottom of the gradient"},
@@ -100,6 +102,7 @@ constexpr ParamDef kRows[] = {
     {"chkGObj", K::kSwitch, "Y", "Backgrd/Galaxy", "Galaxy objects", "write the galaxy objects"},
     {"chkGStarf", K::kSwitch, "Y", "Backgrd/Galaxy", "Star field", "write the star field"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"chkAnim", K::kSwitch, "N", "Features/Animation", "Animation on", "render a frame series from the start set to its end values instead of one picture"},
     {"ChkRAlternate", K::kSwitch, "N", "Features/Random", "Alternate worm types", "choose two alternating worm types"},
@@ -54,6 +56,7 @@ constexpr ParamDef kRows[] = {
     {"sbThingA", K::kToggle, "N", "Features/Animation", "Render start values", "command button, stored as up: render start values"},
     {"sbThingB", K::kToggle, "N", "Features/Animation", "Render end values", "command button, stored as up: render end values"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"RadioGroup1", K::kChoice, "0", "General", "First worm", "the worm type the creature is built from", "SpiralWorm|CurlWorm|DoubleSpiral|PredefWorm|WormPredef|FormWorm|TwoDWorm|TorusSpline"},
     {"RadioGroup2", K::kChoice, "-1", "General", "Alternate worm", "the second worm type, from the same items, for alternating members", "SpiralWorm|CurlWorm|DoubleSpiral|PredefWorm|WormPredef|FormWorm|TwoDWorm|TorusSpline"},
@@ -18,6 +20,7 @@ constexpr ParamDef kRows[] = {
     {"chkHullOn", K::kSwitch, "N", "General", "Hull on", "build a Hull from copies of the worm"},
     {"edOpmerking", K::kText, "", "General", "Remark", "remark kept with the set; the object estimate notes its warnings here"},
 };
+// clang-format on
 
 }  // namespace
 

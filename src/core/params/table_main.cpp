@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"EdInc1", K::kText, "#include \"vmxpred.inc\"", "Main", "Include line 1", "first include line written at the top of every scene"},
     {"EdInc2", K::kText, "", "Main", "Include line 2", "second include line written at the top of every scene"},
@@ -30,6 +32,7 @@ constexpr ParamDef kRows[] = {
     {"SbTP", K::kToggle, "N", "Main", "Texture preview", "command button, stored as up: texture preview"},
     {"sbBackPrev", K::kToggle, "N", "Main", "Background preview", "command button, stored as up: background preview"},
 };
+// clang-format on
 
 }  // namespace
 

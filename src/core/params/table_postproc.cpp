@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"EdPostScaleX", K::kNumber, "1", "Worms/Postproc", "Final scale", "final scale of the worm"},
     {"EdPostScaleY", K::kNumber, "1", "Worms/Postproc", "Final scale", "final scale of the worm"},
@@ -16,6 +18,7 @@ constexpr ParamDef kRows[] = {
     {"EdPostTranslateY", K::kNumber, "0", "Worms/Postproc", "Final translation", "final translation of the worm"},
     {"EdPostTranslateZ", K::kNumber, "0", "Worms/Postproc", "Final translation", "final translation of the worm"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"edJSegm", K::kText, "object {Bol}", "Worms/SpiralWorm/General", "Segment object", "the object each segment of the worm is made of"},
     {"edJSegm2", K::kText, "object {Spik2}", "Worms/SpiralWorm/General", "Alternate segment object", "the second segment object, used when alternate segments are on"},
@@ -85,6 +87,7 @@ constexpr ParamDef kRows[] = {
     {"edCoatET", K::kNumber, "160", "Worms/SpiralWorm/Husk", "Husk segments (from, to)", "first and end (exclusive) segment of the husk range"},
     {"edCoatTex", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Worms/SpiralWorm/Husk", "Husk texture", "texture text of the husk objects"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"EdTPostScaleX", K::kText, "1", "Things/TPostproc", "Final scale", "final scale of the thing"},
     {"EdTPostScaleY", K::kText, "1", "Things/TPostproc", "Final scale", "final scale of the thing"},
@@ -119,6 +121,7 @@ constexpr ParamDef kRows[] = {
     {"edHullNumber", K::kNumber, "14", "Things/Hull", "Worms", "number of worms"},
     {"edHullAngle", K::kNumber, "10", "Things/Hull", "Tilt and turn step (\xB0)", "tilt range and z turn step, degrees"},
 };
+// clang-format on
 
 }  // namespace
 

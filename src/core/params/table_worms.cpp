@@ -5,6 +5,8 @@ namespace {
 
 using K = ParamKind;
 
+// One row a line: the table reads as a table.
+// clang-format off
 constexpr ParamDef kRows[] = {
     {"edRSegm", K::kText, "object {Bol}", "Worms/CurlWorm/General", "Segment object", "the object each segment of the curl is made of"},
     {"edRSegm2", K::kText, "object {Spik2}", "Worms/CurlWorm/General", "Alternate segment object", "the second segment object, used when alternate segments are on"},
@@ -115,6 +117,7 @@ constexpr ParamDef kRows[] = {
     {"EdWPN", K::kText, "object {Doos scale <1, 4, 1>}", "Worms/WormPredef", "Worm object", "object text declared as SPWorm, the whole worm"},
     {"edWPNTexture", K::kText, "texture {pigment {color red 1 green 1 blue 1}}", "Worms/WormPredef", "Worm texture", "texture text of SPWorm"},
 };
+// clang-format on
 
 }  // namespace
 
