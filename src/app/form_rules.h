@@ -43,8 +43,8 @@ class FormRules : public QObject {
   std::vector<QWidget*> widgets_;  // by table index, null where none
   std::map<QWidget*, QLabel*> labels_;
   std::map<QObject*, QString> hints_;
-  std::string
-      thing_page_;  // a thing that came on or a worm chosen shows its page at the next Apply
+  // A thing that came on or a worm chosen shows its page at the next Apply.
+  std::string thing_page_;
 };
 
 }  // namespace vermora::app

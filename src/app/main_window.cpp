@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -305,11 +303,7 @@ void MainWindow::RestoreLayout() {
   QSettings settings(kSettingsOrg, kSettingsApp);
   if (!restoreGeometry(settings.value(kGeometryKey).toByteArray())) {
     // First start: as large as a laptop screen allows, never larger than the screen.
-    QSize size(1280, 820);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-      size = size.boundedTo(screen->availableGeometry().size() * 0.92);
-    }
-    resize(size);
+    ResizeWithinScreen(this, QSize(1280, 820));
   }
   if (!splitter_->restoreState(settings.value(kSplitterKey).toByteArray())) {
     splitter_->setSizes({width() * 3 / 5, width() * 2 / 5});

@@ -29,6 +29,10 @@ void RecentFiles::Add(const QString& path) {
   list.removeAll(whole);
   list.prepend(whole);
   while (list.size() > kMost) list.removeLast();
+  Store(list);
+}
+
+void RecentFiles::Store(const QStringList& list) {
   QSettings(kSettingsOrg, kSettingsApp).setValue(kRecentKey, list);
   Rebuild();
 }
@@ -44,8 +48,7 @@ void RecentFiles::Rebuild() {
       if (!QFileInfo::exists(path)) {
         QStringList kept = paths();
         kept.removeAll(path);
-        QSettings(kSettingsOrg, kSettingsApp).setValue(kRecentKey, kept);
-        Rebuild();
+        Store(kept);
       }
       open_(path);  // a missing file is told by the opening itself
     });

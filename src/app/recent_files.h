@@ -22,6 +22,8 @@ class RecentFiles : public QObject {
   QStringList paths() const;
 
  private:
+  // Keeps `list` in the settings and shows it in the menu.
+  void Store(const QStringList& list);
   void Rebuild();
 
   QMenu* menu_;

@@ -142,12 +142,11 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
         fs::remove_all(*dir, ignored);
       });
 
-  const std::string ext = fs::path(args.out).extension().string();
   RenderSetup setup;
   setup.povray_path = povray;
   setup.folder = folder;
   setup.include_dirs = include_dirs;
-  setup.image_name = ext == ".png" || ext == ".PNG" ? "TEMP.png" : "TEMP.BMP";
+  setup.image_name = format == ".png" ? "TEMP.png" : "TEMP.BMP";
   PreparedRender prepared;
   const RenderOutcome outcome = RenderScene(set, setup, args.timeout, &prepared);
   PrintWarnings(prepared.warnings);
