@@ -169,9 +169,11 @@ void BackgroundPanel::SaveBackground() {
 
 void BackgroundPanel::LoadBackground(const QString& given) {
   const QString path =
-      given.isEmpty() ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenBackgroundDialog)) : given;
+      given.isEmpty() ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenBackgroundDialog))
+                      : given;
   if (path.isEmpty()) return;
-  const Status s = vermora::LoadBackground(ToCore(path), set_, [this](ParameterSet&) { AfterLoad(); });
+  const Status s =
+      vermora::LoadBackground(ToCore(path), set_, [this](ParameterSet&) { AfterLoad(); });
   host_.refresh_fields();
   Report(s, {});
   host_.changed();
@@ -181,8 +183,10 @@ void BackgroundPanel::ExportBackground() {
   const QString path = host_.prompts->SaveFile(host_.window, DialogTexts(kExportBackgroundDialog));
   if (path.isEmpty()) return;
   const Status s = vermora::ExportBackground(ToCore(path), set_);
-  if (!s.ok()) host_.prompts->Error(host_.window, FromCore(s.message()));
-  else host_.window->statusBar()->showMessage("Exported " + path);
+  if (!s.ok())
+    host_.prompts->Error(host_.window, FromCore(s.message()));
+  else
+    host_.window->statusBar()->showMessage("Exported " + path);
 }
 
 void BackgroundPanel::Preview() {
@@ -199,8 +203,10 @@ void BackgroundPanel::LoadPicture(bool height_field) {
     host_.prompts->Warning(host_.window, MissingFileMessage(path));
     return;
   }
-  if (height_field) ChooseHeightFieldFile(set_, ToCore(path));
-  else ChoosePictureFile(set_, ToCore(path));
+  if (height_field)
+    ChooseHeightFieldFile(set_, ToCore(path));
+  else
+    ChoosePictureFile(set_, ToCore(path));
   host_.refresh_fields();
   host_.changed();
 }

@@ -42,7 +42,8 @@ ExamplesDialog::ExamplesDialog(const std::string& data_folder, QWidget* parent) 
   auto* about = new QLabel(this);
   about->setObjectName("ExampleAbout");
   about->setWordWrap(true);
-  if (examples_.empty()) about->setText(warnings.empty() ? "No examples." : FromCore(warnings.front()));
+  if (examples_.empty())
+    about->setText(warnings.empty() ? "No examples." : FromCore(warnings.front()));
 
   connect(list_, &QListWidget::currentRowChanged, this, [this, open, about](int row) {
     open->setEnabled(row >= 0);

@@ -51,8 +51,10 @@ void MarkProblem(QLineEdit* edit, const ParamDef& def, const std::string& text) 
 Field Entry(ParameterSet& set, size_t i, const EditedFn& edited, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   const std::string name(set.def(i).name);
-  if (set.def(i).kind != ParamKind::kText) edit->setMaximumWidth(90);
-  else edit->setMinimumWidth(150);
+  if (set.def(i).kind != ParamKind::kText)
+    edit->setMaximumWidth(90);
+  else
+    edit->setMinimumWidth(150);
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [&set, i, name, edited, edit](const QString& t) {
                      set.SetText(name, ToCore(t));
@@ -230,13 +232,27 @@ Field MakeField(ParameterSet& set, size_t index, const EditedFn& edited, QWidget
   switch (set.def(index).kind) {
     case ParamKind::kNumber:
     case ParamKind::kInteger:
-    case ParamKind::kText: field = Entry(set, index, edited, parent); break;
-    case ParamKind::kSwitch: field = Switch(set, index, edited, parent); break;
-    case ParamKind::kChoice: field = Choice(set, index, edited, parent); break;
-    case ParamKind::kList: field = List(set, index, edited, parent); break;
-    case ParamKind::kSlider: field = Slider(set, index, edited, parent); break;
-    case ParamKind::kToggle: field = Toggle(set, index, edited, parent); break;
-    case ParamKind::kGrid: field = GridTable(set, index, edited, parent); break;
+    case ParamKind::kText:
+      field = Entry(set, index, edited, parent);
+      break;
+    case ParamKind::kSwitch:
+      field = Switch(set, index, edited, parent);
+      break;
+    case ParamKind::kChoice:
+      field = Choice(set, index, edited, parent);
+      break;
+    case ParamKind::kList:
+      field = List(set, index, edited, parent);
+      break;
+    case ParamKind::kSlider:
+      field = Slider(set, index, edited, parent);
+      break;
+    case ParamKind::kToggle:
+      field = Toggle(set, index, edited, parent);
+      break;
+    case ParamKind::kGrid:
+      field = GridTable(set, index, edited, parent);
+      break;
   }
   const QString name = FromCore(std::string(set.def(index).name));
   if (field.widget->objectName().isEmpty()) field.widget->setObjectName(name);

@@ -14,8 +14,8 @@ namespace vermora::app {
 // and writes every edit straight back; it keeps no value of its own.
 struct Field {
   QWidget* widget = nullptr;
-  bool labelled = false;            // the control shows its own label (switch, choice)
-  std::function<void()> refresh;    // shows the set's current value, without echo
+  bool labelled = false;          // the control shows its own label (switch, choice)
+  std::function<void()> refresh;  // shows the set's current value, without echo
 };
 
 // The object name of the mark an entry field shows while its value is unusable;

@@ -93,8 +93,10 @@ QVBoxLayout* PageTop(QWidget* page) {
 
 void SetRowShown(QWidget* field, bool shown) {
   int row = -1;
-  if (QFormLayout* form = FormOf(field, row)) form->setRowVisible(row, shown);
-  else if (field) field->setVisible(shown);
+  if (QFormLayout* form = FormOf(field, row))
+    form->setRowVisible(row, shown);
+  else if (field)
+    field->setVisible(shown);
 }
 
 bool AddBesideField(QWidget* field, QWidget* extra) {

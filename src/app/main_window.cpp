@@ -47,7 +47,7 @@ constexpr const char* kGeometryKey = "window/geometry";
 constexpr const char* kSplitterKey = "window/splitter";
 constexpr const char* kAutoRenderKey = "view/auto render";
 // The top pages in the window's order; the Output page follows them.
-const char* const kTopPages[] = {"General", "Worms", "Things", "Textures",
+const char* const kTopPages[] = {"General",  "Worms",   "Things", "Textures",
                                  "Features", "Backgrd", "Povray"};
 
 QPixmap ErrorPicture() {
@@ -130,9 +130,8 @@ void MainWindow::BuildPages() {
   }
   // Pages the list above does not know still appear, so no parameter is hidden.
   for (const PageNode& node : root.children) {
-    const bool known = node.name == "Main" ||
-                       std::find(std::begin(kTopPages), std::end(kTopPages), node.name) !=
-                           std::end(kTopPages);
+    const bool known = node.name == "Main" || std::find(std::begin(kTopPages), std::end(kTopPages),
+                                                        node.name) != std::end(kTopPages);
     if (!known) {
       pages_->addTab(BuildPage(set_, node, edited, fields_, pages_), FromCore(node.name));
     }
@@ -179,7 +178,8 @@ QWidget* MainWindow::BuildSidePanel() {
     if (auto_render_ && auto_render_->isChecked()) ScheduleAutoRender();
   });
   pane_ = new PicturePane(preview_, side_);
-  connect(pane_, &PicturePane::Message, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
+  connect(pane_, &PicturePane::Message, this,
+          [this](const QString& text) { statusBar()->showMessage(text, 8000); });
   column->addWidget(pane_, 3);
 
   const PageNode root = WindowPageTree();
@@ -188,7 +188,8 @@ QWidget* MainWindow::BuildSidePanel() {
     auto* group = new QGroupBox("Scene", side_);
     auto* inner = new QVBoxLayout(group);
     inner->setContentsMargins(2, 2, 2, 2);
-    QWidget* page = BuildLeafPage(set_, node.params, [this](size_t i) { Edited(i); }, fields_, group);
+    QWidget* page = BuildLeafPage(
+        set_, node.params, [this](size_t i) { Edited(i); }, fields_, group);
     page->setObjectName(PageObjectName(node.path));
     inner->addWidget(page);
     column->addWidget(group, 0);
@@ -230,7 +231,8 @@ void MainWindow::BuildMenusAndToolbar() {
     if (auto_render_->isChecked()) ScheduleAutoRender();
   });
   auto_render_->setCheckable(true);
-  auto_render_->setChecked(QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
+  auto_render_->setChecked(
+      QSettings(kSettingsOrg, kSettingsApp).value(kAutoRenderKey, true).toBool());
   // Until the first picture, the preview says how one comes.
   auto hint = [this] {
     if (!preview_->pixmap().isNull()) return;
@@ -252,14 +254,16 @@ void MainWindow::BuildMenusAndToolbar() {
     action->setEnabled(pane_->view() != nullptr);
     panes->addAction(action);
   }
-  connect(pane_, &PicturePane::ModeChanged, panes, [panes](int m) { panes->actions().at(m)->setChecked(true); });
+  connect(pane_, &PicturePane::ModeChanged, panes,
+          [panes](int m) { panes->actions().at(m)->setChecked(true); });
   add(view, "SceneCamera", "Back to the scene &camera", [this] {
     if (pane_->view()) pane_->view()->ResetCamera();
   })->setEnabled(pane_->view() != nullptr);
   QMenu* povray = menuBar()->addMenu("&Povray");
   QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
   render->setShortcut(Qt::Key_F5);
-  QAction* picture = add(povray, "RenderPicture", "Render picture ...", [this] { OpenRenderPicture(); });
+  QAction* picture =
+      add(povray, "RenderPicture", "Render picture ...", [this] { OpenRenderPicture(); });
   picture->setShortcut(Qt::SHIFT | Qt::Key_F5);
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });

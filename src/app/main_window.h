@@ -218,10 +218,10 @@ class MainWindow : public QMainWindow {
   QTimer* auto_timer_ = nullptr;
   bool composing_ = false;
   bool compose_automatic_ = false;
-  bool compose_again_ = false;   // an edit came while an automatic scene was written
+  bool compose_again_ = false;  // an edit came while an automatic scene was written
   bool compose_cancelled_ = false;
   std::function<void()> after_compose_;  // F5 or a preview came while a scene was written
-  bool auto_running_ = false;    // the renderer runs an automatic render
+  bool auto_running_ = false;            // the renderer runs an automatic render
 
  public:
   // Edit to picture of the last automatic render, or F5 to picture, in ms.
@@ -260,7 +260,8 @@ class MainWindow : public QMainWindow {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   // The engines' kept parents, restored with the set so the next step starts right.
-  std::vector<std::vector<std::pair<std::string, std::optional<std::string>>>> undo_files_, redo_files_;
+  std::vector<std::vector<std::pair<std::string, std::optional<std::string>>>> undo_files_,
+      redo_files_;
   std::vector<std::pair<std::string, std::optional<std::string>>> shown_files_;
   std::string last_field_;
   void PushFiles(bool coalesced);

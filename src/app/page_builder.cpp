@@ -63,8 +63,8 @@ std::vector<Row> Rows(ParameterSet& set, const std::vector<size_t>& params, cons
       rows.back().widgets.push_back(field.widget);
       ++rows.back().fields;
     } else {
-      rows.push_back({field.labelled ? QString() : FieldLabel(def.label), {field.widget},
-                      field.labelled, 1});
+      rows.push_back(
+          {field.labelled ? QString() : FieldLabel(def.label), {field.widget}, field.labelled, 1});
     }
     last_label = IsEntryField(def.kind) ? def.label : std::string_view();
     fields.push_back(std::move(field));
@@ -116,8 +116,8 @@ QString PageObjectName(const std::string& path) {
   return name;
 }
 
-QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
-                       const EditedFn& edited, std::vector<Field>& fields, QWidget* parent,
+QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params, const EditedFn& edited,
+                       std::vector<Field>& fields, QWidget* parent,
                        const std::vector<size_t>& page_switches) {
   auto* content = new QWidget;
   const std::vector<Row> rows = Rows(set, params, edited, fields, content);

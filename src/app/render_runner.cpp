@@ -58,7 +58,8 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   });
   // The sandbox would start and then miss the renderer: a missing one is told as such.
   if (!staged_.failure.empty() || !RendererPathProblem(invocation.program).empty()) {
-    QMetaObject::invokeMethod(this, [this] { Done(-1); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Done(-1); }, Qt::QueuedConnection);
     return true;
   }
   process_->start();

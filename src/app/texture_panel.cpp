@@ -29,12 +29,12 @@
 namespace vermora::app {
 namespace {
 
-constexpr FileDialogText kSaveTextureDialog = {
-    "Save Texture File", "vtr", "*.vtr", "Vermora Texture Files (*.vtr)|*.vtr|All Files|*.*"};
-constexpr FileDialogText kOpenTextureDialog = {
-    "Open Texture File", "vtr", "*.vtr", "Vermora Texture Files (*.vtr)|*.vtr|All Files|*.*"};
-constexpr FileDialogText kExportTextureDialog = {
-    "Export to Texture Include File", "inc", "*.inc", "Include Files (*.inc)|*.inc|All Files|*.*"};
+constexpr FileDialogText kSaveTextureDialog = {"Save Texture File", "vtr", "*.vtr",
+                                               "Vermora Texture Files (*.vtr)|*.vtr|All Files|*.*"};
+constexpr FileDialogText kOpenTextureDialog = {"Open Texture File", "vtr", "*.vtr",
+                                               "Vermora Texture Files (*.vtr)|*.vtr|All Files|*.*"};
+constexpr FileDialogText kExportTextureDialog = {"Export to Texture Include File", "inc", "*.inc",
+                                                 "Include Files (*.inc)|*.inc|All Files|*.*"};
 constexpr std::string_view kImageFilter =
     "bmp file (*.bmp)|*.bmp|tga file (*.tga)|*.tga|png file (*.png)|*.png|gif file (*.gif)|*.gif";
 constexpr FileDialogText kImageMapDialog = {"Load Image_Map File", "", " ", kImageFilter};
@@ -77,8 +77,9 @@ void TexturePanel::BuildGeneral() {
   for (const AssignTarget& target : AssignTargets()) {
     if (target.button == "sbTexPreview") continue;  // the preview button below
     const QString name = FromCore(std::string(target.button));
-    QPushButton* b = Button(name, FromCore(std::string(target.caption)),
-                            "Build the texture into " + FromCore(std::string(target.field)), assign);
+    QPushButton* b =
+        Button(name, FromCore(std::string(target.caption)),
+               "Build the texture into " + FromCore(std::string(target.field)), assign);
     connect(b, &QPushButton::clicked, this, [this, name] { Assign(name); });
     grid->addWidget(b, k / 5, k % 5);
     ++k;
@@ -108,7 +109,8 @@ void TexturePanel::BuildPigment() {
     QPushButton* choose = Button(Name("sbChooseColor", row), "...", "Choose a colour", holder);
     choose->setMaximumWidth(30);
     connect(choose, &QPushButton::clicked, this, [this, row] { ChooseColour(row); });
-    update_buttons_[row - 1] = Button(Name("sbUpdate", row), "Upd", "Show the typed colour", holder);
+    update_buttons_[row - 1] =
+        Button(Name("sbUpdate", row), "Upd", "Show the typed colour", holder);
     update_buttons_[row - 1]->setMaximumWidth(40);
     connect(update_buttons_[row - 1], &QPushButton::clicked, this, [this, row] { UpdateRow(row); });
     line->addWidget(swatches_[row - 1]);
@@ -190,7 +192,8 @@ void TexturePanel::BuildCommands() {
       {{"Sphere1", "Sphere"}, {"Box1", "Box"}, {"Plane1", "Plane"}}};
   for (int k = 0; k < 3; ++k) {
     const auto shape = static_cast<PreviewShape>(k);
-    shape_actions_[k] = add(shapes, items[k].first, items[k].second, [this, shape] { SetShape(shape); });
+    shape_actions_[k] =
+        add(shapes, items[k].first, items[k].second, [this, shape] { SetShape(shape); });
     shape_actions_[k]->setCheckable(true);
   }
   SetShape(PreviewShape::kSphere);
@@ -331,7 +334,9 @@ void TexturePanel::SaveTexture() {
 }
 
 void TexturePanel::LoadTexture(const QString& given) {
-  const QString path = given.isEmpty() ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenTextureDialog)) : given;
+  const QString path = given.isEmpty()
+                           ? host_.prompts->OpenFile(host_.window, DialogTexts(kOpenTextureDialog))
+                           : given;
   if (path.isEmpty()) return;
   Diagnostics diagnostics;
   const Status s = LoadTextureFile(ToCore(path), set_, page_, diagnostics);
@@ -344,8 +349,10 @@ void TexturePanel::ExportTexture() {
   if (path.isEmpty()) return;
   const Status s = ExportTextureInclude(ToCore(path), set_, page_);
   Show();
-  if (!s.ok()) host_.prompts->Error(host_.window, FromCore(s.message()));
-  else host_.window->statusBar()->showMessage("Exported " + path);
+  if (!s.ok())
+    host_.prompts->Error(host_.window, FromCore(s.message()));
+  else
+    host_.window->statusBar()->showMessage("Exported " + path);
 }
 
 void TexturePanel::Preview() {
@@ -358,8 +365,8 @@ void TexturePanel::Preview() {
 }
 
 void TexturePanel::LoadImageFile(bool bump_map) {
-  const QString path =
-      host_.prompts->OpenFile(host_.window, DialogTexts(bump_map ? kBumpMapDialog : kImageMapDialog));
+  const QString path = host_.prompts->OpenFile(
+      host_.window, DialogTexts(bump_map ? kBumpMapDialog : kImageMapDialog));
   if (path.isEmpty()) return;
   if (!QFile::exists(path)) {
     host_.prompts->Warning(host_.window, MissingFileMessage(path));

@@ -89,7 +89,8 @@ int Compose(const Args& args, const ParameterSet& set) {
 
 int MeshCommand(const Args& args, const ParameterSet& set) {
   MeshFormat format;
-  if (!MeshFormatFor(args.out, format)) return Fail(args.out + ": the mesh file must end in .glb, .obj or .stl", 2);
+  if (!MeshFormatFor(args.out, format))
+    return Fail(args.out + ": the mesh file must end in .glb, .obj or .stl", 2);
   ComposeResult composed = ComposeScene(set);
   PrintWarnings(composed.warnings);
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
@@ -186,7 +187,8 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed) {
 
 bool GatherLocks(const Args& args, GeneLocks& locks);
 
-int Variations(const Args& args, const ParameterSet& set, const std::vector<std::string>& include_dirs) {
+int Variations(const Args& args, const ParameterSet& set,
+               const std::vector<std::string>& include_dirs) {
   EngineKind engine;
   if (!EngineFromName(args.engine, engine)) return Fail("unknown engine " + args.engine, 2);
   if (args.count < 1 || args.count > 100) return Fail("--count needs 1 to 100", 2);
@@ -342,13 +344,14 @@ int Vary(const Args& args, ParameterSet& set) {
   }
   PrintWarnings(result.warnings);
   if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
-  if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  if (Status s = SaveSettings(args.out, set); !s.ok())
+    return Fail(args.out + ": " + ErrorBoxText(s.message()));
   std::vector<std::string> parents;
   if (!args.set_path.empty()) parents.push_back(fs::absolute(args.set_path).string());
   if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
   std::vector<std::string> warnings;
-  const LineageRecord record = MakeLineage(args.command, parents, options.clock->MillisecondsOfDayUtc(),
-                                           *options.clock, warnings);
+  const LineageRecord record = MakeLineage(
+      args.command, parents, options.clock->MillisecondsOfDayUtc(), *options.clock, warnings);
   PrintWarnings(warnings);
   if (Status s = WriteLineageFile(args.out, record); !s.ok()) Fail(s.message());
   if (!locks.empty()) {
@@ -359,14 +362,16 @@ int Vary(const Args& args, ParameterSet& set) {
 }
 
 int Examples(const Args& args) {
-  if (args.example.empty() && !args.out.empty()) return Fail("examples -o needs the NAME of an example", 2);
+  if (args.example.empty() && !args.out.empty())
+    return Fail("examples -o needs the NAME of an example", 2);
   const DataFolder data = ProgramDataFolder();
   if (data.path.empty()) return Fail(data.Problem());
   std::vector<std::string> warnings;
   const std::vector<Example> examples = ReadExamples(data.path, warnings);
   PrintWarnings(warnings);
   if (args.example.empty()) {
-    for (const Example& e : examples) std::cout << e.name << "\t" << e.title << "\t" << e.about << "\n";
+    for (const Example& e : examples)
+      std::cout << e.name << "\t" << e.title << "\t" << e.about << "\n";
     return examples.empty() ? 1 : 0;
   }
   for (const Example& e : examples) {
@@ -377,7 +382,8 @@ int Examples(const Args& args) {
     }
     std::string text;
     if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(s.message());
-    if (Status s = WriteFileReplacing(args.out, text); !s.ok()) return Fail(args.out + ": " + s.message());
+    if (Status s = WriteFileReplacing(args.out, text); !s.ok())
+      return Fail(args.out + ": " + s.message());
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
@@ -392,7 +398,8 @@ int Extract(const Args& args) {
   if (Status s = LoadSettingsText(text, set); !s.ok()) {
     return Fail(args.set_path + ": the set it carries is damaged: " + ErrorBoxText(s.message()));
   }
-  if (Status s = WriteFileReplacing(args.out, text); !s.ok()) return Fail(args.out + ": " + s.message());
+  if (Status s = WriteFileReplacing(args.out, text); !s.ok())
+    return Fail(args.out + ": " + s.message());
   std::cout << fs::absolute(args.out).string() << "\n";
   return 0;
 }
@@ -404,7 +411,8 @@ int main(int argc, char** argv) {
   if (const int code = cli::ParseCommandLine(argc, argv, args); code >= 0) return code;
   ParameterSet set;
   if (args.command == "defaults") {
-    if (Status s = SaveSettings(args.out, set); !s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
+    if (Status s = SaveSettings(args.out, set); !s.ok())
+      return Fail(args.out + ": " + ErrorBoxText(s.message()));
     std::cout << fs::absolute(args.out).string() << "\n";
     return 0;
   }
@@ -414,7 +422,8 @@ int main(int argc, char** argv) {
   if (args.command == "extract") return Extract(args);
   const bool renders = args.command == "render" || args.command == "variations" ||
                        args.command == "batch" || args.command == "anim";
-  const std::vector<std::string> include_dirs = renders ? IncludeDirs() : std::vector<std::string>{};
+  const std::vector<std::string> include_dirs =
+      renders ? IncludeDirs() : std::vector<std::string>{};
   if (renders && include_dirs.empty()) return 1;
   if (const std::string notice = renders ? TakeSandboxNotice() : ""; !notice.empty()) {
     std::cerr << "warning: " << notice << "\n";
@@ -437,7 +446,8 @@ int main(int argc, char** argv) {
     if (const std::string problem = ObjectLimitProblem(set, args.object_limit); !problem.empty())
       return Fail(problem + ". A larger --max-objects writes it anyway.");
   }
-  if (renders && !args.set_path.empty() && !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {
+  if (renders && !args.set_path.empty() &&
+      !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {
     return kUntrustedExit;
   }
   if (args.command == "estimate") return Estimate(set);
