@@ -15,6 +15,8 @@
 #include "anim/video_call.h"
 #include "common/run_program.h"
 #include "job_list.h"
+#include "progress.h"
+#include "talk.h"
 #include "params/settings_file.h"
 #include "render/renderer.h"
 #include "scene/object_limit.h"
@@ -25,10 +27,7 @@ using namespace vermora;
 
 namespace {
 
-int Fail(const std::string& message, int code = 1) {
-  std::cerr << "vermora-cli: " << message << "\n";
-  return code;
-}
+using cli::Fail;
 
 int CurveIndex(const std::string& name) {
   const char* names[] = {"linear", "wave", "s-curve", "accelerate", "decelerate"};
@@ -55,7 +54,7 @@ int MakeVideo(const std::string& dir, int first, const std::string& video, const
     std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir << "\n";
     return cli::kNoVideo;
   }
-  std::cout << fs::absolute(video).string() << "\n";
+  cli::Wrote(video);
   return 0;
 }
 
@@ -98,10 +97,17 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   if (!chain && keys.size() == 2) {
     Diagnostics d;
     set = MixForAnimation(set, keys[1], d);
-    for (const std::string& w : d.warnings) std::cerr << "warning: " << w << "\n";
+    cli::PrintWarnings(d.warnings);
   } else if (!chain && !set.On("chkAnim")) {
     set.SetOn("chkAnim", true);
     CopyFieldsToTwins(set);
+  }
+  if (!a.frames.empty()) {
+    char* end = nullptr;
+    const long frames = std::strtol(a.frames.c_str(), &end, 10);
+    if (*end != '\0' || frames < 1 || frames > 100000) {
+      return Fail("--frames needs a whole number from 1 to 100000", 2);
+    }
   }
   if (!chain && !a.frames.empty()) {
     set.SetText("edTotalFrames", a.frames);
@@ -115,12 +121,15 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   if (chain && !a.frames.empty()) {
     char* end = nullptr;
     per_step = static_cast<int>(std::strtol(a.frames.c_str(), &end, 10));
-    if (*end != '\0' || per_step < 1) return Fail("--frames needs a whole number above 0", 2);
+
   }
 
-  // A video container is checked before the first frame, not after the last.
+  // The video's container and its program are checked before the first frame, not after the last.
   if (!a.video.empty() && VideoCall(a.out, 1, 0, a.video, a.fps).empty()) {
     return Fail("a video is OUT.mp4, OUT.webm or OUT.gif, not " + a.video, 2);
+  }
+  if (!a.video.empty() && !a.job_list && !ProgramOnPath("ffmpeg")) {
+    return Fail("--video needs ffmpeg, which is not installed (the package ffmpeg brings it)");
   }
   std::error_code ec;
   fs::create_directories(a.out, ec);
@@ -146,12 +155,18 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   } else if (std::string problem = RendererPathProblem(settings.povray); !problem.empty()) {
     return Fail(problem);
   }
+  const size_t steps = a.loop ? keys.size() : keys.size() - 1;
+  const int frames = chain ? static_cast<int>(steps) * per_step + (a.loop ? 0 : 1) : FramesToRender(set);
+  cli::Progress progress(a.job_list ? "scenes" : "frames", frames);
+  int done = 0;
   settings.after_frame = [&](const FrameReport& r) {
     if (!r.outcome.ok()) {
-      std::cerr << "frame " << r.counter << ": " << r.outcome.failure << "\n";
+      std::cerr << "frame " << r.counter << ": " << r.outcome.failure << std::endl;
       return false;
     }
-    if (!a.job_list) std::cout << settings.folder << fs::path(r.scene_path).stem().string() << ".bmp\n";
+    const std::string name = fs::path(r.scene_path).stem().string() + (a.job_list ? ".pov" : ".bmp");
+    progress.Step("frame " + std::to_string(++done) + "/" + std::to_string(frames) + ": " +
+                  (a.job_list ? "listed " : "wrote ") + settings.folder + name);
     return true;
   };
   const FrameSeriesResult result =
@@ -166,9 +181,13 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   if (a.job_list) {
     std::string command;
     if (Status s = jobs.Finish(include_dirs, command); !s.ok()) return Fail(s.message());
-    std::cout << settings.folder << "jobs.txt\n"
-              << "On other hosts (see " << settings.folder << "README.txt), in " << settings.folder << ":\n  "
-              << command << "\n";
+    cli::Wrote(settings.folder + "jobs.txt");
+    if (!ProgramOnPath("parallel")) {
+      std::cerr << "warning: GNU Parallel is not installed here (the package parallel brings it); "
+                   "the host that runs the list needs it\n";
+    }
+    cli::Note("On other hosts (see " + settings.folder + "README.txt), in " + settings.folder + ":\n  " +
+              command);
     return 0;
   }
   if (!a.video.empty()) {

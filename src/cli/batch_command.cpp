@@ -11,6 +11,8 @@
 #include "common/file_io.h"
 #include "common/run_program.h"
 #include "job_list.h"
+#include "progress.h"
+#include "talk.h"
 #include "params/settings_file.h"
 #include "render/command_line.h"
 #include "scene/composer.h"
@@ -27,10 +29,7 @@ namespace vermora {
 namespace fs = std::filesystem;
 namespace {
 
-int Fail(const std::string& message, int code = 1) {
-  std::cerr << "vermora-cli: " << message << "\n";
-  return code;
-}
+using cli::Fail;
 
 std::string ChildName(int i) {
   char name[32];
@@ -81,7 +80,7 @@ int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vec
             ComposeSceneToFile(sized, dir + name + ".pov", nullptr, {}, nullptr, FileUse::kKept);
         !s.ok()) {
       status[index[k]] = "rejected: " + s.message();
-      std::cerr << "vermora-cli: " << name << ": " << s.message() << "\n";
+      Fail(name + ": " + s.message());
       continue;
     }
     RenderInvocation call = TranslateCommandLine(
@@ -97,8 +96,8 @@ int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vec
   std::string command;
   if (Status s = jobs.Finish(args.include_dirs, command); !s.ok()) return Fail(s.message());
   if (!WriteIndex(args, dir, status)) return Fail("cannot write " + dir + "index.txt");
-  std::cout << dir << "jobs.txt\n"
-            << "On other hosts (see " << dir << "README.txt), in " << dir << ":\n  " << command << "\n";
+  cli::Wrote(dir + "jobs.txt");
+  cli::Note("On other hosts (see " + dir + "README.txt), in " + dir + ":\n  " + command);
   return 0;
 }
 
@@ -112,6 +111,10 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   }
   if (args.engine == "breed" && args.partner_path.empty()) return Fail("breed needs --partner B.vmx", 2);
   if (args.count < 1) return Fail("--count needs a whole number of at least 1", 2);
+  if (args.contact_sheet && !args.job_list && !ProgramOnPath("montage")) {
+    return Fail("the contact sheet needs ImageMagick's montage, which is not installed (the package "
+                "imagemagick brings it); install it, or add --no-contact-sheet");
+  }
   std::error_code ec;
   if (fs::exists(args.out) && !fs::is_empty(args.out, ec) && !args.resume) {
     return Fail(args.out + " already holds files; use --resume to continue a batch there", 2);
@@ -131,7 +134,8 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     if (!made.status.ok()) return Fail(made.status.message());
     if (!fs::exists(name + ".vmx")) {
       if (Status s = SaveSettings(name + ".vmx", child); !s.ok()) return Fail(s.message());
-      std::vector<std::string> parents{fs::absolute(args.set_path).string()};
+      std::vector<std::string> parents;
+      if (!args.set_path.empty()) parents.push_back(fs::absolute(args.set_path).string());
       if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
       std::vector<std::string> warnings;
       FixedClock clock(args.seed + static_cast<std::uint32_t>(i));
@@ -140,7 +144,7 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     }
     if (const std::string weak = WeakChildReason(child, limit); !weak.empty()) {
       status[i] = "dropped: " + weak;
-      std::cout << ChildName(i) << " " << status[i] << "\n";
+      cli::Note(ChildName(i) + " " + status[i]);
       continue;
     }
     if (fs::exists(name + ".bmp")) {
@@ -169,6 +173,11 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   const unsigned cores = std::thread::hardware_concurrency();
   options.concurrency = args.jobs > 0 ? args.jobs : static_cast<int>(cores ? cores : 1);
   options.single_thread = true;
+  cli::Progress progress("children", static_cast<int>(to_render.size()));
+  options.finished = [&](size_t k, const RenderOutcome& outcome) {
+    progress.Step(ChildName(render_index[k]) + " " + (outcome.ok() ? "rendered" : "rejected: " + outcome.failure),
+                  !outcome.ok());
+  };
   const auto start = std::chrono::steady_clock::now();
   const std::vector<RenderJobOutcome> outcomes = RenderScenes(to_render, options);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -178,7 +187,6 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
     if (!outcomes[k].render.ok()) {
       ++rejected;
       status[i] = "rejected: " + outcomes[k].render.failure;
-      std::cerr << "vermora-cli: " << ChildName(i) << ": " << outcomes[k].render.failure << "\n";
       continue;
     }
     // The picture goes through a temporary name so a stop never leaves half a picture.
@@ -189,19 +197,30 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   }
   fs::remove_all(work, ec);
   if (args.stop_after > 0) {
-    std::cout << "stopped after " << outcomes.size() << " renders\n";
+    cli::Note("stopped after " + std::to_string(outcomes.size()) + " renders");
     return 4;
   }
 
-  std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry", "+2+2", "-tile", "6x"};
-  for (int i = 0; i < args.count; ++i) {
-    if (status[i] == "rendered") montage.push_back(dir + ChildName(i) + ".bmp");
-  }
   if (!WriteIndex(args, dir, status)) return Fail("cannot write " + dir + "index.txt");
-  montage.push_back(dir + "contact.png");
-  if (RunProgram(montage) != 0) Fail("warning: no contact sheet (ImageMagick montage failed)");
-  std::cout << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency
-            << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0) << " sets per minute)\n";
+  cli::Wrote(dir + "index.txt");
+  std::ostringstream summary;
+  summary << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency
+          << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0) << " sets per minute)";
+  cli::Note(summary.str());
+  if (args.contact_sheet) {
+    std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry", "+2+2", "-tile", "6x"};
+    for (int i = 0; i < args.count; ++i) {
+      if (status[i] == "rendered") montage.push_back(dir + ChildName(i) + ".bmp");
+    }
+    montage.push_back(dir + "contact.png");
+    if (montage.size() == 8) {
+      cli::Note("no child was rendered, so there is no contact sheet");
+    } else if (RunProgram(montage, true) != 0) {
+      return Fail("montage could not make " + dir + "contact.png");
+    } else {
+      cli::Wrote(dir + "contact.png");
+    }
+  }
   return rejected ? 3 : 0;
 }
 

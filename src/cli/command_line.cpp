@@ -9,7 +9,10 @@ namespace vermora::cli {
 namespace {
 
 constexpr const char* kFooter =
-    "Without SET.vmx the built-in defaults stand in. Exit status: 0 done, 1 failed,\n"
+    "Without SET.vmx the built-in defaults stand in; - reads a set from standard input\n"
+    "and -o - writes to standard output. Data goes to standard output, what was done\n"
+    "(wrote PATH, progress) to standard error: -q for errors and warnings only, -v for\n"
+    "POV-Ray's own messages and times too. Exit status: 0 done, 1 failed,\n"
     "2 usage, 3 POV-Ray failed on a scene, 4 frames made but no video, 5 a set that\n"
     "uses files (#fopen, #read, #write, #include of a path) without --trust.\n"
     "Run vermora-cli COMMAND --help for the options of one command.\n";
@@ -21,10 +24,16 @@ constexpr const char* kLockFooter =
     "Each written set gets OUT.lineage beside it. --seed N is the clock value the engine\n"
     "re-seeds from (milliseconds of the day); without it, the time.\n";
 
-CLI::App* Command(CLI::App& app, const char* name, const char* about) {
+void Talk(CLI::App* app, Args& a) {
+  app->add_flag("-q,--quiet", a.quiet, "say nothing but errors and warnings");
+  app->add_flag("-v,--verbose", a.verbose, "say POV-Ray's messages and the times too");
+}
+
+CLI::App* Command(CLI::App& app, Args& a, const char* name, const char* about) {
   CLI::App* sub = app.add_subcommand(name, about);
   sub->fallthrough(false);
   sub->footer("");  // the exit statuses stand once, in the program's own help
+  Talk(sub, a);
   return sub;
 }
 
@@ -41,7 +50,7 @@ void Needed(CLI::App* sub, Args& a, const char* name, std::string& into, const c
 }
 
 void SetArg(CLI::App* sub, Args& a) {
-  sub->add_option("SET", a.set_path, "the parameter set (.vmx); without it the defaults");
+  sub->add_option("SET", a.set_path, "the parameter set (.vmx, - for standard input); without it the defaults");
 }
 
 void Size(CLI::App* sub, Args& a) {
@@ -80,19 +89,21 @@ void Build(CLI::App& app, Args& a) {
   app.require_subcommand(1);
   app.footer(kFooter);
   app.set_version_flag("--version", std::string("vermora-cli ") + kVersion);
+  Talk(&app, a);
 
-  CLI::App* sub = Command(app, "defaults", "write the built-in default set");
-  Output(sub, a, "SET.vmx to write");
+  CLI::App* sub = Command(app, a, "defaults", "write the built-in default set");
+  Output(sub, a, "SET.vmx to write (- for standard output)");
 
-  sub = Command(app, "compose", "write the POV-Ray scene of a set");
+  sub = Command(app, a, "compose", "write the POV-Ray scene of a set");
   SetArg(sub, a);
-  Output(sub, a, "OUT.pov to write");
+  Output(sub, a, "OUT.pov to write (- for standard output)");
   sub->add_flag("--pov22", a.pov22, "write for POV-Ray 2.2");
   ObjectLimit(sub, a);
 
-  sub = Command(app, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
+  sub = Command(app, a, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
   SetArg(sub, a);
-  Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write");
+  Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write; - for standard output");
+  sub->add_option("--format", a.format, "what -o - writes (default glb)")->check(CLI::IsMember({"glb", "stl"}));
   sub->add_option("--detail", a.detail, "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
   ObjectLimit(sub, a);
@@ -101,9 +112,10 @@ void Build(CLI::App& app, Args& a) {
       "stands as in the picture in Blender and other right-handed programs. One material\n"
       "per colour (STL has none). Without --detail: 24 segments, fewer for large scenes.\n");
 
-  sub = Command(app, "render", "render a set with POV-Ray (a PNG carries the set)");
+  sub = Command(app, a, "render", "render a set with POV-Ray (a PNG carries the set)");
   SetArg(sub, a);
-  Output(sub, a, "OUT.png or OUT.bmp to write");
+  Output(sub, a, "OUT.png or OUT.bmp to write; - for standard output");
+  sub->add_option("--format", a.format, "what -o - writes (default png)")->check(CLI::IsMember({"png", "bmp"}));
   Size(sub, a);
   sub->add_flag("--antialias", a.antialias, "anti-aliasing");
   Renderer(sub, a);
@@ -111,12 +123,12 @@ void Build(CLI::App& app, Args& a) {
   sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
   ObjectLimit(sub, a);
 
-  sub = Command(app, "texture", "export a texture, or its preview scene");
+  sub = Command(app, a, "texture", "export a texture, or its preview scene");
   sub->add_option("TEX", a.set_path, "the texture file (.vtr); without it the start texture");
-  Output(sub, a, "OUT.inc (include file) or OUT.pov (preview scene)");
+  Output(sub, a, "OUT.inc (include file) or OUT.pov (preview scene); - for the include file on standard output");
 
-  sub = Command(app, "anim", "render the frame series from a start set to an end set");
-  Needed(sub, a, "START", a.set_path, "the start set (.vmx)");
+  sub = Command(app, a, "anim", "render the frame series from a start set to an end set");
+  Needed(sub, a, "START", a.set_path, "the start set (.vmx, - for standard input)");
   sub->add_option("--end", a.end, "the end set (default: the end values saved in START)");
   sub->add_option("--then", a.then, "the next key set of a chain (repeatable)");
   sub->add_flag("--loop", a.loop, "go back from the last key set to the first");
@@ -140,21 +152,21 @@ void Build(CLI::App& app, Args& a) {
   for (const auto& [name, about] : {std::pair{"random", "a random set, in the spirit of SET"},
                                     std::pair{"evolve", "one step of evolution from SET"},
                                     std::pair{"mutate", "a mutation of SET"}}) {
-    sub = Command(app, name, about);
-    Needed(sub, a, "SET", a.set_path, "the parent set (.vmx)");
+    sub = Command(app, a, name, about);
+    Needed(sub, a, "SET", a.set_path, "the parent set (.vmx, - for standard input)");
     Seed(sub, a);
-    Output(sub, a, "OUT.vmx to write");
+    Output(sub, a, "OUT.vmx to write (- for standard output)");
     Locks(sub, a);
   }
-  sub = Command(app, "breed", "breed a set with a partner set");
-  Needed(sub, a, "A", a.set_path, "the set (.vmx)");
+  sub = Command(app, a, "breed", "breed a set with a partner set");
+  Needed(sub, a, "A", a.set_path, "the set (.vmx, - for standard input)");
   Needed(sub, a, "B", a.partner_path, "the partner set (.vmx)");
   Seed(sub, a);
-  Output(sub, a, "OUT.vmx to write");
+  Output(sub, a, "OUT.vmx to write (- for standard output)");
   Locks(sub, a);
 
-  sub = Command(app, "variations", "make variants of a set and render their thumbnails");
-  sub->add_option("SET", a.set_path, "the set (.vmx)");
+  sub = Command(app, a, "variations", "make variants of a set and render their thumbnails");
+  sub->add_option("SET", a.set_path, "the set (.vmx, - for standard input)");
   sub->add_option("--engine", a.engine, "the engine")->check(CLI::IsMember({"random", "evolve", "mutate"}));
   Seed(sub, a);
   sub->add_option("--count", a.count, "number of variants (1 to 100)")->capture_default_str();
@@ -165,11 +177,11 @@ void Build(CLI::App& app, Args& a) {
   Output(sub, a, "the folder for variant<i>.vmx and variant<i>.bmp");
   Locks(sub, a);
 
-  sub = Command(app, "estimate", "estimate the objects of the scene");
+  sub = Command(app, a, "estimate", "estimate the objects of the scene");
   SetArg(sub, a);
 
-  sub = Command(app, "batch", "render many children of a set, with index.txt and contact.png");
-  Needed(sub, a, "SET", a.set_path, "the parent set (.vmx)");
+  sub = Command(app, a, "batch", "render many children of a set, with index.txt and contact.png");
+  Needed(sub, a, "SET", a.set_path, "the parent set (.vmx, - for standard input)");
   sub->add_option("--engine", a.engine, "the engine (default mutate)")
       ->check(CLI::IsMember({"random", "evolve", "mutate", "breed"}));
   sub->add_option("--partner", a.partner_path, "the partner set for breed");
@@ -181,20 +193,21 @@ void Build(CLI::App& app, Args& a) {
   sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
   sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
   sub->add_flag("--job-list", a.job_list, "write the children's scenes and DIR/jobs.txt for GNU Parallel");
+  sub->add_flag("!--no-contact-sheet", a.contact_sheet, "make no contact.png (it needs ImageMagick)");
   Renderer(sub, a);
   Output(sub, a, "the folder for the children");
   Locks(sub, a);
 
-  sub = Command(app, "lineage", "list the ancestors of a set");
+  sub = Command(app, a, "lineage", "list the ancestors of a set");
   Needed(sub, a, "SET", a.set_path, "the set (.vmx)");
 
-  sub = Command(app, "examples", "list the example creatures, or copy one out");
+  sub = Command(app, a, "examples", "list the example creatures, or copy one out");
   sub->add_option("NAME", a.example, "the example to copy");
-  Output(sub, a, "SET.vmx to write the example to", false);
+  Output(sub, a, "SET.vmx to write the example to (- for standard output)", false);
 
-  sub = Command(app, "extract", "write the set a Vermora PNG picture carries");
-  Needed(sub, a, "PICTURE", a.set_path, "the picture (.png)");
-  Output(sub, a, "SET.vmx to write");
+  sub = Command(app, a, "extract", "write the set a Vermora PNG picture carries");
+  Needed(sub, a, "PICTURE", a.set_path, "the picture (.png, - for standard input)");
+  Output(sub, a, "SET.vmx to write (- for standard output)");
 }
 
 // The command whose options were being read when parsing failed.

@@ -27,6 +27,11 @@ struct Args {
   // children above it. Read from --max-objects.
   double object_limit = 0;
   bool pov22 = false, antialias = false, keep_work = false, resume = false, trust = false;
+  bool quiet = false, verbose = false;
+  // "-" in place of SET or -o: the names above are then private stand-in files.
+  bool set_from_stdin = false, out_to_stdout = false;
+  std::string format;  // what "-o -" writes: png or bmp for render, glb or stl for mesh
+  bool contact_sheet = true;  // batch: contact.png, with ImageMagick
   std::vector<std::string> lock_names, lock_groups, lock_files;
   // anim
   std::string end, frames, curve, video, fps = "10";

@@ -14,6 +14,9 @@
 #include "anim_command.h"
 #include "batch_command.h"
 #include "command_line.h"
+#include "io_args.h"
+#include "progress.h"
+#include "talk.h"
 #include "common/data_folder.h"
 #include "common/examples.h"
 #include "common/file_io.h"
@@ -44,11 +47,9 @@ using namespace vermora;
 namespace {
 
 using cli::Args;
-
-int Fail(const std::string& message, int code = 1) {
-  std::cerr << "vermora-cli: " << message << "\n";
-  return code;
-}
+using cli::Fail;
+using cli::PrintWarnings;
+using cli::Wrote;
 
 bool LoadSet(const Args& args, ParameterSet& set) {
   if (args.set_path.empty()) return true;
@@ -57,10 +58,6 @@ bool LoadSet(const Args& args, ParameterSet& set) {
     return false;
   }
   return true;
-}
-
-void PrintWarnings(const std::vector<std::string>& warnings) {
-  for (const std::string& w : warnings) std::cerr << "warning: " << w << "\n";
 }
 
 // Our include files, for the commands that render; empty (and said why) when
@@ -83,7 +80,7 @@ int Compose(const Args& args, const ParameterSet& set) {
   Status s = ExportScene(set, args.out, !args.pov22, &warnings);
   PrintWarnings(warnings);
   if (!s.ok()) return Fail(ErrorBoxText(s.message()));
-  std::cout << fs::absolute(args.out).string() << "\n";
+  Wrote(args.out);
   return 0;
 }
 
@@ -96,15 +93,16 @@ int MeshCommand(const Args& args, const ParameterSet& set) {
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
   const SceneModel model = ReadSceneModel(composed.scene);
   if (!model.error.empty()) return Fail("cannot read the scene: " + model.error);
-  for (const std::string& note : model.notes) std::cerr << "warning: " << note << "\n";
+  PrintWarnings(model.notes);
   if (model.stand_ins > 0) {
     std::cerr << "warning: " << model.stand_ins << " objects could not be read and are boxes\n";
   }
   MeshCounts counts;
   const int detail = args.detail > 0 ? args.detail : DefaultMeshDetail(model.instances.size());
   if (Status s = ExportMesh(model, args.out, detail, &counts); !s.ok()) return Fail(s.message());
-  std::cout << fs::absolute(args.out).string() << "\n"
-            << counts.objects << " objects, " << counts.triangles << " triangles\n";
+  Wrote(args.out);
+  cli::Note(std::to_string(counts.objects) + " objects, " + std::to_string(counts.triangles) +
+            " triangles");
   return 0;
 }
 
@@ -118,12 +116,8 @@ int Estimate(const ParameterSet& set) {
 }
 
 int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& include_dirs) {
-  // The picture's format follows its name: PNG or BMP, nothing else, before any work.
-  std::string format = fs::path(args.out).extension().string();
+  std::string format = fs::path(args.out).extension().string();  // checked as the command began
   for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (format != ".png" && format != ".bmp") {
-    return Fail(args.out + ": the picture must end in .png or .bmp", 2);
-  }
   const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);
@@ -149,12 +143,13 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   setup.include_dirs = include_dirs;
   setup.image_name = format == ".png" ? "TEMP.png" : "TEMP.BMP";
   PreparedRender prepared;
+  const auto start = std::chrono::steady_clock::now();
   const RenderOutcome outcome = RenderScene(set, setup, args.timeout, &prepared);
+  if (cli::Verbose()) std::cerr << outcome.output << outcome.messages;
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
   if (!outcome.ok()) {
-    std::cerr << outcome.messages;
-    if (outcome.messages.empty()) std::cerr << outcome.output;
+    if (!cli::Verbose()) std::cerr << (outcome.messages.empty() ? outcome.output : outcome.messages);
     if (args.keep_work) {
       Fail(outcome.failure + " (scene kept in " + folder + ")");
     } else {
@@ -173,7 +168,10 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   Status copied = ReadWholeFile(inv.image_path, picture);
   if (copied.ok()) copied = WriteFileReplacing(args.out, picture);
   if (!copied.ok()) return Fail("cannot write " + args.out + ": " + copied.message());
-  std::cout << fs::absolute(args.out).string() << "\n";
+  Wrote(args.out);
+  cli::Detail("rendered in " +
+              std::to_string(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()) +
+              " s");
   return 0;
 }
 
@@ -219,6 +217,11 @@ int Variations(const Args& args, const ParameterSet& set,
   const unsigned cores = std::thread::hardware_concurrency();
   options.concurrency = args.jobs > 0 ? args.jobs : static_cast<int>(cores ? cores : 1);
   options.timeout_seconds = args.timeout;
+  cli::Progress progress("variants", static_cast<int>(variants.sets.size()));
+  options.finished = [&](size_t i, const RenderOutcome& outcome) {
+    progress.Step("variant " + std::to_string(i + 1) + ": " + (outcome.ok() ? "rendered" : outcome.failure),
+                  !outcome.ok());
+  };
   const auto start = std::chrono::steady_clock::now();
   const std::vector<RenderJobOutcome> outcomes = RenderScenes(variants.sets, options);
   const double seconds =
@@ -231,14 +234,15 @@ int Variations(const Args& args, const ParameterSet& set,
     }
     if (!outcomes[i].render.ok()) {
       ++failed;
-      std::cerr << "vermora-cli: variant " << i + 1 << ": " << outcomes[i].render.failure << "\n";
       continue;
     }
     fs::copy_file(outcomes[i].image_path, name + ".bmp", fs::copy_options::overwrite_existing, ec);
   }
   fs::remove_all(work, ec);
-  std::cout << outcomes.size() << " variants rendered in " << seconds << " s with "
-            << options.concurrency << " at once\n";
+  std::ostringstream summary;
+  summary << outcomes.size() << " variants rendered in " << seconds << " s with "
+          << options.concurrency << " at once";
+  cli::Note(summary.str());
   return failed ? 3 : 0;
 }
 
@@ -246,7 +250,9 @@ int Variations(const Args& args, const ParameterSet& set,
 // command line. A damaged side file only warns; a bad name on the command line fails.
 bool GatherLocks(const Args& args, GeneLocks& locks) {
   std::vector<std::string> files = args.lock_files;
-  if (!args.set_path.empty()) files.insert(files.begin(), LocksPathFor(args.set_path));
+  if (!args.set_path.empty() && !args.set_from_stdin) {
+    files.insert(files.begin(), LocksPathFor(args.set_path));
+  }
   std::vector<std::string> warnings;
   for (const std::string& file : files) {
     GeneLocks read = ReadLocksFile(file, warnings);
@@ -276,7 +282,7 @@ int Lineage(const Args& args) {
 
 int Batch(const Args& args, const ParameterSet& set, const std::vector<std::string>& include_dirs) {
   BatchArgs batch;
-  batch.set_path = args.set_path;
+  batch.set_path = args.set_from_stdin ? "" : args.set_path;  // the parent named in lineage
   batch.partner_path = args.partner_path;
   if (args.engine_given) batch.engine = args.engine;
   batch.out = args.out;
@@ -295,6 +301,7 @@ int Batch(const Args& args, const ParameterSet& set, const std::vector<std::stri
   batch.max_objects = args.object_limit;
   batch.resume = args.resume;
   batch.job_list = args.job_list;
+  batch.contact_sheet = args.contact_sheet;
   batch.stop_after = args.stop_after;
   GeneLocks locks;
   if (!GatherLocks(args, locks)) return 2;
@@ -346,8 +353,12 @@ int Vary(const Args& args, ParameterSet& set) {
   if (!result.status.ok()) return Fail(ErrorBoxText(result.status.message()));
   if (Status s = SaveSettings(args.out, set); !s.ok())
     return Fail(args.out + ": " + ErrorBoxText(s.message()));
+  Wrote(args.out);
+  if (args.out_to_stdout) return 0;  // no side files beside standard output
   std::vector<std::string> parents;
-  if (!args.set_path.empty()) parents.push_back(fs::absolute(args.set_path).string());
+  if (!args.set_path.empty() && !args.set_from_stdin) {
+    parents.push_back(fs::absolute(args.set_path).string());
+  }
   if (!args.partner_path.empty()) parents.push_back(fs::absolute(args.partner_path).string());
   std::vector<std::string> warnings;
   const LineageRecord record = MakeLineage(
@@ -357,7 +368,6 @@ int Vary(const Args& args, ParameterSet& set) {
   if (!locks.empty()) {
     if (Status s = WriteLocksFile(LocksPathFor(args.out), locks); !s.ok()) Fail(s.message());
   }
-  std::cout << fs::absolute(args.out).string() << "\n";
   return 0;
 }
 
@@ -384,7 +394,7 @@ int Examples(const Args& args) {
     if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(s.message());
     if (Status s = WriteFileReplacing(args.out, text); !s.ok())
       return Fail(args.out + ": " + s.message());
-    std::cout << fs::absolute(args.out).string() << "\n";
+    Wrote(args.out);
     return 0;
   }
   return Fail("there is no example " + args.example + " (vermora-cli examples lists them)");
@@ -400,20 +410,18 @@ int Extract(const Args& args) {
   }
   if (Status s = WriteFileReplacing(args.out, text); !s.ok())
     return Fail(args.out + ": " + s.message());
-  std::cout << fs::absolute(args.out).string() << "\n";
+  Wrote(args.out);
   return 0;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  Args args;
-  if (const int code = cli::ParseCommandLine(argc, argv, args); code >= 0) return code;
+int RunCommand(Args& args) {
   ParameterSet set;
   if (args.command == "defaults") {
     if (Status s = SaveSettings(args.out, set); !s.ok())
       return Fail(args.out + ": " + ErrorBoxText(s.message()));
-    std::cout << fs::absolute(args.out).string() << "\n";
+    Wrote(args.out);
     return 0;
   }
   if (args.command == "texture") return TextureCommand(args.set_path, args.out);
@@ -457,4 +465,20 @@ int main(int argc, char** argv) {
   if (args.command == "compose") return Compose(args, set);
   if (args.command == "render") return Render(args, set, include_dirs);
   return Vary(args, set);
+}
+
+int main(int argc, char** argv) {
+  Args args;
+  if (const int code = cli::ParseCommandLine(argc, argv, args); code >= 0) return code;
+  cli::SetTalk(args.quiet ? cli::Talk::kQuiet : args.verbose ? cli::Talk::kVerbose : cli::Talk::kNormal);
+  cli::StdinFile in;
+  cli::StdoutFile out;
+  if (const int code = cli::RouteStandardStreams(args, in, out); code >= 0) return code;
+  if (const std::string problem = cli::FormatProblem(args); !problem.empty()) return Fail(problem, 2);
+  if (const std::string problem = cli::OutputProblem(args); !problem.empty()) return Fail(problem);
+  const int code = RunCommand(args);
+  if (code == 0 && args.out_to_stdout) {
+    if (Status s = out.Deliver(); !s.ok()) return Fail(s.message());
+  }
+  return code;
 }

@@ -7,15 +7,13 @@
 #include "params/parameter_set.h"
 #include "texture/texture_file.h"
 #include "texture/texture_preview.h"
+#include "talk.h"
 #include "texture/texture_start.h"
 
 using namespace vermora;
 
 int TextureCommand(const std::string& texture_path, const std::string& out) {
-  auto fail = [](const std::string& message) {
-    std::cerr << "vermora-cli: " << ErrorBoxText(message) << "\n";
-    return 1;
-  };
+  auto fail = [](const std::string& message) { return cli::Fail(ErrorBoxText(message)); };
   if (out.empty()) return fail("texture needs -o OUT.inc or OUT.pov");
   ParameterSet set;
   TexturePage page;
@@ -23,7 +21,7 @@ int TextureCommand(const std::string& texture_path, const std::string& out) {
   if (!texture_path.empty()) {
     Diagnostics diagnostics;
     const Status s = LoadTextureFile(texture_path, set, page, diagnostics);
-    for (const std::string& w : diagnostics.warnings) std::cerr << "warning: " << w << "\n";
+    cli::PrintWarnings(diagnostics.warnings);
     if (!s.ok()) return fail(texture_path + ": " + s.message());
   }
   const bool scene = std::filesystem::path(out).extension() == ".pov";
@@ -32,6 +30,6 @@ int TextureCommand(const std::string& texture_path, const std::string& out) {
                          [&](const std::string& text) { return WriteFileReplacing(out, text); })
                    : ExportTextureInclude(out, set, page);
   if (!s.ok()) return fail(out + ": " + s.message());
-  std::cout << std::filesystem::absolute(out).string() << "\n";
+  cli::Wrote(out);
   return 0;
 }

@@ -71,6 +71,9 @@ TEST_F(AnimChainTest, FramesBecomeAVideo) {
                                        "stream=nb_read_frames,width,height -of csv=p=0 " + dir_ + video);
     EXPECT_EQ(probe.output, "32,24,6\n") << video;
   }
+  // A player starts an MP4 before it has all of it: the index stands before the frames.
+  const std::string mp4 = test::ReadFile(dir_ + "chain.mp4");
+  EXPECT_LT(mp4.find("moov"), mp4.find("mdat"));
 }
 
 }  // namespace

@@ -102,6 +102,7 @@ TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
   const FrameSeriesResult result = RunFrameSeries(set, run.settings);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   EXPECT_EQ(result.rendered, 4);
+  EXPECT_EQ(FramesToRender(set), 4);  // the count said beforehand is the count made
   EXPECT_EQ(SettingsText(set), before);
   for (const char* name : {"anim001.pov", "anim004.pov", "_anim.vmx"})
     EXPECT_TRUE(fs::exists(run.folder + name)) << name;
@@ -127,6 +128,8 @@ TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
   const FrameSeriesResult result = RunFrameSeries(set, run.settings);
   EXPECT_EQ(counters, (std::vector<int>{4, 5, 6}));
   EXPECT_EQ(result.rendered, 3);
+  EXPECT_EQ(FramesToRender(set), 3);
+  EXPECT_EQ(FramesToRender(test::With(set, {}, {{"edEndFrame", "99"}})), 7);  // ends with the series
   // The fourth frame shows the fourth frame's spread, 360 - 3 x 20: arm 4 of 8 at 150.
   EXPECT_NE(run.rendered[0].find("  rotate <0, 0, 150>"), std::string::npos);
   EXPECT_EQ(run.rendered[0].find("  rotate <0, 0, 180>"), std::string::npos);

@@ -1,5 +1,7 @@
 #include "anim/frame_series.h"
 
+#include <algorithm>
+#include <cmath>
 #include <deque>
 #include <filesystem>
 #include <future>
@@ -237,6 +239,20 @@ std::string FrameFileName(int counter) {
 
 FrameSeriesResult RunFrameSeries(ParameterSet& set, const FrameSeriesSettings& settings) {
   return Series(set, settings).Run();
+}
+
+int FramesToRender(const ParameterSet& set) {
+  Diagnostics diagnostics;
+  ParamReader reader(set, diagnostics);
+  try {
+    // The steps k = 0 .. ceil(total) - 1 that lie from start - 1 to end - 1.
+    const int steps = static_cast<int>(std::ceil(reader.Number("edTotalFrames")));
+    const int first = std::max(0, reader.Integer("edStartFrame") - 1);
+    const int last = std::min(steps, reader.Integer("edEndFrame"));
+    return std::max(0, last - first);
+  } catch (const CommandError&) {
+    return 0;
+  }
 }
 
 }  // namespace vermora

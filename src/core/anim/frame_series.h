@@ -54,4 +54,8 @@ struct FrameSeriesResult {
 // with `jobs` above 1 their renders overlap, each with its own messages file.
 FrameSeriesResult RunFrameSeries(ParameterSet& set, const FrameSeriesSettings& settings);
 
+// How many frames RunFrameSeries renders for `set`: those of the series's steps
+// from its start frame to its end frame; 0 when the fields hold no numbers.
+int FramesToRender(const ParameterSet& set);
+
 }  // namespace vermora

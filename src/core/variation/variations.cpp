@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <mutex>
 #include <thread>
 
 #include "render/command_line.h"
@@ -89,14 +90,18 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
   }
 
   std::atomic<size_t> next{0};
+  std::mutex told;
   auto worker = [&] {
     for (size_t i = next++; i < sets.size(); i = next++) {
-      if (!ready[i]) continue;
-      if (options.cancel && options.cancel->load()) {
+      if (ready[i] && options.cancel && options.cancel->load()) {
         outcomes[i].render.failure = "Rendering cancelled";
-        continue;
+      } else if (ready[i]) {
+        outcomes[i].render = RunRenderer(jobs[i], options.timeout_seconds, options.cancel);
       }
-      outcomes[i].render = RunRenderer(jobs[i], options.timeout_seconds, options.cancel);
+      if (options.finished) {
+        const std::lock_guard<std::mutex> one_at_a_time(told);
+        options.finished(i, outcomes[i].render);
+      }
     }
   };
   const int threads = std::clamp(options.concurrency, 1, std::max(1, static_cast<int>(sets.size())));

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct RenderJobsOptions {
   // One render thread per process: many small renders side by side pay better
   // than one render using every core.
   bool single_thread = false;
+  // Told as each scene's render ends (index into the sets), one call at a time,
+  // from the thread that ran it; a progress line, never more work.
+  std::function<void(size_t index, const RenderOutcome& outcome)> finished;
 };
 
 // One scene's outcome; `image_path` is where its picture is.
