@@ -62,8 +62,8 @@ int MakeVideo(const std::string& dir, int first, const std::string& video, const
 
 int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs) {
   ParameterSet set;
-  if (Status s = LoadSettings(a.set_path, set); !s.ok()) return Fail(a.set_path + ": " + ErrorBoxText(s.message()));
-  if (!TrustedForRender(a.set_path, set, include_dirs, a.trust)) return kUntrustedExit;
+  if (Status s = LoadSettings(a.set_path, set); !s.ok()) return Fail(a.SetName() + ": " + ErrorBoxText(s.message()));
+  if (!TrustedForRender(a.SetName(), set, include_dirs, a.trust)) return kUntrustedExit;
   const bool chain = !a.then.empty() || a.loop;
   auto common = [&](ParameterSet& key) {
     if (!a.width.empty()) key.SetText("edImageW", a.width);
@@ -72,7 +72,7 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     key.SetOn("chkDelPovs", a.job_list ? false : key.On("chkDelPovs"));
   };
   std::vector<ParameterSet> keys = {set};
-  std::vector<std::string> names = {a.set_path};
+  std::vector<std::string> names = {a.SetName()};
   if (!a.end.empty()) names.push_back(a.end);
   names.insert(names.end(), a.then.begin(), a.then.end());
   for (size_t i = 1; i < names.size(); ++i) {

@@ -54,7 +54,7 @@ using cli::Wrote;
 bool LoadSet(const Args& args, ParameterSet& set) {
   if (args.set_path.empty()) return true;
   if (Status s = LoadSettings(args.set_path, set); !s.ok()) {
-    Fail(args.set_path + ": " + ErrorBoxText(s.message()));
+    Fail(args.SetName() + ": " + ErrorBoxText(s.message()));
     return false;
   }
   return true;
@@ -79,7 +79,7 @@ int Compose(const Args& args, const ParameterSet& set) {
   std::vector<std::string> warnings;
   Status s = ExportScene(set, args.out, !args.pov22, &warnings);
   PrintWarnings(warnings);
-  if (!s.ok()) return Fail(ErrorBoxText(s.message()));
+  if (!s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
   Wrote(args.out);
   return 0;
 }
@@ -99,7 +99,9 @@ int MeshCommand(const Args& args, const ParameterSet& set) {
   }
   MeshCounts counts;
   const int detail = args.detail > 0 ? args.detail : DefaultMeshDetail(model.instances.size());
-  if (Status s = ExportMesh(model, args.out, detail, &counts); !s.ok()) return Fail(s.message());
+  if (Status s = ExportMesh(model, args.out, detail, &counts); !s.ok()) {
+    return Fail(args.out + ": " + s.message());
+  }
   Wrote(args.out);
   cli::Note(std::to_string(counts.objects) + " objects, " + std::to_string(counts.triangles) +
             " triangles");
@@ -391,7 +393,7 @@ int Examples(const Args& args) {
       return 0;
     }
     std::string text;
-    if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(s.message());
+    if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(e.set_path + ": " + s.message());
     if (Status s = WriteFileReplacing(args.out, text); !s.ok())
       return Fail(args.out + ": " + s.message());
     Wrote(args.out);
@@ -402,11 +404,17 @@ int Examples(const Args& args) {
 
 int Extract(const Args& args) {
   std::string text;
-  if (Status s = ReadSetFromPng(args.set_path, text); !s.ok()) return Fail(s.message());
+  if (Status s = ReadSetFromPng(args.set_path, text); !s.ok()) {
+    std::string message = s.message();  // it names the picture
+    if (const size_t at = message.find(args.set_path); args.set_from_stdin && at != std::string::npos) {
+      message.replace(at, args.set_path.size(), args.SetName());
+    }
+    return Fail(message);
+  }
   // Only a set that loads is written: a damaged chunk is refused, named.
   ParameterSet set;
   if (Status s = LoadSettingsText(text, set); !s.ok()) {
-    return Fail(args.set_path + ": the set it carries is damaged: " + ErrorBoxText(s.message()));
+    return Fail(args.SetName() + ": the set it carries is damaged: " + ErrorBoxText(s.message()));
   }
   if (Status s = WriteFileReplacing(args.out, text); !s.ok())
     return Fail(args.out + ": " + s.message());
@@ -455,7 +463,7 @@ int RunCommand(Args& args) {
       return Fail(problem + ". A larger --max-objects writes it anyway.");
   }
   if (renders && !args.set_path.empty() &&
-      !TrustedForRender(args.set_path, set, include_dirs, args.trust)) {
+      !TrustedForRender(args.SetName(), set, include_dirs, args.trust)) {
     return kUntrustedExit;
   }
   if (args.command == "estimate") return Estimate(set);

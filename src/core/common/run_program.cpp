@@ -1,35 +1,19 @@
 #include "common/run_program.h"
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
+
+#include "common/child_process.h"
 
 namespace vermora {
 
 int RunProgram(const std::vector<std::string>& argv, bool show_errors) {
   if (argv.empty() || !ProgramOnPath(argv[0])) return -1;
-  std::vector<char*> args;
-  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-  args.push_back(nullptr);
-  const pid_t pid = fork();
-  if (pid < 0) return -1;
-  if (pid == 0) {
-    const int null_fd = open("/dev/null", O_RDWR);
-    if (null_fd >= 0) {
-      dup2(null_fd, STDIN_FILENO);
-      dup2(null_fd, STDOUT_FILENO);
-      if (!show_errors) dup2(null_fd, STDERR_FILENO);
-    }
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  ChildCall call;
+  call.argv = argv;
+  call.show_errors = show_errors;
+  return RunChild(call).code;
 }
 
 bool ProgramOnPath(const std::string& name) {

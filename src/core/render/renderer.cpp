@@ -1,17 +1,13 @@
 #include "render/renderer.h"
 
-#include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <sstream>
 
+#include "common/child_process.h"
 #include "common/file_io.h"
 #include "render/private_folder.h"
 #include "render/sandbox.h"
@@ -103,86 +99,6 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
   return out;
 }
 
-namespace {
-
-// How one run of the renderer process ended.
-struct ProcessEnd {
-  int code = -1;  // -1: it did not start
-  std::string output;
-  bool timed_out = false;
-  bool cancelled = false;
-};
-
-ProcessEnd RunProcess(const SandboxedCall& call, const std::string& working_dir,
-                      int timeout_seconds, const std::atomic<bool>* cancel) {
-  ProcessEnd end;
-  int pipe_fd[2];
-  // Close-on-exec, so that a renderer started from another thread meanwhile does
-  // not hold this pipe open and delay its end of file.
-  if (pipe2(pipe_fd, O_CLOEXEC) != 0) return end;
-  std::vector<char*> argv;
-  for (const std::string& arg : call.argv) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  std::vector<char*> env;
-  for (const std::string& e : call.env) env.push_back(const_cast<char*>(e.c_str()));
-  env.push_back(nullptr);
-  const std::uint64_t memory = RenderMemoryLimit();
-
-  const pid_t pid = fork();
-  if (pid < 0) {
-    close(pipe_fd[0]);
-    close(pipe_fd[1]);
-    return end;
-  }
-  if (pid == 0) {
-    // Child: only async-signal-safe calls until exec.
-    dup2(pipe_fd[1], STDOUT_FILENO);
-    dup2(pipe_fd[1], STDERR_FILENO);
-    close(pipe_fd[0]);
-    close(pipe_fd[1]);
-    const int null_fd = open("/dev/null", O_RDONLY);
-    if (null_fd >= 0) dup2(null_fd, STDIN_FILENO);
-    if (chdir(working_dir.c_str()) != 0) _exit(127);
-    RenderChildSetup(memory);
-    execve(argv[0], argv.data(), env.data());
-    _exit(127);
-  }
-  close(pipe_fd[1]);
-
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeout_seconds);
-  char buf[4096];
-  for (;;) {
-    pollfd pfd{pipe_fd[0], POLLIN, 0};
-    const int ready = poll(&pfd, 1, 200);
-    if (ready > 0) {
-      const ssize_t n = read(pipe_fd[0], buf, sizeof buf);
-      if (n > 0) {
-        end.output.append(buf, static_cast<size_t>(n));
-        continue;
-      }
-      if (n == 0 || errno != EINTR) break;
-    }
-    if (cancel && cancel->load()) {
-      kill(-pid, SIGKILL);
-      end.cancelled = true;
-      break;
-    }
-    if (timeout_seconds > 0 && std::chrono::steady_clock::now() > deadline) {
-      kill(-pid, SIGKILL);
-      end.timed_out = true;
-      break;
-    }
-  }
-  close(pipe_fd[0]);
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  end.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  return end;
-}
-
-}  // namespace
-
 RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
                           const std::atomic<bool>* cancel) {
   if (!RendererPathProblem(inv.program).empty()) return FinishRender(inv, -1, {});
@@ -192,8 +108,17 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
     outcome.failure = staged.failure;
     return outcome;
   }
-  ProcessEnd end =
-      RunProcess(StagedCall(staged), staged.invocation.working_dir, timeout_seconds, cancel);
+  const SandboxedCall sandboxed = StagedCall(staged);
+  ChildCall call;
+  call.argv = sandboxed.argv;
+  call.env = sandboxed.env;
+  call.working_dir = staged.invocation.working_dir;
+  call.capture = true;
+  call.own_session = true;
+  call.memory_limit = RenderMemoryLimit();
+  call.timeout_seconds = timeout_seconds;
+  call.cancel = cancel;
+  ChildEnd end = RunChild(call);
   UnstageRender(staged, inv);
   RenderOutcome outcome = FinishRender(inv, end.code, std::move(end.output));
 

@@ -1,6 +1,5 @@
 #include "render/sandbox.h"
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -9,6 +8,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "common/child_process.h"
 #include "common/run_program.h"
 
 extern char** environ;
@@ -166,12 +166,6 @@ std::uint64_t RenderMemoryLimit() {
   return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(page_size) / 2;
 }
 
-void RenderChildSetup(std::uint64_t bytes) {
-  // A session of its own: no terminal to type into, and one process group to end.
-  setsid();
-  if (bytes == 0) return;
-  rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-  setrlimit(RLIMIT_AS, &limit);
-}
+void RenderChildSetup(std::uint64_t bytes) { LimitChild(true, bytes); }
 
 }  // namespace vermora
