@@ -116,5 +116,21 @@ TEST_F(UnixToolTest, ProgressLinesArriveAsFramesFinish) {
   EXPECT_GT(frame_times[2] - frame_times[0], 0.05) << run.output;
 }
 
+TEST_F(UnixToolTest, CompletionOffersTheValuesAnOptionTakes) {
+  struct Row {
+    std::string words, offered;
+  } rows[] = {
+      {"anim --curve ''", "linear wave s-curve accelerate decelerate"},
+      {"variations --engine e", "evolve"},
+      {"render --format ''", "png bmp"},
+      {"batch a.vmx --no-c", "--no-contact-sheet"},
+  };
+  for (const Row& row : rows) {
+    std::ofstream(dir_ + "complete.sh") << "source " VERMORA_COMPLETION "\nCOMP_WORDS=(" << kCli << " " << row.words
+                                        << ")\nCOMP_CWORD=3\n_vermora_cli\necho \"${COMPREPLY[*]}\"\n";
+    EXPECT_EQ(Shell("bash " + dir_ + "complete.sh").output, row.offered + "\n") << row.words;
+  }
+}
+
 }  // namespace
 }  // namespace vermora
