@@ -129,7 +129,7 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
   const QString picture = FromCore((scene.parent_path() / scene.stem()).string() + ".bmp");
   if (report.outcome.image_written) {
     QPixmap pixmap;
-    if (pixmap.load(picture)) w.preview_->setPixmap(pixmap);
+    if (pixmap.load(picture)) w.preview_->ShowPicture(pixmap);
   }
   const bool error_line = FirstErrorLine(MessageLines(report.outcome.messages)) >= 0;
   if (!report.outcome.messages.empty()) w.ShowMessages(FromCore(report.outcome.messages), error_line);

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -27,7 +28,9 @@
 #include "animation_runner.h"
 #include "creature_view.h"
 #include "form_rules.h"
+#include "full_screen_picture.h"
 #include "look_helpers.h"
+#include "manual_window.h"
 #include "object_images.h"
 #include "page_builder.h"
 #include "params/page_path.h"
@@ -45,6 +48,7 @@ namespace {
 
 constexpr const char* kGeometryKey = "window/geometry";
 constexpr const char* kSplitterKey = "window/splitter";
+constexpr const char* kSideSplitterKey = "window/side splitter";
 constexpr const char* kAutoRenderKey = "view/auto render";
 // The top pages in the window's order; the Output page follows them.
 const char* const kTopPages[] = {"General",  "Worms",   "Things", "Textures",
@@ -177,23 +181,33 @@ QWidget* MainWindow::BuildSidePanel() {
                          (preview_->height() - error_picture_->height()) / 2);
     if (auto_render_ && auto_render_->isChecked()) ScheduleAutoRender();
   });
-  pane_ = new PicturePane(preview_, side_);
+  // The picture takes the column; the scene's fields and the ancestry share a
+  // tab below it, which the splitter between them shrinks or folds away.
+  side_split_ = new QSplitter(Qt::Vertical, side_);
+  side_split_->setObjectName("SideSplitter");
+  pane_ = new PicturePane(preview_, side_split_);
   connect(pane_, &PicturePane::Message, this,
           [this](const QString& text) { statusBar()->showMessage(text, 8000); });
-  column->addWidget(pane_, 3);
-
+  side_split_->addWidget(pane_);
+  side_tabs_ = new QTabWidget(side_split_);
+  side_tabs_->setObjectName("SceneAndAncestry");
   const PageNode root = WindowPageTree();
   for (const PageNode& node : root.children) {
     if (node.name != "Main") continue;
-    auto* group = new QGroupBox("Scene", side_);
-    auto* inner = new QVBoxLayout(group);
-    inner->setContentsMargins(2, 2, 2, 2);
+    auto* scroll = new QScrollArea(side_tabs_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     QWidget* page = BuildLeafPage(
-        set_, node.params, [this](size_t i) { Edited(i); }, fields_, group);
+        set_, node.params, [this](size_t i) { Edited(i); }, fields_, scroll);
     page->setObjectName(PageObjectName(node.path));
-    inner->addWidget(page);
-    column->addWidget(group, 0);
+    scroll->setWidget(page);
+    side_tabs_->addTab(scroll, "Scene");
   }
+  side_split_->addWidget(side_tabs_);
+  side_split_->setStretchFactor(0, 1);
+  side_split_->setStretchFactor(1, 0);
+  side_split_->setCollapsible(0, false);
+  column->addWidget(side_split_);
   return side_;
 }
 
@@ -206,6 +220,7 @@ void MainWindow::BuildMenusAndToolbar() {
     return action;
   };
   QMenu* file = menuBar()->addMenu("&File");
+  add(file, "New", "&New", [this] { NewSet(); })->setShortcut(QKeySequence::New);
   QAction* open = add(file, "Open", "&Open VMX ...", [this] { OpenSettings(); });
   open->setShortcut(QKeySequence::Open);
   recent_ = new RecentFiles(
@@ -226,6 +241,9 @@ void MainWindow::BuildMenusAndToolbar() {
 
   BuildEditMenu();
   QMenu* view = menuBar()->addMenu("&View");
+  add(view, "FullScreenPicture", "&Full-screen picture", [this] {
+    ToggleFullScreenPicture(preview_, this);
+  })->setShortcut(Qt::Key_F11);
   auto_render_ = add(view, "AutoRender", "&Auto render", [this] {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kAutoRenderKey, auto_render_->isChecked());
     if (auto_render_->isChecked()) ScheduleAutoRender();
@@ -298,6 +316,12 @@ void MainWindow::BuildMenusAndToolbar() {
 void MainWindow::BuildHelpMenu() {
   // Help comes last, after the menus the look panels add.
   QMenu* help = menuBar()->addMenu("&Help");
+  QAction* manual = help->addAction("&Manual");
+  manual->setObjectName("ManualItem");
+  manual->setShortcut(QKeySequence::HelpContents);
+  connect(manual, &QAction::triggered, this, [this] {
+    ShowManual(this, ManualSectionForPage(pages_->tabText(pages_->currentIndex())));
+  });
   QAction* about = help->addAction("About");
   about->setObjectName("AboutItem");
   connect(about, &QAction::triggered, this, &MainWindow::About);
@@ -312,12 +336,18 @@ void MainWindow::RestoreLayout() {
   if (!splitter_->restoreState(settings.value(kSplitterKey).toByteArray())) {
     splitter_->setSizes({width() * 3 / 5, width() * 2 / 5});
   }
+  if (!side_split_->restoreState(settings.value(kSideSplitterKey).toByteArray())) {
+    // The scene's rows below, the rest for the picture.
+    const int below = std::min(side_tabs_->sizeHint().height(), height() / 4);
+    side_split_->setSizes({height() - below, below});
+  }
 }
 
 void MainWindow::SaveLayout() {
   QSettings settings(kSettingsOrg, kSettingsApp);
   settings.setValue(kGeometryKey, saveGeometry());
   settings.setValue(kSplitterKey, splitter_->saveState());
+  settings.setValue(kSideSplitterKey, side_split_->saveState());
 }
 
 void MainWindow::BuildStatusBar() {

@@ -92,6 +92,7 @@ class MainWindow : public QMainWindow {
   void AskObjectLimit();
   double ObjectLimit() const;
   void About();
+  void NewSet();  // the built-in defaults, as a new unsaved set
   // Shows the grid of variants of the current set.
   void OpenVariations();
   // Loads a partner set (or, cancelled, the design itself) and breeds the child.
@@ -238,6 +239,9 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   QWidget* side_ = nullptr;
+  QSplitter* side_split_ = nullptr;  // the picture above, the scene and ancestry tabs below
+  QTabWidget* side_tabs_ = nullptr;
+  QLabel* ancestry_note_ = nullptr;
   QWidget* output_page_ = nullptr;
   PreviewPicture* preview_ = nullptr;  // Image1
   PicturePane* pane_ = nullptr;        // the 3-D view and the picture

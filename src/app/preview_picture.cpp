@@ -19,6 +19,11 @@ QSize PreviewPicture::FittingSize(int w, int h) const {
   return QSize(w, h).scaled(size(), Qt::KeepAspectRatio);
 }
 
+void PreviewPicture::ShowPicture(const QPixmap& picture) {
+  setPixmap(picture);
+  emit PictureChanged(picture);
+}
+
 void PreviewPicture::paintEvent(QPaintEvent* event) {
   const QPixmap picture = pixmap();
   if (picture.isNull()) {

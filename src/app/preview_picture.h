@@ -16,9 +16,12 @@ class PreviewPicture : public QLabel {
   QSize minimumSizeHint() const override { return {160, 120}; }
   // The largest size of the aspect w:h that fits the pane.
   QSize FittingSize(int w, int h) const;
+  // Shows a new picture and tells those who show it too.
+  void ShowPicture(const QPixmap& picture);
 
  signals:
   void Resized();
+  void PictureChanged(const QPixmap& picture);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

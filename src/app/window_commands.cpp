@@ -78,6 +78,21 @@ bool MainWindow::LoadFrom(const QString& path) {
   return true;
 }
 
+void MainWindow::NewSet() {
+  if (rendering() || !MaySetAside()) return;
+  mixed_caption_.clear();
+  // Through the loader, so that the texture and background panels follow.
+  const Status s = LoadSettingsText(SettingsText(ParameterSet()), set_, LookRefresh());
+  RefreshFields();
+  setWindowTitle(kCaption);
+  if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
+  approved_file_uses_.clear();
+  pending_lineage_ = {};
+  ShowAncestry({});
+  MarkSaved();
+  RecordStep("New");
+}
+
 void MainWindow::OpenSettings() {
   if (rendering() || !MaySetAside()) return;
   const QString path = prompts_->OpenFile(this, OpenSetTexts());

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,23 +37,22 @@ QString PictureBeside(const QString& set_path) {
 }  // namespace
 
 void MainWindow::AddAncestryRow() {
-  auto* column = side_ ? qobject_cast<QVBoxLayout*>(side_->layout()) : nullptr;
-  if (!column) return;
-  auto* box = new QGroupBox("Ancestry", side_);
-  box->setObjectName("Ancestry");
-  auto* scroll = new QScrollArea(box);
+  if (!side_tabs_) return;
+  auto* scroll = new QScrollArea(side_tabs_);
+  scroll->setObjectName("Ancestry");
   scroll->setWidgetResizable(true);
-  scroll->setFixedHeight(86);
+  scroll->setFrameShape(QFrame::NoFrame);
   scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ancestry_ = new QWidget;
   auto* row = new QHBoxLayout(ancestry_);
   row->setContentsMargins(2, 2, 2, 2);
+  ancestry_note_ = new QLabel("The parents of a set made by Random, Evolve, Mutate or Breed appear here.",
+                              ancestry_);
+  ancestry_note_->setWordWrap(true);
+  row->addWidget(ancestry_note_);
   row->addStretch(1);
   scroll->setWidget(ancestry_);
-  auto* inner = new QVBoxLayout(box);
-  inner->setContentsMargins(2, 2, 2, 2);
-  inner->addWidget(scroll);
-  column->addWidget(box);
+  side_tabs_->addTab(scroll, "Ancestry");
 }
 
 void MainWindow::NoteOffspring(const QString& step_label) {
@@ -83,7 +84,7 @@ void MainWindow::LineageSaved(const QString& path) {
 void MainWindow::ShowAncestry(const QString& path) {
   if (!ancestry_) return;
   auto* row = qobject_cast<QHBoxLayout*>(ancestry_->layout());
-  while (row->count() > 1) delete row->takeAt(0)->widget();
+  while (row->count() > 2) delete row->takeAt(0)->widget();
   std::vector<std::string> warnings;
   const std::vector<std::string> chain = AncestryChain(ToCore(path), warnings);
   ShowWarnings(warnings);
@@ -100,8 +101,9 @@ void MainWindow::ShowAncestry(const QString& path) {
     }
     button->setEnabled(QFileInfo::exists(ancestor));
     connect(button, &QToolButton::clicked, this, [this, ancestor] { GoToAncestor(ancestor); });
-    row->insertWidget(row->count() - 1, button);
+    row->insertWidget(row->count() - 2, button);
   }
+  ancestry_note_->setVisible(chain.empty());
 }
 
 void MainWindow::GoToAncestor(const QString& path) {

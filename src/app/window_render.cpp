@@ -305,7 +305,7 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   if (outcome.image_written) {
     QPixmap pixmap;
     if (pixmap.load(picture)) {
-      preview_->setPixmap(pixmap);
+      preview_->ShowPicture(pixmap);
       shown = true;
     }
   }

@@ -449,6 +449,64 @@ class MainWindowTest : public WindowTest {
     QVERIFY(!w->recent_files()->paths().contains(Beside("second.vmx")));
   }
 
+  // The picture takes most of the window: the scene's fields and the ancestry
+  // share a tab below it, and the splitter between them sizes the picture itself.
+  void thePictureHasMostOfTheWindow() {
+    auto w = NewWindow();
+    w->resize(1280, 820);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->findChild<QAction*>("ShowPicture")->trigger();
+    auto* picture = w->findChild<QWidget*>("Image1");
+    QTRY_VERIFY(picture->isVisible());
+    QVERIFY2(picture->height() >= 0.6 * w->height(),
+             qPrintable(QString("%1 of %2").arg(picture->height()).arg(w->height())));
+    auto* split = w->findChild<QSplitter*>("SideSplitter");
+    const int before = picture->height();
+    split->setSizes({split->sizes()[0] - 150, split->sizes()[1] + 150});
+    QTRY_VERIFY(picture->height() <= before - 100);
+    auto* tabs = w->findChild<QTabWidget*>("SceneAndAncestry");
+    QCOMPARE(tabs->tabText(0), QString("Scene"));
+    QVERIFY(tabs->widget(0)->findChild<QWidget*>("EdInc1"));
+    QCOMPARE(tabs->tabText(1), QString("Ancestry"));
+    // F11: the picture alone on the screen, and back.
+    QAction* full = w->findChild<QAction*>("FullScreenPicture");
+    QCOMPARE(full->shortcut(), QKeySequence(Qt::Key_F11));
+    full->trigger();
+    auto* alone = w->findChild<QWidget*>("FullScreenPicture");
+    QVERIFY(alone && alone->isFullScreen());
+    full->trigger();
+    QTRY_VERIFY(!w->findChild<QWidget*>("FullScreenPicture"));
+  }
+
+  // F1 opens the manual that ships with the program at the current page; New
+  // gives the defaults back after asking about unsaved work.
+  void manualAndNew() {
+    auto w = NewWindow();
+    w->show();
+    Pages(*w)->setCurrentIndex(3);  // Textures
+    QAction* manual = w->findChild<QAction*>("ManualItem");
+    QCOMPARE(manual->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    manual->trigger();
+    auto* browser = w->findChild<QTextBrowser*>("ManualText");
+    QVERIFY(browser && browser->isVisible());
+    QVERIFY(browser->toPlainText().contains("Textures"));
+    for (const char* picture : {"window.png", "things.png", "textures.png", "variations.png", "animation.png"}) {
+      QVERIFY2(QFileInfo(QFileInfo(browser->source().toLocalFile()).dir().filePath(picture)).size() > 0, picture);
+    }
+    QAction* new_set = w->findChild<QAction*>("New");
+    QCOMPARE(new_set->shortcut(), QKeySequence(QKeySequence::New));
+    Open(*w, "EdNumber|41\r\n");
+    w->set().SetText("EdNumber", "42");
+    prompts_.unsaved_answers = {UnsavedAnswer::kCancel};
+    new_set->trigger();
+    QCOMPARE(w->set().Text("EdNumber"), std::string("42"));
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
+    new_set->trigger();
+    QCOMPARE(SettingsText(w->set()), SettingsText(NewWindow()->set()));  // as a fresh start
+    QCOMPARE(w->windowTitle(), QString("Vermora 0.99g : creatures for POV-Ray"));
+  }
+
   void renderIsLockedCancellableAndSingle() {
     SetPovray(FakeRenderer(Beside("slow povray"), "exec sleep 600\n"));
     auto w = NewWindow();
