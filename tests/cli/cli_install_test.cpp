@@ -89,7 +89,7 @@ TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
   const std::string first = run.output.substr(0, run.output.find('\t'));
   EXPECT_EQ(Shell(cli + "examples " + first + " -o first.vmx").code, 0);
   EXPECT_EQ(test::ReadFile(away + "first.vmx"), test::ReadFile(prefix + "share/vermora/examples/" + first + ".vmx"));
-  EXPECT_TRUE(fs::exists(prefix + "share/man/man1/vermora-cli.1"));
+  EXPECT_TRUE(fs::exists(prefix + "share/man/man1/vermora-cli.1.gz"));
   for (const auto& [tool, file] : {std::pair{"desktop-file-validate", "share/applications/org.lumenfold.vermora.desktop"},
                                    std::pair{"appstreamcli validate --no-net",
                                              "share/metainfo/org.lumenfold.vermora.metainfo.xml"}}) {
