@@ -37,6 +37,10 @@
 
 namespace vermora::app {
 
+namespace {
+constexpr int kSlowAutoRenderMs = 1500;
+}  // namespace
+
 std::vector<FileDirective> MainWindow::UnapprovedFileUses() const {
   std::vector<FileDirective> found = FindFileDirectives(set_, include_dirs_);
   std::erase_if(found, [this](const FileDirective& d) {
@@ -193,6 +197,15 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
     }
     auto_running_ = true;
     runner_->Start(prepared.invocation);
+    // A render that takes its time shows its progress and a Cancel, the design
+    // still open to edits; a quick one does not flicker them.
+    QTimer::singleShot(kSlowAutoRenderMs, this, [this] {
+      if (!auto_running_ || !runner_->busy()) return;
+      statusBar()->showMessage("Rendering the picture ...");
+      progress_->setRange(0, 0);
+      progress_->setVisible(true);
+      cancel_->setVisible(true);
+    });
     return;
   }
   // The seconds a box stays open are the user's, not the render's.
@@ -300,6 +313,10 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   const bool automatic = auto_running_;
   auto_running_ = false;
   if (!automatic) LockDesign(false);
+  if (automatic && !rendering()) {
+    progress_->setVisible(false);
+    cancel_->setVisible(false);
+  }
   const QString picture = FromCore(WorkingFilePath(folder_, kPictureFile));
   bool shown = false;
   if (outcome.image_written) {

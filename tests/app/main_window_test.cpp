@@ -384,6 +384,15 @@ class MainWindowTest : public WindowTest {
     emit number->textEdited("34");
     QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, kHangMs);
     QVERIFY(!delay->isActive() && !w->composing());  // nothing queued behind it
+    // A slow picture shows its progress and a Cancel, the design still open to edits.
+    auto* cancel = w->findChild<QPushButton*>("CancelRender");
+    QTRY_VERIFY_WITH_TIMEOUT(cancel->isVisible(), kHangMs);
+    QVERIFY(w->findChild<QProgressBar*>("RenderProgress")->isVisible());
+    QVERIFY(Pages(*w)->widget(0)->isEnabled());
+    cancel->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->auto_rendering(), kHangMs);
+    QVERIFY(!cancel->isVisible());
+    QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
     // F5 takes over at once, at the size the set asks for.
     RenderAndWait(*w);
     QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 3, kHangMs);
