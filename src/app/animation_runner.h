@@ -7,6 +7,7 @@
 #include "anim/frame_series.h"
 #include "params/parameter_set.h"
 
+class QLabel;
 class QPushButton;
 
 namespace vermora::app {
@@ -41,7 +42,8 @@ class AnimationRunner : public QObject {
 
   // A field the user changed; some animation fields follow others.
   void FieldEdited(size_t index);
-  // The animation buttons follow the animation switch.
+  // The animation buttons follow the animation switch; the page says how many
+  // frames a series makes, of what size and where they go.
   void ShowButtons();
 
   // The pause after each frame, in which the stop button is looked at.
@@ -73,6 +75,7 @@ class AnimationRunner : public QObject {
   StopBox* stop_box_ = nullptr;
   QPushButton* start_values_ = nullptr;
   QPushButton* end_values_ = nullptr;
+  QLabel* summary_ = nullptr;  // "10 frames of 320 × 240 pixels ... in FOLDER"
   KeySetPanel* key_sets_ = nullptr;
   QPushButton* offer_video_ = nullptr;  // on the status bar after a series
   int first_frame_ = 0, frames_shown_ = 0;

@@ -65,6 +65,8 @@ KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent) : QGroupBox("Key s
   options->addWidget(frames_);
   loop_ = new QCheckBox("Loop back to the first", this);
   loop_->setObjectName("KeyLoop");
+  connect(frames_, &QSpinBox::valueChanged, this, &KeySetPanel::Changed);
+  connect(loop_, &QCheckBox::toggled, this, &KeySetPanel::Changed);
   options->addWidget(loop_);
   options->addStretch(1);
   grid->addLayout(options, 5, 0, 1, 2);
@@ -136,6 +138,7 @@ void KeySetPanel::ShowKeys() {
     auto* item = new QListWidgetItem(QFileInfo(key.path).fileName(), list_);
     item->setToolTip(key.path);
   }
+  emit Changed();
 }
 
 void KeySetPanel::SetFrames(int first, int count) {

@@ -44,6 +44,8 @@ class KeySetPanel : public QGroupBox {
 
  signals:
   void VideoDone(const QString& path, bool ok);
+  // The list, the frames a step or the loop changed.
+  void Changed();
 
  private:
   void ShowKeys();

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "anim/frame_series.h"
 #include "anim/second_set.h"
 #include "anim/serie_triggers.h"
 #include "params/param_reader.h"
@@ -61,6 +62,12 @@ void AnimationRunner::AddButtons() {
   stack->insertWidget(1, box);
   key_sets_ = new KeySetPanel(window_, page->widget());
   stack->insertWidget(2, key_sets_);
+  summary_ = new QLabel(page->widget());
+  summary_->setObjectName("SeriesSummary");
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  stack->insertWidget(1, summary_);
+  connect(key_sets_, &KeySetPanel::Changed, this, &AnimationRunner::ShowButtons);
   offer_video_ = new QPushButton("Make video ...", &w);
   offer_video_->setObjectName("sbOfferVideo");
   offer_video_->setToolTip("Join the frames just rendered into a video");
@@ -76,13 +83,33 @@ void AnimationRunner::AddButtons() {
 }
 
 void AnimationRunner::ShowButtons() {
-  const bool on = window_->set_.On("chkAnim");
+  const ParameterSet& set = window_->set_;
+  const bool on = set.On("chkAnim");
   if (start_values_) start_values_->setVisible(on);
   if (end_values_) end_values_->setVisible(on);
+  if (!summary_) return;
+  // The count the series will make: a chain ends on its last key set, or just
+  // before the first when it loops.
+  int frames = FramesToRender(set);
+  int first = QString::fromStdString(set.Text("edCountStart")).toInt();
+  if (key_sets_ && !key_sets_->keys().empty()) {
+    const int sets = static_cast<int>(key_sets_->keys().size()) + 1;
+    const int steps = key_sets_->loop() ? sets : sets - 1;
+    frames = steps * key_sets_->frames_per_step() + (key_sets_->loop() ? 0 : 1);
+    first = 1;
+  }
+  const QString name = QString::fromStdString(FrameFileName(std::max(first, 0))).replace(".pov", ".bmp");
+  summary_->setText(QString("The series makes %1 frame%2 of %3 × %4 pixels (the Povray page's size), "
+                            "%5 and on, in %6")
+                        .arg(frames)
+                        .arg(frames == 1 ? "" : "s")
+                        .arg(FromCore(set.Text("edImageW")), FromCore(set.Text("edImageH")), name,
+                             FromCore(window_->folder_)));
 }
 
 void AnimationRunner::FieldEdited(size_t index) {
   ParameterSet& set = window_->set_;
+  ShowButtons();
   if (set.def(index).name != "edStartFrame") return;
   set.SetText("edCountStart", set.Text("edStartFrame"));
   if (auto* count = window_->findChild<QLineEdit*>("edCountStart")) {
