@@ -13,9 +13,7 @@
 
 namespace vermora::app {
 
-QString ManualSectionForPage(const QString& page) {
-  return QString(page).remove('&').toLower();
-}
+QString ManualSectionForPage(const QString& page) { return QString(page).remove('&').toLower(); }
 
 void ShowManual(QWidget* window, const QString& section) {
   auto* dialog = window->findChild<QDialog*>("Manual");
@@ -23,10 +21,10 @@ void ShowManual(QWidget* window, const QString& section) {
     const DataFolder data = ProgramDataFolder();
     const QString index = QString::fromStdString(data.path) + "manual/index.html";
     if (data.path.empty() || !QFileInfo::exists(index)) {
-      QMessageBox::warning(window, "Manual",
-                           "The manual was not found (" +
-                               (data.path.empty() ? QString::fromStdString(data.Problem()) : index) +
-                               ").");
+      QMessageBox::warning(
+          window, "Manual",
+          "The manual was not found (" +
+              (data.path.empty() ? QString::fromStdString(data.Problem()) : index) + ").");
       return;
     }
     dialog = new QDialog(window);

@@ -16,11 +16,11 @@
 #include "anim/frame_series.h"
 #include "anim/second_set.h"
 #include "anim/serie_triggers.h"
-#include "params/param_reader.h"
 #include "animation_runner.h"
 #include "key_set_panel.h"
 #include "main_window.h"
 #include "params/animated_params.h"
+#include "params/param_reader.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
 #include "render/file_directives.h"
@@ -98,13 +98,15 @@ void AnimationRunner::ShowButtons() {
     frames = steps * key_sets_->frames_per_step() + (key_sets_->loop() ? 0 : 1);
     first = 1;
   }
-  const QString name = QString::fromStdString(FrameFileName(std::max(first, 0))).replace(".pov", ".bmp");
-  summary_->setText(QString("The series makes %1 frame%2 of %3 × %4 pixels (the Povray page's size), "
-                            "%5 and on, in %6")
-                        .arg(frames)
-                        .arg(frames == 1 ? "" : "s")
-                        .arg(FromCore(set.Text("edImageW")), FromCore(set.Text("edImageH")), name,
-                             FromCore(window_->folder_)));
+  const QString name =
+      QString::fromStdString(FrameFileName(std::max(first, 0))).replace(".pov", ".bmp");
+  summary_->setText(
+      QString("The series makes %1 frame%2 of %3 × %4 pixels (the Povray page's size), "
+              "%5 and on, in %6")
+          .arg(frames)
+          .arg(frames == 1 ? "" : "s")
+          .arg(FromCore(set.Text("edImageW")), FromCore(set.Text("edImageH")), name,
+               FromCore(window_->folder_)));
 }
 
 void AnimationRunner::FieldEdited(size_t index) {

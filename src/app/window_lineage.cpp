@@ -1,12 +1,12 @@
 #include <QFileInfo>
-#include <algorithm>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTabWidget>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "main_window.h"
 #include "variation/lineage.h"
@@ -46,8 +46,8 @@ void MainWindow::AddAncestryRow() {
   ancestry_ = new QWidget;
   auto* row = new QHBoxLayout(ancestry_);
   row->setContentsMargins(2, 2, 2, 2);
-  ancestry_note_ = new QLabel("The parents of a set made by Random, Evolve, Mutate or Breed appear here.",
-                              ancestry_);
+  ancestry_note_ = new QLabel(
+      "The parents of a set made by Random, Evolve, Mutate or Breed appear here.", ancestry_);
   ancestry_note_->setWordWrap(true);
   row->addWidget(ancestry_note_);
   row->addStretch(1);

@@ -15,11 +15,11 @@
 #include "anim/video_call.h"
 #include "common/run_program.h"
 #include "job_list.h"
-#include "progress.h"
-#include "talk.h"
 #include "params/settings_file.h"
+#include "progress.h"
 #include "render/renderer.h"
 #include "scene/object_limit.h"
+#include "talk.h"
 #include "trust_check.h"
 
 namespace fs = std::filesystem;
@@ -62,7 +62,8 @@ int MakeVideo(const std::string& dir, int first, const std::string& video, const
 
 int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs) {
   ParameterSet set;
-  if (Status s = LoadSettings(a.set_path, set); !s.ok()) return Fail(a.SetName() + ": " + ErrorBoxText(s.message()));
+  if (Status s = LoadSettings(a.set_path, set); !s.ok())
+    return Fail(a.SetName() + ": " + ErrorBoxText(s.message()));
   if (!TrustedForRender(a.SetName(), set, include_dirs, a.trust)) return kUntrustedExit;
   const bool chain = !a.then.empty() || a.loop;
   auto common = [&](ParameterSet& key) {
@@ -121,7 +122,6 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   if (chain && !a.frames.empty()) {
     char* end = nullptr;
     per_step = static_cast<int>(std::strtol(a.frames.c_str(), &end, 10));
-
   }
 
   // The video's container and its program are checked before the first frame, not after the last.
@@ -156,7 +156,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     return Fail(problem);
   }
   const size_t steps = a.loop ? keys.size() : keys.size() - 1;
-  const int frames = chain ? static_cast<int>(steps) * per_step + (a.loop ? 0 : 1) : FramesToRender(set);
+  const int frames =
+      chain ? static_cast<int>(steps) * per_step + (a.loop ? 0 : 1) : FramesToRender(set);
   cli::Progress progress(a.job_list ? "scenes" : "frames", frames);
   int done = 0;
   settings.after_frame = [&](const FrameReport& r) {
@@ -164,7 +165,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
       std::cerr << "frame " << r.counter << ": " << r.outcome.failure << std::endl;
       return false;
     }
-    const std::string name = fs::path(r.scene_path).stem().string() + (a.job_list ? ".pov" : ".bmp");
+    const std::string name =
+        fs::path(r.scene_path).stem().string() + (a.job_list ? ".pov" : ".bmp");
     progress.Step("frame " + std::to_string(++done) + "/" + std::to_string(frames) + ": " +
                   (a.job_list ? "listed " : "wrote ") + settings.folder + name);
     return true;
@@ -186,8 +188,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
       std::cerr << "warning: GNU Parallel is not installed here (the package parallel brings it); "
                    "the host that runs the list needs it\n";
     }
-    cli::Note("On other hosts (see " + settings.folder + "README.txt), in " + settings.folder + ":\n  " +
-              command);
+    cli::Note("On other hosts (see " + settings.folder + "README.txt), in " + settings.folder +
+              ":\n  " + command);
     return 0;
   }
   if (!a.video.empty()) {

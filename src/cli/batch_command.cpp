@@ -11,12 +11,12 @@
 #include "common/file_io.h"
 #include "common/run_program.h"
 #include "job_list.h"
-#include "progress.h"
-#include "talk.h"
 #include "params/settings_file.h"
+#include "progress.h"
 #include "render/command_line.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
+#include "talk.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
 #include "variation/lineage.h"
@@ -112,8 +112,9 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   if (args.engine == "breed" && args.partner_path.empty()) return Fail("breed needs --partner B.vmx", 2);
   if (args.count < 1) return Fail("--count needs a whole number of at least 1", 2);
   if (args.contact_sheet && !args.job_list && !ProgramOnPath("montage")) {
-    return Fail("the contact sheet needs ImageMagick's montage, which is not installed (the package "
-                "imagemagick brings it); install it, or add --no-contact-sheet");
+    return Fail(
+        "the contact sheet needs ImageMagick's montage, which is not installed (the package "
+        "imagemagick brings it); install it, or add --no-contact-sheet");
   }
   std::error_code ec;
   if (fs::exists(args.out) && !fs::is_empty(args.out, ec) && !args.resume) {
@@ -175,7 +176,8 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   options.single_thread = true;
   cli::Progress progress("children", static_cast<int>(to_render.size()));
   options.finished = [&](size_t k, const RenderOutcome& outcome) {
-    progress.Step(ChildName(render_index[k]) + " " + (outcome.ok() ? "rendered" : "rejected: " + outcome.failure),
+    progress.Step(ChildName(render_index[k]) + " " +
+                      (outcome.ok() ? "rendered" : "rejected: " + outcome.failure),
                   !outcome.ok());
   };
   const auto start = std::chrono::steady_clock::now();
@@ -205,10 +207,12 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   cli::Wrote(dir + "index.txt");
   std::ostringstream summary;
   summary << outcomes.size() << " sets rendered in " << seconds << " s with " << options.concurrency
-          << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0) << " sets per minute)";
+          << " at once (" << (seconds > 0 ? outcomes.size() * 60.0 / seconds : 0)
+          << " sets per minute)";
   cli::Note(summary.str());
   if (args.contact_sheet) {
-    std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry", "+2+2", "-tile", "6x"};
+    std::vector<std::string> montage = {"montage", "-label", "%t", "-geometry",
+                                        "+2+2",    "-tile",  "6x"};
     for (int i = 0; i < args.count; ++i) {
       if (status[i] == "rendered") montage.push_back(dir + ChildName(i) + ".bmp");
     }

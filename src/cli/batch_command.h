@@ -17,7 +17,8 @@ struct BatchArgs {
   double max_objects = 0;  // 0: the renderer's own limit
   bool resume = false;
   bool job_list = false;
-  bool contact_sheet = true;  // contact.png with ImageMagick's montage  // write the scenes and a GNU Parallel job list instead of rendering
+  bool contact_sheet = true;  // contact.png with ImageMagick's montage  // write the scenes and a
+                              // GNU Parallel job list instead of rendering
   int stop_after = 0;  // renders at most this many, then stops as if killed (tests)
 };
 

@@ -50,7 +50,8 @@ void Needed(CLI::App* sub, Args& a, const char* name, std::string& into, const c
 }
 
 void SetArg(CLI::App* sub, Args& a) {
-  sub->add_option("SET", a.set_path, "the parameter set (.vmx, - for standard input); without it the defaults");
+  sub->add_option("SET", a.set_path,
+                  "the parameter set (.vmx, - for standard input); without it the defaults");
 }
 
 void Size(CLI::App* sub, Args& a) {
@@ -103,7 +104,8 @@ void Build(CLI::App& app, Args& a) {
   sub = Command(app, a, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
   SetArg(sub, a);
   Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write; - for standard output");
-  sub->add_option("--format", a.format, "what -o - writes (default glb)")->check(CLI::IsMember({"glb", "stl"}));
+  sub->add_option("--format", a.format, "what -o - writes (default glb)")
+      ->check(CLI::IsMember({"glb", "stl"}));
   sub->add_option("--detail", a.detail, "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
   ObjectLimit(sub, a);
@@ -115,7 +117,8 @@ void Build(CLI::App& app, Args& a) {
   sub = Command(app, a, "render", "render a set with POV-Ray (a PNG carries the set)");
   SetArg(sub, a);
   Output(sub, a, "OUT.png or OUT.bmp to write; - for standard output");
-  sub->add_option("--format", a.format, "what -o - writes (default png)")->check(CLI::IsMember({"png", "bmp"}));
+  sub->add_option("--format", a.format, "what -o - writes (default png)")
+      ->check(CLI::IsMember({"png", "bmp"}));
   Size(sub, a);
   sub->add_flag("--antialias", a.antialias, "anti-aliasing");
   Renderer(sub, a);
@@ -125,7 +128,9 @@ void Build(CLI::App& app, Args& a) {
 
   sub = Command(app, a, "texture", "export a texture, or its preview scene");
   sub->add_option("TEX", a.set_path, "the texture file (.vtr); without it the start texture");
-  Output(sub, a, "OUT.inc (include file) or OUT.pov (preview scene); - for the include file on standard output");
+  Output(sub, a,
+         "OUT.inc (include file) or OUT.pov (preview scene); - for the include file on standard "
+         "output");
 
   sub = Command(app, a, "anim", "render the frame series from a start set to an end set");
   Needed(sub, a, "START", a.set_path, "the start set (.vmx, - for standard input)");
@@ -193,7 +198,8 @@ void Build(CLI::App& app, Args& a) {
   sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
   sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
   sub->add_flag("--job-list", a.job_list, "write the children's scenes and DIR/jobs.txt for GNU Parallel");
-  sub->add_flag("!--no-contact-sheet", a.contact_sheet, "make no contact.png (it needs ImageMagick)");
+  sub->add_flag("!--no-contact-sheet", a.contact_sheet,
+                "make no contact.png (it needs ImageMagick)");
   Renderer(sub, a);
   Output(sub, a, "the folder for the children");
   Locks(sub, a);

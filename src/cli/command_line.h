@@ -32,7 +32,7 @@ struct Args {
   bool set_from_stdin = false, out_to_stdout = false;
   // The first set as messages name it.
   std::string SetName() const { return set_from_stdin ? "standard input" : set_path; }
-  std::string format;  // what "-o -" writes: png or bmp for render, glb or stl for mesh
+  std::string format;         // what "-o -" writes: png or bmp for render, glb or stl for mesh
   bool contact_sheet = true;  // batch: contact.png, with ImageMagick
   std::vector<std::string> lock_names, lock_groups, lock_files;
   // anim

@@ -31,7 +31,8 @@ std::string OutputExtension(const Args& args) {
 fs::path ExistingFolder(fs::path path) {
   std::error_code ec;
   path = fs::absolute(path, ec);
-  while (!path.empty() && !fs::exists(path, ec) && path != path.root_path()) path = path.parent_path();
+  while (!path.empty() && !fs::exists(path, ec) && path != path.root_path())
+    path = path.parent_path();
   return path;
 }
 

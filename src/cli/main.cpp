@@ -14,23 +14,23 @@
 #include "anim_command.h"
 #include "batch_command.h"
 #include "command_line.h"
-#include "io_args.h"
-#include "progress.h"
-#include "talk.h"
 #include "common/data_folder.h"
 #include "common/examples.h"
 #include "common/file_io.h"
+#include "io_args.h"
 #include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
 #include "picture/png_set_chunk.h"
+#include "progress.h"
 #include "render/failed_logs.h"
 #include "render/render_command.h"
 #include "render/sandbox.h"
 #include "scene/composer.h"
 #include "scene/object_count.h"
 #include "scene/object_limit.h"
+#include "talk.h"
 #include "texture_command.h"
 #include "trust_check.h"
 #include "variation/breeding.h"
@@ -151,7 +151,8 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
   if (!outcome.ok()) {
-    if (!cli::Verbose()) std::cerr << (outcome.messages.empty() ? outcome.output : outcome.messages);
+    if (!cli::Verbose())
+      std::cerr << (outcome.messages.empty() ? outcome.output : outcome.messages);
     if (args.keep_work) {
       Fail(outcome.failure + " (scene kept in " + folder + ")");
     } else {
@@ -172,7 +173,8 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (!copied.ok()) return Fail("cannot write " + args.out + ": " + copied.message());
   Wrote(args.out);
   cli::Detail("rendered in " +
-              std::to_string(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()) +
+              std::to_string(
+                  std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()) +
               " s");
   return 0;
 }
@@ -221,8 +223,9 @@ int Variations(const Args& args, const ParameterSet& set,
   options.timeout_seconds = args.timeout;
   cli::Progress progress("variants", static_cast<int>(variants.sets.size()));
   options.finished = [&](size_t i, const RenderOutcome& outcome) {
-    progress.Step("variant " + std::to_string(i + 1) + ": " + (outcome.ok() ? "rendered" : outcome.failure),
-                  !outcome.ok());
+    progress.Step(
+        "variant " + std::to_string(i + 1) + ": " + (outcome.ok() ? "rendered" : outcome.failure),
+        !outcome.ok());
   };
   const auto start = std::chrono::steady_clock::now();
   const std::vector<RenderJobOutcome> outcomes = RenderScenes(variants.sets, options);
@@ -393,7 +396,8 @@ int Examples(const Args& args) {
       return 0;
     }
     std::string text;
-    if (Status s = ReadWholeFile(e.set_path, text); !s.ok()) return Fail(e.set_path + ": " + s.message());
+    if (Status s = ReadWholeFile(e.set_path, text); !s.ok())
+      return Fail(e.set_path + ": " + s.message());
     if (Status s = WriteFileReplacing(args.out, text); !s.ok())
       return Fail(args.out + ": " + s.message());
     Wrote(args.out);
@@ -406,7 +410,8 @@ int Extract(const Args& args) {
   std::string text;
   if (Status s = ReadSetFromPng(args.set_path, text); !s.ok()) {
     std::string message = s.message();  // it names the picture
-    if (const size_t at = message.find(args.set_path); args.set_from_stdin && at != std::string::npos) {
+    if (const size_t at = message.find(args.set_path);
+        args.set_from_stdin && at != std::string::npos) {
       message.replace(at, args.set_path.size(), args.SetName());
     }
     return Fail(message);
@@ -478,11 +483,14 @@ int RunCommand(Args& args) {
 int main(int argc, char** argv) {
   Args args;
   if (const int code = cli::ParseCommandLine(argc, argv, args); code >= 0) return code;
-  cli::SetTalk(args.quiet ? cli::Talk::kQuiet : args.verbose ? cli::Talk::kVerbose : cli::Talk::kNormal);
+  cli::SetTalk(args.quiet     ? cli::Talk::kQuiet
+               : args.verbose ? cli::Talk::kVerbose
+                              : cli::Talk::kNormal);
   cli::StdinFile in;
   cli::StdoutFile out;
   if (const int code = cli::RouteStandardStreams(args, in, out); code >= 0) return code;
-  if (const std::string problem = cli::FormatProblem(args); !problem.empty()) return Fail(problem, 2);
+  if (const std::string problem = cli::FormatProblem(args); !problem.empty())
+    return Fail(problem, 2);
   if (const std::string problem = cli::OutputProblem(args); !problem.empty()) return Fail(problem);
   const int code = RunCommand(args);
   if (code == 0 && args.out_to_stdout) {

@@ -39,7 +39,8 @@ Status StdinFile::Take(const std::string& extension) {
   if (Status s = MakePrivateFolder(folder_); !s.ok()) return s;
   path_ = folder_ + "/standard-input" + extension;
   std::ios::sync_with_stdio(false);
-  const std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+  const std::string bytes{std::istreambuf_iterator<char>(std::cin),
+                          std::istreambuf_iterator<char>()};
   if (std::cin.bad()) return Status::Error("cannot read standard input");
   return WriteFileReplacing(path_, bytes);
 }

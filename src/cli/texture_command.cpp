@@ -5,9 +5,9 @@
 
 #include "common/file_io.h"
 #include "params/parameter_set.h"
+#include "talk.h"
 #include "texture/texture_file.h"
 #include "texture/texture_preview.h"
-#include "talk.h"
 #include "texture/texture_start.h"
 
 using namespace vermora;

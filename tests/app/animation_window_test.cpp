@@ -256,7 +256,8 @@ class AnimationWindowTest : public WindowTest {
     w->findChild<QCheckBox*>("KeyLoop")->setChecked(true);
     // The page says beforehand what the series makes and where: the count it then makes.
     const QString summary = w->findChild<QLabel*>("SeriesSummary")->text();
-    QVERIFY2(summary.startsWith("The series makes 4 frames of 32 × 24 pixels"), qPrintable(summary));
+    QVERIFY2(summary.startsWith("The series makes 4 frames of 32 × 24 pixels"),
+             qPrintable(summary));
     QVERIFY2(summary.endsWith("anim001.bmp and on, in " + Path("")), qPrintable(summary));
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     w->RenderScene();

@@ -500,8 +500,11 @@ class MainWindowTest : public WindowTest {
     auto* browser = w->findChild<QTextBrowser*>("ManualText");
     QVERIFY(browser && browser->isVisible());
     QVERIFY(browser->toPlainText().contains("Textures"));
-    for (const char* picture : {"window.png", "things.png", "textures.png", "variations.png", "animation.png"}) {
-      QVERIFY2(QFileInfo(QFileInfo(browser->source().toLocalFile()).dir().filePath(picture)).size() > 0, picture);
+    for (const char* picture :
+         {"window.png", "things.png", "textures.png", "variations.png", "animation.png"}) {
+      QVERIFY2(
+          QFileInfo(QFileInfo(browser->source().toLocalFile()).dir().filePath(picture)).size() > 0,
+          picture);
     }
     QAction* new_set = w->findChild<QAction*>("New");
     QCOMPARE(new_set->shortcut(), QKeySequence(QKeySequence::New));

@@ -24,9 +24,7 @@ const std::string kCli = std::string("\"") + VERMORA_CLI_PATH + "\"";
 
 class UnixToolTest : public test::InTempFolder {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", test::SpiralOnly()).ok());
-  }
+  void SetUp() override { ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", test::SpiralOnly()).ok()); }
   std::string Set() const { return " \"" + dir_ + "a.vmx\""; }
 };
 
@@ -39,8 +37,8 @@ TEST_F(UnixToolTest, SetsAndScenesGoThroughPipes) {
   const ShellRun head = Shell(kCli + " compose - -o - <" + Set() + " | head -1");
   EXPECT_EQ(head.output, "// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n");
   // A picture made in a pipe carries its set, which extract gives back through one.
-  const ShellRun round = Shell(kCli + " render - -o - --width 32 --height 24 <" + Set() + " | " + kCli +
-                               " extract - -o - >" + dir_ + "back.vmx");
+  const ShellRun round = Shell(kCli + " render - -o - --width 32 --height 24 <" + Set() + " | " +
+                               kCli + " extract - -o - >" + dir_ + "back.vmx");
   ASSERT_EQ(round.code, 0) << round.output;
   EXPECT_EQ(test::ReadFile(dir_ + "back.vmx"), test::ReadFile(dir_ + "a.vmx"));
   // "wrote PATH" goes to standard error, so /dev/stdout is only the scene.
@@ -69,9 +67,11 @@ TEST_F(UnixToolTest, BadOptionsAreRefusedBeforeAnyWork) {
     std::string says;
     std::string must_not_appear;  // a file or folder the refused command may not make
   } rows[] = {
-      {"render" + Set() + " -o " + dir_ + "a.jpg", 2, "a.jpg: the picture must end in .png or .bmp", "a.jpg"},
+      {"render" + Set() + " -o " + dir_ + "a.jpg", 2, "a.jpg: the picture must end in .png or .bmp",
+       "a.jpg"},
       {"mesh" + Set() + " -o " + dir_ + "a.ply", 2, "must end in .glb, .obj or .stl", "a.ply"},
-      {"compose" + Set() + " -o " + dir_ + "none/a.pov", 1, "the folder " + dir_ + "none is not there", "none"},
+      {"compose" + Set() + " -o " + dir_ + "none/a.pov", 1,
+       "the folder " + dir_ + "none is not there", "none"},
       {"compose" + Set() + " -o " + dir_ + "a.vmx/x.pov", 1, "a.vmx is not a folder", ""},
       {"anim" + Set() + " -o -", 2, "anim writes a folder", ""},
       {"anim" + Set() + " --frames many -o " + dir_ + "f", 2, "--frames needs a whole number", "f"},
@@ -89,11 +89,12 @@ TEST_F(UnixToolTest, BadOptionsAreRefusedBeforeAnyWork) {
     }
   }
   // A missing helper program is named with the package that brings it, and fails.
-  EXPECT_TRUE(test::Says(Shell(bare + kCli + " batch" + Set() + " --seed 1 --count 2 -o " + dir_ + "b"), 1,
-                         "(the package imagemagick brings it)"));
+  EXPECT_TRUE(
+      test::Says(Shell(bare + kCli + " batch" + Set() + " --seed 1 --count 2 -o " + dir_ + "b"), 1,
+                 "(the package imagemagick brings it)"));
   EXPECT_FALSE(fs::exists(dir_ + "b"));
-  EXPECT_TRUE(test::Says(Shell(bare + kCli + " anim" + Set() + " --frames 2 --video " + dir_ + "v.mp4 -o " +
-                               dir_ + "f"),
+  EXPECT_TRUE(test::Says(Shell(bare + kCli + " anim" + Set() + " --frames 2 --video " + dir_ +
+                               "v.mp4 -o " + dir_ + "f"),
                          1, "(the package ffmpeg brings it)"));
   EXPECT_FALSE(fs::exists(dir_ + "f"));
 }
@@ -101,8 +102,9 @@ TEST_F(UnixToolTest, BadOptionsAreRefusedBeforeAnyWork) {
 TEST_F(UnixToolTest, ProgressLinesArriveAsFramesFinish) {
   // Each line is stamped as the pipe delivers it: lines held back to the end
   // would all carry nearly the same time.
-  const ShellRun run = Shell(kCli + " anim" + Set() + " --frames 3 --width 32 --height 24 --jobs 1 -o " + dir_ +
-                             "frames 2>&1 >/dev/null | while IFS= read -r line; do echo \"$(date +%s.%N) $line\"; done");
+  const ShellRun run = Shell(
+      kCli + " anim" + Set() + " --frames 3 --width 32 --height 24 --jobs 1 -o " + dir_ +
+      "frames 2>&1 >/dev/null | while IFS= read -r line; do echo \"$(date +%s.%N) $line\"; done");
   ASSERT_EQ(run.code, 0) << run.output;
   std::istringstream lines(run.output);
   std::vector<double> frame_times;
@@ -126,8 +128,9 @@ TEST_F(UnixToolTest, CompletionOffersTheValuesAnOptionTakes) {
       {"batch a.vmx --no-c", "--no-contact-sheet"},
   };
   for (const Row& row : rows) {
-    std::ofstream(dir_ + "complete.sh") << "source " VERMORA_COMPLETION "\nCOMP_WORDS=(" << kCli << " " << row.words
-                                        << ")\nCOMP_CWORD=3\n_vermora_cli\necho \"${COMPREPLY[*]}\"\n";
+    std::ofstream(dir_ + "complete.sh")
+        << "source " VERMORA_COMPLETION "\nCOMP_WORDS=(" << kCli << " " << row.words
+        << ")\nCOMP_CWORD=3\n_vermora_cli\necho \"${COMPREPLY[*]}\"\n";
     EXPECT_EQ(Shell("bash " + dir_ + "complete.sh").output, row.offered + "\n") << row.words;
   }
 }

@@ -129,7 +129,8 @@ TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
   EXPECT_EQ(counters, (std::vector<int>{4, 5, 6}));
   EXPECT_EQ(result.rendered, 3);
   EXPECT_EQ(FramesToRender(set), 3);
-  EXPECT_EQ(FramesToRender(test::With(set, {}, {{"edEndFrame", "99"}})), 7);  // ends with the series
+  EXPECT_EQ(FramesToRender(test::With(set, {}, {{"edEndFrame", "99"}})),
+            7);  // ends with the series
   // The fourth frame shows the fourth frame's spread, 360 - 3 x 20: arm 4 of 8 at 150.
   EXPECT_NE(run.rendered[0].find("  rotate <0, 0, 150>"), std::string::npos);
   EXPECT_EQ(run.rendered[0].find("  rotate <0, 0, 180>"), std::string::npos);

@@ -13,8 +13,8 @@ std::vector<std::string> VideoCall(const std::string& folder, int first, int cou
   // Players want even sizes and the common pixel format; a GIF keeps its palette.
   // The index goes first (fast start), so a player or a browser starts before the end arrives.
   if (ext == ".mp4") {
-    call.insert(call.end(), {"-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-pix_fmt", "yuv420p", "-movflags",
-                             "+faststart"});
+    call.insert(call.end(), {"-vf", "pad=ceil(iw/2)*2:ceil(ih/2)*2", "-pix_fmt", "yuv420p",
+                             "-movflags", "+faststart"});
   }
   if (ext == ".webm") call.insert(call.end(), {"-pix_fmt", "yuv420p"});
   call.push_back(video);

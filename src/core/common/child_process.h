@@ -19,8 +19,8 @@ struct ChildCall {
   bool show_errors = false;       // not captured: its error output reaches ours, else dropped
   // A session and process group of its own, so that a stop ends it and its children.
   bool own_session = false;
-  std::uint64_t memory_limit = 0;  // bytes of address space it may use; 0 for no limit
-  int timeout_seconds = 0;         // 0 waits without limit
+  std::uint64_t memory_limit = 0;             // bytes of address space it may use; 0 for no limit
+  int timeout_seconds = 0;                    // 0 waits without limit
   const std::atomic<bool>* cancel = nullptr;  // becoming true stops it
 };
 
