@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "anim/frame_series.h"
+#include "anim/key_chain.h"
 #include "anim/second_set.h"
 #include "anim/serie_triggers.h"
 #include "animation_runner.h"
@@ -93,9 +94,8 @@ void AnimationRunner::ShowButtons() {
   int frames = FramesToRender(set);
   int first = QString::fromStdString(set.Text("edCountStart")).toInt();
   if (key_sets_ && !key_sets_->keys().empty()) {
-    const int sets = static_cast<int>(key_sets_->keys().size()) + 1;
-    const int steps = key_sets_->loop() ? sets : sets - 1;
-    frames = steps * key_sets_->frames_per_step() + (key_sets_->loop() ? 0 : 1);
+    frames = KeyChainFrames(key_sets_->keys().size() + 1, key_sets_->frames_per_step(),
+                            key_sets_->loop());
     first = 1;
   }
   const QString name =

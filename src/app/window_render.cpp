@@ -38,7 +38,16 @@
 namespace vermora::app {
 
 namespace {
+
 constexpr int kSlowAutoRenderMs = 1500;
+
+// The status bar's render progress, busy until the first progress line, and its Cancel.
+void ShowRenderProgress(QProgressBar* progress, QPushButton* cancel, bool shown) {
+  progress->setRange(0, 0);
+  progress->setVisible(shown);
+  cancel->setVisible(shown);
+}
+
 }  // namespace
 
 std::vector<FileDirective> MainWindow::UnapprovedFileUses() const {
@@ -202,9 +211,7 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
     QTimer::singleShot(kSlowAutoRenderMs, this, [this] {
       if (!auto_running_ || !runner_->busy()) return;
       statusBar()->showMessage("Rendering the picture ...");
-      progress_->setRange(0, 0);
-      progress_->setVisible(true);
-      cancel_->setVisible(true);
+      ShowRenderProgress(progress_, cancel_, true);
     });
     return;
   }
@@ -288,9 +295,7 @@ void MainWindow::LockDesign(bool locked) {
   }
   side_->setEnabled(!locked);
   for (QAction* action : locked_actions_) action->setEnabled(!locked);
-  progress_->setRange(0, 0);  // busy until the first progress line
-  progress_->setVisible(locked);
-  cancel_->setVisible(locked);
+  ShowRenderProgress(progress_, cancel_, locked);
 }
 
 void MainWindow::ShowMessages(const QString& text, bool error, bool to_front) {
@@ -313,10 +318,7 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   const bool automatic = auto_running_;
   auto_running_ = false;
   if (!automatic) LockDesign(false);
-  if (automatic && !rendering()) {
-    progress_->setVisible(false);
-    cancel_->setVisible(false);
-  }
+  if (automatic && !rendering()) ShowRenderProgress(progress_, cancel_, false);
   const QString picture = FromCore(WorkingFilePath(folder_, kPictureFile));
   bool shown = false;
   if (outcome.image_written) {

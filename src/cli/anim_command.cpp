@@ -38,18 +38,9 @@ int CurveIndex(const std::string& name) {
 }
 
 // Joins the frames from `first` on into a video; the frames stay whatever happens.
+// The container and ffmpeg were checked before the first frame.
 int MakeVideo(const std::string& dir, int first, const std::string& video, const std::string& fps) {
-  if (!ProgramOnPath("ffmpeg")) {
-    std::cerr << "vermora-cli: ffmpeg is not installed, so no video was made (the frames are in " << dir
-              << "); install it with\n  sudo apt-get install ffmpeg\nand run: ffmpeg -framerate " << fps
-              << " -start_number " << first << " -i '" << dir << "anim%03d.bmp' " << video << "\n";
-    return cli::kNoVideo;
-  }
   const std::vector<std::string> call = VideoCall(dir, first, 0, video, fps);
-  if (call.empty()) {
-    std::cerr << "vermora-cli: a video is OUT.mp4, OUT.webm or OUT.gif, not " << video << "\n";
-    return cli::kNoVideo;
-  }
   if (RunProgram(call, true) != 0) {
     std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir << "\n";
     return cli::kNoVideo;
@@ -103,12 +94,14 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     set.SetOn("chkAnim", true);
     CopyFieldsToTwins(set);
   }
+  int per_step = 10;  // a chain's frames a step, unless --frames says
   if (!a.frames.empty()) {
     char* end = nullptr;
     const long frames = std::strtol(a.frames.c_str(), &end, 10);
     if (*end != '\0' || frames < 1 || frames > 100000) {
       return Fail("--frames needs a whole number from 1 to 100000", 2);
     }
+    per_step = static_cast<int>(frames);
   }
   if (!chain && !a.frames.empty()) {
     set.SetText("edTotalFrames", a.frames);
@@ -118,11 +111,6 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   }
   common(set);
   for (ParameterSet& key : keys) common(key);
-  int per_step = 10;
-  if (chain && !a.frames.empty()) {
-    char* end = nullptr;
-    per_step = static_cast<int>(std::strtol(a.frames.c_str(), &end, 10));
-  }
 
   // The video's container and its program are checked before the first frame, not after the last.
   if (!a.video.empty() && VideoCall(a.out, 1, 0, a.video, a.fps).empty()) {
@@ -155,9 +143,7 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   } else if (std::string problem = RendererPathProblem(settings.povray); !problem.empty()) {
     return Fail(problem);
   }
-  const size_t steps = a.loop ? keys.size() : keys.size() - 1;
-  const int frames =
-      chain ? static_cast<int>(steps) * per_step + (a.loop ? 0 : 1) : FramesToRender(set);
+  const int frames = chain ? KeyChainFrames(keys.size(), per_step, a.loop) : FramesToRender(set);
   cli::Progress progress(a.job_list ? "scenes" : "frames", frames);
   int done = 0;
   settings.after_frame = [&](const FrameReport& r) {
@@ -185,8 +171,9 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
     if (Status s = jobs.Finish(include_dirs, command); !s.ok()) return Fail(s.message());
     cli::Wrote(settings.folder + "jobs.txt");
     if (!ProgramOnPath("parallel")) {
-      std::cerr << "warning: GNU Parallel is not installed here (the package parallel brings it); "
-                   "the host that runs the list needs it\n";
+      cli::PrintWarnings(
+          {"GNU Parallel is not installed here (the package parallel brings it); "
+           "the host that runs the list needs it"});
     }
     cli::Note("On other hosts (see " + settings.folder + "README.txt), in " + settings.folder +
               ":\n  " + command);

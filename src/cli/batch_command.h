@@ -16,9 +16,8 @@ struct BatchArgs {
   std::vector<std::string> include_dirs;
   double max_objects = 0;  // 0: the renderer's own limit
   bool resume = false;
-  bool job_list = false;
-  bool contact_sheet = true;  // contact.png with ImageMagick's montage  // write the scenes and a
-                              // GNU Parallel job list instead of rendering
+  bool job_list = false;      // write the scenes and a GNU Parallel job list instead of rendering
+  bool contact_sheet = true;  // contact.png with ImageMagick's montage
   int stop_after = 0;  // renders at most this many, then stops as if killed (tests)
 };
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "model/mesh_export.h"
 #include "talk.h"
 
 namespace vermora::cli {
@@ -71,14 +72,20 @@ int RouteStandardStreams(Args& args, StdinFile& in, StdoutFile& out) {
   return -1;
 }
 
+std::string LowerExtension(const std::string& path) {
+  std::string extension = fs::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension;
+}
+
 std::string FormatProblem(const Args& args) {
   if (args.out.empty()) return {};
-  std::string format = fs::path(args.out).extension().string();
-  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string format = LowerExtension(args.out);
   if (args.command == "render" && format != ".png" && format != ".bmp") {
     return args.out + ": the picture must end in .png or .bmp";
   }
-  if (args.command == "mesh" && format != ".glb" && format != ".obj" && format != ".stl") {
+  MeshFormat mesh;
+  if (args.command == "mesh" && !MeshFormatFor(args.out, mesh)) {
     return args.out + ": the mesh file must end in .glb, .obj or .stl";
   }
   return {};

@@ -10,6 +10,9 @@ namespace vermora::cli {
 // Returns -1 to go on, or the exit status after saying what is wrong.
 int RouteStandardStreams(Args& args, StdinFile& in, StdoutFile& out);
 
+// The extension of `path` in lower case, with its dot (".png"), or "".
+std::string LowerExtension(const std::string& path);
+
 // A picture or mesh name whose format the command cannot write; empty when it can.
 std::string FormatProblem(const Args& args);
 

@@ -1,5 +1,4 @@
 // vermora-cli: compose, render and keep parameter sets without a window.
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -84,10 +83,7 @@ int Compose(const Args& args, const ParameterSet& set) {
   return 0;
 }
 
-int MeshCommand(const Args& args, const ParameterSet& set) {
-  MeshFormat format;
-  if (!MeshFormatFor(args.out, format))
-    return Fail(args.out + ": the mesh file must end in .glb, .obj or .stl", 2);
+int MeshCommand(const Args& args, const ParameterSet& set) {  // its format checked as it began
   ComposeResult composed = ComposeScene(set);
   PrintWarnings(composed.warnings);
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
@@ -118,8 +114,7 @@ int Estimate(const ParameterSet& set) {
 }
 
 int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& include_dirs) {
-  std::string format = fs::path(args.out).extension().string();  // checked as the command began
-  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string format = cli::LowerExtension(args.out);  // checked as the command began
   const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);

@@ -35,4 +35,10 @@ FrameSeriesResult RunKeyChain(const std::vector<ParameterSet>& keys, int frames_
   return total;
 }
 
+int KeyChainFrames(size_t key_sets, int frames_per_step, bool loop) {
+  if (key_sets < 2 || frames_per_step < 1) return 0;
+  const int steps = static_cast<int>(loop ? key_sets : key_sets - 1);
+  return steps * frames_per_step + (loop ? 0 : 1);  // a chain that ends keeps its last key set
+}
+
 }  // namespace vermora

@@ -17,4 +17,7 @@ namespace vermora {
 FrameSeriesResult RunKeyChain(const std::vector<ParameterSet>& keys, int frames_per_step, bool loop,
                               const FrameSeriesSettings& settings);
 
+// How many frames RunKeyChain renders through `key_sets` sets (the first included).
+int KeyChainFrames(size_t key_sets, int frames_per_step, bool loop);
+
 }  // namespace vermora
