@@ -2,7 +2,6 @@
 // a copy of the set; each finished frame is shown on the window's thread, which
 // also answers whether to go on after a failed frame.
 #include "animation_runner.h"
-#include "preview_picture.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -19,6 +18,7 @@
 #include "anim/second_set.h"
 #include "key_set_panel.h"
 #include "main_window.h"
+#include "preview_picture.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
 #include "stop_box.h"
@@ -29,8 +29,8 @@ namespace vermora::app {
 struct AnimationRunner::Shared {
   std::mutex mutex;
   std::condition_variable wake;
-  bool stop = false;    // the stop button: no further frame
-  bool abort = false;   // the window closes: end now
+  bool stop = false;                // the stop button: no further frame
+  bool abort = false;               // the window closes: end now
   std::atomic<bool> cancel{false};  // ends the renderer that runs
   std::optional<bool> answer;       // the window's word on the last frame
 };
@@ -85,8 +85,10 @@ void AnimationRunner::RunSeries() {
   const int per_step = key_sets_->frames_per_step();
   const bool loop = key_sets_->loop();
   worker_ = std::thread([this, settings, chain, per_step, loop, work = work_, result = result_] {
-    *result = chain.empty() ? RunFrameSeries(*work, settings) : RunKeyChain(chain, per_step, loop, settings);
-    QMetaObject::invokeMethod(this, [this] { Finished(); }, Qt::QueuedConnection);
+    *result = chain.empty() ? RunFrameSeries(*work, settings)
+                            : RunKeyChain(chain, per_step, loop, settings);
+    QMetaObject::invokeMethod(
+        this, [this] { Finished(); }, Qt::QueuedConnection);
   });
 }
 
@@ -132,7 +134,8 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
     if (pixmap.load(picture)) w.preview_->ShowPicture(pixmap);
   }
   const bool error_line = FirstErrorLine(MessageLines(report.outcome.messages)) >= 0;
-  if (!report.outcome.messages.empty()) w.ShowMessages(FromCore(report.outcome.messages), error_line);
+  if (!report.outcome.messages.empty())
+    w.ShowMessages(FromCore(report.outcome.messages), error_line);
   const QString number = QString::number(report.counter);
   if (report.outcome.ok()) {
     const QString caption = "Animation : Framenumber " + number + " done ...";
@@ -204,7 +207,8 @@ bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
   for (size_t i = 0; i < pairs; ++i) {
     const size_t next = (i + 1) % chain.size();
     for (const std::string& problem : FamilyProblems(chain[i], chain[next])) {
-      if (!w.prompts_->Ask(&w, "From " + names[i] + " to " + names[next] + ":\n" + FromCore(problem))) {
+      if (!w.prompts_->Ask(&w,
+                           "From " + names[i] + " to " + names[next] + ":\n" + FromCore(problem))) {
         chain.clear();
         return false;
       }
@@ -237,10 +241,13 @@ void AnimationRunner::Finished() {
   work_.reset();
   if (aborted) return;
   w.ShowWarnings(result.warnings);
-  if (!result.status.ok() && !failure_told_) w.prompts_->Error(&w, FromCore(result.status.message()));
+  if (!result.status.ok() && !failure_told_)
+    w.prompts_->Error(&w, FromCore(result.status.message()));
   QString said = QString("Animation : %1 frames rendered").arg(result.rendered);
-  if (result.stopped) said += ", stopped";
-  else if (result.failed_counter) said += QString(", frame %1 failed").arg(result.failed_counter);
+  if (result.stopped)
+    said += ", stopped";
+  else if (result.failed_counter)
+    said += QString(", frame %1 failed").arg(result.failed_counter);
   w.statusBar()->showMessage(said);
   // Frames in a row can become a video: the offer stands until the next series.
   key_sets_->SetFrames(first_frame_, frames_shown_);

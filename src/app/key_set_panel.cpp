@@ -32,19 +32,22 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 }
 
 const FileDialogTexts& VideoTexts() {
-  static const FileDialogTexts texts{"Save the frames as a video", "mp4", "anim.mp4",
-                                     "MP4 video (*.mp4);;WebM video (*.webm);;Animated GIF (*.gif)"};
+  static const FileDialogTexts texts{
+      "Save the frames as a video", "mp4", "anim.mp4",
+      "MP4 video (*.mp4);;WebM video (*.webm);;Animated GIF (*.gif)"};
   return texts;
 }
 
 }  // namespace
 
-KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent) : QGroupBox("Key sets", parent), window_(window) {
+KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent)
+    : QGroupBox("Key sets", parent), window_(window) {
   setObjectName("KeySets");
   auto* grid = new QGridLayout(this);
   auto* about = new QLabel(
       "With key sets listed, the animation runs from this set through each of them in turn, "
-      "its frames numbered on.", this);
+      "its frames numbered on.",
+      this);
   about->setWordWrap(true);
   grid->addWidget(about, 0, 0, 1, 2);
   list_ = new QListWidget(this);
@@ -55,7 +58,7 @@ KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent) : QGroupBox("Key s
   QPushButton* remove = Button("Remove", "sbRemoveKey", this);
   QPushButton* up = Button("Up", "sbKeyUp", this);
   QPushButton* down = Button("Down", "sbKeyDown", this);
-  for (int row = 0; QPushButton* b : {add, remove, up, down}) grid->addWidget(b, 1 + row++, 1);
+  for (int row = 0; QPushButton * b : {add, remove, up, down}) grid->addWidget(b, 1 + row++, 1);
   auto* options = new QHBoxLayout;
   options->addWidget(new QLabel("Frames a step", this));
   frames_ = new QSpinBox(this);
@@ -79,7 +82,8 @@ KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent) : QGroupBox("Key s
   video->addWidget(fps_);
   video_ = Button("Make video ...", "sbMakeVideo", this);
   video_->setEnabled(false);
-  video_->setToolTip("Joins the frames of the last animation into an MP4, WebM or GIF video (ffmpeg)");
+  video_->setToolTip(
+      "Joins the frames of the last animation into an MP4, WebM or GIF video (ffmpeg)");
   video->addWidget(video_);
   video->addStretch(1);
   grid->addLayout(video, 6, 0, 1, 2);
@@ -104,7 +108,9 @@ void KeySetPanel::AddKey() {
     return;
   }
   const std::vector<FileDirective> found = FindFileDirectives(key.set, w.include_dirs());
-  if (!found.empty() && !w.prompts()->Ask(&w, FromCore(FileDirectivesText(found) + "\n\nUse it anyway ?"))) return;
+  if (!found.empty() &&
+      !w.prompts()->Ask(&w, FromCore(FileDirectivesText(found) + "\n\nUse it anyway ?")))
+    return;
   keys_.push_back(std::move(key));
   ShowKeys();
   list_->setCurrentRow(list_->count() - 1);
@@ -151,15 +157,17 @@ void KeySetPanel::MakeVideo() {
   MainWindow& w = *window_;
   const QString folder = FromCore(w.folder());
   if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) {
-    w.prompts()->Error(&w, "ffmpeg is not installed, so no video can be made (the frames are in " + folder +
-                               "); install it with: sudo apt-get install ffmpeg");
+    w.prompts()->Error(&w, "ffmpeg is not installed, so no video can be made (the frames are in " +
+                               folder + "); install it with: sudo apt-get install ffmpeg");
     return;
   }
   const QString path = w.prompts()->SaveFile(&w, VideoTexts());
   if (path.isEmpty()) return;
-  const std::vector<std::string> call = VideoCall(w.folder(), first_frame_, frame_count_, ToCore(path), ToCore(fps()));
+  const std::vector<std::string> call =
+      VideoCall(w.folder(), first_frame_, frame_count_, ToCore(path), ToCore(fps()));
   if (call.empty()) {
-    w.prompts()->Error(&w, "A video is a .mp4, .webm or .gif file, not " + QFileInfo(path).fileName());
+    w.prompts()->Error(&w,
+                       "A video is a .mp4, .webm or .gif file, not " + QFileInfo(path).fileName());
     return;
   }
   QStringList args;
@@ -168,20 +176,22 @@ void KeySetPanel::MakeVideo() {
   ffmpeg->setProcessChannelMode(QProcess::MergedChannels);
   video_->setEnabled(false);
   w.statusBar()->showMessage("Making the video " + path + " ...");
-  connect(ffmpeg, &QProcess::finished, this, [this, ffmpeg, path, folder](int code, QProcess::ExitStatus how) {
-    MainWindow& w = *window_;
-    ffmpeg->deleteLater();
-    video_->setEnabled(frame_count_ >= 2);
-    const bool ok = how == QProcess::NormalExit && code == 0;
-    if (ok) {
-      w.statusBar()->showMessage("Video written: " + path);
-    } else {
-      const QString said = QString::fromLocal8Bit(ffmpeg->readAll()).trimmed();
-      w.prompts()->Error(&w, "ffmpeg could not make " + path + (said.isEmpty() ? "" : ":\n" + said) +
-                                 "\n\nThe frames are in " + folder);
-    }
-    emit VideoDone(path, ok);
-  });
+  connect(ffmpeg, &QProcess::finished, this,
+          [this, ffmpeg, path, folder](int code, QProcess::ExitStatus how) {
+            MainWindow& w = *window_;
+            ffmpeg->deleteLater();
+            video_->setEnabled(frame_count_ >= 2);
+            const bool ok = how == QProcess::NormalExit && code == 0;
+            if (ok) {
+              w.statusBar()->showMessage("Video written: " + path);
+            } else {
+              const QString said = QString::fromLocal8Bit(ffmpeg->readAll()).trimmed();
+              w.prompts()->Error(&w, "ffmpeg could not make " + path +
+                                         (said.isEmpty() ? "" : ":\n" + said) +
+                                         "\n\nThe frames are in " + folder);
+            }
+            emit VideoDone(path, ok);
+          });
   ffmpeg->start(FromCore(call[0]), args);
 }
 

@@ -29,7 +29,6 @@
 namespace vermora::app {
 namespace {
 
-
 // The end values shown by Render EndValues: all but the spline's shape and the
 // cloud rotations, which keep their start values.
 bool ShownAtEnd(const AnimatedParam& p) {
@@ -41,7 +40,8 @@ bool ShownAtEnd(const AnimatedParam& p) {
 void AnimationRunner::AddButtons() {
   MainWindow& w = *window_;
   auto* page = w.findChild<QScrollArea*>("TabFeaturesAnimation");
-  auto* stack = page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
+  auto* stack =
+      page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
   if (auto* hidden = w.findChild<QWidget*>("chkRendThingA")) hidden->hide();
   if (!stack) return;
   auto* box = new QGroupBox("Second set", page->widget());
@@ -55,8 +55,9 @@ void AnimationRunner::AddButtons() {
   start_values_->setObjectName("sbThingA");
   end_values_ = new QPushButton("Render EndValues", box);
   end_values_->setObjectName("sbThingB");
-  for (QWidget* widget : {static_cast<QWidget*>(manual), static_cast<QWidget*>(load),
-                          static_cast<QWidget*>(start_values_), static_cast<QWidget*>(end_values_)}) {
+  for (QWidget* widget :
+       {static_cast<QWidget*>(manual), static_cast<QWidget*>(load),
+        static_cast<QWidget*>(start_values_), static_cast<QWidget*>(end_values_)}) {
     row->addWidget(widget);
   }
   row->addStretch(1);

@@ -19,19 +19,21 @@ namespace vermora::app {
 namespace {
 
 const FileDialogTexts kSaveTexts{"Save Vermora for Windows File", "vmx", "*.vmx",
-                               "Vermora for Windows Files (*.vmx);;All Files (*)"};
+                                 "Vermora for Windows Files (*.vmx);;All Files (*)"};
 const FileDialogTexts kPov31Texts{"Export to POV-Ray 3.1 File", "pov", "*.pov",
-                                "Povray Files (*.pov);;All Files (*)"};
+                                  "Povray Files (*.pov);;All Files (*)"};
 const FileDialogTexts kPov22Texts{"Export to POV-Ray 2.2 File", "pov", "*.pov",
-                                "Povray Files (*.pov);;All Files (*)"};
+                                  "Povray Files (*.pov);;All Files (*)"};
 
 }  // namespace
 
 bool MainWindow::MaySetAside() {
   if (!modified()) return true;
   switch (prompts_->AskUnsaved(this)) {
-    case UnsavedAnswer::kDiscard: return true;
-    case UnsavedAnswer::kCancel: return false;
+    case UnsavedAnswer::kDiscard:
+      return true;
+    case UnsavedAnswer::kCancel:
+      return false;
     case UnsavedAnswer::kSave: {
       // The caption holds the path of a set that came from or went to a file.
       const QString caption = windowTitle();
@@ -142,8 +144,10 @@ void MainWindow::ExportSceneTo(const QString& path, bool pov31) {
     ApplySwitchesTurnedOff(switched_off, set_);
     RefreshFields();
   }
-  if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
-  else statusBar()->showMessage("Exported " + path);
+  if (!s.ok())
+    prompts_->Error(this, FromCore(s.message()));
+  else
+    statusBar()->showMessage("Exported " + path);
 }
 
 void MainWindow::SaveMyDefault() {

@@ -60,7 +60,8 @@ void MainWindow::NoteOffspring(const QString& step_label) {
   if (engine.empty()) return;
   const QString caption = windowTitle();
   std::vector<std::string> parents;
-  if (caption != kCaption && QFileInfo::exists(caption)) parents.push_back(ToCore(QFileInfo(caption).absoluteFilePath()));
+  if (caption != kCaption && QFileInfo::exists(caption))
+    parents.push_back(ToCore(QFileInfo(caption).absoluteFilePath()));
   SystemClock clock;
   std::vector<std::string> warnings;
   pending_lineage_ = MakeLineage(engine, parents, clock.MillisecondsOfDayUtc(), clock, warnings);

@@ -100,8 +100,10 @@ void MainWindow::RenderScene() {
 }
 
 void MainWindow::WhenComposeFree(std::function<void()> next) {
-  if (composing_) after_compose_ = std::move(next);  // an automatic scene, thrown away
-  else next();
+  if (composing_)
+    after_compose_ = std::move(next);  // an automatic scene, thrown away
+  else
+    next();
 }
 
 void MainWindow::ScheduleAutoRender() {
@@ -167,7 +169,10 @@ void MainWindow::StartCompose(bool automatic) {
   QThreadPool::globalInstance()->start([self, copy, setup] {
     auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
     QMetaObject::invokeMethod(
-        qApp, [self, prepared] { if (self) self->ComposeDone(std::move(*prepared)); },
+        qApp,
+        [self, prepared] {
+          if (self) self->ComposeDone(std::move(*prepared));
+        },
         Qt::QueuedConnection);
   });
 }
@@ -197,9 +202,12 @@ void MainWindow::ComposeDone(PreparedRender prepared) {
   if (automatic) {
     // Nothing pops up while the user edits: the status bar says what stopped the picture.
     QString problem;
-    if (!prepared.status.ok()) problem = FromCore(prepared.status.message());
-    else if (!prepared.renderer_problem.empty()) problem = FromCore(prepared.renderer_problem);
-    else if (!prepared.warnings.empty()) statusBar()->showMessage(FromCore(prepared.warnings.front()));
+    if (!prepared.status.ok())
+      problem = FromCore(prepared.status.message());
+    else if (!prepared.renderer_problem.empty())
+      problem = FromCore(prepared.renderer_problem);
+    else if (!prepared.warnings.empty())
+      statusBar()->showMessage(FromCore(prepared.warnings.front()));
     if (!problem.isEmpty()) {
       statusBar()->showMessage(problem);
       return;
@@ -330,7 +338,8 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
   }
   const std::vector<std::string> lines = MessageLines(outcome.messages);
   const bool error_line = FirstErrorLine(lines) >= 0;
-  if (!outcome.messages.empty() || QFile::exists(FromCore(WorkingFilePath(folder_, kMessagesFile)))) {
+  if (!outcome.messages.empty() ||
+      QFile::exists(FromCore(WorkingFilePath(folder_, kMessagesFile)))) {
     ShowMessages(FromCore(outcome.messages), error_line, !automatic);
   }
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -358,8 +367,10 @@ void MainWindow::RenderFinished(const RenderOutcome& outcome) {
     if (!error_line) {
       // Nothing in the messages says what went wrong: put it where the user looks.
       QString text = failure;
-      if (!outcome.messages.empty()) text += "\n\n" + FromCore(outcome.messages);
-      else if (!outcome.output.empty()) text += "\n\n" + FromCore(outcome.output);
+      if (!outcome.messages.empty())
+        text += "\n\n" + FromCore(outcome.messages);
+      else if (!outcome.output.empty())
+        text += "\n\n" + FromCore(outcome.output);
       ShowMessages(text, true);
     }
     statusBar()->showMessage(failure);

@@ -42,7 +42,8 @@ int CurveIndex(const std::string& name) {
 int MakeVideo(const std::string& dir, int first, const std::string& video, const std::string& fps) {
   const std::vector<std::string> call = VideoCall(dir, first, 0, video, fps);
   if (RunProgram(call, true) != 0) {
-    std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir << "\n";
+    std::cerr << "vermora-cli: ffmpeg could not make " << video << "; the frames are in " << dir
+              << "\n";
     return cli::kNoVideo;
   }
   cli::Wrote(video);
@@ -69,7 +70,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   names.insert(names.end(), a.then.begin(), a.then.end());
   for (size_t i = 1; i < names.size(); ++i) {
     ParameterSet key;
-    if (Status s = LoadSettings(names[i], key); !s.ok()) return Fail(names[i] + ": " + ErrorBoxText(s.message()));
+    if (Status s = LoadSettings(names[i], key); !s.ok())
+      return Fail(names[i] + ": " + ErrorBoxText(s.message()));
     if (!TrustedForRender(names[i], key, include_dirs, a.trust)) return kUntrustedExit;
     keys.push_back(key);
   }
@@ -82,7 +84,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   for (size_t i = 0; i < pairs; ++i) {
     const ParameterSet& next = keys[(i + 1) % keys.size()];
     if (std::string problem = FamilyProblem(keys[i], next); !problem.empty() && !a.force) {
-      return Fail(names[i] + " and " + names[(i + 1) % names.size()] + ": " + problem.substr(0, problem.find('\n')) +
+      return Fail(names[i] + " and " + names[(i + 1) % names.size()] + ": " +
+                  problem.substr(0, problem.find('\n')) +
                   " Use --force to animate between them anyway.");
     }
   }
@@ -125,9 +128,12 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   FrameSeriesSettings settings;
   settings.folder = fs::absolute(a.out).string();
   if (settings.folder.back() != '/') settings.folder += '/';
-  settings.povray = !a.povray.empty() ? a.povray : std::getenv("VERMORA_POVRAY") ? std::getenv("VERMORA_POVRAY") : "/usr/bin/povray";
+  settings.povray = !a.povray.empty()               ? a.povray
+                    : std::getenv("VERMORA_POVRAY") ? std::getenv("VERMORA_POVRAY")
+                                                    : "/usr/bin/povray";
   settings.include_dirs = include_dirs;
-  settings.jobs = a.jobs > 0 ? a.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  settings.jobs =
+      a.jobs > 0 ? a.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
   cli::JobList jobs(settings.folder);
   if (a.job_list) {

@@ -55,11 +55,12 @@ EngineResult MakeChild(const BatchArgs& args, const ParameterSet& parent, const 
 }
 
 // index.txt: each child's set, seed and what became of it.
-bool WriteIndex(const BatchArgs& args, const std::string& dir, const std::vector<std::string>& status) {
+bool WriteIndex(const BatchArgs& args, const std::string& dir,
+                const std::vector<std::string>& status) {
   std::ostringstream index;
   for (size_t i = 0; i < status.size(); ++i) {
-    index << ChildName(static_cast<int>(i)) << ".vmx " << args.seed + static_cast<std::uint32_t>(i) << " "
-          << status[i] << "\n";
+    index << ChildName(static_cast<int>(i)) << ".vmx " << args.seed + static_cast<std::uint32_t>(i)
+          << " " << status[i] << "\n";
   }
   return WriteFileReplacing(dir + "index.txt", index.str()).ok();
 }
@@ -67,8 +68,9 @@ bool WriteIndex(const BatchArgs& args, const std::string& dir, const std::vector
 // Writes each child's scene beside its set and a job list that renders them on
 // other hosts; the pictures come back as child_001.bmp ..., where a rerun with
 // --resume finds them and makes the contact sheet.
-int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vector<ParameterSet>& sets,
-                   const std::vector<int>& index, std::vector<std::string>& status) {
+int WriteBatchJobs(const BatchArgs& args, const std::string& dir,
+                   const std::vector<ParameterSet>& sets, const std::vector<int>& index,
+                   std::vector<std::string>& status) {
   cli::JobList jobs(dir);
   for (size_t k = 0; k < sets.size(); ++k) {
     const std::string name = ChildName(index[k]);
@@ -83,10 +85,10 @@ int WriteBatchJobs(const BatchArgs& args, const std::string& dir, const std::vec
       Fail(name + ": " + s.message());
       continue;
     }
-    RenderInvocation call = TranslateCommandLine(
-        RenderCommandLine(args.povray, dir, name + ".pov", args.width, args.height, sized.On("chkAntiA"),
-                          name + ".bmp"),
-        args.include_dirs);
+    RenderInvocation call =
+        TranslateCommandLine(RenderCommandLine(args.povray, dir, name + ".pov", args.width,
+                                               args.height, sized.On("chkAntiA"), name + ".bmp"),
+                             args.include_dirs);
     for (std::string& arg : call.args) {
       if (arg.rfind("All_File=", 0) == 0) arg = "All_File=" + name + ".out";
     }
@@ -109,7 +111,8 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
       args.engine != "breed") {
     return Fail("--engine must be random, evolve, mutate or breed", 2);
   }
-  if (args.engine == "breed" && args.partner_path.empty()) return Fail("breed needs --partner B.vmx", 2);
+  if (args.engine == "breed" && args.partner_path.empty())
+    return Fail("breed needs --partner B.vmx", 2);
   if (args.count < 1) return Fail("--count needs a whole number of at least 1", 2);
   if (args.contact_sheet && !args.job_list && !ProgramOnPath("montage")) {
     return Fail(
@@ -182,7 +185,8 @@ int BatchCommand(const BatchArgs& args, const ParameterSet& parent, const GeneLo
   };
   const auto start = std::chrono::steady_clock::now();
   const std::vector<RenderJobOutcome> outcomes = RenderScenes(to_render, options);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   int rejected = 0;
   for (size_t k = 0; k < outcomes.size(); ++k) {
     const int i = render_index[k];

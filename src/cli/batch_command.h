@@ -18,7 +18,7 @@ struct BatchArgs {
   bool resume = false;
   bool job_list = false;      // write the scenes and a GNU Parallel job list instead of rendering
   bool contact_sheet = true;  // contact.png with ImageMagick's montage
-  int stop_after = 0;  // renders at most this many, then stops as if killed (tests)
+  int stop_after = 0;         // renders at most this many, then stops as if killed (tests)
 };
 
 // Writes child_001.vmx ... beside their lineage, drops weak children, renders

@@ -1,7 +1,6 @@
 #include "command_line.h"
 
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 
 namespace vermora::cli {
@@ -65,7 +64,8 @@ void ObjectLimit(CLI::App* sub, Args& a,
 }
 
 void Renderer(CLI::App* sub, Args& a) {
-  sub->add_option("--povray", a.povray, "the renderer (default $VERMORA_POVRAY or /usr/bin/povray)");
+  sub->add_option("--povray", a.povray,
+                  "the renderer (default $VERMORA_POVRAY or /usr/bin/povray)");
   sub->add_flag("--trust", a.trust, "render a set whose texts use files");
 }
 
@@ -77,13 +77,15 @@ void Locks(CLI::App* sub, Args& a) {
 }
 
 void Seed(CLI::App* sub, Args& a, bool required = false) {
-  sub->add_option("--seed", a.seed, std::string("the clock value to seed from (0 to 4294967295)") +
-                                        (required ? " (needed)" : ""));
+  sub->add_option("--seed", a.seed,
+                  std::string("the clock value to seed from (0 to 4294967295)") +
+                      (required ? " (needed)" : ""));
   if (required) a.needs.push_back({sub->get_name(), &a.seed, "--seed"});
 }
 
 void Jobs(CLI::App* sub, Args& a) {
-  sub->add_option("--jobs", a.jobs, "renders at once (default: the cores)")->check(CLI::PositiveNumber);
+  sub->add_option("--jobs", a.jobs, "renders at once (default: the cores)")
+      ->check(CLI::PositiveNumber);
 }
 
 void Build(CLI::App& app, Args& a) {
@@ -106,7 +108,8 @@ void Build(CLI::App& app, Args& a) {
   Output(sub, a, "OUT.glb, OUT.obj (with OUT.mtl) or OUT.stl to write; - for standard output");
   sub->add_option("--format", a.format, "what -o - writes (default glb)")
       ->check(CLI::IsMember({"glb", "stl"}));
-  sub->add_option("--detail", a.detail, "segments around each sphere, cylinder, cone or torus (3 or more)")
+  sub->add_option("--detail", a.detail,
+                  "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
   ObjectLimit(sub, a);
   sub->footer(
@@ -145,9 +148,12 @@ void Build(CLI::App& app, Args& a) {
   Renderer(sub, a);
   sub->add_flag("--force", a.force, "animate between sets of different families");
   ObjectLimit(sub, a, "refuse key sets estimated above this many objects");
-  sub->add_flag("--job-list", a.job_list, "write the frame scenes and DIR/jobs.txt for GNU Parallel");
+  sub->add_flag("--job-list", a.job_list,
+                "write the frame scenes and DIR/jobs.txt for GNU Parallel");
   sub->add_option("--video", a.video, "join the frames into OUT.mp4, OUT.webm or OUT.gif (ffmpeg)");
-  sub->add_option("--fps", a.fps, "frames per second of the video")->capture_default_str()->check(CLI::PositiveNumber);
+  sub->add_option("--fps", a.fps, "frames per second of the video")
+      ->capture_default_str()
+      ->check(CLI::PositiveNumber);
   Output(sub, a, "the folder for the frames anim001.bmp ...");
   sub->footer(
       "A chain (--then, --loop) renders N frames a step, numbered on, and ends on the\n"
@@ -172,7 +178,8 @@ void Build(CLI::App& app, Args& a) {
 
   sub = Command(app, a, "variations", "make variants of a set and render their thumbnails");
   sub->add_option("SET", a.set_path, "the set (.vmx, - for standard input)");
-  sub->add_option("--engine", a.engine, "the engine")->check(CLI::IsMember({"random", "evolve", "mutate"}));
+  sub->add_option("--engine", a.engine, "the engine")
+      ->check(CLI::IsMember({"random", "evolve", "mutate"}));
   Seed(sub, a);
   sub->add_option("--count", a.count, "number of variants (1 to 100)")->capture_default_str();
   Jobs(sub, a);
@@ -197,7 +204,8 @@ void Build(CLI::App& app, Args& a) {
   ObjectLimit(sub, a, "drop children estimated above this many objects");
   sub->add_flag("--resume", a.resume, "render only the children not yet rendered");
   sub->add_option("--stop-after", a.stop_after)->group("");  // tests: stop as if killed
-  sub->add_flag("--job-list", a.job_list, "write the children's scenes and DIR/jobs.txt for GNU Parallel");
+  sub->add_flag("--job-list", a.job_list,
+                "write the children's scenes and DIR/jobs.txt for GNU Parallel");
   sub->add_flag("!--no-contact-sheet", a.contact_sheet,
                 "make no contact.png (it needs ImageMagick)");
   Renderer(sub, a);
@@ -225,9 +233,11 @@ const CLI::App* Failing(const CLI::App& app) {
 }  // namespace
 
 int ParseCommandLine(int argc, char** argv, Args& args) {
-  CLI::App app("vermora-cli: compose, render and vary creatures for POV-Ray without a window", "vermora-cli");
+  CLI::App app("vermora-cli: compose, render and vary creatures for POV-Ray without a window",
+               "vermora-cli");
   Build(app, args);
-  const auto subs = app.get_subcommands([&](const CLI::App* sub) { return argc >= 2 && sub->check_name(argv[1]); });
+  const auto subs = app.get_subcommands(
+      [&](const CLI::App* sub) { return argc >= 2 && sub->check_name(argv[1]); });
   if (argc >= 2 && argv[1][0] != '-' && subs.empty()) {
     std::cerr << "vermora-cli: unknown command " << argv[1] << "\n" << app.help();
     return kUsage;
@@ -237,7 +247,8 @@ int ParseCommandLine(int argc, char** argv, Args& args) {
     const CLI::App* sub = app.get_subcommands().front();
     for (const Args::Need& need : args.needs) {
       if (need.command == sub->get_name() && need.value->empty()) {
-        std::cerr << "vermora-cli: " << need.command << " needs " << need.what << "\n" << sub->help();
+        std::cerr << "vermora-cli: " << need.command << " needs " << need.what << "\n"
+                  << sub->help();
         return kUsage;
       }
     }

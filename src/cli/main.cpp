@@ -115,7 +115,7 @@ int Estimate(const ParameterSet& set) {
 
 int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& include_dirs) {
   const std::string format = cli::LowerExtension(args.out);  // checked as the command began
-  const std::string as_designed = SettingsText(set);  // a PNG carries the set as given
+  const std::string as_designed = SettingsText(set);         // a PNG carries the set as given
   if (!args.width.empty()) set.SetText("edImageW", args.width);
   if (!args.height.empty()) set.SetText("edImageH", args.height);
   if (args.antialias) set.SetOn("chkAntiA", true);

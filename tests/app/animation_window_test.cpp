@@ -1,8 +1,8 @@
 #include "anim/second_set.h"
 #include "animation_runner.h"
 #include "key_set_panel.h"
-#include "window_test_main.h"
 #include "stop_box.h"
+#include "window_test_main.h"
 
 class AnimationWindowTest : public WindowTest {
   Q_OBJECT
@@ -56,7 +56,8 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(done.wait(kHangMs));
     // The event loop ran all along: the timer ticked in the pause after each frame.
     QCOMPARE(ticks_at.size(), 3);
-    QVERIFY2(ticks_at[0] < ticks_at[1] && ticks_at[1] < ticks_at[2], qPrintable(QString::number(ticks)));
+    QVERIFY2(ticks_at[0] < ticks_at[1] && ticks_at[1] < ticks_at[2],
+             qPrintable(QString::number(ticks)));
     QCOMPARE(shown.size(), 2);
     QCOMPARE(done.first(), (QList<QVariant>{2, false}));
     StopBox* box = Runner(*w)->stop_box();
@@ -105,12 +106,14 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(done.wait(kHangMs));
     QVERIFY(prompts_.asks.isEmpty());  // no question: the series ends at once
     QCOMPARE(prompts_.errors.size(), 1);
-    QVERIFY2(prompts_.errors[0].startsWith("Frame 5: POV-Ray reported an error"), qPrintable(prompts_.errors[0]));
+    QVERIFY2(prompts_.errors[0].startsWith("Frame 5: POV-Ray reported an error"),
+             qPrintable(prompts_.errors[0]));
     QCOMPARE(done.first().at(0).toInt(), 0);
     QVERIFY(!QFile::exists(Path("anim006.pov")) && !QFile::exists(Path("anim006.bmp")));
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(w->findChild<QLabel*>("Image2")->isVisibleTo(w.get()));
-    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
+    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(),
+             QString("TabOut"));
   }
 
   void closingDuringASeriesEndsIt() {
@@ -194,7 +197,8 @@ class AnimationWindowTest : public WindowTest {
     prompts_.ask_answer = false;
     w->findChild<QPushButton*>("sbLoadAS")->click();
     QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
-    QCOMPARE(prompts_.asks, QStringList{"Worms not of the same family.\nShould I go on ? (or stop)"});
+    QCOMPARE(prompts_.asks,
+             QStringList{"Worms not of the same family.\nShould I go on ? (or stop)"});
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(!w->set().On("chkAnim"));
     QCOMPARE(w->windowTitle(), QString(kCaption));
@@ -206,8 +210,9 @@ class AnimationWindowTest : public WindowTest {
     prompts_.file_answers = {file};
     prompts_.ask_answer = true;
     w->findChild<QPushButton*>("sbLoadAS")->click();
-    QCOMPARE(prompts_.asks, (QStringList{"Worms not of the same family.\nShould I go on ? (or stop)",
-                                         "Things not of the same family.\nShould I go on ? (or stop)"}));
+    QCOMPARE(prompts_.asks,
+             (QStringList{"Worms not of the same family.\nShould I go on ? (or stop)",
+                          "Things not of the same family.\nShould I go on ? (or stop)"}));
     QVERIFY(w->set().On("chkAnim"));
     QCOMPARE(w->set().Index("RadioGroup1"), 1);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
@@ -277,8 +282,9 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(made.wait(kHangMs));
     QVERIFY2(made.first().at(1).toBool(), qPrintable(prompts_.errors.join("\n")));
     QProcess probe;
-    probe.start("ffprobe", {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
-                            "stream=nb_read_frames,width,height", "-of", "csv=p=0", video});
+    probe.start("ffprobe",
+                {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+                 "stream=nb_read_frames,width,height", "-of", "csv=p=0", video});
     QVERIFY(probe.waitForFinished(kHangMs));
     QCOMPARE(probe.readAll(), QByteArray("32,24,4\n"));
     QVERIFY(!offer->isVisibleTo(w.get()));
@@ -301,7 +307,8 @@ class AnimationWindowTest : public WindowTest {
     w->findChild<QPushButton*>("sbLoadAS")->click();
     QVERIFY(w->set().On("chkAnim"));
     QCOMPARE(w->set().Text("EdNumber3"), std::string("36"));
-    for (const char* trigger : {"edSWTrig", "edSWTrig2"}) QCOMPARE(w->set().Text(trigger), std::string("150"));
+    for (const char* trigger : {"edSWTrig", "edSWTrig2"})
+      QCOMPARE(w->set().Text(trigger), std::string("150"));
     QCOMPARE(w->windowTitle(), QString(kCaption));
   }
 

@@ -40,11 +40,12 @@ class MainWindowTest : public WindowTest {
     const QSize small = w->findChild<QLabel*>("Image1")->size();
     QVERIFY(small.width() >= 209 && small.height() >= 163);
     w->resize(1500, 1000);
-    QTRY_VERIFY_WITH_TIMEOUT(w->findChild<QLabel*>("Image1")->width() > small.width() + 100, kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(w->findChild<QLabel*>("Image1")->width() > small.width() + 100,
+                             kHangMs);
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->isReadOnly());
     // The command buttons are parameters (found above); the object images and inner pages are not.
-    for (const char* name :
-         {"ImBol", "imSpik6", "ImBallDisk", "TabWormsSpiralWormHelix", "TabThingsFanWheelTentacle"}) {
+    for (const char* name : {"ImBol", "imSpik6", "ImBallDisk", "TabWormsSpiralWormHelix",
+                             "TabThingsFanWheelTentacle"}) {
       QVERIFY2(w->findChild<QWidget*>(name), name);
     }
     QCOMPARE(w->findChild<QWidget*>("SBGo")->toolTip(), QString("Render scene F5"));
@@ -134,11 +135,14 @@ class MainWindowTest : public WindowTest {
 
   void workingFilesGoAtStartAndClose() {
     QDir().mkpath(dir_->path() + "/home");
-    for (const char* name : {"_evolve.vmx", "_MUTATE.VMX", "_anim.vmx", "_lsec.vmx",
-                             "_thingb.vmx", "TEMP.POV", "TEMP.BMP", "alltext.out"}) Touch(Path(name));
+    for (const char* name : {"_evolve.vmx", "_MUTATE.VMX", "_anim.vmx", "_lsec.vmx", "_thingb.vmx",
+                             "TEMP.POV", "TEMP.BMP", "alltext.out"})
+      Touch(Path(name));
     auto w = NewWindow();
-    for (const char* name : {"_evolve.vmx", "_MUTATE.VMX", "_lsec.vmx"}) QVERIFY2(!QFile::exists(Path(name)), name);
-    QVERIFY(QFile::exists(Path("_thingb.vmx")) && QFile::exists(Path("TEMP.BMP")));  // removed at close only
+    for (const char* name : {"_evolve.vmx", "_MUTATE.VMX", "_lsec.vmx"})
+      QVERIFY2(!QFile::exists(Path(name)), name);
+    QVERIFY(QFile::exists(Path("_thingb.vmx")) &&
+            QFile::exists(Path("TEMP.BMP")));  // removed at close only
     Touch(Path("_anim.vmx"));
     w->show();
     QVERIFY(w->close());
@@ -172,9 +176,11 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
     // A broken default is reported and the start goes on with what it read.
     QVERIFY(prompts_.errors.isEmpty());
-    WriteFile(Path("_default.vmx"), "Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
+    WriteFile(Path("_default.vmx"),
+              "Quorel 0.9\r\nEdNumber|44\r\nEdSpace|x|y\r\nsgColorMap|3~4:0~1~2~3~\r\n");
     w = NewWindow();
-    QCOMPARE(prompts_.errors, QStringList{"Missing value (0,1) in grid component [sgColorMap]!  Load aborted"});
+    QCOMPARE(prompts_.errors,
+             QStringList{"Missing value (0,1) in grid component [sgColorMap]!  Load aborted"});
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("44"));
     QCOMPARE(w->findChild<QLineEdit*>("EdSpace")->text(), QString("x|y"));
   }
@@ -213,7 +219,8 @@ class MainWindowTest : public WindowTest {
     prompts_.input_answer = "/opt/pov ray/bin/povray";
     {
       auto w = NewWindow();
-      QCOMPARE(prompts_.inputs, QStringList{"POV-RAY Path|Enter full path of executable|/usr/bin/povray"});
+      QCOMPARE(prompts_.inputs,
+               QStringList{"POV-RAY Path|Enter full path of executable|/usr/bin/povray"});
       QCOMPARE(w->povray_path(), std::string("/opt/pov ray/bin/povray"));
     }
     prompts_.inputs.clear();
@@ -250,7 +257,8 @@ class MainWindowTest : public WindowTest {
     auto w = NewWindow();
     auto* estimate = w->findChild<QAction*>("Preview");
     QVERIFY(estimate && estimate->isCheckable() && !estimate->isChecked());
-    RenderAndWait(*w);  // the estimate is off: no question, and the missing renderer is told clearly
+    RenderAndWait(
+        *w);  // the estimate is off: no question, and the missing renderer is told clearly
     QVERIFY(prompts_.asks.isEmpty());
     QVERIFY(!w->rendering());
     QVERIFY(w->statusBar()->currentMessage().contains("Povray Path"));
@@ -298,7 +306,8 @@ class MainWindowTest : public WindowTest {
     prompts_.ask_answer = false;
     RenderAndWait(*w);
     QCOMPARE(prompts_.asks.size(), 1);
-    QVERIFY2(prompts_.asks[0].contains("EdInc3: #fopen F \"note.txt\" write"), qPrintable(prompts_.asks[0]));
+    QVERIFY2(prompts_.asks[0].contains("EdInc3: #fopen F \"note.txt\" write"),
+             qPrintable(prompts_.asks[0]));
     QVERIFY(!QFile::exists(Path("TEMP.POV")));
     prompts_.ask_answer = true;
     RenderAndWait(*w);
@@ -357,7 +366,8 @@ class MainWindowTest : public WindowTest {
     // The stand-in logs its calls outside any private folder, which the sandbox forbids.
     qputenv("VERMORA_BWRAP", "none");
     const QString log = dir_->path() + "/calls.log";
-    SetPovray(FakeRenderer(Beside("fake povray"), ("echo \"$@\" >> '" + log + "'\nexec sleep 600\n").toUtf8()));
+    SetPovray(FakeRenderer(Beside("fake povray"),
+                           ("echo \"$@\" >> '" + log + "'\nexec sleep 600\n").toUtf8()));
     auto w = NewWindow();
     w->resize(1200, 800);
     w->show();
@@ -557,7 +567,8 @@ class MainWindowTest : public WindowTest {
     Pages(*w)->setCurrentIndex(1);
     RenderAndWait(*w);
     QVERIFY(done.wait(kHangMs));
-    QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
+    QVERIFY2(done.first().first().toBool(),
+             qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     const QPixmap shown = w->findChild<QLabel*>("Image1")->pixmap();
     QCOMPARE(shown.size(), QSize(32, 24));
     const QImage picture = shown.toImage();

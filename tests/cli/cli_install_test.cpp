@@ -16,9 +16,11 @@ using test::Cli;
 using test::Shell;
 
 TEST(CliConventionTest, HelpVersionAndUsageErrors) {
-  for (const char* command : {"defaults", "compose", "mesh", "render", "texture", "anim", "random", "evolve", "mutate",
-                              "breed", "variations", "estimate", "batch", "lineage", "examples", "extract"}) {
-    EXPECT_TRUE(test::Says(Cli(std::string(command) + " --help"), 0, std::string("Usage: ") + command));
+  for (const char* command :
+       {"defaults", "compose", "mesh", "render", "texture", "anim", "random", "evolve", "mutate",
+        "breed", "variations", "estimate", "batch", "lineage", "examples", "extract"}) {
+    EXPECT_TRUE(
+        test::Says(Cli(std::string(command) + " --help"), 0, std::string("Usage: ") + command));
     // An unknown option names itself and shows the command's help.
     const test::ShellRun bad = Cli(std::string(command) + " --no-such-option");
     EXPECT_TRUE(test::Says(bad, 2, "--no-such-option"));
@@ -60,7 +62,8 @@ TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
     const char* file;
     const char* message;
   };
-  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "plain.bmp --width 32 --height 24").code, 0);
+  ASSERT_EQ(Cli("render " + dir_ + "a.vmx -o " + dir_ + "plain.bmp --width 32 --height 24").code,
+            0);
   ASSERT_EQ(Shell("convert " + dir_ + "plain.bmp " + dir_ + "plain.png").code, 0);
   fs::copy_file(dir_ + "a.png", dir_ + "damaged.png");
   DamageSetChunk(dir_ + "damaged.png");
@@ -71,7 +74,9 @@ TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
         Refused{"half.png", "the set it carries is damaged"},
         Refused{"a.vmx", "is not a PNG picture"}, Refused{"none.png", "File not found"}}) {
     std::ofstream(dir_ + "keep.vmx") << "kept";
-    EXPECT_TRUE(test::Says(Cli("extract " + dir_ + r.file + " -o " + dir_ + "keep.vmx"), 1, r.message)) << r.file;
+    EXPECT_TRUE(
+        test::Says(Cli("extract " + dir_ + r.file + " -o " + dir_ + "keep.vmx"), 1, r.message))
+        << r.file;
     EXPECT_EQ(test::ReadFile(dir_ + "keep.vmx"), "kept") << r.file;
   }
 }
@@ -79,7 +84,8 @@ TEST_F(PictureSetTest, APngCarriesItsSetByteForByte) {
 TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
   const std::string prefix = test::MakeTempFolder();
   const std::string away = test::MakeTempFolder();
-  ASSERT_EQ(Shell("cmake --install " VERMORA_BUILD_DIR " --prefix " + prefix + " >/dev/null").code, 0);
+  ASSERT_EQ(Shell("cmake --install " VERMORA_BUILD_DIR " --prefix " + prefix + " >/dev/null").code,
+            0);
   const std::string cli = "cd " + away + " && env -u VERMORA_DATA " + prefix + "bin/vermora-cli ";
   test::ShellRun run = Shell(cli + "render -o out.png --width 32 --height 24");
   EXPECT_EQ(run.code, 0) << run.output;
@@ -88,11 +94,13 @@ TEST(InstallTest, AnInstalledCliRendersFromAnyFolder) {
   EXPECT_EQ(run.code, 0) << run.output;
   const std::string first = run.output.substr(0, run.output.find('\t'));
   EXPECT_EQ(Shell(cli + "examples " + first + " -o first.vmx").code, 0);
-  EXPECT_EQ(test::ReadFile(away + "first.vmx"), test::ReadFile(prefix + "share/vermora/examples/" + first + ".vmx"));
+  EXPECT_EQ(test::ReadFile(away + "first.vmx"),
+            test::ReadFile(prefix + "share/vermora/examples/" + first + ".vmx"));
   EXPECT_TRUE(fs::exists(prefix + "share/man/man1/vermora-cli.1.gz"));
-  for (const auto& [tool, file] : {std::pair{"desktop-file-validate", "share/applications/org.lumenfold.vermora.desktop"},
-                                   std::pair{"appstreamcli validate --no-net",
-                                             "share/metainfo/org.lumenfold.vermora.metainfo.xml"}}) {
+  for (const auto& [tool, file] :
+       {std::pair{"desktop-file-validate", "share/applications/org.lumenfold.vermora.desktop"},
+        std::pair{"appstreamcli validate --no-net",
+                  "share/metainfo/org.lumenfold.vermora.metainfo.xml"}}) {
 #ifndef VERMORA_INSTALLS_WINDOW
     continue;  // without the window there is no desktop entry to install
 #endif

@@ -38,11 +38,13 @@ std::vector<std::string> Series(float S, float E, int N, Curve curve, WriteBack 
 TEST(CurvesTest, LinearWaveAndCounts) {
   EXPECT_EQ(Series(0, 9, 10, Curve::kLinear, WriteBack::kRounded),
             (std::vector<std::string>{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-  EXPECT_EQ(Series(2, 8, 3, Curve::kWave, WriteBack::kRounded), (std::vector<std::string>{"2", "8", "2"}));
+  EXPECT_EQ(Series(2, 8, 3, Curve::kWave, WriteBack::kRounded),
+            (std::vector<std::string>{"2", "8", "2"}));
   std::vector<float> grow;
   EXPECT_EQ(Series(4, 6, 5, Curve::kLinear, WriteBack::kWhole, 1, &grow),
             (std::vector<std::string>{"4", "4", "5", "5", "6"}));
-  for (size_t i = 0; i < grow.size(); ++i) EXPECT_NEAR(grow[i], i % 2 ? 0.5f : 0, 1e-5) << i;  // 0, .5, 0, .5, 0
+  for (size_t i = 0; i < grow.size(); ++i)
+    EXPECT_NEAR(grow[i], i % 2 ? 0.5f : 0, 1e-5) << i;  // 0, .5, 0, .5, 0
   EXPECT_EQ(Series(3, 3, 4, Curve::kSCurve, WriteBack::kDecimal).back(), "3.000");
 }
 
@@ -53,8 +55,10 @@ TEST(CurvesTest, FractionsAndRounding) {
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kDecelerate, 0), 0.03125f, 1e-5);
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kSCurve, 1), 0.5f, 1e-6);
   EXPECT_NEAR(CurveFraction(0.5f, Curve::kWave, 1), 1.0f, 1e-6);
-  for (const auto& [value, kind, text] : {std::tuple{2.5f, WriteBack::kRounded, "2"}, {3.5f, WriteBack::kRounded, "4"},
-                                           {7.9f, WriteBack::kWhole, "7"}, {0.12345f, WriteBack::kDecimal, "0.123"}}) {
+  for (const auto& [value, kind, text] : {std::tuple{2.5f, WriteBack::kRounded, "2"},
+                                          {3.5f, WriteBack::kRounded, "4"},
+                                          {7.9f, WriteBack::kWhole, "7"},
+                                          {0.12345f, WriteBack::kDecimal, "0.123"}}) {
     EXPECT_EQ(WriteBackText(value, kind), text) << value;
   }
   EXPECT_EQ(WriteBackText(1e30f, WriteBack::kRounded).find('-'), std::string::npos);
@@ -90,7 +94,10 @@ ParameterSet Animated(int frames) {
   CopyFieldsToTwins(set);
   const std::string n = std::to_string(frames);
   set = test::With(set, {},
-                   {{"edTotalFrames", n.c_str()}, {"edEndFrame", n.c_str()}, {"edTNumber2", "12"}, {"EdTSpread2", "180"}});
+                   {{"edTotalFrames", n.c_str()},
+                    {"edEndFrame", n.c_str()},
+                    {"edTNumber2", "12"},
+                    {"EdTSpread2", "180"}});
   set.SetOn("chkDelPovs", false);
   return set;
 }
@@ -117,8 +124,9 @@ TEST(FrameSeriesTest, WritesEveryFrameAndRestoresTheStartSet) {
 }
 
 TEST(FrameSeriesTest, StartFrameSkipsRendersButNotUpdates) {
-  ParameterSet set = test::With(Animated(10), {"chkDelPovs"},
-                                {{"edStartFrame", "4"}, {"edEndFrame", "6"}, {"edCountStart", "4"}, {"edTNumber2", "8"}});
+  ParameterSet set = test::With(
+      Animated(10), {"chkDelPovs"},
+      {{"edStartFrame", "4"}, {"edEndFrame", "6"}, {"edCountStart", "4"}, {"edTNumber2", "8"}});
   SeriesRun run;
   std::vector<int> counters;
   run.settings.after_frame = [&](const FrameReport& r) {
@@ -184,11 +192,14 @@ TEST(FrameSeriesTest, OverlappingRendersWriteTheSameFrames) {
   ASSERT_TRUE(RunFrameSeries(set, serial.settings).status.ok());
   ASSERT_TRUE(RunFrameSeries(set, parallel.settings).status.ok());
   for (int c = 1; c <= 5; ++c)
-    EXPECT_EQ(test::ReadFile(serial.folder + FrameFileName(c)), test::ReadFile(parallel.folder + FrameFileName(c))) << c;
+    EXPECT_EQ(test::ReadFile(serial.folder + FrameFileName(c)),
+              test::ReadFile(parallel.folder + FrameFileName(c)))
+        << c;
 }
 
 TEST(FrameSeriesTest, RealRenderOfAShortSeries) {
-  ParameterSet set = test::With(Animated(3), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
+  ParameterSet set =
+      test::With(Animated(3), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   SeriesRun run(2);
   run.settings.render = {};
   run.settings.include_dirs = {VERMORA_DATA_DIR};
@@ -204,11 +215,13 @@ TEST(SecondSetTest, FamilyTest) {
   ParameterSet first, second;
   EXPECT_EQ(FamilyProblem(first, second), "");
   second.SetIndex("RadioGroup1", 1);
-  EXPECT_EQ(FamilyProblem(first, second), "Worms not of the same family.\nShould I go on ? (or stop)");
+  EXPECT_EQ(FamilyProblem(first, second),
+            "Worms not of the same family.\nShould I go on ? (or stop)");
   second = ParameterSet{};
   second.SetOn("ChkWheelOn", false);
   second.SetOn("chkHullOn", true);
-  EXPECT_EQ(FamilyProblem(first, second), "Things not of the same family.\nShould I go on ? (or stop)");
+  EXPECT_EQ(FamilyProblem(first, second),
+            "Things not of the same family.\nShould I go on ? (or stop)");
   first.SetOn("ChkWheelOn", false);
   second.SetOn("chkHullOn", false);
   second.SetOn("ChkFanOn", true);  // no thing counts as a fan
@@ -236,33 +249,85 @@ TEST(SecondSetTest, MixCases) {
     const char* what;
     Edits first, second, mixed;  // mixed: a switch's state or a field's text
   } cases[] = {
-      {"the second set in the twins, branches grow in, bubbles off in both parked past the longer worm",
-       {}, {{"EdNumber", "40"}, {"EdOmw", "0.3"}, {"ChkBranchON", "Y"}, {"EdBranchScale", "0.5"}},
-       {{"chkAnim", "Y"}, {"EdNumber", "30"}, {"EdNumber3", "40"}, {"EdOmw", "0.15"}, {"EdOmw3", "0.3"},
-        {"ChkBranchON", "Y"}, {"EdBranchScale", "0.01"}, {"EdBranchScale3", "0.5"}, {"EdBBScaleSt", "41"},
-        {"EdBBScEnd3", "42"}, {"edCoatST", "30"}, {"edCoatET3", "40"}}},
-      {"a base shrinks away", {{"ChkBaseOn", "Y"}}, {{"EdBaseScale", "0.4"}},
-       {{"ChkBaseOn", "Y"}, {"EdBaseScale", "0.70"}, {"EdBaseScale3", "0.01"}, {"EdBaseNumber", "3"},
-        {"EdBaseNumber3", "3"}, {"EdBaseRot3", "10"}}},
-      {"side objects shrink away", {{"edSideTrigger", "50"}}, {{"edSideTrigger", "600"}, {"edSOScale", "2"}},
-       {{"edSOScale", "1.00"}, {"edSOScale3", "0.01"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
-      {"side objects grow in", {}, {{"edSideTrigger", "50"}, {"edSOScale", "2"}},
-       {{"edSOScale", "0.01"}, {"edSOScale3", "1.00"}, {"edSideTrigger", "50"}, {"edSideTrigger3", "50"}}},
-      {"bubbles in the first set only", {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}},
+      {"the second set in the twins, branches grow in, bubbles off in both parked past the longer "
+       "worm",
+       {},
+       {{"EdNumber", "40"}, {"EdOmw", "0.3"}, {"ChkBranchON", "Y"}, {"EdBranchScale", "0.5"}},
+       {{"chkAnim", "Y"},
+        {"EdNumber", "30"},
+        {"EdNumber3", "40"},
+        {"EdOmw", "0.15"},
+        {"EdOmw3", "0.3"},
+        {"ChkBranchON", "Y"},
+        {"EdBranchScale", "0.01"},
+        {"EdBranchScale3", "0.5"},
+        {"EdBBScaleSt", "41"},
+        {"EdBBScEnd3", "42"},
+        {"edCoatST", "30"},
+        {"edCoatET3", "40"}}},
+      {"a base shrinks away",
+       {{"ChkBaseOn", "Y"}},
+       {{"EdBaseScale", "0.4"}},
+       {{"ChkBaseOn", "Y"},
+        {"EdBaseScale", "0.70"},
+        {"EdBaseScale3", "0.01"},
+        {"EdBaseNumber", "3"},
+        {"EdBaseNumber3", "3"},
+        {"EdBaseRot3", "10"}}},
+      {"side objects shrink away",
+       {{"edSideTrigger", "50"}},
+       {{"edSideTrigger", "600"}, {"edSOScale", "2"}},
+       {{"edSOScale", "1.00"},
+        {"edSOScale3", "0.01"},
+        {"edSideTrigger", "50"},
+        {"edSideTrigger3", "50"}}},
+      {"side objects grow in",
+       {},
+       {{"edSideTrigger", "50"}, {"edSOScale", "2"}},
+       {{"edSOScale", "0.01"},
+        {"edSOScale3", "1.00"},
+        {"edSideTrigger", "50"},
+        {"edSideTrigger3", "50"}}},
+      {"bubbles in the first set only",
+       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}},
        {{"EdNumber", "40"}},
-       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdBBScaleSt3", "41"},
-        {"EdBBScEnd3", "41"}, {"EdBBScNr", "3.00"}, {"EdBBScNr3", "3.00"}, {"EdBBScSW3", "1.50"},
+       {{"ChkBubble", "Y"},
+        {"EdBBScaleSt", "3"},
+        {"EdBBScEnd", "9"},
+        {"EdBBScaleSt3", "41"},
+        {"EdBBScEnd3", "41"},
+        {"EdBBScNr", "3.00"},
+        {"EdBBScNr3", "3.00"},
+        {"EdBBScSW3", "1.50"},
         {"EdBBScCenter", "2.00"}}},
-      {"bubbles in the second set only", {},
+      {"bubbles in the second set only",
+       {},
        {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3"}, {"EdBBScEnd", "9"}, {"EdNumber", "40"}},
-       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "41"}, {"EdBBScEnd", "41"}, {"EdBBScaleSt3", "100"},
-        {"EdBBScEnd3", "100"}, {"EdBBScSW", "1.50"}, {"EdBBScCenter3", "2.00"}}},
+       {{"ChkBubble", "Y"},
+        {"EdBBScaleSt", "41"},
+        {"EdBBScEnd", "41"},
+        {"EdBBScaleSt3", "100"},
+        {"EdBBScEnd3", "100"},
+        {"EdBBScSW", "1.50"},
+        {"EdBBScCenter3", "2.00"}}},
       {"restore formats",
-       {{"ChkBubble", "Y"}, {"EdBBScaleSt", "3.4"}, {"EdBBScEnd", "9"}, {"edHullAngle", "12.6"},
-        {"edTDDevX", "2.4"}, {"edTDDevZ", "-1.6"}, {"EdOmw", "0.125"}},
+       {{"ChkBubble", "Y"},
+        {"EdBBScaleSt", "3.4"},
+        {"EdBBScEnd", "9"},
+        {"edHullAngle", "12.6"},
+        {"edTDDevX", "2.4"},
+        {"edTDDevZ", "-1.6"},
+        {"EdOmw", "0.125"}},
        {{"ChkBubble", "Y"}, {"EdBBScEnd", "12"}, {"edHullAngle", "20"}, {"edTDDevX", "5"}},
-       {{"EdBBScaleSt", "3"}, {"EdBBScEnd", "9.00"}, {"EdBBScEnd3", "12"}, {"edHullAngle", "13"},
-        {"edHullAngle2", "20"}, {"edTDDevX", "2"}, {"edTDDevX3", "5"}, {"edTDDevZ", "-2"}, {"EdOmw", "0.13"}}},
+       {{"EdBBScaleSt", "3"},
+        {"EdBBScEnd", "9.00"},
+        {"EdBBScEnd3", "12"},
+        {"edHullAngle", "13"},
+        {"edHullAngle2", "20"},
+        {"edTDDevX", "2"},
+        {"edTDDevX3", "5"},
+        {"edTDDevZ", "-2"},
+        {"EdOmw", "0.13"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -271,7 +336,8 @@ TEST(SecondSetTest, MixCases) {
     EXPECT_TRUE(d.warnings.empty());
     for (const auto& [name, text] : c.mixed) {
       const bool is_switch = mixed.def(mixed.Find(name)).kind == ParamKind::kSwitch;
-      EXPECT_EQ(is_switch ? std::string(mixed.On(name) ? "Y" : "N") : mixed.Text(name), text) << name;
+      EXPECT_EQ(is_switch ? std::string(mixed.On(name) ? "Y" : "N") : mixed.Text(name), text)
+          << name;
     }
   }
   // The same set at both ends: every twin equals its field.

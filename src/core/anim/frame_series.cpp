@@ -144,8 +144,9 @@ void Series::RenderFrame() {
   }
   for (std::string& w : warnings) diagnostics_.Warn(std::move(w));
 
-  const std::string line = FrameCommandLine(settings_.povray, settings_.folder, frame.report.scene_path,
-                                            set_.Text("edImageW"), set_.Text("edImageH"));
+  const std::string line =
+      FrameCommandLine(settings_.povray, settings_.folder, frame.report.scene_path,
+                       set_.Text("edImageW"), set_.Text("edImageH"));
   frame.invocation = TranslateCommandLine(line, settings_.include_dirs);
   if (OwnMessages()) {
     // Renders that overlap each keep their own messages file.

@@ -16,20 +16,20 @@ std::string FrameFileName(int counter);
 
 // One finished frame, reported in frame order.
 struct FrameReport {
-  int counter = 0;          // the number in the frame's file name
+  int counter = 0;  // the number in the frame's file name
   std::string scene_path;
   RenderOutcome outcome;
 };
 
 struct FrameSeriesSettings {
-  std::string folder;   // the program folder, ending in '/'; frames are written here
-  std::string povray;   // the renderer's path
+  std::string folder;  // the program folder, ending in '/'; frames are written here
+  std::string povray;  // the renderer's path
   std::vector<std::string> include_dirs;
-  int jobs = 1;              // frames rendered at once
+  int jobs = 1;  // frames rendered at once
   // Each frame writes its own messages file ("anim001.out"); always so when
   // renders overlap.
   bool own_messages = false;
-  int timeout_seconds = 0;   // per frame; 0 waits without limit
+  int timeout_seconds = 0;       // per frame; 0 waits without limit
   const Clock* clock = nullptr;  // the system clock when null
   // Renders one frame; RunRenderer when empty. Called from worker threads
   // when `jobs` is above 1.
@@ -42,9 +42,9 @@ struct FrameSeriesSettings {
 
 struct FrameSeriesResult {
   Status status = Status::Ok();  // what ended the series early, if anything
-  int rendered = 0;         // frames the renderer finished without failure
-  int failed_counter = 0;   // the frame whose render failed, or 0
-  bool stopped = false;     // stopped by the user
+  int rendered = 0;              // frames the renderer finished without failure
+  int failed_counter = 0;        // the frame whose render failed, or 0
+  bool stopped = false;          // stopped by the user
   std::vector<std::string> warnings;
 };
 

@@ -9,7 +9,8 @@ FrameSeriesResult RunKeyChain(const std::vector<ParameterSet>& keys, int frames_
   FrameSeriesResult total;
   const size_t steps = loop ? keys.size() : keys.size() - 1;
   if (keys.size() < 2 || frames_per_step < 1) {
-    total.status = Status::Error("an animation through key sets needs two of them and a frame or more a step");
+    total.status =
+        Status::Error("an animation through key sets needs two of them and a frame or more a step");
     return total;
   }
   for (size_t i = 0; i < steps; ++i) {

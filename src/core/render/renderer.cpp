@@ -63,7 +63,8 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
     // POV-Ray wraps its messages at 80 columns, inside a word or before a blank;
     // the whole message is kept so that a long file name stays whole.
     if (in_first_error) {
-      const bool continued = !line.empty() && (previous_length >= kMessageWidth - 1 || line[0] == ' ');
+      const bool continued =
+          !line.empty() && (previous_length >= kMessageWidth - 1 || line[0] == ' ');
       if (continued) first_error += line;
       in_first_error = continued;
     }
@@ -123,7 +124,8 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
   RenderOutcome outcome = FinishRender(inv, end.code, std::move(end.output));
 
   if (end.cancelled) outcome.failure = "Rendering cancelled";
-  if (end.timed_out) outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
+  if (end.timed_out)
+    outcome.failure = "POV-Ray did not finish in " + std::to_string(timeout_seconds) + " s";
   return outcome;
 }
 

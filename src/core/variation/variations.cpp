@@ -47,7 +47,8 @@ Variants MakeVariants(const ParameterSet& set, EngineKind engine, std::uint32_t 
   return out;
 }
 
-PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJobsOptions& options) {
+PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index,
+                            const RenderJobsOptions& options) {
   PreparedJob job;
   const std::string folder = options.folder + "variant" + std::to_string(index + 1) + "/";
   std::error_code ec;
@@ -64,9 +65,10 @@ PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJ
     job.failure = composed.message();
     return job;
   }
-  job.invocation = TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
-                                                          options.height, sized.On("chkAntiA")),
-                                        options.include_dirs);
+  job.invocation =
+      TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
+                                             options.height, sized.On("chkAntiA")),
+                           options.include_dirs);
   if (options.single_thread) job.invocation.args.push_back("+WT1");
   ClearRenderFiles(job.invocation);
   return job;
@@ -104,7 +106,8 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
       }
     }
   };
-  const int threads = std::clamp(options.concurrency, 1, std::max(1, static_cast<int>(sets.size())));
+  const int threads =
+      std::clamp(options.concurrency, 1, std::max(1, static_cast<int>(sets.size())));
   std::vector<std::thread> pool;
   for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
   worker();

@@ -59,7 +59,8 @@ struct PreparedJob {
   std::vector<std::string> warnings;
   RenderInvocation invocation;
 };
-PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index, const RenderJobsOptions& options);
+PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index,
+                            const RenderJobsOptions& options);
 
 // Composes every set (on this thread) and renders the scenes at the given size,
 // at most `concurrency` at once, each in its own working folder.
