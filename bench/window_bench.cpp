@@ -2,19 +2,20 @@
 // the same scene. Run headless: QT_QPA_PLATFORM=offscreen build/bench/vermora_window_bench
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QSettings>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 
 #include "main_window.h"
-#include "preview_picture.h"
 #include "params/working_files.h"
+#include "preview_picture.h"
 #include "render/render_command.h"
+#include "render_control.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     QEventLoop loop;
     QObject::connect(&window, &vermora::app::MainWindow::RenderDone, &loop, &QEventLoop::quit);
     clock.restart();
-    window.RenderScene();
+    window.render().RenderScene();
     loop.exec();
     app.processEvents();
     window_ms += clock.elapsed();
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     emit number->textEdited(text);
     loop.exec();
     app.processEvents();
-    edit_ms += window.last_picture_ms();
+    edit_ms += window.render().last_picture_ms();
 
     vermora::ParameterSet sized = window.set();
     const QSize fit = pane->FittingSize(209, 163);

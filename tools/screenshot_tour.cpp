@@ -12,6 +12,7 @@
 
 #include "main_window.h"
 #include "prompts.h"
+#include "render_control.h"
 #include "splash.h"
 
 namespace {
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   Grab("start");
   auto* pages = window.findChild<QTabWidget*>("PageControl1");
   Walk(pages, "");
-  window.RenderScene();
+  window.render().RenderScene();
   for (int i = 0; i < 100 && window.rendering(); ++i) Settle(100);
   Grab("rendered");
   window.OpenVariations();

@@ -16,11 +16,13 @@
 
 #include "anim/key_chain.h"
 #include "anim/second_set.h"
+#include "design.h"
 #include "key_set_panel.h"
-#include "main_window.h"
 #include "preview_picture.h"
+#include "prompts.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
+#include "render_output.h"
 #include "stop_box.h"
 
 namespace vermora::app {
@@ -35,9 +37,11 @@ struct AnimationRunner::Shared {
   std::optional<bool> answer;       // the window's word on the last frame
 };
 
-AnimationRunner::AnimationRunner(MainWindow* window) : QObject(window), window_(window) {
+AnimationRunner::AnimationRunner(Design& design, RenderOutput& output, QStatusBar* status,
+                                 QObject* parent)
+    : QObject(parent), design_(design), output_(output), status_(status) {
   setObjectName("AnimationRunner");
-  stop_box_ = new StopBox(window);
+  stop_box_ = new StopBox(design_.dialog_parent());
   connect(stop_box_, &StopBox::StopClicked, this, &AnimationRunner::Stop);
   AddButtons();
   ShowButtons();
@@ -47,19 +51,18 @@ AnimationRunner::AnimationRunner(MainWindow* window) : QObject(window), window_(
 AnimationRunner::~AnimationRunner() { EndWorker(); }
 
 void AnimationRunner::RunSeries() {
-  MainWindow& w = *window_;
-  if (busy_ || w.rendering()) return;
-  if (!w.prompts_->Confirm(&w, "Are you shure to start ?")) return;
-  if (std::string problem = RendererPathProblem(w.povray_path_); !problem.empty()) {
-    w.ShowFailure(FromCore(problem));
+  if (busy_ || design_.rendering()) return;
+  if (!design_.prompts()->Confirm(design_.dialog_parent(), "Are you shure to start ?")) return;
+  if (std::string problem = RendererPathProblem(design_.povray_path()); !problem.empty()) {
+    output_.ShowFailure(FromCore(problem));
     return;
   }
   std::vector<ParameterSet> chain;
   if (!KeyChain(chain)) return;
   FrameSeriesSettings settings;
-  settings.folder = w.folder_;
-  settings.povray = w.povray_path_;
-  settings.include_dirs = w.include_dirs_;
+  settings.folder = design_.folder();
+  settings.povray = design_.povray_path();
+  settings.include_dirs = design_.include_dirs();
   auto shared = std::make_shared<Shared>();
   settings.render = [shared](const RenderInvocation& invocation) {
     return RunRenderer(invocation, 0, &shared->cancel);
@@ -72,15 +75,15 @@ void AnimationRunner::RunSeries() {
     return AfterFrame(shared, report);
   };
   shared_ = shared;
-  work_ = std::make_shared<ParameterSet>(w.set_);  // a copy never calls into the window
+  work_ = std::make_shared<ParameterSet>(design_.set());  // a copy never calls into the window
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
   failure_told_ = false;
   first_frame_ = frames_shown_ = 0;
   offer_video_->hide();
-  w.error_picture_->hide();
-  w.LockDesign(true);
-  w.statusBar()->showMessage("Animation running ...");
+  output_.MarkError(false);
+  design_.LockDesign(true);
+  design_.Say("Animation running ...");
   stop_box_->ShowCaption("Animation");
   const int per_step = key_sets_->frames_per_step();
   const bool loop = key_sets_->loop();
@@ -125,22 +128,21 @@ bool AnimationRunner::AfterFrame(const std::shared_ptr<Shared>& shared, const Fr
 }
 
 bool AnimationRunner::ShowFrame(const FrameReport& report) {
-  MainWindow& w = *window_;
   namespace fs = std::filesystem;
   const fs::path scene(report.scene_path);
   const QString picture = FromCore((scene.parent_path() / scene.stem()).string() + ".bmp");
   if (report.outcome.image_written) {
     QPixmap pixmap;
-    if (pixmap.load(picture)) w.preview_->ShowPicture(pixmap);
+    if (pixmap.load(picture)) output_.ShowPicture(pixmap);
   }
   const bool error_line = FirstErrorLine(MessageLines(report.outcome.messages)) >= 0;
   if (!report.outcome.messages.empty())
-    w.ShowMessages(FromCore(report.outcome.messages), error_line);
+    output_.ShowMessages(FromCore(report.outcome.messages), error_line);
   const QString number = QString::number(report.counter);
   if (report.outcome.ok()) {
     const QString caption = "Animation : Framenumber " + number + " done ...";
     stop_box_->ShowCaption(caption);
-    w.statusBar()->showMessage(caption);
+    design_.Say(caption);
     if (frames_shown_++ == 0) first_frame_ = report.counter;
     emit FrameShown(report.counter);
     return true;
@@ -149,11 +151,10 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
   if (!error_line) {
     QString text = failure;
     if (!report.outcome.output.empty()) text += "\n\n" + FromCore(report.outcome.output);
-    w.ShowMessages(text, true);
+    output_.ShowMessages(text, true);
   }
-  w.error_picture_->show();
-  w.error_picture_->raise();
-  w.statusBar()->showMessage("Frame " + number + ": " + failure);
+  output_.MarkError(true);
+  design_.Say("Frame " + number + ": " + failure);
   // An error line ends the series; the start set comes back and the error box
   // names the frame once the series is over. A frame that only wrote no picture
   // does not stop it.
@@ -168,7 +169,7 @@ void AnimationRunner::Stop() {
   }
   shared_->wake.notify_all();
   stop_box_->button()->setEnabled(false);
-  if (busy_) window_->statusBar()->showMessage("Animation stops after this frame ...");
+  if (busy_) design_.Say("Animation stops after this frame ...");
 }
 
 void AnimationRunner::Abort() {
@@ -189,17 +190,16 @@ void AnimationRunner::EndWorker() {
 }
 
 bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
-  MainWindow& w = *window_;
   chain.clear();
   if (key_sets_->keys().empty()) return true;
   std::vector<QString> names = {"this set"};
-  chain.push_back(w.set_);
+  chain.push_back(design_.set());
   for (const KeySetPanel::Key& listed : key_sets_->keys()) {
     ParameterSet key = listed.set;
-    key.SetText("edImageW", w.set_.Text("edImageW"));
-    key.SetText("edImageH", w.set_.Text("edImageH"));
-    key.SetIndex("RadioGroup5", w.set_.Index("RadioGroup5"));
-    key.SetOn("chkDelPovs", w.set_.On("chkDelPovs"));
+    key.SetText("edImageW", design_.set().Text("edImageW"));
+    key.SetText("edImageH", design_.set().Text("edImageH"));
+    key.SetIndex("RadioGroup5", design_.set().Index("RadioGroup5"));
+    key.SetOn("chkDelPovs", design_.set().On("chkDelPovs"));
     chain.push_back(std::move(key));
     names.push_back(QFileInfo(listed.path).fileName());
   }
@@ -207,8 +207,9 @@ bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
   for (size_t i = 0; i < pairs; ++i) {
     const size_t next = (i + 1) % chain.size();
     for (const std::string& problem : FamilyProblems(chain[i], chain[next])) {
-      if (!w.prompts_->Ask(&w,
-                           "From " + names[i] + " to " + names[next] + ":\n" + FromCore(problem))) {
+      if (!design_.prompts()->Ask(
+              design_.dialog_parent(),
+              "From " + names[i] + " to " + names[next] + ":\n" + FromCore(problem))) {
         chain.clear();
         return false;
       }
@@ -218,21 +219,20 @@ bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
 }
 
 void AnimationRunner::PutBack(const ParameterSet& set) {
-  ParameterSet& into = window_->set_;
+  ParameterSet& into = design_.set();
   for (size_t i = 0; i < into.size(); ++i) {
     if (!(into.value(i) == set.value(i))) into.SetValue(i, set.value(i));
   }
-  window_->RefreshFields();
+  design_.RefreshFields();
 }
 
 void AnimationRunner::Finished() {
   if (!busy_) return;
   if (worker_.joinable()) worker_.join();
   busy_ = false;
-  MainWindow& w = *window_;
   // The series gives the start set back exactly; the window takes it over.
   PutBack(*work_);
-  w.LockDesign(false);
+  design_.LockDesign(false);
   stop_box_->hide();
   stop_box_->button()->setEnabled(true);
   const FrameSeriesResult result = *result_;
@@ -240,15 +240,15 @@ void AnimationRunner::Finished() {
   shared_.reset();
   work_.reset();
   if (aborted) return;
-  w.ShowWarnings(result.warnings);
+  design_.ShowWarnings(result.warnings);
   if (!result.status.ok() && !failure_told_)
-    w.prompts_->Error(&w, FromCore(result.status.message()));
+    design_.prompts()->Error(design_.dialog_parent(), FromCore(result.status.message()));
   QString said = QString("Animation : %1 frames rendered").arg(result.rendered);
   if (result.stopped)
     said += ", stopped";
   else if (result.failed_counter)
     said += QString(", frame %1 failed").arg(result.failed_counter);
-  w.statusBar()->showMessage(said);
+  design_.Say(said);
   // Frames in a row can become a video: the offer stands until the next series.
   key_sets_->SetFrames(first_frame_, frames_shown_);
   offer_video_->setVisible(frames_shown_ >= 2);

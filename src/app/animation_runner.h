@@ -9,11 +9,13 @@
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 
 namespace vermora::app {
 
+class Design;
 class KeySetPanel;
-class MainWindow;
+class RenderOutput;
 class StopBox;
 
 // The animation commands of the window: the frame series, rendering the start
@@ -24,7 +26,8 @@ class AnimationRunner : public QObject {
   Q_OBJECT
 
  public:
-  explicit AnimationRunner(MainWindow* window);
+  // Adds its buttons to the animation page and its video offer to `status`.
+  AnimationRunner(Design& design, RenderOutput& output, QStatusBar* status, QObject* parent);
   ~AnimationRunner() override;
 
   bool busy() const { return busy_; }
@@ -58,6 +61,10 @@ class AnimationRunner : public QObject {
   void FrameShown(int counter);
   // The series ended and the start set is back in the window.
   void SeriesDone(int rendered, bool stopped);
+  // Render StartValues: the render command, with the start values shown.
+  void RenderWanted();
+  // An end set from `path` was mixed into the animation.
+  void SecondSetMixed(const QString& path);
 
  private:
   void AddButtons();
@@ -71,7 +78,9 @@ class AnimationRunner : public QObject {
   // size and curve; empty when none is listed or the user declines a pair.
   bool KeyChain(std::vector<ParameterSet>& chain);
 
-  MainWindow* window_;
+  Design& design_;
+  RenderOutput& output_;
+  QStatusBar* status_;
   StopBox* stop_box_ = nullptr;
   QPushButton* start_values_ = nullptr;
   QPushButton* end_values_ = nullptr;

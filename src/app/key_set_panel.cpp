@@ -16,7 +16,7 @@
 
 #include "anim/second_set.h"
 #include "anim/video_call.h"
-#include "main_window.h"
+#include "design.h"
 #include "params/settings_file.h"
 #include "prompts.h"
 #include "render/file_directives.h"
@@ -40,8 +40,8 @@ const FileDialogTexts& VideoTexts() {
 
 }  // namespace
 
-KeySetPanel::KeySetPanel(MainWindow* window, QWidget* parent)
-    : QGroupBox("Key sets", parent), window_(window) {
+KeySetPanel::KeySetPanel(Design& design, QWidget* parent)
+    : QGroupBox("Key sets", parent), design_(design) {
   setObjectName("KeySets");
   auto* grid = new QGridLayout(this);
   auto* about = new QLabel(
@@ -99,26 +99,26 @@ bool KeySetPanel::loop() const { return loop_->isChecked(); }
 QString KeySetPanel::fps() const { return QString::number(fps_->value()); }
 
 void KeySetPanel::AddKey() {
-  MainWindow& w = *window_;
-  const QString path = w.prompts()->OpenFile(&w, OpenSetTexts());
+  const QString path = design_.prompts()->OpenFile(design_.dialog_parent(), OpenSetTexts());
   if (path.isEmpty()) return;
   Key key{path, {}};
   if (Status s = LoadSettings(ToCore(path), key.set); !s.ok()) {
-    w.prompts()->Error(&w, FromCore(s.message()));
+    design_.prompts()->Error(design_.dialog_parent(), FromCore(s.message()));
     return;
   }
-  const std::vector<FileDirective> found = FindFileDirectives(key.set, w.include_dirs());
+  const std::vector<FileDirective> found = FindFileDirectives(key.set, design_.include_dirs());
   if (!found.empty() &&
-      !w.prompts()->Ask(&w, FromCore(FileDirectivesText(found) + "\n\nUse it anyway ?")))
+      !design_.prompts()->Ask(design_.dialog_parent(),
+                              FromCore(FileDirectivesText(found) + "\n\nUse it anyway ?")))
     return;
   keys_.push_back(std::move(key));
   ShowKeys();
   list_->setCurrentRow(list_->count() - 1);
   // A key set is for animating: the render command now runs the series.
-  if (!w.set().On("chkAnim")) {
-    w.set().SetOn("chkAnim", true);
-    CopyFieldsToTwins(w.set());
-    w.RefreshFields();
+  if (!design_.set().On("chkAnim")) {
+    design_.set().SetOn("chkAnim", true);
+    CopyFieldsToTwins(design_.set());
+    design_.RefreshFields();
   }
 }
 
@@ -154,20 +154,22 @@ void KeySetPanel::SetFrames(int first, int count) {
 }
 
 void KeySetPanel::MakeVideo() {
-  MainWindow& w = *window_;
-  const QString folder = FromCore(w.folder());
+  const QString folder = FromCore(design_.folder());
   if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) {
-    w.prompts()->Error(&w, "ffmpeg is not installed, so no video can be made (the frames are in " +
-                               folder + "); install it with: sudo apt-get install ffmpeg");
+    design_.prompts()->Error(
+        design_.dialog_parent(),
+        "ffmpeg is not installed, so no video can be made (the frames are in " + folder +
+            "); install it with: sudo apt-get install ffmpeg");
     return;
   }
-  const QString path = w.prompts()->SaveFile(&w, VideoTexts());
+  const QString path = design_.prompts()->SaveFile(design_.dialog_parent(), VideoTexts());
   if (path.isEmpty()) return;
   const std::vector<std::string> call =
-      VideoCall(w.folder(), first_frame_, frame_count_, ToCore(path), ToCore(fps()));
+      VideoCall(design_.folder(), first_frame_, frame_count_, ToCore(path), ToCore(fps()));
   if (call.empty()) {
-    w.prompts()->Error(&w,
-                       "A video is a .mp4, .webm or .gif file, not " + QFileInfo(path).fileName());
+    design_.prompts()->Error(
+        design_.dialog_parent(),
+        "A video is a .mp4, .webm or .gif file, not " + QFileInfo(path).fileName());
     return;
   }
   QStringList args;
@@ -175,20 +177,20 @@ void KeySetPanel::MakeVideo() {
   auto* ffmpeg = new QProcess(this);
   ffmpeg->setProcessChannelMode(QProcess::MergedChannels);
   video_->setEnabled(false);
-  w.statusBar()->showMessage("Making the video " + path + " ...");
+  design_.Say("Making the video " + path + " ...");
   connect(ffmpeg, &QProcess::finished, this,
           [this, ffmpeg, path, folder](int code, QProcess::ExitStatus how) {
-            MainWindow& w = *window_;
             ffmpeg->deleteLater();
             video_->setEnabled(frame_count_ >= 2);
             const bool ok = how == QProcess::NormalExit && code == 0;
             if (ok) {
-              w.statusBar()->showMessage("Video written: " + path);
+              design_.Say("Video written: " + path);
             } else {
               const QString said = QString::fromLocal8Bit(ffmpeg->readAll()).trimmed();
-              w.prompts()->Error(&w, "ffmpeg could not make " + path +
-                                         (said.isEmpty() ? "" : ":\n" + said) +
-                                         "\n\nThe frames are in " + folder);
+              design_.prompts()->Error(design_.dialog_parent(),
+                                       "ffmpeg could not make " + path +
+                                           (said.isEmpty() ? "" : ":\n" + said) +
+                                           "\n\nThe frames are in " + folder);
             }
             emit VideoDone(path, ok);
           });

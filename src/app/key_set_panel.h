@@ -12,7 +12,7 @@ class QSpinBox;
 
 namespace vermora::app {
 
-class MainWindow;
+class Design;
 
 // The key sets an animation runs through after the window's own set, in turn,
 // and the video the frames of the last series can be joined into.
@@ -25,7 +25,7 @@ class KeySetPanel : public QGroupBox {
     ParameterSet set;
   };
 
-  explicit KeySetPanel(MainWindow* window, QWidget* parent);
+  KeySetPanel(Design& design, QWidget* parent);
 
   const std::vector<Key>& keys() const { return keys_; }
   int frames_per_step() const;
@@ -50,7 +50,7 @@ class KeySetPanel : public QGroupBox {
  private:
   void ShowKeys();
 
-  MainWindow* window_;
+  Design& design_;
   std::vector<Key> keys_;
   QListWidget* list_;
   QSpinBox* frames_;

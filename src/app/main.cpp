@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/data_folder.h"
+#include "file_control.h"
 #include "main_window.h"
 #include "params/working_files.h"
 #include "prompts.h"
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
   if (const std::string notice = vermora::TakeSandboxNotice(); !notice.empty()) {
     prompts.Warning(&window, vermora::app::FromCore(notice));
   }
-  if (!options.positionalArguments().isEmpty()) window.OpenPath(options.positionalArguments().front());
+  if (!options.positionalArguments().isEmpty())
+    window.files().OpenPath(options.positionalArguments().front());
   if (std::getenv("VERMORA_STARTUP_TIME")) {
     app.processEvents();
     std::fprintf(stderr, "window shown after %lld ms\n", static_cast<long long>(clock.elapsed()));

@@ -4,11 +4,16 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -21,14 +26,19 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <functional>
 
 #include "anim/second_set.h"
 #include "animation_runner.h"
+#include "background_panel.h"
 #include "creature_view.h"
+#include "export_control.h"
+#include "file_control.h"
 #include "form_rules.h"
 #include "full_screen_picture.h"
+#include "lineage_control.h"
 #include "look_helpers.h"
 #include "manual_window.h"
 #include "object_images.h"
@@ -40,32 +50,21 @@
 #include "picture_pane.h"
 #include "preview_picture.h"
 #include "recent_files.h"
-#include "render_runner.h"
+#include "render_control.h"
+#include "render_output.h"
+#include "render_picture_dialog.h"
+#include "splash.h"
 #include "texture_panel.h"
+#include "undo_control.h"
+#include "variations_view.h"
+#include "view_angle_command.h"
 
 namespace vermora::app {
 namespace {
 
-constexpr const char* kGeometryKey = "window/geometry";
-constexpr const char* kSplitterKey = "window/splitter";
-constexpr const char* kSideSplitterKey = "window/side splitter";
-constexpr const char* kAutoRenderKey = "view/auto render";
 // The top pages in the window's order; the Output page follows them.
 const char* const kTopPages[] = {"General",  "Worms",   "Things", "Textures",
                                  "Features", "Backgrd", "Povray"};
-
-QPixmap ErrorPicture() {
-  QPixmap pixmap(56, 56);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(200, 30, 30, 230));
-  p.setPen(QPen(Qt::white, 3));
-  p.drawEllipse(QRectF(4, 4, 48, 48));
-  p.drawLine(QPointF(18, 18), QPointF(38, 38));
-  p.drawLine(QPointF(38, 18), QPointF(18, 38));
-  return pixmap;
-}
 
 }  // namespace
 
@@ -78,18 +77,6 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   colours_ = setup.colours ? setup.colours : &system_colours;
   setObjectName("Form1");
   setWindowTitle(kCaption);
-  runner_ = new RenderRunner(this);
-  auto_timer_ = new QTimer(this);
-  auto_timer_->setObjectName("AutoRenderTimer");
-  auto_timer_->setSingleShot(true);
-  auto_timer_->setInterval(300);
-  connect(auto_timer_, &QTimer::timeout, this, &MainWindow::AutoRender);
-  connect(runner_, &RenderRunner::Finished, this, &MainWindow::RenderFinished);
-  connect(runner_, &RenderRunner::Progress, this, [this](int percent) {
-    progress_->setRange(0, 100);
-    progress_->setValue(percent);
-  });
-
   BuildPages();
   // The form on the left, the picture on the right; the user moves the line between.
   splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -101,22 +88,39 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   splitter_->setStretchFactor(1, 2);
   splitter_->setChildrenCollapsible(false);
   setCentralWidget(splitter_);
+  output_ = new RenderOutput(pages_, preview_, statusBar());
   BuildMenusAndToolbar();
-  BuildStatusBar();
-  animation_ = new AnimationRunner(this);
-  AddBreedingButton();
-  AddViewAngleButton(*this);
-  AddLockMenus();
-  AddAncestryRow();
-  form_rules_ = new FormRules(set_, this, statusBar(), this);
-  form_rules_->Apply();
-  BuildLookPanels();
+  BuildParts();
   BuildHelpMenu();
   RestoreLayout();
   StartUp();
-  shown_ = set_;
-  PushFiles(true);  // the working files as the first step finds them
-  ScheduleAutoRender();
+  undo_->Start();
+  render_->ScheduleAutoRender();
+}
+
+void MainWindow::BuildParts() {
+  render_ = new RenderControl(*this, *output_,
+                              {pages_, pane_, auto_render_, estimate_, statusBar()}, this);
+  connect(render_, &RenderControl::RenderDone, this, &MainWindow::RenderDone);
+  connect(undo_, &UndoControl::Restored, render_, &RenderControl::ScheduleAutoRender);
+  animation_ = new AnimationRunner(*this, *output_, statusBar(), this);
+  connect(render_, &RenderControl::SeriesWanted, animation_, &AnimationRunner::RunSeries);
+  connect(render_, &RenderControl::StopSeries, animation_, &AnimationRunner::Stop);
+  connect(animation_, &AnimationRunner::RenderWanted, render_, &RenderControl::RenderScene);
+  lineage_ = new LineageControl(*this, side_tabs_, fields_, this);
+  AddViewAngleButton(*this);
+  form_rules_ = new FormRules(set_, this, statusBar(), this);
+  form_rules_->Apply();
+  BuildLookPanels();
+  FileControl::Hooks hooks;
+  hooks.look_refresh = LookRefresh();
+  hooks.open_texture = [this](const QString& path) { texture_panel_->LoadTexture(path); };
+  hooks.open_background = [this](const QString& path) { background_panel_->LoadBackground(path); };
+  files_ = new FileControl(*this, *lineage_, *render_, recent_, std::move(hooks), this);
+  connect(lineage_, &LineageControl::AncestorChosen, files_, &FileControl::OpenAncestor);
+  connect(animation_, &AnimationRunner::SecondSetMixed, files_, &FileControl::MixedWith);
+  exports_ = new ExportControl(*this, this);
+  connect(exports_, &ExportControl::MeshExported, this, &MainWindow::MeshExported);
 }
 
 MainWindow::~MainWindow() = default;
@@ -140,17 +144,6 @@ void MainWindow::BuildPages() {
       pages_->addTab(BuildPage(set_, node, edited, fields_, pages_), FromCore(node.name));
     }
   }
-  output_page_ = new QWidget;
-  output_page_->setObjectName("TabOut");
-  auto* out_layout = new QVBoxLayout(output_page_);
-  memo_ = new QPlainTextEdit(output_page_);
-  memo_->setObjectName("Memo2");
-  memo_->setReadOnly(true);
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo_->setFont(QFont("Monospace", 9));
-  out_layout->addWidget(memo_);
-  pages_->addTab(output_page_, "Output");
-  pages_->setTabVisible(pages_->indexOf(output_page_), false);
   connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PagesChanged);
 
   for (const QString& name : ObjectFieldNames()) {
@@ -169,17 +162,8 @@ QWidget* MainWindow::BuildSidePanel() {
   preview_->setObjectName("Image1");
   preview_->setText("Press F5 to render, or switch on View > Auto render");
   preview_->setWordWrap(true);
-  error_picture_ = new QLabel(preview_);
-  error_picture_->setObjectName("Image2");
-  error_picture_->setPixmap(ErrorPicture());
-  error_picture_->setToolTip("POV-Ray reported an error: see the Output page");
-  error_picture_->setStyleSheet("background: transparent;");
-  error_picture_->adjustSize();
-  error_picture_->hide();
   connect(preview_, &PreviewPicture::Resized, this, [this] {
-    error_picture_->move((preview_->width() - error_picture_->width()) / 2,
-                         (preview_->height() - error_picture_->height()) / 2);
-    if (auto_render_ && auto_render_->isChecked()) ScheduleAutoRender();
+    if (auto_render_->isChecked()) render_->ScheduleAutoRender();
   });
   // The picture takes the column; the scene's fields and the ancestry share a
   // tab below it, which the splitter between them shrinks or folds away.
@@ -220,33 +204,37 @@ void MainWindow::BuildMenusAndToolbar() {
     return action;
   };
   QMenu* file = menuBar()->addMenu("&File");
-  add(file, "New", "&New", [this] { NewSet(); })->setShortcut(QKeySequence::New);
-  QAction* open = add(file, "Open", "&Open VMX ...", [this] { OpenSettings(); });
+  add(file, "New", "&New", [this] { files_->NewSet(); })->setShortcut(QKeySequence::New);
+  QAction* open = add(file, "Open", "&Open VMX ...", [this] { files_->OpenSettings(); });
   open->setShortcut(QKeySequence::Open);
   recent_ = new RecentFiles(
-      file->addMenu("&Recent files"), [this](const QString& path) { return OpenPath(path); }, this);
-  QAction* save = add(file, "SaveAs", "Save VMX &As...", [this] { SaveSettingsAs(); });
+      file->addMenu("&Recent files"),
+      [this](const QString& path) { return files_->OpenPath(path); }, this);
+  QAction* save = add(file, "SaveAs", "Save VMX &As...", [this] { files_->SaveSettingsAs(); });
   save->setShortcuts({QKeySequence::Save, QKeySequence::SaveAs});
-  QAction* examples = add(file, "Examples", "Examp&les ...", [this] { OpenExamples(); });
+  QAction* examples = add(file, "Examples", "Examp&les ...", [this] { files_->OpenExamples(); });
   QMenu* export_menu = file->addMenu("&Export");
-  QAction* pov31 = add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { ExportPov31(); });
-  QAction* pov22 = add(export_menu, "Pov22", "Pov-Ray 2.2 ...", [this] { ExportPov22(); });
-  add(export_menu, "ExportMesh", "&Mesh (glTF, OBJ, STL) ...", [this] { ExportMeshFile(); });
+  QAction* pov31 =
+      add(export_menu, "Pov31", "Pov-Ray 3.1 ...", [this] { exports_->ExportPov31(); });
+  QAction* pov22 =
+      add(export_menu, "Pov22", "Pov-Ray 2.2 ...", [this] { exports_->ExportPov22(); });
+  add(export_menu, "ExportMesh", "&Mesh (glTF, OBJ, STL) ...",
+      [this] { exports_->ExportMeshFile(); });
   file->addSeparator();
-  add(file, "SaveMyDefault", "Save settings as MyDefault", [this] { SaveMyDefault(); });
-  QAction* mydefault = add(file, "MyDefault", "&MyDefault", [this] { LoadMyDefault(); });
-  add(file, "RemoveMyDefault", "Get rid of MyDefault", [this] { RemoveMyDefault(); });
+  add(file, "SaveMyDefault", "Save settings as MyDefault", [this] { files_->SaveMyDefault(); });
+  QAction* mydefault = add(file, "MyDefault", "&MyDefault", [this] { files_->LoadMyDefault(); });
+  add(file, "RemoveMyDefault", "Get rid of MyDefault", [this] { files_->RemoveMyDefault(); });
   file->addSeparator();
   add(file, "Exit", "E&xit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
-  BuildEditMenu();
+  undo_ = new UndoControl(*this, menuBar(), this);
   QMenu* view = menuBar()->addMenu("&View");
   add(view, "FullScreenPicture", "&Full-screen picture", [this] {
     ToggleFullScreenPicture(preview_, this);
   })->setShortcut(Qt::Key_F11);
   auto_render_ = add(view, "AutoRender", "&Auto render", [this] {
     QSettings(kSettingsOrg, kSettingsApp).setValue(kAutoRenderKey, auto_render_->isChecked());
-    if (auto_render_->isChecked()) ScheduleAutoRender();
+    if (auto_render_->isChecked()) render_->ScheduleAutoRender();
   });
   auto_render_->setCheckable(true);
   auto_render_->setChecked(
@@ -278,14 +266,14 @@ void MainWindow::BuildMenusAndToolbar() {
     if (pane_->view()) pane_->view()->ResetCamera();
   })->setEnabled(pane_->view() != nullptr);
   QMenu* povray = menuBar()->addMenu("&Povray");
-  QAction* render = add(povray, "Render", "Render scene", [this] { RenderScene(); });
+  QAction* render = add(povray, "Render", "Render scene", [this] { render_->RenderScene(); });
   render->setShortcut(Qt::Key_F5);
   QAction* picture =
       add(povray, "RenderPicture", "Render picture ...", [this] { OpenRenderPicture(); });
   picture->setShortcut(Qt::SHIFT | Qt::Key_F5);
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
-  add(povray, "ObjectLimit", "Object limit ...", [this] { AskObjectLimit(); });
+  add(povray, "ObjectLimit", "Object limit ...", [this] { render_->AskObjectLimit(); });
   estimate_ = add(povray, "Preview", "Estimation of used objects", [] {});
   estimate_->setCheckable(true);
   locked_actions_ = {open, examples, mydefault, render, pov31, pov22};
@@ -350,24 +338,6 @@ void MainWindow::SaveLayout() {
   settings.setValue(kSideSplitterKey, side_split_->saveState());
 }
 
-void MainWindow::BuildStatusBar() {
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("RenderProgress");
-  progress_->setMaximumWidth(160);
-  progress_->hide();
-  cancel_ = new QPushButton("Cancel", this);
-  cancel_->setObjectName("CancelRender");
-  cancel_->hide();
-  connect(cancel_, &QPushButton::clicked, this, &MainWindow::CancelRender);
-  fit_range_ = new QPushButton("Fit the range", this);
-  fit_range_->setObjectName("FitRange");
-  fit_range_->hide();
-  connect(fit_range_, &QPushButton::clicked, this, &MainWindow::FitRanges);
-  statusBar()->addPermanentWidget(fit_range_);
-  statusBar()->addPermanentWidget(progress_);
-  statusBar()->addPermanentWidget(cancel_);
-}
-
 void MainWindow::StartUp() {
   setAcceptDrops(true);
   if (Status s = EnsureFolder(folder_); !s.ok()) prompts_->Error(this, FromCore(s.message()));
@@ -383,8 +353,39 @@ void MainWindow::StartUp() {
     RefreshFields();
     if (!s.ok()) prompts_->Error(this, FromCore(s.message()));
   }
-  MarkSaved();
+  files_->MarkSaved();
 }
+
+void MainWindow::BuildLookPanels() {
+  PanelHost host;
+  host.set = &set_;
+  host.window = this;
+  host.pages = pages_;
+  host.prompts = prompts_;
+  host.colours = colours_;
+  host.refresh_fields = [this] { RefreshFields(); };
+  host.changed = [this] {
+    if (undo_->HasChanges()) RecordStep("");
+  };
+  host.render = [this](const std::string& scene) { render_->RenderPreview(scene); };
+  texture_panel_ = new TexturePanel(host, this);
+  background_panel_ = new BackgroundPanel(host, this);
+}
+
+LoadRefresh MainWindow::LookRefresh() {
+  return [this](ParameterSet&) {
+    texture_panel_->AfterLoad();
+    background_panel_->AfterLoad();
+  };
+}
+
+const GeneLocks& MainWindow::locks() const { return lineage_->locks(); }
+
+bool MainWindow::rendering() const {
+  return (render_ && render_->busy()) || (animation_ && animation_->busy());
+}
+
+bool MainWindow::modified() const { return files_->modified(); }
 
 void MainWindow::RefreshFields() {
   for (const Field& field : fields_) field.refresh();
@@ -393,38 +394,47 @@ void MainWindow::RefreshFields() {
   if (texture_panel_) texture_panel_->ApplyTypeGroups();
 }
 
+void MainWindow::RecordStep(const QString& label) {
+  undo_->RecordStep();
+  lineage_->NoteOffspring(label, files_->file());
+  if (!label.isEmpty()) Say(label);
+  render_->ScheduleAutoRender();
+}
+
+void MainWindow::LockDesign(bool locked) {
+  for (int i = 0; i < pages_->count(); ++i) {
+    if (pages_->widget(i) != output_->page()) pages_->widget(i)->setEnabled(!locked);
+  }
+  side_->setEnabled(!locked);
+  for (QAction* action : locked_actions_) action->setEnabled(!locked);
+  render_->ShowProgress(locked);
+}
+
+void MainWindow::Say(const QString& text) { statusBar()->showMessage(text); }
+
+void MainWindow::ShowWarnings(const std::vector<std::string>& warnings) {
+  if (warnings.empty()) return;
+  // One box for the lot: a scene may read the same bad field many times.
+  QStringList lines;
+  for (const std::string& w : warnings) {
+    const QString line = FromCore(w);
+    if (!lines.contains(line)) lines << line;
+  }
+  prompts_->Warning(this, lines.join('\n'));
+}
+
 void MainWindow::Edited(size_t index) {
   const ParamKind kind = set_.def(index).kind;
+  const std::string field(set_.def(index).name);
   // Switching the animation on starts every end value at its parameter's value.
-  if (set_.def(index).name == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
+  if (field == "chkAnim" && set_.On("chkAnim")) CopyFieldsToTwins(set_);
   animation_->FieldEdited(index);
   // A switch, choice or slider may run a rule that changes or shows other parameters.
   if (kind == ParamKind::kSwitch || kind == ParamKind::kChoice || kind == ParamKind::kSlider) {
     RefreshFields();
   }
-  const std::string field(set_.def(index).name);
-  PushFiles(field == last_field_);
-  last_field_ = field;
-  history_.Record(shown_, field);
-  shown_ = set_;
-  UpdateUndoActions();
-  ScheduleAutoRender();
-}
-
-bool MainWindow::modified() const {
-  return std::hash<std::string>{}(SettingsText(set_)) != saved_hash_;
-}
-
-void MainWindow::MarkSaved() { saved_hash_ = std::hash<std::string>{}(SettingsText(set_)); }
-
-bool MainWindow::auto_rendering() const {
-  return composing_ || auto_running_ || auto_timer_->isActive();
-}
-
-bool MainWindow::rendering() const {
-  // An automatic render never counts: any command may stop it.
-  return (runner_->busy() && !auto_running_) || (composing_ && !compose_automatic_) ||
-         after_compose_ || animation_->busy();
+  undo_->RecordEdit(field);
+  render_->ScheduleAutoRender();
 }
 
 void MainWindow::PagesChanged(int index) {
@@ -435,13 +445,70 @@ void MainWindow::PagesChanged(int index) {
   }
 }
 
+void MainWindow::AskPovrayPath() {
+  const std::optional<QString> entered = prompts_->Input(
+      this, "POV-RAY Path", "Enter full path of executable", FromCore(povray_path_));
+  if (!entered) return;
+  povray_path_ = ToCore(*entered);
+  QSettings registry(kSettingsOrg, kSettingsApp);
+  registry.setValue(kPovrayPathKey, *entered);
+  registry.sync();
+}
+
+void MainWindow::About() {
+  Splash about(this);
+  about.exec();
+}
+
+void MainWindow::OpenVariations() {
+  if (!variations_) {
+    variations_ = new VariationsView(*this, this);
+    variations_->setWindowFlag(Qt::Window);
+  } else {
+    variations_->StartFromWindow();
+  }
+  variations_->show();
+  variations_->raise();
+  variations_->Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::OpenRenderPicture() {
+  if (!picture_dialog_) picture_dialog_ = new RenderPictureDialog(*this, *render_);
+  picture_dialog_->show();
+  picture_dialog_->raise();
+}
+
+namespace {
+
+// What a drop may bring: a set, a texture, a background or a picture with its set.
+bool Opens(const QString& path) {
+  const QString ext = QFileInfo(path).suffix().toLower();
+  return ext == "vmx" || ext == "vtr" || ext == "vbk" || ext == "png";
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.front().isLocalFile() && Opens(urls.front().toLocalFile())) {
+    event->acceptProposedAction();
+  }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  files_->OpenPath(urls.front().toLocalFile());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!MaySetAside()) {
+  if (!files_->MaySetAside()) {
     event->ignore();
     return;
   }
   // The renderer must be gone before its files are removed, or it writes them again.
-  runner_->Stop();
+  render_->Stop();
   animation_->Abort();
   RemoveWorkingFiles(folder_, RemovedAtClose());
   SaveLayout();

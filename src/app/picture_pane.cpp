@@ -10,13 +10,9 @@
 #include <QVBoxLayout>
 
 #include "creature_view.h"
-#include "main_window.h"
+#include "window_keys.h"
 
 namespace vermora::app {
-
-namespace {
-constexpr const char* kModeKey = "window/picturePane";
-}
 
 bool HaveOpenGL() {
   static const bool have = [] {
@@ -74,7 +70,10 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
     for (QAbstractButton* b : modes_->buttons()) b->setEnabled(false);
     modes_->button(kPicture)->setToolTip("No OpenGL on this display: the 3-D view is off");
   }
-  SetMode(view_ ? static_cast<Mode>(std::clamp(QSettings(kSettingsOrg, kSettingsApp).value(kModeKey, kBoth).toInt(), 0, 2)) : kPicture);
+  SetMode(view_ ? static_cast<Mode>(std::clamp(
+                      QSettings(kSettingsOrg, kSettingsApp).value(kPictureModeKey, kBoth).toInt(),
+                      0, 2))
+                : kPicture);
 }
 
 void PicturePane::SetMode(Mode mode) {
@@ -89,7 +88,7 @@ void PicturePane::SetMode(Mode mode) {
 
 void PicturePane::Choose(Mode mode) {
   SetMode(mode);
-  QSettings(kSettingsOrg, kSettingsApp).setValue(kModeKey, static_cast<int>(mode_));
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kPictureModeKey, static_cast<int>(mode_));
 }
 
 void PicturePane::SetChanged(const ParameterSet& set) {

@@ -6,13 +6,9 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "main_window.h"
+#include "window_keys.h"
 
 namespace vermora::app {
-namespace {
-constexpr const char* kRecentKey = "recent files";
-}  // namespace
-
 RecentFiles::RecentFiles(QMenu* menu, std::function<bool(const QString&)> open, QObject* parent)
     : QObject(parent), menu_(menu), open_(std::move(open)) {
   menu_->setObjectName("RecentFiles");
@@ -20,7 +16,7 @@ RecentFiles::RecentFiles(QMenu* menu, std::function<bool(const QString&)> open, 
 }
 
 QStringList RecentFiles::paths() const {
-  return QSettings(kSettingsOrg, kSettingsApp).value(kRecentKey).toStringList();
+  return QSettings(kSettingsOrg, kSettingsApp).value(kRecentFilesKey).toStringList();
 }
 
 void RecentFiles::Add(const QString& path) {
@@ -33,7 +29,7 @@ void RecentFiles::Add(const QString& path) {
 }
 
 void RecentFiles::Store(const QStringList& list) {
-  QSettings(kSettingsOrg, kSettingsApp).setValue(kRecentKey, list);
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kRecentFilesKey, list);
   Rebuild();
 }
 

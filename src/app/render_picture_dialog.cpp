@@ -19,11 +19,14 @@
 #include <QThreadPool>
 #include <QVBoxLayout>
 
-#include "main_window.h"
+#include "design.h"
 #include "params/settings_file.h"
 #include "picture/png_set_chunk.h"
+#include "prompts.h"
 #include "render/render_command.h"
+#include "render_control.h"
 #include "render_runner.h"
+#include "window_keys.h"
 
 namespace vermora::app {
 
@@ -34,19 +37,21 @@ struct SizePreset {
   int width, height;
 };
 constexpr SizePreset kPresets[] = {
-    {"320 × 240", 320, 240},     {"640 × 480", 640, 480},     {"800 × 600", 800, 600},
-    {"1024 × 768", 1024, 768},   {"1280 × 960", 1280, 960},   {"1920 × 1080 (HD)", 1920, 1080},
+    {"320 × 240", 320, 240},          {"640 × 480", 640, 480},   {"800 × 600", 800, 600},
+    {"1024 × 768", 1024, 768},        {"1280 × 960", 1280, 960}, {"1920 × 1080 (HD)", 1920, 1080},
     {"3840 × 2160 (4K)", 3840, 2160}, {"Other size", 0, 0},
 };
-constexpr const char* kLastFileKey = "picture/last file";
 
 const FileDialogTexts kPictureTexts{"Render picture to", "png", "creature.png",
                                     "PNG pictures (*.png);;Bitmaps (*.bmp);;All Files (*)"};
 
 }  // namespace
 
-RenderPictureDialog::RenderPictureDialog(MainWindow& window)
-    : QDialog(&window), window_(window), runner_(new RenderRunner(this)) {
+RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
+    : QDialog(design.dialog_parent()),
+      design_(design),
+      control_(render),
+      runner_(new RenderRunner(this)) {
   setObjectName("RenderPictureDialog");
   setWindowTitle("Render picture");
   sizes_ = new QComboBox(this);
@@ -78,7 +83,7 @@ RenderPictureDialog::RenderPictureDialog(MainWindow& window)
   file_ = new QLineEdit(this);
   file_->setObjectName("PictureFile");
   file_->setText(QSettings(kSettingsOrg, kSettingsApp)
-                     .value(kLastFileKey, QDir::home().filePath("creature.png"))
+                     .value(kLastPictureFileKey, QDir::home().filePath("creature.png"))
                      .toString());
   auto* browse = new QPushButton("Browse ...", this);
   connect(browse, &QPushButton::clicked, this, &RenderPictureDialog::Browse);
@@ -139,13 +144,13 @@ bool RenderPictureDialog::busy() const { return composing_ || runner_->busy(); }
 void RenderPictureDialog::Browse() {
   FileDialogTexts texts = kPictureTexts;
   texts.name = file_->text();
-  const QString path = window_.prompts()->SaveFile(this, texts);
+  const QString path = design_.prompts()->SaveFile(this, texts);
   if (!path.isEmpty()) file_->setText(path);
 }
 
 void RenderPictureDialog::Say(const QString& text) {
   status_->setText(text);
-  window_.statusBar()->showMessage(text);
+  design_.Say(text);
 }
 
 void RenderPictureDialog::Start() {
@@ -156,22 +161,22 @@ void RenderPictureDialog::Start() {
     Say("Name a .png or .bmp file to render to");
     return;
   }
-  if (!window_.TrustedToRender()) return;
-  QSettings(kSettingsOrg, kSettingsApp).setValue(kLastFileKey, target_);
+  if (!control_.TrustedToRender()) return;
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kLastPictureFileKey, target_);
   work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-picture-XXXXXX"));
   if (!work_->isValid()) {
     Say("Cannot make a working folder in " + QDir::tempPath());
     return;
   }
-  set_text_ = SettingsText(window_.set());
-  auto copy = std::make_shared<ParameterSet>(window_.set());
+  set_text_ = SettingsText(design_.set());
+  auto copy = std::make_shared<ParameterSet>(design_.set());
   copy->SetText("edImageW", std::to_string(width_->value()));
   copy->SetText("edImageH", std::to_string(height_->value()));
   copy->SetOn("chkAntiA", antialias_->isChecked());
   RenderSetup setup;
-  setup.povray_path = window_.povray_path();
+  setup.povray_path = design_.povray_path();
   setup.folder = ToCore(work_->path()) + "/";
-  setup.include_dirs = window_.include_dirs();
+  setup.include_dirs = design_.include_dirs();
   setup.image_name = ext == "png" ? "TEMP.png" : "TEMP.BMP";
   composing_ = true;
   render_->setEnabled(false);

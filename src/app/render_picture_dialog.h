@@ -18,7 +18,8 @@ struct RenderOutcome;
 
 namespace vermora::app {
 
-class MainWindow;
+class Design;
+class RenderControl;
 class RenderRunner;
 
 // "Render picture...": the creature at a chosen size, with or without
@@ -28,7 +29,7 @@ class RenderPictureDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit RenderPictureDialog(MainWindow& window);
+  RenderPictureDialog(Design& design, RenderControl& render);
   ~RenderPictureDialog() override;
 
   void Start();
@@ -44,7 +45,8 @@ class RenderPictureDialog : public QDialog {
   void Finished(const vermora::RenderOutcome& outcome);
   void Say(const QString& text);
 
-  MainWindow& window_;
+  Design& design_;
+  RenderControl& control_;
   QComboBox* sizes_;
   QSpinBox* width_;
   QSpinBox* height_;

@@ -18,13 +18,15 @@
 #include "anim/second_set.h"
 #include "anim/serie_triggers.h"
 #include "animation_runner.h"
+#include "design.h"
 #include "key_set_panel.h"
-#include "main_window.h"
 #include "params/animated_params.h"
 #include "params/param_reader.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
+#include "prompts.h"
 #include "render/file_directives.h"
+#include "render_output.h"
 
 namespace vermora::app {
 namespace {
@@ -38,11 +40,10 @@ bool ShownAtEnd(const AnimatedParam& p) {
 }  // namespace
 
 void AnimationRunner::AddButtons() {
-  MainWindow& w = *window_;
-  auto* page = w.findChild<QScrollArea*>("TabFeaturesAnimation");
+  auto* page = design_.dialog_parent()->findChild<QScrollArea*>("TabFeaturesAnimation");
   auto* stack =
       page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
-  if (auto* hidden = w.findChild<QWidget*>("chkRendThingA")) hidden->hide();
+  if (auto* hidden = design_.dialog_parent()->findChild<QWidget*>("chkRendThingA")) hidden->hide();
   if (!stack) return;
   auto* box = new QGroupBox("Second set", page->widget());
   box->setObjectName("AnimButtons");
@@ -62,7 +63,7 @@ void AnimationRunner::AddButtons() {
   }
   row->addStretch(1);
   stack->insertWidget(1, box);
-  key_sets_ = new KeySetPanel(window_, page->widget());
+  key_sets_ = new KeySetPanel(design_, page->widget());
   stack->insertWidget(2, key_sets_);
   summary_ = new QLabel(page->widget());
   summary_->setObjectName("SeriesSummary");
@@ -70,11 +71,11 @@ void AnimationRunner::AddButtons() {
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   stack->insertWidget(1, summary_);
   connect(key_sets_, &KeySetPanel::Changed, this, &AnimationRunner::ShowButtons);
-  offer_video_ = new QPushButton("Make video ...", &w);
+  offer_video_ = new QPushButton("Make video ...", status_);
   offer_video_->setObjectName("sbOfferVideo");
   offer_video_->setToolTip("Join the frames just rendered into a video");
   offer_video_->hide();
-  w.statusBar()->addPermanentWidget(offer_video_);
+  status_->addPermanentWidget(offer_video_);
   connect(offer_video_, &QPushButton::clicked, key_sets_, &KeySetPanel::MakeVideo);
   connect(key_sets_, &KeySetPanel::VideoDone, offer_video_, [this](const QString&, bool ok) {
     if (ok) offer_video_->hide();
@@ -85,7 +86,7 @@ void AnimationRunner::AddButtons() {
 }
 
 void AnimationRunner::ShowButtons() {
-  const ParameterSet& set = window_->set_;
+  const ParameterSet& set = design_.set();
   const bool on = set.On("chkAnim");
   if (start_values_) start_values_->setVisible(on);
   if (end_values_) end_values_->setVisible(on);
@@ -107,48 +108,46 @@ void AnimationRunner::ShowButtons() {
           .arg(frames)
           .arg(frames == 1 ? "" : "s")
           .arg(FromCore(set.Text("edImageW")), FromCore(set.Text("edImageH")), name,
-               FromCore(window_->folder_)));
+               FromCore(design_.folder())));
 }
 
 void AnimationRunner::FieldEdited(size_t index) {
-  ParameterSet& set = window_->set_;
+  ParameterSet& set = design_.set();
   ShowButtons();
   if (set.def(index).name != "edStartFrame") return;
   set.SetText("edCountStart", set.Text("edStartFrame"));
-  if (auto* count = window_->findChild<QLineEdit*>("edCountStart")) {
+  if (auto* count = design_.dialog_parent()->findChild<QLineEdit*>("edCountStart")) {
     const QSignalBlocker block(count);
     count->setText(FromCore(set.Text("edCountStart")));
   }
 }
 
 void AnimationRunner::RenderStartValues() {
-  MainWindow& w = *window_;
-  if (w.rendering()) {
-    w.statusBar()->showMessage("A render is already running");
+  if (design_.rendering()) {
+    design_.Say("A render is already running");
     return;
   }
   // The scene is written before the render starts, so the switch can go straight back.
-  w.set_.SetOn("chkRendThingA", true);
-  w.RenderScene();
-  w.set_.SetOn("chkRendThingA", false);
+  design_.set().SetOn("chkRendThingA", true);
+  emit RenderWanted();
+  design_.set().SetOn("chkRendThingA", false);
 }
 
 void AnimationRunner::RenderEndValues() {
-  MainWindow& w = *window_;
-  if (w.rendering()) {
-    w.statusBar()->showMessage("A render is already running");
+  if (design_.rendering()) {
+    design_.Say("A render is already running");
     return;
   }
-  const std::string kept_file = WorkingFilePath(w.folder_, kThingBFile);
-  if (Status s = SaveSettings(kept_file, w.set_); !s.ok()) {
-    w.prompts_->Error(&w, FromCore(s.message()));
+  const std::string kept_file = WorkingFilePath(design_.folder(), kThingBFile);
+  if (Status s = SaveSettings(kept_file, design_.set()); !s.ok()) {
+    design_.prompts()->Error(design_.dialog_parent(), FromCore(s.message()));
     return;  // without the kept set the start values could not come back
   }
-  const ParameterSet kept = w.set_;
+  const ParameterSet kept = design_.set();
   for (const AnimatedParam& p : AnimatedParams()) {
-    if (ShownAtEnd(p)) w.set_.SetText(p.name, w.set_.Text(p.twin));
+    if (ShownAtEnd(p)) design_.set().SetText(p.name, design_.set().Text(p.twin));
   }
-  w.RefreshFields();
+  design_.RefreshFields();
   RenderStartValues();
   // Put back from memory: the very values, even if the file cannot be read again.
   PutBack(kept);
@@ -157,53 +156,50 @@ void AnimationRunner::RenderEndValues() {
 }
 
 void AnimationRunner::LoadSecond() {
-  MainWindow& w = *window_;
-  if (w.rendering()) {
-    w.statusBar()->showMessage("A render is already running");
+  if (design_.rendering()) {
+    design_.Say("A render is already running");
     return;
   }
-  const std::string first_file = WorkingFilePath(w.folder_, kSecondSetFile);
-  if (Status s = SaveSettings(first_file, w.set_); !s.ok()) {
-    w.prompts_->Error(&w, FromCore(s.message()));
+  const std::string first_file = WorkingFilePath(design_.folder(), kSecondSetFile);
+  if (Status s = SaveSettings(first_file, design_.set()); !s.ok()) {
+    design_.prompts()->Error(design_.dialog_parent(), FromCore(s.message()));
     return;  // the first set could not be put back after a refusal
   }
   // The snapshot brings the serie triggers older sets park at 5000 and 6000 to
   // 150 and 160, in the window too (the file above keeps them as they were).
-  const ParameterSet saved = w.set_;
+  const ParameterSet saved = design_.set();
   Diagnostics diagnostics;
-  NormaliseSerieTriggers(w.set_, ParamReader(w.set_, diagnostics));
-  w.RefreshFields();
-  const ParameterSet first = w.set_;
-  const QString first_title = w.windowTitle();
+  NormaliseSerieTriggers(design_.set(), ParamReader(design_.set(), diagnostics));
+  design_.RefreshFields();
+  const ParameterSet first = design_.set();
   auto reload_first = [&] {
-    (void)LoadSettings(first_file, w.set_);
+    (void)LoadSettings(first_file, design_.set());
     PutBack(saved);  // whatever the file gave back, the set is the first set exactly
   };
-  const QString path = w.prompts_->OpenFile(&w, OpenSetTexts());
+  const QString path = design_.prompts()->OpenFile(design_.dialog_parent(), OpenSetTexts());
   if (!path.isEmpty()) {
-    if (Status s = LoadSettings(ToCore(path), w.set_); !s.ok()) {
+    if (Status s = LoadSettings(ToCore(path), design_.set()); !s.ok()) {
       // A half-read end set is no end set: the first set comes back whole.
       reload_first();
-      w.prompts_->Error(&w, FromCore(s.message()));
+      design_.prompts()->Error(design_.dialog_parent(), FromCore(s.message()));
       return;
     }
-    w.setWindowTitle(path);
   }
-  if (!w.set_.On("chkAnim")) {
-    w.set_.SetOn("chkAnim", true);
-    CopyFieldsToTwins(w.set_);
+  if (!design_.set().On("chkAnim")) {
+    design_.set().SetOn("chkAnim", true);
+    CopyFieldsToTwins(design_.set());
   }
-  for (const std::string& problem : FamilyProblems(first, w.set_)) {
-    if (w.prompts_->Ask(&w, FromCore(problem))) continue;
-    w.set_.SetOn("chkAnim", false);
+  for (const std::string& problem : FamilyProblems(first, design_.set())) {
+    if (design_.prompts()->Ask(design_.dialog_parent(), FromCore(problem))) continue;
+    design_.set().SetOn("chkAnim", false);
     reload_first();
-    w.setWindowTitle(first_title);  // the caption is where a save goes
     return;
   }
-  PutBack(MixForAnimation(first, w.set_, diagnostics));
-  if (!path.isEmpty()) w.mixed_caption_ = path;
-  w.ShowWarnings(diagnostics.warnings);
-  w.statusBar()->showMessage("Second set loaded for the animation");
+  PutBack(MixForAnimation(first, design_.set(), diagnostics));
+  // The caption names the end set, and saving the mix asks for a name.
+  if (!path.isEmpty()) emit SecondSetMixed(path);
+  design_.ShowWarnings(diagnostics.warnings);
+  design_.Say("Second set loaded for the animation");
 }
 
 }  // namespace vermora::app

@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "design.h"
 #include "look_helpers.h"
-#include "main_window.h"
 #include "model_builder.h"
 #include "model_picture.h"
 #include "picture_pane.h"
@@ -34,7 +34,7 @@
 
 namespace vermora::app {
 
-VariationsView::VariationsView(MainWindow* window, QWidget* parent) : QWidget(parent), window_(window) {
+VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent), design_(design) {
   setWindowTitle("Variations");
   setObjectName("VariationsView");
   ResizeWithinScreen(this, QSize(860, 720));
@@ -121,7 +121,7 @@ const char* VariationsView::StrengthField() const {
 void VariationsView::StartFromWindow() {
   StopRenders();
   history_.clear();
-  sets_.assign(kCells, window_->set());
+  sets_.assign(kCells, design_.set());
   emit engine_->currentIndexChanged(engine_->currentIndex());
   back_->setEnabled(false);
 }
@@ -145,7 +145,7 @@ bool VariationsView::Produce(std::uint32_t seed) {
   }
   const EngineKind kinds[] = {EngineKind::kRandom, EngineKind::kEvolve, EngineKind::kMutate};
   Variants made = MakeVariants(centre, kinds[std::max(0, engine_->currentIndex())], seed,
-                               kCells - 1, window_->folder(), &window_->locks());
+                               kCells - 1, design_.folder(), &design_.locks());
   if (!made.status.ok()) {
     status_->setText("No variants: " + FromCore(made.status.message()));
     return false;
@@ -179,16 +179,16 @@ void VariationsView::Back() {
 void VariationsView::Take() {
   ParameterSet taken = sets_[kCentre];
   // The window's set keeps its own change rule; only the values come over.
-  for (size_t i = 0; i < taken.size(); ++i) window_->set().SetValue(i, taken.value(i));
-  window_->RefreshFields();
-  window_->RecordStep("Variant");
+  for (size_t i = 0; i < taken.size(); ++i) design_.set().SetValue(i, taken.value(i));
+  design_.RefreshFields();
+  design_.RecordStep("Variant");
 }
 
 void VariationsView::StartRenders() {
   RenderJobsOptions options;
-  options.povray = window_->povray_path();
-  options.include_dirs = window_->include_dirs();
-  options.folder = window_->folder() + "variations/";
+  options.povray = design_.povray_path();
+  options.include_dirs = design_.include_dirs();
+  options.folder = design_.folder() + "variations/";
   options.width = std::to_string(thumb_width_);
   options.height = std::to_string(thumb_height_);
   producing_ = true;
@@ -309,22 +309,6 @@ bool VariationsView::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-}  // namespace vermora::app
-
-namespace vermora::app {
-
-void MainWindow::OpenVariations() {
-  if (!variations_) {
-    variations_ = new VariationsView(this, this);
-    variations_->setWindowFlag(Qt::Window);
-  } else {
-    variations_->StartFromWindow();
-  }
-  variations_->show();
-  variations_->raise();
-  variations_->Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
 }
 
 }  // namespace vermora::app

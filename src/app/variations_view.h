@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace vermora::app {
 
-class MainWindow;
+class Design;
 class PreviewPicture;
 class RenderRunner;
 
@@ -31,7 +31,7 @@ class VariationsView : public QWidget {
   static constexpr int kCells = 9;
   static constexpr int kCentre = 4;
 
-  explicit VariationsView(MainWindow* window, QWidget* parent = nullptr);
+  explicit VariationsView(Design& design, QWidget* parent = nullptr);
   ~VariationsView() override;
 
   // Engine index: 0 Random, 1 Evolve, 2 Mutate.
@@ -79,7 +79,7 @@ class VariationsView : public QWidget {
   // The strength field the engine in use reads, or empty for Random.
   const char* StrengthField() const;
 
-  MainWindow* window_;
+  Design& design_;
   QComboBox* engine_ = nullptr;
   QDoubleSpinBox* strength_ = nullptr;
   QLabel* status_ = nullptr;

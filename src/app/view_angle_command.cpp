@@ -1,27 +1,29 @@
 // "Random viewangle" on the thing's post-processing page.
+#include "view_angle_command.h"
+
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "main_window.h"
+#include "design.h"
 #include "page_builder.h"
 #include "params/enabling_rules.h"
 
 namespace vermora::app {
 
-void AddViewAngleButton(MainWindow& w) {
-  auto* page = w.findChild<QScrollArea*>(PageObjectName("Things/TPostproc"));
+void AddViewAngleButton(Design& design) {
+  auto* page = design.dialog_parent()->findChild<QScrollArea*>(PageObjectName("Things/TPostproc"));
   auto* stack = page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
   if (!stack) return;
   auto* button = new QPushButton("Random viewangle", page->widget());
   button->setObjectName("sbRotRandom");
   button->setToolTip("Random viewangle");
   stack->insertWidget(1, button);
-  QObject::connect(button, &QPushButton::clicked, &w, [&w] {
+  QObject::connect(button, &QPushButton::clicked, button, [&design] {
     static SystemClock clock;
-    RandomViewAngle(w.set(), ProgramRandom(), clock);
-    w.RefreshFields();
-    w.RecordStep("Random viewangle");
+    RandomViewAngle(design.set(), ProgramRandom(), clock);
+    design.RefreshFields();
+    design.RecordStep("Random viewangle");
   });
 }
 

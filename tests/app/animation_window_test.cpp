@@ -46,11 +46,11 @@ class AnimationWindowTest : public WindowTest {
     connect(Runner(*w), &AnimationRunner::FrameShown, [&] { ticks_at << ticks; });
     connect(Runner(*w), &AnimationRunner::SeriesDone, [&] { ticks_at << ticks; });
     timer.start(20);
-    w->RenderScene();
+    w->render().RenderScene();
     QCOMPARE(prompts_.confirms, QStringList{"Are you shure to start ?"});
     QVERIFY(w->rendering());
     QVERIFY(!w->findChild<QTabWidget*>("PageControl1")->widget(0)->isEnabled());
-    w->RenderScene();  // one render at a time
+    w->render().RenderScene();  // one render at a time
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
     QCOMPARE(prompts_.confirms.size(), 1);
     QVERIFY(done.wait(kHangMs));
@@ -85,7 +85,7 @@ class AnimationWindowTest : public WindowTest {
       box_shown = box_shown && Runner(*w)->stop_box()->isVisible();
       if (counter == 1) Runner(*w)->stop_box()->button()->click();
     });
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first(), (QList<QVariant>{1, true}));
     QVERIFY(box_shown);
@@ -102,7 +102,7 @@ class AnimationWindowTest : public WindowTest {
     Runner(*w)->set_pause_ms(0);
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(done.wait(kHangMs));
     QVERIFY(prompts_.asks.isEmpty());  // no question: the series ends at once
     QCOMPARE(prompts_.errors.size(), 1);
@@ -121,7 +121,7 @@ class AnimationWindowTest : public WindowTest {
     Runner(*w)->set_pause_ms(3600000);  // an hour: a close that waited it out would never end
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy shown(Runner(*w), &AnimationRunner::FrameShown);
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(shown.wait(kHangMs));
     w->show();
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
@@ -132,7 +132,7 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(!QFile::exists(Path("anim002.bmp")));
     // A window destroyed while the renderer runs ends it and its worker first.
     auto other = AnimatingWindow(3);
-    other->RenderScene();
+    other->render().RenderScene();
     QVERIFY(other->rendering());
     other.reset();
   }
@@ -144,17 +144,17 @@ class AnimationWindowTest : public WindowTest {
     const QByteArray before = Saved(*w, "before.vmx");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     prompts_.ask_answer = false;
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(!w->rendering());  // the field is named and the user says no
     QVERIFY2(prompts_.asks.value(0).contains(
                  "\"Last frame to render\" (Features > Animation) holds \"ten\""),
              qPrintable(prompts_.asks.value(0)));
     prompts_.ask_answer = true;
     prompts_.confirm_answer = false;
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(!w->rendering());  // cancelled at the question
     prompts_.confirm_answer = true;
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(prompts_.errors, QStringList{"'ten' is not a valid integer value"});
     QVERIFY(!QFile::exists(Path("_anim.vmx")) && !QFile::exists(Path("anim001.pov")));
@@ -162,7 +162,7 @@ class AnimationWindowTest : public WindowTest {
     // A missing renderer is told before any frame is written.
     SetPovray("/no/such/povray");
     auto other = AnimatingWindow(2);
-    other->RenderScene();
+    other->render().RenderScene();
     QVERIFY(!other->rendering());
     QVERIFY(other->statusBar()->currentMessage().contains("Povray Path"));
     QVERIFY(!QFile::exists(Path("anim001.pov")));
@@ -250,7 +250,7 @@ class AnimationWindowTest : public WindowTest {
     // A key set of another family asks; no ends it before any frame.
     prompts_.errors.clear();
     prompts_.ask_answer = false;
-    w->RenderScene();
+    w->render().RenderScene();
     QCOMPARE(prompts_.asks, QStringList{"From key.vmx to curl.vmx:\nWorms not of the same family.\n"
                                         "Should I go on ? (or stop)"});
     QVERIFY(!w->rendering() && !QFile::exists(Path("anim001.bmp")));
@@ -265,7 +265,7 @@ class AnimationWindowTest : public WindowTest {
              qPrintable(summary));
     QVERIFY2(summary.endsWith("anim001.bmp and on, in " + Path("")), qPrintable(summary));
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
-    w->RenderScene();
+    w->render().RenderScene();
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first().at(0).toInt(), 4);
     for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp", "anim004.bmp"})

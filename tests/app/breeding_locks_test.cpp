@@ -27,7 +27,7 @@ class BreedingLocksTest : public WindowTest {
     const std::string number = w->set().Text("EdNumber");
     QVERIFY(number == "30" || number == "44");
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), number);
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(SettingsText(w->set()), before);
     // A partner file that is not there: the loader's message, the set unchanged.
     prompts_.file_answers = {dir_->path() + "/missing.vmx"};
@@ -38,35 +38,35 @@ class BreedingLocksTest : public WindowTest {
 
   void lockedGenesStayThroughBreedingAndTheirSideFile() {
     auto w = NewWindow();
-    w->SetLock("EdNumber", true, false);
+    w->lineage().SetLock("EdNumber", true, false);
     auto* field = w->findChild<QLineEdit*>("EdNumber");
     QVERIFY(field->property("geneLocked").toBool());
     for (int i = 0; i < 6; ++i) {
       prompts_.file_answers = {Partner()};
-      w->BreedWithPartner();
+      w->lineage().BreedWithPartner();
       QCOMPARE(w->set().Text("EdNumber"), std::string("30"));
     }
     const QString file = dir_->path() + "/locked.vmx";
     const QString locks = dir_->path() + "/locked.locks";
     prompts_.file_answers = {file};
-    QVERIFY(w->SaveSettingsAs());
+    QVERIFY(w->files().SaveSettingsAs());
     QVERIFY(QFile::exists(locks));
     auto again = NewWindow();
     prompts_.file_answers = {file};
-    again->OpenSettings();
+    again->files().OpenSettings();
     QVERIFY(again->locks().Holds("EdNumber"));
     QVERIFY(again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
     // Unlocked and saved again: no stale side file.
-    again->SetLock("EdNumber", false, false);
+    again->lineage().SetLock("EdNumber", false, false);
     QVERIFY(!again->findChild<QLineEdit*>("EdNumber")->property("geneLocked").toBool());
     prompts_.file_answers = {file};
-    QVERIFY(again->SaveSettingsAs());
+    QVERIFY(again->files().SaveSettingsAs());
     QVERIFY(!QFile::exists(locks));
     // A broken side file is told, and the set still loads.
     WriteFile(locks, "nonsense line\n");
     auto third = NewWindow();
     prompts_.file_answers = {file};
-    third->OpenSettings();
+    third->files().OpenSettings();
     QCOMPARE(third->windowTitle(), file);
     QVERIFY(!prompts_.warnings.isEmpty() || !prompts_.errors.isEmpty());
   }
@@ -75,14 +75,14 @@ class BreedingLocksTest : public WindowTest {
     auto w = NewWindow();
     const QString a = dir_->path() + "/a.vmx", b = dir_->path() + "/b.vmx", c = dir_->path() + "/c.vmx";
     prompts_.file_answers = {a};
-    QVERIFY(w->SaveSettingsAs());
+    QVERIFY(w->files().SaveSettingsAs());
     QImage picture(32, 24, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(dir_->path() + "/a.png"));
     for (const QString& child : {b, c}) {
       prompts_.file_answers = {QString(), child};  // breed with itself, then save
-      w->BreedWithPartner();
-      QVERIFY(w->SaveSettingsAs());
+      w->lineage().BreedWithPartner();
+      QVERIFY(w->files().SaveSettingsAs());
     }
     std::vector<std::string> warnings;
     const LineageRecord record = ReadLineageFile(c.toStdString(), warnings);

@@ -49,7 +49,7 @@ class FilesTest : public WindowTest {
     // Changed, then the picture dropped on the window: the set as it was rendered,
     // as if its settings file had been opened.
     QVERIFY(WriteFileReplacing(ToCore(dir_->path()) + "/designed.vmx", designed).ok());
-    QVERIFY(w->OpenPath(dir_->path() + "/designed.vmx"));
+    QVERIFY(w->files().OpenPath(dir_->path() + "/designed.vmx"));
     const std::string opened = SettingsText(w->set());
     w->set().SetText("EdCamLocZ", "-3");
     Drop(*w, picture);
@@ -59,8 +59,8 @@ class FilesTest : public WindowTest {
     QImage(8, 8, QImage::Format_RGB32).save(dir_->path() + "/plain.png");
     w->set().SetText("EdCamLocZ", "-3");
     const std::string before = SettingsText(w->set());
-    QVERIFY(!w->OpenPath(dir_->path() + "/plain.png"));
-    QVERIFY(!w->OpenPath(dir_->path() + "/creature.vtx"));
+    QVERIFY(!w->files().OpenPath(dir_->path() + "/plain.png"));
+    QVERIFY(!w->files().OpenPath(dir_->path() + "/creature.vtx"));
     QCOMPARE(prompts_.errors.size(), 2);
     QVERIFY(prompts_.errors.front().contains("holds no Vermora set"));
     QCOMPARE(SettingsText(w->set()), before);

@@ -120,7 +120,7 @@ class FormRulesTest : public WindowTest {
     QCOMPARE(w->set().Text("EdBBScEnd"), std::string("30"));
     QVERIFY(fit->isHidden());
     QVERIFY(!Control(*w, "EdBBScaleSt")->toolTip().startsWith(told));
-    w->Undo();  // one step back: the range as it was
+    w->undo().Undo();  // one step back: the range as it was
     QCOMPARE(w->set().Text("EdBBScaleSt"), std::string("100"));
     QVERIFY(!fit->isHidden());
   }

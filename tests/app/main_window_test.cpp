@@ -155,10 +155,10 @@ class MainWindowTest : public WindowTest {
   void myDefaultRoundTripAndABrokenOne() {
     {
       auto w = NewWindow();
-      w->LoadMyDefault();
+      w->files().LoadMyDefault();
       QCOMPARE(prompts_.warnings, QStringList{"Save a default first"});
       w->set().SetText("EdNumber", "40");
-      w->SaveMyDefault();
+      w->files().SaveMyDefault();
       QVERIFY(QFile::exists(Path("_default.vmx")));
     }
     {
@@ -167,10 +167,10 @@ class MainWindowTest : public WindowTest {
       QVERIFY(!w->modified());
       w->set().SetText("EdNumber", "7");
       prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
-      w->LoadMyDefault();
+      w->files().LoadMyDefault();
       QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("40"));
       QCOMPARE(w->windowTitle(), QString(kCaption));
-      w->RemoveMyDefault();
+      w->files().RemoveMyDefault();
     }
     auto w = NewWindow();
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
@@ -207,7 +207,7 @@ class MainWindowTest : public WindowTest {
     other->set().SetText("EdNumber", "98");
     prompts_.unsaved_answers = {UnsavedAnswer::kCancel};
     prompts_.dialog_titles.clear();
-    other->OpenSettings();
+    other->files().OpenSettings();
     QVERIFY2(prompts_.dialog_titles.isEmpty(), "cancel keeps the design, no dialog");
     other->show();
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
@@ -236,11 +236,11 @@ class MainWindowTest : public WindowTest {
     auto w = NewWindow();
     const QString pov = dir_->path() + "/out scene.pov";
     prompts_.file_answers = {pov};
-    w->ExportPov31();
+    w->exports().ExportPov31();
     QCOMPARE(prompts_.dialog_titles, QStringList{"Export to POV-Ray 3.1 File"});
     QVERIFY(QFileInfo(pov).size() > 100);
     w->set().SetOn("chkJConnect", true);
-    w->ExportPov22();
+    w->exports().ExportPov22();
     QCOMPARE(prompts_.warnings.size(), 1);
     QVERIFY(prompts_.warnings.first().startsWith("ConnectObjects is on !"));
     QCOMPARE(prompts_.dialog_titles.size(), 1);
@@ -288,8 +288,8 @@ class MainWindowTest : public WindowTest {
       QVERIFY(w->set().On("ChkARot"));
       prompts_.file_answers = {dir_->path() + "/trilobyt.pov"};
       if (command == 0) RenderAndWait(*w);
-      if (command == 1) w->ExportPov31();
-      if (command == 2) w->ExportPov22();
+      if (command == 1) w->exports().ExportPov31();
+      if (command == 2) w->exports().ExportPov22();
       QVERIFY2(!w->set().On("ChkARot"), qPrintable(QString::number(command)));
       QVERIFY(!w->findChild<QCheckBox*>("ChkARot")->isChecked());
     }
@@ -331,10 +331,10 @@ class MainWindowTest : public WindowTest {
     for (const auto& file : files) {
       auto w = NewWindow();
       WriteFile(Beside(file.name), "Quorel 0.9\r\n" + file.line);
-      QVERIFY2(w->OpenPath(Beside(file.name)), file.name);
+      QVERIFY2(w->files().OpenPath(Beside(file.name)), file.name);
       QCOMPARE(QString::fromStdString(w->set().Text(file.field)).left(3),
                QString(file.line.mid(file.line.indexOf('|') + 1, 3)));
-      QVERIFY2(!w->UnapprovedFileUses().empty(), file.name);
+      QVERIFY2(!w->render().UnapprovedFileUses().empty(), file.name);
       prompts_.asks.clear();
       prompts_.ask_answer = false;
       QFile::remove(Path("TEMP.POV"));
@@ -382,25 +382,25 @@ class MainWindowTest : public WindowTest {
     for (const char* text : {"3", "31", "32", "33"}) {
       number->setText(text);
       emit number->textEdited(text);
-      QVERIFY(delay->isActive() && !w->composing());  // an edit only starts the wait again
+      QVERIFY(delay->isActive() && !w->render().composing());  // an edit only starts the wait again
     }
     QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, kHangMs);
     QCOMPARE(fired.size(), 1);  // one render for the whole run
-    QVERIFY(w->auto_rendering() && !w->rendering());
+    QVERIFY(w->render().auto_rendering() && !w->rendering());
     const QString first = calls().first();
     const int width = first.section("+W", 1).section(' ', 0, 0).toInt();
     const int height = first.section("+H", 1).section(' ', 0, 0).toInt();
     QVERIFY2(width > 209 && std::abs(width * 163 - height * 209) <= 209, qPrintable(first));
     emit number->textEdited("34");
     QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, kHangMs);
-    QVERIFY(!delay->isActive() && !w->composing());  // nothing queued behind it
+    QVERIFY(!delay->isActive() && !w->render().composing());  // nothing queued behind it
     // A slow picture shows its progress and a Cancel, the design still open to edits.
     auto* cancel = w->findChild<QPushButton*>("CancelRender");
     QTRY_VERIFY_WITH_TIMEOUT(cancel->isVisible(), kHangMs);
     QVERIFY(w->findChild<QProgressBar*>("RenderProgress")->isVisible());
     QVERIFY(Pages(*w)->widget(0)->isEnabled());
     cancel->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!w->auto_rendering(), kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->render().auto_rendering(), kHangMs);
     QVERIFY(!cancel->isVisible());
     QCOMPARE(w->statusBar()->currentMessage(), QString("Rendering cancelled"));
     // F5 takes over at once, at the size the set asks for.
@@ -408,7 +408,7 @@ class MainWindowTest : public WindowTest {
     QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 3, kHangMs);
     QVERIFY(calls().last().contains("+W209") && calls().last().contains("+H163"));
     QVERIFY(w->rendering());
-    w->CancelRender();
+    w->render().CancelRender();
     qunsetenv("VERMORA_BWRAP");
   }
 
@@ -426,7 +426,7 @@ class MainWindowTest : public WindowTest {
     number->setText("-");
     emit number->textEdited("-");
     QTRY_COMPARE_WITH_TIMEOUT(fired.size(), 1, kHangMs);
-    QTRY_VERIFY_WITH_TIMEOUT(!w->composing(), kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->render().composing(), kHangMs);
     QVERIFY2(w->statusBar()->currentMessage().startsWith(
                  "Not rendered: \"Segments\" (Worms > SpiralWorm > General)"),
              qPrintable(w->statusBar()->currentMessage()));
@@ -451,7 +451,7 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(w->findChild<QAction*>("Exit")->shortcut(), QKeySequence(QKeySequence::Quit));
     Open(*w, "EdNumber|41\r\n", "first.vmx");
     prompts_.file_answers = {Beside("second.vmx")};
-    QVERIFY(w->SaveSettingsAs());
+    QVERIFY(w->files().SaveSettingsAs());
     auto* menu = w->findChild<QMenu*>("RecentFiles");
     QVERIFY(menu && menu->isEnabled());
     QCOMPARE(w->recent_files()->paths().mid(0, 2),
@@ -540,7 +540,7 @@ class MainWindowTest : public WindowTest {
     RenderAndWait(*w);
     QCOMPARE(w->statusBar()->currentMessage(), QString("A render is already running"));
     QCOMPARE(w->findChild<QAbstractButton*>("SBGo")->text(), QString("Render"));
-    w->CancelRender();
+    w->render().CancelRender();
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first().first().toBool(), false);
     QVERIFY(!w->rendering());

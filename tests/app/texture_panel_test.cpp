@@ -186,7 +186,7 @@ class TexturePanelTest : public WindowTest {
     prompts_.file_answers = {SaveBeside("looks.vmx", w->set())};
     Choose(*w, "cbPigmentType", 0);
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
-    w->OpenSettings();
+    w->files().OpenSettings();
     QVERIFY(shown("editRed2") && !shown("editRed3") && !shown("editNormalDepth"));
     // The dice for the normal apply the rule to the type drawn.
     Click(*w, "sbNormRand");
@@ -237,7 +237,7 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbAssignTopHart");
     QVERIFY(delay->isActive());
     delay->stop();
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(Field(*w, "edTopHartTexture"), red);
   }
 

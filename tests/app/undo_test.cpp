@@ -22,10 +22,10 @@ class UndoTest : public WindowTest {
     other.SetText("EdNumber", "77");
     prompts_.file_answers = {SaveBeside("other.vmx", other)};
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
-    w->OpenSettings();
+    w->files().OpenSettings();
     const std::string loaded = SettingsText(w->set());
     QCOMPARE(w->set().Text("EdNumber"), std::string("77"));
-    VariationsView view(w.get());
+    VariationsView view(*w);
     QVERIFY(view.Produce(9));
     view.CancelAll();
     view.Choose(1);
@@ -33,15 +33,15 @@ class UndoTest : public WindowTest {
     view.Take();
     const std::string adopted = SettingsText(w->set());
     QCOMPARE(adopted, SettingsText(view.centre()));
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(SettingsText(w->set()), loaded);
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(SettingsText(w->set()), typed);
     QCOMPARE(edit->text(), QString("123"));
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(SettingsText(w->set()), start);
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
-    for (int i = 0; i < 3; ++i) w->Redo();
+    for (int i = 0; i < 3; ++i) w->undo().Redo();
     QCOMPARE(SettingsText(w->set()), adopted);
     QVERIFY(!redo->isEnabled());
   }
@@ -61,10 +61,10 @@ class UndoTest : public WindowTest {
     const std::string stepped = SettingsText(w->set());
     QVERIFY(stepped != before && QFile::exists(kept));
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), w->set().Text("EdNumber"));
-    w->Undo();
+    w->undo().Undo();
     QCOMPARE(SettingsText(w->set()), before);
     QVERIFY(!QFile::exists(kept));  // the next step saves the parent afresh
-    w->Redo();
+    w->undo().Redo();
     QCOMPARE(SettingsText(w->set()), stepped);
     QVERIFY(QFile::exists(kept));
   }

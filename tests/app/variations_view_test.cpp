@@ -24,7 +24,7 @@ class VariationsViewTest : public WindowTest {
   void breedingLoopFromTheCentre() {
     auto window = NewWindow();
     const std::string start = SettingsText(window->set());
-    VariationsView view(window.get());
+    VariationsView view(*window);
     view.SetThumbnailSize(32, 24);
     QVERIFY(view.Produce(7));
     view.CancelAll();
@@ -32,7 +32,7 @@ class VariationsViewTest : public WindowTest {
     QCOMPARE(SettingsText(view.centre()), start);
     QCOMPARE(Texts(view).size(), size_t{9});
     const std::string first_ring_2 = SettingsText(view.cells()[2]);
-    VariationsView again(window.get());
+    VariationsView again(*window);
     QVERIFY(again.Produce(7));
     again.CancelAll();
     QCOMPARE(SettingsText(again.cells()[2]), first_ring_2);
@@ -52,13 +52,13 @@ class VariationsViewTest : public WindowTest {
     view.Take();
     QCOMPARE(SettingsText(window->set()), first_ring_2);
     QVERIFY(window->modified());
-    window->Undo();
+    window->undo().Undo();
     QCOMPARE(SettingsText(window->set()), start);
   }
 
   void thumbnailsScaleWithTheDialog() {
     auto window = NewWindow();
-    VariationsView view(window.get());
+    VariationsView view(*window);
     // It opens within the screen, so its buttons are never off a small one.
     const QSize screen = view.screen()->availableGeometry().size();
     QVERIFY2(view.width() <= screen.width() && view.height() <= screen.height(),
@@ -74,7 +74,7 @@ class VariationsViewTest : public WindowTest {
   void missingRendererMarksEveryCellFailed() {
     SetPovray("/no/such/povray");
     auto window = NewWindow();
-    VariationsView view(window.get());
+    VariationsView view(*window);
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
     QVERIFY(view.Produce(5));
@@ -86,7 +86,7 @@ class VariationsViewTest : public WindowTest {
 
   void realRenderFillsEveryThumbnail() {
     auto window = NewWindow();
-    VariationsView view(window.get());
+    VariationsView view(*window);
     view.SetThumbnailSize(32, 24);
     QSignalSpy done(&view, &VariationsView::AllDone);
     QVERIFY(view.Produce(11));

@@ -5,9 +5,14 @@
 #include <QtWidgets>
 #include <memory>
 
+#include "export_control.h"
 #include "fake_prompts.h"
+#include "file_control.h"
+#include "lineage_control.h"
 #include "main_window.h"
 #include "params/settings_file.h"
+#include "render_control.h"
+#include "undo_control.h"
 
 // A window working in `folder` (ending in "/") with the data includes and the given prompts.
 inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::Prompts* prompts) {
@@ -24,8 +29,8 @@ inline constexpr int kHangMs = 120000;
 
 // F5, and the wait while the scene is written on its worker thread.
 inline void RenderAndWait(vermora::app::MainWindow& w) {
-  w.RenderScene();
-  QTRY_VERIFY_WITH_TIMEOUT(!w.composing(), kHangMs);
+  w.render().RenderScene();
+  QTRY_VERIFY_WITH_TIMEOUT(!w.render().composing(), kHangMs);
 }
 
 inline constexpr const char* kPovray = "/usr/bin/povray";
@@ -81,7 +86,7 @@ class WindowTest : public QObject {
   void Open(vermora::app::MainWindow& w, const QByteArray& lines, const char* name = "set.vmx") {
     WriteFile(Beside(name), "Quorel 0.9\r\n" + lines);
     prompts_.file_answers = {Beside(name)};
-    w.OpenSettings();
+    w.files().OpenSettings();
   }
 };
 

@@ -153,7 +153,7 @@ TEST(CreatureViewWindowTest, VariantsAreDrawnBeforeTheyAreRendered) {
   app::test::FakePrompts prompts;
   app::WindowSetup setup{MakeTempFolder(), {VERMORA_DATA_DIR}, &prompts, nullptr};
   app::MainWindow w(setup);
-  app::VariationsView view(&w);
+  app::VariationsView view(w);
   std::set<int> drawn;
   QObject::connect(&view, &app::VariationsView::ModelDrawn, [&](int cell) { drawn.insert(cell); });
   ASSERT_TRUE(view.Produce(7));

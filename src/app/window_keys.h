@@ -1,0 +1,22 @@
+#pragma once
+
+// The window's caption and the keys it keeps in the settings, in one place.
+namespace vermora::app {
+
+inline constexpr const char* kCaption = "Vermora 0.99g : creatures for POV-Ray";
+
+// QSettings(kSettingsOrg, kSettingsApp) holds every key below.
+inline constexpr const char* kSettingsOrg = "Lumenfold";
+inline constexpr const char* kSettingsApp = "Quorel";
+
+inline constexpr const char* kPovrayPathKey = "POVRAY path";
+inline constexpr const char* kObjectLimitKey = "Object limit";
+inline constexpr const char* kRecentFilesKey = "recent files";
+inline constexpr const char* kAutoRenderKey = "view/auto render";
+inline constexpr const char* kGeometryKey = "window/geometry";
+inline constexpr const char* kSplitterKey = "window/splitter";
+inline constexpr const char* kSideSplitterKey = "window/side splitter";
+inline constexpr const char* kPictureModeKey = "window/picturePane";
+inline constexpr const char* kLastPictureFileKey = "picture/last file";
+
+}  // namespace vermora::app
