@@ -35,7 +35,12 @@ FileControl::FileControl(Design& design, LineageControl& lineage, RenderControl&
 
 bool FileControl::modified() const { return HashOf(design_.set()) != saved_hash_; }
 
-void FileControl::MarkSaved() { saved_hash_ = HashOf(design_.set()); }
+void FileControl::MarkSaved() {
+  saved_hash_ = HashOf(design_.set());
+  ShowModified();
+}
+
+void FileControl::ShowModified() { design_.dialog_parent()->setWindowModified(modified()); }
 
 void FileControl::ShowFile(const QString& file, const QString& title) {
   file_ = file;

@@ -33,6 +33,8 @@ class FileControl : public QObject {
   bool modified() const;
   // The set on show is the one in its file.
   void MarkSaved();
+  // The caption's "*" follows whether the set differs from its file.
+  void ShowModified();
   // Asks about unsaved changes; false when the user cancels.
   bool MaySetAside();
 

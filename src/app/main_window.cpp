@@ -76,7 +76,7 @@ MainWindow::MainWindow(const WindowSetup& setup, QWidget* parent)
   static SystemColourDialog system_colours;
   colours_ = setup.colours ? setup.colours : &system_colours;
   setObjectName("Form1");
-  setWindowTitle(kCaption);
+  setWindowTitle(QString(kCaption) + "[*]");
   BuildPages();
   // The form on the left, the picture on the right; the user moves the line between.
   splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -118,6 +118,7 @@ void MainWindow::BuildParts() {
   hooks.open_background = [this](const QString& path) { background_panel_->LoadBackground(path); };
   files_ = new FileControl(*this, *lineage_, *render_, recent_, std::move(hooks), this);
   connect(lineage_, &LineageControl::AncestorChosen, files_, &FileControl::OpenAncestor);
+  connect(undo_, &UndoControl::Restored, files_, &FileControl::ShowModified);
   connect(animation_, &AnimationRunner::SecondSetMixed, files_, &FileControl::MixedWith);
   exports_ = new ExportControl(*this, this);
   connect(exports_, &ExportControl::MeshExported, this, &MainWindow::MeshExported);
@@ -392,10 +393,12 @@ void MainWindow::RefreshFields() {
   if (animation_) animation_->ShowButtons();
   if (form_rules_) form_rules_->Apply();
   if (texture_panel_) texture_panel_->ApplyTypeGroups();
+  if (files_) files_->ShowModified();
 }
 
 void MainWindow::RecordStep(const QString& label) {
   undo_->RecordStep();
+  files_->ShowModified();
   lineage_->NoteOffspring(label, files_->file());
   if (!label.isEmpty()) Say(label);
   render_->ScheduleAutoRender();
@@ -434,6 +437,7 @@ void MainWindow::Edited(size_t index) {
     RefreshFields();
   }
   undo_->RecordEdit(field);
+  files_->ShowModified();
   render_->ScheduleAutoRender();
 }
 

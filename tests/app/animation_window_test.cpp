@@ -201,7 +201,7 @@ class AnimationWindowTest : public WindowTest {
              QStringList{"Worms not of the same family.\nShould I go on ? (or stop)"});
     QCOMPARE(Saved(*w, "after.vmx"), before);
     QVERIFY(!w->set().On("chkAnim"));
-    QCOMPARE(w->windowTitle(), QString(kCaption));
+    QCOMPARE(Caption(*w), QString(kCaption));
     QCOMPARE(Bytes(Path("_lsec.vmx")), before);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
     // Going on asks each failing test in turn, then mixes: the first set's
@@ -217,7 +217,7 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(w->set().Index("RadioGroup1"), 1);
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber3")->text(), QString("44"));
-    QCOMPARE(w->windowTitle(), file);
+    QCOMPARE(Caption(*w), file);
     QVERIFY(!w->findChild<QPushButton*>("sbThingB")->isHidden());
     // Saving the mix on closing asks for a name: the end set's own file is kept.
     const QByteArray end_set = Bytes(file);
@@ -309,7 +309,7 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(w->set().Text("EdNumber3"), std::string("36"));
     for (const char* trigger : {"edSWTrig", "edSWTrig2"})
       QCOMPARE(w->set().Text(trigger), std::string("150"));
-    QCOMPARE(w->windowTitle(), QString(kCaption));
+    QCOMPARE(Caption(*w), QString(kCaption));
   }
 
   void renderEndValuesRendersTheEndSet() {

@@ -67,7 +67,7 @@ class BreedingLocksTest : public WindowTest {
     auto third = NewWindow();
     prompts_.file_answers = {file};
     third->files().OpenSettings();
-    QCOMPARE(third->windowTitle(), file);
+    QCOMPARE(Caption(*third), file);
     QVERIFY(!prompts_.warnings.isEmpty() || !prompts_.errors.isEmpty());
   }
 
@@ -96,7 +96,7 @@ class BreedingLocksTest : public WindowTest {
     QCOMPARE(grandparent->text(), QString("a"));
     QVERIFY(!grandparent->icon().isNull());
     grandparent->click();
-    QCOMPARE(w->windowTitle(), a);
+    QCOMPARE(Caption(*w), a);
     QVERIFY(!w->findChild<QToolButton*>("Ancestor1"));  // a has no ancestors
   }
 };

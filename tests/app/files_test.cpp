@@ -89,7 +89,7 @@ class FilesTest : public WindowTest {
     for (const char* name : {"RadioGroup1", "EdCamLocZ", "ChkFanOn", "EdSpace"}) {
       QCOMPARE(w->set().Text(name), loaded.Text(name));
     }
-    QCOMPARE(w->windowTitle(), "Example: " + QString::fromStdString(examples[1].title));
+    QCOMPARE(Caption(*w), "Example: " + QString::fromStdString(examples[1].title));
   }
 
   // File > Export > Mesh writes the creature's triangles, whose counts it tells;

@@ -20,7 +20,7 @@ class MainWindowTest : public WindowTest {
 
   void buildsEveryPageAndField() {
     auto w = NewWindow();
-    QCOMPARE(w->windowTitle(), QString("Vermora 0.99g : creatures for POV-Ray"));
+    QCOMPARE(Caption(*w), QString("Vermora 0.99g : creatures for POV-Ray"));
     QStringList missing;  // every parameter has its control, every command its button
     for (const ParamDef& def : ParamTable()) {
       const QString name = QString::fromLatin1(def.name.data(), def.name.size());
@@ -61,7 +61,7 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("45"));
     QVERIFY(!w->findChild<QCheckBox*>("ChkWheelOn")->isChecked());
     QVERIFY(w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>()[1]->isChecked());
-    QCOMPARE(w->windowTitle(), Beside("a set.vmx"));
+    QCOMPARE(Caption(*w), Beside("a set.vmx"));
     QVERIFY(!w->modified());
   }
 
@@ -80,11 +80,13 @@ class MainWindowTest : public WindowTest {
     w->findChild<QCheckBox*>("ChkFanOn")->click();
     QVERIFY(w->set().On("ChkFanOn"));
     QVERIFY(w->modified());
-    // Back to what was loaded: nothing is left to save.
+    QVERIFY2(w->isWindowModified(), "the caption marks a set that differs from its file");
+    // Back to what was loaded: nothing is left to save, and the mark goes.
     w->findChild<QCheckBox*>("ChkFanOn")->click();
     edit->selectAll();
     QTest::keyClicks(edit, "30");
     QVERIFY(!w->modified());
+    QVERIFY(!w->isWindowModified());
     QCOMPARE(mark("EdNumber"), QString());
     // A loaded size that would add options is marked as soon as it shows.
     Open(*w, "edImageH|24 +O/tmp/x.png\r\n");
@@ -169,7 +171,7 @@ class MainWindowTest : public WindowTest {
       prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
       w->files().LoadMyDefault();
       QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("40"));
-      QCOMPARE(w->windowTitle(), QString(kCaption));
+      QCOMPARE(Caption(*w), QString(kCaption));
       w->files().RemoveMyDefault();
     }
     auto w = NewWindow();
@@ -200,6 +202,7 @@ class MainWindowTest : public WindowTest {
     prompts_.unsaved_answers = {UnsavedAnswer::kSave};
     prompts_.file_answers = {file};
     QVERIFY(w->close());
+    QVERIFY(!w->isWindowModified());  // saved: the mark went before the window closed
     ParameterSet kept;
     QVERIFY(LoadSettings(file.toStdString(), kept).ok());
     QCOMPARE(kept.Text("EdNumber"), std::string("99"));
@@ -457,9 +460,9 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(w->recent_files()->paths().mid(0, 2),
              (QStringList{Beside("second.vmx"), Beside("first.vmx")}));
     QVERIFY(menu->actions().size() <= RecentFiles::kMost);
-    QCOMPARE(w->windowTitle(), Beside("second.vmx"));
+    QCOMPARE(Caption(*w), Beside("second.vmx"));
     menu->actions().at(1)->trigger();
-    QCOMPARE(w->windowTitle(), Beside("first.vmx"));
+    QCOMPARE(Caption(*w), Beside("first.vmx"));
     QCOMPARE(w->recent_files()->paths().first(), Beside("first.vmx"));
     QFile::remove(Beside("second.vmx"));
     prompts_.errors.clear();
@@ -526,7 +529,7 @@ class MainWindowTest : public WindowTest {
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     new_set->trigger();
     QCOMPARE(SettingsText(w->set()), SettingsText(NewWindow()->set()));  // as a fresh start
-    QCOMPARE(w->windowTitle(), QString("Vermora 0.99g : creatures for POV-Ray"));
+    QCOMPARE(Caption(*w), QString("Vermora 0.99g : creatures for POV-Ray"));
   }
 
   void renderIsLockedCancellableAndSingle() {

@@ -25,6 +25,9 @@ inline vermora::app::WindowSetup TestSetup(const QString& folder, vermora::app::
 
 // How long a test waits for a render, a worker or the window, in ms: only to end
 // a hang, since a loaded machine is slow, not wrong.
+// The caption as the user reads it, without the place of the "modified" mark.
+inline QString Caption(const QWidget& w) { return QString(w.windowTitle()).remove("[*]"); }
+
 inline constexpr int kHangMs = 120000;
 
 // F5, and the wait while the scene is written on its worker thread.
