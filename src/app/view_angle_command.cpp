@@ -3,9 +3,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "form/enabling_rules.h"
 #include "main_window.h"
 #include "page_builder.h"
-#include "params/enabling_rules.h"
 
 namespace vermora::app {
 

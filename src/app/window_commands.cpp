@@ -5,13 +5,13 @@
 #include <QStatusBar>
 
 #include "common/file_io.h"
+#include "compose/composer.h"
 #include "main_window.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
 #include "picture/png_set_chunk.h"
 #include "recent_files.h"
 #include "render/file_directives.h"
-#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "splash.h"
 

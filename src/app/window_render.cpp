@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "animation_runner.h"
+#include "compose/composer.h"
 #include "main_window.h"
 #include "params/entry_check.h"
 #include "params/part_ranges.h"
@@ -28,7 +29,6 @@
 #include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render_runner.h"
-#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "scene/object_limit.h"
 #include "variation/evolve.h"

@@ -1,11 +1,11 @@
-#include "params/enabling_rules.h"
+#include "form/enabling_rules.h"
 
 #include <charconv>
 #include <vector>
 
 #include "background/background_rules.h"
+#include "common/fixed.h"
 #include "params/animated_params.h"
-#include "scene/fixed.h"
 #include "texture/type_rules.h"
 
 namespace vermora {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "params/enabling_rules.h"
+#include "form/enabling_rules.h"
 #include "params/page_path.h"
 #include "params/param_table.h"
 
