@@ -165,9 +165,4 @@ void RandomViewAngle(ParameterSet& set, Random& random, const Clock& clock) {
   }
 }
 
-Random& ProgramRandom() {
-  static Random random;
-  return random;
-}
-
 }  // namespace vermora
