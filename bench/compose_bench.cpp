@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "compose/composer.h"
 #include "heavy_wheel.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
 
 using namespace vermora;
 using Timer = std::chrono::steady_clock;

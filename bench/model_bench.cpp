@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "compose/composer.h"
 #include "heavy_wheel.h"
 #include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
 
 using namespace vermora;
 using Timer = std::chrono::steady_clock;

@@ -10,11 +10,11 @@
 #include <chrono>
 #include <cstdio>
 
+#include "compose/composer.h"
 #include "creature_view.h"
 #include "model_builder.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 
 using namespace vermora;
 

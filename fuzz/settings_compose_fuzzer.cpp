@@ -8,10 +8,10 @@
 #include <string>
 
 #include "common/random.h"
+#include "compose/composer.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
-#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "texture/texture_builder.h"
 

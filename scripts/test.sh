@@ -2,6 +2,7 @@
 # Build everything and run the whole test suite (GUI tests run headless).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/check-layers.sh
 cmake -S . -B build -G Ninja
 cmake --build build
 export QT_QPA_PLATFORM=offscreen

@@ -15,8 +15,8 @@
 
 #include "background/background_file.h"
 #include "background/background_rules.h"
-#include "background/background_scenes.h"
 #include "background/colour_rows.h"
+#include "compose/background_scenes.h"
 
 namespace vermora::app {
 namespace {

@@ -10,7 +10,7 @@
 #include "model/mesh_export.h"
 #include "model_builder.h"
 #include "prompts.h"
-#include "scene/composer.h"
+#include "compose/composer.h"
 
 namespace vermora::app {
 namespace {

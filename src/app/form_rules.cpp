@@ -7,8 +7,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "form/enabling_rules.h"
 #include "page_builder.h"
-#include "params/enabling_rules.h"
 #include "params/hints.h"
 #include "prompts.h"
 

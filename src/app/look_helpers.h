@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "background/background_dialogs.h"
+#include "background_dialogs.h"
 #include "common/status.h"
 #include "params/number_reading.h"
 #include "params/parameter_set.h"

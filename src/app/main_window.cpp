@@ -43,7 +43,7 @@
 #include "manual_window.h"
 #include "object_images.h"
 #include "page_builder.h"
-#include "params/page_path.h"
+#include "form/window_pages.h"
 #include "params/param_table.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"

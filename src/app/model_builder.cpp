@@ -5,7 +5,7 @@
 #include <QThreadPool>
 #include <chrono>
 
-#include "scene/composer.h"
+#include "compose/composer.h"
 
 namespace vermora::app {
 

@@ -29,7 +29,7 @@
 #include "range_notice.h"
 #include "render_output.h"
 #include "render_runner.h"
-#include "scene/composer.h"
+#include "compose/composer.h"
 #include "scene/object_count.h"
 #include "scene/object_limit.h"
 #include "variation/evolve.h"

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "common/fixed.h"
 #include "design.h"
 #include "look_helpers.h"
 #include "model_builder.h"
@@ -27,7 +28,6 @@
 #include "picture_pane.h"
 #include "preview_picture.h"
 #include "render_runner.h"
-#include "scene/fixed.h"
 #include "scene/object_count.h"
 #include "variation/variations.h"
 #include "variation/weak_child.h"

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "design.h"
+#include "form/enabling_rules.h"
 #include "page_builder.h"
-#include "params/enabling_rules.h"
 
 namespace vermora::app {
 

@@ -10,11 +10,11 @@
 
 #include "common/file_io.h"
 #include "common/run_program.h"
+#include "compose/composer.h"
 #include "job_list.h"
 #include "params/settings_file.h"
 #include "progress.h"
 #include "render/command_line.h"
-#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "talk.h"
 #include "variation/breeding.h"

@@ -1,9 +1,9 @@
 #include <set>
 
-#include "window_test_main.h"
+#include "form/enabling_rules.h"
 #include "page_builder.h"
-#include "params/enabling_rules.h"
 #include "params/param_table.h"
+#include "window_test_main.h"
 
 class FormRulesTest : public WindowTest {
   Q_OBJECT

@@ -8,10 +8,10 @@
 
 #include "background/background_file.h"
 #include "background/background_rules.h"
-#include "background/background_scenes.h"
 #include "background/colour_rows.h"
+#include "compose/background_scenes.h"
+#include "compose/composer.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 #include "support/creatures.h"
 
 namespace vermora {

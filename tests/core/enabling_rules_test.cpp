@@ -1,4 +1,4 @@
-#include "params/enabling_rules.h"
+#include "form/enabling_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "common/examples.h"
+#include "compose/composer.h"
 #include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "params/settings_file.h"
-#include "scene/composer.h"
 #include "scene/object_count.h"
 #include "support/test_support.h"
 

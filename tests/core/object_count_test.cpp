@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "scene/composer.h"
+#include "compose/composer.h"
 #include "scene/object_limit.h"
 #include "support/test_support.h"
 #include "support/thing_scene.h"

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "compose/composer.h"
 #include "params/working_files.h"
 #include "render/command_line.h"
 #include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 #include "support/creatures.h"
 
 namespace vermora {

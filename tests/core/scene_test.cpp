@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include "compose/composer.h"
 #include "render/command_line.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 #include "scene/header.h"
 #include "scene/object_library.h"
 #include "scene/scene_writer.h"

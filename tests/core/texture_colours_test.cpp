@@ -5,16 +5,16 @@
 #include <tuple>
 #include <vector>
 
+#include "common/fixed.h"
 #include "params/param_table.h"
-#include "scene/fixed.h"
 #include "support/creatures.h"
+#include "support/started_texture.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
 #include "texture/randomizers.h"
 #include "texture/texture_assign.h"
 #include "texture/texture_builder.h"
-#include "support/started_texture.h"
 #include "texture/texture_page.h"
 #include "texture/texture_start.h"
 

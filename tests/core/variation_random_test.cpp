@@ -8,10 +8,10 @@
 #include <set>
 #include <thread>
 
+#include "common/fixed.h"
 #include "params/number_reading.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
-#include "scene/fixed.h"
 #include "support/creatures.h"
 #include "support/test_support.h"
 #include "variation/breeding.h"

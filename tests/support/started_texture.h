@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/random.h"
+#include "params/number_reading.h"
 #include "texture/texture_start.h"
 
 namespace vermora::test {

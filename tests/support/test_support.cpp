@@ -13,13 +13,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "params/enabling_rules.h"
+#include "common/fixed.h"
+#include "compose/composer.h"
+#include "form/enabling_rules.h"
 #include "params/number_reading.h"
 #include "params/param_table.h"
 #include "render/command_line.h"
-#include "scene/fixed.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 
 namespace vermora::test {
 

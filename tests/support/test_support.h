@@ -9,8 +9,8 @@
 
 #include "render/renderer.h"
 
+#include "compose/composer.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
 
 namespace vermora::test {
 

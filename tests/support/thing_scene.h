@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "scene/composer.h"
+#include "compose/composer.h"
 
 namespace vermora::test {
 

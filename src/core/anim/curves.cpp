@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 
 namespace vermora {
 

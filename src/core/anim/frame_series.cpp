@@ -10,10 +10,10 @@
 #include "anim/grow_in.h"
 #include "anim/serie_triggers.h"
 #include "anim/update_groups.h"
+#include "compose/composer.h"
 #include "params/param_reader.h"
 #include "params/settings_file.h"
 #include "render/command_line.h"
-#include "scene/composer.h"
 
 namespace vermora {
 namespace {

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "anim/animation_inputs.h"
+#include "scene/animation_inputs.h"
 
 namespace vermora {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/fixed.h"
 #include "params/animated_params.h"
 #include "params/param_reader.h"
-#include "scene/fixed.h"
 
 namespace vermora {
 namespace {

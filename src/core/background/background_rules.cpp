@@ -1,6 +1,6 @@
 #include "background/background_rules.h"
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 
 namespace vermora {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/fixed.h"
 #include "params/param_reader.h"
-#include "scene/fixed.h"
 
 namespace vermora {
 

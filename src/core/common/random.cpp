@@ -11,4 +11,9 @@ std::uint32_t SystemClock::MillisecondsOfDayUtc() const {
   return static_cast<std::uint32_t>(duration_cast<milliseconds>(since_midnight).count());
 }
 
+Random& ProgramRandom() {
+  static Random random;
+  return random;
+}
+
 }  // namespace vermora

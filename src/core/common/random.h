@@ -51,4 +51,7 @@ class Random {
   std::uint32_t state_;
 };
 
+// The program's one generator, drawn from by rules of sets given no other.
+Random& ProgramRandom();
+
 }  // namespace vermora

@@ -3,12 +3,14 @@
 #include <stdexcept>
 
 #include "common/random.h"
-#include "params/enabling_rules.h"
 #include "params/param_table.h"
 #include "params/value_codec.h"
 
 namespace vermora {
 namespace {
+
+// Constant-initialised, so it is null before any installer runs.
+constinit ParameterSet::ChangeRule installed_rule = nullptr;
 
 const std::unordered_map<std::string, size_t>& NameIndex() {
   static const auto index = [] {
@@ -124,10 +126,13 @@ void ParameterSet::TakeValues(const ParameterSet& from) {
   }
 }
 
+void ParameterSet::InstallChangeRule(ChangeRule rule) { installed_rule = rule; }
+
 void ParameterSet::Changed(size_t i) {
+  if (!installed_rule) throw std::logic_error("ParameterSet: no change rule installed");
   static SystemClock system_clock;
-  ApplyChangeRule(*this, i, random_ ? *random_ : ProgramRandom(),
-                  clock_ ? *clock_ : static_cast<const Clock&>(system_clock));
+  installed_rule(*this, i, random_ ? *random_ : ProgramRandom(),
+                 clock_ ? *clock_ : static_cast<const Clock&>(system_clock));
   if (observer_) observer_(*this, i);
 }
 

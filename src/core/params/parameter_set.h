@@ -38,7 +38,7 @@ class Random;
 // defaults. Nothing else holds a copy of a design: generators read from here at
 // the moment they write, engines and the loader write back here.
 //
-// A set carries the form's change rules (the resets, copies and exclusive
+// Every set runs the form's change rules (the resets, copies and exclusive
 // partners a switch or choice sets when it changes, and the background rules):
 // whoever holds a set, a loader, an engine or a copy meets them, as after a
 // click. Copies keep the rules but not the observer, so a copy never reaches
@@ -70,6 +70,15 @@ class ParameterSet {
   void SetIndex(std::string_view name, int index);
   void SetTag(std::string_view name, int tag);
   void SetGrid(std::string_view name, Grid grid);
+
+  // What a set runs after parameter `index`, a switch or choice, changed state.
+  // The rules belong to a layer above this one, so that layer hands them down:
+  // form/change_rule.cpp installs ApplyChangeRule for every set of the program
+  // before main() runs, and the core's CMakeLists links that file into every
+  // program that links the core. One rule for all sets, as there is one form;
+  // a set that changes state with no rule installed throws std::logic_error.
+  using ChangeRule = void (*)(ParameterSet& set, size_t index, Random& random, const Clock& clock);
+  static void InstallChangeRule(ChangeRule rule);
 
   // Called with the parameter's table index after a switch or choice changed
   // and its rule ran: how a window follows the set. Not copied with the set.

@@ -1,5 +1,5 @@
 #include "params/param_table.h"
-#include "texture/colour_list_items.h"
+#include "params/colour_list_items.h"
 
 namespace vermora {
 namespace {

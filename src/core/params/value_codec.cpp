@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/fixed.h"
 #include "params/number_reading.h"
-#include "scene/fixed.h"
 
 namespace vermora {
 namespace {

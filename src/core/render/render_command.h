@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "common/status.h"
+#include "compose/composer.h"
 #include "params/parameter_set.h"
 #include "render/command_line.h"
 #include "render/renderer.h"
-#include "scene/composer.h"
 
 namespace vermora {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "anim/animation_inputs.h"
 #include "common/random.h"
 #include "params/param_reader.h"
+#include "scene/animation_inputs.h"
 #include "scene/scene_writer.h"
 
 namespace vermora {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/fixed.h"
 #include "params/number_reading.h"
-#include "scene/fixed.h"
 
 namespace vermora {
 

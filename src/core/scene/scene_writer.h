@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 
 namespace vermora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 #include "texture/colour_map_text.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"

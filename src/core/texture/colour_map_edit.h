@@ -21,7 +21,7 @@ Status PositionChange(ParameterSet& set, TexturePage& page, Diagnostics& diagnos
 // Moves the slider (clamped to 0..1000), then runs the position rule.
 Status MoveSlider(ParameterSet& set, TexturePage& page, int position, Diagnostics& diagnostics);
 
-// "Add Color": the colour of colorBox4 at the label's position, replacing the
+// "Add Color": the swatch colour of colour 4 at the label's position, replacing the
 // entry there or inserting one (which keeps the filter and transmit of the entry
 // after it). Refuses a map that already holds as many entries as POV-Ray takes.
 Status AddColour(ParameterSet& set, const TexturePage& page, Diagnostics& diagnostics);
@@ -30,7 +30,7 @@ Status AddColour(ParameterSet& set, const TexturePage& page, Diagnostics& diagno
 // entries at 0 and 1 stay. Its refusals are shown in an information box.
 Status DeleteColour(ParameterSet& set, const TexturePage& page, Diagnostics& diagnostics);
 
-// "Dflt": the start map, slider at 0, a white colorBox4, label "0.000".
+// "Dflt": the start map, slider at 0, a white swatch of colour 4, label "0.000".
 void DefaultColourMap(ParameterSet& set, TexturePage& page);
 
 // The strip of the map as `width` pixel columns of packed colours, each pair of

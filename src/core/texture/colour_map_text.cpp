@@ -1,7 +1,7 @@
 #include "texture/colour_map_text.h"
 
+#include "common/fixed.h"
 #include "params/number_reading.h"
-#include "scene/fixed.h"
 
 namespace vermora {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 #include "texture/named_colours.h"
 
 namespace vermora {

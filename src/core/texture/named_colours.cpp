@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "common/fixed.h"
+#include "params/colour_list_items.h"
 #include "params/parameter_set.h"
-#include "scene/fixed.h"
-#include "texture/colour_list_items.h"
 
 namespace vermora {
 namespace {

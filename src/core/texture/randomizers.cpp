@@ -1,6 +1,6 @@
 #include "texture/randomizers.h"
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "common/file_io.h"
+#include "common/fixed.h"
 #include "params/settings_file.h"
 #include "params/value_codec.h"
-#include "scene/fixed.h"
 #include "scene/scene_writer.h"
 #include "texture/colour_map_edit.h"
 #include "texture/named_colours.h"

@@ -1,6 +1,6 @@
 #include "variation/steps.h"
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 
 namespace vermora {
 

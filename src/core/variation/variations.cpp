@@ -5,8 +5,8 @@
 #include <mutex>
 #include <thread>
 
+#include "compose/composer.h"
 #include "render/command_line.h"
-#include "scene/composer.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
 #include "variation/random_engine.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 #include "scene/bounded_count.h"
 #include "worms/pasted_placement.h"
 

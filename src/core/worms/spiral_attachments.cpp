@@ -4,8 +4,8 @@
 #include <numbers>
 #include <string>
 
+#include "common/fixed.h"
 #include "scene/bounded_count.h"
-#include "scene/fixed.h"
 #include "scene/ring_count.h"
 
 namespace vermora {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "scene/fixed.h"
+#include "common/fixed.h"
 #include "scene/bounded_count.h"
 #include "worms/spiral_attachments.h"
 #include "worms/two_d_worm.h"

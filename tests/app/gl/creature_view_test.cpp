@@ -8,6 +8,7 @@
 #include <set>
 
 #include "common/random.h"
+#include "compose/composer.h"
 #include "creature_view.h"
 #include "fake_prompts.h"
 #include "main_window.h"
@@ -15,7 +16,6 @@
 #include "picture_pane.h"
 #include "preview_picture.h"
 #include "variations_view.h"
-#include "scene/composer.h"
 #include "support/creatures.h"
 
 namespace vermora::test {

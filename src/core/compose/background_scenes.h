@@ -3,8 +3,8 @@
 #include <string>
 
 #include "common/status.h"
+#include "compose/composer.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
 
 namespace vermora {
 

@@ -1,8 +1,8 @@
-#include "scene/composer.h"
+#include "compose/composer.h"
 
 #include "common/file_io.h"
+#include "compose/generators.h"
 #include "scene/compose_context.h"
-#include "scene/generators.h"
 #include "scene/header.h"
 #include "scene/object_library.h"
 

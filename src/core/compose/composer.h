@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "anim/animation_inputs.h"
 #include "common/file_io.h"
 #include "common/random.h"
 #include "common/status.h"
 #include "params/parameter_set.h"
+#include "scene/animation_inputs.h"
 #include "scene/scene_writer.h"
 
 namespace vermora {

@@ -1,4 +1,4 @@
-#include "scene/generators.h"
+#include "compose/generators.h"
 
 #include "background/background_writer.h"
 #include "things/anemone_cluster.h"

@@ -1,11 +1,11 @@
-#include "params/enabling_rules.h"
+#include "form/enabling_rules.h"
 
 #include <charconv>
 #include <vector>
 
 #include "background/background_rules.h"
+#include "common/fixed.h"
 #include "params/animated_params.h"
-#include "scene/fixed.h"
 #include "texture/type_rules.h"
 
 namespace vermora {
@@ -163,11 +163,6 @@ void RandomViewAngle(ParameterSet& set, Random& random, const Clock& clock) {
   for (const char* name : {"EdTPostRotateX", "EdTPostRotateY", "EdTPostRotateZ"}) {
     set.SetText(name, Fixed(random.Next() * 360, 4, 0));
   }
-}
-
-Random& ProgramRandom() {
-  static Random random;
-  return random;
 }
 
 }  // namespace vermora

@@ -1,4 +1,4 @@
-#include "scene/fixed.h"
+#include "common/fixed.h"
 
 #include <algorithm>
 #include <charconv>

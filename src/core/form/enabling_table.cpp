@@ -1,7 +1,7 @@
 #include <array>
 #include <utility>
 
-#include "params/enabling_rules.h"
+#include "form/enabling_rules.h"
 
 namespace vermora {
 namespace {

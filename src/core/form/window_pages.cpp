@@ -1,7 +1,8 @@
+#include "form/window_pages.h"
+
 #include <algorithm>
 
-#include "params/enabling_rules.h"
-#include "params/page_path.h"
+#include "form/enabling_rules.h"
 #include "params/param_table.h"
 
 namespace vermora {

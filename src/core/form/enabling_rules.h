@@ -62,15 +62,13 @@ FormState EvaluateForm(const ParameterSet& set);
 
 // The one-time part of the rules after parameter `index` changed state: the
 // resets, copies and exclusive partners it sets, and the background rules.
-// Every ParameterSet runs it for each switch and choice that changes.
+// Every ParameterSet runs it for each switch and choice that changes (see
+// form/change_rule.cpp).
 void ApplyChangeRule(ParameterSet& set, size_t index, Random& random, const Clock& clock);
 
 // "Random viewangle" (sbRotRandom): re-seeds the generator from the clock and
 // turns the thing to EdTPostRotateX, Y and Z, each a random fraction of 360
 // degrees as fixed(4,0).
 void RandomViewAngle(ParameterSet& set, Random& random, const Clock& clock);
-
-// The program's one generator, drawn from by rules of sets given no other.
-Random& ProgramRandom();
 
 }  // namespace vermora

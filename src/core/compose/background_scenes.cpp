@@ -1,4 +1,4 @@
-#include "background/background_scenes.h"
+#include "compose/background_scenes.h"
 
 #include "background/background_writer.h"
 #include "background/block_lines.h"
