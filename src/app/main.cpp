@@ -9,6 +9,7 @@
 #include "common/data_folder.h"
 #include "file_control.h"
 #include "main_window.h"
+#include "params/parameter_set.h"
 #include "params/working_files.h"
 #include "prompts.h"
 #include "render/sandbox.h"
@@ -22,6 +23,29 @@ void Describe(QCommandLineParser& options) {
   options.addVersionOption();
   options.addPositionalArgument("FILE", "a creature (.vmx), texture (.vtr), background (.vbk) or PNG picture to open");
 }
+
+// The window's application. A misspelt parameter name that no command caught
+// is shown in an error box and its event dropped, so it cannot end the program.
+class Application final : public QApplication {
+ public:
+  using QApplication::QApplication;
+  void ReportTo(vermora::app::Prompts* prompts) { prompts_ = prompts; }
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const vermora::UnknownParameter& unknown) {
+      std::fprintf(stderr, "vermora: %s\n", unknown.message.c_str());
+      if (prompts_) {
+        prompts_->Error(QApplication::activeWindow(), vermora::app::FromCore(unknown.message));
+      }
+      return false;
+    }
+  }
+
+ private:
+  vermora::app::Prompts* prompts_ = nullptr;
+};
 
 }  // namespace
 
@@ -39,7 +63,7 @@ int main(int argc, char** argv) {
       options.process(text);  // prints and ends the program
     }
   }
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   QApplication::setApplicationVersion("0.99g");
   QApplication::setDesktopFileName("org.lumenfold.vermora");
   QCommandLineParser options;
@@ -52,6 +76,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(vermora::app::kAppTitle);
 
   vermora::app::DialogPrompts prompts;
+  app.ReportTo(&prompts);
   vermora::app::WindowSetup setup;
   setup.folder = vermora::ProgramFolder();
   const vermora::DataFolder data = vermora::ProgramDataFolder();

@@ -487,7 +487,12 @@ int main(int argc, char** argv) {
   if (const std::string problem = cli::FormatProblem(args); !problem.empty())
     return Fail(problem, 2);
   if (const std::string problem = cli::OutputProblem(args); !problem.empty()) return Fail(problem);
-  const int code = RunCommand(args);
+  int code = 1;
+  try {
+    code = RunCommand(args);
+  } catch (const UnknownParameter& unknown) {  // a misspelt name the command did not catch
+    return Fail(unknown.message);
+  }
   if (code == 0 && args.out_to_stdout) {
     if (Status s = out.Deliver(); !s.ok()) return Fail(s.message());
   }

@@ -111,7 +111,7 @@ TEST(ParameterSetTest, NamesMatchWithoutCaseAndUnknownNamesThrow) {
   ParameterSet set;
   EXPECT_EQ(set.Find("ednumber"), set.Find("EdNumber"));
   EXPECT_EQ(set.Find("NoSuchField"), -1);
-  EXPECT_THROW((void)set.Text("NoSuchField"), std::out_of_range);
+  EXPECT_THROW((void)set.Text("NoSuchField"), UnknownParameter);
 }
 
 TEST(ParameterSetTest, ChangeRuleRunsOnlyOnRealChanges) {

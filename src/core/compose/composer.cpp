@@ -137,8 +137,10 @@ ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options
                      options.clock ? *options.clock : system_clock,
                      options.animation ? *options.animation : still,
                      options.pov31};
-  ctx.alternation_switch = ComposeContext::AnyAlternationSwitch(ctx.params);
   try {
+    // A bad integer or an unknown parameter name (an UnknownParameter is a
+    // CommandError) ends the scene where it stood, reported as the failure.
+    ctx.alternation_switch = ComposeContext::AnyAlternationSwitch(ctx.params);
     Compose(ctx);
   } catch (const CommandError& error) {
     result.status = Status::Error(error.message);

@@ -2,18 +2,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 
 #include "params/param_table.h"
 
 namespace vermora {
 namespace {
 
-// Controls that share one hint text.
+// Parameters that share one hint text; every name is a row of the parameter
+// table (HintedParameters, held against the table by a test).
 struct HintRow {
   std::string_view controls;  // names apart by blanks
   std::string_view text;
 };
 
+// One hint a row: the list reads as a table.
+// clang-format off
 constexpr HintRow kTold[] = {
     // The second texture transform's fields sit on the TTPostproc page too.
     {"editTTScaleXb editTTScaleYb editTTScaleZb", "Texture scale ..."},
@@ -52,12 +56,6 @@ constexpr HintRow kTold[] = {
      "twistfactor : range -0.6 to 0.6, 0 is straight ..."},
     {"ChkPowUp",
      "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off linear UpFactor ..."},
-    {"TabEvolve",
-     "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
-    {"TabMutate",
-     "fill in the values and hit RenderButton or F5 on this Tab to mutate ..."},
-    {"TabRandom",
-     "fill in the values and hit RenderButton or F5 on this Tab to get a random creature ..."},
     {"EdMutFactor",
      "mutatefactor ... how hostile is the environment ... with 5 really weard things happen ..."},
     {"EdTank1 EdTank2 EdTank3 EdTank4 EdTank5 EdTank6 EdTank7 EdTank8 EdTank9",
@@ -74,6 +72,17 @@ constexpr HintRow kTold[] = {
      "number steps of turbulence, ranges from 1.0 to 10, default is 6.0 ..."},
 };
 
+// The window's variation tabs, which are pages, not parameters.
+constexpr HintRow kPages[] = {
+    {"TabEvolve",
+     "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
+    {"TabMutate",
+     "fill in the values and hit RenderButton or F5 on this Tab to mutate ..."},
+    {"TabRandom",
+     "fill in the values and hit RenderButton or F5 on this Tab to get a random creature ..."},
+};
+// clang-format on
+
 bool Lists(std::string_view controls, std::string_view name) {
   while (!controls.empty()) {
     const size_t end = std::min(controls.find(' '), controls.size());
@@ -84,8 +93,10 @@ bool Lists(std::string_view controls, std::string_view name) {
 }
 
 std::string Told(std::string_view control) {
-  for (const HintRow& row : kTold) {
-    if (Lists(row.controls, control)) return std::string(row.text);
+  for (const auto& rows : {std::span<const HintRow>(kTold), std::span<const HintRow>(kPages)}) {
+    for (const HintRow& row : rows) {
+      if (Lists(row.controls, control)) return std::string(row.text);
+    }
   }
   return {};
 }
@@ -99,6 +110,18 @@ std::string Described(const ParamDef& def) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> HintedParameters() {
+  std::vector<std::string_view> names;
+  for (const HintRow& row : kTold) {
+    for (std::string_view rest = row.controls; !rest.empty();) {
+      const size_t end = std::min(rest.find(' '), rest.size());
+      names.push_back(rest.substr(0, end));
+      rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+  }
+  return names;
+}
 
 std::string HintFor(std::string_view control) {
   if (std::string told = Told(control); !told.empty()) return told;

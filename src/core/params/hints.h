@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vermora {
 
@@ -10,5 +11,8 @@ namespace vermora {
 // meaning from the parameter table; an end twin's hint is its parameter's. A few
 // pages have hints too; unknown names have none. A label shows its field's hint.
 std::string HintFor(std::string_view control);
+
+// The parameters that have a hint text of their own, each as the table names it.
+std::vector<std::string_view> HintedParameters();
 
 }  // namespace vermora

@@ -1,7 +1,5 @@
 #include "params/parameter_set.h"
 
-#include <stdexcept>
-
 #include "common/random.h"
 #include "params/param_table.h"
 #include "params/value_codec.h"
@@ -23,6 +21,9 @@ const std::unordered_map<std::string, size_t>& NameIndex() {
 }
 
 }  // namespace
+
+UnknownParameter::UnknownParameter(std::string_view unknown)
+    : CommandError{"unknown parameter " + std::string(unknown)}, name(unknown) {}
 
 std::string LowerAscii(std::string_view text) {
   std::string out(text);
@@ -65,7 +66,7 @@ const ParamDef& ParameterSet::def(size_t i) const { return ParamTable()[i]; }
 
 size_t ParameterSet::Require(std::string_view name) const {
   const int i = Find(name);
-  if (i < 0) throw std::out_of_range("unknown parameter " + std::string(name));
+  if (i < 0) throw UnknownParameter(name);
   return static_cast<size_t>(i);
 }
 

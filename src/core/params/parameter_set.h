@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "params/number_reading.h"
 #include "params/param_def.h"
 
 namespace vermora {
@@ -34,6 +35,15 @@ struct ParamValue {
 class Clock;
 class Random;
 
+// Thrown by the readers and writers by name for a name the table does not hold:
+// a misspelt name in the program. It is a CommandError, so the command's entry
+// point (a compose, an engine, a frame series) reports it as that command's
+// failure, "unknown parameter NAME", and the CLI and window catch what is left.
+struct UnknownParameter : CommandError {
+  explicit UnknownParameter(std::string_view name);
+  std::string name;
+};
+
 // Every parameter of a design under its control name, starting from the table's
 // defaults. Nothing else holds a copy of a design: generators read from here at
 // the moment they write, engines and the loader write back here.
@@ -56,7 +66,7 @@ class ParameterSet {
   const ParamValue& value(size_t i) const { return values_[i]; }
 
   // Readers and writers by name. An unknown name is a programming error and
-  // throws std::out_of_range, so a misspelt name cannot pass silently.
+  // throws UnknownParameter, so a misspelt name cannot pass silently.
   const std::string& Text(std::string_view name) const;
   bool On(std::string_view name) const;
   int Index(std::string_view name) const;

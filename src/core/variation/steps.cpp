@@ -82,16 +82,4 @@ double SpacingRule(Steps& s, double max, double count) {
   return v;
 }
 
-void ThingPostSteps(Steps& s, Form translate_form) {
-  for (const char* name : {"EdTPostScaleX", "EdTPostScaleY", "EdTPostScaleZ"}) {
-    s.Step(name, 0.05, Form::kF42, Unless::kOne);
-  }
-  for (const char* name : {"EdTPostRotateX", "EdTPostRotateY", "EdTPostRotateZ"}) {
-    s.Step(name, 10, Form::kF3, Unless::kZero);
-  }
-  for (const char* name : {"EdTPostTranslateX", "EdTPostTranslateY", "EdTPostTranslateZ"}) {
-    s.Step(name, 1, translate_form, Unless::kZero);
-  }
-}
-
 }  // namespace vermora

@@ -73,8 +73,4 @@ class Steps {
 double CountRule(Steps& s, double max);
 double SpacingRule(Steps& s, double max, double count);
 
-// The thing post-processing steps that Evolve and Mutate run whatever their
-// switches: scales off 1, rotations and translations off 0 move.
-void ThingPostSteps(Steps& s, Form translate_form);
-
 }  // namespace vermora
