@@ -10,7 +10,7 @@
 #include "params/hints.h"
 #include "params/param_table.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
+#include "compose/composer.h"
 #include "support/test_support.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"

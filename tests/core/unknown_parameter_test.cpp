@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "anim/animation_inputs.h"
+#include "scene/animation_inputs.h"
 #include "common/random.h"
 #include "params/parameter_set.h"
-#include "scene/composer.h"
+#include "compose/composer.h"
 #include "variation/engine.h"
 
 namespace vermora {

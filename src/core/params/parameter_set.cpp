@@ -1,5 +1,7 @@
 #include "params/parameter_set.h"
 
+#include <stdexcept>
+
 #include "common/random.h"
 #include "params/param_table.h"
 #include "params/value_codec.h"
