@@ -1,7 +1,7 @@
 #pragma once
 
 // The creatures the scene tests share: each worm and thing alone and with its
-// extras. tests/core/gallery_test.cpp holds each one's golden file and picture.
+// extras. tests/core/compose/gallery_test.cpp holds each one's golden file and picture.
 
 #include <initializer_list>
 
