@@ -94,25 +94,21 @@ bool UndoControl::HasChanges() { return !(design_.set() == shown_); }
 
 void UndoControl::Undo() {
   if (design_.rendering() || !history_.Undo(design_.set())) return;
-  if (!undo_files_.empty()) {
-    redo_files_.push_back(Snapshot(design_.folder()));
-    RestoreFiles(design_.folder(), undo_files_.back());
-    undo_files_.pop_back();
-  }
-  Restore();
+  Restore(undo_files_, redo_files_);
 }
 
 void UndoControl::Redo() {
   if (design_.rendering() || !history_.Redo(design_.set())) return;
-  if (!redo_files_.empty()) {
-    undo_files_.push_back(Snapshot(design_.folder()));
-    RestoreFiles(design_.folder(), redo_files_.back());
-    redo_files_.pop_back();
-  }
-  Restore();
+  Restore(redo_files_, undo_files_);
 }
 
-void UndoControl::Restore() {
+void UndoControl::Restore(std::vector<Files>& from, std::vector<Files>& to) {
+  // The kept parents go back with the set they belong to.
+  if (!from.empty()) {
+    to.push_back(Snapshot(design_.folder()));
+    RestoreFiles(design_.folder(), from.back());
+    from.pop_back();
+  }
   shown_ = design_.set();
   last_field_.clear();
   shown_files_ = Snapshot(design_.folder());

@@ -44,7 +44,8 @@ class UndoControl : public QObject {
  private:
   using Files = std::vector<std::pair<std::string, std::optional<std::string>>>;
   void PushFiles(bool coalesced);
-  void Restore();
+  // After the set went back or forth: the files of `from` come back, the present ones go to `to`.
+  void Restore(std::vector<Files>& from, std::vector<Files>& to);
   void UpdateActions();
 
   Design& design_;
