@@ -123,7 +123,7 @@ void Mixer::Sides() {
   Diagnostics quiet;
   const ParamReader second_reader(out_, quiet);
   const bool in_first = on(reader_), in_second = on(second_reader);
-  if (in_first && in_second) {
+  if (in_first == in_second) {
     Plain("edSOScale");
     Plain("edSideTrigger");
   } else if (in_first) {
@@ -132,13 +132,10 @@ void Mixer::Sides() {
       out_.SetText(TwinOf(name), Restored(name));
     }
     out_.SetText("edSOScale3", "0.01");
-  } else if (in_second) {
+  } else {
     out_.SetText("edSOScale3", Restored("edSOScale"));
     out_.SetText("edSOScale", "0.01");
     out_.SetText("edSideTrigger3", out_.Text("edSideTrigger"));
-  } else {
-    Plain("edSOScale");
-    Plain("edSideTrigger");
   }
 }
 

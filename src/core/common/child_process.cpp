@@ -16,6 +16,7 @@ namespace {
 
 std::vector<char*> Pointers(const std::vector<std::string>& words) {
   std::vector<char*> pointers;
+  pointers.reserve(words.size() + 1);
   for (const std::string& word : words) pointers.push_back(const_cast<char*>(word.c_str()));
   pointers.push_back(nullptr);
   return pointers;

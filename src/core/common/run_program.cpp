@@ -24,8 +24,9 @@ bool ProgramOnPath(const std::string& name) {
   while (start <= dirs.size()) {
     size_t end = dirs.find(':', start);
     if (end == std::string::npos) end = dirs.size();
-    const std::string dir = end > start ? dirs.substr(start, end - start) : ".";
-    if (access((dir + "/" + name).c_str(), X_OK) == 0) return true;
+    std::string path = end > start ? dirs.substr(start, end - start) : std::string(".");
+    path.append("/").append(name);
+    if (access(path.c_str(), X_OK) == 0) return true;
     start = end + 1;
   }
   return false;

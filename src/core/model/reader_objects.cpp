@@ -318,11 +318,11 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
 Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
   std::vector<const std::vector<HalfSpace>*> cuts;
   const Shape* first = nullptr;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (parts[i].pieces.empty()) {
-      if (!difference && !parts[i].planes.empty()) cuts.push_back(&parts[i].planes);
+  for (const Shape& part : parts) {
+    if (part.pieces.empty()) {
+      if (!difference && !part.planes.empty()) cuts.push_back(&part.planes);
     } else if (!first) {
-      first = &parts[i];
+      first = &part;
     }
   }
   Shape r;

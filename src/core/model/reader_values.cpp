@@ -95,9 +95,7 @@ std::array<double, 5> SceneReader::ColourValue() {
     const Value v = Expression();
     if (v.kind == Value::kNumber) {
       c = {v.v[0], v.v[0], v.v[0], 0, 0};
-    } else if (v.kind == Value::kVector) {
-      c = v.v;
-    } else if (v.kind == Value::kTexture) {
+    } else if (v.kind == Value::kVector || v.kind == Value::kTexture) {
       c = v.v;
     } else {
       Unread("a colour expected");

@@ -65,7 +65,10 @@ void Sphere(Builder& b, int n) {
       grid.push_back(b.Vertex(x, y, z, x, y, z));
     }
   }
-  auto at = [&](int r, int s) { return grid[static_cast<size_t>(r * (n + 1) + s)]; };
+  auto at = [&](int r, int s) {
+    const int index = r * (n + 1) + s;
+    return grid[static_cast<size_t>(index)];
+  };
   for (int r = 0; r < rings; ++r) {
     for (int s = 0; s < n; ++s) {
       if (r > 0) b.Triangle(at(r, s), at(r + 1, s), at(r, s + 1));
@@ -120,7 +123,10 @@ void Torus(Builder& b, int n, double minor) {
           b.Vertex((1 + minor * cp) * c, minor * sp, (1 + minor * cp) * s, cp * c, sp, cp * s));
     }
   }
-  auto at = [&](int i, int j) { return grid[static_cast<size_t>(i * (around + 1) + j)]; };
+  auto at = [&](int i, int j) {
+    const int index = i * (around + 1) + j;
+    return grid[static_cast<size_t>(index)];
+  };
   for (int i = 0; i < n; ++i) {
     for (int j = 0; j < around; ++j) b.Quad(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
   }

@@ -49,7 +49,8 @@ ParameterSet::ParameterSet() {
 ParameterSet::ParameterSet(const ParameterSet& other) : values_(other.values_) {}
 
 ParameterSet& ParameterSet::operator=(const ParameterSet& other) {
-  values_ = other.values_;  // the observer and the generator stay this set's own
+  // The observer and the generator stay this set's own.
+  if (this != &other) values_ = other.values_;
   return *this;
 }
 

@@ -109,10 +109,9 @@ RenderInvocation TranslateCommandLine(const std::string& command_line,
       inv.image_path = word.substr(17);
     } else if (word.rfind("All_File=", 0) == 0) {
       inv.messages_path = word.substr(9);
-    } else if (word == "+FS") {
-      // The Windows system format; here the picture is a BMP (or a PNG by name).
-    } else if (word.rfind("+KFF", 0) == 0) {
-      // Frame settings mean nothing for a single still.
+    } else if (word == "+FS" || word.rfind("+KFF", 0) == 0) {
+      // +FS is the Windows system format; here the picture is a BMP (or a PNG by name).
+      // Frame settings (+KFF) mean nothing for a single still.
     } else if (FixedOption(word)) {
       rest.push_back(word);
     } else {
@@ -146,10 +145,10 @@ RenderInvocation TranslateCommandLine(const std::string& command_line,
     return p.parent_path() == std::filesystem::path(inv.working_dir) ? p.filename().string() : path;
   };
   inv.args.push_back("+I" + local(scene));
-  inv.args.push_back(bmp ? "+FB" : "+FN");
+  inv.args.emplace_back(bmp ? "+FB" : "+FN");
   inv.args.push_back("+O" + local(inv.written_image));
   for (const std::string& word : rest) inv.args.push_back(word);
-  inv.args.push_back("-D");  // no display window
+  inv.args.emplace_back("-D");  // no display window
   for (const std::string& dir : include_dirs) inv.args.push_back("+L" + dir);
   if (!inv.messages_path.empty()) inv.args.push_back("All_File=" + local(inv.messages_path));
   return inv;

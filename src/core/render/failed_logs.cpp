@@ -40,7 +40,7 @@ std::string KeepFailedRenderLog(const std::string& messages) {
   }
   std::sort(numbers.begin(), numbers.end());
   const long next = numbers.empty() ? 1 : numbers.back() + 1;
-  const std::string path = (dir / ("render-" + std::to_string(next) + ".log")).string();
+  std::string path = (dir / ("render-" + std::to_string(next) + ".log")).string();
   if (!WriteFileReplacing(path, messages).ok()) return {};
   numbers.push_back(next);
   for (size_t i = 0; i + kKeptLogs < numbers.size(); ++i) {

@@ -93,7 +93,8 @@ RenderOutcome FinishRender(const RenderInvocation& inv, int exit_code, std::stri
   if (out.failure.find("Out of memory") != std::string::npos || (signalled && !out.image_written)) {
     if (const std::uint64_t limit = RenderMemoryLimit(); limit > 0) {
       while (!out.failure.empty() && out.failure.back() == '.') out.failure.pop_back();
-      out.failure += ". POV-Ray may use at most " + std::to_string(limit / (1024 * 1024)) +
+      out.failure += ". POV-Ray may use at most " +
+                     std::to_string(limit / (std::uint64_t{1024} * 1024)) +
                      " MB here (VERMORA_RENDER_MEMORY_MB sets it); fewer objects need less";
     }
   }

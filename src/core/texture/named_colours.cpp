@@ -70,6 +70,7 @@ std::span<const std::string_view> ColourListItems() {
 std::span<const NamedColour> NamedColourTable() {
   static const std::vector<NamedColour> table = [] {
     std::vector<NamedColour> out;
+    out.reserve(kNamedColourCount);
     const auto items = ColourListItems();
     for (int i = 0; i < kNamedColourCount; ++i) out.push_back({items[i], kRgb[i]});
     return out;

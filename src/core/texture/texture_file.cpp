@@ -72,7 +72,7 @@ Status TextureLoadRefresh(ParameterSet& set, TexturePage& page, Diagnostics& dia
     }
     page.swatch[row - 1] = PackRgb(rgb);
   }
-  const Status status = PositionChange(set, page, diagnostics);
+  Status status = PositionChange(set, page, diagnostics);
   // The colour change rule rewrites the row fields from the swatches; the texts
   // just loaded are what the file holds, so they are put back unrounded.
   for (int row = 1; row <= 3; ++row) {
@@ -85,7 +85,7 @@ Status LoadTextureText(const std::string& text, ParameterSet& set, TexturePage& 
                        Diagnostics& diagnostics) {
   ParameterSet scratch = set;  // a copy: lines beyond the texture keys never reach the window
   bool refresh_ran = false;
-  const Status loaded = LoadSettingsText(text, scratch, [&](ParameterSet&) { refresh_ran = true; });
+  Status loaded = LoadSettingsText(text, scratch, [&](ParameterSet&) { refresh_ran = true; });
   for (std::string_view key : kKeys) {
     const size_t i = static_cast<size_t>(set.Find(key));
     set.SetValue(i, scratch.value(i));

@@ -86,7 +86,7 @@ void WriteTrilobyt(ComposeContext& ctx) {
       z = z + z_step * s;
       tau = tau + twist;
     } else {
-      if (auto_rot) ctx.switched_off.push_back("ChkARot");
+      if (auto_rot) ctx.switched_off.emplace_back("ChkARot");
       auto_rot = false;
       x = x + x_step * s;
       y = y + y_step * s;

@@ -69,7 +69,7 @@ PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index,
       TranslateCommandLine(RenderCommandLine(options.povray, folder, "TEMP.POV", options.width,
                                              options.height, sized.On("chkAntiA")),
                            options.include_dirs);
-  if (options.single_thread) job.invocation.args.push_back("+WT1");
+  if (options.single_thread) job.invocation.args.emplace_back("+WT1");
   ClearRenderFiles(job.invocation);
   return job;
 }
