@@ -27,7 +27,8 @@ ParameterSet Segments(int per_arm) {
 }
 
 double Ms(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+      .count();
 }
 
 // Compose alone, then reading the scene text into the model, best of `runs`.
@@ -43,7 +44,8 @@ void TimeModel(const char* name, const ParameterSet& set, int runs) {
     read = std::min(read, Ms(t0));
     instances = model.instances.size();
   }
-  std::printf("%-22s %8zu objects  compose %8.2f ms  model %8.2f ms\n", name, instances, compose, read);
+  std::printf("%-22s %8zu objects  compose %8.2f ms  model %8.2f ms\n", name, instances, compose,
+              read);
 }
 
 // Frames a second while the view turns a degree a frame, over about two seconds.

@@ -21,7 +21,9 @@ namespace {
 
 class Silent final : public vermora::app::Prompts {
  public:
-  void Error(QWidget*, const QString& m) override { std::fprintf(stderr, "error: %s\n", qPrintable(m)); }
+  void Error(QWidget*, const QString& m) override {
+    std::fprintf(stderr, "error: %s\n", qPrintable(m));
+  }
   void Warning(QWidget*, const QString&) override {}
   void Inform(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
@@ -44,7 +46,8 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
-  QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp).setValue("view/auto render", false);
+  QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp)
+      .setValue("view/auto render", false);
   QTemporaryDir home;
   Silent prompts;
   vermora::app::WindowSetup setup{home.path().toStdString() + "/", {VERMORA_DATA_DIR}, &prompts};
@@ -72,8 +75,9 @@ int main(int argc, char** argv) {
     vermora::PreparedRender prepared = vermora::PrepareRender(window.set(), plain);
     const auto t0 = std::chrono::steady_clock::now();
     (void)vermora::RunRenderer(prepared.invocation);
-    povray_ms += std::chrono::duration_cast<std::chrono::milliseconds>(
-                     std::chrono::steady_clock::now() - t0).count();
+    povray_ms +=
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
   }
   std::printf("F5 to preview (default size, mean of %d): %lld ms; POV-Ray alone: %lld ms\n", runs,
               static_cast<long long>(window_ms / runs), static_cast<long long>(povray_ms / runs));
@@ -104,14 +108,16 @@ int main(int argc, char** argv) {
     vermora::PreparedRender prepared = vermora::PrepareRender(sized, plain);
     const auto t0 = std::chrono::steady_clock::now();
     (void)vermora::RunRenderer(prepared.invocation);
-    auto_povray_ms += std::chrono::duration_cast<std::chrono::milliseconds>(
-                          std::chrono::steady_clock::now() - t0).count();
+    auto_povray_ms +=
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+            .count();
   }
   const QSize fit = pane->FittingSize(209, 163);
-  std::printf("Auto render at %dx%d, edit to picture (mean of %d): %lld ms, of which 300 ms wait for "
-              "more typing; POV-Ray alone at that size: %lld ms\n",
-              fit.width(), fit.height(), runs, static_cast<long long>(edit_ms / runs),
-              static_cast<long long>(auto_povray_ms / runs));
+  std::printf(
+      "Auto render at %dx%d, edit to picture (mean of %d): %lld ms, of which 300 ms wait for "
+      "more typing; POV-Ray alone at that size: %lld ms\n",
+      fit.width(), fit.height(), runs, static_cast<long long>(edit_ms / runs),
+      static_cast<long long>(auto_povray_ms / runs));
   // VERMORA_BENCH_HOLD=N keeps the window up N seconds, for a look at the result.
   if (const int hold = qEnvironmentVariableIntValue("VERMORA_BENCH_HOLD"); hold > 0) {
     if (auto* pages = window.findChild<QTabWidget*>("PageControl1")) {

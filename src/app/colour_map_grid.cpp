@@ -83,8 +83,10 @@ void ColourMapGrid::Report(const Status& status, const Diagnostics& diagnostics,
   for (const std::string& w : diagnostics.warnings) warnings << FromCore(w);
   if (!warnings.isEmpty()) prompts_->Warning(this, warnings.join('\n'));
   if (status.ok()) return;
-  if (refusal) prompts_->Inform(this, FromCore(status.message()));
-  else prompts_->Error(this, FromCore(status.message()));
+  if (refusal)
+    prompts_->Inform(this, FromCore(status.message()));
+  else
+    prompts_->Error(this, FromCore(status.message()));
 }
 
 void ColourMapGrid::MoveTo(int position) {

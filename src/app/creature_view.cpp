@@ -30,7 +30,8 @@ CreatureView::CreatureView(QWidget* parent) : QOpenGLWidget(parent) {
   setObjectName("CreatureView");
   setFormat(ModelDrawer::SurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
-  setToolTip("Drag to turn the creature, right drag to move it, wheel to zoom; Home: the scene's camera");
+  setToolTip(
+      "Drag to turn the creature, right drag to move it, wheel to zoom; Home: the scene's camera");
 }
 
 CreatureView::~CreatureView() {
@@ -47,10 +48,11 @@ void CreatureView::initializeGL() {
   const QSurfaceFormat got = context()->format();
   if (!ModelDrawer::CanRun(got) || !drawer_->Initialize(error)) {
     drawer_.reset();
-    failure_ = "The 3-D view needs OpenGL 3.3: " + (error.isEmpty() ? QString("this display gives %1.%2")
-                                                                              .arg(got.majorVersion())
-                                                                              .arg(got.minorVersion())
-                                                                        : error);
+    failure_ =
+        "The 3-D view needs OpenGL 3.3: " +
+        (error.isEmpty()
+             ? QString("this display gives %1.%2").arg(got.majorVersion()).arg(got.minorVersion())
+             : error);
     emit Failed(failure_);
     return;
   }
@@ -82,8 +84,8 @@ QMatrix4x4 CreatureView::ViewMatrix() const {
   const SceneCamera& camera = built_.model->camera;
   const QMatrix4x4 scene = ToQt(CameraView(camera));
   // The orbit turns about the point the camera looks at.
-  const QVector3D pivot =
-      scene.map(QVector3D(float(camera.look_at.x), float(camera.look_at.y), float(camera.look_at.z)));
+  const QVector3D pivot = scene.map(
+      QVector3D(float(camera.look_at.x), float(camera.look_at.y), float(camera.look_at.z)));
   const float distance = std::max(0.01f, -pivot.z());
   QMatrix4x4 orbit;
   orbit.translate(pan_ * distance);
@@ -122,15 +124,17 @@ void CreatureView::paintGL() {
   }
   const qreal ratio = devicePixelRatioF();
   const QRect r = PictureRect();
-  gl->glViewport(int(r.x() * ratio), int((height() - r.bottom() - 1) * ratio), int(r.width() * ratio),
-                 int(r.height() * ratio));
+  gl->glViewport(int(r.x() * ratio), int((height() - r.bottom() - 1) * ratio),
+                 int(r.width() * ratio), int(r.height() * ratio));
   const QMatrix4x4 view = ViewMatrix();
   drawer_->Draw(view, ProjectionMatrix(view, built_.aspect));
   ++frames_;
   emit Drawn();
 }
 
-void CreatureView::mousePressEvent(QMouseEvent* event) { last_mouse_ = event->position().toPoint(); }
+void CreatureView::mousePressEvent(QMouseEvent* event) {
+  last_mouse_ = event->position().toPoint();
+}
 
 void CreatureView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint(), by = at - last_mouse_;

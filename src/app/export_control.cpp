@@ -6,11 +6,11 @@
 #include <QThreadPool>
 #include <memory>
 
+#include "compose/composer.h"
 #include "design.h"
 #include "model/mesh_export.h"
 #include "model_builder.h"
 #include "prompts.h"
-#include "compose/composer.h"
 
 namespace vermora::app {
 namespace {

@@ -21,7 +21,8 @@ void Describe(QCommandLineParser& options) {
   options.setApplicationDescription("Design organic 3-D creatures and render them with POV-Ray.");
   options.addHelpOption();
   options.addVersionOption();
-  options.addPositionalArgument("FILE", "a creature (.vmx), texture (.vtr), background (.vbk) or PNG picture to open");
+  options.addPositionalArgument(
+      "FILE", "a creature (.vmx), texture (.vtr), background (.vbk) or PNG picture to open");
 }
 
 // The window's application. A misspelt parameter name that no command caught
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
   clock.start();
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") {
+    if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+        arg == "--version") {
       // Text only: no display needed.
       QCoreApplication text(argc, argv);
       QCoreApplication::setApplicationVersion("0.99g");

@@ -12,7 +12,8 @@ namespace vermora::app {
 BuiltModel BuildModel(const ParameterSet& set) {
   const auto start = std::chrono::steady_clock::now();
   BuiltModel built;
-  const double w = std::atof(set.Text("edImageW").c_str()), h = std::atof(set.Text("edImageH").c_str());
+  const double w = std::atof(set.Text("edImageW").c_str()),
+               h = std::atof(set.Text("edImageH").c_str());
   if (w > 0 && h > 0) built.aspect = w / h;
   const ComposeResult composed = ComposeScene(set);
   auto model = std::make_shared<SceneModel>();
@@ -22,7 +23,8 @@ BuiltModel BuildModel(const ParameterSet& set) {
     model->error = composed.status.message();
   }
   built.model = std::move(model);
-  built.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  built.ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   return built;
 }
 

@@ -52,11 +52,15 @@ void main() {
 
 size_t MeshTriangles(Primitive kind, int detail) {
   switch (kind) {
-    case Primitive::Sphere: return static_cast<size_t>(detail) * detail;
-    case Primitive::Torus: return static_cast<size_t>(detail) * detail;
+    case Primitive::Sphere:
+      return static_cast<size_t>(detail) * detail;
+    case Primitive::Torus:
+      return static_cast<size_t>(detail) * detail;
     case Primitive::Cylinder:
-    case Primitive::Cone: return 4u * detail;
-    default: return 12;
+    case Primitive::Cone:
+      return 4u * detail;
+    default:
+      return 12;
   }
 }
 
@@ -102,7 +106,8 @@ ModelDrawer::~ModelDrawer() { Release(); }
 
 bool ModelDrawer::Initialize(QString& error) {
   if (!program_.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
-      !program_.addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_.link()) {
+      !program_.addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) ||
+      !program_.link()) {
     error = program_.log();
     return false;
   }
@@ -129,7 +134,8 @@ void ModelDrawer::Upload(const SceneModel& model) {
   Release();
   detail_ = DetailFor(model.instances);
   std::map<std::pair<Primitive, float>, std::vector<const Instance*>> sorted;
-  for (const Instance& instance : model.instances) sorted[{instance.kind, ShapeKey(instance)}].push_back(&instance);
+  for (const Instance& instance : model.instances)
+    sorted[{instance.kind, ShapeKey(instance)}].push_back(&instance);
   QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
   for (const auto& [key, members] : sorted) {
     const Mesh mesh = UnitMesh(key.first, key.second, detail_);
@@ -153,7 +159,8 @@ void ModelDrawer::Upload(const SceneModel& model) {
                               reinterpret_cast<void*>(3 * sizeof(float)));
     group->indices.create();
     group->indices.bind();
-    group->indices.allocate(mesh.indices.data(), static_cast<int>(mesh.indices.size() * sizeof(uint32_t)));
+    group->indices.allocate(mesh.indices.data(),
+                            static_cast<int>(mesh.indices.size() * sizeof(uint32_t)));
     group->index_count = static_cast<GLsizei>(mesh.indices.size());
 
     // 16 floats of matrix, 9 of the normals' matrix, 4 of colour.
@@ -166,7 +173,8 @@ void ModelDrawer::Upload(const SceneModel& model) {
       const QMatrix3x3 n = m.normalMatrix();
       data.insert(data.end(), n.constData(), n.constData() + 9);
       const bool marked = instance->kind == Primitive::StandIn;
-      for (int c = 0; c < 3; ++c) data.push_back(marked ? (c == 1 ? 0.2f : 1.0f) : instance->colour[c]);
+      for (int c = 0; c < 3; ++c)
+        data.push_back(marked ? (c == 1 ? 0.2f : 1.0f) : instance->colour[c]);
       data.push_back(1.0f);
     }
     group->instances.create();
@@ -175,8 +183,9 @@ void ModelDrawer::Upload(const SceneModel& model) {
     const int stride = kStride * sizeof(float);
     auto attribute = [&](GLuint location, int size, int offset) {
       gl->glEnableVertexAttribArray(location);
-      gl->glVertexAttribPointer(location, size, GL_FLOAT, GL_FALSE, stride,
-                                reinterpret_cast<void*>(static_cast<size_t>(offset) * sizeof(float)));
+      gl->glVertexAttribPointer(
+          location, size, GL_FLOAT, GL_FALSE, stride,
+          reinterpret_cast<void*>(static_cast<size_t>(offset) * sizeof(float)));
       gl->glVertexAttribDivisor(location, 1);
     };
     for (GLuint c = 0; c < 4; ++c) attribute(2 + c, 4, static_cast<int>(c) * 4);

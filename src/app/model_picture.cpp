@@ -57,8 +57,9 @@ QImage DrawModelPicture(const BuiltModel& built, QSize size, QString* error) {
   gl.drawer.Upload(*built.model);
   const QMatrix4x4 view = ToQt(CameraView(built.model->camera));
   const auto [near_plane, far_plane] = DepthRange(built.model->bounds(), view);
-  gl.drawer.Draw(view, ToQt(CameraProjection(built.model->camera, double(size.width()) / size.height(),
-                                             near_plane, far_plane)));
+  gl.drawer.Draw(view,
+                 ToQt(CameraProjection(built.model->camera, double(size.width()) / size.height(),
+                                       near_plane, far_plane)));
   gl.drawer.Upload(SceneModel{});  // frees the buffers
   QImage picture = target.toImage();
   target.release();

@@ -53,21 +53,28 @@ QPixmap Picture(const QString& object) {
 }  // namespace
 
 QList<QPair<QString, QString>> ObjectImageNames() {
-  return {{"ImBol", "Bol"},     {"ImDoos", "Doos"},   {"ImCone", "Cone"},
+  return {{"ImBol", "Bol"},       {"ImDoos", "Doos"},   {"ImCone", "Cone"},
           {"ImFanCyl", "FanCyl"}, {"ImTorus", "Torus"}, {"ImSpik", "Spik1"},
-          {"ImSpik2", "Spik2"}, {"ImSpik3", "Spik3"}, {"ImSpik4", "Spik4"},
-          {"imSpik6", "Spik6"}, {"ImEar", "Ear"},     {"ImBallDisk", "BallDisk"}};
+          {"ImSpik2", "Spik2"},   {"ImSpik3", "Spik3"}, {"ImSpik4", "Spik4"},
+          {"imSpik6", "Spik6"},   {"ImEar", "Ear"},     {"ImBallDisk", "BallDisk"}};
 }
 
 const QStringList& ObjectFieldNames() {
-  static const QStringList names = {
-      "edJSegm", "edJSegm2", "edRSegm", "edRSegm2", "edDSSegm", "edDSSegm2", "edFWSegm",
-      "edFWSegm2", "edTDSegm", "edTDSegm2", "EdPredBranch", "EdPredBase", "EdPredTop",
-      "EdTopHart", "edCoat", "edHObj", "edCHusk", "edCTopHart", "edSideObject", "EdPWN", "EdWPN",
-      "edPredRec", "EdTentName", "edTail", "EdTrHead", "EdTrLink", "edSWPred", "EdTank1",
-      "EdTank2", "EdTank3", "EdTank4", "EdTank5", "EdTank6", "EdTank7", "EdTank8", "EdTank9",
-      "EdRSegment", "edRSegment2", "EdRPredefWormName", "EdRWormPredName", "EdRPredBase",
-      "EdRPredTop", "EdRPredTopHart"};
+  static const QStringList names = {"edJSegm",         "edJSegm2",     "edRSegm",
+                                    "edRSegm2",        "edDSSegm",     "edDSSegm2",
+                                    "edFWSegm",        "edFWSegm2",    "edTDSegm",
+                                    "edTDSegm2",       "EdPredBranch", "EdPredBase",
+                                    "EdPredTop",       "EdTopHart",    "edCoat",
+                                    "edHObj",          "edCHusk",      "edCTopHart",
+                                    "edSideObject",    "EdPWN",        "EdWPN",
+                                    "edPredRec",       "EdTentName",   "edTail",
+                                    "EdTrHead",        "EdTrLink",     "edSWPred",
+                                    "EdTank1",         "EdTank2",      "EdTank3",
+                                    "EdTank4",         "EdTank5",      "EdTank6",
+                                    "EdTank7",         "EdTank8",      "EdTank9",
+                                    "EdRSegment",      "edRSegment2",  "EdRPredefWormName",
+                                    "EdRWormPredName", "EdRPredBase",  "EdRPredTop",
+                                    "EdRPredTopHart"};
   return names;
 }
 

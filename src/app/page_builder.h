@@ -18,8 +18,8 @@ QString PageObjectName(const std::string& path);
 // a label side by side (a vector), long pages in two columns, the page switches of
 // its sibling pages in a group at the head. Hidden parameters get a widget that is
 // never shown. Fields go to `fields`.
-QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params,
-                       const EditedFn& edited, std::vector<Field>& fields, QWidget* parent,
+QWidget* BuildLeafPage(ParameterSet& set, const std::vector<size_t>& params, const EditedFn& edited,
+                       std::vector<Field>& fields, QWidget* parent,
                        const std::vector<size_t>& page_switches = {});
 
 // Builds a page with sub-pages as nested tabs, or a leaf page.

@@ -110,7 +110,9 @@ void PicturePane::Built(const BuiltModel& built) {
     empty->error = model.error;
     view_->Show({empty, built.aspect, built.ms});
   }
-  info_->setText(model.error.empty() ? QString("%1 objects, read in %2 ms").arg(model.instances.size()).arg(built.ms, 0, 'f', 0)
+  info_->setText(model.error.empty() ? QString("%1 objects, read in %2 ms")
+                                           .arg(model.instances.size())
+                                           .arg(built.ms, 0, 'f', 0)
                                      : QString("not read"));
   if (!model.error.empty()) {
     emit Message("3-D view: " + QString::fromStdString(model.error));

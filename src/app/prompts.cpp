@@ -16,8 +16,8 @@ std::string ToCore(const QString& text) { return text.toLatin1().toStdString(); 
 
 std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& message) {
   auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, kAppTitle,
-                                           FromCore(ErrorBoxText(ToCore(message))),
-                                           QMessageBox::Ok, parent);
+                                           FromCore(ErrorBoxText(ToCore(message))), QMessageBox::Ok,
+                                           parent);
   return box;
 }
 

@@ -42,8 +42,8 @@ class Prompts {
   // Empty when the user cancels.
   virtual QString OpenFile(QWidget* parent, const FileDialogTexts& texts) = 0;
   virtual QString SaveFile(QWidget* parent, const FileDialogTexts& texts) = 0;
-  virtual std::optional<QString> Input(QWidget* parent, const QString& title,
-                                       const QString& prompt, const QString& text) = 0;
+  virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
+                                       const QString& text) = 0;
 };
 
 // The real dialogs.

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "compose/composer.h"
 #include "design.h"
 #include "params/entry_check.h"
 #include "params/part_ranges.h"
@@ -29,7 +30,6 @@
 #include "range_notice.h"
 #include "render_output.h"
 #include "render_runner.h"
-#include "compose/composer.h"
 #include "scene/object_count.h"
 #include "scene/object_limit.h"
 #include "variation/evolve.h"

@@ -194,7 +194,8 @@ void RenderPictureDialog::Start() {
           if (!prepared->ready()) {
             self->render_->setEnabled(true);
             self->cancel_->setEnabled(false);
-            self->Say(FromCore(!prepared->status.ok() ? prepared->status.message() : prepared->renderer_problem));
+            self->Say(FromCore(!prepared->status.ok() ? prepared->status.message()
+                                                      : prepared->renderer_problem));
             return;
           }
           self->image_path_ = prepared->invocation.image_path;
@@ -222,7 +223,8 @@ void RenderPictureDialog::Finished(const RenderOutcome& outcome) {
   }
   QFile::remove(target_ + ".part");
   if (!QFile::copy(FromCore(image_path_), target_ + ".part") ||
-      (QFile::exists(target_) && !QFile::remove(target_)) || !QFile::rename(target_ + ".part", target_)) {
+      (QFile::exists(target_) && !QFile::remove(target_)) ||
+      !QFile::rename(target_ + ".part", target_)) {
     QFile::remove(target_ + ".part");
     Say("Cannot write " + target_);
     emit Written(target_, false);

@@ -74,7 +74,8 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
   grid->setSpacing(6);
   for (int i = 0; i < kCells; ++i) {
     auto* picture = new PreviewPicture;
-    picture->setObjectName(i == kCentre ? QString("VariantCentre") : QString("Variant%1").arg(i + 1));
+    picture->setObjectName(i == kCentre ? QString("VariantCentre")
+                                        : QString("Variant%1").arg(i + 1));
     picture->setMinimumSize(200, 150);
     picture->setCursor(i == kCentre ? Qt::ArrowCursor : Qt::PointingHandCursor);
     picture->installEventFilter(this);
@@ -91,9 +92,8 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
     strength_->setEnabled(field != nullptr);
     if (field) strength_->setValue(QString::fromStdString(centre().Text(field)).toDouble());
   });
-  connect(make, &QPushButton::clicked, this, [this] {
-    Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-  });
+  connect(make, &QPushButton::clicked, this,
+          [this] { Produce(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch())); });
   connect(back_, &QPushButton::clicked, this, &VariationsView::Back);
   connect(take, &QPushButton::clicked, this, &VariationsView::Take);
   connect(cancel, &QPushButton::clicked, this, &VariationsView::CancelAll);
@@ -112,9 +112,12 @@ void VariationsView::SetThumbnailSize(int width, int height) {
 
 const char* VariationsView::StrengthField() const {
   switch (engine_->currentIndex()) {
-    case 1: return "EdEvFactor";
-    case 2: return "EdMutFactor";
-    default: return nullptr;
+    case 1:
+      return "EdEvFactor";
+    case 2:
+      return "EdMutFactor";
+    default:
+      return nullptr;
   }
 }
 
@@ -141,7 +144,8 @@ bool VariationsView::Produce(std::uint32_t seed) {
   if (const char* field = StrengthField()) {
     // Written only when the user changed it, so an untouched centre stays the window's set.
     const double typed = QString::fromStdString(centre.Text(field)).toDouble();
-    if (std::abs(typed - strength_->value()) > 1e-6) centre.SetText(field, Fixed(strength_->value(), 3, 1));
+    if (std::abs(typed - strength_->value()) > 1e-6)
+      centre.SetText(field, Fixed(strength_->value(), 3, 1));
   }
   const EngineKind kinds[] = {EngineKind::kRandom, EngineKind::kEvolve, EngineKind::kMutate};
   Variants made = MakeVariants(centre, kinds[std::max(0, engine_->currentIndex())], seed,
@@ -224,8 +228,10 @@ void VariationsView::StartRenders() {
       continue;
     }
     // The centre first: it is what the user looks at to compare.
-    if (index == kCentre) pending_.push_front(index);
-    else pending_.push_back(index);
+    if (index == kCentre)
+      pending_.push_front(index);
+    else
+      pending_.push_back(index);
   }
   producing_ = false;
   status_->setText(QString("Step %1: click a variant to breed on from it").arg(steps() + 1));
@@ -245,9 +251,11 @@ void VariationsView::DrawModelFirst(int index) {
     QMetaObject::invokeMethod(
         qApp,
         [self, built, index, generation] {
-          if (!self || self->generation_ != generation || self->shown_[static_cast<size_t>(index)]) return;
+          if (!self || self->generation_ != generation || self->shown_[static_cast<size_t>(index)])
+            return;
           if (!built->model->error.empty()) return;
-          const QImage drawn = DrawModelPicture(*built, QSize(self->thumb_width_, self->thumb_height_));
+          const QImage drawn =
+              DrawModelPicture(*built, QSize(self->thumb_width_, self->thumb_height_));
           if (drawn.isNull()) return;
           PreviewPicture* picture = self->pictures_[static_cast<size_t>(index)];
           picture->setPixmap(QPixmap::fromImage(drawn));
@@ -264,7 +272,8 @@ void VariationsView::StartNext() {
     const int index = pending_.front();
     pending_.pop_front();
     pictures_[static_cast<size_t>(index)]->setText("Rendering ...");
-    if (runners_[static_cast<size_t>(index)]->Start(invocations_[static_cast<size_t>(index)])) ++running_;
+    if (runners_[static_cast<size_t>(index)]->Start(invocations_[static_cast<size_t>(index)]))
+      ++running_;
   }
 }
 

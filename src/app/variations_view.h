@@ -96,8 +96,8 @@ class VariationsView : public QWidget {
   bool producing_ = false;  // the cells are still being prepared
   int running_ = 0;
   int finished_ = 0;
-  int generation_ = 0;        // counts the rounds of renders, so a late 3-D picture is dropped
-  std::vector<bool> shown_;   // POV-Ray's picture (or its failure) is in the cell
+  int generation_ = 0;       // counts the rounds of renders, so a late 3-D picture is dropped
+  std::vector<bool> shown_;  // POV-Ray's picture (or its failure) is in the cell
 };
 
 }  // namespace vermora::app

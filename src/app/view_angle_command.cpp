@@ -13,7 +13,8 @@ namespace vermora::app {
 
 void AddViewAngleButton(Design& design) {
   auto* page = design.dialog_parent()->findChild<QScrollArea*>(PageObjectName("Things/TPostproc"));
-  auto* stack = page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
+  auto* stack =
+      page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
   if (!stack) return;
   auto* button = new QPushButton("Random viewangle", page->widget());
   button->setObjectName("sbRotRandom");

@@ -67,8 +67,8 @@ bool ShellSafe(const std::string& word) {
 
 // The call with our include folder in place of the local ones and the frame's
 // name replaced by `name`.
-std::string Call(const std::vector<std::string>& args, const std::string& frame, const std::string& name,
-                 bool quote) {
+std::string Call(const std::vector<std::string>& args, const std::string& frame,
+                 const std::string& name, bool quote) {
   std::string line = std::string("sh ") + kSandboxScript + " povray";
   bool include_given = false;
   for (std::string arg : args) {
@@ -76,7 +76,8 @@ std::string Call(const std::vector<std::string>& args, const std::string& frame,
       if (std::exchange(include_given, true)) continue;
       arg = std::string("+L") + kIncludeFolder;
     }
-    for (size_t at = arg.find(frame); at != std::string::npos; at = arg.find(frame, at + name.size())) {
+    for (size_t at = arg.find(frame); at != std::string::npos;
+         at = arg.find(frame, at + name.size())) {
       arg.replace(at, frame.size(), name);
     }
     line += " " + (quote ? Quote(arg) : arg);
@@ -99,8 +100,11 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
     for (const fs::directory_entry& e : fs::directory_iterator(dir, ec)) {
       if (e.path().extension() != ".inc") continue;
       const std::string name = e.path().filename().string();
-      fs::copy_file(e.path(), folder_ + kIncludeFolder + name, fs::copy_options::overwrite_existing, ec);
-      if (ec) return Status::Error("cannot copy " + e.path().string() + " into " + folder_ + ": " + ec.message());
+      fs::copy_file(e.path(), folder_ + kIncludeFolder + name, fs::copy_options::overwrite_existing,
+                    ec);
+      if (ec)
+        return Status::Error("cannot copy " + e.path().string() + " into " + folder_ + ": " +
+                             ec.message());
       includes.push_back(std::string(kIncludeFolder) + name);
     }
   }

@@ -12,7 +12,8 @@ bool TrustedForRender(const std::string& set_path, const ParameterSet& set,
   if (found.empty()) return true;
   std::cerr << "warning: " << set_path << ": " << FileDirectivesText(found) << "\n";
   if (trust) return true;
-  std::cerr << "vermora-cli: not rendered; check those lines, then add --trust to render it anyway\n";
+  std::cerr
+      << "vermora-cli: not rendered; check those lines, then add --trust to render it anyway\n";
   return false;
 }
 

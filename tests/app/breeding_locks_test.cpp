@@ -73,7 +73,8 @@ class BreedingLocksTest : public WindowTest {
 
   void lineageOfThreeGenerationsInTheAncestryRow() {
     auto w = NewWindow();
-    const QString a = dir_->path() + "/a.vmx", b = dir_->path() + "/b.vmx", c = dir_->path() + "/c.vmx";
+    const QString a = dir_->path() + "/a.vmx", b = dir_->path() + "/b.vmx",
+                  c = dir_->path() + "/c.vmx";
     prompts_.file_answers = {a};
     QVERIFY(w->files().SaveSettingsAs());
     QImage picture(32, 24, QImage::Format_RGB32);

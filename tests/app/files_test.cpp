@@ -10,7 +10,8 @@ class FilesTest : public WindowTest {
 
  private:
   std::unique_ptr<MainWindow> NewWindow() {
-    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard};
+    prompts_.unsaved_answers = {UnsavedAnswer::kDiscard, UnsavedAnswer::kDiscard,
+                                UnsavedAnswer::kDiscard};
     auto w = WindowTest::NewWindow();
     w->set().SetText("EdCamLocZ", "-7.5");
     return w;
@@ -43,7 +44,8 @@ class FilesTest : public WindowTest {
     QSignalSpy written(dialog, &RenderPictureDialog::Written);
     dialog->findChild<QPushButton*>("PictureRender")->click();
     QVERIFY(written.wait(kHangMs));
-    QVERIFY2(written.front().at(1).toBool(), qPrintable(dialog->findChild<QLabel*>("PictureStatus")->text()));
+    QVERIFY2(written.front().at(1).toBool(),
+             qPrintable(dialog->findChild<QLabel*>("PictureStatus")->text()));
     QCOMPARE(QImage(picture).size(), QSize(32, 24));
     QCOMPARE(w->set().Text("edImageW"), std::string("209"));  // the design keeps its own size
     // Changed, then the picture dropped on the window: the set as it was rendered,
@@ -99,11 +101,13 @@ class FilesTest : public WindowTest {
     prompts_.file_answers = {dir_->path() + "/creature.txt", dir_->path() + "/creature.obj"};
     QAction* action = w->findChild<QAction*>("ExportMesh");
     action->trigger();
-    QCOMPARE(prompts_.errors, QStringList{"A mesh is a .glb, .obj or .stl file, not " + dir_->path() + "/creature.txt"});
+    QCOMPARE(prompts_.errors, QStringList{"A mesh is a .glb, .obj or .stl file, not " +
+                                          dir_->path() + "/creature.txt"});
     QSignalSpy exported(w.get(), &MainWindow::MeshExported);
     action->trigger();
     QVERIFY(exported.wait(kHangMs));
-    QVERIFY2(w->statusBar()->currentMessage().contains(": 240 objects, "), qPrintable(w->statusBar()->currentMessage()));
+    QVERIFY2(w->statusBar()->currentMessage().contains(": 240 objects, "),
+             qPrintable(w->statusBar()->currentMessage()));
     const QByteArray obj = Bytes(dir_->path() + "/creature.obj");
     QVERIFY(obj.count("\nf ") > 240 * 12);
     QVERIFY(obj.contains("mtllib ") && QFile::exists(dir_->path() + "/creature.mtl"));

@@ -14,7 +14,8 @@ class FormRulesTest : public WindowTest {
     auto* page = w.findChild<QWidget*>(PageObjectName(path));
     if (!page) return false;
     for (QWidget* up = page->parentWidget(); up; up = up->parentWidget()) {
-      if (auto* tabs = qobject_cast<QTabWidget*>(up)) return tabs->isTabVisible(tabs->indexOf(page));
+      if (auto* tabs = qobject_cast<QTabWidget*>(up))
+        return tabs->isTabVisible(tabs->indexOf(page));
     }
     return false;
   }
@@ -127,8 +128,9 @@ class FormRulesTest : public WindowTest {
 
   void loadingASetShowsItsState() {
     auto w = NewWindow();
-    Open(*w, "RadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
-             "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
+    Open(*w,
+         "RadioGroup2|6\r\nChkAlternate|Y\r\nChkWheelOn|N\r\nChkFanOn|Y\r\n"
+         "ChkBubble|Y\r\nchkTSerie|N\r\nedSWTrig|12\r\nScrAN|4\r\nchkAltJS|Y\r\n");
     QVERIFY(prompts_.errors.isEmpty());
     QCOMPARE(w->set().Index("RadioGroup2"), 6);
     for (const char* tab : {"Worms/TwoDWorm", "Things/Fan/Wheel", "Worms/SpiralWorm/Bubble"})
@@ -230,10 +232,13 @@ class FormRulesTest : public WindowTest {
     Hover(label, QEvent::Enter);
     QCOMPARE(w->statusBar()->currentMessage(), every);
     QCOMPARE(Control(*w, "EdTSpread")->toolTip(),
-             QString::fromLatin1("360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."));
-    for (QWidget* control : w->findChildren<QWidget*>()) {  // no control explains itself by its own name
+             QString::fromLatin1(
+                 "360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."));
+    for (QWidget* control :
+         w->findChildren<QWidget*>()) {  // no control explains itself by its own name
       const QString name = control->objectName();
-      if (w->set().Find(name.toStdString()) >= 0) QVERIFY2(control->toolTip() != name, qPrintable(name));
+      if (w->set().Find(name.toStdString()) >= 0)
+        QVERIFY2(control->toolTip() != name, qPrintable(name));
     }
     QWidget* evolve = w->findChild<QWidget*>("TabFeaturesEvolve");
     Hover(evolve, QEvent::Enter);

@@ -1,5 +1,6 @@
-#include "look_fakes.h"
 #include "texture_panel.h"
+
+#include "look_fakes.h"
 #include "window_test_main.h"
 
 using vermora::app::test::FakeColours;
@@ -38,7 +39,9 @@ class TexturePanelTest : public WindowTest {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
   }
-  static QColor SwatchColour(MainWindow& w, const char* name) { return Get<Swatch>(w, name)->colour(); }
+  static QColor SwatchColour(MainWindow& w, const char* name) {
+    return Get<Swatch>(w, name)->colour();
+  }
   static QString Field(MainWindow& w, const char* name) { return Get<QLineEdit>(w, name)->text(); }
   // Clicks into the field and types `text` over what it held.
   static void Type(MainWindow& w, const char* name, const char* text) {
@@ -164,7 +167,8 @@ class TexturePanelTest : public WindowTest {
     // Shown on its page, whichever page is in front.
     auto shown = [&](const char* name) {
       QWidget* c = Get(*w, name);
-      while (c && !qobject_cast<QStackedWidget*>(c->parentWidget()) && !c->isHidden()) c = c->parentWidget();
+      while (c && !qobject_cast<QStackedWidget*>(c->parentWidget()) && !c->isHidden())
+        c = c->parentWidget();
       return !c || qobject_cast<QStackedWidget*>(c->parentWidget());
     };
     QVERIFY(shown("editRed1") && !shown("editRed2") && !shown("ColourMapEditor"));
@@ -202,7 +206,8 @@ class TexturePanelTest : public WindowTest {
     w->texture_panel()->SetClock(&clock);
     Choose(*w, "cbPigmentType", 1);
     Click(*w, "sbPigmRand");
-    QCOMPARE((QList<int>{w->set().Index("cbColor1"), w->set().Index("cbColor2"), w->set().Index("cbColor3")}),
+    QCOMPARE((QList<int>{w->set().Index("cbColor1"), w->set().Index("cbColor2"),
+                         w->set().Index("cbColor3")}),
              (QList<int>{125, 125, 30}));
     QVERIFY(SwatchColour(*w, "colorBox1") != QColor(252, 230, 201));
     Choose(*w, "cbPigmentType", 9);
@@ -225,7 +230,8 @@ class TexturePanelTest : public WindowTest {
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     Choose(*w, "cbColor1", 0);
     Click(*w, "sbAssignTopHart");
-    const QString red = "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
+    const QString red =
+        "texture {pigment { color rgbf <1.0000,0.0000,0.0000,0>} scale <1,1,1> rotate <0,0,0>}";
     for (const char* field : {"edTopHartTexture", "edCTopHartT"}) QCOMPARE(Field(*w, field), red);
     QCOMPARE(Field(*w, "EdThingTexture"), QString(kStartTexture));
     QCOMPARE(Get<QPushButton>(*w, "sbAssignCoat")->text(), QString("Husk"));
@@ -310,7 +316,8 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbTexPreview");
     QCOMPARE(w->set().Text("edCamLocZ"), camera);
     QVERIFY(done.wait(kHangMs));
-    QVERIFY2(done.first().first().toBool(), qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
+    QVERIFY2(done.first().first().toBool(),
+             qPrintable(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText()));
     QCOMPARE(w->findChild<QLabel*>("Image1")->pixmap().size(), QSize(32, 24));
     const QString scene = ReadAll(dir_->path() + "/home/TEMP.POV");
     QVERIFY(scene.contains("  location <0.0, 0.0, -30>"));
@@ -322,7 +329,8 @@ class TexturePanelTest : public WindowTest {
     Click(*w, "sbTexPreview");
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.last().first().toBool(), false);
-    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(), QString("TabOut"));
+    QCOMPARE(w->findChild<QTabWidget*>("PageControl1")->currentWidget()->objectName(),
+             QString("TabOut"));
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("no_such_map.png"));
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->close();

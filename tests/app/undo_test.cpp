@@ -1,5 +1,5 @@
-#include "window_test_main.h"
 #include "variations_view.h"
+#include "window_test_main.h"
 
 class UndoTest : public WindowTest {
   Q_OBJECT

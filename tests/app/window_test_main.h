@@ -40,7 +40,8 @@ inline constexpr const char* kPovray = "/usr/bin/povray";
 
 // The renderer path the windows find in the settings store.
 inline void SetPovray(const QString& path) {
-  QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp).setValue(vermora::app::kPovrayPathKey, path);
+  QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp)
+      .setValue(vermora::app::kPovrayPathKey, path);
 }
 
 inline void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -71,7 +72,8 @@ class WindowTest : public QObject {
   // Called by each test's init(): a new folder, new prompts, the renderer given.
   // The setup script installs POV-Ray: without it a test fails, it is not skipped.
   void Reset(const QString& povray) {
-    QVERIFY2(povray != kPovray || QFile::exists(kPovray), "POV-Ray is missing: run scripts/install-deps.sh");
+    QVERIFY2(povray != kPovray || QFile::exists(kPovray),
+             "POV-Ray is missing: run scripts/install-deps.sh");
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = vermora::app::test::FakePrompts();
     SetPovray(povray);
@@ -98,14 +100,14 @@ using namespace vermora::app;
 
 // Each window test binary gets a settings store of its own, so tests running
 // side by side never see each other's (or the user's) renderer path.
-#define VERMORA_WINDOW_TEST_MAIN(TestClass)                          \
-  int main(int argc, char** argv) {                                  \
-    QTemporaryDir config;                                            \
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());         \
-    qputenv("QT_QPA_PLATFORM", "offscreen");                         \
-    QApplication app(argc, argv);                                    \
-    /* Tests render when they mean to: Auto render starts off. */    \
+#define VERMORA_WINDOW_TEST_MAIN(TestClass)                               \
+  int main(int argc, char** argv) {                                       \
+    QTemporaryDir config;                                                 \
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());              \
+    qputenv("QT_QPA_PLATFORM", "offscreen");                              \
+    QApplication app(argc, argv);                                         \
+    /* Tests render when they mean to: Auto render starts off. */         \
     QSettings("Lumenfold", "Quorel").setValue("view/auto render", false); \
-    TestClass test;                                                  \
-    return QTest::qExec(&test, argc, argv);                          \
+    TestClass test;                                                       \
+    return QTest::qExec(&test, argc, argv);                               \
   }

@@ -30,8 +30,10 @@ class AnimCliTest : public test::InTempFolder {
 };
 
 TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
-  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 3 --width 32 --height 24 "
-                      "--jobs 2 -o " + dir_ + "frames");
+  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ +
+                           "end.vmx --frames 3 --width 32 --height 24 "
+                           "--jobs 2 -o " +
+                           dir_ + "frames");
   ASSERT_EQ(run.code, 0) << run.output;
   for (const char* f : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
     EXPECT_TRUE(fs::exists(dir_ + "frames/" + f)) << f;
@@ -40,22 +42,27 @@ TEST_F(AnimCliTest, RendersTheSeriesWithOverlappingRenders) {
 }
 
 TEST_F(AnimCliTest, JobListRunsUnderGnuParallel) {
-  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 2 --width 32 --height 24 "
-                      "--job-list -o " + dir_ + "jobs");
+  const ShellRun run = Cli("anim " + dir_ + "start.vmx --end " + dir_ +
+                           "end.vmx --frames 2 --width 32 --height 24 "
+                           "--job-list -o " +
+                           dir_ + "jobs");
   ASSERT_EQ(run.code, 0) << run.output;
   std::ifstream list(dir_ + "jobs/jobs.txt");
   int lines = 0;
   for (std::string line; std::getline(list, line);) ++lines;
   EXPECT_EQ(lines, 2);
   EXPECT_TRUE(fs::exists(dir_ + "jobs/anim002.pov"));
-  const ShellRun parallel = Shell("cd " + dir_ + "jobs && parallel --will-cite --jobs 2 < jobs.txt");
+  const ShellRun parallel =
+      Shell("cd " + dir_ + "jobs && parallel --will-cite --jobs 2 < jobs.txt");
   EXPECT_EQ(parallel.code, 0) << parallel.output;
-  for (const char* f : {"anim001.bmp", "anim002.bmp"}) EXPECT_TRUE(fs::exists(dir_ + "jobs/" + f)) << f;
+  for (const char* f : {"anim001.bmp", "anim002.bmp"})
+    EXPECT_TRUE(fs::exists(dir_ + "jobs/" + f)) << f;
 }
 
 TEST_F(AnimCliTest, RefusesAnotherFamilyAndBadArguments) {
-  EXPECT_TRUE(test::Says(Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x"), 1,
-                         "Worms not of the same family."));
+  EXPECT_TRUE(test::Says(
+      Cli("anim " + dir_ + "start.vmx --end " + dir_ + "curl.vmx --frames 2 -o " + dir_ + "x"), 1,
+      "Worms not of the same family."));
   EXPECT_EQ(Cli("anim " + dir_ + "start.vmx --jobs none -o " + dir_ + "x").code, 2);
   // A video container is refused before the first frame.
   EXPECT_TRUE(test::Says(

@@ -47,8 +47,9 @@ TEST_F(CliEnginesTest, EnginesRunReproduciblyFromASeed) {
 
 TEST_F(CliEnginesTest, BadInputGivesAMessageAndWritesNothing) {
   ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
-  EXPECT_TRUE(test::Says(Cli("breed " + dir_ + "a.vmx " + dir_ + "missing.vmx --seed 1 -o " + dir_ + "b.vmx"), 1,
-                         "missing.vmx"));
+  EXPECT_TRUE(test::Says(
+      Cli("breed " + dir_ + "a.vmx " + dir_ + "missing.vmx --seed 1 -o " + dir_ + "b.vmx"), 1,
+      "missing.vmx"));
   EXPECT_FALSE(fs::exists(dir_ + "b.vmx"));
   std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nbroken\r\n";
   EXPECT_TRUE(test::Says(Cli("mutate " + dir_ + "bad.vmx --seed 1 -o " + dir_ + "m.vmx"), 1,

@@ -16,13 +16,14 @@ using test::Cli;
 
 class CliLocksTest : public test::InTempFolder {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok());
-  }
+  void SetUp() override { ASSERT_TRUE(SaveSettings(dir_ + "a.vmx", ParameterSet()).ok()); }
 };
 
 TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
-  ASSERT_EQ(Cli("mutate " + dir_ + "a.vmx --seed 7 --lock-group worms --lock edCamLocZ -o " + dir_ + "b.vmx").code, 0);
+  ASSERT_EQ(Cli("mutate " + dir_ + "a.vmx --seed 7 --lock-group worms --lock edCamLocZ -o " + dir_ +
+                "b.vmx")
+                .code,
+            0);
   ASSERT_EQ(Cli("mutate " + dir_ + "b.vmx --seed 8 -o " + dir_ + "c.vmx").code, 0);
   ASSERT_EQ(Cli("random " + dir_ + "c.vmx --seed 9 -o " + dir_ + "d.vmx").code, 0);
   EXPECT_EQ(test::ReadFile(dir_ + "b.locks"), "name edcamlocz\ngroup worms\n");
@@ -34,9 +35,9 @@ TEST_F(CliLocksTest, LockedGroupsSurviveAChainWhoseLineageIsListed) {
       EXPECT_EQ(d.value(i), a.value(i)) << a.def(i).name;
     }
   }
-  EXPECT_EQ(test::ReadFile(dir_ + "d.lineage"),
-            "engine random\nparent " + dir_ + "c.vmx\nseed 9\ntime 9\nancestor " + dir_ +
-                "b.vmx\nancestor " + dir_ + "a.vmx\n");
+  EXPECT_EQ(test::ReadFile(dir_ + "d.lineage"), "engine random\nparent " + dir_ +
+                                                    "c.vmx\nseed 9\ntime 9\nancestor " + dir_ +
+                                                    "b.vmx\nancestor " + dir_ + "a.vmx\n");
   const test::ShellRun listed = Cli("lineage " + dir_ + "d.vmx");
   EXPECT_EQ(listed.code, 0);
   EXPECT_EQ(listed.output, dir_ + "c.vmx\n" + dir_ + "b.vmx\n" + dir_ + "a.vmx\n");

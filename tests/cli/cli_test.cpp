@@ -32,11 +32,15 @@ TEST_F(CliTest, DefaultsAndComposeMatchTheCore) {
 }
 
 TEST_F(CliTest, BadInputGivesMessagesAndExitStatus) {
-  EXPECT_TRUE(Says(Cli("compose " + dir_ + "missing.vmx -o " + dir_ + "x.pov"), 1, "File not found."));
+  EXPECT_TRUE(
+      Says(Cli("compose " + dir_ + "missing.vmx -o " + dir_ + "x.pov"), 1, "File not found."));
   std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|5\r\ngarbage\r\n";
-  EXPECT_TRUE(Says(Cli("compose " + dir_ + "bad.vmx -o " + dir_ + "x.pov"), 1, "Corrupted name/data!  Load aborted."));
-  std::ofstream(dir_ + "text.vmx", std::ios::binary) << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
-  EXPECT_TRUE(Says(Cli("compose " + dir_ + "text.vmx -o " + dir_ + "x.pov"), 0, "warning: lots ... is not valid"));
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "bad.vmx -o " + dir_ + "x.pov"), 1,
+                   "Corrupted name/data!  Load aborted."));
+  std::ofstream(dir_ + "text.vmx", std::ios::binary)
+      << "Quorel 0.9\r\nEdSpace|lots\r\nChkWheelOn|N\r\n";
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "text.vmx -o " + dir_ + "x.pov"), 0,
+                   "warning: lots ... is not valid"));
   EXPECT_EQ(Cli("compose").code, 2);
   // A picture's name picks its format: anything but PNG or BMP is refused before work.
   EXPECT_TRUE(
@@ -49,7 +53,8 @@ TEST_F(CliTest, BadInputGivesMessagesAndExitStatus) {
 
 TEST_F(CliTest, RendersWithTheRealRenderer) {
   std::ofstream(dir_ + "spiral set.vmx", std::ios::binary) << "Quorel 0.9\r\nChkWheelOn|N\r\n";
-  const test::ShellRun run = Cli("render \"" + dir_ + "spiral set.vmx\" -o \"" + dir_ + "out put.png\" --width 32 --height 24");
+  const test::ShellRun run = Cli("render \"" + dir_ + "spiral set.vmx\" -o \"" + dir_ +
+                                 "out put.png\" --width 32 --height 24");
   ASSERT_EQ(run.code, 0) << run.output;
   const std::string png = Read(dir_ + "out put.png");
   ASSERT_GT(png.size(), 8u);
@@ -57,7 +62,8 @@ TEST_F(CliTest, RendersWithTheRealRenderer) {
   // A shared set whose include line writes a file is shown and refused until --trust.
   std::ofstream(dir_ + "shared.vmx", std::ios::binary)
       << "Quorel 0.9\r\nChkWheelOn|N\r\nEdInc2|#fopen F \"note.txt\" write #fclose F\r\n";
-  const std::string render = "render " + dir_ + "shared.vmx -o " + dir_ + "s.png --width 32 --height 24";
+  const std::string render =
+      "render " + dir_ + "shared.vmx -o " + dir_ + "s.png --width 32 --height 24";
   const test::ShellRun refused = Cli(render);
   EXPECT_TRUE(Says(refused, 5, "EdInc2: #fopen F \"note.txt\" write"));
   EXPECT_TRUE(Says(refused, 5, "--trust"));
@@ -75,7 +81,8 @@ TEST_F(CliEstimateTest, PrintsTheEstimateAndWarns) {
   EXPECT_TRUE(Says(run, 0, "ca. 3,000,000 objects."));
   EXPECT_TRUE(Says(run, 0, "warning: "));
   std::ofstream(dir_ + "bad.vmx", std::ios::binary) << "Quorel 0.9\r\nEdNumber|lots\r\n";
-  EXPECT_TRUE(Says(Cli("estimate " + dir_ + "bad.vmx"), 1, "'lots' is not a valid floating point value."));
+  EXPECT_TRUE(
+      Says(Cli("estimate " + dir_ + "bad.vmx"), 1, "'lots' is not a valid floating point value."));
 }
 
 }  // namespace

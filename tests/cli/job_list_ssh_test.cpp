@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
@@ -44,8 +44,9 @@ int FreeLoopbackPort() {
 class SshHost {
  public:
   explicit SshHost(const std::string& dir) : dir_(dir) {
-    if (Shell("ssh-keygen -q -t ed25519 -N '' -f " + dir_ + "host_key && ssh-keygen -q -t ed25519 -N '' -f " +
-              dir_ + "user_key && mkdir -p /run/sshd")
+    if (Shell("ssh-keygen -q -t ed25519 -N '' -f " + dir_ +
+              "host_key && ssh-keygen -q -t ed25519 -N '' -f " + dir_ +
+              "user_key && mkdir -p /run/sshd")
             .code != 0) {
       return;
     }
@@ -63,10 +64,12 @@ class SshHost {
   bool started() const { return pid_ > 0; }
   std::string Ssh() const {
     return "ssh -i " + dir_ + "user_key -p " + std::to_string(port_) +
-           " -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null -o BatchMode=yes -o LogLevel=ERROR"
+           " -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null -o BatchMode=yes -o "
+           "LogLevel=ERROR"
            " -o ConnectTimeout=120"
            // One connection for all of parallel's calls: the test's own speed-up.
-           " -o ControlMaster=auto -o ControlPersist=30 -o ControlPath=" + dir_ + "mux-%C";
+           " -o ControlMaster=auto -o ControlPersist=30 -o ControlPath=" +
+           dir_ + "mux-%C";
   }
   std::string home() const { return dir_ + "home/"; }
 
@@ -75,15 +78,17 @@ class SshHost {
   // (started) or sshd ends (it could not listen there).
   void Start(int port) {
     port_ = port;
-    std::ofstream(dir_ + "sshd_config") << "Port " << port_ << "\nListenAddress 127.0.0.1\nHostKey " << dir_
-                                        << "host_key\nAuthorizedKeysFile " << dir_
-                                        << "user_key.pub\nPermitRootLogin prohibit-password\n"
-                                           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
-                                           "UsePAM no\nStrictModes no\nPidFile "
-                                        << dir_ << "sshd.pid\n";
-    std::string program = "/usr/sbin/sshd", foreground = "-D", f = "-f", config = dir_ + "sshd_config",
-                e = "-E", log = dir_ + "sshd.log";
-    char* argv[] = {program.data(), foreground.data(), f.data(), config.data(), e.data(), log.data(), nullptr};
+    std::ofstream(dir_ + "sshd_config")
+        << "Port " << port_ << "\nListenAddress 127.0.0.1\nHostKey " << dir_
+        << "host_key\nAuthorizedKeysFile " << dir_
+        << "user_key.pub\nPermitRootLogin prohibit-password\n"
+           "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
+           "UsePAM no\nStrictModes no\nPidFile "
+        << dir_ << "sshd.pid\n";
+    std::string program = "/usr/sbin/sshd", foreground = "-D", f = "-f",
+                config = dir_ + "sshd_config", e = "-E", log = dir_ + "sshd.log";
+    char* argv[] = {program.data(), foreground.data(), f.data(), config.data(),
+                    e.data(),       log.data(),        nullptr};
     posix_spawn_file_actions_t io;
     posix_spawn_file_actions_init(&io);
     posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
@@ -124,8 +129,10 @@ TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   end.SetText("EdTSpread", "90");
   ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
   ASSERT_TRUE(SaveSettings(dir_ + "end.vmx", end).ok());
-  const test::ShellRun listed = test::Cli("anim " + dir_ + "start.vmx --end " + dir_ + "end.vmx --frames 2 --width 32 "
-                                          "--height 24 --job-list -o " + dir_ + "frames");
+  const test::ShellRun listed = test::Cli("anim " + dir_ + "start.vmx --end " + dir_ +
+                                          "end.vmx --frames 2 --width 32 "
+                                          "--height 24 --job-list -o " +
+                                          dir_ + "frames");
   fs::create_directories(dir_ + "home");
   ASSERT_EQ(listed.code, 0) << listed.output;
   // Every job names only files inside the folder, and the folder holds them.

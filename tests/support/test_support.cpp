@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "support/test_support.h"
-#include "support/thing_scene.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +18,7 @@
 #include "params/param_table.h"
 #include "render/command_line.h"
 #include "render/renderer.h"
+#include "support/thing_scene.h"
 
 namespace vermora::test {
 
@@ -30,15 +29,15 @@ namespace vermora::test {
     std::ofstream(path, std::ios::binary) << actual;
     return ::testing::AssertionSuccess();
   }
-  if (!std::filesystem::exists(path)) return ::testing::AssertionFailure() << "no golden file " << path;
+  if (!std::filesystem::exists(path))
+    return ::testing::AssertionFailure() << "no golden file " << path;
   const std::string expected = ReadFile(path);
   if (expected == actual) return ::testing::AssertionSuccess();
   size_t at = 0;
   while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
-  return ::testing::AssertionFailure()
-         << name << " differs at byte " << at << ": expected \""
-         << expected.substr(at > 40 ? at - 40 : 0, 80) << "\" got \""
-         << actual.substr(at > 40 ? at - 40 : 0, 80) << "\"";
+  return ::testing::AssertionFailure() << name << " differs at byte " << at << ": expected \""
+                                       << expected.substr(at > 40 ? at - 40 : 0, 80) << "\" got \""
+                                       << actual.substr(at > 40 ? at - 40 : 0, 80) << "\"";
 }
 
 ParameterSet SpiralOnly() {
@@ -62,12 +61,16 @@ ShellRun Shell(const std::string& command) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
-ShellRun Cli(const std::string& args) { return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args); }
+ShellRun Cli(const std::string& args) {
+  return Shell(std::string("\"") + VERMORA_CLI_PATH + "\" " + args);
+}
 
 ::testing::AssertionResult Says(const ShellRun& run, int code, const std::string& text) {
-  if (run.code == code && run.output.find(text) != std::string::npos) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "exit " << run.code << " (expected " << code << "), looking for \""
-                                       << text << "\" in:\n" << run.output;
+  if (run.code == code && run.output.find(text) != std::string::npos)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "exit " << run.code << " (expected " << code
+                                       << "), looking for \"" << text << "\" in:\n"
+                                       << run.output;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -102,12 +105,15 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 static bool Differs(std::uint32_t p, std::uint32_t q) {
-  auto apart = [&](int shift) { return std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)) > 8; };
+  auto apart = [&](int shift) {
+    return std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)) > 8;
+  };
   return apart(0) || apart(8) || apart(16);
 }
 
 int Picture::Differing() const {
-  return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return Differs(p, pixels[0]); }));
+  return static_cast<int>(std::count_if(pixels.begin(), pixels.end(),
+                                        [&](std::uint32_t p) { return Differs(p, pixels[0]); }));
 }
 
 std::pair<double, double> Picture::CentreOfDiffering() const {
@@ -150,7 +156,8 @@ Picture ReadBmp(const std::string& path) {
   return p;
 }
 
-Rendered RenderScene(const std::string& scene, const std::string& width, const std::string& height) {
+Rendered RenderScene(const std::string& scene, const std::string& width,
+                     const std::string& height) {
   const std::string folder = MakeTempFolder();
   std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
@@ -188,7 +195,8 @@ void ExpectRenders(ParameterSet set, InView view) {
   EXPECT_GE(r.picture.Differing(), 10) << "the creature is missing or tiny";
   if (view == InView::kSomewhere) return;
   const auto [x, y] = r.picture.CentreOfDiffering();
-  EXPECT_TRUE(x > 0.1 && x < 0.9 && y > 0.1 && y < 0.9) << "the creature's centre is at " << x << ", " << y;
+  EXPECT_TRUE(x > 0.1 && x < 0.9 && y > 0.1 && y < 0.9)
+      << "the creature's centre is at " << x << ", " << y;
 }
 
 static bool Varied(const ParamDef& def) {
@@ -226,8 +234,8 @@ ParameterSet UserSet(std::uint32_t seed) {
         const auto d = ParseNumber(set.Text(name));
         if (!d) break;  // object, texture and file texts
         static const float kFactors[] = {0.25f, 0.5f, 0.75f, 1.5f, 2, 3, 0, -1};
-        float v = *d == 0 ? static_cast<float>(pick.Below(9) - 4) * 0.5f
-                          : *d * kFactors[pick.Below(8)];
+        float v =
+            *d == 0 ? static_cast<float>(pick.Below(9) - 4) * 0.5f : *d * kFactors[pick.Below(8)];
         // Counts and triggers are typed as whole numbers, as their defaults are.
         const bool whole = def.kind == ParamKind::kInteger || *d == std::floor(*d);
         set.SetText(name, whole ? IntegerText(static_cast<int>(std::lround(v))) : Fixed(v, 4, 2));

@@ -7,10 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "render/renderer.h"
-
 #include "compose/composer.h"
 #include "params/parameter_set.h"
+#include "render/renderer.h"
 
 namespace vermora::test {
 
@@ -83,7 +82,8 @@ struct Rendered {
   Picture picture;
   std::vector<std::string> files_left;  // what stayed in the folder, sorted
 };
-Rendered RenderScene(const std::string& scene, const std::string& width = "32", const std::string& height = "24");
+Rendered RenderScene(const std::string& scene, const std::string& width = "32",
+                     const std::string& height = "24");
 Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
 // The scene of `set` composed at a fixed clock, expecting no error.
 ComposeResult ComposeAtFixedClock(const ParameterSet& set);

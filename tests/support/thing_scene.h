@@ -20,7 +20,9 @@ class GrowingCount final : public AnimationInputs {
     if (ring == count_) return {grow_in_, start_, end_};
     return {};
   }
-  float Freeze(const char* ring, float count) override { return frozen.emplace(ring, count).first->second; }
+  float Freeze(const char* ring, float count) override {
+    return frozen.emplace(ring, count).first->second;
+  }
   std::map<std::string, float> frozen;
 
  private:
@@ -47,7 +49,8 @@ inline std::string SceneAt(const ParameterSet& set, std::uint32_t clock_ms = 123
 }
 
 // The part of a scene from `from` on, up to (not including) `to`.
-inline std::string Between(const std::string& scene, const std::string& from, const std::string& to) {
+inline std::string Between(const std::string& scene, const std::string& from,
+                           const std::string& to) {
   const size_t a = scene.find(from);
   if (a == std::string::npos) return {};
   const size_t b = scene.find(to, a);

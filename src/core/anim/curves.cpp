@@ -39,7 +39,7 @@ std::string WriteBackText(float V, WriteBack kind) {
   switch (kind) {
     case WriteBack::kRounded: {
       const double whole = std::nearbyint(static_cast<double>(V));  // halves to even
-      if (!(std::fabs(whole) < 9e18)) return Fixed(whole, 3, 0);   // no integer holds it
+      if (!(std::fabs(whole) < 9e18)) return Fixed(whole, 3, 0);    // no integer holds it
       return IntegerText(static_cast<long long>(whole));
     }
     case WriteBack::kWhole:

@@ -37,16 +37,29 @@ struct Feature {
 };
 
 const Feature kFeatures[] = {
-    {"ChkBranchON", {"EdBranchNumber", "EdBranchScale", "EdBranchRot", "EdBranchTrigger"}, {"EdBranchScale"}, "0.01"},
+    {"ChkBranchON",
+     {"EdBranchNumber", "EdBranchScale", "EdBranchRot", "EdBranchTrigger"},
+     {"EdBranchScale"},
+     "0.01"},
     {"ChkBaseOn", {"EdBaseNumber", "EdBaseScale", "EdBaseRot"}, {"EdBaseScale"}, "0.01"},
-    {"ChkTopOn", {"EdTopNumber", "EdTopScale", "EdTopRot", "EdTopVNumber", "EdTopVMoveF", "EdTopVRot", "EdTopVScaleF"}, {"EdTopScale"}, "0.01"},
+    {"ChkTopOn",
+     {"EdTopNumber", "EdTopScale", "EdTopRot", "EdTopVNumber", "EdTopVMoveF", "EdTopVRot",
+      "EdTopVScaleF"},
+     {"EdTopScale"},
+     "0.01"},
     {"ChkTopHartOn", {"edTHScale", "EdTopHartUp"}, {"edTHScale"}, "0.01"},
     {"ChkXOffset", {"EdXOffsetFactor"}, {"EdXOffsetFactor"}, "20"},
     {"chkCTopHartOn", {"edCTHScale"}, {"edCTHScale"}, "0.01"},
     {"chkRecTD", {"edRecNumber", "edRecScale", "edRecRot", "edRecTrigger"}, {"edRecScale"}, "0.01"},
     {"ChkWave", {"EdWaveNumber"}, {"EdWaveNumber"}, "0"},
-    {"chkSpiralWay", {"edTOmwBasis", "edTNumberSpace", "edTMoveX", "edTMoveY", "edTMoveZ"}, {"edTMoveX", "edTMoveY", "edTMoveZ"}, "0"},
-    {"ChkTentacle", {"EdTentRot", "EdTentScale", "EdTentStart", "EdTentNumber", "EdTentGrow"}, {"EdTentScale"}, "0.01"},
+    {"chkSpiralWay",
+     {"edTOmwBasis", "edTNumberSpace", "edTMoveX", "edTMoveY", "edTMoveZ"},
+     {"edTMoveX", "edTMoveY", "edTMoveZ"},
+     "0"},
+    {"ChkTentacle",
+     {"EdTentRot", "EdTentScale", "EdTentStart", "EdTentNumber", "EdTentGrow"},
+     {"EdTentScale"},
+     "0.01"},
     {"ChkXTrans", {"EdXTransFactor"}, {"EdXTransFactor"}, "20"},
 };
 
@@ -54,10 +67,11 @@ constexpr Names kBubbles = {"EdBBScaleSt", "EdBBScEnd", "EdBBScNr", "EdBBScSW", 
 constexpr Names kCollapsed = {"edCoatST", "edCoatET", "edCHuskST", "edCHuskET"};
 constexpr Names kSides = {"edSOScale", "edSideTrigger"};
 // Moved by the second set alone: their fields keep its values, their twins are not set.
-constexpr Names kUntouched = {"edStraalH", "edRevH", "edHTus", "edHRotX", "edHRotY", "edHRotZ",
-                              "EdMinorTurn", "EdRevs", "edTorRad", "edSTVX", "edSTVY", "edSTVZ",
-                              "EdSymScaleNumber", "EdSymScaleValue", "edSWTrig", "edSWETrig",
-                              "IntTrigger", "edCloudRot1", "edCloudRot2"};
+constexpr Names kUntouched = {"edStraalH",        "edRevH",          "edHTus",      "edHRotX",
+                              "edHRotY",          "edHRotZ",         "EdMinorTurn", "EdRevs",
+                              "edTorRad",         "edSTVX",          "edSTVY",      "edSTVZ",
+                              "EdSymScaleNumber", "EdSymScaleValue", "edSWTrig",    "edSWETrig",
+                              "IntTrigger",       "edCloudRot1",     "edCloudRot2"};
 
 bool Contains(Names names, std::string_view name) {
   return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
@@ -190,7 +204,8 @@ ParameterSet Mixer::Mix() {
   }
   std::set<std::string_view> special;
   for (const struct Feature& f : kFeatures) special.insert(f.params.begin(), f.params.end());
-  for (Names names : {kBubbles, kCollapsed, kSides, kUntouched}) special.insert(names.begin(), names.end());
+  for (Names names : {kBubbles, kCollapsed, kSides, kUntouched})
+    special.insert(names.begin(), names.end());
   for (const AnimatedParam& p : AnimatedParams()) {
     if (special.count(p.name) || IsTorusPoint(p.name)) continue;
     Plain(p.name);
@@ -213,7 +228,8 @@ std::vector<std::string> FamilyProblems(const ParameterSet& first, const Paramet
   if (second.On("ChkAlternate") && first.Index("RadioGroup2") != second.Index("RadioGroup2")) {
     problems.push_back("Worms not of the same family." + go_on);
   }
-  if (ThingKind(first) != ThingKind(second)) problems.push_back("Things not of the same family." + go_on);
+  if (ThingKind(first) != ThingKind(second))
+    problems.push_back("Things not of the same family." + go_on);
   return problems;
 }
 

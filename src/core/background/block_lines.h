@@ -20,8 +20,8 @@ inline const std::string& PictureFile(const ParamReader& p, const char* field, c
                                       const char* page) {
   const std::string& name = p.Text(field);
   if (name.find_first_not_of(" \t") == std::string::npos) {
-    throw CommandError{std::string(what) + " has no picture file: name one in " + field + " (" + page +
-                       ")"};
+    throw CommandError{std::string(what) + " has no picture file: name one in " + field + " (" +
+                       page + ")"};
   }
   return name;
 }

@@ -39,7 +39,8 @@ DataFolder FindDataFolder(const std::string& program, const char* env) {
   }
   if (program.empty()) return found;
   const fs::path bin = fs::path(program).parent_path();
-  for (const fs::path& candidate : {bin / ".." / "share" / "vermora", bin / ".." / ".." / "share" / "vermora"}) {
+  for (const fs::path& candidate :
+       {bin / ".." / "share" / "vermora", bin / ".." / ".." / "share" / "vermora"}) {
     const std::string folder = WithSlash(candidate.lexically_normal().string());
     found.looked.push_back(folder);
     if (HoldsData(candidate)) {
@@ -56,6 +57,8 @@ std::string RunningProgramPath() {
   return ec ? std::string() : self.string();
 }
 
-DataFolder ProgramDataFolder() { return FindDataFolder(RunningProgramPath(), std::getenv("VERMORA_DATA")); }
+DataFolder ProgramDataFolder() {
+  return FindDataFolder(RunningProgramPath(), std::getenv("VERMORA_DATA"));
+}
 
 }  // namespace vermora

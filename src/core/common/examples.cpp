@@ -7,8 +7,10 @@
 
 namespace vermora {
 
-std::vector<Example> ReadExamples(const std::string& data_folder, std::vector<std::string>& warnings) {
-  const std::string folder = data_folder + (data_folder.empty() || data_folder.back() == '/' ? "" : "/") + "examples/";
+std::vector<Example> ReadExamples(const std::string& data_folder,
+                                  std::vector<std::string>& warnings) {
+  const std::string folder =
+      data_folder + (data_folder.empty() || data_folder.back() == '/' ? "" : "/") + "examples/";
   std::string text;
   std::vector<Example> examples;
   if (Status s = ReadWholeFile(folder + "examples.txt", text); !s.ok()) {
@@ -29,7 +31,8 @@ std::vector<Example> ReadExamples(const std::string& data_folder, std::vector<st
     e.picture_path = folder + e.name + ".png";
     std::error_code ec;
     if (e.name.empty() || e.title.empty() || e.name.find('/') != std::string::npos) {
-      warnings.push_back("examples.txt line " + std::to_string(number) + " needs NAME|Title|Description");
+      warnings.push_back("examples.txt line " + std::to_string(number) +
+                         " needs NAME|Title|Description");
     } else if (!std::filesystem::is_regular_file(e.set_path, ec)) {
       warnings.push_back("the example " + e.name + " has no set file " + e.set_path);
     } else {

@@ -14,6 +14,7 @@ struct Example {
 
 // The gallery in the order of examples.txt. A line without a title or
 // without its set file is skipped with a warning.
-std::vector<Example> ReadExamples(const std::string& data_folder, std::vector<std::string>& warnings);
+std::vector<Example> ReadExamples(const std::string& data_folder,
+                                  std::vector<std::string>& warnings);
 
 }  // namespace vermora

@@ -27,7 +27,9 @@ bool WriteAll(int fd, std::string_view contents) {
   return true;
 }
 
-Status Failure(int error_code) { return Status::Error(IoErrorMessage(error_code ? error_code : EIO)); }
+Status Failure(int error_code) {
+  return Status::Error(IoErrorMessage(error_code ? error_code : EIO));
+}
 
 // A device, a FIFO or a socket is written where it stands: replacing it by a
 // plain file would take the device away (and /dev/null is no place for a file).

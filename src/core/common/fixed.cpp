@@ -11,7 +11,8 @@ namespace vermora {
 
 namespace fixed_internal {
 const char kDigitPairs[200] = {
-#define VERMORA_PAIRS(t) t, '0', t, '1', t, '2', t, '3', t, '4', t, '5', t, '6', t, '7', t, '8', t, '9'
+#define VERMORA_PAIRS(t) \
+  t, '0', t, '1', t, '2', t, '3', t, '4', t, '5', t, '6', t, '7', t, '8', t, '9'
     VERMORA_PAIRS('0'), VERMORA_PAIRS('1'), VERMORA_PAIRS('2'), VERMORA_PAIRS('3'),
     VERMORA_PAIRS('4'), VERMORA_PAIRS('5'), VERMORA_PAIRS('6'), VERMORA_PAIRS('7'),
     VERMORA_PAIRS('8'), VERMORA_PAIRS('9')
@@ -31,7 +32,8 @@ char* PutSignificant(char* p, double value, int P, int D) {
   std::uint64_t n;
   if (e > P) {  // the "E" form: the kept digits without trailing zeros
     const double y = m / kPow10[e - P];
-    if (!RoundHalfUp(y, n, [&] { return ExactProduct(y, kPow10[e - P], m); }) || n >= kIntPow10[P]) {
+    if (!RoundHalfUp(y, n, [&] { return ExactProduct(y, kPow10[e - P], m); }) ||
+        n >= kIntPow10[P]) {
       return nullptr;
     }
     int count = P;
@@ -79,12 +81,18 @@ char* PutCommonDecimals(char* buf, double value, int precision, int decimals) {
     return fixed_internal::PutSignificant(p, v, precision, decimals);
   };
   switch (decimals) {
-    case 0: return PutDecimals<0>(buf, value, precision, rest);
-    case 1: return PutDecimals<1>(buf, value, precision, rest);
-    case 2: return PutDecimals<2>(buf, value, precision, rest);
-    case 3: return PutDecimals<3>(buf, value, precision, rest);
-    case 4: return PutDecimals<4>(buf, value, precision, rest);
-    default: return nullptr;
+    case 0:
+      return PutDecimals<0>(buf, value, precision, rest);
+    case 1:
+      return PutDecimals<1>(buf, value, precision, rest);
+    case 2:
+      return PutDecimals<2>(buf, value, precision, rest);
+    case 3:
+      return PutDecimals<3>(buf, value, precision, rest);
+    case 4:
+      return PutDecimals<4>(buf, value, precision, rest);
+    default:
+      return nullptr;
   }
 }
 

@@ -156,7 +156,9 @@ template <typename Exact>
 }
 
 // Whether a * b was computed without rounding into `product`.
-inline bool ExactProduct(double a, double b, double product) { return std::fma(a, b, -product) == 0; }
+inline bool ExactProduct(double a, double b, double product) {
+  return std::fma(a, b, -product) == 0;
+}
 
 // The rule for every value it can prove, or null to give up (for FixedInto).
 // Where the integer part has room for all D decimals (|value| < 10^(P-D)),

@@ -60,11 +60,13 @@ void CheckWormChoices(const ParamReader& params) {
     return worm >= 0 && worm < worms;
   };
   if (!chosen("RadioGroup1")) {
-    throw CommandError{"No worm is chosen for Worm1: choose one in RadioGroup1 on the General page"};
+    throw CommandError{
+        "No worm is chosen for Worm1: choose one in RadioGroup1 on the General page"};
   }
   if (params.On("ChkAlternate") && !chosen("RadioGroup2")) {
     throw CommandError{
-        "ChkAlternate is on but no alternate worm is chosen: choose one in RadioGroup2 on the General "
+        "ChkAlternate is on but no alternate worm is chosen: choose one in RadioGroup2 on the "
+        "General "
         "page"};
   }
 }
@@ -77,7 +79,8 @@ void ComposeBody(ComposeContext& ctx) {
     if (worms[i].write && WormUsed(ctx.params, static_cast<int>(i))) worms[i].write(ctx);
   }
   WriteWormObject(ctx, " #declare Worm1 = object {", "RadioGroup1", "   }");
-  if (ctx.params.On("ChkAlternate")) WriteWormObject(ctx, " #declare Worm2 = object {", "RadioGroup2", "  }");
+  if (ctx.params.On("ChkAlternate"))
+    WriteWormObject(ctx, " #declare Worm2 = object {", "RadioGroup2", "  }");
 
   bool any_thing = false;
   for (const ThingGenerator& thing : ThingGenerators()) {
@@ -122,8 +125,8 @@ void Compose(ComposeContext& ctx) {
 
 // Writes the scene into `buffer`, emptied first; its memory is kept. With
 // `front`, the scene is the buffer from byte *front on (not moved to its start).
-ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options, std::string buffer,
-                          size_t* front = nullptr) {
+ComposeResult ComposeInto(const ParameterSet& set, const ComposeOptions& options,
+                          std::string buffer, size_t* front = nullptr) {
   ComposeResult result;
   Diagnostics diagnostics;
   SceneWriter out(options.max_scene_bytes);

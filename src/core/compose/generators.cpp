@@ -17,16 +17,16 @@ namespace vermora {
 
 std::span<const WormGenerator> WormGenerators() {
   static const WormGenerator kWorms[] = {
-      {"JWorm", WriteSpiralWorm},   {"RWorm", WriteCurlWorm},  {"DWorm", WriteDoubleSpiral},
-      {"PWorm", WritePredefWorm},   {"SPWorm", WriteWormPredef}, {"FWorm", WriteFormWorm},
-      {"TwoD", WriteTwoDWorm},      {"TorusWorm", WriteTorusSpline},
+      {"JWorm", WriteSpiralWorm}, {"RWorm", WriteCurlWorm},        {"DWorm", WriteDoubleSpiral},
+      {"PWorm", WritePredefWorm}, {"SPWorm", WriteWormPredef},     {"FWorm", WriteFormWorm},
+      {"TwoD", WriteTwoDWorm},    {"TorusWorm", WriteTorusSpline},
   };
   return kWorms;
 }
 
 std::span<const ThingGenerator> ThingGenerators() {
   static const ThingGenerator kThings[] = {
-      {"ChkFanOn", "FanWorm", WriteFan},      {"ChkWheelOn", "WheelWorm", WriteWheel},
+      {"ChkFanOn", "FanWorm", WriteFan},          {"ChkWheelOn", "WheelWorm", WriteWheel},
       {"ChkTrilobyt", "LintWorm", WriteTrilobyt}, {"ChkAnemoneOn", "AnemoneWorm", WriteAnemone},
       {"ChkClusterOn", "Cluster", WriteCluster},  {"chkHornOn", "Horn", WriteHorn},
       {"chkHullOn", "Hull", WriteHull},

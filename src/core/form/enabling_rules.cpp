@@ -38,7 +38,8 @@ bool Holds(const FormRule& rule, const ParameterSet& set) {
         if (set.Index(c) == rule.value) return true;
       }
       return false;
-    case RuleState::kAtLeast: return set.Index(controls.front()) >= rule.value;
+    case RuleState::kAtLeast:
+      return set.Index(controls.front()) >= rule.value;
   }
   return false;
 }
@@ -113,8 +114,8 @@ void AddTypeGroups(const ParameterSet& set, FormState& state) {
   show({"editRed3", "editGreen3", "editBlue3", "editFilter3", "cbColor3"}, pigment.row3);
   show({"sgColorMap", "cbColor4"}, pigment.colour_map);
   show({"edIMName", "RadioGroup4", "edIMTurb", "edIMScale"}, pigment.image_map);
-  show({"editNTurbulence", "editNLambda", "editNOmega", "editNOctaves", "editNFrequency", "editNPhase",
-        "editNormalScale"},
+  show({"editNTurbulence", "editNLambda", "editNOmega", "editNOctaves", "editNFrequency",
+        "editNPhase", "editNormalScale"},
        normal.pattern);
   show({"edBMName", "RadioGroup6", "edBMTurb", "edBMScale"}, normal.bump_map);
   show({"editNormalDepth"}, normal.depth);

@@ -13,11 +13,11 @@ namespace vermora {
 
 // What a rule does to its targets.
 enum class RuleEffect {
-  kShow,    // shown while the condition holds, hidden otherwise
-  kEnable,  // enabled while the condition holds, disabled otherwise
-  kSet,     // set to `text` at the moment the condition comes to hold
-  kCopy,    // given the text of parameter `text` at that moment
-  kCaption, // its label reads `text` while the condition holds
+  kShow,     // shown while the condition holds, hidden otherwise
+  kEnable,   // enabled while the condition holds, disabled otherwise
+  kSet,      // set to `text` at the moment the condition comes to hold
+  kCopy,     // given the text of parameter `text` at that moment
+  kCaption,  // its label reads `text` while the condition holds
 };
 
 // When a rule's condition holds, over the controls of `controls` (names apart

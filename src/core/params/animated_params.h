@@ -14,9 +14,31 @@ enum class WriteBack {
 
 // When a group of animated parameters takes part in a frame's update.
 enum class AnimGroup {
-  kSpiral, kSpiralBubble, kSpiralBranch, kSpiralBase, kSpiralTop, kSpiralHeart, kSpiralCoat,
-  kSpiralHelix, kCurl, kCurlHeart, kCurlHusk, kDouble, kForm, kTwoD, kTwoDRecursion, kTorus,
-  kWormPlacement, kFanWheel, kTrilobyt, kAnemone, kHorn, kHull, kThingPlacement, kCloud1, kCloud2,
+  kSpiral,
+  kSpiralBubble,
+  kSpiralBranch,
+  kSpiralBase,
+  kSpiralTop,
+  kSpiralHeart,
+  kSpiralCoat,
+  kSpiralHelix,
+  kCurl,
+  kCurlHeart,
+  kCurlHusk,
+  kDouble,
+  kForm,
+  kTwoD,
+  kTwoDRecursion,
+  kTorus,
+  kWormPlacement,
+  kFanWheel,
+  kTrilobyt,
+  kAnemone,
+  kHorn,
+  kHull,
+  kThingPlacement,
+  kCloud1,
+  kCloud2,
 };
 
 // One parameter that moves from its start value to its end value over a frame

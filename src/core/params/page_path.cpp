@@ -17,8 +17,9 @@ struct PageOrder {
 };
 constexpr PageOrder kPageOrders[] = {
     {"", "Main General Worms Things Textures Features Backgrd Povray"},
-    {"Worms", "SpiralWorm CurlWorm DoubleSpiral PredefWorm WormPredef FormWorm TwoDWorm "
-              "TorusSpline Postproc"},
+    {"Worms",
+     "SpiralWorm CurlWorm DoubleSpiral PredefWorm WormPredef FormWorm TwoDWorm "
+     "TorusSpline Postproc"},
     {"Worms/SpiralWorm", "General Bubble Branch Base Top TopHart Husk Helix"},
     {"Worms/CurlWorm", "General Husk TopHart"},
     {"Worms/DoubleSpiral", "General SideObject"},

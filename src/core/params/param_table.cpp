@@ -12,7 +12,7 @@ bool IsEntryField(ParamKind kind) {
 
 bool IsCommandButton(const ParamDef& def) {
   static constexpr std::string_view kFinishToggles[] = {
-      "sbAmbient", "sbDiffuse",   "sbBrilliance", "sbPhong", "sbSpecular",
+      "sbAmbient",   "sbDiffuse",  "sbBrilliance", "sbPhong", "sbSpecular",
       "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"};
   if (def.kind != ParamKind::kToggle) return false;
   for (std::string_view name : kFinishToggles) {

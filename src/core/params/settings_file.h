@@ -26,7 +26,8 @@ using LoadRefresh = std::function<void(ParameterSet&)>;
 // A wrong format mark changes nothing but still refreshes and fails with the
 // format message; a line without "|", a bad grid or a bad integer ends the load
 // with lines before it applied and no refresh.
-Status LoadSettingsText(const std::string& text, ParameterSet& set, const LoadRefresh& refresh = {});
+Status LoadSettingsText(const std::string& text, ParameterSet& set,
+                        const LoadRefresh& refresh = {});
 Status LoadSettings(const std::string& path, ParameterSet& set, const LoadRefresh& refresh = {});
 
 }  // namespace vermora

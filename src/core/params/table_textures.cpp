@@ -1,5 +1,5 @@
-#include "params/param_table.h"
 #include "params/colour_list_items.h"
+#include "params/param_table.h"
 
 namespace vermora {
 namespace {

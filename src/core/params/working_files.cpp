@@ -62,8 +62,8 @@ std::vector<std::string_view> StaleAtStart() {
 }
 
 std::vector<std::string_view> RemovedAtClose() {
-  return {kEvolveFile, kMutateFile, kAnimFile, kSecondSetFile, kPictureFile, kMessagesFile,
-          kThingBFile};
+  return {kEvolveFile,  kMutateFile,   kAnimFile,  kSecondSetFile,
+          kPictureFile, kMessagesFile, kThingBFile};
 }
 
 std::vector<std::string_view> RemovedOnFeatures() { return {kEvolveFile, kMutateFile}; }

@@ -27,7 +27,8 @@ void ReadBytes(png_structp png, png_bytep out, png_size_t count) {
 }
 
 void WriteBytes(png_structp png, png_bytep data, png_size_t count) {
-  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), count);
+  static_cast<std::string*>(png_get_io_ptr(png))
+      ->append(reinterpret_cast<const char*>(data), count);
 }
 
 void FlushNothing(png_structp) {}
@@ -98,11 +99,13 @@ Status EmbedSetInPng(const std::string& path, const std::string& settings_text) 
   png_set_write_fn(png, &out, WriteBytes, FlushNothing);
   png_uint_32 width, height;
   int depth, colour, interlace, compression, filter;
-  png_get_IHDR(in.png, in.info, &width, &height, &depth, &colour, &interlace, &compression, &filter);
+  png_get_IHDR(in.png, in.info, &width, &height, &depth, &colour, &interlace, &compression,
+               &filter);
   png_set_IHDR(png, info, width, height, depth, colour, interlace, compression, filter);
   png_colorp palette;
   int palette_size;
-  if (png_get_PLTE(in.png, in.info, &palette, &palette_size)) png_set_PLTE(png, info, palette, palette_size);
+  if (png_get_PLTE(in.png, in.info, &palette, &palette_size))
+    png_set_PLTE(png, info, palette, palette_size);
   png_bytep alpha;
   int alpha_count;
   png_color_16p alpha_colour;
@@ -135,7 +138,8 @@ Status ReadSetFromPng(const std::string& path, std::string& settings_text) {
   std::string bytes;
   if (Status s = LoadPicture(path, bytes); !s.ok()) return s;
   ReadPng in;
-  if (!in.Read(bytes)) return Status::Error(path + " is damaged (" + in.error + "); no set was read from it");
+  if (!in.Read(bytes))
+    return Status::Error(path + " is damaged (" + in.error + "); no set was read from it");
   png_textp texts;
   const int count = png_get_text(in.png, in.info, &texts, nullptr);
   for (int i = 0; i < count; ++i) {

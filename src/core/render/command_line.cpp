@@ -33,7 +33,8 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -76,9 +77,9 @@ std::string RenderCommandLine(const std::string& povray_path, const std::string&
                               const std::string& image_name) {
   const std::string q(1, kQuote);
   return povray_path + " /EXIT /RENDER " + q + folder + scene_name + q + " +FS +H" + height_text +
-         " +W" + width_text + (antialias ? " +A" : " -A") + " -P " + q + "Output_File_Name=" +
-         folder + image_name + q + " +KFF-1" + " " + q + "All_File=" + folder + "ALLTEXT.OUT" + q +
-         " ";
+         " +W" + width_text + (antialias ? " +A" : " -A") + " -P " + q +
+         "Output_File_Name=" + folder + image_name + q + " +KFF-1" + " " + q +
+         "All_File=" + folder + "ALLTEXT.OUT" + q + " ";
 }
 
 std::string FrameCommandLine(const std::string& povray_path, const std::string& folder,

@@ -106,8 +106,8 @@ StagedRender StageRender(const RenderInvocation& inv) {
 
   std::string pattern = (fs::temp_directory_path() / "vermora-render-XXXXXX").string();
   if (!mkdtemp(pattern.data())) {
-    staged.failure = "No private folder for the render could be made in " +
-                     fs::temp_directory_path().string();
+    staged.failure =
+        "No private folder for the render could be made in " + fs::temp_directory_path().string();
     return staged;
   }
   staged.folder = pattern;
@@ -137,9 +137,12 @@ StagedRender StageRender(const RenderInvocation& inv) {
   run.messages_path =
       inv.messages_path.empty() ? "" : room.folder + "/" + NameOf(inv.messages_path);
   for (std::string& arg : run.args) {
-    if (arg.rfind("+I", 0) == 0) arg = "+I" + NameOf(scene);
-    else if (arg.rfind("+O", 0) == 0) arg = "+O" + NameOf(inv.written_image);
-    else if (arg.rfind("All_File=", 0) == 0) arg = "All_File=" + NameOf(inv.messages_path);
+    if (arg.rfind("+I", 0) == 0)
+      arg = "+I" + NameOf(scene);
+    else if (arg.rfind("+O", 0) == 0)
+      arg = "+O" + NameOf(inv.written_image);
+    else if (arg.rfind("All_File=", 0) == 0)
+      arg = "All_File=" + NameOf(inv.messages_path);
   }
   // Pictures named without a folder are found beside the original scene.
   // POV-Ray splits an unquoted path at blanks and quotes; a path holding a

@@ -22,9 +22,14 @@ RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set
   inv.messages_path = setup.folder + kMessagesFile;
   const bool png = inv.image_path.size() > 4 &&
                    LowerAscii(inv.image_path.substr(inv.image_path.size() - 4)) == ".png";
-  inv.args = {std::string("+I") + kSceneFile, png ? "+FN" : "+FB", "+O" + written,
-              "+H" + set.Text("edImageH"), "+W" + set.Text("edImageW"),
-              set.On("chkAntiA") ? "+A" : "-A", "-P", "-D"};
+  inv.args = {std::string("+I") + kSceneFile,
+              png ? "+FN" : "+FB",
+              "+O" + written,
+              "+H" + set.Text("edImageH"),
+              "+W" + set.Text("edImageW"),
+              set.On("chkAntiA") ? "+A" : "-A",
+              "-P",
+              "-D"};
   for (const std::string& dir : setup.include_dirs) inv.args.push_back("+L" + dir);
   inv.args.push_back(std::string("All_File=") + kMessagesFile);
   return inv;

@@ -23,11 +23,11 @@ struct RenderSetup {
 
 // A render made ready to start: the scene is written, the command line built.
 struct [[nodiscard]] PreparedRender {
-  Status status = Status::Ok();     // a compose failure, for the error box
-  std::string renderer_problem;     // a missing or unusable renderer, in the user's words
+  Status status = Status::Ok();  // a compose failure, for the error box
+  std::string renderer_problem;  // a missing or unusable renderer, in the user's words
   std::vector<std::string> warnings;
   std::vector<std::string> switched_off;  // switches the scene turned off in the design
-  std::string command_line;         // the fixed command line, as the user would see it
+  std::string command_line;               // the fixed command line, as the user would see it
   RenderInvocation invocation;
 
   bool ready() const { return status.ok() && renderer_problem.empty(); }

@@ -16,9 +16,9 @@ struct RenderOutcome {
   int exit_code = -1;
   bool error_reported = false;  // a message line holds an error
   bool image_written = false;
-  std::string output;           // what the renderer printed (progress, messages)
-  std::string messages;         // the messages file, when written
-  std::string failure;          // empty on success: what failed, in the user's words
+  std::string output;    // what the renderer printed (progress, messages)
+  std::string messages;  // the messages file, when written
+  std::string failure;   // empty on success: what failed, in the user's words
 
   bool ok() const { return failure.empty(); }
 };

@@ -3,7 +3,8 @@
 namespace vermora {
 
 bool ComposeContext::AnyAlternationSwitch(const ParamReader& params) {
-  for (const char* name : {"ChkAlternate", "chkAltTDS", "chkAltFWS", "chkAltDSS", "chkAltRS", "chkAltJS"}) {
+  for (const char* name :
+       {"ChkAlternate", "chkAltTDS", "chkAltFWS", "chkAltDSS", "chkAltRS", "chkAltJS"}) {
     if (params.On(name)) return true;
   }
   return false;

@@ -91,13 +91,15 @@ double WormCount(Reader& r, int worm, double w, bool alternate) {
         w += s < n ? s * ht * h + (n - s) * 2 * ht * h : n * ht * h;
       }
       if (r.On("ChkBranchON")) {
-        const double b = Levels(BranchCount(n, s, r.Count("EdBranchNumber"), r.N("EdBranchTrigger")),
-                                r.I("edBRLevel"));
+        const double b = Levels(
+            BranchCount(n, s, r.Count("EdBranchNumber"), r.N("EdBranchTrigger")), r.I("edBRLevel"));
         w += r.On("ChkWormAsBranch") ? w * b : r.P("EdPredBranch") * b;
       }
-      if (r.On("ChkBaseOn")) w += r.Count("EdBaseNumber") * (r.On("ChkWormAsBase") ? w : r.P("EdPredBase"));
+      if (r.On("ChkBaseOn"))
+        w += r.Count("EdBaseNumber") * (r.On("ChkWormAsBase") ? w : r.P("EdPredBase"));
       if (r.On("ChkTopOn")) {
-        w += r.Count("EdTopNumber") * r.Count("EdTopVNumber") * f * (r.On("ChkWormAsTop") ? w : r.P("EdPredTop"));
+        w += r.Count("EdTopNumber") * r.Count("EdTopVNumber") * f *
+             (r.On("ChkWormAsTop") ? w : r.P("EdPredTop"));
       }
       if (r.On("ChkTopHartOn")) w += f * r.P("EdTopHart");
       return w;
@@ -118,8 +120,10 @@ double WormCount(Reader& r, int worm, double w, bool alternate) {
       if (side < n) w += std::fmax(0, Divide(n, side)) * r.P("edSideObject");
       return w;
     }
-    case 3: return w + r.P("EdPWN");
-    case 4: return w + r.P("EdWPN");
+    case 3:
+      return w + r.P("EdPWN");
+    case 4:
+      return w + r.P("EdWPN");
     case 5: {
       const double n = r.Count("edFWNumber");
       return w + (r.On("chkAltFWS") ? 0.5 * n * r.P("edFWSegm") + 0.5 * n * r.P("edFWSegm2")
@@ -132,14 +136,16 @@ double WormCount(Reader& r, int worm, double w, bool alternate) {
       if (connect && r.On("chkTDConnect")) own *= 2;
       w += own;
       if (r.On("chkRecTD")) {
-        const double rec = Levels(RecursionCount(n, r.Count("edRecNumber"), r.N("edRecTrigger")), r.I("edRecLevel"));
+        const double rec = Levels(RecursionCount(n, r.Count("edRecNumber"), r.N("edRecTrigger")),
+                                  r.I("edRecLevel"));
         w += r.On("chkWormAsRec") ? w * rec : r.P("edPredRec") * rec;
       }
       return w;
     }
     case 7:  // one torus piece or cylinder between each two points
       return w + std::fmax(1, r.set.Index("ScrAN") - 1);
-    default: return w;  // no worm
+    default:
+      return w;  // no worm
   }
 }
 
@@ -151,7 +157,8 @@ double Elements(double e, double element, bool series, double first, double last
   double in_series = 0;
   // Elements are whole: the series starts at the first one at or after Sa and
   // ends at the last one at or before Se.
-  if (series) in_series = std::fmax(0, std::fmin(std::floor(last), all) - std::fmax(std::ceil(first), 1) + 1);
+  if (series)
+    in_series = std::fmax(0, std::fmin(std::floor(last), all) - std::fmax(std::ceil(first), 1) + 1);
   return in_series * q + (all - in_series) * element;
 }
 
@@ -167,14 +174,15 @@ double WithParity(double first, double last, int parity) {
 // With the alternate worm the elements take turns: the odd ones are the main
 // worm, the even ones the alternate worm; inside Sa..Se both are the series
 // object, as the things write them.
-double AlternatingElements(double e, double odd_element, double even_element, bool series, double first,
-                           double last, double q) {
+double AlternatingElements(double e, double odd_element, double even_element, bool series,
+                           double first, double last, double q) {
   if (e < 1) return 0;
   const double all = std::floor(e);
   const double odd = WithParity(1, all, 1), even = WithParity(1, all, 0);
   const double odd_series = series ? WithParity(first, std::fmin(last, all), 1) : 0;
   const double even_series = series ? WithParity(first, std::fmin(last, all), 0) : 0;
-  return (odd_series + even_series) * q + (odd - odd_series) * odd_element + (even - even_series) * even_element;
+  return (odd_series + even_series) * q + (odd - odd_series) * odd_element +
+         (even - even_series) * even_element;
 }
 
 }  // namespace
@@ -183,8 +191,9 @@ double PiecesOf(const std::string& field, bool* external) {
   static const struct {
     const char* name;
     double pieces;
-  } kNames[] = {{"Bol", 1},   {"Doos", 1},  {"Cone", 1}, {"FanCyl", 1}, {"Torus", 1},    {"Spik1", 5},
-                {"Spik2", 6}, {"Spik3", 12}, {"Spik4", 3}, {"Ear", 3},   {"BallDisk", 2}, {"Spik6", 10}};
+  } kNames[] = {{"Bol", 1},   {"Doos", 1},  {"Cone", 1},     {"FanCyl", 1},
+                {"Torus", 1}, {"Spik1", 5}, {"Spik2", 6},    {"Spik3", 12},
+                {"Spik4", 3}, {"Ear", 3},   {"BallDisk", 2}, {"Spik6", 10}};
   double pieces = 0;
   for (const auto& n : kNames) {
     if (field.find(n.name) != std::string::npos) pieces = n.pieces;
@@ -207,7 +216,8 @@ std::string GroupedWhole(double value) {
 }
 
 std::string ObjectEstimate::Question() const {
-  return "Your Thing contains ca. " + text + " objects.\n" + (remark.empty() ? " " : remark) + "\nContinue ?";
+  return "Your Thing contains ca. " + text + " objects.\n" + (remark.empty() ? " " : remark) +
+         "\nContinue ?";
 }
 
 ObjectEstimate EstimateObjects(const ParameterSet& set) {
@@ -233,7 +243,8 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
       const double mirror = trilobyt && !r.On("chkSetMirrotOff") ? 2 : 1;
       const double element = mirror * w;
       const double series_q = trilobyt && r.On("chkMirrorS") ? 2 * q : q;
-      total += alternate ? AlternatingElements(e, mirror * main_worm, mirror * alt, series, sa, se, series_q)
+      total += alternate ? AlternatingElements(e, mirror * main_worm, mirror * alt, series, sa, se,
+                                               series_q)
                          : Elements(e, element, series, sa, se, series_q);
       // A term a scene cannot hold fewer than none of (a start past the end, a
       // negative trigger) adds nothing.
@@ -250,7 +261,9 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
     thing("ChkTrilobyt", n("EdTrNumber"), false, true, false);
     thing("ChkAnemoneOn", n("EdANumber"), false, false, false);
     thing("ChkClusterOn", n("EdCNumber"), false, false, false);
-    thing("chkHornOn", [&] { return Divide(r.N("EdFinAng"), r.N("EdSmoothness")); }, false, false, true);
+    thing(
+        "chkHornOn", [&] { return Divide(r.N("EdFinAng"), r.N("EdSmoothness")); }, false, false,
+        true);
     thing("chkHullOn", n("edHullNumber"), false, false, false);
     if (any) {
       if (r.On("chkTailOn")) total += r.P("edTail");
@@ -262,7 +275,8 @@ ObjectEstimate EstimateObjects(const ParameterSet& set) {
     return result;
   }
   result.text = GroupedWhole(result.objects);
-  if (r.external) result.remark = "External objects used : they may concist of several sub-objects.";
+  if (r.external)
+    result.remark = "External objects used : they may concist of several sub-objects.";
   if (!(result.objects <= kTooManyObjects)) {
     result.warning = "The scene holds more than " + GroupedWhole(kTooManyObjects) +
                      " objects: too large to render in useful time and memory";

@@ -13,8 +13,8 @@ namespace vermora {
 struct [[nodiscard]] ObjectEstimate {
   Status status = Status::Ok();  // bad number text or a division by zero
   double objects = 0;
-  std::string text;    // "12,345"
-  std::string remark;  // for edOpmerking; empty when no external objects
+  std::string text;     // "12,345"
+  std::string remark;   // for edOpmerking; empty when no external objects
   std::string warning;  // set when the scene is too large to render
   // "Your Thing contains ca. 12,345 objects." and the remark and "Continue ?".
   std::string Question() const;

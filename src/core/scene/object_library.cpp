@@ -19,13 +19,15 @@ const Predefined kPredefined[] = {
     {"Torus", {"#declare Torus = torus {0.3, 0.2}"}},
     {"Spik1",
      {"#declare Spik1 =  union {", " sphere { <0, 0, 0>, .5}",
-      " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005}", " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005 rotate <0,0,90>}",
+      " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005}",
+      " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005 rotate <0,0,90>}",
       " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005 rotate <0,0,180>}",
       " cone {<0,0,0>,0.15, <1.5,0,0>, 0.005 rotate <0,0,270>}", "}"}},
     {"Spik2",
-     {"#declare Spik2 =  union {", " sphere { <0, 0, 0>, .5}", " cylinder { <-2, 0, 0>, <2, 0, 0>, .25}",
-      " cone {<-1.8,0,0>,0.2, <-1.8,2,0>,0.005}", " cone {<1.8,0,0>,0.2, <1.8,2,0>,0.005}",
-      " sphere { <-1.65,0,0>, 0.35}", " sphere { <1.65,0,0>, 0.35}", "}"}},
+     {"#declare Spik2 =  union {", " sphere { <0, 0, 0>, .5}",
+      " cylinder { <-2, 0, 0>, <2, 0, 0>, .25}", " cone {<-1.8,0,0>,0.2, <-1.8,2,0>,0.005}",
+      " cone {<1.8,0,0>,0.2, <1.8,2,0>,0.005}", " sphere { <-1.65,0,0>, 0.35}",
+      " sphere { <1.65,0,0>, 0.35}", "}"}},
     {"Spik3",
      {"#declare SS =  union {", " cylinder { <-2, 0, 0>, <0, 0, 0>, .25 rotate <0,0,-10>}",
       " cylinder { <0, 0, 0>, <2, 0, 0>, .25  rotate <0,0,10>}",
@@ -37,12 +39,15 @@ const Predefined kPredefined[] = {
       " cone {<0,0,0>,0.1, <-0, 4, 0>, 0.005 rotate <0, 0, -10> translate <0.4,0,0>}",
       " cone {<0,0,0>,0.1, <0, 4, 0>, 0.005 rotate <0, 0, 10> translate <-0.4,0,0>}", "}"}},
     {"Spik6",
-     {"#declare Spik6 = union {", " sphere {<0, 0, 0>, 0.5}", " sphere {<0, 0, 0>, 0.4 translate <0.15,0,0>}",
-      " sphere {<0, 0, 0>, 0.4 translate <-0.15,0,0>}", " sphere {<0, 0, 0>, 0.5 scale <2,0.5,0.5>}",
-      " sphere {<0, 0, 0>, 0.4 translate <0,0,0.15>}", " sphere {<0, 0, 0>, 0.4 translate <0,0,-0.15>}",
-      " sphere {<0, 0, 0>, 0.5 scale <0.5,0.5,2>}", " sphere {<0, 0, 0>, 0.4 translate <0,0.15,0.0>}",
-      " sphere {<0, 0, 0>, 0.4 translate <0,-0.15,0>}", " sphere {<0, 0, 0>, 0.5 scale <0.5,2,0.5>}",
-      "}"}},
+     {"#declare Spik6 = union {", " sphere {<0, 0, 0>, 0.5}",
+      " sphere {<0, 0, 0>, 0.4 translate <0.15,0,0>}",
+      " sphere {<0, 0, 0>, 0.4 translate <-0.15,0,0>}",
+      " sphere {<0, 0, 0>, 0.5 scale <2,0.5,0.5>}", " sphere {<0, 0, 0>, 0.4 translate <0,0,0.15>}",
+      " sphere {<0, 0, 0>, 0.4 translate <0,0,-0.15>}",
+      " sphere {<0, 0, 0>, 0.5 scale <0.5,0.5,2>}",
+      " sphere {<0, 0, 0>, 0.4 translate <0,0.15,0.0>}",
+      " sphere {<0, 0, 0>, 0.4 translate <0,-0.15,0>}",
+      " sphere {<0, 0, 0>, 0.5 scale <0.5,2,0.5>}", "}"}},
     {"Ear",
      {"#declare Ear =  union {", " cylinder { <-1, 0, 0>, <1, 0, 0>, .15}",
       " cylinder { <-1.1, 0, 0>, <-.9, 0, 0>, .5 scale <1, 1, .4>}",
@@ -100,27 +105,30 @@ std::string UsedObjectText(const ParamReader& p) {
   return joined;
 }
 
-void WriteObjectLibrary(const ParamReader& params, const std::string& also_named, SceneWriter& out) {
+void WriteObjectLibrary(const ParamReader& params, const std::string& also_named,
+                        SceneWriter& out) {
   const std::string used = UsedObjectText(params) + also_named;
   for (const Predefined& object : kPredefined) {
     if (used.find(object.name) == std::string::npos) continue;
     for (const char* line : object.lines) out.Line(line);
   }
   if (params.On("chkJConnect") || params.On("chkDSConnect") || params.On("chkTDConnect")) {
-    for (const char* line : {" ", "#macro Connect(SP,SR,EP,ER)", " #local D=vlength(EP-SP);",
-                             " #local Rd=SR-ER;",
-                             // When one ball holds the other no cone touches both
-                             // (the root below would be of a negative number): the
-                             // larger ball alone is their hull.
-                             " #if (D > abs(Rd))", " #local D2=sqrt(D*D-Rd*Rd);",
-                             " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }",
-                             " #elseif (SR > ER)", " sphere { SP, SR }", " #else", " sphere { EP, ER }",
-                             " #end", "#end ", " "}) {
+    for (const char* line :
+         {" ", "#macro Connect(SP,SR,EP,ER)", " #local D=vlength(EP-SP);", " #local Rd=SR-ER;",
+          // When one ball holds the other no cone touches both
+          // (the root below would be of a negative number): the
+          // larger ball alone is their hull.
+          " #if (D > abs(Rd))", " #local D2=sqrt(D*D-Rd*Rd);",
+          " cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }",
+          " #elseif (SR > ER)", " sphere { SP, SR }", " #else", " sphere { EP, ER }", " #end",
+          "#end ", " "}) {
       out.Line(line);
     }
   }
 }
 
-std::string DraggedObjectText(const std::string& object_name) { return "object {" + object_name + "}"; }
+std::string DraggedObjectText(const std::string& object_name) {
+  return "object {" + object_name + "}";
+}
 
 }  // namespace vermora

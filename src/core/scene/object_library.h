@@ -18,7 +18,16 @@ void WriteObjectLibrary(const ParamReader& params, const std::string& also_named
 std::string DraggedObjectText(const std::string& object_name);
 
 // Worm choice indices.
-enum WormIndex { kSpiralWorm = 0, kCurlWorm, kDoubleSpiral, kPredefWorm, kWormPredef, kFormWorm, kTwoDWorm, kTorusSpline };
+enum WormIndex {
+  kSpiralWorm = 0,
+  kCurlWorm,
+  kDoubleSpiral,
+  kPredefWorm,
+  kWormPredef,
+  kFormWorm,
+  kTwoDWorm,
+  kTorusSpline
+};
 // A worm is used when either worm choice holds its index.
 bool WormUsed(const ParamReader& params, int worm);
 

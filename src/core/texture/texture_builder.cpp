@@ -43,9 +43,11 @@ std::string ImageFileType(const std::string& name) {
 
 // A map with a blank file name stops POV-Ray ("Cannot read PNG data"): the
 // texture is refused instead, naming the field to fill.
-Status PictureNamed(const ParameterSet& set, const char* field, const char* what, const char* page) {
+Status PictureNamed(const ParameterSet& set, const char* field, const char* what,
+                    const char* page) {
   if (set.Text(field).find_first_not_of(" \t") != std::string::npos) return Status::Ok();
-  return Status::Error(std::string(what) + " has no picture file: name one in " + field + " (" + page + ")");
+  return Status::Error(std::string(what) + " has no picture file: name one in " + field + " (" +
+                       page + ")");
 }
 
 std::string MapType(int projection) {
@@ -86,7 +88,8 @@ Status PigmentPart(const ParameterSet& set, std::string& text) {
              "> , color rgbf <" + Rgbf(set, '3') + ">}";
       return Status::Ok();
     case kPigmentImageMap:
-      if (Status s = PictureNamed(set, "edIMName", "The image map", "Textures/Pigment"); !s.ok()) return s;
+      if (Status s = PictureNamed(set, "edIMName", "The image map", "Textures/Pigment"); !s.ok())
+        return s;
       text = ImageMapText(set);
       return Status::Ok();
     default:
@@ -149,7 +152,8 @@ Status BuildTexture(const ParameterSet& set, bool depth_shown, std::string& text
   std::string pigment;
   if (Status s = PigmentPart(set, pigment); !s.ok()) return s;
   if (set.Index("cbNormalType") == kNormalBumpMap) {
-    if (Status s = PictureNamed(set, "edBMName", "The bump map", "Textures/Normal"); !s.ok()) return s;
+    if (Status s = PictureNamed(set, "edBMName", "The bump map", "Textures/Normal"); !s.ok())
+      return s;
   }
   text = "texture {pigment {" + pigment + NormalPart(set, depth_shown) + FinishPart(set) +
          " scale <" + set.Text("editTTScaleX") + "," + set.Text("editTTScaleY") + "," +

@@ -21,13 +21,19 @@ struct Variant {
   const char* series_arm;
 };
 
-constexpr Variant kFan{false,          "#declare FanWorm =  union {",
-                       " #declare Tent = union {", "  sphere{ <0, 0, 0>, 0.001}",
-                       "  TentName",   " object { ",
+constexpr Variant kFan{false,
+                       "#declare FanWorm =  union {",
+                       " #declare Tent = union {",
+                       "  sphere{ <0, 0, 0>, 0.001}",
+                       "  TentName",
+                       " object { ",
                        " SecondWorm "};
-constexpr Variant kWheel{true,          "#declare WheelWorm =  union {",
-                         " #declare Tent = union {  ", "   sphere{ <0, 0, 0>, 0.001}",
-                         "  TentName ", " object {",
+constexpr Variant kWheel{true,
+                         "#declare WheelWorm =  union {",
+                         " #declare Tent = union {  ",
+                         "   sphere{ <0, 0, 0>, 0.001}",
+                         "  TentName ",
+                         " object {",
                          " SecondWorm"};
 
 struct Arms {
@@ -105,7 +111,8 @@ void WriteTentacle(ComposeContext& ctx, const Variant& v) {
     ctx.out.Line(member);
     ctx.out.Line(texture);
     ctx.out.Scale(scale, scale, scale);
-    if (ring.grow_in != 0 && j == ring.count - 1) ctx.out.Scale(ring.grow_in, ring.grow_in, ring.grow_in);
+    if (ring.grow_in != 0 && j == ring.count - 1)
+      ctx.out.Scale(ring.grow_in, ring.grow_in, ring.grow_in);
     ctx.out.Rotate(0, 0, rot);
     ctx.out.Rotate(0, t, 0);
     ctx.out.Line(" }");

@@ -55,7 +55,8 @@ void WriteTrilobyt(ComposeContext& ctx) {
   if (series_first - 1 < K || interval < K) {
     const std::string& sw = ctx.TypedObject("edSWPred");
     if (p.On("chkMirrorS")) {
-      out.Line("#declare SecondWorm =  union {object {" + sw + " } object { " + sw + " scale <1, -1, 1>}}");
+      out.Line("#declare SecondWorm =  union {object {" + sw + " } object { " + sw +
+               " scale <1, -1, 1>}}");
     } else {
       out.Line("#declare SecondWorm =  " + sw);
     }
@@ -63,7 +64,8 @@ void WriteTrilobyt(ComposeContext& ctx) {
   }
   if (mirrored) {
     out.Line(" #declare TWorm1 = union {object {Worm1} object {Worm1 scale <1,-1,1>}}");
-    if (alternate) out.Line(" #declare TWorm2 = union {object {Worm2} object {Worm2 scale <1,-1,1>}}");
+    if (alternate)
+      out.Line(" #declare TWorm2 = union {object {Worm2} object {Worm2 scale <1,-1,1>}}");
   }
   out.Line(" ");
   out.Line(" #declare LWorm = union {");

@@ -9,8 +9,8 @@
 namespace vermora {
 namespace {
 
-constexpr const char* kCamera[] = {"edCamLocX", "edCamLocY", "edCamLocZ",  "edCamDirX",
-                                   "edCamDirY", "edCamDirZ", "edCamRX",    "edCamRY",
+constexpr const char* kCamera[] = {"edCamLocX", "edCamLocY",  "edCamLocZ",  "edCamDirX",
+                                   "edCamDirY", "edCamDirZ",  "edCamRX",    "edCamRY",
                                    "edCamRZ",   "edCamLookX", "edCamLookY", "edCamLookZ"};
 
 struct SegmentFields {
@@ -38,7 +38,8 @@ struct SegmentRecord {
   std::string first, second;
   bool merge = false;
 };
-SegmentRecord RecordSegments(const ParameterSet& own, int worm, const char* first, const char* second) {
+SegmentRecord RecordSegments(const ParameterSet& own, int worm, const char* first,
+                             const char* second) {
   if (const SegmentFields* f = SegmentsOf(worm)) {
     return {own.Text(f->first), own.Text(f->second), own.On(f->merge)};
   }
@@ -47,52 +48,183 @@ SegmentRecord RecordSegments(const ParameterSet& own, int worm, const char* firs
 
 constexpr const char* kGenesBeforeBubbles[] = {"EdPWN", "EdWPN", "ChkARot"};
 constexpr const char* kGenesBeforeThing[] = {
-    "ChkBranchON", "ChkWormAsBranch", "EdPredBranch", "ChkBaseOn",    "ChkWormAsBase",
-    "EdPredBase",  "ChkTopOn",        "ChkWormAsTop", "EdPredTop",    "ChkTopHartOn",
-    "EdTopHart",   "chkCoatOn",       "edCoat",       "chkHelixOn",   "edHObj",
-    "ChkXOffset",  "chkCTopHartOn",   "edCTopHart",   "chkCHuskOn",   "edCHusk",
-    "edSideObject", "chkTDAutoRot",   "chkRecTD",     "ChkFanOn",     "ChkWheelOn",
-    "ChkTrilobyt", "ChkAnemoneOn",    "ChkClusterOn", "chkHornOn",    "chkHullOn"};
+    "ChkBranchON", "ChkWormAsBranch", "EdPredBranch", "ChkBaseOn",    "ChkWormAsBase", "EdPredBase",
+    "ChkTopOn",    "ChkWormAsTop",    "EdPredTop",    "ChkTopHartOn", "EdTopHart",     "chkCoatOn",
+    "edCoat",      "chkHelixOn",      "edHObj",       "ChkXOffset",   "chkCTopHartOn", "edCTopHart",
+    "chkCHuskOn",  "edCHusk",         "edSideObject", "chkTDAutoRot", "chkRecTD",      "ChkFanOn",
+    "ChkWheelOn",  "ChkTrilobyt",     "ChkAnemoneOn", "ChkClusterOn", "chkHornOn",     "chkHullOn"};
 constexpr const char* kGenesAfterThing[] = {
-    "ChkSymScale", "chkSpiralWay", "ChkWave",     "ChkTentacle", "ChkWormAsTent", "EdTentName",
-    "ChkTwisting", "ChkTArot",     "ChkPowUp",    "ChkPowSpindle", "ChkXTrans",   "ChkCScaleOn",
-    "ChkCRotXOn",  "chkCRotYOn",   "chkCRotZOn",  "chkAutoRotZ"};
-constexpr const char* kGenesLast[] = {"chkTailOn", "ChkTrLinkOn", "ChkTrHeadOn", "chkTSerie",
-                                      "chkTInterval", "edTail", "EdTrHead", "EdTrLink", "edSWPred"};
+    "ChkSymScale", "chkSpiralWay", "ChkWave",    "ChkTentacle",   "ChkWormAsTent", "EdTentName",
+    "ChkTwisting", "ChkTArot",     "ChkPowUp",   "ChkPowSpindle", "ChkXTrans",     "ChkCScaleOn",
+    "ChkCRotXOn",  "chkCRotYOn",   "chkCRotZOn", "chkAutoRotZ"};
+constexpr const char* kGenesLast[] = {"chkTailOn", "ChkTrLinkOn",  "ChkTrHeadOn",
+                                      "chkTSerie", "chkTInterval", "edTail",
+                                      "EdTrHead",  "EdTrLink",     "edSWPred"};
 
 // The order in which one thing wins when several were inherited.
-constexpr const char* kThingPrecedence[] = {"ChkTrilobyt", "ChkWheelOn", "ChkFanOn", "ChkClusterOn",
-                                            "ChkAnemoneOn", "chkHornOn", "chkHullOn"};
+constexpr const char* kThingPrecedence[] = {"ChkTrilobyt",  "ChkWheelOn",   "ChkFanOn",
+                                            "ChkClusterOn", "ChkAnemoneOn", "chkHornOn",
+                                            "chkHullOn"};
 
-constexpr const char* kWholeNumbers[] = {
-    "EdNumber", "EdSpace", "EdLegTrig", "EdRotFacX", "EdRotFacY", "EdRotFacZ", "EdShTrig",
-    "EdBranchNumber", "EdBranchRot", "EdBranchTrigger", "EdBaseNumber", "EdBaseRot",
-    "EdTopNumber", "EdTopRot", "EdTopVNumber", "EdTopVRot", "edCoatST", "edCoatET", "edRevH",
-    "edHTus", "edHRotX", "edHRotY", "edHRotZ", "EdRNumber", "EdMajorTurn", "EdTurnFctr",
-    "EdMajorDegr", "EdXOffsetFactor", "EdMinorTurn", "EdRevs", "edCHuskST", "edCHuskET",
-    "edDSNumber", "edSideTrigger", "edSOScale", "edFWNumber", "edFWSpace", "edTDNumber",
-    "edTDSpace", "edObjRotXTot", "edObjRotYTot", "edObjRotZTot", "edRecNumber", "edRecRot",
-    "edRecTrigger", "EdPostRotateX", "EdPostRotateY", "EdPostRotateZ", "EdPostTranslateX",
-    "EdPostTranslateY", "EdPostTranslateZ", "EdTNumber", "EdTSpread", "EdSymScaleNumber",
-    "EdKropDegrees", "edTNumberSpace", "EdWaveNumber", "EdTentRot", "EdTentStart",
-    "EdTentNumber", "EdTrNumber", "EdUpFactor", "EdRotZAmount", "EdSpindleAmount", "EdANumber",
-    "EdCNumber", "EdMinX", "EdMaxX", "EdMinY", "EdMaxY", "EdMinZ", "EdMaxZ", "EdFinAng", "EdRx",
-    "EdRy", "EdSmoothness", "edHullNumber", "edHullAngle", "edSWTrig", "edSWETrig", "IntTrigger",
-    "EdTPostRotateX", "EdTPostRotateY", "EdTPostRotateZ", "EdTPostTranslateX",
-    "EdTPostTranslateY", "EdTPostTranslateZ"};
-constexpr const char* kDecimalNumbers[] = {
-    "EdOmw", "EdXMoveF", "EdYMoveF", "EdZMoveF", "EdShFX", "EdShFY", "EdShFZ", "EdBranchScale",
-    "EdBaseScale", "EdTopScale", "EdTopVMoveF", "EdTopVScaleF", "EdTopHartUp", "edTHScale",
-    "edStraalH", "EdScaleFactor", "edCTHScale", "edDSEndScale", "edYTrans", "edXDev", "edRotX",
-    "edRotY", "edRotZ", "edMajorStartRadius", "edMajorEndRadius", "edMajorTurns",
-    "edMinorStartRadius", "edMinorEndRadius", "edMinorTurns", "edFWShrink", "edFWTwists",
-    "edFWRadius", "edFWUpInc", "edFWZTrans", "edTDSF", "edRecScale", "EdPostScaleX",
-    "EdPostScaleY", "EdPostScaleZ", "EdTScaleFactorX", "EdTScaleFactorY", "EdTScaleFactorZ",
-    "EdSymScaleValue", "EdTOffsetX", "EdTOffsetY", "EdTOffsetZ", "edTOmwBasis", "edTMoveX",
-    "edTMoveY", "edTMoveZ", "EdTentScale", "EdTentGrow", "EdTwistBase", "EdTrXStep", "EdTrYStep",
-    "EdTrZStep", "EdTrScale", "EdAScaleFactor", "EdMajorRad", "EdRadFactor", "EdTurns",
-    "EdXTransFactor", "EdMinorRad", "EdRevolutions", "EdStartScale", "EdEndScale", "EdHRotXInc",
-    "EdHRotYInc", "EdZTransInc", "EdTPostScaleX", "EdTPostScaleY", "EdTPostScaleZ"};
+constexpr const char* kWholeNumbers[] = {"EdNumber",
+                                         "EdSpace",
+                                         "EdLegTrig",
+                                         "EdRotFacX",
+                                         "EdRotFacY",
+                                         "EdRotFacZ",
+                                         "EdShTrig",
+                                         "EdBranchNumber",
+                                         "EdBranchRot",
+                                         "EdBranchTrigger",
+                                         "EdBaseNumber",
+                                         "EdBaseRot",
+                                         "EdTopNumber",
+                                         "EdTopRot",
+                                         "EdTopVNumber",
+                                         "EdTopVRot",
+                                         "edCoatST",
+                                         "edCoatET",
+                                         "edRevH",
+                                         "edHTus",
+                                         "edHRotX",
+                                         "edHRotY",
+                                         "edHRotZ",
+                                         "EdRNumber",
+                                         "EdMajorTurn",
+                                         "EdTurnFctr",
+                                         "EdMajorDegr",
+                                         "EdXOffsetFactor",
+                                         "EdMinorTurn",
+                                         "EdRevs",
+                                         "edCHuskST",
+                                         "edCHuskET",
+                                         "edDSNumber",
+                                         "edSideTrigger",
+                                         "edSOScale",
+                                         "edFWNumber",
+                                         "edFWSpace",
+                                         "edTDNumber",
+                                         "edTDSpace",
+                                         "edObjRotXTot",
+                                         "edObjRotYTot",
+                                         "edObjRotZTot",
+                                         "edRecNumber",
+                                         "edRecRot",
+                                         "edRecTrigger",
+                                         "EdPostRotateX",
+                                         "EdPostRotateY",
+                                         "EdPostRotateZ",
+                                         "EdPostTranslateX",
+                                         "EdPostTranslateY",
+                                         "EdPostTranslateZ",
+                                         "EdTNumber",
+                                         "EdTSpread",
+                                         "EdSymScaleNumber",
+                                         "EdKropDegrees",
+                                         "edTNumberSpace",
+                                         "EdWaveNumber",
+                                         "EdTentRot",
+                                         "EdTentStart",
+                                         "EdTentNumber",
+                                         "EdTrNumber",
+                                         "EdUpFactor",
+                                         "EdRotZAmount",
+                                         "EdSpindleAmount",
+                                         "EdANumber",
+                                         "EdCNumber",
+                                         "EdMinX",
+                                         "EdMaxX",
+                                         "EdMinY",
+                                         "EdMaxY",
+                                         "EdMinZ",
+                                         "EdMaxZ",
+                                         "EdFinAng",
+                                         "EdRx",
+                                         "EdRy",
+                                         "EdSmoothness",
+                                         "edHullNumber",
+                                         "edHullAngle",
+                                         "edSWTrig",
+                                         "edSWETrig",
+                                         "IntTrigger",
+                                         "EdTPostRotateX",
+                                         "EdTPostRotateY",
+                                         "EdTPostRotateZ",
+                                         "EdTPostTranslateX",
+                                         "EdTPostTranslateY",
+                                         "EdTPostTranslateZ"};
+constexpr const char* kDecimalNumbers[] = {"EdOmw",
+                                           "EdXMoveF",
+                                           "EdYMoveF",
+                                           "EdZMoveF",
+                                           "EdShFX",
+                                           "EdShFY",
+                                           "EdShFZ",
+                                           "EdBranchScale",
+                                           "EdBaseScale",
+                                           "EdTopScale",
+                                           "EdTopVMoveF",
+                                           "EdTopVScaleF",
+                                           "EdTopHartUp",
+                                           "edTHScale",
+                                           "edStraalH",
+                                           "EdScaleFactor",
+                                           "edCTHScale",
+                                           "edDSEndScale",
+                                           "edYTrans",
+                                           "edXDev",
+                                           "edRotX",
+                                           "edRotY",
+                                           "edRotZ",
+                                           "edMajorStartRadius",
+                                           "edMajorEndRadius",
+                                           "edMajorTurns",
+                                           "edMinorStartRadius",
+                                           "edMinorEndRadius",
+                                           "edMinorTurns",
+                                           "edFWShrink",
+                                           "edFWTwists",
+                                           "edFWRadius",
+                                           "edFWUpInc",
+                                           "edFWZTrans",
+                                           "edTDSF",
+                                           "edRecScale",
+                                           "EdPostScaleX",
+                                           "EdPostScaleY",
+                                           "EdPostScaleZ",
+                                           "EdTScaleFactorX",
+                                           "EdTScaleFactorY",
+                                           "EdTScaleFactorZ",
+                                           "EdSymScaleValue",
+                                           "EdTOffsetX",
+                                           "EdTOffsetY",
+                                           "EdTOffsetZ",
+                                           "edTOmwBasis",
+                                           "edTMoveX",
+                                           "edTMoveY",
+                                           "edTMoveZ",
+                                           "EdTentScale",
+                                           "EdTentGrow",
+                                           "EdTwistBase",
+                                           "EdTrXStep",
+                                           "EdTrYStep",
+                                           "EdTrZStep",
+                                           "EdTrScale",
+                                           "EdAScaleFactor",
+                                           "EdMajorRad",
+                                           "EdRadFactor",
+                                           "EdTurns",
+                                           "EdXTransFactor",
+                                           "EdMinorRad",
+                                           "EdRevolutions",
+                                           "EdStartScale",
+                                           "EdEndScale",
+                                           "EdHRotXInc",
+                                           "EdHRotYInc",
+                                           "EdZTransInc",
+                                           "EdTPostScaleX",
+                                           "EdTPostScaleY",
+                                           "EdTPostScaleZ"};
 
 // Tweening writes these in the other form than selection does.
 bool TweenWhole(std::string_view name, bool select_whole) {
@@ -237,8 +369,10 @@ EngineResult Breed(ParameterSet& set, const ParameterSet& partner, const EngineO
     const ParameterSet own = Detached(run.set);
     Breeder breeder(run, own);
     breeder.RecordNumbers();
-    const SegmentRecord first = RecordSegments(own, own.Index("RadioGroup1"), "object{Bol}", "object{Spik1}");
-    const SegmentRecord second = RecordSegments(own, own.Index("RadioGroup2"), "object{Spik6}", "object{Bol}");
+    const SegmentRecord first =
+        RecordSegments(own, own.Index("RadioGroup1"), "object{Bol}", "object{Spik1}");
+    const SegmentRecord second =
+        RecordSegments(own, own.Index("RadioGroup2"), "object{Spik6}", "object{Bol}");
     // The mode is the one chosen on the page before the partner came in; the
     // partner's file carries its own, saved when it was bred, which is not the
     // user's choice now.
@@ -252,7 +386,8 @@ EngineResult Breed(ParameterSet& set, const ParameterSet& partner, const EngineO
   });
 }
 
-EngineResult BreedWithFile(ParameterSet& set, const std::string& partner_path, const EngineOptions& options) {
+EngineResult BreedWithFile(ParameterSet& set, const std::string& partner_path,
+                           const EngineOptions& options) {
   ParameterSet partner = Detached(set);
   if (Status loaded = LoadSettings(partner_path, partner); !loaded.ok()) {
     EngineResult failed;

@@ -12,7 +12,8 @@ namespace vermora {
 // switch and text from one parent, and every bred number from one parent
 // (`chkSelection`) or from between the two (`chkTweening`); it keeps the own
 // parent's camera. Everything not bred keeps the partner's value.
-EngineResult Breed(ParameterSet& set, const ParameterSet& partner, const EngineOptions& options = {});
+EngineResult Breed(ParameterSet& set, const ParameterSet& partner,
+                   const EngineOptions& options = {});
 
 // Loads the partner from `partner_path` onto a copy of `set` and breeds. A file
 // that cannot be read or loaded fails with its message and changes nothing.

@@ -10,7 +10,8 @@ EngineResult RunEngine(ParameterSet& set, const EngineOptions& options, const En
   SystemClock system_clock;
   Random& random = options.random ? *options.random : private_random;
   const Clock& clock = options.clock ? *options.clock : system_clock;
-  const std::string folder = options.program_folder.empty() ? ProgramFolder() : options.program_folder;
+  const std::string folder =
+      options.program_folder.empty() ? ProgramFolder() : options.program_folder;
 
   const ParameterSet before = Detached(set);
   // The rules of the switches the engine turns draw from the engine's generator.

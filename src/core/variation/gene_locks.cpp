@@ -18,9 +18,9 @@ struct GroupRule {
 };
 
 constexpr GroupRule kRules[] = {
-    {"camera", "main", "edcam"},    {"main", "main", ""},         {"general", "general", ""},
-    {"worms", "worms", ""},         {"things", "things", ""},     {"textures", "textures", ""},
-    {"background", "backgrd", ""},  {"features", "features", ""}, {"povray", "povray", ""},
+    {"camera", "main", "edcam"},   {"main", "main", ""},         {"general", "general", ""},
+    {"worms", "worms", ""},        {"things", "things", ""},     {"textures", "textures", ""},
+    {"background", "backgrd", ""}, {"features", "features", ""}, {"povray", "povray", ""},
 };
 
 bool StartsWith(std::string_view text, std::string_view prefix) {

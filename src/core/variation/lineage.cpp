@@ -1,11 +1,11 @@
 #include "variation/lineage.h"
 
-#include "common/file_io.h"
-
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "common/file_io.h"
 
 namespace vermora {
 namespace {

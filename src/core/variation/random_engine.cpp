@@ -13,15 +13,19 @@ struct SegmentFields {
   const char* first;
   const char* second;
 };
-constexpr SegmentFields kSegments[] = {{0, "edJSegm", "edJSegm2"},   {1, "edRSegm", "edRSegm2"},
-                                       {2, "edDSSegm", "edDSSegm2"}, {5, "edFWSegm", "edFWSegm2"},
+constexpr SegmentFields kSegments[] = {{0, "edJSegm", "edJSegm2"},
+                                       {1, "edRSegm", "edRSegm2"},
+                                       {2, "edDSSegm", "edDSSegm2"},
+                                       {5, "edFWSegm", "edFWSegm2"},
                                        {6, "edTDSegm", "edTDSegm2"}};
 
 constexpr const char* kThingSwitches[] = {"ChkFanOn",     "ChkWheelOn", "ChkTrilobyt",
                                           "ChkAnemoneOn", "chkHornOn",  "chkHullOn"};
 
 double AtLeast(double v, double low, double replacement) { return v < low ? replacement : v; }
-double NonZero(double v, double replacement) { return static_cast<float>(v) == 0.0f ? replacement : v; }
+double NonZero(double v, double replacement) {
+  return static_cast<float>(v) == 0.0f ? replacement : v;
+}
 
 void ChooseWorms(Steps& s, ParameterSet& set) {
   const bool worms_only = set.On("ChkWormsOnly");
@@ -47,13 +51,13 @@ void ChooseWorms(Steps& s, ParameterSet& set) {
     int result;
   };
   static constexpr int kDs = -2, kTd = -3;  // placeholders for ds and td
-  static constexpr Rule kEight[] = {{true, 0, 0},  {false, 0, 1},   {true, 1, 1},  {false, 1, 0},
-                                    {true, 2, kDs}, {false, 2, 3},  {true, 3, 3},  {false, 3, 2},
-                                    {true, 4, 4},  {false, 4, 3},   {true, 5, 5},  {false, 5, 1},
-                                    {true, 6, kTd}, {false, 6, 5},  {true, 7, 7},  {false, 7, 1}};
-  static constexpr Rule kSix[] = {{true, 0, 0},   {false, 0, 1}, {true, 1, 1},   {false, 1, 0},
-                                  {true, 2, kDs}, {false, 2, 0}, {true, 3, 5},   {false, 5, 1},
-                                  {true, 4, kTd}, {false, 6, 5}, {true, 5, 7},   {false, 7, 1}};
+  static constexpr Rule kEight[] = {{true, 0, 0},   {false, 0, 1}, {true, 1, 1}, {false, 1, 0},
+                                    {true, 2, kDs}, {false, 2, 3}, {true, 3, 3}, {false, 3, 2},
+                                    {true, 4, 4},   {false, 4, 3}, {true, 5, 5}, {false, 5, 1},
+                                    {true, 6, kTd}, {false, 6, 5}, {true, 7, 7}, {false, 7, 1}};
+  static constexpr Rule kSix[] = {{true, 0, 0},   {false, 0, 1}, {true, 1, 1}, {false, 1, 0},
+                                  {true, 2, kDs}, {false, 2, 0}, {true, 3, 5}, {false, 5, 1},
+                                  {true, 4, kTd}, {false, 6, 5}, {true, 5, 7}, {false, 7, 1}};
   const int k2 = s.Pick(n);
   int second = -1;
   auto apply = [&](const Rule& r) {
@@ -185,8 +189,8 @@ void DoubleSpiral(Steps& s) {
   // draws, and with it every later value, stays the same.
   (void)s.R();
   s.F42("edYTrans", s.R() * 10);
-  for (const char* name : {"edRotX", "edRotY", "edRotZ", "edMajorStartRadius", "edMajorEndRadius",
-                           "edMajorTurns"}) {
+  for (const char* name :
+       {"edRotX", "edRotY", "edRotZ", "edMajorStartRadius", "edMajorEndRadius", "edMajorTurns"}) {
     s.F42(name, s.R() * 10);
   }
   s.F42("edMinorStartRadius", s.R() * 5);
@@ -243,7 +247,8 @@ void ThingParameters(Steps& s, double a) {
   const float tn = s.Number("EdTNumber");
   s.F3("EdTSpread", s.R() * 720);
   const double scale = s.R() * 2 - 1;
-  for (const char* name : {"EdTScaleFactorX", "EdTScaleFactorY", "EdTScaleFactorZ"}) s.F42(name, scale);
+  for (const char* name : {"EdTScaleFactorX", "EdTScaleFactorY", "EdTScaleFactorZ"})
+    s.F42(name, scale);
   s.On("ChkSymScale", s.Pick(3) == 0);
   s.F3("EdSymScaleNumber", NonZero(s.R() * 5, 1));
   s.F3("EdSymScaleValue", NonZero(s.R() * 3, 1));
@@ -271,7 +276,8 @@ void ThingParameters(Steps& s, double a) {
     s.F42(name, x < 0.5 ? x + 0.5 : x);
   }
   s.On("ChkTentacle", false);
-  for (const char* name : {"EdTentStart", "EdTentNumber", "EdTentGrow", "EdTentRot", "EdTentScale"}) {
+  for (const char* name :
+       {"EdTentStart", "EdTentNumber", "EdTentGrow", "EdTentRot", "EdTentScale"}) {
     s.Text(name, "0.0");
   }
 }

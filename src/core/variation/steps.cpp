@@ -38,11 +38,20 @@ void Steps::TankPick(std::string_view name) {
 void Steps::Step(std::string_view name, double width, Form form, Unless unless) {
   const float old = Number(name);
   switch (unless) {
-    case Unless::kNothing: break;
-    case Unless::kZero: if (old == 0.0f) return; break;
-    case Unless::kOne: if (old == 1.0f) return; break;
-    case Unless::k360: if (old == 360.0f) return; break;
-    case Unless::kNotPositive: if (!(old > 0.0f)) return; break;
+    case Unless::kNothing:
+      break;
+    case Unless::kZero:
+      if (old == 0.0f) return;
+      break;
+    case Unless::kOne:
+      if (old == 1.0f) return;
+      break;
+    case Unless::k360:
+      if (old == 360.0f) return;
+      break;
+    case Unless::kNotPositive:
+      if (!(old > 0.0f)) return;
+      break;
   }
   Write(name, old + R() * width * factor_, form);
 }

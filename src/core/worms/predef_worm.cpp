@@ -17,7 +17,8 @@ void WriteSingleObject(ComposeContext& ctx, const char* head, const char* object
 }  // namespace
 
 void WritePredefWorm(ComposeContext& ctx) {
-  WriteSingleObject(ctx, "#declare Predef = ", "EdPWN", "#declare PWorm = object { Predef ", "edPWNTexture");
+  WriteSingleObject(ctx, "#declare Predef = ", "EdPWN", "#declare PWorm = object { Predef ",
+                    "edPWNTexture");
 }
 
 void WriteWormPredef(ComposeContext& ctx) {

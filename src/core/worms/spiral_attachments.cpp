@@ -30,7 +30,8 @@ void RingMember(SceneWriter& out, const RingCount& ring, float k, float scale, f
 void WriteAttachmentDeclarations(SpiralRun& run) {
   const ParamReader& p = run.ctx.params;
   if (p.On("ChkTopHartOn")) run.ctx.DeclareTyped("TopHart", "EdTopHart");
-  if (p.On("ChkBranchON") && !p.On("ChkWormAsBranch")) run.ctx.DeclareTyped("PredBranch", "EdPredBranch");
+  if (p.On("ChkBranchON") && !p.On("ChkWormAsBranch"))
+    run.ctx.DeclareTyped("PredBranch", "EdPredBranch");
   if (p.On("ChkBaseOn") && !p.On("ChkWormAsBase")) run.ctx.DeclareTyped("PredBase", "EdPredBase");
   if (p.On("ChkTopOn") && !p.On("ChkWormAsTop")) run.ctx.DeclareTyped("PredTop", "EdPredTop");
   if (run.s.husk) run.ctx.DeclareTyped("HuskObj", "edCoat");

@@ -87,14 +87,22 @@ void WriteConnector(SpiralRun& run, float x0, float x1) {
   const float r0 = 0.5f * (q.in_bubble ? q.bxp : q.sxp);
   const float r1 = 0.5f * (q.in_bubble ? q.bx : q.sx);
   SceneLine(run.ctx.out)
-      .Text(" object{ Connect(<").Number<4, 2>(x0)
-      .Text(", ").Number<4, 2>(q.Yp)
-      .Text(", ").Number<4, 2>(q.Zp)
-      .Text(">, ").Number<4, 2>(r0)
-      .Text(", <").Number<4, 2>(x1)
-      .Text(", ").Number<4, 2>(q.Y)
-      .Text(", ").Number<4, 2>(q.Z)
-      .Text(">, ").Number<4, 2>(r1)
+      .Text(" object{ Connect(<")
+      .Number<4, 2>(x0)
+      .Text(", ")
+      .Number<4, 2>(q.Yp)
+      .Text(", ")
+      .Number<4, 2>(q.Zp)
+      .Text(">, ")
+      .Number<4, 2>(r0)
+      .Text(", <")
+      .Number<4, 2>(x1)
+      .Text(", ")
+      .Number<4, 2>(q.Y)
+      .Text(", ")
+      .Number<4, 2>(q.Z)
+      .Text(">, ")
+      .Number<4, 2>(r1)
       .Text(")}")
       .End();
 }
@@ -187,7 +195,8 @@ void WriteLevel(SpiralRun& run) {
 void WritePlacement(SpiralRun& run) {
   const ParamReader& p = run.ctx.params;
   run.ctx.out.Scale(p.Number("EdPostScaleX"), p.Number("EdPostScaleY"), p.Number("EdPostScaleZ"));
-  run.ctx.out.Rotate(p.Number("EdPostRotateX"), p.Number("EdPostRotateY"), p.Number("EdPostRotateZ"));
+  run.ctx.out.Rotate(p.Number("EdPostRotateX"), p.Number("EdPostRotateY"),
+                     p.Number("EdPostRotateZ"));
   run.ctx.out.Translate(p.Number("EdPostTranslateX"), p.Number("EdPostTranslateY"),
                         p.Number("EdPostTranslateZ"));
 }

@@ -115,12 +115,13 @@ void WriteTorusSpline(ComposeContext& ctx) {
     points = "array[" + std::to_string(count) + "]{";
     for (int k = 0; k < count; ++k) {
       if (k > 0) points += ", ";
-      points += "<" + p.Text(kPoints[k][0]) + ", " + p.Text(kPoints[k][1]) + ", " + p.Text(kPoints[k][2]) + ">";
+      points += "<" + p.Text(kPoints[k][0]) + ", " + p.Text(kPoints[k][1]) + ", " +
+                p.Text(kPoints[k][2]) + ">";
     }
     points += "}";
   }
-  out.Line("#declare TorusWorm = object {TorusSpline (" + p.Text("edTorRad") + ", " + points + ", <" +
-           p.Text("edSTVX") + ", " + p.Text("edSTVY") + ", " + p.Text("edSTVZ") + ">)");
+  out.Line("#declare TorusWorm = object {TorusSpline (" + p.Text("edTorRad") + ", " + points +
+           ", <" + p.Text("edSTVX") + ", " + p.Text("edSTVY") + ", " + p.Text("edSTVZ") + ">)");
   WritePastedPlacement(ctx);
   out.Line("}");
   out.Line(" ");

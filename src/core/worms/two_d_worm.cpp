@@ -39,13 +39,19 @@ void WriteRing(ComposeContext& ctx, const TwoDSettings& s, int n) {
   out.Line("}");
 }
 
-void WriteVrotate(SceneWriter& out, const char* head, float px, float py, float fx, float fy, float fz) {
+void WriteVrotate(SceneWriter& out, const char* head, float px, float py, float fx, float fy,
+                  float fz) {
   SceneLine(out)
-      .Text(head).Number<4, 2>(px)
-      .Text(", ").Number<4, 2>(py)
-      .Text(", 0>, <").Number<4, 2>(fx)
-      .Text(", ").Number<4, 2>(fy)
-      .Text(", ").Number<4, 2>(fz)
+      .Text(head)
+      .Number<4, 2>(px)
+      .Text(", ")
+      .Number<4, 2>(py)
+      .Text(", 0>, <")
+      .Number<4, 2>(fx)
+      .Text(", ")
+      .Number<4, 2>(fy)
+      .Text(", ")
+      .Number<4, 2>(fz)
       .Text(">);")
       .End();
 }
@@ -96,8 +102,10 @@ void WriteLevel(ComposeContext& ctx, const TwoDSettings& s, int n, bool recursio
       } else {
         WriteVrotate(out, " #declare NewPlace = vrotate(<", px, py, fx, fy, fz);
         SceneLine(out)
-            .Text(" object {Connect(NewPlace2,").Number<4, 2>(0.5f * sp)
-            .Text(", NewPlace, ").Number<4, 2>(0.5f * sc)
+            .Text(" object {Connect(NewPlace2,")
+            .Number<4, 2>(0.5f * sp)
+            .Text(", NewPlace, ")
+            .Number<4, 2>(0.5f * sc)
             .Text(")}")
             .End();
         out.Line(" #declare NewPlace2 = NewPlace ;");
@@ -141,7 +149,8 @@ void WriteTwoDWorm(ComposeContext& ctx) {
     ctx.DeclareTyped("PredRec", "edPredRec");
   }
   if (levels > kMaxTwoDLevels) {
-    p.diagnostics().Warn("Recursion levels above " + IntegerText(kMaxTwoDLevels) + " are not written");
+    p.diagnostics().Warn("Recursion levels above " + IntegerText(kMaxTwoDLevels) +
+                         " are not written");
     levels = kMaxTwoDLevels;
   }
   int n = 0;

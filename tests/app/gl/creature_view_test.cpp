@@ -1,5 +1,7 @@
 // The 3-D view against POV-Ray's own pictures, and in the window. Runs on a real
 // display with OpenGL (CTest starts it under xvfb-run with Mesa's software GL).
+#include "creature_view.h"
+
 #include <gtest/gtest.h>
 
 #include <QtTest>
@@ -9,14 +11,13 @@
 
 #include "common/random.h"
 #include "compose/composer.h"
-#include "creature_view.h"
 #include "fake_prompts.h"
 #include "main_window.h"
 #include "model_picture.h"
 #include "picture_pane.h"
 #include "preview_picture.h"
-#include "variations_view.h"
 #include "support/creatures.h"
+#include "variations_view.h"
 
 namespace vermora::test {
 namespace {
@@ -26,7 +27,8 @@ using app::BuiltModel;
 // The pixels that show the creature against the black ground.
 std::vector<bool> Silhouette(const std::vector<std::uint32_t>& pixels) {
   std::vector<bool> in;
-  for (std::uint32_t c : pixels) in.push_back(((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255) > 24);
+  for (std::uint32_t c : pixels)
+    in.push_back(((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255) > 24);
   return in;
 }
 
@@ -65,7 +67,10 @@ const Case kCases[] = {
     {"WormPredef", [] { return Near(Alone(kWormPredef)); }},
     {"Form", [] { return Near(Alone(kForm)); }},
     {"TwoD", [] { return Near(Alone(kTwoD)); }},
-    {"Torus", [] { return With(Alone(kTorus), {}, {{"edCamLocZ", "-6"}, {"edTorRad", "0.3"}}); }},
+    {"Torus",
+     [] {
+       return With(Alone(kTorus), {}, {{"edCamLocZ", "-6"}, {"edTorRad", "0.3"}});
+     }},
     {"Fan", [] { return Near(OnlyThing("ChkFanOn")); }},
     {"Trilobyt", [] { return Near(OnlyThing("ChkTrilobyt")); }},
     {"Anemone", [] { return Near(OnlyThing("ChkAnemoneOn")); }},
@@ -91,7 +96,8 @@ TEST_P(SilhouetteTest, AgreesWithPovray) {
   QString error;
   const QImage drawn = app::DrawModelPicture(built, QSize(160, 120), &error);
   ASSERT_FALSE(drawn.isNull()) << error.toStdString();
-  const std::vector<bool> traced = Silhouette(povray.picture.pixels), modelled = Silhouette(Pixels(drawn));
+  const std::vector<bool> traced = Silhouette(povray.picture.pixels),
+                          modelled = Silhouette(Pixels(drawn));
   ASSERT_GE(std::count(traced.begin(), traced.end(), true), 30) << "POV-Ray's creature is missing";
   const double agreement = IntersectionOverUnion(traced, modelled);
   RecordProperty("silhouette_iou", std::to_string(agreement));
@@ -128,7 +134,8 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
   auto* segments = w.findChild<QLineEdit*>("EdNumber");
   segments->selectAll();
   QTest::keyClicks(segments, "18");
-  EXPECT_TRUE(Eventually([&] { return instances() == 8 * 18 + 0u || instances() == 144u; })) << instances();
+  EXPECT_TRUE(Eventually([&] { return instances() == 8 * 18 + 0u || instances() == 144u; }))
+      << instances();
   // Turning the view changes the picture; Home brings back the scene's camera.
   ASSERT_TRUE(Eventually([&] { return !pane->builder()->busy(); }));
   QCoreApplication::sendPostedEvents();

@@ -18,8 +18,8 @@ namespace vermora {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Lines;
 using test::Has;
+using test::Lines;
 
 std::string Background(const ParameterSet& set) {
   ComposeResult result = BackgroundText(set);
@@ -49,7 +49,8 @@ TEST(BackgroundWriterTest, NothingWhileEverySwitchIsOff) {
 }
 
 TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
-  const std::pair<const char*, const char*> blocks[] = {  // golden, switch
+  const std::pair<const char*, const char*> blocks[] = {
+      // golden, switch
       {"background_sky.pov", "chkSkyOn"},      {"background_cloud1.pov", "chkCL1"},
       {"background_cloud2.pov", "chkCL2"},     {"background_constfog.pov", "chkConstFog"},
       {"background_groundfog1.pov", "chkGF1"}, {"background_groundfog3.pov", "chkGF3"},
@@ -57,7 +58,8 @@ TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
       {"background_picture.pov", "chkBGOn"},
   };
   for (const auto& [golden, on] : blocks) {
-    const std::string text = Background(With({on}, {{"edBGName", "C:\\pics\\sunset.bmp"}}));  // written by chkBGOn only
+    const std::string text =
+        Background(With({on}, {{"edBGName", "C:\\pics\\sunset.bmp"}}));  // written by chkBGOn only
     EXPECT_EQ(text.rfind(kHeader, 0), 0u) << golden;
     EXPECT_TRUE(test::MatchesGolden(golden, text));
   }
@@ -65,21 +67,25 @@ TEST(BackgroundWriterTest, EachBlockAloneMatchesItsGolden) {
 
 TEST(BackgroundWriterTest, DefaultSkyColoursAndGroundFogTwo) {
   const std::string sky = Background(With({"chkSkyOn"}));
-  EXPECT_TRUE(Has(sky, "\r\n     color_map { [0 color rgb <0.650, 0.700, 0.800> ]\r\n"
-                       "                 [1 color rgb <0.850, 0.700, 0.800> ]\r\n"));
+  EXPECT_TRUE(Has(sky,
+                  "\r\n     color_map { [0 color rgb <0.650, 0.700, 0.800> ]\r\n"
+                  "                 [1 color rgb <0.850, 0.700, 0.800> ]\r\n"));
   EXPECT_EQ(Background(With({"chkGF2"})),
-            kHeader + Joined({"fog {", "distance 2000", " color rgbt < 0.600, 0.650, 0.750, 0.50>", "fog_type 2",
-                              "fog_offset 15", "fog_alt 4", "turbulence 0.2", "turb_depth 0.2", "}", " "}));
+            kHeader + Joined({"fog {", "distance 2000", " color rgbt < 0.600, 0.650, 0.750, 0.50>",
+                              "fog_type 2", "fog_offset 15", "fog_alt 4", "turbulence 0.2",
+                              "turb_depth 0.2", "}", " "}));
 }
 
 TEST(BackgroundWriterTest, CloudScaleAndLandTextAsTyped) {
   // The land's texture is never read as a number.
-  const std::string text = Background(With({"chkCL1", "chkCL2", "chkLandon"},
-                                           {{"edCloudScale", "2"}, {"edLandTex", "texture { pigment { color 1,5 } }"}}));
+  const std::string text =
+      Background(With({"chkCL1", "chkCL2", "chkLandon"},
+                      {{"edCloudScale", "2"}, {"edLandTex", "texture { pigment { color 1,5 } }"}}));
   size_t first = text.find("\r\n    scale 3000*2\r\n");
   ASSERT_NE(first, std::string::npos);
   EXPECT_NE(text.find("\r\n    scale 3000*2\r\n", first + 1), std::string::npos);
-  EXPECT_TRUE(Has(text, "\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"));
+  EXPECT_TRUE(Has(
+      text, "\r\nplane { y, -10\r\n texture { pigment { color 1,5 } }\r\nhollow\r\n}\r\n \r\n"));
 }
 
 TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
@@ -88,13 +94,16 @@ TEST(BackgroundWriterTest, HeightFieldTypeLinesSmoothAndSeed) {
   EXPECT_TRUE(test::MatchesGolden("background_heightfield.pov", plain));
   EXPECT_EQ(plain.find("smooth"), std::string::npos);
   EXPECT_EQ(plain.find("TSeed"), std::string::npos);
-  set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edHFName", "a.gif.png"}, {"edRandRot", "4711"}});
-  EXPECT_EQ(Background(set),
-            kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
-                              "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}",
-                              "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>", "   #declare TSeed = 4711 ;",
-                              "   #declare TS = seed(TSeed) ;", "  rotate <0,int(rand(TS)*360),0>",
-                              "  translate <0, -20, 0>", "}", " "}));
+  set = test::With(set, {"chkSmooth", "chkRandRot"},
+                   {{"edHFName", "a.gif.png"}, {"edRandRot", "4711"}});
+  EXPECT_EQ(
+      Background(set),
+      kHeader + Joined({"height_field {", "    gif", "    png", "    \"a.gif.png\"", "    smooth",
+                        "    texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> "
+                        "rotate <0,0,0>}",
+                        "  translate <-0.5, 0, -0.5>", "  scale <150, 23, 150>",
+                        "   #declare TSeed = 4711 ;", "   #declare TS = seed(TSeed) ;",
+                        "  rotate <0,int(rand(TS)*360),0>", "  translate <0, -20, 0>", "}", " "}));
   // Letter case counts, and an unknown type writes no type line.
   set.SetText("edHFName", "LAND.PNG");
   EXPECT_EQ(Background(set).find("    png\r\n"), std::string::npos);
@@ -104,7 +113,9 @@ TEST(BackgroundWriterTest, PictureTypeLines) {
   ParameterSet set = With({"chkBGOn"});
   for (const std::string type : {"bmp", "tga", "gif", "png"}) {
     set.SetText("edBGName", "x." + type);
-    EXPECT_TRUE(Has(Background(set), "  {\r\n    " + type + "\r\n    \"x." + type + "\"\r\n    once\r\n")) << type;
+    EXPECT_TRUE(
+        Has(Background(set), "  {\r\n    " + type + "\r\n    \"x." + type + "\"\r\n    once\r\n"))
+        << type;
   }
   set.SetText("edBGName", "x.pot");  // a height-field type, not a picture type
   EXPECT_NE(Background(set).find("  {\r\n    \"x.pot\"\r\n"), std::string::npos);
@@ -122,9 +133,10 @@ TEST(BackgroundWriterTest, GalaxyAloneWritesNoHeader) {
 }
 
 ParameterSet Everything() {
-  return With({"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn", "chkLandon",
-               "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"},
-              {{"edHFName", "hills.tga"}, {"edBGName", "stars.png"}, {"edRandRot", "815"}});
+  return With(
+      {"chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1", "chkGF2", "chkGF3", "chkSeaOn",
+       "chkLandon", "chkHFOn", "chkBGOn", "chkGalOn", "chkSmooth", "chkRandRot"},
+      {{"edHFName", "hills.tga"}, {"edBGName", "stars.png"}, {"edRandRot", "815"}});
 }
 
 TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
@@ -140,7 +152,8 @@ TEST(BackgroundWriterTest, AllBlocksTogetherInOrderAtTheEndOfTheScene) {
 }
 
 TEST(BackgroundScenesTest, PreviewWithEverythingOffIsCameraAndTwoLights) {
-  const ComposeResult preview = BackgroundPreviewScene(With({}, {{"EdInc2", "#include \"colors.inc\""}}));
+  const ComposeResult preview =
+      BackgroundPreviewScene(With({}, {{"EdInc2", "#include \"colors.inc\""}}));
   ASSERT_TRUE(preview.status.ok());
   EXPECT_TRUE(test::MatchesGolden("background_preview_empty.pov", preview.scene));
   EXPECT_EQ(preview.scene.find("Worm"), std::string::npos);
@@ -150,7 +163,9 @@ TEST(BackgroundScenesTest, IncludeIsTheCommentedHeaderThenTheBackground) {
   ParameterSet set;
   const ComposeResult empty = BackgroundIncludeText(set);
   ASSERT_TRUE(empty.status.ok());
-  EXPECT_EQ(empty.scene.rfind("/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0), 0u);
+  EXPECT_EQ(empty.scene.rfind(
+                "/*\r\n// File : VERSION31.POV created by VERMORA v.0.99g ----------\r\n", 0),
+            0u);
   EXPECT_EQ(empty.scene.substr(empty.scene.size() - 4), "*/\r\n");
   const ComposeResult full = BackgroundIncludeText(Everything());
   const std::string tail = full.scene.substr(empty.scene.size());
@@ -199,7 +214,9 @@ class BackgroundRenderTest : public ::testing::Test {
   // waiting, so the scenes render side by side, each in a folder of its own.
   static std::vector<test::Rendered> RenderAll(const std::vector<std::string>& scenes) {
     std::vector<std::future<test::Rendered>> running;
-    for (const std::string& scene : scenes) running.push_back(std::async(std::launch::async, [&scene] { return test::RenderScene(scene); }));
+    for (const std::string& scene : scenes)
+      running.push_back(
+          std::async(std::launch::async, [&scene] { return test::RenderScene(scene); }));
     std::vector<test::Rendered> done;
     for (auto& r : running) done.push_back(r.get());
     return done;
@@ -209,27 +226,31 @@ class BackgroundRenderTest : public ::testing::Test {
 };
 
 TEST_F(BackgroundRenderTest, EachBlockAloneAndTheEmptyPreview) {
-  const std::vector<const char*> blocks = {"", "chkSkyOn", "chkCL1", "chkCL2", "chkConstFog", "chkGF1",
-                                           "chkGF2", "chkGF3", "chkSeaOn", "chkLandon", "chkHFOn", "chkBGOn"};
+  const std::vector<const char*> blocks = {
+      "",       "chkSkyOn", "chkCL1",   "chkCL2",    "chkConstFog", "chkGF1",
+      "chkGF2", "chkGF3",   "chkSeaOn", "chkLandon", "chkHFOn",     "chkBGOn"};
   std::vector<std::string> scenes;
   for (const char* on : blocks) {
     // The hill serves as the picture too: the picture's text is the golden's.
     const std::string hill = folder_ + "hill.tga";
     ParameterSet set = With({}, {{"edHFName", hill.c_str()}, {"edBGName", hill.c_str()}});
     if (*on) set.SetOn(on, true);
-    if (set.On("chkHFOn")) set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edRandRot", "1234"}});
+    if (set.On("chkHFOn"))
+      set = test::With(set, {"chkSmooth", "chkRandRot"}, {{"edRandRot", "1234"}});
     scenes.push_back(Preview(set));
   }
   const auto outcomes = RenderAll(scenes);
   for (size_t i = 0; i < blocks.size(); ++i)
-    EXPECT_TRUE(outcomes[i].outcome.ok()) << blocks[i] << ": " << outcomes[i].outcome.failure << "\n"
-                                  << outcomes[i].outcome.messages;
+    EXPECT_TRUE(outcomes[i].outcome.ok())
+        << blocks[i] << ": " << outcomes[i].outcome.failure << "\n"
+        << outcomes[i].outcome.messages;
 }
 
 TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
   std::vector<std::string> scenes;
   for (int bits = 0; bits < 8; ++bits) {
-    ParameterSet set = With({"chkGalOn"}, {{"edGCol", "<0.9, 0.6, 1>"}, {"edGSeed", std::to_string(100 + bits).c_str()}});
+    ParameterSet set = With({"chkGalOn"}, {{"edGCol", "<0.9, 0.6, 1>"},
+                                           {"edGSeed", std::to_string(100 + bits).c_str()}});
     set.SetOn("chkGBG", bits & 1);
     set.SetOn("chkGObj", bits & 2);
     set.SetOn("chkGStarf", bits & 4);
@@ -244,8 +265,9 @@ TEST_F(BackgroundRenderTest, GalaxyRendersForEverySwitchCombination) {
   }
   const auto outcomes = RenderAll(scenes);
   for (size_t i = 0; i < outcomes.size(); ++i)
-    EXPECT_TRUE(outcomes[i].outcome.ok()) << "scene " << i << ": " << outcomes[i].outcome.failure << "\n"
-                                  << outcomes[i].outcome.messages;
+    EXPECT_TRUE(outcomes[i].outcome.ok())
+        << "scene " << i << ": " << outcomes[i].outcome.failure << "\n"
+        << outcomes[i].outcome.messages;
   EXPECT_EQ(outcomes[8].outcome.messages.find("Only one sky-sphere"), std::string::npos);
   // The sky's colours average about 190 of 255; the galaxy's sky is near black.
   EXPECT_GT(outcomes[8].picture.MeanLevel(), 150);
@@ -257,10 +279,12 @@ TEST_F(BackgroundRenderTest, MissingImageFilesAreReportedByName) {
   const std::string gone = folder_ + "a_folder_with_a_long_name_so_that_the_message_wraps/gone.png";
   // The height field inside a whole creature scene with a sky, sea and galaxy
   // around it; the picture in the preview.
-  const ComposeResult composed = ComposeScene(test::With(
-      test::SpiralOnly(), {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"}, {{"edHFName", gone.c_str()}}));
+  const ComposeResult composed = ComposeScene(
+      test::With(test::SpiralOnly(), {"chkHFOn", "chkSkyOn", "chkCL1", "chkSeaOn", "chkGalOn"},
+                 {{"edHFName", gone.c_str()}}));
   ASSERT_TRUE(composed.status.ok());
-  for (const test::Rendered& r : RenderAll({composed.scene, Preview(With({"chkBGOn"}, {{"edBGName", gone.c_str()}}))})) {
+  for (const test::Rendered& r :
+       RenderAll({composed.scene, Preview(With({"chkBGOn"}, {{"edBGName", gone.c_str()}}))})) {
     const RenderOutcome& outcome = r.outcome;
     EXPECT_FALSE(outcome.ok());
     EXPECT_TRUE(outcome.error_reported);
@@ -274,12 +298,14 @@ TEST(BackgroundFileTest, DefaultFileLinesAndKeys) {
   const auto lines = Lines(text);
   ASSERT_EQ(lines.size(), BackgroundFileKeys().size() + 1);
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
-            (std::vector<std::string>{"Quorel 0.9", "chkSkyOn|N", "chkSeaOn|N", "chkBGOn|N", "edSC1R|0.650"}));
+            (std::vector<std::string>{"Quorel 0.9", "chkSkyOn|N", "chkSeaOn|N", "chkBGOn|N",
+                                      "edSC1R|0.650"}));
   EXPECT_NE(std::find(lines.begin(), lines.end(), "chkLandOn|N"), lines.end());
   for (const std::string& line : lines) {
     const std::string key = line.substr(0, line.find('|'));
-    for (const char* kept_out : {"edHFHeight", "chkGalOn", "edGSeed", "edGCol", "edGColN", "edGTurb", "edGIntens",
-                                 "edGRot", "chkGBG", "chkGObj", "chkGStarf"}) {
+    for (const char* kept_out :
+         {"edHFHeight", "chkGalOn", "edGSeed", "edGCol", "edGColN", "edGTurb", "edGIntens",
+          "edGRot", "chkGBG", "chkGObj", "chkGStarf"}) {
       EXPECT_NE(key, kept_out);
     }
   }
@@ -287,8 +313,10 @@ TEST(BackgroundFileTest, DefaultFileLinesAndKeys) {
 
 ParameterSet Changed() {
   return With({"chkSkyOn", "chkLandon", "chkGF3"},
-              {{"edSC1R", "0.123"}, {"edLandTex", "texture { pigment { rgb <1|2~3> } }"},
-               {"edHFName", "C:\\land\\hill s.tga"}, {"edBGDistance", "not a number"}});
+              {{"edSC1R", "0.123"},
+               {"edLandTex", "texture { pigment { rgb <1|2~3> } }"},
+               {"edHFName", "C:\\land\\hill s.tga"},
+               {"edBGDistance", "not a number"}});
 }
 
 TEST(BackgroundFileTest, RoundTripKeepsGalaxyAndHeightFieldHeight) {
@@ -311,7 +339,9 @@ TEST(BackgroundFileTest, LoadAppliesOnlyBackgroundLines) {
   ParameterSet set;
   const std::string before_number = set.Text("EdNumber");
   ASSERT_TRUE(LoadBackgroundText("Quorel 0.9\r\nchkLandOn|Y\r\nchkGalOn|Y\r\nEdNumber|77\r\n"
-                                 "edgseed|1\r\nedHFHeight|5\r\nnoSuchKey|1\r\nedsc2b|0.5", set).ok());
+                                 "edgseed|1\r\nedHFHeight|5\r\nnoSuchKey|1\r\nedsc2b|0.5",
+                                 set)
+                  .ok());
   EXPECT_TRUE(set.On("chkLandon"));
   EXPECT_FALSE(set.On("chkGalOn"));
   EXPECT_EQ(set.Text("EdNumber"), before_number);
@@ -322,7 +352,8 @@ TEST(BackgroundFileTest, LoadAppliesOnlyBackgroundLines) {
 
 TEST(BackgroundFileTest, BadFilesFailWithTheLoadersMessages) {
   ParameterSet set;
-  Status corrupt = LoadBackgroundText("Quorel 0.9\r\nchkSeaOn|Y\r\nEdNumber|1\r\nbroken\r\nchkSkyOn|Y\r\n", set);
+  Status corrupt =
+      LoadBackgroundText("Quorel 0.9\r\nchkSeaOn|Y\r\nEdNumber|1\r\nbroken\r\nchkSkyOn|Y\r\n", set);
   EXPECT_EQ(corrupt.message(), "Corrupted name/data!  Load aborted");
   EXPECT_TRUE(set.On("chkSeaOn"));
   EXPECT_FALSE(set.On("chkSkyOn"));
@@ -344,7 +375,8 @@ TEST(ColourRowsTest, DialogWritesFractionsAndUpdateRounds) {
   EXPECT_EQ(FindColourRow("EdNumber"), nullptr);
   EXPECT_EQ(FindColourRow("sbUpL_2")->swatch, "shL_2");
   EXPECT_EQ(ApplyChosenColour(set, *sky, {166, 0, 255}), (Rgb8{166, 0, 255}));
-  EXPECT_EQ(set.Text("edSC1R") + " " + set.Text("edSC1G") + " " + set.Text("edSC1B"), "0.651 0.000 1.000");
+  EXPECT_EQ(set.Text("edSC1R") + " " + set.Text("edSC1G") + " " + set.Text("edSC1B"),
+            "0.651 0.000 1.000");
   Diagnostics d;
   // Default texts give the start colours (the ground fog 1 swatch starts one
   // step darker than its 0.500 field rounds to).

@@ -12,7 +12,11 @@
 namespace vermora {
 namespace {
 
-struct Worked { double value; int precision, decimals; const char* text; };
+struct Worked {
+  double value;
+  int precision, decimals;
+  const char* text;
+};
 
 TEST(FixedTest, WorkedTable) {
   const Worked table[] = {
@@ -38,10 +42,12 @@ TEST(FixedTest, StartsFromTheSinglePrecisionValue) {
 
 TEST(FixedTest, CarriesAndSmallNumbers) {
   // What no number text can hold (a product of a huge and a zero field) is written as 0.
-  const Worked table[] = {{9.9996, 4, 3, "10.000"}, {-0.0006, 4, 3, "-0.001"},   {0.0004, 4, 0, "0"},
-                          {99999.5, 5, 3, "1E5"},   {123456.0, 4, 0, "1.235E5"}, {-12.3456f, 5, 3, "-12.346"},
+  const Worked table[] = {{9.9996, 4, 3, "10.000"},     {-0.0006, 4, 3, "-0.001"},
+                          {0.0004, 4, 0, "0"},          {99999.5, 5, 3, "1E5"},
+                          {123456.0, 4, 0, "1.235E5"},  {-12.3456f, 5, 3, "-12.346"},
                           {std::nan(""), 4, 2, "0.00"}, {-INFINITY, 4, 0, "0"}};
-  for (const Worked& w : table) EXPECT_EQ(Fixed(w.value, w.precision, w.decimals), w.text) << w.value;
+  for (const Worked& w : table)
+    EXPECT_EQ(Fixed(w.value, w.precision, w.decimals), w.text) << w.value;
 }
 
 TEST(FixedTest, IntegerTextAndEvenRounding) {
@@ -61,17 +67,24 @@ TEST(FixedTest, ShortRoadAgreesWithTheGeneralRule) {
     state = state * 134775813u + 1u;
     return state / 4294967296.0;
   };
-  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0}, {4, 2}, {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
+  const int rules[][2] = {{4, 3}, {5, 3}, {4, 0}, {3, 0},  {4, 2},
+                          {6, 4}, {2, 1}, {9, 6}, {15, 2}, {18, 18}};
   // The rules the scene writer's lines fix at compile time.
-  const struct { int precision, decimals; char* (*put)(char*, double); } compiled[] = {
-      {4, 3, &PutFixed<4, 3>}, {5, 3, &PutFixed<5, 3>}, {4, 0, &PutFixed<4, 0>}, {3, 0, &PutFixed<3, 0>},
-      {4, 2, &PutFixed<4, 2>}};
+  const struct {
+    int precision, decimals;
+    char* (*put)(char*, double);
+  } compiled[] = {{4, 3, &PutFixed<4, 3>},
+                  {5, 3, &PutFixed<5, 3>},
+                  {4, 0, &PutFixed<4, 0>},
+                  {3, 0, &PutFixed<3, 0>},
+                  {4, 2, &PutFixed<4, 2>}};
   auto check = [&](double value) {
     for (const auto& r : rules) {
       const std::string expected = FixedGeneral(value, r[0], r[1]);
       std::string appended = "<";
       AppendFixed(appended, value, r[0], r[1]);
-      ASSERT_EQ(Fixed(value, r[0], r[1]), expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
+      ASSERT_EQ(Fixed(value, r[0], r[1]), expected)
+          << value << " fixed(" << r[0] << "," << r[1] << ")";
       ASSERT_EQ(appended, "<" + expected) << value << " fixed(" << r[0] << "," << r[1] << ")";
     }
     for (const auto& c : compiled) {
@@ -111,15 +124,23 @@ TEST(NumberReadingTest, AcceptsBlanksSignFractionAndExponent) {
   // 0.1 reads as its single-precision neighbour; valid numbers beyond single
   // precision's smallest round to it or to 0.
   const std::pair<const char*, float> good[] = {
-      {" 2.5 ", 2.5f}, {"-3", -3.0f}, {"+1e2", 100.0f}, {"1.5E-1", 0.15f}, {".5", 0.5f}, {"0.1", 0.1f},
-      {"1e-50", 0.0f}, {"-1e-400", 0.0f}, {"0.00000000000000000000000000000000000000000000000001", 0.0f},
+      {" 2.5 ", 2.5f},
+      {"-3", -3.0f},
+      {"+1e2", 100.0f},
+      {"1.5E-1", 0.15f},
+      {".5", 0.5f},
+      {"0.1", 0.1f},
+      {"1e-50", 0.0f},
+      {"-1e-400", 0.0f},
+      {"0.00000000000000000000000000000000000000000000000001", 0.0f},
       {"1e-40", 1e-40f}};
   for (const auto& [text, value] : good) EXPECT_EQ(ParseNumber(text), value) << text;
 }
 
 TEST(NumberReadingTest, RejectsBadText) {
-  for (const char* bad : {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "+-5", "-+5", "1.2.3", "0x10", "inf",
-                          "nan", "1e39", "1e400", "100000000000000000000000000000000000000000e-2"})
+  for (const char* bad :
+       {"", " ", "1,5", "2.5x", "abc", "1e", "--1", "+-5", "-+5", "1.2.3", "0x10", "inf", "nan",
+        "1e39", "1e400", "100000000000000000000000000000000000000000e-2"})
     EXPECT_FALSE(ParseNumber(bad).has_value()) << bad;
 }
 

@@ -18,20 +18,24 @@ namespace {
 struct Creature {
   const char* name;
   std::function<ParameterSet()> make;
-  const char* golden;  // "" for a set checked by its picture alone
+  const char* golden;    // "" for a set checked by its picture alone
   bool pictured = true;  // false: nothing to see in 32x24 pixels (said where)
 };
 
 // A tube of radius 0.1 is thinner than a pixel even from the nearer camera of
 // ExpectRenders: the TorusSpline is framed from closer with a thicker tube.
-constexpr std::initializer_list<std::pair<const char*, const char*>> kFramed = {{"edCamLocZ", "-6"},
-                                                                                 {"edTorRad", "0.3"}};
+constexpr std::initializer_list<std::pair<const char*, const char*>> kFramed = {
+    {"edCamLocZ", "-6"}, {"edTorRad", "0.3"}};
 
 const Creature kCreatures[] = {
     {"SpiralOnly", SpiralOnly, "spiral_only.pov"},
     {"SpiralSplit", SpiralSplit, "spiral_split_connect_alt.pov"},
     {"SpiralTween", SpiralTween, "spiral_tween_growing.pov"},
-    {"SpiralSplitMergeReference", [] { return With(SpiralSplit(), {"chkJMerge", "chkReference"}); }, ""},
+    {"SpiralSplitMergeReference",
+     [] {
+       return With(SpiralSplit(), {"chkJMerge", "chkReference"});
+     },
+     ""},
     {"Branches", Branches, "spiral_branches.pov"},
     {"BaseRing", BaseRing, "spiral_base.pov"},
     {"TopStacks", TopStacks, "spiral_top.pov"},
@@ -81,13 +85,25 @@ const Creature kCreatures[] = {
     {"ClusterScaledTurning", ScaledTurningCluster, "cluster_scale_rotate.pov"},
     {"ClusterAndWheel", [] { return With(OnlyThing("ChkClusterOn"), {"ChkWheelOn"}); }, ""},
     {"Horn", [] { return OnlyThing("chkHornOn"); }, "horn_default.pov"},
-    {"HornWithExtras", [] { return WithExtras("chkHornOn", {"chkTSerie", "chkTInterval"}); }, "horn_extras.pov"},
+    {"HornWithExtras",
+     [] {
+       return WithExtras("chkHornOn", {"chkTSerie", "chkTInterval"});
+     },
+     "horn_extras.pov"},
     {"HornAndWheel", [] { return With(OnlyThing("chkHornOn"), {"ChkWheelOn"}); }, ""},
     {"Hull", [] { return OnlyThing("chkHullOn"); }, "hull_default.pov"},
-    {"HullWithExtras", [] { return WithExtras("chkHullOn", {"chkTSerie", "chkTInterval"}); }, "hull_extras.pov"},
+    {"HullWithExtras",
+     [] {
+       return WithExtras("chkHullOn", {"chkTSerie", "chkTInterval"});
+     },
+     "hull_extras.pov"},
     {"HullAndWheel", [] { return With(OnlyThing("chkHullOn"), {"ChkWheelOn"}); }, ""},
-    {"AllThings", [] { return With(OnlyThing("ChkFanOn"), {"ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
-                                                           "chkHornOn", "chkHullOn"}); }, ""},
+    {"AllThings",
+     [] {
+       return With(OnlyThing("ChkFanOn"), {"ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn",
+                                           "ChkClusterOn", "chkHornOn", "chkHullOn"});
+     },
+     ""},
 };
 
 void PrintTo(const Creature& c, std::ostream* out) { *out << c.name; }
@@ -130,8 +146,8 @@ TEST(ExamplesTest, EveryExampleLoadsAndRenders) {
     ASSERT_TRUE(LoadSettings(e.set_path, set).ok());
     worms.insert(set.Index("RadioGroup1"));
     if (set.On("ChkAlternate")) worms.insert(set.Index("RadioGroup2"));
-    for (const char* thing : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "ChkClusterOn",
-                              "chkHornOn", "chkHullOn"})
+    for (const char* thing : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn",
+                              "ChkClusterOn", "chkHornOn", "chkHullOn"})
       if (set.On(thing)) things.insert(thing);
     test::ExpectRenders(set);
   }

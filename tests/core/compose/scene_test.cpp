@@ -50,7 +50,8 @@ TEST(SceneWriterTest, VectorWritersAndLineEnds) {
 }
 
 TEST(HeaderTest, LightsIncludesAndReference) {
-  ParameterSet set = With(SpiralOnly(), {}, {{"EdInc3", "#include \"third.inc\""}, {"edCamLocX", "2*3"}});
+  ParameterSet set =
+      With(SpiralOnly(), {}, {{"EdInc3", "#include \"third.inc\""}, {"edCamLocX", "2*3"}});
   set.SetOn("chkL_1", false);
   set.SetOn("chkL_2", false);
   std::string scene = Compose(set);
@@ -64,11 +65,13 @@ TEST(HeaderTest, LightsIncludesAndReference) {
 
 TEST(HeaderTest, Pov22HasFixedLightsAndNoCamera) {
   const std::string scene = Compose(With(SpiralOnly(), {"chkReference", "chkJMerge"}), false);
-  EXPECT_EQ(scene.rfind("// File : VERSION22.POV created by VERMORA v.0.99g ----------\r\n \r\n", 0), 0u);
+  EXPECT_EQ(
+      scene.rfind("// File : VERSION22.POV created by VERMORA v.0.99g ----------\r\n \r\n", 0), 0u);
   for (const char* absent : {"global_settings", "camera", "Reference", " merge {"}) {
     EXPECT_EQ(scene.find(absent), std::string::npos) << absent;  // merge is POV-Ray 3.1 text
   }
-  EXPECT_TRUE(Contains(scene, "light_source {0*x color red 1 green 1 blue 1 translate <-20, -20, 30>}"));
+  EXPECT_TRUE(
+      Contains(scene, "light_source {0*x color red 1 green 1 blue 1 translate <-20, -20, 30>}"));
   EXPECT_TRUE(Contains(scene, "  rotate <-90, 0, 0> // for handedness "));
   EXPECT_TRUE(Contains(scene, " union {"));
 }
@@ -77,7 +80,8 @@ TEST(ObjectLibraryTest, DeclaresExactlyTheNamedObjects) {
   ParameterSet set = test::SpiralOnly();
   std::string scene = Compose(set);
   EXPECT_TRUE(Contains(scene, "#declare Bol = sphere {<0, 0, 0>, .5 }"));
-  for (const char* absent : {"#declare Spik", "#macro Connect"}) EXPECT_EQ(scene.find(absent), std::string::npos);
+  for (const char* absent : {"#declare Spik", "#macro Connect"})
+    EXPECT_EQ(scene.find(absent), std::string::npos);
   set.SetOn("ChkBranchON", true);
   set.SetOn("ChkWormAsBranch", false);  // EdPredBranch "object {Spik3}" now counts
   Diagnostics d;
@@ -106,17 +110,19 @@ TEST(ComposerTest, SpiralWorkedFirstSegment) {
   auto it = std::find(lines.begin(), lines.end(), "#declare W0 = ");
   ASSERT_NE(it, lines.end());
   const std::vector<std::string> first(it + 1, it + 8);
-  EXPECT_EQ(first, (std::vector<std::string>{" union {", "  object {JSegment",
-                                             "  scale <0.983, 0.983, 0.983>", "  rotate <-27, 0, 19>",
-                                             "  translate <-0.213, 0.246, 0.301>", " }",
-                                             "  object {JSegment"}));
+  EXPECT_EQ(first, (std::vector<std::string>{
+                       " union {", "  object {JSegment", "  scale <0.983, 0.983, 0.983>",
+                       "  rotate <-27, 0, 19>", "  translate <-0.213, 0.246, 0.301>", " }",
+                       "  object {JSegment"}));
   EXPECT_EQ(*(it + 10), "  translate <-0.464, 0.488, 0.563>");
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "  object {JSegment"), 30);
 }
 
 TEST(ComposerTest, SpiralEdgeCases) {
-  EXPECT_TRUE(Contains(Compose(With(SpiralOnly(), {}, {{"EdNumber", "0"}})), "#declare W0 = \r\n union {\r\n }"));
-  ParameterSet set = With(SpiralOnly(), {}, {{"edHTus", "1.5"}});  // emission falls between step indices
+  EXPECT_TRUE(Contains(Compose(With(SpiralOnly(), {}, {{"EdNumber", "0"}})),
+                       "#declare W0 = \r\n union {\r\n }"));
+  ParameterSet set =
+      With(SpiralOnly(), {}, {{"edHTus", "1.5"}});  // emission falls between step indices
   EXPECT_EQ(CountLines(Compose(set), "  object {JSegment"), 1u);
   set.SetText("edHTus", "1");
   set.SetOn("ChkARot", false);
@@ -147,7 +153,8 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   ComposeOptions options;
   options.max_scene_bytes = 1 << 20;
   ComposeResult result = ComposeScene(set, options);
-  EXPECT_EQ(result.status.message(), "The scene is too large: more than 1 MB of scene text. Lower the counts");
+  EXPECT_EQ(result.status.message(),
+            "The scene is too large: more than 1 MB of scene text. Lower the counts");
   // A count no step can reach is cut, even when nothing is emitted.
   set.SetText("edHTus", "1e30");
   result = ComposeScene(set, options);
@@ -158,7 +165,8 @@ TEST(ComposerTest, RunawayCountsEndWithAMessage) {
   const char* const cut = "SpiralWorm segments above 1000000 are not written";
   EXPECT_EQ(std::count(result.warnings.begin(), result.warnings.end(), cut), 1);
   // Branch levels are cut too, so a typed level in the billions ends at once.
-  result = ComposeScene(With(set, {}, {{"EdNumber", "2"}, {"edHTus", "1"}, {"edBRLevel", "2000000000"}}), options);
+  result = ComposeScene(
+      With(set, {}, {{"EdNumber", "2"}, {"edHTus", "1"}, {"edBRLevel", "2000000000"}}), options);
   EXPECT_TRUE(result.status.ok()) << result.status.message();
   EXPECT_EQ(result.warnings.back(), "Branch levels above 1000 are not written");
 }
@@ -169,15 +177,18 @@ TEST(ComposerTest, WormBlocksAndPlacement) {
   set.SetOn("ChkTextureOverWorm", true);
   std::string scene = Compose(set);
   const std::string texture = set.Text("EdThingTexture");
-  EXPECT_TRUE(Contains(scene, " #declare Worm1 = object {\r\n  JWorm\r\n  " + texture + "\r\n   }\r\n "));
-  EXPECT_TRUE(Contains(scene, " #declare Worm2 = object {\r\n  JWorm\r\n  " + texture + "\r\n  }\r\n "));
+  EXPECT_TRUE(
+      Contains(scene, " #declare Worm1 = object {\r\n  JWorm\r\n  " + texture + "\r\n   }\r\n "));
+  EXPECT_TRUE(
+      Contains(scene, " #declare Worm2 = object {\r\n  JWorm\r\n  " + texture + "\r\n  }\r\n "));
   EXPECT_EQ(scene.find("#declare JWorm"), scene.rfind("#declare JWorm"));  // written once
   // The other of the exclusive pair moves the texture to the placement.
   set.SetOn("ChkTextureOverThing", true);
   EXPECT_FALSE(set.On("ChkTextureOverWorm"));
   scene = Compose(set);
-  EXPECT_TRUE(Contains(scene, "object {Worm1\r\n  " + texture +
-                                  "\r\n  scale <1, 1, 1>\r\n  rotate <0, 0, 0>\r\n  translate <0, 0, 0>\r\n }"));
+  EXPECT_TRUE(Contains(
+      scene, "object {Worm1\r\n  " + texture +
+                 "\r\n  scale <1, 1, 1>\r\n  rotate <0, 0, 0>\r\n  translate <0, 0, 0>\r\n }"));
 }
 
 TEST(ComposerTest, Pov22Refusals) {
@@ -203,7 +214,9 @@ TEST(CurlWormTest, SegmentCountAndEnds) {
   EXPECT_EQ(scene.find("CHuskObj"), std::string::npos);
   EXPECT_TRUE(Has(scene, "  scale <0.300, 0.300, 0.300>\r\n  translate <0.000, 0.000, 2.000>"));
   const std::string varied = Scene(CurlVariation());
-  EXPECT_EQ(Counts(varied, {" object {CHuskObj", "  scale <1.0, 1, 1> ", "  scale <1.5, 1.5, 1.5>"}), (N{2, 1, 1}));
+  EXPECT_EQ(
+      Counts(varied, {" object {CHuskObj", "  scale <1.0, 1, 1> ", "  scale <1.5, 1.5, 1.5>"}),
+      (N{2, 1, 1}));
 }
 
 TEST(DoubleSpiralTest, CountsAndCentring) {
@@ -214,17 +227,21 @@ TEST(DoubleSpiralTest, CountsAndCentring) {
   const std::string varied = Scene(DoubleVariation());
   EXPECT_EQ(Counts(varied, {"  object { SideObject", "  DSSegment2"}), (N{4, 10}));
   size_t connectors = 0;
-  for (size_t at = 0; (at = varied.find(" object{ Connect(<", at)) != std::string::npos; ++at) ++connectors;
+  for (size_t at = 0; (at = varied.find(" object{ Connect(<", at)) != std::string::npos; ++at)
+    ++connectors;
   EXPECT_EQ(connectors, 19u);
   for (const char* trigger : {"2.5", "0"})
-    EXPECT_EQ(Scene(With(DoubleVariation(), {}, {{"edSideTrigger", trigger}})).find("  object { SideObject"),
-              std::string::npos) << trigger;
+    EXPECT_EQ(Scene(With(DoubleVariation(), {}, {{"edSideTrigger", trigger}}))
+                  .find("  object { SideObject"),
+              std::string::npos)
+        << trigger;
 }
 
 TEST(FormWormTest, FirstSegmentAndBlob) {
   const std::string scene = Scene(Alone(kForm));
-  EXPECT_TRUE(Has(scene, "  object {FWSegment\r\n  scale <0.990, 0.990, 0.990>\r\n"
-                         "  translate <0.495, 0.495, 0.495>\r\n  rotate <0, 17, 0>"))
+  EXPECT_TRUE(Has(scene,
+                  "  object {FWSegment\r\n  scale <0.990, 0.990, 0.990>\r\n"
+                  "  translate <0.495, 0.495, 0.495>\r\n  rotate <0, 17, 0>"))
       << "the y turn must be 17.28 degrees written whole";
   const std::string b = Scene(With(FormVariation(), {"chkBlobFW"}));
   EXPECT_EQ(b.find("FWSegment2\r\n"), std::string::npos);
@@ -240,7 +257,8 @@ TEST(TwoDWormTest, LevelOrderAndConnectors) {
                td2 = scene.find("#declare TD2 = ");
   ASSERT_NE(td2, std::string::npos);
   EXPECT_TRUE(td0 < rec1 && rec1 < td1 && td1 < rec2 && rec2 < td2);
-  EXPECT_EQ(Counts(scene, {" object {TD2", " TD1", " #declare NewPlace2 = NewPlace ;"}), (N{1, 3, 33}));
+  EXPECT_EQ(Counts(scene, {" object {TD2", " TD1", " #declare NewPlace2 = NewPlace ;"}),
+            (N{1, 3, 33}));
 }
 
 // N 50, q = 40 / 50: segment i has s = 1 - i x 0.5 / 50 and t = sqrt(i), at
@@ -248,11 +266,14 @@ TEST(TwoDWormTest, LevelOrderAndConnectors) {
 // t = 2: (-0.639, 1.397), 180 degrees.
 TEST(TwoDWormTest, SegmentsWorkedByHand) {
   const std::string scene = Scene(Alone(kTwoD));
-  for (const char* segment : {"0.990, 0.990, 0.990>\r\n  rotate <0, 0, 90>\r\n  rotate <0, 0, 0>\r\n"
-                              "  translate <0.428, 0.666, 0.000>",
-                              "0.960, 0.960, 0.960>\r\n  rotate <0, 0, 180>\r\n  rotate <0, 0, 0>\r\n"
-                              "  translate <-0.639, 1.397, 0.000>"}) {
-    EXPECT_NE(scene.find(std::string("  object {TDSegment\r\n  scale <") + segment), std::string::npos) << segment;
+  for (const char* segment :
+       {"0.990, 0.990, 0.990>\r\n  rotate <0, 0, 90>\r\n  rotate <0, 0, 0>\r\n"
+        "  translate <0.428, 0.666, 0.000>",
+        "0.960, 0.960, 0.960>\r\n  rotate <0, 0, 180>\r\n  rotate <0, 0, 0>\r\n"
+        "  translate <-0.639, 1.397, 0.000>"}) {
+    EXPECT_NE(scene.find(std::string("  object {TDSegment\r\n  scale <") + segment),
+              std::string::npos)
+        << segment;
   }
 }
 
@@ -274,8 +295,9 @@ TEST(TwoDWormTest, DeepOrBadRecursion) {
 
 TEST(TorusSplineTest, PointArrays) {
   ParameterSet set = Alone(kTorus);
-  EXPECT_TRUE(Has(Scene(set), "#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, "
-                              "<2, 2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)\r\n"));
+  EXPECT_TRUE(Has(Scene(set),
+                  "#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, "
+                  "<2, 2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)\r\n"));
   set.SetIndex("ScrAN", 2);
   EXPECT_NE(Scene(set).find("array[2]{<0, 0, 0>, <2, 2, 1>}, <"), std::string::npos);
   set.SetIndex("ScrAN", 9);  // the slider stops at 6
@@ -289,9 +311,14 @@ TEST(PredefWormTest, EmptyObjectLeavesTheHeadAlone) {
 }
 
 TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
-  const char* heads[] = {"#declare RWorm =", "#declare DWorm = ", "#declare Predef = object {Spik3}",
-                         "#declare WormPred = object {Doos scale <1, 4, 1>}", "#declare FWorm =",
-                         "#declare TwoD =", "#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, <2, 2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)"};
+  const char* heads[] = {"#declare RWorm =",
+                         "#declare DWorm = ",
+                         "#declare Predef = object {Spik3}",
+                         "#declare WormPred = object {Doos scale <1, 4, 1>}",
+                         "#declare FWorm =",
+                         "#declare TwoD =",
+                         "#declare TorusWorm = object {TorusSpline (0.1, array[3]{<0, 0, 0>, <2, "
+                         "2, 1>, <0.5, 1, 2>}, <1, 0, 0.5>)"};
   for (int worm = kCurl; worm <= kTorus; ++worm) {
     ParameterSet set = Alone(worm);
     set.SetIndex("RadioGroup2", worm);
@@ -304,8 +331,10 @@ TEST(WormChoiceTest, SameWormInBothGroupsIsWrittenOnce) {
 // beyond the defaults are cut with a warning instead of filling memory.
 TEST(WormChoiceTest, NoneNegativeAndHugeCounts) {
   const std::tuple<int, const char*, const char*> counts[] = {
-      {kCurl, "EdRNumber", "RSegment translate"}, {kDouble, "edDSNumber", "DSSegment\r\n"},
-      {kForm, "edFWNumber", "FWSegment\r\n"}, {kTwoD, "edTDNumber", "TDSegment\r\n"}};
+      {kCurl, "EdRNumber", "RSegment translate"},
+      {kDouble, "edDSNumber", "DSSegment\r\n"},
+      {kForm, "edFWNumber", "FWSegment\r\n"},
+      {kTwoD, "edTDNumber", "TDSegment\r\n"}};
   for (const auto& [worm, field, segment] : counts) {
     for (const char* none : {"0", "-7"}) {
       const std::string scene = Scene(With(Alone(worm), {}, {{field, none}}));
@@ -323,7 +352,8 @@ TEST(WormChoiceTest, NoneNegativeAndHugeCounts) {
 TEST(SpiralAttachmentsTest, BranchLevelsAreDeclaredInOrderAndRecursive) {
   const std::string scene = Scene(Branches());
   const size_t w0 = scene.find("#declare W0 = "), b1 = scene.find("#declare Branch1 = "),
-               w1 = scene.find("#declare W1 = "), b2 = scene.find("#declare Branch2 = "), w2 = scene.find("#declare W2 = ");
+               w1 = scene.find("#declare W1 = "), b2 = scene.find("#declare Branch2 = "),
+               w2 = scene.find("#declare W2 = ");
   ASSERT_NE(w2, std::string::npos);
   EXPECT_TRUE(w0 < b1 && b1 < w1 && w1 < b2 && b2 < w2);
   EXPECT_EQ(Counts(scene, {" W0", " W1"}), (N{3, 3}));
@@ -346,13 +376,15 @@ TEST(SpiralAttachmentsTest, SingleMemberRingsGetTheDummySphere) {
   set = TopStacks();
   set.SetText("EdTopVNumber", "1");
   scene = Scene(set);
-  EXPECT_EQ(Counts(scene, {" #declare TotTops = union { ", "   sphere{ <0, 0, 0>, 0.001}"}), (N{1, 1}));
+  EXPECT_EQ(Counts(scene, {" #declare TotTops = union { ", "   sphere{ <0, 0, 0>, 0.001}"}),
+            (N{1, 1}));
 }
 
 TEST(SpiralAttachmentsTest, TopStacksShrinkButNotBelowAHundredth) {
   std::string scene = Scene(TopStacks());
   EXPECT_EQ(CountLines(scene, " #declare TotTops = union { "), 3u);
-  const std::string placed = "  object {TotTops\r\n  texture {pigment {color red 1 green 1 blue 1}}\r\n";
+  const std::string placed =
+      "  object {TotTops\r\n  texture {pigment {color red 1 green 1 blue 1}}\r\n";
   auto stack_scaled = [&](const std::string& scene, const char* f) {
     return scene.find(placed + "  scale <" + f + ", " + f + ", " + f + ">") != std::string::npos;
   };
@@ -364,7 +396,8 @@ TEST(SpiralAttachmentsTest, HeartScaleIsTheTypedText) {
   const std::string scene = Scene(TopHeart());
   EXPECT_NE(scene.find("#declare TopHart =  object {Bol}\r\n \r\n"), std::string::npos);
   EXPECT_EQ(CountLines(scene, "  scale <1.50, 1.50, 1.50>"), 1u);
-  EXPECT_TRUE(Has(scene, "#declare JWorm =\r\n union {\r\n  object { W0\r\n }\r\n  object { TopHart"));
+  EXPECT_TRUE(
+      Has(scene, "#declare JWorm =\r\n union {\r\n  object { W0\r\n }\r\n  object { TopHart"));
 }
 
 TEST(SpiralAttachmentsTest, BubbleRangeSwellsOnlyItsSegments) {
@@ -384,7 +417,8 @@ TEST(SpiralAttachmentsTest, HuskReplacesItsRangeAndHelixFollowsEveryStep) {
 
 TEST(SpiralAttachmentsTest, SplitDoublesEveryRingStackAndHeart) {
   // Branch rings before and after the split.
-  EXPECT_EQ(Counts(Scene(Everything()), {"  object { Branch1", "  object {TotTops", "  object { TopHart", " PredBase"}),
+  EXPECT_EQ(Counts(Scene(Everything()),
+                   {"  object { Branch1", "  object {TotTops", "  object { TopHart", " PredBase"}),
             (N{6, 6, 2, 3}));
 }
 
@@ -396,7 +430,8 @@ TEST(SpiralAttachmentsTest, BranchedRingsNameOnlyALevelThatExists) {
 }
 
 TEST(SpiralAttachmentsTest, BadTextWarnsOnceAndTheSceneIsWritten) {
-  const ComposeResult result = Composed(With(Helix(), {}, {{"edStraalH", "wide"}, {"EdBBScSW", "x"}}));
+  const ComposeResult result =
+      Composed(With(Helix(), {}, {{"edStraalH", "wide"}, {"EdBBScSW", "x"}}));
   EXPECT_TRUE(result.status.ok());
   EXPECT_EQ(result.warnings.size(), 2u);
   EXPECT_NE(result.scene.find("object {Worm1"), std::string::npos);
@@ -412,9 +447,10 @@ TEST(SpiralAttachmentsTest, HugeRingCountsAreCut) {
 TEST(FanWheelTest, DefaultWheelSpreadsEightArmsAboutZ) {
   const std::string scene = SceneAt(ParameterSet{});
   for (int k = 0; k < 8; ++k) {
-    const std::string arm = " object {\r\n Worm1\r\n  scale <1.000, 1.000, 1.000>\r\n  rotate <0, 0, " +
-                            std::to_string(45 * k) +
-                            ">\r\n  rotate <0, 0, 0>\r\n  translate <0.000, 0.000, 0.000>\r\n }\r\n";
+    const std::string arm =
+        " object {\r\n Worm1\r\n  scale <1.000, 1.000, 1.000>\r\n  rotate <0, 0, " +
+        std::to_string(45 * k) +
+        ">\r\n  rotate <0, 0, 0>\r\n  translate <0.000, 0.000, 0.000>\r\n }\r\n";
     EXPECT_NE(scene.find(arm), std::string::npos) << k;
   }
   EXPECT_NE(scene.find("object {WheelWorm\r\n"), std::string::npos);
@@ -443,7 +479,8 @@ TEST(FanWheelTest, ShrinkBendAndTentacleRings) {
 TEST(FanWheelTest, SecondWormSeriesIntervalAndAlternation) {
   std::string scene = SceneAt(With(Fan(), {"chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}}));
   EXPECT_EQ(Counts(scene, {" SecondWorm ", " Worm1"}), (N{3, 5}));
-  EXPECT_NE(scene.find("#declare SecondWorm =  object {Spik4 scale 4}\r\n \r\n"), std::string::npos);
+  EXPECT_NE(scene.find("#declare SecondWorm =  object {Spik4 scale 4}\r\n \r\n"),
+            std::string::npos);
   ParameterSet set = With(Fan(), {"chkTInterval"}, {{"EdTNumber", "13"}, {"IntTrigger", "4"}});
   const std::string extra = "  object { SecondWorm texture {pigment {color red 1 green 1 blue 1}}";
   EXPECT_EQ(CountLines(SceneAt(set), extra), 3u);  // k = 4, 8, 12
@@ -477,7 +514,8 @@ TEST(FanWheelTest, AnimationGrowsInTheLastArm) {
   series.frozen["EdTNumber"] = 12;
   const std::string scene = ComposeAt(ParameterSet{}, 12345678, &series).scene;
   EXPECT_EQ(CountLines(scene, " Worm1"), 9u);
-  EXPECT_TRUE(Has(scene, " Worm1\r\n  scale <1.000, 1.000, 1.000>\r\n  scale <0.500, 0.500, 0.500>\r\n"));
+  EXPECT_TRUE(
+      Has(scene, " Worm1\r\n  scale <1.000, 1.000, 1.000>\r\n  scale <0.500, 0.500, 0.500>\r\n"));
   EXPECT_EQ(CountLines(scene, "  rotate <0, 0, 240>"), 1u);  // 8 x 360 / 12
 }
 

@@ -23,7 +23,8 @@ class EnablingRulesTest : public ::testing::Test {
   bool Enabled(const char* name) const { return EvaluateForm(set).Enabled(name); }
   bool Visible(const char* name) const { return EvaluateForm(set).Visible(name); }
   // Every name in `shown` is visible on the form, none in `hidden`.
-  void ExpectShown(std::initializer_list<const char*> shown, std::initializer_list<const char*> hidden = {}) const {
+  void ExpectShown(std::initializer_list<const char*> shown,
+                   std::initializer_list<const char*> hidden = {}) const {
     const FormState form = EvaluateForm(set);
     for (const char* name : shown) EXPECT_TRUE(form.Visible(name)) << name;
     for (const char* name : hidden) EXPECT_FALSE(form.Visible(name)) << name;
@@ -36,8 +37,9 @@ class EnablingRulesTest : public ::testing::Test {
 
 TEST_F(EnablingRulesTest, DefaultSetShowsTheSpiralWormAndTheWheel) {
   ExpectShown({"TabSpiral", "Worms/SpiralWorm", "TabFan", "TabThing", "ChkAlternate", "EdNumber"},
-              {"Worms/CurlWorm", "Worms/SpiralWorm/Bubble", "RadioGroup2", "TabCurl", "TabDoubleSpiral", "TabPredef",
-               "TabWormPredef", "TabFormWorm", "TabTwoD", "TabTorus", "TabBubble", "TabTrilo"});
+              {"Worms/CurlWorm", "Worms/SpiralWorm/Bubble", "RadioGroup2", "TabCurl",
+               "TabDoubleSpiral", "TabPredef", "TabWormPredef", "TabFormWorm", "TabTwoD",
+               "TabTorus", "TabBubble", "TabTrilo"});
   // ChkARot starts on, so the manual rotation and its end value are disabled.
   EXPECT_FALSE(Enabled("EdRotFacX"));
   EXPECT_FALSE(Enabled("EdRotFacX3"));
@@ -73,13 +75,16 @@ TEST_F(EnablingRulesTest, LastThingOffHidesThingsAndTheSecondWorm) {
 }
 
 TEST_F(EnablingRulesTest, SwitchesShowTheirPages) {
-  const struct { const char* sw; const char* page; } kPages[] = {
-      {"ChkBubble", "TabBubble"},     {"ChkBranchON", "TabBranch"},  {"ChkBaseOn", "TabBase"},
-      {"ChkTopOn", "TabTop"},         {"ChkTopHartOn", "TabTopHart"}, {"chkCoatOn", "TabCoat"},
-      {"chkHelixOn", "TabHelix"},     {"chkCHuskOn", "TabCHusk"},   {"chkCTopHartOn", "TabCTopHart"},
-      {"chkSOOn", "TabDSSide"},       {"chkRecTD", "TabTwoDRec"},   {"ChkTentacle", "TabFWTentacle"},
-      {"ChkTrilobyt", "TabTrilo"},    {"ChkAnemoneOn", "TabAnemone"}, {"ChkClusterOn", "TabCluster"},
-      {"chkHornOn", "TabHorn"},       {"chkHullOn", "TabHull"},
+  const struct {
+    const char* sw;
+    const char* page;
+  } kPages[] = {
+      {"ChkBubble", "TabBubble"},  {"ChkBranchON", "TabBranch"},   {"ChkBaseOn", "TabBase"},
+      {"ChkTopOn", "TabTop"},      {"ChkTopHartOn", "TabTopHart"}, {"chkCoatOn", "TabCoat"},
+      {"chkHelixOn", "TabHelix"},  {"chkCHuskOn", "TabCHusk"},     {"chkCTopHartOn", "TabCTopHart"},
+      {"chkSOOn", "TabDSSide"},    {"chkRecTD", "TabTwoDRec"},     {"ChkTentacle", "TabFWTentacle"},
+      {"ChkTrilobyt", "TabTrilo"}, {"ChkAnemoneOn", "TabAnemone"}, {"ChkClusterOn", "TabCluster"},
+      {"chkHornOn", "TabHorn"},    {"chkHullOn", "TabHull"},
   };
   for (const auto& p : kPages) {
     Turn(p.sw, true);
@@ -91,21 +96,45 @@ TEST_F(EnablingRulesTest, SwitchesShowTheirPages) {
 }
 
 TEST_F(EnablingRulesTest, SwitchesEnableTheirFieldsAndEndValues) {
-  const struct { const char* sw; const char* field; bool when_on; } kFields[] = {
-      {"ChkARot", "EdRotFacY", false}, {"ChkWormAsBase", "EdPredBase", false}, {"ChkWormAsTop", "EdPredTop", false},
-      {"ChkWormAsTent", "EdTentName", false}, {"ChkWormAsBranch", "EdPredBranch", false},
-      {"chkWormAsRec", "edPredRec", false}, {"ChkXOffset", "EdXOffsetFactor", true},
-      {"ChkSymScale", "EdSymScaleNumber", true}, {"ChkSymScale", "EdSymScaleValue", true},
-      {"ChkWave", "EdWaveNumber", true}, {"ChkTwisting", "EdTwistBase", true}, {"ChkTArot", "EdUpFactor", false},
-      {"ChkTArot", "EdSpindleAmount", false}, {"ChkTArot", "ChkPowUp", false}, {"ChkTArot", "ChkPowSpindle", false},
-      {"ChkXTrans", "EdXTransFactor", true}, {"ChkCScaleOn", "chkCUnif", true}, {"ChkCScaleOn", "edCScaleMaxZ", true},
-      {"chkAutoRotZ", "EdHRotZInc", false}, {"chkTDAutoRot", "edObjRotZTot", false},
-      {"ChkTrLinkOn", "EdTrLink", true}, {"ChkTrLinkOn", "edTrLinkTexture", true}, {"chkTailOn", "edTail", true},
-      {"chkTailOn", "edTailTexture", true}, {"ChkTrHeadOn", "EdTrHead", true},
-      {"ChkTrHeadOn", "edTrHeadTexture", true}, {"chkTSerie", "edSWTrig", true}, {"chkTSerie", "edSWETrig", true},
-      {"chkTInterval", "IntTrigger", true}, {"chkScrambleR", "edScrambleR", true},
-      {"chkScrambleS", "edScrambleS", true}, {"chkSpiralWay", "edTOmwBasis", true},
-      {"chkSpiralWay", "edTMoveZ", true}, {"chkSpiralWay", "edTNumberSpace", true},
+  const struct {
+    const char* sw;
+    const char* field;
+    bool when_on;
+  } kFields[] = {
+      {"ChkARot", "EdRotFacY", false},
+      {"ChkWormAsBase", "EdPredBase", false},
+      {"ChkWormAsTop", "EdPredTop", false},
+      {"ChkWormAsTent", "EdTentName", false},
+      {"ChkWormAsBranch", "EdPredBranch", false},
+      {"chkWormAsRec", "edPredRec", false},
+      {"ChkXOffset", "EdXOffsetFactor", true},
+      {"ChkSymScale", "EdSymScaleNumber", true},
+      {"ChkSymScale", "EdSymScaleValue", true},
+      {"ChkWave", "EdWaveNumber", true},
+      {"ChkTwisting", "EdTwistBase", true},
+      {"ChkTArot", "EdUpFactor", false},
+      {"ChkTArot", "EdSpindleAmount", false},
+      {"ChkTArot", "ChkPowUp", false},
+      {"ChkTArot", "ChkPowSpindle", false},
+      {"ChkXTrans", "EdXTransFactor", true},
+      {"ChkCScaleOn", "chkCUnif", true},
+      {"ChkCScaleOn", "edCScaleMaxZ", true},
+      {"chkAutoRotZ", "EdHRotZInc", false},
+      {"chkTDAutoRot", "edObjRotZTot", false},
+      {"ChkTrLinkOn", "EdTrLink", true},
+      {"ChkTrLinkOn", "edTrLinkTexture", true},
+      {"chkTailOn", "edTail", true},
+      {"chkTailOn", "edTailTexture", true},
+      {"ChkTrHeadOn", "EdTrHead", true},
+      {"ChkTrHeadOn", "edTrHeadTexture", true},
+      {"chkTSerie", "edSWTrig", true},
+      {"chkTSerie", "edSWETrig", true},
+      {"chkTInterval", "IntTrigger", true},
+      {"chkScrambleR", "edScrambleR", true},
+      {"chkScrambleS", "edScrambleS", true},
+      {"chkSpiralWay", "edTOmwBasis", true},
+      {"chkSpiralWay", "edTMoveZ", true},
+      {"chkSpiralWay", "edTNumberSpace", true},
       {"chkSpiralWay", "EdTOffsetX", false},
   };
   for (const auto& f : kFields) {
@@ -169,17 +198,22 @@ TEST_F(EnablingRulesTest, VisibilityRules) {
 }
 
 TEST_F(EnablingRulesTest, ResetsRunWhenTheSwitchChanges) {
-  const struct { const char* sw; bool on; const char* field; const char* value; } kResets[] = {
-      {"ChkBubble", false, "EdBBScaleSt", "100"},  {"ChkBubble", false, "EdBBScEnd3", "100"},
-      {"chkCoatOn", true, "edCoatST", "8"},        {"chkCoatOn", true, "edCoatET", "12"},
-      {"chkCoatOn", false, "edCoatST", "150"},     {"chkCoatOn", false, "edCoatET", "160"},
-      {"chkHelixOn", true, "edHTus", "4"},         {"chkHelixOn", false, "edHTus", "1"},
+  const struct {
+    const char* sw;
+    bool on;
+    const char* field;
+    const char* value;
+  } kResets[] = {
+      {"ChkBubble", false, "EdBBScaleSt", "100"},   {"ChkBubble", false, "EdBBScEnd3", "100"},
+      {"chkCoatOn", true, "edCoatST", "8"},         {"chkCoatOn", true, "edCoatET", "12"},
+      {"chkCoatOn", false, "edCoatST", "150"},      {"chkCoatOn", false, "edCoatET", "160"},
+      {"chkHelixOn", true, "edHTus", "4"},          {"chkHelixOn", false, "edHTus", "1"},
       {"ChkWormAsBranch", false, "edBRLevel", "1"}, {"chkWormAsRec", false, "edRecLevel", "1"},
-      {"ChkTArot", true, "EdUpFactor", "0.0"},     {"ChkTArot", true, "EdSpindleAmount2", "0.0"},
-      {"chkAutoRotZ", true, "EdHRotZInc", "0"},    {"chkAutoRotZ", true, "EdHRotZInc2", "0"},
-      {"chkTSerie", false, "edSWTrig", "150"},     {"chkTSerie", false, "edSWETrig", "160"},
+      {"ChkTArot", true, "EdUpFactor", "0.0"},      {"ChkTArot", true, "EdSpindleAmount2", "0.0"},
+      {"chkAutoRotZ", true, "EdHRotZInc", "0"},     {"chkAutoRotZ", true, "EdHRotZInc2", "0"},
+      {"chkTSerie", false, "edSWTrig", "150"},      {"chkTSerie", false, "edSWETrig", "160"},
       {"chkTInterval", false, "IntTrigger", "150"}, {"chkBGOn", false, "edBGName", ""},
-      {"chkHFOn", false, "edHFName", ""},          {"ChkEndRot", false, "EdTPostRotateY", "0"},
+      {"chkHFOn", false, "edHFName", ""},           {"ChkEndRot", false, "EdTPostRotateY", "0"},
   };
   for (const auto& r : kResets) {
     set.SetOn(r.sw, !r.on);
@@ -225,7 +259,8 @@ TEST_F(EnablingRulesTest, ExclusivePairs) {
 TEST_F(EnablingRulesTest, RandomViewAngleTurnsTheThingWholeDegrees) {
   // From clock 1000 the draws are 0.37994, 0.69991, 0.39355 (times 360).
   RandomViewAngle(set, random, clock);
-  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " + set.Text("EdTPostRotateZ"),
+  EXPECT_EQ(set.Text("EdTPostRotateX") + " " + set.Text("EdTPostRotateY") + " " +
+                set.Text("EdTPostRotateZ"),
             "137 252 142");
 }
 

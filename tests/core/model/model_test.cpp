@@ -32,7 +32,8 @@ std::map<Primitive, int> Kinds(const SceneModel& model) {
 void ExpectBounds(const Bounds& b, Vec3 low, Vec3 high, const std::string& what) {
   ASSERT_FALSE(b.empty) << what;
   for (const auto& [got, want] : {std::pair{b.min, low}, std::pair{b.max, high}}) {
-    for (double Vec3::*axis : {&Vec3::x, &Vec3::y, &Vec3::z}) EXPECT_NEAR(got.*axis, want.*axis, 1e-9) << what;
+    for (double Vec3::*axis : {&Vec3::x, &Vec3::y, &Vec3::z})
+      EXPECT_NEAR(got.*axis, want.*axis, 1e-9) << what;
   }
 }
 
@@ -55,7 +56,8 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
                                  {0.160017, 0.414071, 0.210980, 0.246},
                                  {0.0, -0.223136, 0.437930, 0.301}};
   const Instance& first = model.instances[0];
-  for (int at = 0; at < 12; ++at) EXPECT_NEAR(first.transform(at / 4, at % 4), expected[at / 4][at % 4], 2e-6);
+  for (int at = 0; at < 12; ++at)
+    EXPECT_NEAR(first.transform(at / 4, at % 4), expected[at / 4][at % 4], 2e-6);
   EXPECT_EQ(first.transform(3, 3), 1);
   const std::array<float, 4> cream = {0.9882f, 0.9020f, 0.7882f, 0};
   EXPECT_EQ(first.colour, cream);
@@ -69,27 +71,32 @@ TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
 // Each library object as the segment of the SpiralWorm: its primitives, read
 // from the declarations in the object library.
 TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
-  const Primitive kinds[] = {Primitive::Sphere, Primitive::Box, Primitive::Cylinder, Primitive::Cone,
-                             Primitive::Torus};
-  const std::pair<const char*, std::array<int, 5>> cases[] = {  // in the order of `kinds`
-      {"Bol", {1, 0, 0, 0, 0}},   {"Doos", {0, 1, 0, 0, 0}},  {"Cone", {0, 0, 0, 1, 0}},  {"FanCyl", {0, 0, 1, 0, 0}},
-      {"Torus", {0, 0, 0, 0, 1}}, {"Spik1", {1, 0, 0, 4, 0}}, {"Spik2", {3, 0, 1, 2, 0}}, {"Spik3", {0, 0, 6, 6, 0}},
-      {"Spik4", {1, 0, 0, 2, 0}}, {"Spik6", {10, 0, 0, 0, 0}}, {"Ear", {0, 0, 3, 0, 0}}, {"BallDisk", {1, 0, 1, 0, 0}}};
+  const Primitive kinds[] = {Primitive::Sphere, Primitive::Box, Primitive::Cylinder,
+                             Primitive::Cone, Primitive::Torus};
+  const std::pair<const char*, std::array<int, 5>> cases[] = {
+      // in the order of `kinds`
+      {"Bol", {1, 0, 0, 0, 0}},    {"Doos", {0, 1, 0, 0, 0}},  {"Cone", {0, 0, 0, 1, 0}},
+      {"FanCyl", {0, 0, 1, 0, 0}}, {"Torus", {0, 0, 0, 0, 1}}, {"Spik1", {1, 0, 0, 4, 0}},
+      {"Spik2", {3, 0, 1, 2, 0}},  {"Spik3", {0, 0, 6, 6, 0}}, {"Spik4", {1, 0, 0, 2, 0}},
+      {"Spik6", {10, 0, 0, 0, 0}}, {"Ear", {0, 0, 3, 0, 0}},   {"BallDisk", {1, 0, 1, 0, 0}}};
   for (const auto& [name, counts] : cases) {
     ParameterSet set = test::SpiralOnly();
     set.SetText("edJSegm", std::string("object {") + name + "}");
     SceneModel model = ReadSceneModel(test::Scene(set));
     ASSERT_EQ(model.error, "") << name;
     EXPECT_EQ(model.stand_ins, 0) << name;
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(Kinds(model)[kinds[k]], counts[k] * 30) << name << " " << k;  // 30 segments
+    for (int k = 0; k < 5; ++k)
+      EXPECT_EQ(Kinds(model)[kinds[k]], counts[k] * 30) << name << " " << k;  // 30 segments
   }
 }
 
 // Small scenes with their instance count and world box worked by hand.
 TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
   const std::string connect =
-      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > abs(Rd))\n"
-      " #local D2=sqrt(D*D-Rd*Rd);\n cone { SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
+      "#macro Connect(SP,SR,EP,ER)\n #local D=vlength(EP-SP);\n #local Rd=SR-ER;\n #if (D > "
+      "abs(Rd))\n"
+      " #local D2=sqrt(D*D-Rd*Rd);\n cone { "
+      "SP+(EP-SP)/D*Rd*(SR)/D,(SR)*D2/D,EP+(EP-SP)/D*Rd*(ER)/D,(ER)*D2/D }\n"
       " #elseif (SR > ER)\n sphere { SP, SR }\n #else\n sphere { EP, ER }\n #end\n#end\n";
   struct Case {
     std::string text;
@@ -104,14 +111,26 @@ TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
       {"cone {<0, 1, 0>, 0, <0, -1, 0>, 1}", 1, {-1, -1, -1}, {1, 1, 1}},
       {"torus {2, .5 rotate <90, 0, 0>}", 1, {-2.5, -2.5, -.5}, {2.5, 2.5, .5}},
       {"#declare A = union { sphere {0, 1} sphere {2*x, 1} }\nobject {A translate <0, 0, 3>}\n"
-       "object {A scale .5 rotate <0, 0, 90>}", 4, {-1, -1, -.5}, {3, 1.5, 4}},
-      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + 1; #end",
-       3, {-.5, -.5, -.5}, {4.5, .5, .5}},
-      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }", 2, {-1, -1, -1}, {1, 2.5, 1}},
+       "object {A scale .5 rotate <0, 0, 90>}",
+       4,
+       {-1, -1, -.5},
+       {3, 1.5, 4}},
+      {"#declare N = 3; #declare I = 0;\n#while (I < N) sphere {<I*2, 0, 0>, .5} #declare I = I + "
+       "1; #end",
+       3,
+       {-.5, -.5, -.5},
+       {4.5, .5, .5}},
+      {"blob { threshold .5 sphere {0, 1, 1} sphere {<0, 3, 0>, 2, 1 scale .5} }",
+       2,
+       {-1, -1, -1},
+       {1, 2.5, 1}},
       {connect + "Connect(<0,0,0>, 1, <10,0,0>, 1)", 1, {0, -1, -1}, {10, 1, 1}},
       {connect + "Connect(<0,0,0>, 3, <1,0,0>, 1)", 1, {-3, -3, -3}, {3, 3, 3}},
       {"#declare V = <1, 2, 3>; sphere {<V.z, -V.x, (V.y > 1 ? 5 : 6)>, .5 matrix <1,0,0, 0,1,0, "
-       "0,0,1, 1,0,0>}", 1, {3.5, -1.5, 4.5}, {4.5, -.5, 5.5}},
+       "0,0,1, 1,0,0>}",
+       1,
+       {3.5, -1.5, 4.5},
+       {4.5, -.5, 5.5}},
   };
   for (const Case& c : cases) {
     const SceneModel model = ReadSceneModel(c.text);
@@ -142,14 +161,17 @@ TEST(SceneModelTest, ColoursOfTextures) {
        }) {
     const SceneModel model = ReadSceneModel(std::string("sphere {0, 1 ") + c.texture + "}");
     ASSERT_EQ(model.instances.size(), 1u) << c.texture;
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
+    for (int i = 0; i < 4; ++i)
+      EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
     EXPECT_EQ(model.stand_ins, 0) << c.texture;
   }
   // An inner texture stays; the outer one colours the rest. Untextured is black.
-  const SceneModel model =
-      ReadSceneModel("union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, 1}");
+  const SceneModel model = ReadSceneModel(
+      "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
+      "1}");
   ASSERT_EQ(model.instances.size(), 3u);
-  const std::array<float, 4> red{1, 0, 0, 0}, blue{0, 0, 1, 0}, black{0, 0, 0, 0}, expected[] = {red, blue, black};
+  const std::array<float, 4> red{1, 0, 0, 0}, blue{0, 0, 1, 0}, black{0, 0, 0, 0},
+      expected[] = {red, blue, black};
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(model.instances[i].colour, expected[i]) << i;
 }
 
@@ -158,9 +180,11 @@ TEST(SceneModelTest, ColoursOfTextures) {
 // where it is exact. The torus spline's arcs are counted as their cylinders.
 TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
   const std::map<std::string, size_t> povray = {
-      {"ammonite", 221}, {"coral-wheel", 400}, {"curled-fern", 2415}, {"drifting-medusa", 1000}, {"dune-wing", 720},
-      {"fossil-trilobite", 720}, {"golden-tendril", 400}, {"marble-twist", 150}, {"peacock-plume", 600},
-      {"pearl-rosette", 606}, {"ringed-horn", 60}, {"sea-anemone", 735}, {"sea-serpent", 70}, {"star-spores", 200}};
+      {"ammonite", 221},         {"coral-wheel", 400},  {"curled-fern", 2415},
+      {"drifting-medusa", 1000}, {"dune-wing", 720},    {"fossil-trilobite", 720},
+      {"golden-tendril", 400},   {"marble-twist", 150}, {"peacock-plume", 600},
+      {"pearl-rosette", 606},    {"ringed-horn", 60},   {"sea-anemone", 735},
+      {"sea-serpent", 70},       {"star-spores", 200}};
   std::vector<std::string> warnings;
   const std::vector<Example> examples = ReadExamples(VERMORA_DATA_DIR, warnings);
   ASSERT_EQ(examples.size(), povray.size() + 1);
@@ -170,16 +194,19 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
     const SceneModel model = ReadSceneModel(test::Scene(set));
     EXPECT_EQ(model.error, "") << e.name;
     EXPECT_EQ(model.stand_ins, 0) << e.name;
-    EXPECT_TRUE(model.notes.empty()) << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
+    EXPECT_TRUE(model.notes.empty())
+        << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
     if (e.name == "golden-knot") {
-      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size())) << e.name;
+      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size()))
+          << e.name;
       EXPECT_GT(model.instances.size(), 48u) << e.name;
       continue;
     }
     ASSERT_TRUE(povray.count(e.name)) << e.name;
     EXPECT_EQ(model.instances.size(), povray.at(e.name)) << e.name;
     const double estimate = EstimateObjects(set).objects;
-    if (e.name != "sea-anemone" && e.name != "ammonite" && e.name != "curled-fern" && e.name != "pearl-rosette") {
+    if (e.name != "sea-anemone" && e.name != "ammonite" && e.name != "curled-fern" &&
+        e.name != "pearl-rosette") {
       EXPECT_EQ(estimate, static_cast<double>(model.instances.size())) << e.name;
     }
   }
@@ -190,16 +217,41 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
 // one object each, the model their parts.
 TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
   const std::pair<const char*, size_t> cases[] = {
-      {"anemone_default", 305}, {"anemone_extras", 450}, {"cluster_default", 150}, {"cluster_scale_rotate", 30},
-      {"curl_default", 81}, {"double_default", 400}, {"fan_extras", 292}, {"form_default", 50},
-      {"horn_default", 120}, {"horn_extras", 967}, {"hull_default", 70}, {"hull_extras", 531},
-      {"predef_and_wormpredef", 12}, {"spiral_base", 48}, {"spiral_branches", 1092}, {"spiral_bubbles", 12},
-      {"spiral_everything_split", 506}, {"spiral_helix", 60}, {"spiral_husk", 12}, {"spiral_only", 30},
-      {"spiral_split_connect_alt", 179}, {"spiral_top", 120}, {"spiral_top_heart", 13}, {"spiral_tween_growing", 35},
-      {"trilobyt_default", 120}, {"trilobyt_extras", 894}, {"twod_default", 50}, {"wheel_waves_way_alternate", 452},
+      {"anemone_default", 305},
+      {"anemone_extras", 450},
+      {"cluster_default", 150},
+      {"cluster_scale_rotate", 30},
+      {"curl_default", 81},
+      {"double_default", 400},
+      {"fan_extras", 292},
+      {"form_default", 50},
+      {"horn_default", 120},
+      {"horn_extras", 967},
+      {"hull_default", 70},
+      {"hull_extras", 531},
+      {"predef_and_wormpredef", 12},
+      {"spiral_base", 48},
+      {"spiral_branches", 1092},
+      {"spiral_bubbles", 12},
+      {"spiral_everything_split", 506},
+      {"spiral_helix", 60},
+      {"spiral_husk", 12},
+      {"spiral_only", 30},
+      {"spiral_split_connect_alt", 179},
+      {"spiral_top", 120},
+      {"spiral_top_heart", 13},
+      {"spiral_tween_growing", 35},
+      {"trilobyt_default", 120},
+      {"trilobyt_extras", 894},
+      {"twod_default", 50},
+      {"wheel_waves_way_alternate", 452},
       // Counted by their parts: 10 blob spheres; merged worms of the sets.
-      {"form_blob", 10}, {"form_alt_merge", 35}, {"curl_husk_heart_alt", 39}, {"double_side_connect_alt", 101},
-      {"twod_predef_ring", 92}, {"twod_recursion_connect", 4823},
+      {"form_blob", 10},
+      {"form_alt_merge", 35},
+      {"curl_husk_heart_alt", 39},
+      {"double_side_connect_alt", 101},
+      {"twod_predef_ring", 92},
+      {"twod_recursion_connect", 4823},
   };
   for (const auto& [name, count] : cases) {
     const SceneModel model = Golden(name);
@@ -249,10 +301,21 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
       {"unknown keyword", "sphere {0, 1 wobble 3} sphere {x, 1}", false, 1},
       {"unknown object", "lathe {linear_spline 2, <0,0>, <1,1>} sphere {0, 1}", false, 1},
       {"deep nesting", "#declare X = " + std::string(100000, '('), true, 0},
-      {"deep unions", [] { std::string s; for (int i = 0; i < 5000; ++i) s += "union {"; return s; }(), true, 0},
+      {"deep unions",
+       [] {
+         std::string s;
+         for (int i = 0; i < 5000; ++i) s += "union {";
+         return s;
+       }(),
+       true, 0},
       {"deep signs", "#declare X = " + std::string(100000, '-') + "1;", true, 0},
       {"deep transforms",
-       [] { std::string s = "sphere {0, 1 "; for (int i = 0; i < 5000; ++i) s += "transform {"; return s; }(), true, 0},
+       [] {
+         std::string s = "sphere {0, 1 ";
+         for (int i = 0; i < 5000; ++i) s += "transform {";
+         return s;
+       }(),
+       true, 0},
       {"many dimensions", "#declare A = array[1][1][1][1][1][1][1][1];", false, 0},
       {"huge array", "#declare A = array[100000][100000][100000];", false, 0},
       {"out of range", "sphere {<1/0, 0, 0>, 1} sphere {0, 1e200}", false, 0},
@@ -294,7 +357,9 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
   }
   // look_at turns the camera, keeping lengths and left-handedness; angle sets
   // the direction's length from right's.
-  camera = ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}").camera;
+  camera =
+      ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}")
+          .camera;
   EXPECT_NEAR(camera.direction.x, 1, 1e-12);
   EXPECT_NEAR(camera.right.z, -2, 1e-12);
   EXPECT_NEAR(camera.up.y, 1, 1e-12);
@@ -314,8 +379,9 @@ TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
       {"location <0, 30, 0> sky <0, 0, 1> look_at <0, 0, 0> angle 60", {5, 0, -4}},
   };
   for (const Case& c : cases) {
-    const std::string scene = "camera {" + c.camera + "}\nbackground {rgb 0}\nsphere {<" + std::to_string(c.ball.x) +
-                              ", " + std::to_string(c.ball.y) + ", " + std::to_string(c.ball.z) +
+    const std::string scene = "camera {" + c.camera + "}\nbackground {rgb 0}\nsphere {<" +
+                              std::to_string(c.ball.x) + ", " + std::to_string(c.ball.y) + ", " +
+                              std::to_string(c.ball.z) +
                               ">, 2 pigment {rgb 1} finish {ambient 1 diffuse 0}}\n";
     std::ofstream(dir + "ball.pov") << scene;
     const test::ShellRun run = test::Shell("cd " + dir + " && " + test::kPovray +
@@ -354,11 +420,13 @@ TEST(SceneModelTest, UnitMeshesEncloseTheirVolume) {
       const float* b = &mesh.positions[3 * mesh.indices[i + 1]];
       const float* d = &mesh.positions[3 * mesh.indices[i + 2]];
       volume += (a[0] * (b[1] * d[2] - b[2] * d[1]) - a[1] * (b[0] * d[2] - b[2] * d[0]) +
-                 a[2] * (b[0] * d[1] - b[1] * d[0])) / 6;
+                 a[2] * (b[0] * d[1] - b[1] * d[0])) /
+                6;
     }
     EXPECT_NEAR(volume, c.volume, c.volume * 0.01) << static_cast<int>(c.kind) << " " << c.shape;
   }
-  EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(), UnitMesh(Primitive::Sphere, 0, 3).indices.size());
+  EXPECT_EQ(UnitMesh(Primitive::Sphere, 0, 1).indices.size(),
+            UnitMesh(Primitive::Sphere, 0, 3).indices.size());
 }
 
 // The scene model reads every scene a user's set composes to: no object of our
@@ -370,7 +438,8 @@ TEST(ModelOfUserSets, EveryComposedObjectIsRead) {
     if (!composed.status.ok()) continue;  // refused with a message, as the render tests check
     const SceneModel model = ReadSceneModel(composed.scene);
     EXPECT_TRUE(model.error.empty()) << "set " << seed << ": " << model.error;
-    EXPECT_EQ(model.stand_ins, 0) << "set " << seed << ": " << (model.notes.empty() ? "" : model.notes.front());
+    EXPECT_EQ(model.stand_ins, 0) << "set " << seed << ": "
+                                  << (model.notes.empty() ? "" : model.notes.front());
     read += model.error.empty();
   }
   EXPECT_GT(read, 60);
@@ -417,7 +486,8 @@ ReadBack Import(const std::string& path) {
   }
   for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
     aiColor4D colour;
-    if (scene->mMaterials[i]->Get(AI_MATKEY_COLOR_DIFFUSE, colour) == AI_SUCCESS) r.diffuse.push_back(colour);
+    if (scene->mMaterials[i]->Get(AI_MATKEY_COLOR_DIFFUSE, colour) == AI_SUCCESS)
+      r.diffuse.push_back(colour);
   }
   return r;
 }
@@ -434,7 +504,8 @@ bool HasColour(const ReadBack& r, float red, float green, float blue) {
 // triangles, inside the model's box with z negated and filling it up to the
 // facets' depth, and its colours where the format has them.
 TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
-  const SceneModel model = ReadSceneModel(test::Scene(ParameterSet()));  // its 240 spheres: SceneModelTest
+  const SceneModel model =
+      ReadSceneModel(test::Scene(ParameterSet()));  // its 240 spheres: SceneModelTest
   const Bounds world = model.bounds();
   const std::string dir = test::MakeTempFolder();
   for (const char* name : {"creature.glb", "creature.obj", "creature.stl"}) {
@@ -442,7 +513,8 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
     MeshCounts counts;
     ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok()) << name;
     EXPECT_EQ(counts.objects, 240u);
-    EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3) << name;
+    EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3)
+        << name;
     const ReadBack r = Import(path);
     EXPECT_EQ(r.triangles, counts.triangles) << name;
     const double inside = 1e-4, facets = 0.02;  // a 12-gon's chord lies within 3.5% of radius .5

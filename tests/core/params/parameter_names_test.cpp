@@ -6,11 +6,11 @@
 #include <string>
 
 #include "common/random.h"
+#include "compose/composer.h"
 #include "params/animated_params.h"
 #include "params/hints.h"
 #include "params/param_table.h"
 #include "params/parameter_set.h"
-#include "compose/composer.h"
 #include "support/test_support.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"

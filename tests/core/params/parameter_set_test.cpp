@@ -53,8 +53,8 @@ TEST(ParameterSetTest, LabelsAreShortCompleteAndTellControlsApart) {
       if (name.rfind(prefix, 0) == 0) names.insert(name.substr(prefix.size()));
     }
   }
-  const std::set<std::string> dangling = {"the", "of", "and", "a", "to", "from", "by", "with", "in",
-                                          "into", "when", "instead", "about", "over"};
+  const std::set<std::string> dangling = {"the",  "of", "and",  "a",    "to",      "from",  "by",
+                                          "with", "in", "into", "when", "instead", "about", "over"};
   std::map<std::string_view, std::set<std::string_view>> used;  // page -> its rows' labels
   const ParamDef* previous = nullptr;
   int run = 0;
@@ -91,20 +91,24 @@ TEST(ParameterSetTest, HiddenParametersAndChoiceItems) {
     EXPECT_TRUE(!choice || !def.items.empty()) << def.name;
   }
   const ParameterSet set;
-  EXPECT_EQ(set.def(set.Find("RadioGroup3")).items, "Fan|Wheel|Trilobyt|Anemone|Horn|Hull|Randompick|None");
+  EXPECT_EQ(set.def(set.Find("RadioGroup3")).items,
+            "Fan|Wheel|Trilobyt|Anemone|Horn|Hull|Randompick|None");
   EXPECT_EQ(set.def(set.Find("RadioGroup5")).items, "Linear|Wave|S-Curve|Accelerate|Decelerate");
-  EXPECT_EQ(hidden, (std::set<std::string_view>{"chkRendThingA", "editTexPrev", "sgColorMap", "chkEvBranch",
-                                                 "ChkBranchedBase", "ChkBranchedTop", "editFilter4", "editTransmit4"}));
+  EXPECT_EQ(hidden, (std::set<std::string_view>{"chkRendThingA", "editTexPrev", "sgColorMap",
+                                                "chkEvBranch", "ChkBranchedBase", "ChkBranchedTop",
+                                                "editFilter4", "editTransmit4"}));
 }
 
 TEST(ParameterSetTest, Defaults) {
   ParameterSet set;
   EXPECT_EQ(set.Text("EdNumber") + " " + set.Text("edCamLocZ") + " " + set.Text("EdInc1"),
             "30 -30 #include \"vmxpred.inc\"");
-  EXPECT_EQ(std::vector<int>({set.Index("RadioGroup1"), set.Index("RadioGroup2"), set.Index("ScrAN")}),
-            std::vector<int>({0, -1, 3}));
+  EXPECT_EQ(
+      std::vector<int>({set.Index("RadioGroup1"), set.Index("RadioGroup2"), set.Index("ScrAN")}),
+      std::vector<int>({0, -1, 3}));
   EXPECT_TRUE(set.On("ChkWheelOn") && !set.On("ChkFanOn"));
-  EXPECT_EQ(set.GridValue("sgColorMap"), (Grid{2, 4, {"0.000", "16777215", "0", "0", "1.000", "0", "0", "0"}}));
+  EXPECT_EQ(set.GridValue("sgColorMap"),
+            (Grid{2, 4, {"0.000", "16777215", "0", "0", "1.000", "0", "0", "0"}}));
 }
 
 TEST(ParameterSetTest, NamesMatchWithoutCaseAndUnknownNamesThrow) {
@@ -131,7 +135,8 @@ TEST(PagePathTest, SlashedPageNamesStayWhole) {
   EXPECT_EQ(SplitPagePath("Worms/SpiralWorm/General"), (V{"Worms", "SpiralWorm", "General"}));
   EXPECT_EQ(SplitPagePath("Things/Fan/Wheel/Tentacle"), (V{"Things", "Fan/Wheel", "Tentacle"}));
   EXPECT_EQ(SplitPagePath("Backgrd/Fog/Haze"), (V{"Backgrd", "Fog/Haze"}));
-  EXPECT_EQ(SplitPagePath("Things/ThingExtra/Serie/Interval"), (V{"Things", "ThingExtra", "Serie/Interval"}));
+  EXPECT_EQ(SplitPagePath("Things/ThingExtra/Serie/Interval"),
+            (V{"Things", "ThingExtra", "Serie/Interval"}));
   EXPECT_EQ(SplitPagePath("General"), (V{"General"}));
 }
 
@@ -203,7 +208,10 @@ TEST(UndoHistory, KeepsTheLimitAndDropsRedoOnNewEdit) {
 }
 
 TEST(HintsTest, ToldTextsCharacterForCharacter) {
-  const struct { const char* control; const char* text; } kTold[] = {
+  const struct {
+    const char* control;
+    const char* text;
+  } kTold[] = {
       {"chkDSConnect", "Connect the standard objects with an intermediate cone ..."},
       {"EdNumber", "Number of segments ..."},
       {"edTailTexture", "Leaving this blank, no specific texture for this item ..."},
@@ -213,28 +221,38 @@ TEST(HintsTest, ToldTextsCharacterForCharacter) {
       {"edTDSF", "0 is no shrink ; positive is shrink, negative is grow ..."},
       {"EdTScaleFactorY", "0 is no shrink ; positive is shrink, negative is grow ..."},
       {"EdBBScSW", "span ... 0.5 => 1 ; 1.0 => 2 ; ..."},
-      {"EdBBScCenter", "centerpoint of scaling ... with SW of 0.5 : 0.5 => 0 to 1 ; 1 => 0.5 to "
-                       "1.5 ; 2 => 1.5 to 2.5 ..."},
+      {"EdBBScCenter",
+       "centerpoint of scaling ... with SW of 0.5 : 0.5 => 0 to 1 ; 1 => 0.5 to "
+       "1.5 ; 2 => 1.5 to 2.5 ..."},
       {"EdBranchTrigger", "every n segment a branch ..."},
-      {"EdYMoveF", "the amount of moving per segments in building the worm ... 0 => no move ; 1 "
-                   "=> ordinary move ; -1 => ordinary move in opposite direction ..."},
+      {"EdYMoveF",
+       "the amount of moving per segments in building the worm ... 0 => no move ; 1 "
+       "=> ordinary move ; -1 => ordinary move in opposite direction ..."},
       {"ChkXOffset", "offset along x-axis (extra translate <LoopAmount/XOffsetFactor, 0, 0> ..."},
       {"EdInc2", "put here the includes you want to use ... in the form : #include \"myinc.inc\""},
       {"EdTSpread", "360\xB0*1 is one turn, neg. is clockwise, pos. is counterclockwise ..."},
-      {"EdSymScaleValue", ".5 => 0.25 tot 0.75 ; 1 => 0.5 to 1.5 ; 2 => 1 to 3 ; 3 => 1.5 to 4.5 ..."},
-      {"EdKropDegrees", "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. neg./pos) in wheel ..."},
+      {"EdSymScaleValue",
+       ".5 => 0.25 tot 0.75 ; 1 => 0.5 to 1.5 ; 2 => 1 to 3 ; 3 => 1.5 to 4.5 ..."},
+      {"EdKropDegrees",
+       "up/down bending (resp. neg./pos) in fan ... forward/backward (resp. neg./pos) in wheel "
+       "..."},
       {"EdTwistBase", "twistfactor : range -0.6 to 0.6, 0 is straight ..."},
-      {"ChkPowUp", "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off linear UpFactor ..."},
+      {"ChkPowUp",
+       "powered UpFactor ... NO negative value in UpFactor with PowerUp - when off linear UpFactor "
+       "..."},
       {"TabEvolve", "fill in the values and hit RenderButton or F5 on this Tab to evolve ..."},
-      {"EdMutFactor", "mutatefactor ... how hostile is the environment ... with 5 really weard things happen ..."},
+      {"EdMutFactor",
+       "mutatefactor ... how hostile is the environment ... with 5 really weard things happen ..."},
       {"EdTank1", "genetank for building up segments, etc ..."},
       {"EdTank9", "genetank for building up segments, etc ..."},
       {"chkEvBranch", "note : branchnumber not changed for pov-choking reasons ..."},
       {"EdSmoothness", "smaller=smoother (amount in degrees to add each time) ..."},
-      {"editPhongS", "size of the highlight spot, ranges from 1.0 (very dull) to 250 (highly "
-                     "polished), default is 40 (plastic) ..."},
-      {"editRoughness", "size of the spot, ranges from 1.0 (large highlight) to 0.0005 (small "
-                        "highlight), default is 0.05 (plastic) ..."},
+      {"editPhongS",
+       "size of the highlight spot, ranges from 1.0 (very dull) to 250 (highly "
+       "polished), default is 40 (plastic) ..."},
+      {"editRoughness",
+       "size of the spot, ranges from 1.0 (large highlight) to 0.0005 (small "
+       "highlight), default is 0.05 (plastic) ..."},
       {"editNOctaves", "number steps of turbulence, ranges from 1.0 to 10, default is 6.0 ..."},
   };
   for (const auto& t : kTold) EXPECT_EQ(HintFor(t.control), t.text) << t.control;

@@ -33,8 +33,9 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
   int entries = 0;
   for (size_t i = 0; i < set.size(); ++i) entries += IsEntryField(set.def(i).kind) ? 1 : 0;
   EXPECT_EQ(entries, 604);
-  for (const char* line : {"\r\nSBGo|N\r\n", "\r\nsbLoadAS|N\r\n", "\r\nsbUpL_2|N\r\n", "\r\neditTTRotateZb|0\r\n",
-                           "\r\nsgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~\r\n", "\r\nRadioGroup2|-1\r\n"}) {
+  for (const char* line :
+       {"\r\nSBGo|N\r\n", "\r\nsbLoadAS|N\r\n", "\r\nsbUpL_2|N\r\n", "\r\neditTTRotateZb|0\r\n",
+        "\r\nsgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~\r\n", "\r\nRadioGroup2|-1\r\n"}) {
     EXPECT_NE(first.find(line), std::string::npos) << line;
   }
   ASSERT_TRUE(LoadSettingsText(File("SBGo|Y\r\nsbPhong|Y\r\n"), loaded).ok());
@@ -45,9 +46,10 @@ TEST(SettingsFileTest, DefaultSetRoundTripsByteForByte) {
 TEST(SettingsFileTest, LoaderToleranceAndValueRules) {
   ParameterSet set;
   int refreshed = 0;
-  const Status s = LoadSettingsText(File("EdNumber|a|b\r\nNoSuchThing|12\r\nChkBranchON|yes\r\nchkbaseon|Y\r\n"
-                                         "cbColor1|125~255\r\nRadioGroup1|2~7\r\nsgColorMap|1~2:0.5~255~extra~\r\n"),
-                                    set, [&](ParameterSet&) { ++refreshed; });
+  const Status s = LoadSettingsText(
+      File("EdNumber|a|b\r\nNoSuchThing|12\r\nChkBranchON|yes\r\nchkbaseon|Y\r\n"
+           "cbColor1|125~255\r\nRadioGroup1|2~7\r\nsgColorMap|1~2:0.5~255~extra~\r\n"),
+      set, [&](ParameterSet&) { ++refreshed; });
   ASSERT_TRUE(s.ok()) << s.message();
   EXPECT_EQ(set.Text("EdNumber"), "a|b");
   EXPECT_FALSE(set.On("ChkBranchON"));
@@ -72,10 +74,13 @@ TEST(SettingsFileTest, ValuesAreCutAtTheirLimits) {
 
 TEST(SettingsFileTest, IndicesOutsideTheirRangeAreBroughtIntoIt) {
   // A file may hold any position or item; loading, and setting, keep them in range.
-  const struct { const char* name; const char* value; int index; } cases[] = {
-      {"ScrAN", "99", 6}, {"ScrAN", "-5", 2}, {"RadioGroup1", "99", 7}, {"RadioGroup1", "-7", -1},
-      {"RadioGroup2", "8~3", 7}, {"cbColor1", "500~255", 125}, {"cbPigmentType", "-2", -1}, {"RadioGroup3", "12", 7},
-      {"RadioGroup5", "9", 4}};
+  const struct {
+    const char* name;
+    const char* value;
+    int index;
+  } cases[] = {{"ScrAN", "99", 6},          {"ScrAN", "-5", 2},        {"RadioGroup1", "99", 7},
+               {"RadioGroup1", "-7", -1},   {"RadioGroup2", "8~3", 7}, {"cbColor1", "500~255", 125},
+               {"cbPigmentType", "-2", -1}, {"RadioGroup3", "12", 7},  {"RadioGroup5", "9", 4}};
   for (const auto& c : cases) {
     ParameterSet loaded, set;
     ASSERT_TRUE(LoadSettingsText(File(std::string(c.name) + "|" + c.value + "\r\n"), loaded).ok());
@@ -86,13 +91,17 @@ TEST(SettingsFileTest, IndicesOutsideTheirRangeAreBroughtIntoIt) {
 }
 
 TEST(SettingsFileTest, FailuresKeepEarlierLinesAndSkipTheRefresh) {
-  const struct { std::string body, message; } cases[] = {
+  const struct {
+    std::string body, message;
+  } cases[] = {
       {"EdNumber|40\r\nno bar here\r\nEdSpace|1\r\n", "Corrupted name/data!  Load aborted"},
       {"EdNumber|40\r\n\r\nEdSpace|1\r\n", "Corrupted name/data!  Load aborted"},
       {"EdNumber|40\r\nsgColorMap|3~4:0~1~2~3~\r\n",
        "Missing value (0,1) in grid component [sgColorMap]!  Load aborted"},
-      {"EdNumber|40\r\nsgColorMap|34:0\r\n", "Invalid row count in grid component [sgColorMap]!  Load aborted"},
-      {"EdNumber|40\r\nsgColorMap|3~4\r\n", "Invalid col count in grid component [sgColorMap]!  Load aborted"},
+      {"EdNumber|40\r\nsgColorMap|34:0\r\n",
+       "Invalid row count in grid component [sgColorMap]!  Load aborted"},
+      {"EdNumber|40\r\nsgColorMap|3~4\r\n",
+       "Invalid col count in grid component [sgColorMap]!  Load aborted"},
       {"EdNumber|40\r\nRadioGroup1|x\r\n", "'x' is not a valid integer value"},
   };
   for (const auto& c : cases) {
@@ -104,13 +113,15 @@ TEST(SettingsFileTest, FailuresKeepEarlierLinesAndSkipTheRefresh) {
     EXPECT_EQ(set.Text("EdSpace"), "15") << c.message;
     EXPECT_FALSE(refreshed);
   }
-  EXPECT_EQ(ErrorBoxText("Corrupted name/data!  Load aborted"), "Corrupted name/data!  Load aborted.");
+  EXPECT_EQ(ErrorBoxText("Corrupted name/data!  Load aborted"),
+            "Corrupted name/data!  Load aborted.");
 }
 
 TEST(SettingsFileTest, WrongMarkChangesNothingButRefreshes) {
   ParameterSet set;
   bool refreshed = false;
-  const Status s = LoadSettingsText("Quorel 0.8\r\nEdNumber|40\r\n", set, [&](ParameterSet&) { refreshed = true; });
+  const Status s = LoadSettingsText("Quorel 0.8\r\nEdNumber|40\r\n", set,
+                                    [&](ParameterSet&) { refreshed = true; });
   EXPECT_EQ(s.message(), "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_EQ(set.Text("EdNumber"), "30");
   EXPECT_TRUE(refreshed);
@@ -203,7 +214,8 @@ TEST(WorkingFilesTest, StartCloseAndFeaturesRemoveTheirFilesInAnySpelling) {
   for (const char* name : {"_EVOLVE.VMX", "_mutate.vmx", "_anim.vmx", "_lsec.vmx", "_thingb.vmx",
                            "TEMP.POV", "temp.bmp", "TEMP.BMP", "alltext.out", "_default.vmx"})
     std::ofstream(dir + name) << "x";
-  auto expect = [&](std::initializer_list<const char*> kept, std::initializer_list<const char*> removed) {
+  auto expect = [&](std::initializer_list<const char*> kept,
+                    std::initializer_list<const char*> removed) {
     for (const char* name : kept) EXPECT_TRUE(fs::exists(dir + name)) << name;
     for (const char* name : removed) EXPECT_FALSE(fs::exists(dir + name)) << name;
   };

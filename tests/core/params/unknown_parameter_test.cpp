@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "scene/animation_inputs.h"
 #include "common/random.h"
-#include "params/parameter_set.h"
 #include "compose/composer.h"
+#include "params/parameter_set.h"
+#include "scene/animation_inputs.h"
 #include "variation/engine.h"
 
 namespace vermora {

@@ -17,16 +17,19 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(CommandLineTest, FixedFormAndItsTranslation) {
-  const std::string line = RenderCommandLine("/usr/bin/povray", "/tmp/v f/", "TEMP.POV", "209", "163", false);
-  EXPECT_EQ(line, "/usr/bin/povray /EXIT /RENDER \"/tmp/v f/TEMP.POV\" +FS +H163 +W209 -A -P "
-                  "\"Output_File_Name=/tmp/v f/TEMP.BMP\" +KFF-1 \"All_File=/tmp/v f/ALLTEXT.OUT\" ");
+  const std::string line =
+      RenderCommandLine("/usr/bin/povray", "/tmp/v f/", "TEMP.POV", "209", "163", false);
+  EXPECT_EQ(line,
+            "/usr/bin/povray /EXIT /RENDER \"/tmp/v f/TEMP.POV\" +FS +H163 +W209 -A -P "
+            "\"Output_File_Name=/tmp/v f/TEMP.BMP\" +KFF-1 \"All_File=/tmp/v f/ALLTEXT.OUT\" ");
   const RenderInvocation inv = TranslateCommandLine(line, {"/data dir"});
   EXPECT_EQ(inv.program, "/usr/bin/povray");
   EXPECT_EQ(inv.working_dir, "/tmp/v f");
   EXPECT_EQ(inv.image_path, "/tmp/v f/TEMP.BMP");
   EXPECT_EQ(inv.written_image, "/tmp/v f/TEMP.bmp");
-  EXPECT_EQ(inv.args, (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A", "-P", "-D",
-                                                "+L/data dir", "All_File=ALLTEXT.OUT"}));
+  EXPECT_EQ(inv.args,
+            (std::vector<std::string>{"+ITEMP.POV", "+FB", "+OTEMP.bmp", "+H163", "+W209", "-A",
+                                      "-P", "-D", "+L/data dir", "All_File=ALLTEXT.OUT"}));
   EXPECT_TRUE(TranslateCommandLine("povray +I x", {}).program.empty());
 }
 
@@ -59,9 +62,11 @@ TEST(RendererTest, WrappedErrorMessageIsKeptWhole) {
       << "File: TEMP.POV  Line: 198\n"
       << "Possible Parse Error: Cannot find image file.\n";
   const RenderOutcome outcome = FinishRender(inv, 0, "");
-  EXPECT_EQ(outcome.failure, "POV-Ray reported an error: Possible Parse Error: Cannot find file "
-                             "'/tmp/bgx/a_rather_long_folder_name_for_testing/and_another_level_of_folders/picture.png"
-                             "', even after trying to append file type extension.");
+  EXPECT_EQ(
+      outcome.failure,
+      "POV-Ray reported an error: Possible Parse Error: Cannot find file "
+      "'/tmp/bgx/a_rather_long_folder_name_for_testing/and_another_level_of_folders/picture.png"
+      "', even after trying to append file type extension.");
   fs::remove_all(dir);
 }
 
@@ -77,15 +82,34 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
     const char* scene_holds = "";
   } cases[] = {
       {"side objects", {}, {"chkSOOn"}, 2, "", "#declare Spik4 =  union {"},
-      {"tentacle members", {{"EdTNumber", "4"}}, {"ChkWheelOn", "ChkWormAsTent"}, -2, "", "#declare Spik4 =  union {"},
+      {"tentacle members",
+       {{"EdTNumber", "4"}},
+       {"ChkWheelOn", "ChkWormAsTent"},
+       -2,
+       "",
+       "#declare Spik4 =  union {"},
       {"bubbles bigger than a step",
        {{"EdBBScaleSt", "5"}, {"EdBBScEnd", "20"}, {"EdBBScCenter", "-2"}, {"EdBBScNr", "5"}},
-       {"chkJConnect"}, -2, "", " #if (D > abs(Rd))"},
+       {"chkJConnect"},
+       -2,
+       "",
+       " #if (D > abs(Rd))"},
       {"repeated spline point",
-       {{"edPoint2X", "0"}, {"edPoint2Y", "0"}, {"edPoint2Z", "0"}, {"edSTVX", "0"}, {"edSTVZ", "0"},
-        {"edTorRad", "0.3"}, {"edCamLocZ", "-6"}},
-       {}, 7, ""},
-      {"tiny cluster step", {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}}, {"ChkClusterOn", "ChkCRotXOn"}, -2, ""},
+       {{"edPoint2X", "0"},
+        {"edPoint2Y", "0"},
+        {"edPoint2Z", "0"},
+        {"edSTVX", "0"},
+        {"edSTVZ", "0"},
+        {"edTorRad", "0.3"},
+        {"edCamLocZ", "-6"}},
+       {},
+       7,
+       ""},
+      {"tiny cluster step",
+       {{"EdCNumber", "1"}, {"edCRotStep", "1e-15"}},
+       {"ChkClusterOn", "ChkCRotXOn"},
+       -2,
+       ""},
       {"no worm", {}, {}, -1, "RadioGroup1"},
       {"no alternate worm", {}, {"ChkAlternate"}, -2, "RadioGroup2"},
       {"height field without file", {}, {"chkHFOn"}, -2, "edHFName"},
@@ -101,7 +125,8 @@ TEST(RealRendererTest, SetsThatBrokeTheSceneRenderOrAreRefused) {
     if (set.On("ChkAlternate") && *c.refusal_names == 'R') set.SetIndex("RadioGroup2", -1);
     const ComposeResult composed = ComposeScene(set);
     if (*c.refusal_names) {
-      EXPECT_NE(composed.status.message().find(c.refusal_names), std::string::npos) << composed.status.message();
+      EXPECT_NE(composed.status.message().find(c.refusal_names), std::string::npos)
+          << composed.status.message();
       continue;
     }
     ASSERT_TRUE(composed.status.ok()) << composed.status.message();
@@ -133,7 +158,11 @@ TEST(RealRendererTest, AScenesFilesStayOutOfTheProgramFolder) {
 }
 
 TEST(FileDirectivesTest, FindsWhatReadsOrWritesFiles) {
-  const struct { const char* text; const char* found; } cases[] = {  // found: the directive reported, "" for none
+  const struct {
+    const char* text;
+    const char* found;
+  } cases[] = {
+      // found: the directive reported, "" for none
       {"#include \"vmxpred.inc\"", ""},  // our data folder
       {"#include \"colors.inc\"", ""},   // POV-Ray's own
       {"#include \"/home/me/.ssh/id_rsa\"", "#include \"/home/me/.ssh/id_rsa\""},
@@ -178,8 +207,9 @@ TEST(RenderCommandTest, PrepareClearsOldFilesWritesSceneAndBuildsTheLine) {
   EXPECT_FALSE(fs::exists(dir + "TEMP.BMP"));
   EXPECT_FALSE(fs::exists(dir + "alltext.out"));
   EXPECT_GT(fs::file_size(dir + "TEMP.POV"), 100u);
-  EXPECT_EQ(p.command_line, "/bin/true /EXIT /RENDER \"" + dir + "TEMP.POV\" +FS +H163 +W209 -A -P \"Output_File_Name=" +
-                                dir + "TEMP.BMP\" +KFF-1 \"All_File=" + dir + "ALLTEXT.OUT\" ");
+  EXPECT_EQ(p.command_line, "/bin/true /EXIT /RENDER \"" + dir +
+                                "TEMP.POV\" +FS +H163 +W209 -A -P \"Output_File_Name=" + dir +
+                                "TEMP.BMP\" +KFF-1 \"All_File=" + dir + "ALLTEXT.OUT\" ");
   // The line's translation: CommandLineTest; here that the include folders reach it.
   EXPECT_EQ(p.invocation.program, "/bin/true");
   EXPECT_EQ(p.invocation.args.at(8), std::string("+L") + VERMORA_DATA_DIR);
@@ -221,11 +251,15 @@ TEST(RenderCommandTest, RendererThatWritesNothingIsAFailure) {
 
 TEST(RenderCommandTest, ProgressAndErrorLines) {
   for (const auto& [text, percent] :
-       {std::pair{"", -1}, {"Parsing 12K tokens", -1}, {"a (100%)", 100}, {"oddly 55%)", -1},
+       {std::pair{"", -1},
+        {"Parsing 12K tokens", -1},
+        {"a (100%)", 100},
+        {"oddly 55%)", -1},
         {"Rendered 1024 of 34067 pixels (3%)\rRendered 9760 of 34067 pixels (28%)", 28}}) {
     EXPECT_EQ(RenderProgressPercent(text), percent) << text;
   }
-  const auto lines = MessageLines("one\r\ntwo\r\nFile 'TEMP.POV' line 3: Parse Error: x\r\nERROR\n");
+  const auto lines =
+      MessageLines("one\r\ntwo\r\nFile 'TEMP.POV' line 3: Parse Error: x\r\nERROR\n");
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[1], "two");
   EXPECT_EQ(FirstErrorLine(lines), 2);
@@ -235,7 +269,8 @@ TEST(RenderCommandTest, ProgressAndErrorLines) {
 TEST(RealRenderCommandTest, SpiralWormAtTinySize) {
   const std::string dir = test::MakeTempFolder();
   // Near enough for the worm to fill some pixels.
-  const ParameterSet set = test::With(test::SpiralOnly(), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
+  const ParameterSet set = test::With(
+      test::SpiralOnly(), {}, {{"edImageW", "32"}, {"edImageH", "24"}, {"edCamLocZ", "-15"}});
   const RenderOutcome o = RenderScene(set, SetupIn(dir), 60);
   EXPECT_TRUE(o.ok()) << o.failure;
   EXPECT_GE(test::ReadBmp(dir + "TEMP.BMP").Differing(), 10) << "the worm is missing";
@@ -252,20 +287,25 @@ namespace {
 // Texts a stranger's set could hold: each use of files must be found however
 // it is written, and a size may never add an option.
 TEST(SharedSetTest, HiddenFileUsesAreFoundAndSizesAddNoOptions) {
-  const char* hidden[] = {"#/**/fopen F \"/tmp/x\" write", "#\rfopen F \"/tmp/x\" write",
-                          "#\ffopen F \"/tmp/x\" write", "# // note\nfopen F \"/tmp/x\" write",
-                          "/* x */ #include \"/etc/hostname\"", "ARRAYS_WriteDF3(A, \"x.df3\", 8)",
-                          "\" #fopen F \"/tmp/x\" write", "photons { save_file \"x\" }"};
-  for (const char* text : hidden) EXPECT_FALSE(FindFileDirectivesIn("EdInc1", text, {VERMORA_DATA_DIR}).empty()) << text;
-  for (const char* size : {"24 +O/tmp/x.png", "24 +o/tmp/x.png", "+Iother.pov", "0", "-5", "abc", "16385", "032"}) {
+  const char* hidden[] = {
+      "#/**/fopen F \"/tmp/x\" write",      "#\rfopen F \"/tmp/x\" write",
+      "#\ffopen F \"/tmp/x\" write",        "# // note\nfopen F \"/tmp/x\" write",
+      "/* x */ #include \"/etc/hostname\"", "ARRAYS_WriteDF3(A, \"x.df3\", 8)",
+      "\" #fopen F \"/tmp/x\" write",       "photons { save_file \"x\" }"};
+  for (const char* text : hidden)
+    EXPECT_FALSE(FindFileDirectivesIn("EdInc1", text, {VERMORA_DATA_DIR}).empty()) << text;
+  for (const char* size :
+       {"24 +O/tmp/x.png", "24 +o/tmp/x.png", "+Iother.pov", "0", "-5", "abc", "16385", "032"}) {
     ParameterSet set;
     set.SetText("edImageH", size);
     EXPECT_NE(PictureSizeProblem(set).find("Picture height (px)"), std::string::npos) << size;
   }
   EXPECT_EQ(PictureSizeProblem(ParameterSet()), "");
-  EXPECT_TRUE(TranslateCommandLine("/usr/bin/povray /EXIT /RENDER \"/t/TEMP.POV\" +FS +H24 +o/x.png +W32 -A -P "
-                                   "\"Output_File_Name=/t/TEMP.BMP\" +KFF-1 \"All_File=/t/ALLTEXT.OUT\" ",
-                                   {}).program.empty());
+  EXPECT_TRUE(TranslateCommandLine(
+                  "/usr/bin/povray /EXIT /RENDER \"/t/TEMP.POV\" +FS +H24 +o/x.png +W32 -A -P "
+                  "\"Output_File_Name=/t/TEMP.BMP\" +KFF-1 \"All_File=/t/ALLTEXT.OUT\" ",
+                  {})
+                  .program.empty());
 }
 
 // Even trusted, a set that writes outside its folder writes nothing there.

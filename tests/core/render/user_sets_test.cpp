@@ -77,7 +77,9 @@ void Try(std::uint32_t seed, const std::string& folder, Tally& tally) {
       return;
     }
     if (outcome.error_reported) break;
-    first_try = outcome.failure + " | " + outcome.output.substr(outcome.output.size() - std::min<size_t>(outcome.output.size(), 300));
+    first_try =
+        outcome.failure + " | " +
+        outcome.output.substr(outcome.output.size() - std::min<size_t>(outcome.output.size(), 300));
   }
   ++tally.rejected;
   const auto lines = MessageLines(outcome.messages);

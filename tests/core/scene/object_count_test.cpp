@@ -67,7 +67,8 @@ double Estimate(const ParameterSet& set) {
   return e.objects;
 }
 
-ParameterSet With(std::initializer_list<const char*> on, std::initializer_list<std::pair<const char*, const char*>> texts = {}) {
+ParameterSet With(std::initializer_list<const char*> on,
+                  std::initializer_list<std::pair<const char*, const char*>> texts = {}) {
   ParameterSet set;
   set.SetOn("ChkWheelOn", false);
   for (const char* s : on) set.SetOn(s, true);
@@ -77,8 +78,11 @@ ParameterSet With(std::initializer_list<const char*> on, std::initializer_list<s
 
 TEST(ObjectCountTest, AgreesWithTheComposedScene) {
   std::vector<ParameterSet> sets = {
-      ParameterSet{}, With({"ChkFanOn"}), With({"ChkTrilobyt"}),
-      With({"ChkClusterOn"}, {{"edJSegm", "object {Spik3}"}}), With({"chkHornOn"}),
+      ParameterSet{},
+      With({"ChkFanOn"}),
+      With({"ChkTrilobyt"}),
+      With({"ChkClusterOn"}, {{"edJSegm", "object {Spik3}"}}),
+      With({"chkHornOn"}),
       With({"chkHullOn", "ChkFanOn"}, {{"EdNumber", "12"}}),
       With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}}),
       With({"ChkWheelOn", "chkTailOn", "ChkTrHeadOn"}),
@@ -86,7 +90,8 @@ TEST(ObjectCountTest, AgreesWithTheComposedScene) {
   for (size_t i = 0; i < sets.size(); ++i)
     EXPECT_EQ(Estimate(sets[i]), ActualObjects(test::Scene(sets[i]))) << "set " << i;
   // Elements are whole: series triggers 2.5 and 5.5 take elements 3 to 5.
-  EXPECT_EQ(Estimate(With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "2.5"}, {"edSWETrig", "5.5"}})), Estimate(sets[6]));
+  EXPECT_EQ(Estimate(With({"ChkFanOn", "chkTSerie"}, {{"edSWTrig", "2.5"}, {"edSWETrig", "5.5"}})),
+            Estimate(sets[6]));
   // Where the rough figure is known to fall short: the Anemone writes one worm
   // more than it counts, the Wheel one link more, the CurlWorm one segment more.
   const ParameterSet anemone = With({"ChkAnemoneOn"});
@@ -110,7 +115,8 @@ TEST(ObjectCountTest, NeverZeroForASceneThatHoldsObjects) {
     ASSERT_TRUE(RunRandomEngine(child, {&random, &clock, ""}).status.ok());
     sets.emplace_back("random child " + std::to_string(seed), std::move(child));
   }
-  for (std::uint32_t seed = 1; seed <= 300; ++seed) sets.emplace_back("user set " + std::to_string(seed), test::UserSet(seed));
+  for (std::uint32_t seed = 1; seed <= 300; ++seed)
+    sets.emplace_back("user set " + std::to_string(seed), test::UserSet(seed));
   int compared = 0, within_twice = 0;
   for (const auto& [what, set] : sets) {
     const ComposeResult composed = test::ComposeAt(set, 1);
@@ -122,13 +128,16 @@ TEST(ObjectCountTest, NeverZeroForASceneThatHoldsObjects) {
     if (estimate.objects <= 2 * actual && actual <= 2 * estimate.objects) ++within_twice;
   }
   EXPECT_GT(compared, 200);
-  std::cout << "estimate within a factor of 2 of the scene for " << within_twice << " of " << compared << " sets\n";
+  std::cout << "estimate within a factor of 2 of the scene for " << within_twice << " of "
+            << compared << " sets\n";
 }
 
 TEST(ObjectCountTest, AlternateWormTakesTheEvenElements) {
   ParameterSet fan = With({"ChkFanOn", "ChkAlternate"});
-  ParameterSet trilobyt = With({"ChkTrilobyt", "ChkAlternate"}, {{"EdTrNumber", "7"}});  // 4 odd, 3 even
-  ParameterSet series = With({"ChkFanOn", "ChkAlternate", "chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}});
+  ParameterSet trilobyt =
+      With({"ChkTrilobyt", "ChkAlternate"}, {{"EdTrNumber", "7"}});  // 4 odd, 3 even
+  ParameterSet series =
+      With({"ChkFanOn", "ChkAlternate", "chkTSerie"}, {{"edSWTrig", "3"}, {"edSWETrig", "5"}});
   for (ParameterSet* set : {&fan, &trilobyt, &series}) {
     set->SetIndex("RadioGroup2", 5);  // a FormWorm of 50 beside the SpiralWorm of 30
     EXPECT_EQ(Estimate(*set), ActualObjects(test::Scene(*set)));
@@ -148,15 +157,18 @@ TEST(ObjectCountTest, FiguresFromTheParameters) {
   EXPECT_EQ(PiecesOf("object {MyThing}", &external), 1);
   EXPECT_TRUE(external);
   const ObjectEstimate e = EstimateObjects(With({}, {{"edJSegm", "object {MyThing}"}}));
-  EXPECT_EQ(e.Question(), "Your Thing contains ca. 30 objects.\nExternal objects used : they may concist of several "
-                          "sub-objects.\nContinue ?");
+  EXPECT_EQ(
+      e.Question(),
+      "Your Thing contains ca. 30 objects.\nExternal objects used : they may concist of several "
+      "sub-objects.\nContinue ?");
   ParameterSet torus = With({});
   torus.SetIndex("RadioGroup1", 7);
   EXPECT_EQ(Estimate(torus), 2);  // a piece between each two of the three points
   // Level 2 with B = 10 (30 segments, one ring of 3... every 10): 3 rings x 3 = 9, 9 + 81.
   ParameterSet branches = With({"ChkBranchON"}, {{"edBRLevel", "2"}, {"EdBranchNumber", "3"}});
   EXPECT_EQ(Estimate(branches), 30 + 30 * 90);
-  EXPECT_EQ(GroupedWhole(12345) + " " + GroupedWhole(-1234567.6) + " " + GroupedWhole(999), "12,345 -1,234,568 999");
+  EXPECT_EQ(GroupedWhole(12345) + " " + GroupedWhole(-1234567.6) + " " + GroupedWhole(999),
+            "12,345 -1,234,568 999");
 }
 
 TEST(ObjectCountTest, BadTextZeroDivisorsAndExtremeCounts) {
@@ -167,7 +179,8 @@ TEST(ObjectCountTest, BadTextZeroDivisorsAndExtremeCounts) {
   // Triggers of 0 or below skip the branch term instead of counting forever.
   for (const char* trigger : {"0", "-5"})
     EXPECT_EQ(Estimate(With({"ChkBranchON"}, {{"EdBranchTrigger", trigger}})), 30) << trigger;
-  e = EstimateObjects(With({"ChkBranchON", "ChkFanOn"}, {{"EdNumber", "1e30"}, {"EdBranchTrigger", "1e-20"}}));
+  e = EstimateObjects(
+      With({"ChkBranchON", "ChkFanOn"}, {{"EdNumber", "1e30"}, {"EdBranchTrigger", "1e-20"}}));
   EXPECT_TRUE(e.status.ok());
   EXPECT_FALSE(e.warning.empty());
   e = EstimateObjects(With({"ChkFanOn"}, {{"EdTNumber", "-8"}}));

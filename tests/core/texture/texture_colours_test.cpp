@@ -35,48 +35,130 @@ Grid Rows(std::initializer_list<std::initializer_list<const char*>> rows) {
 
 // The 125 named colours in list order, as the colour lists name them.
 const std::pair<const char*, Rgb> kNamed[] = {
-    {"Red", {255, 0, 0}}, {"Green", {0, 255, 0}}, {"Blue", {0, 0, 255}}, {"Yellow", {255, 255, 0}},
-    {"Cyan", {0, 255, 255}}, {"Magenta", {255, 0, 255}}, {"White", {255, 255, 255}}, {"Black", {0, 0, 0}},
-    {"DimGray", {84, 84, 84}}, {"Gray", {192, 192, 192}}, {"LightGray", {168, 168, 168}},
-    {"Apricot", {255, 84, 84}}, {"Aquamarine", {112, 219, 147}}, {"Banana", {227, 207, 87}},
-    {"BlueViolet", {159, 95, 159}}, {"Brown", {165, 42, 42}}, {"Burnt_orange", {255, 102, 0}},
-    {"Burnt_sienna", {204, 84, 0}}, {"Burnt_umber", {138, 51, 36}}, {"CadetBlue", {95, 159, 159}},
-    {"Cerulean_blue", {5, 184, 204}}, {"Coral", {255, 127, 0}}, {"CornflowerBlue", {66, 66, 111}},
-    {"DarkGreen", {47, 79, 47}}, {"DarkOliveGreen", {79, 79, 47}}, {"DarkOrchid", {153, 50, 204}},
-    {"DarkSlateBlue", {107, 35, 142}}, {"DarkSlateGray", {47, 79, 79}}, {"DarkSlateGrey", {47, 79, 79}},
-    {"DarkTurquoise", {112, 147, 219}}, {"Eggshell", {252, 230, 201}}, {"Firebrick", {142, 35, 35}},
-    {"ForestGreen", {35, 142, 35}}, {"Gold", {204, 127, 50}}, {"Goldenrod", {219, 219, 112}},
-    {"GreenYellow", {147, 219, 112}}, {"IndianRed", {79, 47, 47}}, {"Khaki", {159, 159, 95}},
-    {"Lavender", {204, 135, 204}}, {"LightBlue", {191, 216, 216}}, {"LightSteelBlue", {143, 143, 188}},
-    {"LimeGreen", {50, 204, 50}}, {"Maroon", {142, 35, 107}}, {"MediumAquamarine", {50, 204, 153}},
-    {"MediumBlue", {50, 50, 204}}, {"MediumForestGreen", {107, 142, 35}},
-    {"MediumGoldenrod", {234, 234, 173}}, {"MediumOrchid", {147, 112, 219}},
-    {"MediumSeaGreen", {66, 111, 66}}, {"MediumSlateBlue", {127, 0, 255}},
-    {"MediumSpringGreen", {127, 255, 0}}, {"MediumTurquoise", {112, 219, 219}},
-    {"MediumVioletRed", {219, 112, 147}}, {"Melon", {255, 120, 102}}, {"MidnightBlue", {47, 47, 79}},
-    {"Navy", {35, 35, 142}}, {"NavyBlue", {35, 35, 142}}, {"Ochre_deep", {115, 61, 26}},
-    {"Ochre_flesh", {255, 87, 33}}, {"Ochre_gold", {199, 120, 38}}, {"Olive_green", {135, 120, 0}},
-    {"Orange", {255, 128, 0}}, {"OrangeRed", {255, 64, 0}}, {"Orchid", {219, 112, 219}},
-    {"PaleGreen", {143, 188, 143}}, {"Peach", {255, 153, 102}}, {"Pink", {188, 143, 143}},
-    {"Plum", {234, 173, 234}}, {"Raw_sienna", {153, 102, 18}}, {"Raw_umber", {120, 69, 0}},
-    {"Salmon", {111, 66, 66}}, {"SeaGreen", {35, 142, 107}}, {"Sepia", {120, 69, 0}},
-    {"Sienna", {142, 107, 35}}, {"SkyBlue", {50, 153, 204}}, {"SlateBlue", {0, 127, 255}},
-    {"SpringGreen", {0, 255, 127}}, {"SteelBlue", {35, 107, 142}}, {"Tan", {219, 147, 112}},
-    {"Thistle", {216, 191, 216}}, {"Turquoise", {173, 234, 234}}, {"Violet", {79, 47, 79}},
-    {"VioletRed", {204, 50, 153}}, {"Wheat", {216, 216, 191}}, {"YellowGreen", {153, 204, 50}},
-    {"SummerSky", {56, 176, 222}}, {"RichBlue", {89, 89, 171}}, {"Brass", {181, 166, 66}},
-    {"Copper", {184, 115, 51}}, {"Bronze", {140, 120, 36}}, {"Bronze2", {166, 125, 61}},
-    {"Silver", {230, 232, 250}}, {"BrightGold", {217, 217, 26}}, {"OldGold", {207, 181, 59}},
-    {"Feldspar", {209, 145, 117}}, {"Quartz", {217, 217, 242}}, {"Mica", {0, 0, 0}},
-    {"NeonPink", {255, 110, 199}}, {"DarkPurple", {135, 31, 120}}, {"NeonBlue", {76, 76, 255}},
-    {"CoolCopper", {217, 135, 26}}, {"MandarinOrange", {227, 120, 51}}, {"LightWood", {232, 194, 166}},
-    {"MediumWood", {166, 128, 99}}, {"DarkWood", {133, 94, 66}}, {"SpicyPink", {255, 28, 173}},
-    {"SemiSweetChoc", {107, 66, 38}}, {"BakersChoc", {92, 51, 23}}, {"Flesh", {245, 204, 176}},
-    {"NewTan", {235, 199, 158}}, {"NewMidnightBlue", {0, 0, 156}}, {"VeryDarkBrown", {89, 41, 36}},
-    {"DarkBrown", {92, 64, 51}}, {"DarkTan", {150, 105, 79}}, {"GreenCopper", {82, 125, 117}},
-    {"DkGreenCopper", {74, 117, 110}}, {"DustyRose", {133, 99, 99}}, {"HuntersGreen", {33, 94, 79}},
-    {"Scarlet", {140, 23, 23}}, {"Med_Purple", {186, 41, 245}}, {"Light_Purple", {222, 148, 250}},
-    {"Very_Light_Purple", {240, 207, 252}}, {"Silver", {120, 120, 120}}, {"Mahogany", {186, 69, 0}},
+    {"Red", {255, 0, 0}},
+    {"Green", {0, 255, 0}},
+    {"Blue", {0, 0, 255}},
+    {"Yellow", {255, 255, 0}},
+    {"Cyan", {0, 255, 255}},
+    {"Magenta", {255, 0, 255}},
+    {"White", {255, 255, 255}},
+    {"Black", {0, 0, 0}},
+    {"DimGray", {84, 84, 84}},
+    {"Gray", {192, 192, 192}},
+    {"LightGray", {168, 168, 168}},
+    {"Apricot", {255, 84, 84}},
+    {"Aquamarine", {112, 219, 147}},
+    {"Banana", {227, 207, 87}},
+    {"BlueViolet", {159, 95, 159}},
+    {"Brown", {165, 42, 42}},
+    {"Burnt_orange", {255, 102, 0}},
+    {"Burnt_sienna", {204, 84, 0}},
+    {"Burnt_umber", {138, 51, 36}},
+    {"CadetBlue", {95, 159, 159}},
+    {"Cerulean_blue", {5, 184, 204}},
+    {"Coral", {255, 127, 0}},
+    {"CornflowerBlue", {66, 66, 111}},
+    {"DarkGreen", {47, 79, 47}},
+    {"DarkOliveGreen", {79, 79, 47}},
+    {"DarkOrchid", {153, 50, 204}},
+    {"DarkSlateBlue", {107, 35, 142}},
+    {"DarkSlateGray", {47, 79, 79}},
+    {"DarkSlateGrey", {47, 79, 79}},
+    {"DarkTurquoise", {112, 147, 219}},
+    {"Eggshell", {252, 230, 201}},
+    {"Firebrick", {142, 35, 35}},
+    {"ForestGreen", {35, 142, 35}},
+    {"Gold", {204, 127, 50}},
+    {"Goldenrod", {219, 219, 112}},
+    {"GreenYellow", {147, 219, 112}},
+    {"IndianRed", {79, 47, 47}},
+    {"Khaki", {159, 159, 95}},
+    {"Lavender", {204, 135, 204}},
+    {"LightBlue", {191, 216, 216}},
+    {"LightSteelBlue", {143, 143, 188}},
+    {"LimeGreen", {50, 204, 50}},
+    {"Maroon", {142, 35, 107}},
+    {"MediumAquamarine", {50, 204, 153}},
+    {"MediumBlue", {50, 50, 204}},
+    {"MediumForestGreen", {107, 142, 35}},
+    {"MediumGoldenrod", {234, 234, 173}},
+    {"MediumOrchid", {147, 112, 219}},
+    {"MediumSeaGreen", {66, 111, 66}},
+    {"MediumSlateBlue", {127, 0, 255}},
+    {"MediumSpringGreen", {127, 255, 0}},
+    {"MediumTurquoise", {112, 219, 219}},
+    {"MediumVioletRed", {219, 112, 147}},
+    {"Melon", {255, 120, 102}},
+    {"MidnightBlue", {47, 47, 79}},
+    {"Navy", {35, 35, 142}},
+    {"NavyBlue", {35, 35, 142}},
+    {"Ochre_deep", {115, 61, 26}},
+    {"Ochre_flesh", {255, 87, 33}},
+    {"Ochre_gold", {199, 120, 38}},
+    {"Olive_green", {135, 120, 0}},
+    {"Orange", {255, 128, 0}},
+    {"OrangeRed", {255, 64, 0}},
+    {"Orchid", {219, 112, 219}},
+    {"PaleGreen", {143, 188, 143}},
+    {"Peach", {255, 153, 102}},
+    {"Pink", {188, 143, 143}},
+    {"Plum", {234, 173, 234}},
+    {"Raw_sienna", {153, 102, 18}},
+    {"Raw_umber", {120, 69, 0}},
+    {"Salmon", {111, 66, 66}},
+    {"SeaGreen", {35, 142, 107}},
+    {"Sepia", {120, 69, 0}},
+    {"Sienna", {142, 107, 35}},
+    {"SkyBlue", {50, 153, 204}},
+    {"SlateBlue", {0, 127, 255}},
+    {"SpringGreen", {0, 255, 127}},
+    {"SteelBlue", {35, 107, 142}},
+    {"Tan", {219, 147, 112}},
+    {"Thistle", {216, 191, 216}},
+    {"Turquoise", {173, 234, 234}},
+    {"Violet", {79, 47, 79}},
+    {"VioletRed", {204, 50, 153}},
+    {"Wheat", {216, 216, 191}},
+    {"YellowGreen", {153, 204, 50}},
+    {"SummerSky", {56, 176, 222}},
+    {"RichBlue", {89, 89, 171}},
+    {"Brass", {181, 166, 66}},
+    {"Copper", {184, 115, 51}},
+    {"Bronze", {140, 120, 36}},
+    {"Bronze2", {166, 125, 61}},
+    {"Silver", {230, 232, 250}},
+    {"BrightGold", {217, 217, 26}},
+    {"OldGold", {207, 181, 59}},
+    {"Feldspar", {209, 145, 117}},
+    {"Quartz", {217, 217, 242}},
+    {"Mica", {0, 0, 0}},
+    {"NeonPink", {255, 110, 199}},
+    {"DarkPurple", {135, 31, 120}},
+    {"NeonBlue", {76, 76, 255}},
+    {"CoolCopper", {217, 135, 26}},
+    {"MandarinOrange", {227, 120, 51}},
+    {"LightWood", {232, 194, 166}},
+    {"MediumWood", {166, 128, 99}},
+    {"DarkWood", {133, 94, 66}},
+    {"SpicyPink", {255, 28, 173}},
+    {"SemiSweetChoc", {107, 66, 38}},
+    {"BakersChoc", {92, 51, 23}},
+    {"Flesh", {245, 204, 176}},
+    {"NewTan", {235, 199, 158}},
+    {"NewMidnightBlue", {0, 0, 156}},
+    {"VeryDarkBrown", {89, 41, 36}},
+    {"DarkBrown", {92, 64, 51}},
+    {"DarkTan", {150, 105, 79}},
+    {"GreenCopper", {82, 125, 117}},
+    {"DkGreenCopper", {74, 117, 110}},
+    {"DustyRose", {133, 99, 99}},
+    {"HuntersGreen", {33, 94, 79}},
+    {"Scarlet", {140, 23, 23}},
+    {"Med_Purple", {186, 41, 245}},
+    {"Light_Purple", {222, 148, 250}},
+    {"Very_Light_Purple", {240, 207, 252}},
+    {"Silver", {120, 120, 120}},
+    {"Mahogany", {186, 69, 0}},
     {"Maize", {237, 153, 0}},
 };
 
@@ -85,15 +167,20 @@ TEST(NamedColourTest, TableValuesAndItems) {
   ASSERT_EQ(table.size(), std::size(kNamed));
   for (size_t i = 0; i < table.size(); ++i) {
     // The display blanks after a name are the list's own.
-    EXPECT_EQ(table[i].name.substr(0, table[i].name.find_last_not_of(' ') + 1), kNamed[i].first) << i;
+    EXPECT_EQ(table[i].name.substr(0, table[i].name.find_last_not_of(' ') + 1), kNamed[i].first)
+        << i;
     EXPECT_EQ(table[i].rgb, kNamed[i].second) << kNamed[i].first;
   }
-  for (const auto& [at, name] : {std::pair{30, "Eggshell  "}, {8, "DimGray   "}, {9, "Gray      "}, {91, "Silver    "},
+  for (const auto& [at, name] : {std::pair{30, "Eggshell  "},
+                                 {8, "DimGray   "},
+                                 {9, "Gray      "},
+                                 {91, "Silver    "},
                                  {122, "Silver"}}) {
     EXPECT_EQ(table[at].name, name);
     EXPECT_EQ(FindNamedColour(name), at) << name;
   }
-  for (const auto& [name, at] : {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}})
+  for (const auto& [name, at] :
+       {std::pair{"silver", 122}, {"SILVER    ", 91}, {"Silver ", -1}, {"Custom Color", -1}})
     EXPECT_EQ(FindNamedColour(name), at) << name;
   const auto items = ColourListItems();
   ASSERT_EQ(items.size(), 126u);
@@ -101,7 +188,8 @@ TEST(NamedColourTest, TableValuesAndItems) {
   // The window's lists are generated from the parameter table's items.
   ParameterSet set;
   EXPECT_EQ(set.def(set.Find("cbColor2")).items.substr(0, 10), "Red|Green|");
-  EXPECT_EQ(ComponentText(84) + " " + ComponentText(255) + " " + ComponentText(0), "0.3294 1.0000 0.0000");
+  EXPECT_EQ(ComponentText(84) + " " + ComponentText(255) + " " + ComponentText(0),
+            "0.3294 1.0000 0.0000");
   EXPECT_EQ(PackRgb(UnpackRgb(-1)), kWhite);
 }
 
@@ -110,7 +198,8 @@ TEST(ColourRowsTest, StartValues) {
   for (int k = 1; k <= 3; ++k) {
     const std::string row = std::to_string(k);
     EXPECT_EQ(s.set.Index(ColourListName(k)), 30);
-    EXPECT_EQ(s.set.Text("editRed" + row) + " " + s.set.Text("editGreen" + row) + " " + s.set.Text("editBlue" + row),
+    EXPECT_EQ(s.set.Text("editRed" + row) + " " + s.set.Text("editGreen" + row) + " " +
+                  s.set.Text("editBlue" + row),
               "0.9882 0.9020 0.7882");
   }
   EXPECT_EQ(s.set.Index("cbColor4"), kCustomColourIndex);
@@ -182,7 +271,8 @@ TEST(ColourMapEditTest, PositionRuleLabelAndEntry) {
   s.set.SetGrid("sgColorMap", Rows({{"0.2", "0", "0", "0"}, {"1", "0", "0", "0"}}));
   EXPECT_EQ(MoveSlider(s.set, s.page, 100, s.diagnostics).message(), "Could not find position!");
   s.set.SetGrid("sgColorMap", Rows({{"0", "whyte", "0", "0"}, {"1", "0", "0", "0"}}));
-  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(), "'whyte' is not a valid integer value");
+  EXPECT_EQ(MoveSlider(s.set, s.page, 0, s.diagnostics).message(),
+            "'whyte' is not a valid integer value");
 }
 
 TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
@@ -203,20 +293,28 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   s.page.swatch[3] = 65280;
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Cannot have less than 2 colors in color map.");
+  EXPECT_EQ(s.set.GridValue("sgColorMap"),
+            Rows({{"0.000", "255", "0", "0"}, {"1.000", "65280", "0", "0"}}));
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
+            "Cannot have less than 2 colors in color map.");
   // An inserted entry keeps the filter and transmit of the one after it.
-  s.set.SetGrid("sgColorMap", Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
+  s.set.SetGrid(
+      "sgColorMap",
+      Rows({{"0.000", "1", "0", "0"}, {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
   ASSERT_TRUE(MoveSlider(s.set, s.page, 123, s.diagnostics).ok());
   ASSERT_TRUE(AddColour(s.set, s.page, s.diagnostics).ok());
-  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "1", "0", "0"}, {"0.120", "1", "0.1", "0.2"},
-                                                 {"0.500", "2", "0.1", "0.2"}, {"1.000", "3", "0", "0"}}));
+  EXPECT_EQ(s.set.GridValue("sgColorMap"), Rows({{"0.000", "1", "0", "0"},
+                                                 {"0.120", "1", "0.1", "0.2"},
+                                                 {"0.500", "2", "0.1", "0.2"},
+                                                 {"1.000", "3", "0", "0"}}));
   // Delete takes the entry at or before the slider; at 1 there is none to take.
   ASSERT_TRUE(MoveSlider(s.set, s.page, 1000, s.diagnostics).ok());
   const Grid kept = s.set.GridValue("sgColorMap");
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
+            "Not a valid color position.  Cannot delete.");
   ASSERT_TRUE(MoveSlider(s.set, s.page, 50, s.diagnostics).ok());
-  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(), "Not a valid color position.  Cannot delete.");
+  EXPECT_EQ(DeleteColour(s.set, s.page, s.diagnostics).message(),
+            "Not a valid color position.  Cannot delete.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), kept);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 600, s.diagnostics).ok());
   ASSERT_TRUE(DeleteColour(s.set, s.page, s.diagnostics).ok());
@@ -227,17 +325,20 @@ TEST(ColourMapEditTest, AddAndDeleteAtTheMiddleAndTheEnds) {
 TEST(ColourMapEditTest, AddStopsAtTheLargestMapPovRayTakes) {
   Started s;
   Grid full{256, 4, {}};
-  for (int i = 0; i < 256; ++i) full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
+  for (int i = 0; i < 256; ++i)
+    full.cells.insert(full.cells.end(), {i == 255 ? "1.000" : "0.000", "0", "0", "0"});
   full.cells[4] = "0.001";
   s.set.SetGrid("sgColorMap", full);
   ASSERT_TRUE(MoveSlider(s.set, s.page, 500, s.diagnostics).ok());
-  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(), "A color map holds at most 256 colors.");
+  EXPECT_EQ(AddColour(s.set, s.page, s.diagnostics).message(),
+            "A color map holds at most 256 colors.");
   EXPECT_EQ(s.set.GridValue("sgColorMap"), full);
 }
 
 TEST(ColourMapEditTest, DefaultMapAndStrip) {
   Started s;
-  s.set.SetGrid("sgColorMap", Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
+  s.set.SetGrid("sgColorMap",
+                Rows({{"0", "1", "0", "0"}, {"1", "2", "0", "0"}, {"1", "3", "0", "0"}}));
   s.page.position = 400;
   s.page.position_label = "0.400";
   s.page.swatch[3] = 5;
@@ -249,18 +350,24 @@ TEST(ColourMapEditTest, DefaultMapAndStrip) {
   s.set.SetIndex("cbPigmentType", 7);
   std::string text;
   ASSERT_TRUE(BuildTexture(s.set, text).ok());
-  EXPECT_NE(text.find("[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find(
+          "[0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, 0.000, 0.000 > ]"),
+      std::string::npos);
   std::vector<int> strip;
   ASSERT_TRUE(ColourMapStrip(StartColourMap(), 4, strip, s.diagnostics).ok());
   // 255 * (4 - x) / 4: 255, 191.25, 127.5 (to even: 128), 63.75.
   EXPECT_EQ(strip, (std::vector<int>{kWhite, PackRgb({191, 191, 191}), PackRgb({128, 128, 128}),
                                      PackRgb({64, 64, 64})}));
-  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip, s.diagnostics).ok());
+  ASSERT_TRUE(ColourMapStrip(Rows({{"0.5", "Red", "0", "0"}, {"9e9", "0", "0", "0"}}), 4, strip,
+                             s.diagnostics)
+                  .ok());
   EXPECT_EQ(strip[0], -1);
   EXPECT_EQ(strip[2], PackRgb({255, 0, 0}));
-  EXPECT_EQ(ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics).message(),
-            "'x' is not a valid integer value");
+  EXPECT_EQ(
+      ColourMapStrip(Rows({{"0", "x", "0", "0"}, {"1", "0", "0", "0"}}), 4, strip, s.diagnostics)
+          .message(),
+      "'x' is not a valid integer value");
 }
 
 TEST(TextureRandomTest, SolidDrawsOneColourFromTheClockSeed) {
@@ -292,13 +399,15 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
   s.set.SetIndex("cbPigmentType", 9);
   int rows = 2;
   for (std::uint32_t seed = 1; seed < 40; ++seed) {
-    ASSERT_TRUE(RandomPigment(s.set, s.page, s.random, FixedClock(seed * 7919), s.diagnostics).ok());
+    ASSERT_TRUE(
+        RandomPigment(s.set, s.page, s.random, FixedClock(seed * 7919), s.diagnostics).ok());
     const Grid& g = s.set.GridValue("sgColorMap");
     EXPECT_EQ(g.cell(0, 0), "0.000");
     EXPECT_EQ(g.cell(0, g.rows - 1), "1.000");
     EXPECT_GE(g.rows, rows);
     EXPECT_LE(g.rows, rows + 4);
-    for (int r = 1; r < g.rows; ++r) EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
+    for (int r = 1; r < g.rows; ++r)
+      EXPECT_LT(std::stof(g.cell(0, r - 1)), std::stof(g.cell(0, r)));
     rows = g.rows;
   }
   EXPECT_GT(rows, 20);
@@ -312,7 +421,10 @@ TEST(TextureRandomTest, PatternMapKeepsItsEndsAndGrowsByAtMostFour) {
   const int n = static_cast<int>(std::floor(r.Next() * 4 + 0.5));
   for (int k = 0; k < 2 * n; ++k) r.Next();
   EXPECT_EQ(a.set.GridValue("sgColorMap").rows, 2 + n);
-  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0}, {"editLambda", 3.0}, {"editOmega", 1.0}, {"editOctaves", 10.0}})
+  for (const auto& [f, times] : {std::pair{"editTurbulence", 2.0},
+                                 {"editLambda", 3.0},
+                                 {"editOmega", 1.0},
+                                 {"editOctaves", 10.0}})
     EXPECT_EQ(a.set.Text(f), Fixed(r.Next() * times, 3, 2)) << f;
   EXPECT_TRUE(a.diagnostics.warnings.empty());
 }
@@ -328,9 +440,10 @@ TEST(TextureRandomTest, NormalAndFinishFollowTheirDraws) {
     Random r(seed);
     // 0 "None" to 19 "Wrinkles": "Bump_map" (20) is never chosen.
     EXPECT_EQ(s.set.Index("cbNormalType"), static_cast<int>(std::floor(r.Next() * 19 + 0.5)));
-    for (const auto& [name, times, p, d] : {Field{"editNormalDepth", 4, 3, 2}, Field{"editNTurbulence", 2, 3, 2},
-                                            Field{"editNLambda", 3, 3, 2}, Field{"editNOmega", 1, 3, 2},
-                                            Field{"editNOctaves", 10, 3, 2}}) {
+    for (const auto& [name, times, p, d] :
+         {Field{"editNormalDepth", 4, 3, 2}, Field{"editNTurbulence", 2, 3, 2},
+          Field{"editNLambda", 3, 3, 2}, Field{"editNOmega", 1, 3, 2},
+          Field{"editNOctaves", 10, 3, 2}}) {
       EXPECT_EQ(s.set.Text(name), Fixed(r.Next() * times, p, d)) << name;
     }
     s.set.SetOn("sbAmbient", true);
@@ -352,7 +465,8 @@ TEST(TextureRandomTest, NormalAndFinishFollowTheirDraws) {
       const bool down = r.Below(2) == 0;
       EXPECT_EQ(s.set.On(toggle), down) << toggle;
       if (!down) continue;
-      for (const auto& [name, times, p, d] : fields) EXPECT_EQ(s.set.Text(name), Fixed(r.Next() * times, p, d)) << name;
+      for (const auto& [name, times, p, d] : fields)
+        EXPECT_EQ(s.set.Text(name), Fixed(r.Next() * times, p, d)) << name;
     }
     EXPECT_TRUE(s.set.On("sbAmbient"));
     EXPECT_FALSE(s.set.On("sbDiffuse"));
@@ -387,12 +501,18 @@ TEST(TextureBuilderTest, StartStateGivesTheDefaultThingTexture) {
 }
 
 TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
-  ParameterSet set = test::With(ParameterSet(), {}, {{"editRed2", "1"}, {"editGreen2", "0"}, {"editBlue2", "0"},
-                                                     {"editFilter2", "0.5"}, {"editRed3", "a"}});
+  ParameterSet set = test::With(ParameterSet(), {},
+                                {{"editRed2", "1"},
+                                 {"editGreen2", "0"},
+                                 {"editBlue2", "0"},
+                                 {"editFilter2", "0.5"},
+                                 {"editRed3", "a"}});
   for (const auto& [type, pigment] :
        {std::pair{1, " brick color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5>}"},
         {2, " checker color rgbf <0.9882,0.9020,0.7882,0>, color rgbf <1,0,0,0.5>}"},
-        {3, " hexagon color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5> , color rgbf <a,0.9020,0.7882,0>}"}}) {
+        {3,
+         " hexagon color rgbf <0.9882,0.9020,0.7882,0> , color rgbf <1,0,0,0.5> , color rgbf "
+         "<a,0.9020,0.7882,0>}"}}) {
     set.SetIndex("cbPigmentType", type);
     EXPECT_EQ(Pigment(set), pigment) << type;
   }
@@ -401,23 +521,31 @@ TEST(TextureBuilderTest, SolidAndBlockPigmentsSeparateTheirColoursAsWritten) {
 TEST(TextureBuilderTest, PatternPigmentsWriteTheColourMap) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 5);
-  EXPECT_EQ(Pigment(set), " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, "
-                          "0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
+  EXPECT_EQ(
+      Pigment(set),
+      " bozo  color_map {  [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color rgb <0.000, "
+      "0.000, 0.000 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
   set.SetIndex("cbPigmentType", 4);
   set.SetText("editTurbulence", "0.3");
-  EXPECT_EQ(Pigment(set), " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color "
-                          "rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
+  EXPECT_EQ(
+      Pigment(set),
+      " agate agate_turb 0.3 color_map { [0.000 color rgb <1.000, 1.000, 1.000 > ] [1.000 color "
+      "rgb <0.000, 0.000, 0.000 > ]} lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 scale 1}");
 }
 
 TEST(TextureBuilderTest, ColourMapCellsNamesFilterAndTransmit) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 6);
   // 128 -> 0.500 (two significant digits), 200 -> 0.780, 10 -> 0.039.
-  set.SetGrid("sgColorMap", Rows({{"0.000", "Red", "0.5", "0"}, {"0.4", "DimGray   ", "0", "0.2"},
-                                 {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
-  EXPECT_EQ(Pigment(set), " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    transmit  "
-                          "0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 "
-                          "frequency 1 phase 0 scale 1}");
+  set.SetGrid("sgColorMap",
+              Rows({{"0.000", "Red", "0.5", "0"},
+                    {"0.4", "DimGray   ", "0", "0.2"},
+                    {"1.000", std::to_string(128 + 256 * 200 + 65536 * 10).c_str(), "0", "0"}}));
+  EXPECT_EQ(
+      Pigment(set),
+      " gradient x  color_map {  [0.000 color Red filter  0.5 ] [0.4 color DimGray    transmit  "
+      "0.2 ] [1.000 color rgb <0.500, 0.780, 0.039 > ]} turbulence 0 lambda 2 omega 0.5 octaves 3 "
+      "frequency 1 phase 0 scale 1}");
   // Names match without regard to case and are written as the cell holds them.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0.5", "eggSHELL  ", "0", "0"}});
   EXPECT_EQ(Pigment(set).substr(0, 50), " gradient x  color_map {  [0.5 color eggSHELL   ]}");
@@ -427,8 +555,10 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   ParameterSet set;
   set.SetIndex("cbPigmentType", 9);
   // One row, duplicate and out-of-range positions: POV-Ray takes these as they stand.
-  set.SetGrid("sgColorMap", Rows({{"-0.5", "255", "0", "0"}, {"-0.5", "0", "0", "0"}, {"1.5", "0", "0", "0"}}));
-  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"), std::string::npos);
+  set.SetGrid("sgColorMap",
+              Rows({{"-0.5", "255", "0", "0"}, {"-0.5", "0", "0", "0"}, {"1.5", "0", "0", "0"}}));
+  EXPECT_NE(Pigment(set).find("[-0.5 color rgb <1.000, 0.000, 0.000 > ] [-0.5 color"),
+            std::string::npos);
   // A packed colour outside 24 bits keeps only its low 24 bits.
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "-1", "0", "0"}});
   EXPECT_NE(Pigment(set).find("[0 color rgb <1.000, 1.000, 1.000 > ]"), std::string::npos);
@@ -441,7 +571,8 @@ TEST(TextureBuilderTest, ColourMapOddShapesStayValidOrFailWithAMessage) {
   Grid big{257, 4, {}};
   for (int i = 0; i < 257; ++i) big.cells.insert(big.cells.end(), {"0.5", "0", "0", "0"});
   set.SetGrid("sgColorMap", big);
-  EXPECT_EQ(BuildTexture(set, text).message(), "The color map holds 257 colors; POV-Ray takes at most 256.");
+  EXPECT_EQ(BuildTexture(set, text).message(),
+            "The color map holds 257 colors; POV-Ray takes at most 256.");
   set.SetGrid("sgColorMap", Grid{1, 1, {"0"}});
   EXPECT_EQ(BuildTexture(set, text).message(), "The color map grid has no color column.");
   set.SetGrid("sgColorMap", Grid{1, 4, {"0", "Custom Color", "0", "0"}});
@@ -470,12 +601,16 @@ TEST(TextureBuilderTest, ImageMapTypesAndProjection) {
   ParameterSet set = test::With(ParameterSet(), {}, {{"edIMName", "sky.png"}});
   set.SetIndex("cbPigmentType", 20);
   set.SetIndex("RadioGroup4", 1);
-  EXPECT_EQ(Pigment(set), " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> scale 1 "
-                          "}");
+  EXPECT_EQ(
+      Pigment(set),
+      " image_map { png \"sky.png\" map_type 1 interpolate 2 } translate <-0.5, -0.5, 0> scale 1 "
+      "}");
   set = test::With(set, {}, {{"edIMName", "a.gif.bmp"}, {"edIMTurb", "0.2"}, {"edIMScale", "3"}});
   set.SetIndex("RadioGroup4", -1);
-  EXPECT_EQ(Pigment(set), " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate <-0.5, -0.5, "
-                          "0> scale 3 }");
+  EXPECT_EQ(
+      Pigment(set),
+      " image_map { gif bmp \"a.gif.bmp\" interpolate 2 } turbulence 0.2 translate <-0.5, -0.5, "
+      "0> scale 3 }");
   set.SetText("edIMName", "plain.PNG");
   EXPECT_EQ(Pigment(set).substr(0, 26), " image_map { \"plain.PNG\" i");
 }
@@ -484,18 +619,21 @@ TEST(TextureBuilderTest, NormalTypes) {
   ParameterSet set;
   EXPECT_EQ(NormalPart(set, true), "");
   set.SetIndex("cbNormalType", 14);
-  EXPECT_EQ(NormalPart(set, true), " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
-                                   "scale 1 }");
+  EXPECT_EQ(NormalPart(set, true),
+            " normal { bumps 0.5 turbulence 0 lambda 2 omega 0.5 octaves 3 frequency 1 phase 0 "
+            "scale 1 }");
   EXPECT_EQ(NormalPart(set, false).substr(0, 30), " normal { bumps   turbulence 0");
   set.SetIndex("cbNormalType", 20);
   set.SetText("edBMName", "bumps.tga");
   set.SetIndex("RadioGroup6", 2);
-  EXPECT_EQ(NormalPart(set, false), " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } "
-                                    "translate <-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(NormalPart(set, false),
+            " normal {bump_map { tga \"bumps.tga\" map_type 2 bump_size 0.5 interpolate 2 } "
+            "translate <-0.5, -0.5, 0> scale 1 }");
   set.SetText("editNormalDepth", "");
   set.SetText("edBMTurb", "0.1");
-  EXPECT_EQ(NormalPart(set, true), " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 "
-                                   "translate <-0.5, -0.5, 0> scale 1 }");
+  EXPECT_EQ(NormalPart(set, true),
+            " normal {bump_map { tga \"bumps.tga\" map_type 2 interpolate 2 } turbulence 0.1 "
+            "translate <-0.5, -0.5, 0> scale 1 }");
   set.SetIndex("cbNormalType", -1);
   EXPECT_EQ(NormalPart(set, true), "");
 }
@@ -508,17 +646,22 @@ TEST(TextureBuilderTest, FinishToggles) {
   set.SetOn("sbPhong", false);
   set.SetOn("sbRoughness", true);
   EXPECT_EQ(FinishPart(set), " finish { roughness 0.001 }");
-  set = test::With(set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular", "sbMetallic", "sbReflection",
-                        "sbCrand"});
-  EXPECT_EQ(FinishPart(set), " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
-                             "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
+  set = test::With(set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
+                         "sbMetallic", "sbReflection", "sbCrand"});
+  EXPECT_EQ(
+      FinishPart(set),
+      " finish { ambient rgb <0.1, 0.1, 0.1> diffuse 0.7 brilliance 2 phong 0.4 phong_size 60 "
+      "specular 1 roughness 0.001 metallic  reflection rgb <0.3, 0.3, 0.3> crand 1 }");
 }
 
 // Every pigment type with every normal type beside it, all finish items on.
 TEST(TextureBuilderTest, EveryTypeGolden) {
-  ParameterSet set = test::With(ParameterSet(), {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
-                                                 "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"},
-                                {{"edIMName", "pic.png"}, {"edBMName", "bump.gif"}, {"editTTScaleX", "2"},
+  ParameterSet set = test::With(ParameterSet(),
+                                {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
+                                 "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"},
+                                {{"edIMName", "pic.png"},
+                                 {"edBMName", "bump.gif"},
+                                 {"editTTScaleX", "2"},
                                  {"editTTRotateZ", "45"}});
   std::string all;
   for (int type = 0; type <= 20; ++type) {

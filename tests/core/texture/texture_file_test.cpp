@@ -8,13 +8,13 @@
 #include "render/command_line.h"
 #include "render/renderer.h"
 #include "support/creatures.h"
+#include "support/started_texture.h"
 #include "texture/colour_map_edit.h"
 #include "texture/colour_rows.h"
 #include "texture/named_colours.h"
 #include "texture/randomizers.h"
 #include "texture/texture_builder.h"
 #include "texture/texture_preview.h"
-#include "support/started_texture.h"
 #include "texture/texture_start.h"
 
 namespace vermora {
@@ -32,8 +32,10 @@ void Customise(ParameterSet& set) {
   set.SetIndex("cbPigmentType", 11);
   set.SetText("editRed2", "0.25");
   set.SetText("editOmega", "0.75");
-  set.SetGrid("sgColorMap",
-              Grid{3, 4, {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0", "1.000", "0", "0", "0.25"}});
+  set.SetGrid("sgColorMap", Grid{3,
+                                 4,
+                                 {"0.000", "255", "0", "0", "0.400", "Khaki     ", "0.5", "0",
+                                  "1.000", "0", "0", "0.25"}});
   set.SetIndex("cbNormalType", 17);
   set.SetText("editNPhase", "0.3");
   set.SetOn("sbPhong", true);
@@ -47,9 +49,16 @@ TEST(TextureFileTest, SavingAfterStart) {
   const auto lines = Lines(TextureFileText(s.set));
   ASSERT_EQ(lines.size(), 57u);
   const std::pair<size_t, const char*> expected[] = {
-      {0, "Quorel 0.9"}, {1, "cbPigmentType|0"}, {2, "cbColor1|30"}, {5, "editRed1|0.9882"},
-      {8, "editGreen1|0.9020"}, {21, "sgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~"},
-      {22, "cbColor4|125~16777215"}, {32, "sbAmbient|N"}, {48, "editReflectionE|1"}, {56, "editTTRotateZ|0"}};
+      {0, "Quorel 0.9"},
+      {1, "cbPigmentType|0"},
+      {2, "cbColor1|30"},
+      {5, "editRed1|0.9882"},
+      {8, "editGreen1|0.9020"},
+      {21, "sgColorMap|2~4:0.000~16777215~0~0~1.000~0~0~0~"},
+      {22, "cbColor4|125~16777215"},
+      {32, "sbAmbient|N"},
+      {48, "editReflectionE|1"},
+      {56, "editTTRotateZ|0"}};
   for (const auto& [at, line] : expected) EXPECT_EQ(lines[at], line) << at;
   int toggles_down = 0;
   for (const auto& line : lines) toggles_down += line.rfind("sb", 0) == 0 && line.back() == 'Y';
@@ -79,7 +88,9 @@ TEST(TextureFileTest, RoundTripThroughAFile) {
   EXPECT_EQ(loaded.set.Tag("cbColor4"), 255);
   EXPECT_EQ(loaded.page.swatch[1], PackRgb({64, 230, 201}));
   EXPECT_TRUE(loaded.diagnostics.warnings.empty());
-  EXPECT_EQ(LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(), "File not found");
+  EXPECT_EQ(
+      LoadTextureFile(dir + "none.vtr", loaded.set, loaded.page, loaded.diagnostics).message(),
+      "File not found");
   fs::remove_all(dir);
 }
 
@@ -104,8 +115,9 @@ TEST(TextureFileTest, BadFilesGiveTheLoaderMessagesAndChangeNothingElse) {
   const std::string good = TextureFileText(saved.set);
   Started s;
   const ParameterSet start = s.set;
-  EXPECT_EQ(LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
-            "Unknown version or file format.  Possible data corruption in file?");
+  EXPECT_EQ(
+      LoadTextureText("Quorel 0.8\r\n" + good.substr(12), s.set, s.page, s.diagnostics).message(),
+      "Unknown version or file format.  Possible data corruption in file?");
   EXPECT_TRUE(s.set == start);
   // A bad grid stops the load: earlier lines applied, later ones not.
   std::string bad_grid = good;
@@ -135,8 +147,9 @@ TEST(TextureFileTest, ExportWritesTheOneLine) {
   Started s;
   const std::string dir = test::MakeTempFolder();
   ASSERT_TRUE(ExportTextureInclude(dir + "t.inc", s.set, s.page).ok());
-  EXPECT_EQ(Read(dir + "t.inc"),
-            "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
+  EXPECT_EQ(
+      Read(dir + "t.inc"),
+      "texture {pigment { color rgbf <0.9882,0.9020,0.7882,0>} scale <1,1,1> rotate <0,0,0>}\r\n");
   EXPECT_EQ(s.page.current_texture.substr(0, 16), "texture {pigment");
   EXPECT_EQ(ExportTextureInclude(dir + "no/such/t.inc", s.set, s.page).message(), "File not found");
   fs::remove_all(dir);
@@ -163,8 +176,9 @@ TEST(TexturePreviewTest, SceneTextAndCameraRestored) {
   EXPECT_NE(box.find("\r\nbox {<-5, -5, -5>, < 5,  5,  5> texture {"), std::string::npos);
   EXPECT_NE(box.find(" rotate y*20 translate <0,0,-8>}\r\n"), std::string::npos);
   EXPECT_EQ(box.find("sphere"), std::string::npos);
-  EXPECT_NE(TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
-            std::string::npos);
+  EXPECT_NE(
+      TexturePreviewScene(s.set, PreviewShape::kPlane).find("\r\nplane {<0, 1, 0>, -10 texture {"),
+      std::string::npos);
   // A failed render still puts the camera back.
   const auto fails = [](const std::string&) { return Status::Error("render failed"); };
   EXPECT_EQ(RunTexturePreview(s.set, s.page, PreviewShape::kBox, fails).message(), "render failed");
@@ -241,11 +255,14 @@ TEST(TextureRenderTest, EveryPigmentNormalAndFinishIsKnownToPovRay) {
   // The first picture serves as the image map and bump map of the others.
   ASSERT_TRUE(p.Preview(PreviewShape::kSphere).ok());
   fs::copy_file(p.folder + "TEMP.BMP", p.folder + "map.bmp");
-  p.set = test::With(p.set, {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular", "sbRoughness",
-                             "sbMetallic", "sbReflection", "sbCrand"},
+  p.set = test::With(p.set,
+                     {"sbAmbient", "sbDiffuse", "sbBrilliance", "sbPhong", "sbSpecular",
+                      "sbRoughness", "sbMetallic", "sbReflection", "sbCrand"},
                      {{"edIMName", "map.bmp"}, {"edBMName", "map.bmp"}, {"edIMTurb", "0.1"}});
-  p.set.SetGrid("sgColorMap",
-                Grid{3, 4, {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3", "1.000", "Maize", "0", "0"}});
+  p.set.SetGrid("sgColorMap", Grid{3,
+                                   4,
+                                   {"0.000", "Red", "0.2", "0", "0.500", "65280", "0", "0.3",
+                                    "1.000", "Maize", "0", "0"}});
   std::vector<std::string> textures;
   for (int type = 0; type <= 20; ++type) {
     p.set.SetIndex("cbPigmentType", type);

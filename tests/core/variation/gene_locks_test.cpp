@@ -9,8 +9,8 @@
 #include "support/creatures.h"
 #include "variation/breeding.h"
 #include "variation/evolve.h"
-#include "variation/mutate.h"
 #include "variation/lineage.h"
+#include "variation/mutate.h"
 #include "variation/random_engine.h"
 #include "variation/weak_child.h"
 
@@ -61,9 +61,12 @@ TEST_F(GeneLocksTest, EveryEngineLeavesLockedParametersAlone) {
   partner.SetText("edCamLocZ", "-55");
   for (size_t i = 0; i < partner.size(); ++i) {
     const std::string_view page = partner.def(i).page;
-    if (page.starts_with("Textures") && IsEntryField(partner.def(i).kind)) partner.SetText(partner.def(i).name, "7");
+    if (page.starts_with("Textures") && IsEntryField(partner.def(i).kind))
+      partner.SetText(partner.def(i).name, "7");
   }
-  auto breed = [&partner](ParameterSet& set, const EngineOptions& options) { return Breed(set, partner, options); };
+  auto breed = [&partner](ParameterSet& set, const EngineOptions& options) {
+    return Breed(set, partner, options);
+  };
   ExpectLocksKept(breed, textures, 777);
 }
 
@@ -131,7 +134,8 @@ TEST_F(LineageTest, ThreeGenerationsListTheirAncestry) {
   std::vector<std::string> warnings;
   FixedClock clock(5000);
   ASSERT_TRUE(WriteLineageFile(b, MakeLineage("mutate", {a}, 11, clock, warnings)).ok());
-  ASSERT_TRUE(WriteLineageFile(c, MakeLineage("breed", {b, folder + "/p.vmx"}, 12, clock, warnings)).ok());
+  ASSERT_TRUE(
+      WriteLineageFile(c, MakeLineage("breed", {b, folder + "/p.vmx"}, 12, clock, warnings)).ok());
   const std::string d = folder + "/d.vmx";
   ASSERT_TRUE(WriteLineageFile(d, MakeLineage("evolve", {c}, 13, clock, warnings)).ok());
   EXPECT_TRUE(warnings.empty());

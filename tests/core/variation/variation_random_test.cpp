@@ -42,8 +42,9 @@ TEST(VariationRandomTest, ExactChildForAFixedSeed) {
   const ParameterSet child = RandomSet(43200000);
   EXPECT_TRUE(test::MatchesGolden("child_random.vmx", SettingsText(child)));
   EXPECT_EQ(child.Index("RadioGroup1"), 3);
-  const std::pair<const char*, const char*> worked[] = {{"EdNumber", "17"}, {"EdSpace", "9"}, {"EdOmw", "-0.30"},
-                                                        {"EdLegTrig", "18"}, {"EdXMoveF", "1.05"}, {"EdYMoveF", "0.51"}};
+  const std::pair<const char*, const char*> worked[] = {{"EdNumber", "17"},   {"EdSpace", "9"},
+                                                        {"EdOmw", "-0.30"},   {"EdLegTrig", "18"},
+                                                        {"EdXMoveF", "1.05"}, {"EdYMoveF", "0.51"}};
   for (const auto& [name, text] : worked) EXPECT_EQ(child.Text(name), text) << name;
 }
 
@@ -56,18 +57,22 @@ TEST(VariationRandomTest, ValuesStayInsideTheirRanges) {
     EXPECT_TRUE(c >= 15 && c <= 40 + 15) << c;
     const float space = Num(set, "EdSpace");
     EXPECT_TRUE((space >= c * 0.25f - 0.5f && space <= c + 0.5f)) << space << " of " << c;
-    EXPECT_EQ(set.Text("EdShFX") + " " + set.Text("EdShFX"), set.Text("EdShFY") + " " + set.Text("EdShFZ"));
+    EXPECT_EQ(set.Text("EdShFX") + " " + set.Text("EdShFX"),
+              set.Text("EdShFY") + " " + set.Text("EdShFZ"));
     EXPECT_EQ(set.Text("EdTScaleFactorX"), set.Text("EdTScaleFactorZ"));
     EXPECT_EQ(std::stoi(set.Text("EdShTrig")), std::stoi(set.Text("EdNumber")) + 10);
-    EXPECT_TRUE(Num(set, "EdRNumber") >= 40 && Num(set, "EdRNumber") < 120) << set.Text("EdRNumber");
+    EXPECT_TRUE(Num(set, "EdRNumber") >= 40 && Num(set, "EdRNumber") < 120)
+        << set.Text("EdRNumber");
     EXPECT_TRUE(set.Index("ScrAN") >= 3 && set.Index("ScrAN") <= 6) << set.Index("ScrAN");
     for (const char* n : {"EdBaseNumber", "EdTopNumber", "EdTopVNumber", "EdMinorTurn", "EdRevs"})
       EXPECT_GE(Num(set, n), 1) << n;
     // A thing is always asked for ("Randompick"), so DoubleSpiral and TwoDWorm
     // are replaced by SpiralWorm and FormWorm.
-    EXPECT_TRUE(set.Index("RadioGroup1") != 2 && set.Index("RadioGroup1") != 6) << set.Index("RadioGroup1");
+    EXPECT_TRUE(set.Index("RadioGroup1") != 2 && set.Index("RadioGroup1") != 6)
+        << set.Index("RadioGroup1");
     int things = 0;
-    for (const char* n : {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"})
+    for (const char* n :
+         {"ChkFanOn", "ChkWheelOn", "ChkTrilobyt", "ChkAnemoneOn", "chkHornOn", "chkHullOn"})
       things += set.On(n);
     // The alternate worm needs a thing; a pick of none takes it away with the Things page.
     EXPECT_EQ(set.On("ChkAlternate"), things > 0);
@@ -89,7 +94,8 @@ TEST(VariationRandomTest, PageSettingsChooseTheTypes) {
   base.SetOn("ChkRAlternate", true);
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     const ParameterSet set = RandomSet(seed * 104729u, base);
-    EXPECT_TRUE(set.Index("RadioGroup1") != 3 && set.Index("RadioGroup1") != 4) << set.Index("RadioGroup1");
+    EXPECT_TRUE(set.Index("RadioGroup1") != 3 && set.Index("RadioGroup1") != 4)
+        << set.Index("RadioGroup1");
     // "None": no thing, so no alternation and no second worm.
     EXPECT_FALSE(set.On("ChkAlternate"));
     EXPECT_FALSE(set.On("ChkWheelOn") || set.On("ChkFanOn") || set.On("ChkTrilobyt"));
@@ -147,9 +153,12 @@ TEST(VariationRandomTest, ChangeRuleRunsForEachSwitchTurned) {
   size_t changed = 0;
   for (size_t i = 0; i < set.size(); ++i) {
     const ParamKind kind = set.def(i).kind;
-    if ((kind != ParamKind::kSwitch && kind != ParamKind::kChoice) || set.value(i) == before.value(i)) continue;
+    if ((kind != ParamKind::kSwitch && kind != ParamKind::kChoice) ||
+        set.value(i) == before.value(i))
+      continue;
     ++changed;
-    EXPECT_NE(std::find(turned.begin(), turned.end(), set.def(i).name), turned.end()) << set.def(i).name;
+    EXPECT_NE(std::find(turned.begin(), turned.end(), set.def(i).name), turned.end())
+        << set.def(i).name;
   }
   EXPECT_GT(changed, 5u);
 }
@@ -188,7 +197,8 @@ TEST(VariationVariationsTest, VariantsAreReproducibleAndDistinct) {
     const float n = std::stof(child.Text("EdNumber"));
     EXPECT_TRUE(n >= 30 && n <= 42) << n;
   }
-  Variants failed = MakeVariants(test::With(set, {}, {{"EdSegMax", "900000"}}), EngineKind::kRandom, 3, 2, folder);
+  Variants failed = MakeVariants(test::With(set, {}, {{"EdSegMax", "900000"}}), EngineKind::kRandom,
+                                 3, 2, folder);
   EXPECT_FALSE(failed.status.ok());
   EXPECT_TRUE(failed.sets.empty());
   std::filesystem::remove_all(folder);
@@ -221,7 +231,8 @@ TEST(VariationVariationsTest, RendersInParallelFoldersAndCancels) {
   cancel = false;
   const ParameterSet slow = test::With(ParameterSet(), {}, {{"EdNumber", "400"}});
   std::thread stopper([&] {
-    // Cancelled once POV-Ray runs (inside its sandbox it is no direct child; two minutes only end a hang).
+    // Cancelled once POV-Ray runs (inside its sandbox it is no direct child; two minutes only end a
+    // hang).
     const std::string running = "pgrep -x povray";
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::minutes(2);
     while (test::Shell(running).code != 0 && std::chrono::steady_clock::now() < give_up)
@@ -246,13 +257,17 @@ ParameterSet Child(ParameterSet own, const ParameterSet& partner, std::uint32_t 
 
 // Two clearly different parents: a fan with its own numbers and a trilobyte.
 ParameterSet OwnParent() {
-  return test::With(test::SpiralOnly(), {"ChkFanOn", "ChkARot"},
-                    {{"EdNumber", "20"}, {"EdOmw", "0.5"}, {"edCamLocX", "7.25"}, {"EdPWN", "object {Own}"}});
+  return test::With(
+      test::SpiralOnly(), {"ChkFanOn", "ChkARot"},
+      {{"EdNumber", "20"}, {"EdOmw", "0.5"}, {"edCamLocX", "7.25"}, {"EdPWN", "object {Own}"}});
 }
 ParameterSet Partner() {
   ParameterSet set = test::With(test::SpiralOnly(), {"ChkTrilobyt"},
-                                {{"EdNumber", "30"}, {"EdOmw", "-0.25"}, {"edCamLocX", "99"},
-                                 {"EdPWN", "object {Partner}"}, {"edSplitTrig", "123"}});
+                                {{"EdNumber", "30"},
+                                 {"EdOmw", "-0.25"},
+                                 {"edCamLocX", "99"},
+                                 {"EdPWN", "object {Partner}"},
+                                 {"edSplitTrig", "123"}});
   set.SetOn("ChkARot", false);
   return set;
 }
@@ -298,7 +313,7 @@ TEST(VariationBreedingTest, GeneSelectionTakesEachGeneFromOneParent) {
   bool from_own = false, from_partner = false;
   for (std::uint32_t seed = 1; seed <= 30; ++seed) {
     const ParameterSet child = Child(own, partner, seed * 101u);
-    EXPECT_EQ(child.Text("edCamLocX"), "7.25");  // the own camera, always
+    EXPECT_EQ(child.Text("edCamLocX"), "7.25");   // the own camera, always
     EXPECT_EQ(child.Text("edSplitTrig"), "123");  // not bred: the partner's
     const std::string n = child.Text("EdNumber");
     EXPECT_TRUE(n == "20" || n == "30") << n;
@@ -314,7 +329,8 @@ TEST(VariationBreedingTest, GeneSelectionTakesEachGeneFromOneParent) {
                           "chkHornOn", "chkHullOn"})
       things += child.On(t);
     EXPECT_EQ(things, 1);
-    EXPECT_EQ(child.Text("EdHRotZInc"), child.On("chkAutoRotZ") ? child.Text("EdHRotZInc") : "0.00");
+    EXPECT_EQ(child.Text("EdHRotZInc"),
+              child.On("chkAutoRotZ") ? child.Text("EdHRotZInc") : "0.00");
   }
   EXPECT_TRUE(from_own && from_partner);
 }
@@ -380,8 +396,11 @@ TEST_F(OffspringTest, ExactEvolvedChildForAFixedSeed) {
   ParameterSet set;
   ASSERT_TRUE(Evolve(set, 1234).status.ok());
   EXPECT_TRUE(test::MatchesGolden("child_evolve.vmx", SettingsText(set)));
-  const std::pair<const char*, const char*> worked[] = {
-      {"EdNumber", "39"}, {"EdSpace", "20"}, {"EdOmw", "0.20"}, {"EdLegTrig", "60"}, {"EdXMoveF", "1.09"}};
+  const std::pair<const char*, const char*> worked[] = {{"EdNumber", "39"},
+                                                        {"EdSpace", "20"},
+                                                        {"EdOmw", "0.20"},
+                                                        {"EdLegTrig", "60"},
+                                                        {"EdXMoveF", "1.09"}};
   for (const auto& [name, text] : worked) EXPECT_EQ(set.Text(name), text) << name;
 }
 
@@ -401,14 +420,17 @@ TEST_F(OffspringTest, ExactMutantForAFixedSeed) {
 }
 
 TEST_F(OffspringTest, EvolveStartsFromTheKeptParent) {
-  ParameterSet set = test::With(test::SpiralOnly(), {}, {{"EdPostRotateX", "0"}, {"EdPostRotateY", "30"}});
+  ParameterSet set =
+      test::With(test::SpiralOnly(), {}, {{"EdPostRotateX", "0"}, {"EdPostRotateY", "30"}});
   const ParameterSet parent = set;
   ASSERT_TRUE(Evolve(set, 1).status.ok());
   ASSERT_TRUE(!FindCaseBlind(folder_, kEvolveFile).empty());
   const ParameterSet first = set;
-  EXPECT_TRUE(Num(first, "EdNumber") >= 30 && Num(first, "EdNumber") <= 42) << first.Text("EdNumber");
+  EXPECT_TRUE(Num(first, "EdNumber") >= 30 && Num(first, "EdNumber") <= 42)
+      << first.Text("EdNumber");
   EXPECT_EQ(first.Text("EdPostRotateX"), "0");
-  EXPECT_TRUE(Num(first, "EdPostRotateY") >= 30 && Num(first, "EdPostRotateY") <= 60) << first.Text("EdPostRotateY");
+  EXPECT_TRUE(Num(first, "EdPostRotateY") >= 30 && Num(first, "EdPostRotateY") <= 60)
+      << first.Text("EdPostRotateY");
   // Edits between two runs are discarded: the second child comes from the parent.
   set.SetText("EdNumber", "500");
   set.SetOn("ChkBubble", true);
@@ -455,12 +477,14 @@ TEST_F(OffspringTest, WithBothBlocksOffOnlyNonNeutralThingPostprocessingMoves) {
   ASSERT_TRUE(Evolve(set, 77).status.ok());
   for (size_t i = 0; i < set.size(); ++i) {
     const std::string_view name = set.def(i).name;
-    EXPECT_EQ(set.value(i) == parent.value(i), name != "EdTPostRotateY" && name != "EdTPostScaleZ") << name;
+    EXPECT_EQ(set.value(i) == parent.value(i), name != "EdTPostRotateY" && name != "EdTPostScaleZ")
+        << name;
   }
 }
 
 TEST_F(OffspringTest, ADamagedParentFileChangesNothing) {
-  std::ofstream(folder_ + kMutateFile, std::ios::binary) << "Quorel 0.9\r\nEdNumber|77\r\nno bar here\r\n";
+  std::ofstream(folder_ + kMutateFile, std::ios::binary)
+      << "Quorel 0.9\r\nEdNumber|77\r\nno bar here\r\n";
   ParameterSet set;
   const ParameterSet before = set;
   const EngineResult result = Mutate(set, 3);
@@ -478,15 +502,17 @@ TEST_F(OffspringTest, LargeMutationSwapsObjectsFromTheTanks) {
   EXPECT_TRUE(!FindCaseBlind(folder_, kMutateFile).empty());
   for (const char* n : {"edJSegm", "edRSegm", "edDSSegm", "edFWSegm", "edTDSegm", "EdPredBase",
                         "EdPredTop", "EdTopHart"})
-    EXPECT_NE(std::find(tanks.begin(), tanks.end(), set.Text(n)), tanks.end()) << n << " " << set.Text(n);
+    EXPECT_NE(std::find(tanks.begin(), tanks.end(), set.Text(n)), tanks.end())
+        << n << " " << set.Text(n);
   for (const char* n : {"edJSegm2", "edRSegm2", "edDSSegm2", "edFWSegm2", "edTDSegm2"})
     EXPECT_EQ(set.Text(n), parent.Text(n)) << n;  // ChkAlternate is off
   EXPECT_FALSE(set.On("ChkBranchON"));
-  EXPECT_EQ(std::stof(set.Text("EdShTrig")), Num(set, "EdNumber") + 10 + 0.0f) ;
+  EXPECT_EQ(std::stof(set.Text("EdShTrig")), Num(set, "EdNumber") + 10 + 0.0f);
 }
 
 TEST_F(OffspringTest, SmallMutationKeepsAttachmentsAndObjects) {
-  ParameterSet set = test::With(ParameterSet(), {"ChkMutThing"}, {{"EdMutFactor", "4"}, {"EdPostTranslateX", "2"}});
+  ParameterSet set = test::With(ParameterSet(), {"ChkMutThing"},
+                                {{"EdMutFactor", "4"}, {"EdPostTranslateX", "2"}});
   const ParameterSet parent = set;
   for (std::uint32_t seed = 1; seed <= 10; ++seed) {
     ASSERT_TRUE(Mutate(set, seed).status.ok());
