@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/check-layers.sh
+scripts/check-format.sh
 cmake -S . -B build -G Ninja
 cmake --build build
 export QT_QPA_PLATFORM=offscreen
