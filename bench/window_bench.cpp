@@ -36,6 +36,7 @@ class Silent final : public vermora::app::Prompts {
   std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
     return std::nullopt;
   }
+  QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 }  // namespace

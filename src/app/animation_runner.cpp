@@ -17,6 +17,7 @@
 #include "anim/key_chain.h"
 #include "anim/second_set.h"
 #include "design.h"
+#include "frames_panel.h"
 #include "key_set_panel.h"
 #include "preview_picture.h"
 #include "prompts.h"
@@ -57,6 +58,11 @@ void AnimationRunner::RunSeries() {
     output_.ShowFailure(FromCore(problem));
     return;
   }
+  if (const QString problem = frames_->FolderProblem(); !problem.isEmpty()) {
+    design_.prompts()->Error(design_.dialog_parent(),
+                             problem + ": choose another on the Animation page");
+    return;
+  }
   std::vector<ParameterSet> chain;
   if (!KeyChain(chain)) return;
   FrameSeriesSettings settings;
@@ -76,6 +82,9 @@ void AnimationRunner::RunSeries() {
   };
   shared_ = shared;
   work_ = std::make_shared<ParameterSet>(design_.set());  // a copy never calls into the window
+  kept_width_ = work_->Text("edImageW");
+  kept_height_ = work_->Text("edImageH");
+  frames_->ApplySize(*work_);
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
   failure_told_ = false;
@@ -134,6 +143,12 @@ bool AnimationRunner::ShowFrame(const FrameReport& report) {
   if (report.outcome.image_written) {
     QPixmap pixmap;
     if (pixmap.load(picture)) output_.ShowPicture(pixmap);
+    if (QString error; !frames_->Deliver(ToCore(picture), &error)) {
+      design_.Say(error);
+      design_.prompts()->Error(design_.dialog_parent(), error);
+      failure_told_ = true;
+      return false;
+    }
   }
   const bool error_line = FirstErrorLine(MessageLines(report.outcome.messages)) >= 0;
   if (!report.outcome.messages.empty())
@@ -198,11 +213,13 @@ bool AnimationRunner::KeyChain(std::vector<ParameterSet>& chain) {
     ParameterSet key = listed.set;
     key.SetText("edImageW", design_.set().Text("edImageW"));
     key.SetText("edImageH", design_.set().Text("edImageH"));
+    frames_->ApplySize(key);
     key.SetIndex("RadioGroup5", design_.set().Index("RadioGroup5"));
     key.SetOn("chkDelPovs", design_.set().On("chkDelPovs"));
     chain.push_back(std::move(key));
     names.push_back(QFileInfo(listed.path).fileName());
   }
+  frames_->ApplySize(chain.front());
   const size_t pairs = key_sets_->loop() ? chain.size() : chain.size() - 1;
   for (size_t i = 0; i < pairs; ++i) {
     const size_t next = (i + 1) % chain.size();
@@ -230,7 +247,10 @@ void AnimationRunner::Finished() {
   if (!busy_) return;
   if (worker_.joinable()) worker_.join();
   busy_ = false;
-  // The series gives the start set back exactly; the window takes it over.
+  // The series gives the start set back exactly, at its own picture size; the
+  // window takes it over.
+  work_->SetText("edImageW", kept_width_);
+  work_->SetText("edImageH", kept_height_);
   PutBack(*work_);
   design_.LockDesign(false);
   stop_box_->hide();
@@ -250,7 +270,7 @@ void AnimationRunner::Finished() {
     said += QString(", frame %1 failed").arg(result.failed_counter);
   design_.Say(said);
   // Frames in a row can become a video: the offer stands until the next series.
-  key_sets_->SetFrames(first_frame_, frames_shown_);
+  key_sets_->SetFrames(first_frame_, frames_shown_, frames_->folder());
   offer_video_->setVisible(frames_shown_ >= 2);
   emit SeriesDone(result.rendered, result.stopped);
 }

@@ -14,6 +14,7 @@ class QStatusBar;
 namespace vermora::app {
 
 class Design;
+class FramesPanel;
 class KeySetPanel;
 class RenderOutput;
 class StopBox;
@@ -53,6 +54,7 @@ class AnimationRunner : public QObject {
   void set_pause_ms(int ms) { pause_ms_ = ms; }
   StopBox* stop_box() const { return stop_box_; }
   KeySetPanel* key_sets() const { return key_sets_; }
+  FramesPanel* frames() const { return frames_; }
 
   struct Shared;
 
@@ -86,7 +88,9 @@ class AnimationRunner : public QObject {
   QPushButton* end_values_ = nullptr;
   QLabel* summary_ = nullptr;  // "10 frames of 320 × 240 pixels ... in FOLDER"
   KeySetPanel* key_sets_ = nullptr;
-  QPushButton* offer_video_ = nullptr;  // on the status bar after a series
+  FramesPanel* frames_ = nullptr;
+  std::string kept_width_, kept_height_;  // the set's picture size while frames differ
+  QPushButton* offer_video_ = nullptr;    // on the status bar after a series
   int first_frame_ = 0, frames_shown_ = 0;
   std::shared_ptr<Shared> shared_;
   std::shared_ptr<ParameterSet> work_;

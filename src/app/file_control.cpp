@@ -17,8 +17,8 @@
 namespace vermora::app {
 namespace {
 
-const FileDialogTexts kSaveTexts{"Save Vermora for Windows File", "vmx", "*.vmx",
-                                 "Vermora for Windows Files (*.vmx);;All Files (*)"};
+const FileDialogTexts kSaveTexts{"Save Vermora File", "vmx", "*.vmx",
+                                 "Vermora Files (*.vmx);;All Files (*)"};
 
 size_t HashOf(const ParameterSet& set) { return std::hash<std::string>{}(SettingsText(set)); }
 
@@ -136,7 +136,7 @@ bool FileControl::OpenPath(const QString& path) {
 
 void FileControl::OpenSettings() {
   if (design_.rendering() || !MaySetAside()) return;
-  const QString path = design_.prompts()->OpenFile(design_.dialog_parent(), OpenSetTexts());
+  const QString path = design_.prompts()->OpenFile(design_.dialog_parent(), OpenDesignTexts());
   if (path.isEmpty()) return;
   ShowFile(path);
   if (LoadFrom(path)) recent_->Add(path);

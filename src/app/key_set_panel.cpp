@@ -147,14 +147,15 @@ void KeySetPanel::ShowKeys() {
   emit Changed();
 }
 
-void KeySetPanel::SetFrames(int first, int count) {
+void KeySetPanel::SetFrames(int first, int count, const std::string& folder) {
   first_frame_ = first;
+  frames_folder_ = folder;
   frame_count_ = count;
   video_->setEnabled(count >= 2);
 }
 
 void KeySetPanel::MakeVideo() {
-  const QString folder = FromCore(design_.folder());
+  const QString folder = FromCore(frames_folder_);
   if (QStandardPaths::findExecutable("ffmpeg").isEmpty()) {
     design_.prompts()->Error(
         design_.dialog_parent(),
@@ -165,7 +166,7 @@ void KeySetPanel::MakeVideo() {
   const QString path = design_.prompts()->SaveFile(design_.dialog_parent(), VideoTexts());
   if (path.isEmpty()) return;
   const std::vector<std::string> call =
-      VideoCall(design_.folder(), first_frame_, frame_count_, ToCore(path), ToCore(fps()));
+      VideoCall(frames_folder_, first_frame_, frame_count_, ToCore(path), ToCore(fps()));
   if (call.empty()) {
     design_.prompts()->Error(
         design_.dialog_parent(),

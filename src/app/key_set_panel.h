@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <string>
 #include <vector>
 
 #include "params/parameter_set.h"
@@ -37,8 +38,8 @@ class KeySetPanel : public QGroupBox {
   void AddKey();
   void RemoveKey();
   void MoveKey(int by);
-  // The frames of the last series, from `first`, `count` of them (0: none).
-  void SetFrames(int first, int count);
+  // The frames of the last series, from `first`, `count` of them (0: none), in `folder`.
+  void SetFrames(int first, int count, const std::string& folder);
   // Asks where, and joins the last series' frames into a video with ffmpeg.
   void MakeVideo();
 
@@ -58,6 +59,7 @@ class KeySetPanel : public QGroupBox {
   QSpinBox* fps_;
   QPushButton* video_;
   int first_frame_ = 0, frame_count_ = 0;
+  std::string frames_folder_;  // ends in "/"
 };
 
 }  // namespace vermora::app

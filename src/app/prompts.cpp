@@ -85,9 +85,21 @@ std::optional<QString> DialogPrompts::Input(QWidget* parent, const QString& titl
   return entered;
 }
 
+QString DialogPrompts::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
 const FileDialogTexts& OpenSetTexts() {
-  static const FileDialogTexts texts{"Open Vermora for Windows File", "vmx", "*.vmx",
-                                     "Vermora for Windows Files (*.vmx);;All Files (*)"};
+  static const FileDialogTexts texts{"Open Vermora File", "vmx", "*.vmx",
+                                     "Vermora Files (*.vmx);;All Files (*)"};
+  return texts;
+}
+
+const FileDialogTexts& OpenDesignTexts() {
+  static const FileDialogTexts texts{
+      "Open Vermora File", "vmx", "*.vmx",
+      "Vermora Files and Pictures (*.vmx *.png);;Vermora Files (*.vmx);;"
+      "Pictures that carry their set (*.png);;All Files (*)"};
   return texts;
 }
 

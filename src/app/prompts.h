@@ -9,7 +9,7 @@ class QWidget;
 
 namespace vermora::app {
 
-inline constexpr const char* kAppTitle = "Vermora for Windows";
+inline constexpr const char* kAppTitle = "Vermora";
 
 // The texts of one file dialog.
 struct FileDialogTexts {
@@ -21,6 +21,8 @@ struct FileDialogTexts {
 
 // The open dialog of a settings file: Open, the breeding partner, the second set.
 const FileDialogTexts& OpenSetTexts();
+// The Open command: sets, and the PNG pictures that carry one.
+const FileDialogTexts& OpenDesignTexts();
 
 enum class UnsavedAnswer { kSave, kDiscard, kCancel };
 
@@ -44,6 +46,8 @@ class Prompts {
   virtual QString SaveFile(QWidget* parent, const FileDialogTexts& texts) = 0;
   virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                        const QString& text) = 0;
+  // A folder, starting at `start`; empty when the user cancels.
+  virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) = 0;
 };
 
 // The real dialogs.
@@ -59,6 +63,7 @@ class DialogPrompts final : public Prompts {
   QString SaveFile(QWidget* parent, const FileDialogTexts& texts) override;
   std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& text) override;
+  QString ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
 };
 
 // The error box, built but not shown.

@@ -19,6 +19,7 @@
 #include "anim/serie_triggers.h"
 #include "animation_runner.h"
 #include "design.h"
+#include "frames_panel.h"
 #include "key_set_panel.h"
 #include "params/animated_params.h"
 #include "params/param_reader.h"
@@ -44,6 +45,8 @@ void AnimationRunner::AddButtons() {
   auto* stack =
       page && page->widget() ? qobject_cast<QVBoxLayout*>(page->widget()->layout()) : nullptr;
   if (auto* hidden = design_.dialog_parent()->findChild<QWidget*>("chkRendThingA")) hidden->hide();
+  frames_ = new FramesPanel(design_, design_.dialog_parent());
+  frames_->hide();
   if (!stack) return;
   auto* box = new QGroupBox("Second set", page->widget());
   box->setObjectName("AnimButtons");
@@ -70,6 +73,9 @@ void AnimationRunner::AddButtons() {
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   stack->insertWidget(1, summary_);
+  stack->insertWidget(2, frames_);
+  frames_->show();
+  connect(frames_, &FramesPanel::Changed, this, &AnimationRunner::ShowButtons);
   connect(key_sets_, &KeySetPanel::Changed, this, &AnimationRunner::ShowButtons);
   offer_video_ = new QPushButton("Make video ...", status_);
   offer_video_->setObjectName("sbOfferVideo");
@@ -102,13 +108,13 @@ void AnimationRunner::ShowButtons() {
   }
   const QString name =
       QString::fromStdString(FrameFileName(std::max(first, 0))).replace(".pov", ".bmp");
-  summary_->setText(
-      QString("The series makes %1 frame%2 of %3 × %4 pixels (the Povray page's size), "
-              "%5 and on, in %6")
-          .arg(frames)
-          .arg(frames == 1 ? "" : "s")
-          .arg(FromCore(set.Text("edImageW")), FromCore(set.Text("edImageH")), name,
-               FromCore(design_.folder())));
+  summary_->setText(QString("The series makes %1 frame%2 of %3 × %4 pixels (%5), %6 and on, in %7")
+                        .arg(frames)
+                        .arg(frames == 1 ? "" : "s")
+                        .arg(frames_->width())
+                        .arg(frames_->height())
+                        .arg(frames_->own_size() ? "their own size" : "the Povray page's size",
+                             name, FromCore(frames_->folder())));
 }
 
 void AnimationRunner::FieldEdited(size_t index) {

@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -28,6 +30,23 @@
 
 namespace vermora::app {
 namespace {
+
+// "Image map: name.png", the whole path in its tooltip; the file stays named
+// while the pigment is of another type, so a chosen file is never out of sight.
+QLabel* FileNameLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+void ShowFileName(QLabel* label, const QString& what, const std::string& path) {
+  if (!label) return;
+  const QString file = FromCore(path).trimmed();
+  label->setText(file.isEmpty() ? "No " + what.toLower() + " file"
+                                : what + ": " + QFileInfo(file).fileName());
+  label->setToolTip(file);
+}
 
 constexpr FileDialogText kSaveTextureDialog = {"Save Texture File", "vtr", "*.vtr",
                                                "Vermora Texture Files (*.vtr)|*.vtr|All Files|*.*"};
@@ -137,8 +156,10 @@ void TexturePanel::BuildPigment() {
   connect(dice, &QPushButton::clicked, this, [this] { RandomPigment(); });
   QPushButton* image = Button("SpeedButton3", "Load file", "Load Image_Map File", page);
   connect(image, &QPushButton::clicked, this, [this] { LoadImageFile(false); });
+  image_name_ = FileNameLabel("ImageMapFile", page);
   tools->addWidget(dice);
   tools->addWidget(image);
+  tools->addWidget(image_name_);
   tools->addStretch(1);
   top->insertLayout(0, tools);
   map_ = new ColourMapGrid(
@@ -157,8 +178,10 @@ void TexturePanel::BuildNormalAndFinish() {
     connect(dice, &QPushButton::clicked, this, [this] { RandomNormal(); });
     QPushButton* bump = Button("SpeedButton4", "Load file", "Load Bump_Map File", nullptr);
     connect(bump, &QPushButton::clicked, this, [this] { LoadImageFile(true); });
+    bump_name_ = FileNameLabel("BumpMapFile", nullptr);
     tools->addWidget(dice);
     tools->addWidget(bump);
+    tools->addWidget(bump_name_);
     tools->addStretch(1);
     top->insertLayout(0, tools);
   }
@@ -238,6 +261,8 @@ void TexturePanel::ApplyTypeGroups() {
     SetRowShown(Find(name), normal.bump_map);
   }
   SetRowShown(Find("editNormalDepth"), normal.depth);
+  ShowFileName(image_name_, "Image map", set_.Text("edIMName"));
+  ShowFileName(bump_name_, "Bump map", set_.Text("edBMName"));
 }
 
 void TexturePanel::Show() {
@@ -373,7 +398,8 @@ void TexturePanel::LoadImageFile(bool bump_map) {
     return;
   }
   set_.SetText(bump_map ? "edBMName" : "edIMName", ToCore(path));
-  host_.refresh_fields();
+  Show();
+  host_.changed();
 }
 
 }  // namespace vermora::app

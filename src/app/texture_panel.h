@@ -12,6 +12,8 @@
 class QAction;
 class QPushButton;
 
+class QLabel;
+
 namespace vermora::app {
 
 class ColourMapGrid;
@@ -49,8 +51,8 @@ class TexturePanel : public QObject {
   void Preview();
   void SetShape(PreviewShape shape);
   void LoadImageFile(bool bump_map);
-  // Shows the rows the pigment and normal types use; after the form rules,
-  // which know nothing of the types.
+  // Shows the rows the pigment and normal types use, after the form rules,
+  // which know nothing of the types, and names the map files.
   void ApplyTypeGroups();
 
  protected:
@@ -76,6 +78,9 @@ class TexturePanel : public QObject {
   std::array<bool, 3> update_armed_{};
   std::array<QAction*, 3> shape_actions_{};
   ColourMapGrid* map_ = nullptr;
+  // The image-map and bump-map files, named beside their Load buttons.
+  QLabel* image_name_ = nullptr;
+  QLabel* bump_name_ = nullptr;
 };
 
 }  // namespace vermora::app

@@ -18,5 +18,9 @@ inline constexpr const char* kSplitterKey = "window/splitter";
 inline constexpr const char* kSideSplitterKey = "window/side splitter";
 inline constexpr const char* kPictureModeKey = "window/picturePane";
 inline constexpr const char* kLastPictureFileKey = "picture/last file";
+inline constexpr const char* kFramesFolderKey = "animation/frames folder";
+inline constexpr const char* kFramesOwnSizeKey = "animation/own frame size";
+inline constexpr const char* kFramesWidthKey = "animation/frame width";
+inline constexpr const char* kFramesHeightKey = "animation/frame height";
 
 }  // namespace vermora::app

@@ -1,5 +1,6 @@
 #include "anim/second_set.h"
 #include "animation_runner.h"
+#include "frames_panel.h"
 #include "key_set_panel.h"
 #include "stop_box.h"
 #include "window_test_main.h"
@@ -73,6 +74,46 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(w->findChild<QTabWidget*>("PageControl1")->widget(0)->isEnabled());
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("30"));
     QVERIFY(prompts_.errors.isEmpty() && prompts_.asks.isEmpty());
+  }
+
+  void framesGoWhereAndAsLargeAsTheUserChose() {
+    auto w = AnimatingWindow(2);
+    Runner(*w)->set_pause_ms(0);
+    const QByteArray before = Saved(*w, "before.vmx");
+    const QString frames = Beside("frames");
+    // A folder that is not there is refused before any frame.
+    prompts_.file_answers = {frames};
+    w->findChild<QPushButton*>("sbFramesFolder")->click();
+    w->render().RenderScene();
+    QCOMPARE(prompts_.errors, QStringList{"The frames folder " + frames +
+                                          " is not there: choose another on the Animation page"});
+    QVERIFY(!w->rendering() && !QFile::exists(Path("anim001.pov")));
+    QVERIFY(QDir().mkpath(frames));
+    w->findChild<QCheckBox*>("FramesOwnSize")->setChecked(true);
+    w->findChild<QSpinBox*>("FramesWidth")->setValue(40);
+    w->findChild<QSpinBox*>("FramesHeight")->setValue(30);
+    const QString summary = w->findChild<QLabel*>("SeriesSummary")->text();
+    QCOMPARE(summary,
+             "The series makes 2 frames of 40 × 30 pixels (their own size), "
+             "anim001.bmp and on, in " +
+                 frames + "/");
+    QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
+    prompts_.errors.clear();
+    w->render().RenderScene();
+    QVERIFY(done.wait(kHangMs));
+    QCOMPARE(done.first(), (QList<QVariant>{2, false}));
+    QVERIFY(prompts_.errors.isEmpty());
+    for (const char* frame : {"anim001.bmp", "anim002.bmp"}) {
+      QCOMPARE(QImage(frames + "/" + frame).size(), QSize(40, 30));
+      QVERIFY2(!QFile::exists(Path(frame)), frame);  // moved out of the program folder
+    }
+    QCOMPARE(Saved(*w, "after.vmx"), before);  // the set keeps its own picture size
+    // The choice is the user's: the next window has it, and gives it up on request.
+    auto next = NewWindow();
+    QCOMPARE(Runner(*next)->frames()->folder(), (frames + "/").toStdString());
+    QCOMPARE(Runner(*next)->frames()->width(), 40);
+    next->findChild<QPushButton*>("sbFramesProgramFolder")->click();
+    QCOMPARE(Runner(*next)->frames()->folder(), Path("").toStdString());
   }
 
   void stopInTheMiddleKeepsTheFramesAndRestores() {
@@ -196,7 +237,7 @@ class AnimationWindowTest : public WindowTest {
     prompts_.file_answers = {file};
     prompts_.ask_answer = false;
     w->findChild<QPushButton*>("sbLoadAS")->click();
-    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora File"});
     QCOMPARE(prompts_.asks,
              QStringList{"Worms not of the same family.\nShould I go on ? (or stop)"});
     QCOMPARE(Saved(*w, "after.vmx"), before);
@@ -259,9 +300,12 @@ class AnimationWindowTest : public WindowTest {
     const QByteArray before = Saved(*w, "before.vmx");
     w->findChild<QSpinBox*>("KeyFrames")->setValue(2);
     w->findChild<QCheckBox*>("KeyLoop")->setChecked(true);
+    w->findChild<QCheckBox*>("FramesOwnSize")->setChecked(true);
+    w->findChild<QSpinBox*>("FramesWidth")->setValue(40);
+    w->findChild<QSpinBox*>("FramesHeight")->setValue(30);
     // The page says beforehand what the series makes and where: the count it then makes.
     const QString summary = w->findChild<QLabel*>("SeriesSummary")->text();
-    QVERIFY2(summary.startsWith("The series makes 4 frames of 32 × 24 pixels"),
+    QVERIFY2(summary.startsWith("The series makes 4 frames of 40 × 30 pixels"),
              qPrintable(summary));
     QVERIFY2(summary.endsWith("anim001.bmp and on, in " + Path("")), qPrintable(summary));
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
@@ -286,7 +330,7 @@ class AnimationWindowTest : public WindowTest {
                 {"-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
                  "stream=nb_read_frames,width,height", "-of", "csv=p=0", video});
     QVERIFY(probe.waitForFinished(kHangMs));
-    QCOMPARE(probe.readAll(), QByteArray("32,24,4\n"));
+    QCOMPARE(probe.readAll(), QByteArray("40,30,4\n"));
     QVERIFY(!offer->isVisibleTo(w.get()));
   }
 

@@ -23,7 +23,7 @@ class BreedingLocksTest : public WindowTest {
     const std::string before = SettingsText(w->set());
     prompts_.file_answers = {Partner()};
     breed->click();
-    QCOMPARE(prompts_.dialog_titles.back(), QString("Open Vermora for Windows File"));
+    QCOMPARE(prompts_.dialog_titles.back(), QString("Open Vermora File"));
     const std::string number = w->set().Text("EdNumber");
     QVERIFY(number == "30" || number == "44");
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text().toStdString(), number);

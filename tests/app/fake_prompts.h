@@ -44,6 +44,9 @@ class FakePrompts final : public Prompts {
     inputs << title + "|" + prompt + "|" + text;
     return input_answer;
   }
+  QString ChooseFolder(QWidget*, const QString& title, const QString&) override {
+    return NextFile({title, {}, {}, {}});
+  }
 
  private:
   QString NextFile(const FileDialogTexts& s) {

@@ -57,7 +57,7 @@ class MainWindowTest : public WindowTest {
   void loadingASetUpdatesTheFields() {
     auto w = NewWindow();
     Open(*w, "EdNumber|45\r\nChkWheelOn|N\r\nRadioGroup1|1\r\n", "a set.vmx");
-    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora for Windows File"});
+    QCOMPARE(prompts_.dialog_titles, QStringList{"Open Vermora File"});
     QCOMPARE(w->findChild<QLineEdit*>("EdNumber")->text(), QString("45"));
     QVERIFY(!w->findChild<QCheckBox*>("ChkWheelOn")->isChecked());
     QVERIFY(w->findChild<QWidget*>("RadioGroup1")->findChildren<QRadioButton*>()[1]->isChecked());
@@ -123,7 +123,7 @@ class MainWindowTest : public WindowTest {
 
   void errorBoxTexts() {
     auto box = MakeErrorBox(nullptr, "Corrupted name/data!  Load aborted");
-    QCOMPARE(box->windowTitle(), QString("Vermora for Windows"));
+    QCOMPARE(box->windowTitle(), QString("Vermora"));
     QCOMPARE(box->text(), QString("Corrupted name/data!  Load aborted."));
     QCOMPARE(box->icon(), QMessageBox::Critical);
     QCOMPARE(box->standardButtons(), QMessageBox::Ok);
@@ -197,7 +197,7 @@ class MainWindowTest : public WindowTest {
     // Save without a file yet asks for one; cancelling that keeps the window.
     prompts_.unsaved_answers = {UnsavedAnswer::kSave};
     QVERIFY(!w->close());
-    QCOMPARE(prompts_.dialog_titles.last(), QString("Save Vermora for Windows File"));
+    QCOMPARE(prompts_.dialog_titles.last(), QString("Save Vermora File"));
     const QString file = dir_->path() + "/kept.vmx";
     prompts_.unsaved_answers = {UnsavedAnswer::kSave};
     prompts_.file_answers = {file};

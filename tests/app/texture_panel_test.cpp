@@ -290,18 +290,29 @@ class TexturePanelTest : public WindowTest {
                      "phong_size 60 } scale <1,1,1> rotate <0,0,0>}\r\n"));
   }
 
-  void aMissingImageFileIsNamed() {
+  void aMissingImageFileIsNamedAndAChosenOneShown() {
     auto w = NewWindow();
+    auto label = [&](const char* name) { return w->findChild<QLabel*>(name)->text(); };
+    QCOMPARE(label("ImageMapFile"), QString("No image map file"));
     prompts_.file_answers = {Path("gone.png")};
     Click(*w, "SpeedButton3");
     QCOMPARE(prompts_.dialog_titles, QStringList{"Load Image_Map File"});
     QCOMPARE(prompts_.warnings.size(), 1);
     QVERIFY(prompts_.warnings.first().contains(Path("gone.png")));
     QCOMPARE(w->set().Text("edIMName"), std::string());
+    // A chosen file stays named beside its button while the pigment is of another type.
+    WriteFile(Path("map.png"), "");
     WriteFile(Path("bump.png"), "");
-    prompts_.file_answers = {Path("bump.png")};
+    prompts_.file_answers = {Path("map.png"), Path("bump.png")};
+    Click(*w, "SpeedButton3");
     Click(*w, "SpeedButton4");
+    QVERIFY(!w->findChild<QWidget*>("edIMName")->isVisibleTo(w.get()));
+    QCOMPARE(label("ImageMapFile"), QString("Image map: map.png"));
+    QCOMPARE(w->findChild<QLabel*>("ImageMapFile")->toolTip(), Path("map.png"));
+    QCOMPARE(label("BumpMapFile"), QString("Bump map: bump.png"));
     QCOMPARE(Field(*w, "edBMName"), Path("bump.png"));
+    w->undo().Undo();  // the label follows the set
+    QCOMPARE(label("BumpMapFile"), QString("No bump map file"));
   }
 
   void previewRendersIntoThePicture() {

@@ -77,6 +77,7 @@ class WindowTest : public QObject {
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = vermora::app::test::FakePrompts();
     SetPovray(povray);
+    QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp).remove("animation");
   }
   QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }
   QString Beside(const QString& name) const { return dir_->path() + "/" + name; }
@@ -99,15 +100,30 @@ using namespace vermora;
 using namespace vermora::app;
 
 // Each window test binary gets a settings store of its own, so tests running
-// side by side never see each other's (or the user's) renderer path.
-#define VERMORA_WINDOW_TEST_MAIN(TestClass)                               \
-  int main(int argc, char** argv) {                                       \
-    QTemporaryDir config;                                                 \
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());              \
-    qputenv("QT_QPA_PLATFORM", "offscreen");                              \
-    QApplication app(argc, argv);                                         \
-    /* Tests render when they mean to: Auto render starts off. */         \
-    QSettings("Lumenfold", "Quorel").setValue("view/auto render", false); \
-    TestClass test;                                                       \
-    return QTest::qExec(&test, argc, argv);                               \
+// side by side never see each other's (or the user's) renderer path. A valid
+// `screen` gives the headless platform a screen of that size.
+template <class TestClass>
+int RunWindowTests(int argc, char** argv, QSize screen = {}) {
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QByteArray platform = "offscreen";
+  if (screen.isValid()) {
+    const QString file = config.path() + "/screen.json";
+    WriteFile(file, QString(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
+                              "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96,
+                              "dpr": 1}]})")
+                        .arg(screen.width())
+                        .arg(screen.height())
+                        .toUtf8());
+    platform += ":configfile=" + file.toLocal8Bit();
   }
+  qputenv("QT_QPA_PLATFORM", platform);
+  QApplication app(argc, argv);
+  // Tests render when they mean to: Auto render starts off.
+  QSettings("Lumenfold", "Quorel").setValue("view/auto render", false);
+  TestClass test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#define VERMORA_WINDOW_TEST_MAIN(TestClass) \
+  int main(int argc, char** argv) { return RunWindowTests<TestClass>(argc, argv); }
