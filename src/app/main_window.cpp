@@ -107,6 +107,9 @@ void MainWindow::BuildParts() {
   connect(render_, &RenderControl::SeriesWanted, animation_, &AnimationRunner::RunSeries);
   connect(render_, &RenderControl::StopSeries, animation_, &AnimationRunner::Stop);
   connect(animation_, &AnimationRunner::RenderWanted, render_, &RenderControl::RenderScene);
+  // The picture shows the last frame, the 3-D view the start set again: auto
+  // render brings the picture back to the set on show.
+  connect(animation_, &AnimationRunner::SeriesDone, render_, &RenderControl::ScheduleAutoRender);
   lineage_ = new LineageControl(*this, side_tabs_, fields_, this);
   AddViewAngleButton(*this);
   form_rules_ = new FormRules(set_, this, statusBar(), this);

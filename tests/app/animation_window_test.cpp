@@ -91,20 +91,28 @@ class AnimationWindowTest : public WindowTest {
     QVERIFY(QDir().mkpath(frames));
     w->findChild<QCheckBox*>("FramesOwnSize")->setChecked(true);
     w->findChild<QSpinBox*>("FramesWidth")->setValue(40);
-    w->findChild<QSpinBox*>("FramesHeight")->setValue(30);
+    w->findChild<QSpinBox*>("FramesHeight")->setValue(20);
     const QString summary = w->findChild<QLabel*>("SeriesSummary")->text();
     QCOMPARE(summary,
-             "The series makes 2 frames of 40 × 30 pixels (their own size), "
+             "The series makes 2 frames of 40 × 20 pixels (their own size), "
              "anim001.bmp and on, in " +
                  frames + "/");
     QSignalSpy done(Runner(*w), &AnimationRunner::SeriesDone);
     prompts_.errors.clear();
+    w->findChild<QAction*>("AutoRender")->setChecked(true);
+    QSignalSpy rendered(w.get(), &MainWindow::RenderDone);
     w->render().RenderScene();
     QVERIFY(done.wait(kHangMs));
     QCOMPARE(done.first(), (QList<QVariant>{2, false}));
     QVERIFY(prompts_.errors.isEmpty());
+    // Then the picture is the start set's again (4:3, as auto render fits it to
+    // its pane), as the 3-D view is: no longer the last 2:1 frame.
+    QVERIFY(rendered.wait(kHangMs));
+    const QSize picture = w->findChild<QLabel*>("Image1")->pixmap().size();
+    QVERIFY2(std::abs(picture.width() * 3 - picture.height() * 4) <= 4,
+             qPrintable(QString("%1×%2").arg(picture.width()).arg(picture.height())));
     for (const char* frame : {"anim001.bmp", "anim002.bmp"}) {
-      QCOMPARE(QImage(frames + "/" + frame).size(), QSize(40, 30));
+      QCOMPARE(QImage(frames + "/" + frame).size(), QSize(40, 20));
       QVERIFY2(!QFile::exists(Path(frame)), frame);  // moved out of the program folder
     }
     QCOMPARE(Saved(*w, "after.vmx"), before);  // the set keeps its own picture size

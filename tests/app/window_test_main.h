@@ -77,7 +77,10 @@ class WindowTest : public QObject {
     dir_ = std::make_unique<QTemporaryDir>();
     prompts_ = vermora::app::test::FakePrompts();
     SetPovray(povray);
-    QSettings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp).remove("animation");
+    // What one test chose in the window is not the next one's start.
+    QSettings settings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp);
+    settings.remove("animation");
+    settings.setValue(vermora::app::kAutoRenderKey, false);
   }
   QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }
   QString Beside(const QString& name) const { return dir_->path() + "/" + name; }
