@@ -12,6 +12,10 @@ namespace {
 
 constexpr const char* kIncludeFolder = "include/";
 constexpr const char* kSandboxScript = "sandbox.sh";
+// ssh keeping one connection to a host open for every call of a run, and a
+// minute after it; the socket is the local user's (%i), in a folder every host has.
+constexpr const char* kSharedSsh =
+    "ssh -o ControlMaster=auto -o ControlPersist=60 -o ControlPath=/tmp/vermora-ssh-%i-%C";
 
 // Each job runs POV-Ray through this script, on whichever host it lands: closed
 // in by bubblewrap where the host has it, the job's folder its only writable place.
@@ -124,7 +128,11 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
     jobs += Call(args_[i], frames_[i], frames_[i], true) + "\n";
     frames += frames_[i] + "\n";
   }
-  command = "parallel --will-cite --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
+  // One ssh connection a host for the whole run, shared by every job's calls,
+  // not a login a job; the sandbox script and the include files go to each host
+  // once (--basefile). (parallel's own --controlmaster skips the base files.)
+  command = std::string("parallel --will-cite --ssh '") + kSharedSsh +
+            "' --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
   command += std::string(" --basefile ") + kSandboxScript;
   for (const std::string& include : includes) command += " --basefile " + Quote(include);
   command += " --transferfile {}.pov --return {}.bmp --return {}.out --cleanup ";
@@ -139,8 +147,10 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       "In this folder, name the hosts in hosts.txt (one a line, such as 4/me@host1 for\n"
       "four jobs at once; a line \":\" is this machine), then run:\n\n    " +
       command +
-      "\n\nEach scene travels to its host and its picture and messages come back; the\n"
-      "include files in include/ go to each host once; --cleanup leaves the hosts as\n"
+      "\n\nEach scene travels to its host and its picture and messages come back, over\n"
+      "one ssh connection a host for the whole run (ssh's ControlMaster); the include\n"
+      "files in include/ go to each host once; frames are handed out one at a time,\n"
+      "so a faster host takes more of them; --cleanup leaves the hosts as\n"
       "they were. jobs.log says which host ran which frame and how it ended; run the\n"
       "same command again to render only the scenes that failed or never ran.\n"
       "On one machine: parallel < jobs.txt\n";
