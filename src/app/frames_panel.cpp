@@ -114,6 +114,8 @@ bool FramesPanel::Deliver(const std::string& picture, QString* error) const {
   if (chosen_.isEmpty()) return true;
   const QString from = FromCore(picture);
   const QString to = FromCore(folder()) + QFileInfo(from).fileName();
+  // The program folder chosen by its name: the frame is already in place.
+  if (QFileInfo(to).canonicalFilePath() == QFileInfo(from).canonicalFilePath()) return true;
   QFile::remove(to);  // the frame of an earlier series gives way
   if (QFile::rename(from, to)) return true;
   if (QFile::copy(from, to)) {

@@ -122,6 +122,11 @@ class AnimationWindowTest : public WindowTest {
     QCOMPARE(Runner(*next)->frames()->width(), 40);
     next->findChild<QPushButton*>("sbFramesProgramFolder")->click();
     QCOMPARE(Runner(*next)->frames()->folder(), Path("").toStdString());
+    // The program folder chosen by its name keeps its frame.
+    WriteFile(Path("anim001.bmp"), "frame");
+    Runner(*next)->frames()->SetFolder(Path(""));
+    QVERIFY(Runner(*next)->frames()->Deliver(Path("anim001.bmp").toStdString(), nullptr));
+    QCOMPARE(Bytes(Path("anim001.bmp")), QByteArray("frame"));
   }
 
   void stopInTheMiddleKeepsTheFramesAndRestores() {
