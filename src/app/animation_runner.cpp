@@ -82,8 +82,6 @@ void AnimationRunner::RunSeries() {
   };
   shared_ = shared;
   work_ = std::make_shared<ParameterSet>(design_.set());  // a copy never calls into the window
-  kept_width_ = work_->Text("edImageW");
-  kept_height_ = work_->Text("edImageH");
   frames_->ApplySize(*work_);
   result_ = std::make_shared<FrameSeriesResult>();
   busy_ = true;
@@ -247,10 +245,10 @@ void AnimationRunner::Finished() {
   if (!busy_) return;
   if (worker_.joinable()) worker_.join();
   busy_ = false;
-  // The series gives the start set back exactly, at its own picture size; the
-  // window takes it over.
-  work_->SetText("edImageW", kept_width_);
-  work_->SetText("edImageH", kept_height_);
+  // The series gives the start set back exactly, at the picture size the locked
+  // window's set still holds; the window takes it over.
+  work_->SetText("edImageW", design_.set().Text("edImageW"));
+  work_->SetText("edImageH", design_.set().Text("edImageH"));
   PutBack(*work_);
   design_.LockDesign(false);
   stop_box_->hide();

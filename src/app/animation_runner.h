@@ -89,8 +89,7 @@ class AnimationRunner : public QObject {
   QLabel* summary_ = nullptr;  // "10 frames of 320 × 240 pixels ... in FOLDER"
   KeySetPanel* key_sets_ = nullptr;
   FramesPanel* frames_ = nullptr;
-  std::string kept_width_, kept_height_;  // the set's picture size while frames differ
-  QPushButton* offer_video_ = nullptr;    // on the status bar after a series
+  QPushButton* offer_video_ = nullptr;  // on the status bar after a series
   int first_frame_ = 0, frames_shown_ = 0;
   std::shared_ptr<Shared> shared_;
   std::shared_ptr<ParameterSet> work_;

@@ -29,7 +29,6 @@ class FramesPanel : public QGroupBox {
 
   // The folder the frames end up in, ending in "/".
   std::string folder() const;
-  bool own_folder() const { return !chosen_.isEmpty(); }
   // The frame size as the series makes it.
   int width() const;
   int height() const;

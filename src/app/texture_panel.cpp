@@ -398,7 +398,7 @@ void TexturePanel::LoadImageFile(bool bump_map) {
     return;
   }
   set_.SetText(bump_map ? "edBMName" : "edIMName", ToCore(path));
-  Show();
+  host_.refresh_fields();  // names the file beside its button
   host_.changed();
 }
 

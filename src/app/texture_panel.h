@@ -10,9 +10,8 @@
 #include "texture/texture_preview.h"
 
 class QAction;
-class QPushButton;
-
 class QLabel;
+class QPushButton;
 
 namespace vermora::app {
 
