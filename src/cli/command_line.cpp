@@ -128,6 +128,20 @@ void Build(CLI::App& app, Args& a) {
   sub->add_option("--timeout", a.timeout, "give up after this many seconds");
   sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
   ObjectLimit(sub, a);
+  sub->add_option("--parts", a.parts, "render the picture in N bands of rows, then join them")
+      ->check(CLI::Range(1, 1000));
+  Jobs(sub, a);
+  sub->add_option("--job-list", a.job_list_dir,
+                  "write the bands and DIR/jobs.txt for GNU Parallel instead");
+  sub->footer(
+      "--parts splits the picture into bands of whole 32-row blocks, so the joined\n"
+      "picture equals a whole render pixel for pixel, anti-aliased or not; --jobs\n"
+      "bands render at once. --job-list DIR writes them for other hosts\n"
+      "(DIR/README.txt); vermora-cli join DIR -o OUT.png joins what came back.\n");
+
+  sub = Command(app, a, "join", "join the bands a render --parts --job-list brought back");
+  Needed(sub, a, "DIR", a.folder, "the job list's folder");
+  Output(sub, a, "OUT.png to write (- for standard output)");
 
   sub = Command(app, a, "texture", "export a texture, or its preview scene");
   sub->add_option("TEX", a.set_path, "the texture file (.vtr); without it the start texture");

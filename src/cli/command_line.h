@@ -41,6 +41,10 @@ struct Args {
   bool force = false, job_list = false, loop = false;
   // examples
   std::string example;
+  // render: bands of rows (0: the whole picture at once) and the job list's folder;
+  // join: the folder of a job list
+  int parts = 0;
+  std::string job_list_dir, folder;
   // mesh: segments around a primitive, 0 for as many as the scene's size allows
   int detail = 0;
   struct Need {

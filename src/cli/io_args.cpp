@@ -23,6 +23,7 @@ std::string InputExtension(const std::string& command) {
 std::string OutputExtension(const Args& args) {
   if (args.command == "compose") return ".pov";
   if (args.command == "render") return args.format.empty() ? ".png" : "." + args.format;
+  if (args.command == "join") return ".png";
   if (args.command == "mesh") return args.format.empty() ? ".glb" : "." + args.format;
   if (args.command == "texture") return ".inc";
   return ".vmx";
@@ -84,6 +85,8 @@ std::string FormatProblem(const Args& args) {
   if (args.command == "render" && format != ".png" && format != ".bmp") {
     return args.out + ": the picture must end in .png or .bmp";
   }
+  if (args.command == "join" && format != ".png")
+    return args.out + ": the picture must end in .png";
   MeshFormat mesh;
   if (args.command == "mesh" && !MeshFormatFor(args.out, mesh)) {
     return args.out + ": the mesh file must end in .glb, .obj or .stl";

@@ -69,10 +69,10 @@ bool ShellSafe(const std::string& word) {
                               "0123456789+-_./=,:@%{}") == std::string::npos;
 }
 
-// The call with our include folder in place of the local ones and the frame's
-// name replaced by `name`.
-std::string Call(const std::vector<std::string>& args, const std::string& frame,
-                 const std::string& name, bool quote) {
+// The call with our include folder in place of the local ones and each word
+// of `from` replaced by the word of `to` beside it.
+std::string Call(const std::vector<std::string>& args, const std::vector<std::string>& from,
+                 const std::vector<std::string>& to, bool quote) {
   std::string line = std::string("sh ") + kSandboxScript + " povray";
   bool include_given = false;
   for (std::string arg : args) {
@@ -80,23 +80,44 @@ std::string Call(const std::vector<std::string>& args, const std::string& frame,
       if (std::exchange(include_given, true)) continue;
       arg = std::string("+L") + kIncludeFolder;
     }
-    for (size_t at = arg.find(frame); at != std::string::npos;
-         at = arg.find(frame, at + name.size())) {
-      arg.replace(at, frame.size(), name);
+    for (size_t w = 0; w < from.size(); ++w) {
+      for (size_t at = arg.find(from[w]); at != std::string::npos;
+           at = arg.find(from[w], at + to[w].size())) {
+        arg.replace(at, from[w].size(), to[w]);
+      }
     }
     line += " " + (quote ? Quote(arg) : arg);
   }
   return line;
 }
 
+// What differs from job to job, in the words the call holds and in the
+// columns of the list parallel reads: a frame's name, or a band's name and rows.
+std::vector<std::string> Columns(const std::string& name, const std::vector<RowBand>& bands,
+                                 size_t i) {
+  if (bands.empty()) return {name};
+  return {name, "+SR" + std::to_string(bands[i].first), "+ER" + std::to_string(bands[i].last)};
+}
+
 }  // namespace
 
 void JobList::Add(const RenderInvocation& invocation) {
-  frames_.push_back(fs::path(invocation.image_path).stem().string());
+  names_.push_back(fs::path(invocation.image_path).stem().string());
   args_.push_back(invocation.args);
 }
 
-Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string& command) const {
+void JobList::AddBand(const RenderInvocation& invocation, const std::string& name,
+                      const RowBand& band) {
+  names_.push_back(name);
+  args_.push_back(invocation.args);
+  bands_.push_back(band);
+  for (const std::string& arg : invocation.args) {
+    if (arg.rfind("+I", 0) == 0) scene_ = arg.substr(2);
+  }
+}
+
+Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string& command,
+                       const std::string& after) const {
   std::error_code ec;
   fs::create_directories(folder_ + kIncludeFolder, ec);
   std::vector<std::string> includes;
@@ -114,31 +135,49 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   }
   // No word of a set may reach a shell line: every word is the program's own
   // or a checked size, and anything else stops the list before it is written.
-  for (size_t i = 0; i < frames_.size(); ++i) {
-    if (!ShellSafe(frames_[i]))
-      return Status::Error("the frame name " + Quote(frames_[i]) + " cannot go into a job list");
+  for (size_t i = 0; i < names_.size(); ++i) {
+    if (!ShellSafe(names_[i]))
+      return Status::Error("the frame name " + Quote(names_[i]) + " cannot go into a job list");
     for (const std::string& arg : args_[i]) {
       if (arg.rfind("+L", 0) != 0 && !ShellSafe(arg)) {
         return Status::Error("the renderer option " + Quote(arg) + " cannot go into a job list");
       }
     }
   }
-  std::string jobs, frames;
-  for (size_t i = 0; i < frames_.size(); ++i) {
-    jobs += Call(args_[i], frames_[i], frames_[i], true) + "\n";
-    frames += frames_[i] + "\n";
+  const bool bands = !bands_.empty();
+  std::string jobs, list;
+  for (size_t i = 0; i < names_.size(); ++i) {
+    const std::vector<std::string> columns = Columns(names_[i], bands_, i);
+    jobs += Call(args_[i], columns, columns, true) + "\n";
+    for (size_t c = 0; c < columns.size(); ++c) {
+      list += (c ? " " : "") + (c ? columns[c].substr(3) : columns[c]);
+    }
+    list += "\n";
   }
+  const std::string list_name = bands ? "parts.txt" : "frames.txt";
+  // Parallel's {1}, {2}, {3} take a band's columns; {} a frame's whole line.
+  const std::vector<std::string> holes =
+      bands ? std::vector<std::string>{"{1}", "+SR{2}", "+ER{3}"} : std::vector<std::string>{"{}"};
+  const std::string slot = bands ? "{1}" : "{}";
   // One ssh connection a host for the whole run, shared by every job's calls,
-  // not a login a job; the sandbox script and the include files go to each host
-  // once (--basefile). (parallel's own --controlmaster skips the base files.)
+  // not a login a job; the sandbox script, the include files and a still's one
+  // scene go to each host once (--basefile). (parallel's own --controlmaster
+  // skips the base files.)
   command = std::string("parallel --will-cite --ssh '") + kSharedSsh +
             "' --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
+  if (bands) command += " --colsep ' '";
   command += std::string(" --basefile ") + kSandboxScript;
   for (const std::string& include : includes) command += " --basefile " + Quote(include);
-  command += " --transferfile {}.pov --return {}.bmp --return {}.out --cleanup ";
-  command += (frames_.empty() ? std::string("sh ") + kSandboxScript + " povray"
-                              : Call(args_.front(), frames_.front(), "{}", false));
-  command += " :::: frames.txt";
+  if (bands) {
+    command += " --basefile " + Quote(scene_) + " --return " + slot + ".png";
+  } else {
+    command += " --transferfile {}.pov --return {}.bmp";
+  }
+  command += " --return " + slot + ".out --cleanup ";
+  command +=
+      (names_.empty() ? std::string("sh ") + kSandboxScript + " povray"
+                      : Call(args_.front(), Columns(names_.front(), bands_, 0), holes, false));
+  command += " :::: " + list_name;
   const std::string readme =
       "Scenes to render on other hosts with GNU Parallel. A host needs only POV-Ray\n"
       "(and ssh); nothing of this folder has to be there. Each job runs POV-Ray\n"
@@ -146,17 +185,24 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       "(Debian's package bubblewrap), so a scene can write nowhere but its folder.\n\n"
       "In this folder, name the hosts in hosts.txt (one a line, such as 4/me@host1 for\n"
       "four jobs at once; a line \":\" is this machine), then run:\n\n    " +
-      command +
-      "\n\nEach scene travels to its host and its picture and messages come back, over\n"
+      command + "\n\n" +
+      (bands ? "Every host gets the one scene " + scene_ +
+                   " once and renders bands of its rows; each band's\n"
+                   "picture and messages come back, over\n"
+             : std::string("Each scene travels to its host and its picture and messages come back, "
+                           "over\n")) +
       "one ssh connection a host for the whole run (ssh's ControlMaster); the include\n"
-      "files in include/ go to each host once; frames are handed out one at a time,\n"
+      "files in include/ go to each host once; " +
+      (bands ? "bands" : "frames") +
+      " are handed out one at a time,\n"
       "so a faster host takes more of them; --cleanup leaves the hosts as\n"
-      "they were. jobs.log says which host ran which frame and how it ended; run the\n"
-      "same command again to render only the scenes that failed or never ran.\n"
-      "On one machine: parallel < jobs.txt\n";
+      "they were. jobs.log says which host ran which job and how it ended; run the\n"
+      "same command again to render only the jobs that failed or never ran.\n"
+      "On one machine: parallel < jobs.txt\n" +
+      after;
   for (const auto& [name, text] :
-       {std::pair{"jobs.txt", jobs}, std::pair{"frames.txt", frames},
-        std::pair{"README.txt", readme}, std::pair{kSandboxScript, std::string(kSandboxText)}}) {
+       {std::pair{"jobs.txt", jobs}, std::pair{list_name.c_str(), list}, std::pair{"README.txt", readme},
+        std::pair{kSandboxScript, std::string(kSandboxText)}}) {
     if (Status s = WriteFileReplacing(folder_ + name, text); !s.ok()) return s;
   }
   return Status::Ok();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "anim_command.h"
+#include "band_command.h"
 #include "batch_command.h"
 #include "command_line.h"
 #include "common/data_folder.h"
@@ -120,6 +121,8 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (!args.height.empty()) set.SetText("edImageH", args.height);
   if (args.antialias) set.SetOn("chkAntiA", true);
   const std::string povray = PovrayPath(args);
+  if (args.parts > 0 || !args.job_list_dir.empty())
+    return cli::RenderInBands(args, set, as_designed, include_dirs, povray);
   if (std::string problem = RendererPathProblem(povray); !problem.empty()) return Fail(problem);
 
   // POV-Ray may only write below its current folder, /tmp and $HOME: render in a
@@ -436,6 +439,7 @@ int RunCommand(Args& args) {
   if (args.command == "lineage") return Lineage(args);
   if (args.command == "examples") return Examples(args);
   if (args.command == "extract") return Extract(args);
+  if (args.command == "join") return cli::JoinCommand(args);
   const bool renders = args.command == "render" || args.command == "variations" ||
                        args.command == "batch" || args.command == "anim";
   const std::vector<std::string> include_dirs =

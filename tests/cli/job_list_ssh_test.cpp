@@ -55,9 +55,11 @@ class SshHost {
     for (int attempt = 0; attempt < 5 && !started(); ++attempt) Start(FreeLoopbackPort());
   }
   ~SshHost() { Stop(); }
-  // Ends the server and waits until it is gone.
+  // Ends the connection the job lists' ssh keeps open, then the server, and
+  // waits until it is gone.
   void Stop() {
     if (pid_ <= 0) return;
+    Shell(Ssh() + " -o ControlPath=/tmp/vermora-ssh-%i-%C -O exit 127.0.0.1");
     End(std::exchange(pid_, 0));
   }
   bool started() const { return pid_ > 0; }
@@ -87,7 +89,11 @@ class SshHost {
                     e.data(),       log.data(),        nullptr};
     posix_spawn_file_actions_t io;
     posix_spawn_file_actions_init(&io);
+    // sshd and its sessions log to the file: were they to keep the test's own
+    // output open, whoever reads it would wait for the last session to end.
     posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&io, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&io, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     const int failed = posix_spawn(&pid, program.c_str(), &io, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&io);
@@ -116,11 +122,28 @@ class SshHost {
 
 using JobListTest = test::InTempFolder;
 
+// The command README.txt in `folder` gives; with a host, the test's key and
+// port go into the command's own ssh, which shares one connection for the
+// whole run, and the host works in a home folder of its own.
+std::string ReadmeCommand(const std::string& folder, const SshHost* host = nullptr) {
+  const std::string readme = test::ReadFile(folder + "README.txt");
+  const size_t at = readme.find("    parallel ");
+  if (at == std::string::npos) return "README.txt gives no command";
+  std::string command = readme.substr(at + 4, readme.find('\n', at) - at - 4);
+  const size_t ssh = command.find("--ssh 'ssh ");
+  if (!host || ssh == std::string::npos) return command;
+  command.replace(ssh, 11, "--ssh '" + host->Ssh() + " ");
+  return command.replace(0, 8, "parallel --workdir " + host->home() + " ");
+}
+
+bool CanRunOverSsh() {
+  return test::HavePovray() && getuid() == 0 &&
+         Shell("command -v parallel rsync /usr/sbin/sshd >/dev/null").code == 0;
+}
+
 TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
-  if (!test::HavePovray() || getuid() != 0 ||
-      Shell("command -v parallel rsync /usr/sbin/sshd >/dev/null").code != 0) {
+  if (!CanRunOverSsh())
     GTEST_SKIP() << "needs POV-Ray, GNU Parallel, rsync and an ssh server run as root";
-  }
   ParameterSet start, end;
   end.SetText("EdTSpread", "90");
   ASSERT_TRUE(SaveSettings(dir_ + "start.vmx", start).ok());
@@ -139,18 +162,9 @@ TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   SshHost host(dir_);
   ASSERT_TRUE(host.started()) << test::ReadFile(dir_ + "sshd.log");
   std::ofstream(dir_ + "frames/hosts.txt") << "2/127.0.0.1\n";
-  // The command README.txt gives, with the test's ssh key and the host's own home.
-  const std::string readme = test::ReadFile(dir_ + "frames/README.txt");
-  const size_t at = readme.find("    parallel ") + 4;
-  ASSERT_NE(at, std::string::npos + 4);
-  std::string command = readme.substr(at, readme.find('\n', at) - at);
-  EXPECT_NE(listed.output.find(command), std::string::npos);  // the same command is printed
-  // The test's key and port go into the command's own ssh, which shares one
-  // connection for the whole run; the host works in a home folder of its own.
-  const size_t ssh = command.find("--ssh 'ssh ");
-  ASSERT_NE(ssh, std::string::npos) << command;
-  command.replace(ssh, 11, "--ssh '" + host.Ssh() + " ");
-  command.replace(0, 8, "parallel --workdir " + host.home() + " ");
+  std::string command = ReadmeCommand(dir_ + "frames/", &host);
+  EXPECT_NE(listed.output.find(ReadmeCommand(dir_ + "frames/")), std::string::npos)
+      << "the command printed is the README's";
   auto logins = [&] {
     const std::string log = test::ReadFile(dir_ + "sshd.log");
     int n = 0;
@@ -179,6 +193,31 @@ TEST_F(JobListTest, APortableJobListRendersOverSshAndLeavesTheHostClean) {
   EXPECT_TRUE(fs::exists(dir_ + "frames/anim002.bmp"));
   EXPECT_EQ(fs::last_write_time(dir_ + "frames/anim001.bmp"), first_time);
   host.Stop();
+}
+
+// A still split into bands renders on the host, one scene sent there once,
+// and the bands joined equal the whole picture.
+TEST_F(JobListTest, AStillInBandsRendersOverSshAndJoinsToTheWholePicture) {
+  if (!CanRunOverSsh())
+    GTEST_SKIP() << "needs POV-Ray, GNU Parallel, rsync and an ssh server run as root";
+  const std::string size = " --width 40 --height 96 --antialias -o " + dir_;
+  const test::ShellRun listed =
+      test::Cli("render --parts 3 --job-list " + dir_ + "bands" + size + "joined.png");
+  ASSERT_EQ(listed.code, 0) << listed.output;
+  fs::create_directories(dir_ + "home");
+  SshHost host(dir_);
+  ASSERT_TRUE(host.started()) << test::ReadFile(dir_ + "sshd.log");
+  std::ofstream(dir_ + "bands/hosts.txt") << "2/127.0.0.1\n";
+  const std::string command = ReadmeCommand(dir_ + "bands/", &host);
+  const test::ShellRun run = Shell("cd " + dir_ + "bands && " + command);
+  ASSERT_EQ(run.code, 0) << run.output << test::ReadFile(dir_ + "bands/jobs.log");
+  EXPECT_TRUE(!fs::exists(host.home()) || fs::is_empty(host.home()));
+  host.Stop();
+  // The README's last step.
+  ASSERT_EQ(test::Cli("join " + dir_ + "bands -o " + dir_ + "joined.png").code, 0);
+  ASSERT_EQ(test::Cli("render" + size + "whole.png").code, 0);
+  EXPECT_EQ(Shell("compare -metric AE " + dir_ + "whole.png " + dir_ + "joined.png null:").output,
+            "0");
 }
 
 }  // namespace

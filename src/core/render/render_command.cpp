@@ -19,7 +19,7 @@ RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set
     written.replace(written.size() - 4, 4, ".bmp");
   }
   inv.written_image = setup.folder + written;
-  inv.messages_path = setup.folder + kMessagesFile;
+  inv.messages_path = setup.folder + setup.messages_name;
   const bool png = inv.image_path.size() > 4 &&
                    LowerAscii(inv.image_path.substr(inv.image_path.size() - 4)) == ".png";
   inv.args = {std::string("+I") + kSceneFile,
@@ -30,8 +30,9 @@ RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set
               set.On("chkAntiA") ? "+A" : "-A",
               "-P",
               "-D"};
+  for (std::string& option : BandOptions(setup.rows)) inv.args.push_back(std::move(option));
   for (const std::string& dir : setup.include_dirs) inv.args.push_back("+L" + dir);
-  inv.args.push_back(std::string("All_File=") + kMessagesFile);
+  inv.args.push_back("All_File=" + setup.messages_name);
   return inv;
 }
 
@@ -51,7 +52,8 @@ void FinishPreparing(PreparedRender& prepared, const ParameterSet& set, const Re
 
 Status ClearFolder(const RenderSetup& setup) {
   if (Status s = EnsureFolder(setup.folder); !s.ok()) return s;
-  RemoveWorkingFiles(setup.folder, {kPictureFile, kMessagesFile, setup.image_name});
+  RemoveWorkingFiles(setup.folder,
+                     {kPictureFile, kMessagesFile, setup.image_name, setup.messages_name});
   return Status::Ok();
 }
 

@@ -9,6 +9,7 @@
 #include "params/parameter_set.h"
 #include "render/command_line.h"
 #include "render/renderer.h"
+#include "render/row_bands.h"
 
 namespace vermora {
 
@@ -18,6 +19,8 @@ struct RenderSetup {
   std::string folder;                     // the program folder, ending in "/"
   std::vector<std::string> include_dirs;  // passed with +L
   std::string image_name = "TEMP.BMP";    // "TEMP.png" asks for a PNG
+  std::string messages_name = "ALLTEXT.OUT";
+  RowBand rows;  // a band of the picture, or the whole
   ComposeOptions compose;
 };
 

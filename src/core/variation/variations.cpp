@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <mutex>
-#include <thread>
 
 #include "compose/composer.h"
 #include "render/command_line.h"
+#include "render/render_pool.h"
 #include "variation/evolve.h"
 #include "variation/mutate.h"
 #include "variation/random_engine.h"
@@ -78,7 +77,6 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
                                            const RenderJobsOptions& options) {
   std::vector<RenderJobOutcome> outcomes(sets.size());
   std::vector<RenderInvocation> jobs(sets.size());
-  std::vector<bool> ready(sets.size(), false);
   for (size_t i = 0; i < sets.size(); ++i) {
     PreparedJob job = PrepareSceneJob(sets[i], i, options);
     outcomes[i].warnings = std::move(job.warnings);
@@ -88,30 +86,17 @@ std::vector<RenderJobOutcome> RenderScenes(const std::vector<ParameterSet>& sets
     }
     jobs[i] = std::move(job.invocation);
     outcomes[i].image_path = jobs[i].image_path;
-    ready[i] = true;
   }
 
-  std::atomic<size_t> next{0};
-  std::mutex told;
-  auto worker = [&] {
-    for (size_t i = next++; i < sets.size(); i = next++) {
-      if (ready[i] && options.cancel && options.cancel->load()) {
-        outcomes[i].render.failure = "Rendering cancelled";
-      } else if (ready[i]) {
-        outcomes[i].render = RunRenderer(jobs[i], options.timeout_seconds, options.cancel);
-      }
-      if (options.finished) {
-        const std::lock_guard<std::mutex> one_at_a_time(told);
-        options.finished(i, outcomes[i].render);
-      }
-    }
-  };
-  const int threads =
-      std::clamp(options.concurrency, 1, std::max(1, static_cast<int>(sets.size())));
-  std::vector<std::thread> pool;
-  for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
-  worker();
-  for (std::thread& t : pool) t.join();
+  std::vector<RenderOutcome> rendered(sets.size());
+  for (size_t i = 0; i < sets.size(); ++i) rendered[i] = outcomes[i].render;
+  RenderPoolOptions pool;
+  pool.concurrency = options.concurrency;
+  pool.timeout_seconds = options.timeout_seconds;
+  pool.cancel = options.cancel;
+  pool.finished = options.finished;
+  RunRenderers(jobs, rendered, pool);
+  for (size_t i = 0; i < sets.size(); ++i) outcomes[i].render = std::move(rendered[i]);
   return outcomes;
 }
 

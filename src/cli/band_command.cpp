@@ -1,0 +1,210 @@
+#include "band_command.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "common/file_io.h"
+#include "common/run_program.h"
+#include "io_args.h"
+#include "job_list.h"
+#include "params/settings_file.h"
+#include "picture/band_join.h"
+#include "picture/png_set_chunk.h"
+#include "progress.h"
+#include "render/band_render.h"
+#include "render/failed_logs.h"
+#include "render/render_pool.h"
+#include "talk.h"
+
+namespace fs = std::filesystem;
+
+namespace vermora::cli {
+
+namespace {
+
+constexpr const char* kBandList = "parts.txt";
+constexpr const char* kBandSet = "set.vmx";
+
+// A private folder under /tmp, removed as it goes out of scope unless kept.
+class WorkFolder {
+ public:
+  explicit WorkFolder(bool keep) : keep_(keep) {
+    std::string pattern = (fs::temp_directory_path() / "vermora-XXXXXX").string();
+    if (mkdtemp(pattern.data())) path_ = pattern + "/";
+  }
+  ~WorkFolder() {
+    std::error_code ignored;
+    if (!keep_ && !path_.empty()) fs::remove_all(path_, ignored);
+  }
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  const std::string& path() const { return path_; }  // ends in "/"; empty if not made
+
+ private:
+  bool keep_;
+  std::string path_;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// Joins the band pictures in `folder` into `out`, carrying `set_text` (none
+// when empty), and replaces `out` only once the picture is whole.
+int JoinInto(const std::string& folder, const std::vector<std::string>& names,
+             const std::vector<RowBand>& bands, const std::string& set_text,
+             const std::string& out) {
+  std::vector<std::string> pictures;
+  for (const std::string& name : names) pictures.push_back(folder + name + ".png");
+  WorkFolder work(false);
+  if (work.path().empty()) return Fail("cannot create a working folder in /tmp");
+  const std::string joined = work.path() + "joined.png";
+  if (Status s = JoinBands(pictures, bands, joined); !s.ok()) return Fail(s.message());
+  if (!set_text.empty()) {
+    if (Status s = EmbedSetInPng(joined, set_text); !s.ok()) return Fail(s.message());
+  }
+  std::string picture;
+  Status copied = ReadWholeFile(joined, picture);
+  if (copied.ok()) copied = WriteFileReplacing(out, picture);
+  if (!copied.ok()) return Fail("cannot write " + out + ": " + copied.message());
+  Wrote(out);
+  return kDone;
+}
+
+int WriteBandJobList(const Args& args, const PreparedBands& prepared,
+                     const std::string& as_designed, const std::vector<std::string>& include_dirs,
+                     const std::string& folder) {
+  JobList jobs(folder);
+  for (size_t i = 0; i < prepared.jobs.size(); ++i) {
+    jobs.AddBand(prepared.jobs[i], prepared.names[i], prepared.bands[i]);
+  }
+  if (Status s = WriteFileReplacing(folder + kBandSet, as_designed); !s.ok()) {
+    return Fail(folder + kBandSet + ": " + s.message());
+  }
+  const std::string join =
+      "vermora-cli join " + Quote(folder) + " -o " + Quote(fs::absolute(args.out).string());
+  std::string command;
+  if (Status s = jobs.Finish(include_dirs, command,
+                             "\nThen join the bands into one picture that carries the set "
+                             "(set.vmx):\n\n    " +
+                                 join + "\n");
+      !s.ok()) {
+    return Fail(s.message());
+  }
+  Wrote(folder + "jobs.txt");
+  if (!ProgramOnPath("parallel")) {
+    PrintWarnings(
+        {"GNU Parallel is not installed here (the package parallel brings it); "
+         "the host that runs the list needs it"});
+  }
+  Note("On other hosts (see " + folder + "README.txt), in " + folder + ":\n  " + command +
+       "\nthen:\n  " + join);
+  return kDone;
+}
+
+}  // namespace
+
+int RenderInBands(const Args& args, const ParameterSet& sized, const std::string& as_designed,
+                  const std::vector<std::string>& include_dirs, const std::string& povray) {
+  if (LowerExtension(args.out) != ".png") return Fail("--parts writes a PNG picture", kUsage);
+  const bool listed = !args.job_list_dir.empty();
+  WorkFolder work(args.keep_work);
+  std::string folder = work.path();
+  if (listed) {
+    std::error_code ec;
+    fs::create_directories(args.job_list_dir, ec);
+    if (!fs::is_directory(args.job_list_dir))
+      return Fail("cannot create the folder " + args.job_list_dir);
+    folder = (fs::absolute(args.job_list_dir) / "").string();
+  } else if (folder.empty()) {
+    return Fail("cannot create a working folder in /tmp");
+  }
+  RenderSetup setup;
+  setup.povray_path = povray;
+  setup.folder = folder;
+  setup.include_dirs = include_dirs;
+  const PreparedBands prepared = PrepareBands(sized, setup, std::max(1, args.parts));
+  PrintWarnings(prepared.warnings);
+  if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
+  if (static_cast<int>(prepared.bands.size()) < args.parts) {
+    const size_t n = prepared.bands.size();
+    Note("a picture " + sized.Text("edImageH") + " rows high splits into " + std::to_string(n) +
+         (n == 1 ? " part" : " parts") + " (a part is at least " + std::to_string(kRenderBlock) +
+         " rows)");
+  }
+  if (listed) return WriteBandJobList(args, prepared, as_designed, include_dirs, folder);
+  if (!prepared.renderer_problem.empty()) return Fail(prepared.renderer_problem);
+
+  RenderPoolOptions pool;
+  const unsigned cores = std::thread::hardware_concurrency();
+  pool.concurrency = args.jobs > 0 ? args.jobs : static_cast<int>(cores ? cores : 1);
+  pool.timeout_seconds = args.timeout;
+  Progress progress("parts", static_cast<int>(prepared.jobs.size()));
+  pool.finished = [&](size_t i, const RenderOutcome& outcome) {
+    progress.Step(prepared.names[i] + ": " + (outcome.ok() ? "rendered" : outcome.failure),
+                  !outcome.ok());
+  };
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<RenderOutcome> outcomes;
+  RunRenderers(prepared.jobs, outcomes, pool);
+  for (const RenderOutcome& outcome : outcomes) {
+    if (Verbose()) std::cerr << outcome.output << outcome.messages;
+    if (outcome.ok()) continue;
+    const std::string said = outcome.messages.empty() ? outcome.output : outcome.messages;
+    if (!Verbose()) std::cerr << said;
+    const std::string log = args.keep_work ? "" : KeepFailedRenderLog(said);
+    return Fail(outcome.failure + (args.keep_work ? " (scene kept in " + folder + ")"
+                                   : log.empty()  ? ""
+                                                  : " (messages kept in " + log + ")"),
+                kRenderFailed);
+  }
+  const int code = JoinInto(folder, prepared.names, prepared.bands, as_designed, args.out);
+  std::ostringstream took;
+  took << "rendered in " << prepared.jobs.size() << " parts, " << pool.concurrency
+       << " at once, in "
+       << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s";
+  if (code == kDone) Detail(took.str());
+  return code;
+}
+
+int JoinCommand(const Args& args) {
+  const std::string folder = (fs::path(args.folder) / "").string();
+  std::string list;
+  if (Status s = ReadWholeFile(folder + kBandList, list); !s.ok()) {
+    return Fail(folder + kBandList + ": " + s.message() +
+                " (a folder render --parts --job-list wrote?)");
+  }
+  // The list came back from elsewhere: a band is "partK FIRST LAST" and nothing more.
+  std::vector<std::string> names;
+  std::vector<RowBand> bands;
+  std::istringstream lines(list);
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    std::istringstream words(line);
+    std::string name, rest;
+    RowBand band;
+    const bool good = static_cast<bool>(words >> name >> band.first >> band.last) &&
+                      !(words >> rest) && name == "part" + std::to_string(number) &&
+                      band.first >= 1 && band.last >= band.first;
+    if (!good)
+      return Fail(folder + kBandList + ", line " + std::to_string(number) + ": not a band");
+    names.push_back(name);
+    bands.push_back(band);
+  }
+  std::string set_text;
+  if (Status s = ReadWholeFile(folder + kBandSet, set_text); !s.ok()) {
+    PrintWarnings({folder + kBandSet + ": " + s.message() + "; the picture carries no set"});
+    set_text.clear();
+  } else if (ParameterSet set; !LoadSettingsText(set_text, set).ok()) {
+    PrintWarnings({folder + kBandSet + " is not a set; the picture carries none"});
+    set_text.clear();
+  }
+  return JoinInto(folder, names, bands, set_text, args.out);
+}
+
+}  // namespace vermora::cli
