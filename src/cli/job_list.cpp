@@ -201,8 +201,8 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       "On one machine: parallel < jobs.txt\n" +
       after;
   for (const auto& [name, text] :
-       {std::pair{"jobs.txt", jobs}, std::pair{list_name.c_str(), list}, std::pair{"README.txt", readme},
-        std::pair{kSandboxScript, std::string(kSandboxText)}}) {
+       {std::pair{"jobs.txt", jobs}, std::pair{list_name.c_str(), list},
+        std::pair{"README.txt", readme}, std::pair{kSandboxScript, std::string(kSandboxText)}}) {
     if (Status s = WriteFileReplacing(folder_ + name, text); !s.ok()) return s;
   }
   return Status::Ok();
