@@ -24,7 +24,7 @@ anim() { "$cli" anim "$work/start.vmx" --frames "$frames" --width "${size%x*}" \
 local_s=$(seconds anim --jobs "$jobs" -o "$work/local")
 listed() {
   anim --job-list -o "$work/$1"
-  echo "$jobs/127.0.0.1" > "$work/$1/hosts.txt"
+  echo "$jobs/$host" > "$work/$1/hosts.txt"
   run_listed "$work/$1" "$2"
 }
 shared_s=$(seconds listed shared with)

@@ -1,14 +1,27 @@
 # Sourced by the ssh benchmarks: a private sshd on loopback with its own keys,
 # in $work (which the caller makes and removes), and $ssh, the ssh call that
-# logs in there. Needs root and openssh-server.
+# logs in there as $host. Needs root and openssh-server.
+#
+# The host is a throwaway account with /bin/sh and an empty home, as a render
+# host's account would be: every remote call starts the account's shell, and
+# a login shell setup such as a developer's ~/.bashrc (pyenv, say: 0.5 s) would
+# be measured a call.
 port=$((20000 + RANDOM % 20000))
+account=vermora-bench-$port
+host=$account@127.0.0.1
 stop_ssh_host() {  # the job lists' shared connection first, then the server
-  $ssh -o ControlPath=/tmp/vermora-ssh-%i-%C -O exit 127.0.0.1 2>/dev/null || true
+  $ssh -o ControlPath=/tmp/vermora-ssh-%i-%C -O exit "$host" 2>/dev/null || true
   [ -f "$work/sshd.pid" ] && kill "$(cat "$work/sshd.pid")" 2>/dev/null || true
+  userdel "$account" 2>/dev/null || true
 }
+mkdir -p "$work/home"
+chmod 755 "$work"
+useradd --shell /bin/sh --home-dir "$work/home" --no-create-home --password '*' "$account"
+chown "$account" "$work/home"
 ssh-keygen -q -t ed25519 -N '' -f "$work/host_key"
 ssh-keygen -q -t ed25519 -N '' -f "$work/user_key"
-mkdir -p /run/sshd "$work/home"
+chmod 644 "$work/user_key.pub"
+mkdir -p /run/sshd
 cat > "$work/sshd_config" <<CONF
 Port $port
 ListenAddress 127.0.0.1
@@ -24,7 +37,7 @@ CONF
 /usr/sbin/sshd -f "$work/sshd_config"
 ssh="ssh -i $work/user_key -p $port -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null"
 ssh="$ssh -o BatchMode=yes -o LogLevel=ERROR"
-for _ in $(seq 100); do $ssh 127.0.0.1 true 2>/dev/null && break; sleep 0.1; done
+for _ in $(seq 100); do $ssh "$host" true 2>/dev/null && break; sleep 0.1; done
 
 # The README's command of job list folder $1, run there with the bench's key and
 # the host's own folder; $2 = without logs in for every call.

@@ -25,7 +25,7 @@ trap cleanup EXIT
 render() { "$cli" render "$work/set.vmx" --width "${size%x*}" --height "${size#*x}" --antialias "$@"; }
 listed() {
   render --parts "$ssh_parts" --job-list "$work/list" -o "$work/ssh.png"
-  echo "$jobs/127.0.0.1" > "$work/list/hosts.txt"
+  echo "$jobs/$host" > "$work/list/hosts.txt"
   run_listed "$work/list"
   "$cli" join "$work/list" -o "$work/ssh.png"
 }

@@ -2,7 +2,7 @@
 # their values as its --help lists them, then file names.
 _vermora_cli() {
   local cur=${COMP_WORDS[COMP_CWORD]}
-  local commands="defaults compose mesh render texture anim random evolve mutate breed variations estimate batch lineage examples extract join"
+  local commands="defaults compose mesh render texture anim random evolve mutate breed variations estimate batch lineage examples extract join queue"
   if ((COMP_CWORD == 1)); then
     COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
     return

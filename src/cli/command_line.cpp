@@ -139,6 +139,25 @@ void Build(CLI::App& app, Args& a) {
       "bands render at once. --job-list DIR writes them for other hosts\n"
       "(DIR/README.txt); vermora-cli join DIR -o OUT.png joins what came back.\n");
 
+  sub = Command(app, a, "queue", "add to, list and run the render queue the window keeps too");
+  Needed(sub, a, "ACTION", a.queue_action, "add, list, run or remove");
+  sub->get_option("ACTION")->check(CLI::IsMember({"add", "list", "run", "remove"}));
+  sub->add_option("ITEM", a.set_path,
+                  "add: the set (.vmx, - for standard input; without it the defaults); "
+                  "remove: the job's number");
+  Output(sub, a, "add: OUT.png or OUT.bmp, where the picture goes", false);
+  Size(sub, a);
+  sub->add_flag("--antialias", a.antialias, "anti-aliasing");
+  sub->add_option("--parts", a.parts, "render in N bands of rows side by side")
+      ->check(CLI::Range(1, 1000));
+  Renderer(sub, a);
+  sub->add_option("--timeout", a.timeout, "give up on a render after this many seconds");
+  sub->footer(
+      "add keeps a copy of the set as it is now, so the file may change or go; run\n"
+      "renders the waiting jobs in order at low priority (nice 10), one runner at a\n"
+      "time, and a job that was running when a run ended starts again. The queue\n"
+      "lives in the program folder ($VERMORA_HOME, else $XDG_DATA_HOME/vermora).\n");
+
   sub = Command(app, a, "join", "join the bands a render --parts --job-list brought back");
   Needed(sub, a, "DIR", a.folder, "the job list's folder");
   Output(sub, a, "OUT.png to write (- for standard output)");

@@ -45,6 +45,7 @@ struct Args {
   // join: the folder of a job list
   int parts = 0;
   std::string job_list_dir, folder;
+  std::string queue_action;  // queue: add, list, run or remove
   // mesh: segments around a primitive, 0 for as many as the scene's size allows
   int detail = 0;
   struct Need {

@@ -25,6 +25,7 @@
 #include "params/settings_file.h"
 #include "picture/png_set_chunk.h"
 #include "progress.h"
+#include "queue_command.h"
 #include "render/failed_logs.h"
 #include "render/render_command.h"
 #include "render/sandbox.h"
@@ -441,7 +442,8 @@ int RunCommand(Args& args) {
   if (args.command == "extract") return Extract(args);
   if (args.command == "join") return cli::JoinCommand(args);
   const bool renders = args.command == "render" || args.command == "variations" ||
-                       args.command == "batch" || args.command == "anim";
+                       args.command == "batch" || args.command == "anim" ||
+                       (args.command == "queue" && args.queue_action != "list");
   const std::vector<std::string> include_dirs =
       renders ? IncludeDirs() : std::vector<std::string>{};
   if (renders && include_dirs.empty()) return 1;
@@ -461,6 +463,11 @@ int RunCommand(Args& args) {
       return Fail("--max-objects needs a positive number", 2);
   }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
+  if (args.command == "queue") {
+    return cli::QueueCommand(args, include_dirs, [&](const Args& still, ParameterSet& queued) {
+      return Render(still, queued, include_dirs);
+    });
+  }
   if (!LoadSet(args, set)) return 1;
   if (args.command == "compose" || args.command == "render" || args.command == "mesh") {
     if (const std::string problem = ObjectLimitProblem(set, args.object_limit); !problem.empty())

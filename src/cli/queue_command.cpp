@@ -1,0 +1,161 @@
+#include "queue_command.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+
+#include "io_args.h"
+#include "params/settings_file.h"
+#include "params/working_files.h"
+#include "render/command_line.h"
+#include "render/render_queue.h"
+#include "talk.h"
+#include "trust_check.h"
+
+namespace fs = std::filesystem;
+
+namespace vermora::cli {
+
+namespace {
+
+std::string QueueFolder() { return ProgramFolder() + "queue/"; }
+
+// Loads the queue, saying what it had to leave out.
+bool LoadQueue(RenderQueue& queue) {
+  std::vector<std::string> warnings;
+  if (Status s = queue.Load(&warnings); !s.ok()) return Fail(s.message()), false;
+  PrintWarnings(warnings);
+  return true;
+}
+
+int Add(const Args& args, const std::vector<std::string>& include_dirs) {
+  if (args.out.empty()) return Fail("queue add needs -o OUT.png", kUsage);
+  const std::string format = LowerExtension(args.out);
+  if (format != ".png" && format != ".bmp")
+    return Fail(args.out + ": the picture must end in .png or .bmp", kUsage);
+  if (args.parts > 1 && format != ".png") return Fail("--parts writes a PNG picture", kUsage);
+  if (args.out_to_stdout) return Fail("a queued picture goes to a file, not to -", kUsage);
+  ParameterSet set;
+  if (!args.set_path.empty()) {
+    if (Status s = LoadSettings(args.set_path, set); !s.ok())
+      return Fail(args.SetName() + ": " + ErrorBoxText(s.message()));
+    if (!TrustedForRender(args.SetName(), set, include_dirs, args.trust)) return kUntrustedExit;
+  }
+  QueueJob job;
+  job.set_text = SettingsText(set);
+  job.width = args.width.empty() ? set.Text("edImageW") : args.width;
+  job.height = args.height.empty() ? set.Text("edImageH") : args.height;
+  if (std::string problem = PictureSideProblem("the set's picture width", job.width);
+      !problem.empty() ||
+      !(problem = PictureSideProblem("the set's picture height", job.height)).empty()) {
+    return Fail(problem);
+  }
+  job.antialias = args.antialias || set.On("chkAntiA");
+  job.parts = std::max(1, args.parts);
+  job.trusted = args.trust;
+  job.output = fs::absolute(args.out).string();
+  RenderQueue queue(QueueFolder());
+  if (!LoadQueue(queue)) return kFailed;
+  int id = 0;
+  if (Status s = queue.Add(job, &id); !s.ok()) return Fail(s.message());
+  Note("queued job " + std::to_string(id) + ": " + job.output);
+  return kDone;
+}
+
+int List() {
+  RenderQueue queue(QueueFolder());
+  if (!LoadQueue(queue)) return kFailed;
+  for (const QueueJob& job : queue.jobs()) {
+    std::cout << job.id << "\t" << QueueStateName(job.state) << "\t" << job.width << "x"
+              << job.height << (job.antialias ? " anti-aliased" : "")
+              << (job.parts > 1 ? ", " + std::to_string(job.parts) + " parts" : "") << "\t"
+              << job.output << (job.failure.empty() ? "" : "\t" + job.failure) << "\n";
+  }
+  return kDone;
+}
+
+int Remove(const Args& args) {
+  int id = 0;
+  try {
+    size_t used = 0;
+    id = std::stoi(args.set_path, &used);
+    if (used != args.set_path.size()) id = 0;
+  } catch (const std::exception&) {
+  }
+  if (id < 1) return Fail("queue remove needs the number of a job (queue list shows them)", kUsage);
+  RenderQueue queue(QueueFolder());
+  if (!LoadQueue(queue)) return kFailed;
+  if (Status s = queue.Remove(id); !s.ok()) return Fail(s.message());
+  Note("removed job " + std::to_string(id));
+  return kDone;
+}
+
+// Runs the waiting jobs, reading the queue again before each, so jobs added,
+// moved or removed meanwhile count.
+int Run(const Args& args, const std::vector<std::string>& include_dirs, const StillRender& render) {
+  const std::string folder = QueueFolder();
+  if (Status s = EnsureFolder(folder); !s.ok()) return Fail(s.message());
+  // One runner a queue: the lock goes with the process, however it ends.
+  const int lock = open((folder + "run.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+  if (lock < 0 || flock(lock, LOCK_EX | LOCK_NB) != 0) {
+    return Fail("the queue is already running (" + folder + "run.lock)");
+  }
+  // Low priority, which POV-Ray inherits: the designer's own renders come first.
+  if (setpriority(PRIO_PROCESS, 0, 10) != 0) PrintWarnings({"the queue runs at normal priority"});
+  int failed = 0, done = 0;
+  for (;;) {
+    RenderQueue queue(folder);
+    if (!LoadQueue(queue)) return kFailed;
+    const QueueJob* next = queue.NextWaiting();
+    if (!next) break;
+    const QueueJob job = *next;
+    if (Status s = queue.SetState(job.id, QueueState::kRunning); !s.ok()) return Fail(s.message());
+    const std::string name = "queue job " + std::to_string(job.id);
+    Note(name + ": " + job.output);
+    ParameterSet set;
+    int code = kFailed;
+    std::string failure;
+    if (Status s = LoadSettingsText(job.set_text, set); !s.ok()) {
+      failure = "its set is damaged: " + s.message();
+    } else if (!TrustedForRender(name, set, include_dirs, job.trusted)) {
+      failure = "its texts use files and it was queued without --trust";
+    } else {
+      Args still = args;
+      still.width = job.width;
+      still.height = job.height;
+      still.antialias = job.antialias;
+      still.parts = job.parts > 1 ? job.parts : 0;
+      still.out = job.output;
+      still.set_path = name;
+      still.job_list_dir.clear();
+      code = render(still, set);
+      if (code != kDone) failure = "the render failed (exit status " + std::to_string(code) + ")";
+    }
+    if (!failure.empty()) Fail(name + ": " + failure);
+    (code == kDone ? done : failed)++;
+    // The list may have changed while it rendered; the job keeps its place.
+    RenderQueue after(folder);
+    if (!LoadQueue(after)) return kFailed;
+    (void)after.SetState(job.id, code == kDone ? QueueState::kDone : QueueState::kFailed, failure);
+  }
+  Note("the queue rendered " + std::to_string(done) + " jobs, " + std::to_string(failed) +
+       " failed");
+  close(lock);
+  return failed ? kRenderFailed : kDone;
+}
+
+}  // namespace
+
+int QueueCommand(const Args& args, const std::vector<std::string>& include_dirs,
+                 const StillRender& render) {
+  if (args.queue_action == "add") return Add(args, include_dirs);
+  if (args.queue_action == "list") return List();
+  if (args.queue_action == "remove") return Remove(args);
+  return Run(args, include_dirs, render);
+}
+
+}  // namespace vermora::cli

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/status.h"
+
+namespace vermora {
+
+// Where a final render stands in the queue.
+enum class QueueState { kWaiting, kHeld, kRunning, kDone, kFailed };
+
+// "waiting", "held", "running", "done", "failed": the word the queue file and
+// the lists use.
+const char* QueueStateName(QueueState state);
+
+// One final render: a snapshot of the set as it was when it was queued (not
+// its file, which may change or go), the picture's size and finish, and where
+// the picture goes.
+struct QueueJob {
+  int id = 0;  // unique in its queue, from 1
+  QueueState state = QueueState::kWaiting;
+  std::string width, height;  // checked picture sides
+  bool antialias = false;
+  int parts = 1;         // bands of rows rendered side by side
+  bool trusted = false;  // the user let its texts use files when it was queued
+  std::string output;    // the picture's absolute path
+  std::string set_text;  // the settings file's bytes
+  std::string failure;   // why it failed, one line
+};
+
+// The queue of final renders, kept in a folder of its own (in the program
+// folder) so that it outlives the program: queue.txt lists the jobs in order,
+// job<ID>.vmx holds each snapshot, and a job's number is never given again. Every change is saved at once, each file
+// replaced whole, so a crash leaves the queue as it was before or after it.
+class RenderQueue {
+ public:
+  explicit RenderQueue(std::string folder);  // ends in "/"
+
+  // Reads the queue. A job that was running when the program ended (or
+  // crashed) waits again; a line it cannot read, or a job whose snapshot is
+  // gone, is left out and named in `warnings`. No queue yet is an empty one.
+  Status Load(std::vector<std::string>* warnings = nullptr);
+  Status Save() const;
+
+  // Adds `job` at the end as waiting, with the next id; refuses an output
+  // path that the list cannot hold (a tab or a line break). Saves.
+  Status Add(QueueJob job, int* id = nullptr);
+  // Removes a job that is not running, with its snapshot. Saves.
+  Status Remove(int id);
+  // Moves a job `by` places (negative: up), within the list. Saves.
+  Status Move(int id, int by);
+  // Sets a job's state (and its failure). Saves.
+  Status SetState(int id, QueueState state, const std::string& failure = "");
+
+  const std::vector<QueueJob>& jobs() const { return jobs_; }
+  // The first waiting job, or null.
+  const QueueJob* NextWaiting() const;
+  const std::string& folder() const { return folder_; }
+
+ private:
+  QueueJob* Find(int id);
+
+  std::string folder_;
+  std::vector<QueueJob> jobs_;
+  int next_id_ = 1;  // a removed job's number is not given again
+};
+
+}  // namespace vermora
