@@ -31,8 +31,8 @@ struct QueueJob {
 
 // The queue of final renders, kept in a folder of its own (in the program
 // folder) so that it outlives the program: queue.txt lists the jobs in order,
-// job<ID>.vmx holds each snapshot, and a job's number is never given again. Every change is saved at once, each file
-// replaced whole, so a crash leaves the queue as it was before or after it.
+// job<ID>.vmx holds each snapshot, and a job's number is never given again. Every change is saved
+// at once, each file replaced whole, so a crash leaves the queue as it was before or after it.
 class RenderQueue {
  public:
   explicit RenderQueue(std::string folder);  // ends in "/"
