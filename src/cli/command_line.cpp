@@ -152,6 +152,7 @@ void Build(CLI::App& app, Args& a) {
       ->check(CLI::Range(1, 1000));
   Renderer(sub, a);
   sub->add_option("--timeout", a.timeout, "give up on a render after this many seconds");
+  ObjectLimit(sub, a);
   sub->footer(
       "add keeps a copy of the set as it is now, so the file may change or go; run\n"
       "renders the waiting jobs in order at low priority (nice 10), one runner at a\n"

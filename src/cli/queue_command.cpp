@@ -13,6 +13,7 @@
 #include "params/working_files.h"
 #include "render/command_line.h"
 #include "render/render_queue.h"
+#include "scene/object_limit.h"
 #include "talk.h"
 #include "trust_check.h"
 
@@ -45,6 +46,9 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
       return Fail(args.SetName() + ": " + ErrorBoxText(s.message()));
     if (!TrustedForRender(args.SetName(), set, include_dirs, args.trust)) return kUntrustedExit;
   }
+  // Refused now, as render would refuse it, not hours later when the queue runs.
+  if (const std::string problem = ObjectLimitProblem(set, args.object_limit); !problem.empty())
+    return Fail(problem + ". A larger --max-objects queues it anyway.");
   QueueJob job;
   job.set_text = SettingsText(set);
   job.width = args.width.empty() ? set.Text("edImageW") : args.width;
