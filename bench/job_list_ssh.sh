@@ -10,12 +10,6 @@ frames=${2:-24}
 jobs=${3:-2}
 size=${4:-160x120}
 cli="$(realpath "$build")/src/cli/vermora-cli"
-work=$(mktemp -d)
-cleanup() {
-  stop_ssh_host
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=bench/ssh_host.sh
 . "$(dirname "$0")/ssh_host.sh"
 "$cli" defaults -o "$work/start.vmx" 2>/dev/null

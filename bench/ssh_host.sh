@@ -1,11 +1,12 @@
 # Sourced by the ssh benchmarks: a private sshd on loopback with its own keys,
-# in $work (which the caller makes and removes), and $ssh, the ssh call that
-# logs in there as $host. Needs root and openssh-server.
+# in $work (a fresh folder, removed with the server on exit), and $ssh, the ssh
+# call that logs in there as $host. Needs root and openssh-server.
 #
 # The host is a throwaway account with /bin/sh and an empty home, as a render
 # host's account would be: every remote call starts the account's shell, and
 # a login shell setup such as a developer's ~/.bashrc (pyenv, say: 0.5 s) would
 # be measured a call.
+work=$(mktemp -d)
 port=$((20000 + RANDOM % 20000))
 account=vermora-bench-$port
 host=$account@127.0.0.1
@@ -13,7 +14,9 @@ stop_ssh_host() {  # the job lists' shared connection first, then the server
   $ssh -o ControlPath=/tmp/vermora-ssh-%i-%C -O exit "$host" 2>/dev/null || true
   [ -f "$work/sshd.pid" ] && kill "$(cat "$work/sshd.pid")" 2>/dev/null || true
   userdel "$account" 2>/dev/null || true
+  rm -rf "$work"
 }
+trap stop_ssh_host EXIT
 mkdir -p "$work/home"
 chmod 755 "$work"
 useradd --shell /bin/sh --home-dir "$work/home" --no-create-home --password '*' "$account"

@@ -13,12 +13,6 @@ local_parts=${4:-2}
 ssh_parts=${5:-4}
 jobs=${6:-2}
 cli="$(realpath "$build")/src/cli/vermora-cli"
-work=$(mktemp -d)
-cleanup() {
-  stop_ssh_host
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=bench/ssh_host.sh
 . "$(dirname "$0")/ssh_host.sh"
 "$cli" examples "$example" -o "$work/set.vmx" 2>/dev/null

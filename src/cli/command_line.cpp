@@ -88,6 +88,17 @@ void Jobs(CLI::App* sub, Args& a) {
       ->check(CLI::PositiveNumber);
 }
 
+// What a still is rendered with, by render and by the queue.
+void Still(CLI::App* sub, Args& a) {
+  Size(sub, a);
+  sub->add_flag("--antialias", a.antialias, "anti-aliasing");
+  sub->add_option("--parts", a.parts, "render the picture in N bands of rows, then join them")
+      ->check(CLI::Range(1, 1000));
+  Renderer(sub, a);
+  sub->add_option("--timeout", a.timeout, "give up after this many seconds");
+  ObjectLimit(sub, a);
+}
+
 void Build(CLI::App& app, Args& a) {
   app.require_subcommand(1);
   app.footer(kFooter);
@@ -122,14 +133,8 @@ void Build(CLI::App& app, Args& a) {
   Output(sub, a, "OUT.png or OUT.bmp to write; - for standard output");
   sub->add_option("--format", a.format, "what -o - writes (default png)")
       ->check(CLI::IsMember({"png", "bmp"}));
-  Size(sub, a);
-  sub->add_flag("--antialias", a.antialias, "anti-aliasing");
-  Renderer(sub, a);
-  sub->add_option("--timeout", a.timeout, "give up after this many seconds");
+  Still(sub, a);
   sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
-  ObjectLimit(sub, a);
-  sub->add_option("--parts", a.parts, "render the picture in N bands of rows, then join them")
-      ->check(CLI::Range(1, 1000));
   Jobs(sub, a);
   sub->add_option("--job-list", a.job_list_dir,
                   "write the bands and DIR/jobs.txt for GNU Parallel instead");
@@ -146,13 +151,7 @@ void Build(CLI::App& app, Args& a) {
                   "add: the set (.vmx, - for standard input; without it the defaults); "
                   "remove: the job's number");
   Output(sub, a, "add: OUT.png or OUT.bmp, where the picture goes", false);
-  Size(sub, a);
-  sub->add_flag("--antialias", a.antialias, "anti-aliasing");
-  sub->add_option("--parts", a.parts, "render in N bands of rows side by side")
-      ->check(CLI::Range(1, 1000));
-  Renderer(sub, a);
-  sub->add_option("--timeout", a.timeout, "give up on a render after this many seconds");
-  ObjectLimit(sub, a);
+  Still(sub, a);
   sub->footer(
       "add keeps a copy of the set as it is now, so the file may change or go; run\n"
       "renders the waiting jobs in order at low priority (nice 10), one runner at a\n"
