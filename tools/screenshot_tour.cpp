@@ -2,6 +2,7 @@
 // Variations view, each grabbed from the screen (with its window frame) as a PNG.
 // Run it under an X server with a window manager: scripts/screenshots.sh does.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
   window.render().RenderScene();
   for (int i = 0; i < 100 && window.rendering(); ++i) Settle(100);
   Grab("rendered");
+  window.OpenRenderPicture();
+  Grab("render picture");
+  if (auto* dialog = window.findChild<QDialog*>("RenderPictureDialog")) dialog->hide();
   window.OpenVariations();
   Settle(4000);
   Grab("variations");

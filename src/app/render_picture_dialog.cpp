@@ -24,6 +24,7 @@
 #include "picture/png_set_chunk.h"
 #include "prompts.h"
 #include "render/render_command.h"
+#include "render/render_queue.h"
 #include "render_control.h"
 #include "render_runner.h"
 #include "window_keys.h"
@@ -117,13 +118,20 @@ RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
   cancel_ = new QPushButton("Cancel render", this);
   cancel_->setObjectName("PictureCancel");
   cancel_->setEnabled(false);
+  auto* queue = new QPushButton("Add to queue", this);
+  queue->setObjectName("PictureQueue");
+  queue->setToolTip(
+      "Keep the creature as it is now for the render queue: vermora-cli queue run "
+      "renders it, with the window open or not");
   auto* close = new QPushButton("Close", this);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(queue);
   buttons->addStretch(1);
   buttons->addWidget(render_);
   buttons->addWidget(cancel_);
   buttons->addWidget(close);
   connect(render_, &QPushButton::clicked, this, &RenderPictureDialog::Start);
+  connect(queue, &QPushButton::clicked, this, &RenderPictureDialog::Queue);
   connect(cancel_, &QPushButton::clicked, runner_, &RenderRunner::Cancel);
   connect(close, &QPushButton::clicked, this, &QDialog::hide);
   connect(runner_, &RenderRunner::Progress, progress_, &QProgressBar::setValue);
@@ -153,14 +161,43 @@ void RenderPictureDialog::Say(const QString& text) {
   design_.Say(text);
 }
 
-void RenderPictureDialog::Start() {
-  if (busy()) return;
-  target_ = file_->text().trimmed();
-  const QString ext = QFileInfo(target_).suffix().toLower();
-  if (target_.isEmpty() || (ext != "png" && ext != "bmp")) {
+QString RenderPictureDialog::ChosenFile() {
+  const QString file = file_->text().trimmed();
+  const QString ext = QFileInfo(file).suffix().toLower();
+  if (file.isEmpty() || (ext != "png" && ext != "bmp")) {
     Say("Name a .png or .bmp file to render to");
+    return {};
+  }
+  return QFileInfo(file).absoluteFilePath();
+}
+
+void RenderPictureDialog::Queue() {
+  QueueJob job;
+  job.output = ToCore(ChosenFile());
+  if (job.output.empty() || !control_.TrustedToRender()) return;
+  job.set_text = SettingsText(design_.set());
+  job.width = std::to_string(width_->value());
+  job.height = std::to_string(height_->value());
+  job.antialias = antialias_->isChecked();
+  job.trusted = true;  // the user was asked, as for a render now
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kLastPictureFileKey, FromCore(job.output));
+  RenderQueue queue(design_.folder() + "queue/");
+  std::vector<std::string> warnings;
+  Status s = queue.Load(&warnings);
+  int id = 0;
+  if (s.ok()) s = queue.Add(job, &id);
+  if (!s.ok()) {
+    design_.prompts()->Error(this, FromCore(ErrorBoxText(s.message())));
     return;
   }
+  Say(QString("Queued as job %1: vermora-cli queue run renders the queue").arg(id));
+}
+
+void RenderPictureDialog::Start() {
+  if (busy()) return;
+  target_ = ChosenFile();
+  if (target_.isEmpty()) return;
+  const QString ext = QFileInfo(target_).suffix().toLower();
   if (!control_.TrustedToRender()) return;
   QSettings(kSettingsOrg, kSettingsApp).setValue(kLastPictureFileKey, target_);
   work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-picture-XXXXXX"));

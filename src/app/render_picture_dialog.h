@@ -33,6 +33,10 @@ class RenderPictureDialog : public QDialog {
   ~RenderPictureDialog() override;
 
   void Start();
+  // Adds the creature as it is now, at the chosen size and into the chosen
+  // file, to the render queue of the program folder (vermora-cli queue run
+  // renders it).
+  void Queue();
   bool busy() const;
   QLineEdit* file_field() const { return file_; }
   QComboBox* sizes() const { return sizes_; }
@@ -42,6 +46,8 @@ class RenderPictureDialog : public QDialog {
 
  private:
   void Browse();
+  // The chosen file when it is a .png or .bmp, else empty (and said why).
+  QString ChosenFile();
   void Finished(const vermora::RenderOutcome& outcome);
   void Say(const QString& text);
 
