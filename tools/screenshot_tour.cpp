@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -89,7 +91,12 @@ int main(int argc, char** argv) {
   Grab("rendered");
   window.OpenRenderPicture();
   Grab("render picture");
-  if (auto* dialog = window.findChild<QDialog*>("RenderPictureDialog")) dialog->hide();
+  if (auto* dialog = window.findChild<QDialog*>("RenderPictureDialog")) {
+    dialog->findChild<QLineEdit*>("PictureFile")->setText(folder.path() + "/big.png");
+    dialog->findChild<QPushButton*>("PictureQueue")->click();
+    dialog->hide();
+  }
+  Grab("render queue");
   window.OpenVariations();
   Settle(4000);
   Grab("variations");

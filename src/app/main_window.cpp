@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -49,6 +50,7 @@
 #include "params/working_files.h"
 #include "picture_pane.h"
 #include "preview_picture.h"
+#include "queue_panel.h"
 #include "recent_files.h"
 #include "render_control.h"
 #include "render_output.h"
@@ -275,6 +277,18 @@ void MainWindow::BuildMenusAndToolbar() {
   QAction* picture =
       add(povray, "RenderPicture", "Render picture ...", [this] { OpenRenderPicture(); });
   picture->setShortcut(Qt::SHIFT | Qt::Key_F5);
+  // The render queue, in a dock of its own: hidden until asked for.
+  auto* dock = new QDockWidget("Render queue", this);
+  dock->setObjectName("QueueDock");
+  queue_ = new QueuePanel(*this, dock);
+  dock->setWidget(queue_);
+  addDockWidget(Qt::BottomDockWidgetArea, dock);
+  dock->hide();
+  add(povray, "AddToQueue", "Add to render queue ...", [this] { OpenRenderPicture(); });
+  QAction* queue = dock->toggleViewAction();
+  queue->setObjectName("RenderQueue");
+  queue->setText("Render &queue");
+  povray->addAction(queue);
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   add(povray, "ObjectLimit", "Object limit ...", [this] { render_->AskObjectLimit(); });
@@ -480,7 +494,14 @@ void MainWindow::OpenVariations() {
 }
 
 void MainWindow::OpenRenderPicture() {
-  if (!picture_dialog_) picture_dialog_ = new RenderPictureDialog(*this, *render_);
+  if (!picture_dialog_) {
+    picture_dialog_ = new RenderPictureDialog(*this, *render_);
+    // The queue shows the job at once, in its dock.
+    connect(picture_dialog_, &RenderPictureDialog::Queued, queue_, [this] {
+      queue_->Reload();
+      if (auto* dock = findChild<QDockWidget*>("QueueDock")) dock->show();
+    });
+  }
   picture_dialog_->show();
   picture_dialog_->raise();
 }

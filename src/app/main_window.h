@@ -29,6 +29,7 @@ class PreviewPicture;
 class RecentFiles;
 class RenderControl;
 class RenderOutput;
+class QueuePanel;
 class RenderPictureDialog;
 class TexturePanel;
 class UndoControl;
@@ -85,6 +86,7 @@ class MainWindow : public QMainWindow, public Design {
   // Shows the grid of variants of the current set.
   void OpenVariations();
   void OpenRenderPicture();
+  QueuePanel* queue() const { return queue_; }
 
  signals:
   // After a render ended and its picture and messages are shown.
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow, public Design {
   BackgroundPanel* background_panel_ = nullptr;
   VariationsView* variations_ = nullptr;
   RenderPictureDialog* picture_dialog_ = nullptr;
+  QueuePanel* queue_ = nullptr;
 };
 
 }  // namespace vermora::app

@@ -21,7 +21,7 @@
 
 #include "design.h"
 #include "params/settings_file.h"
-#include "picture/png_set_chunk.h"
+#include "picture_delivery.h"
 #include "prompts.h"
 #include "render/render_command.h"
 #include "render/render_queue.h"
@@ -190,7 +190,8 @@ void RenderPictureDialog::Queue() {
     design_.prompts()->Error(this, FromCore(ErrorBoxText(s.message())));
     return;
   }
-  Say(QString("Queued as job %1: vermora-cli queue run renders the queue").arg(id));
+  Say(QString("Queued as job %1: Run in the render queue renders it").arg(id));
+  emit Queued(id);
 }
 
 void RenderPictureDialog::Start() {
@@ -251,19 +252,8 @@ void RenderPictureDialog::Finished(const RenderOutcome& outcome) {
     emit Written(target_, false);
     return;
   }
-  if (QFileInfo(target_).suffix().toLower() == "png") {
-    if (Status s = EmbedSetInPng(image_path_, set_text_); !s.ok()) {
-      Say(FromCore(s.message()));
-      emit Written(target_, false);
-      return;
-    }
-  }
-  QFile::remove(target_ + ".part");
-  if (!QFile::copy(FromCore(image_path_), target_ + ".part") ||
-      (QFile::exists(target_) && !QFile::remove(target_)) ||
-      !QFile::rename(target_ + ".part", target_)) {
-    QFile::remove(target_ + ".part");
-    Say("Cannot write " + target_);
+  if (const QString problem = DeliverPicture(image_path_, set_text_, target_); !problem.isEmpty()) {
+    Say(problem);
     emit Written(target_, false);
     return;
   }

@@ -43,6 +43,8 @@ class RenderPictureDialog : public QDialog {
 
  signals:
   void Written(const QString& path, bool ok);
+  // A job went into the render queue.
+  void Queued(int id);
 
  private:
   void Browse();

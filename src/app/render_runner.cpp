@@ -1,6 +1,7 @@
 #include "render_runner.h"
 
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <QStringList>
 
@@ -44,7 +45,11 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   for (const std::string& e : call.env) env << FromCore(e);
   process_->setEnvironment(env);
   const std::uint64_t memory = RenderMemoryLimit();
-  process_->setChildProcessModifier([memory] { RenderChildSetup(memory); });
+  const int nice = nice_;
+  process_->setChildProcessModifier([memory, nice] {
+    RenderChildSetup(memory);
+    if (nice != 0) setpriority(PRIO_PROCESS, 0, nice);  // the sandbox and POV-Ray inherit it
+  });
   process_->setWorkingDirectory(FromCore(run.working_dir));
   process_->setProcessChannelMode(QProcess::MergedChannels);
   process_->setStandardInputFile(QProcess::nullDevice());

@@ -13,6 +13,8 @@ inline constexpr const char* kPovrayPathKey = "POVRAY path";
 inline constexpr const char* kObjectLimitKey = "Object limit";
 inline constexpr const char* kRecentFilesKey = "recent files";
 inline constexpr const char* kAutoRenderKey = "view/auto render";
+// The window was running the render queue when it closed: it goes on at start.
+inline constexpr const char* kQueueRunningKey = "queue/running";
 inline constexpr const char* kGeometryKey = "window/geometry";
 inline constexpr const char* kSplitterKey = "window/splitter";
 inline constexpr const char* kSideSplitterKey = "window/side splitter";

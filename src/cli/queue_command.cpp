@@ -1,9 +1,6 @@
 #include "queue_command.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <iostream>
@@ -73,6 +70,8 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
 int List() {
   RenderQueue queue(QueueFolder());
   if (!LoadQueue(queue)) return kFailed;
+  // A job that says it runs while no one runs the queue was cut off.
+  if (QueueIdle(QueueFolder())) (void)queue.RestartInterrupted();
   for (const QueueJob& job : queue.jobs()) {
     std::cout << job.id << "\t" << QueueStateName(job.state) << "\t" << job.width << "x"
               << job.height << (job.antialias ? " anti-aliased" : "")
@@ -103,17 +102,15 @@ int Remove(const Args& args) {
 int Run(const Args& args, const std::vector<std::string>& include_dirs, const StillRender& render) {
   const std::string folder = QueueFolder();
   if (Status s = EnsureFolder(folder); !s.ok()) return Fail(s.message());
-  // One runner a queue: the lock goes with the process, however it ends.
-  const int lock = open((folder + "run.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
-  if (lock < 0 || flock(lock, LOCK_EX | LOCK_NB) != 0) {
-    return Fail("the queue is already running (" + folder + "run.lock)");
-  }
+  QueueRunLock lock;
+  if (!lock.TryTake(folder)) return Fail("the queue is already running (" + folder + "run.lock)");
   // Low priority, which POV-Ray inherits: the designer's own renders come first.
   if (setpriority(PRIO_PROCESS, 0, 10) != 0) PrintWarnings({"the queue runs at normal priority"});
   int failed = 0, done = 0;
   for (;;) {
     RenderQueue queue(folder);
     if (!LoadQueue(queue)) return kFailed;
+    if (Status s = queue.RestartInterrupted(); !s.ok()) return Fail(s.message());
     const QueueJob* next = queue.NextWaiting();
     if (!next) break;
     const QueueJob job = *next;
@@ -148,7 +145,6 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
   }
   Note("the queue rendered " + std::to_string(done) + " jobs, " + std::to_string(failed) +
        " failed");
-  close(lock);
   return failed ? kRenderFailed : kDone;
 }
 

@@ -2,7 +2,6 @@
 #include "common/file_io.h"
 #include "examples_dialog.h"
 #include "picture/png_set_chunk.h"
-#include "render/render_queue.h"
 #include "render_picture_dialog.h"
 #include "window_test_main.h"
 
@@ -67,34 +66,6 @@ class FilesTest : public WindowTest {
     QCOMPARE(prompts_.errors.size(), 2);
     QVERIFY(prompts_.errors.front().contains("holds no Vermora set"));
     QCOMPARE(SettingsText(w->set()), before);
-  }
-
-  // The queue keeps the creature as it was when it was queued, for a run
-  // without the window.
-  void aQueuedPictureKeepsTheCreatureAsItWas() {
-    auto w = NewWindow();
-    const std::string designed = SettingsText(w->set());
-    w->OpenRenderPicture();
-    auto* dialog = w->findChild<RenderPictureDialog*>();
-    dialog->sizes()->setCurrentIndex(4);  // 1280 × 960
-    dialog->file_field()->setText(Beside("big.txt"));
-    auto* queue = dialog->findChild<QPushButton*>("PictureQueue");
-    queue->click();
-    QCOMPARE(dialog->findChild<QLabel*>("PictureStatus")->text(),
-             QString("Name a .png or .bmp file to render to"));
-    dialog->file_field()->setText(Beside("big.png"));
-    queue->click();
-    QCOMPARE(dialog->findChild<QLabel*>("PictureStatus")->text(),
-             QString("Queued as job 1: vermora-cli queue run renders the queue"));
-    w->set().SetText("EdCamLocZ", "-3");
-    vermora::RenderQueue kept(ToCore(Home("queue/")));
-    QVERIFY(kept.Load().ok());
-    QCOMPARE(kept.jobs().size(), size_t{1});
-    const vermora::QueueJob& job = kept.jobs().front();
-    QCOMPARE(job.set_text, designed);
-    QCOMPARE(job.width + "x" + job.height, std::string("1280x960"));
-    QVERIFY(job.antialias);
-    QCOMPARE(FromCore(job.output), Beside("big.png"));
   }
 
   void anExampleOpensFromTheGallery() {

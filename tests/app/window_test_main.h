@@ -80,6 +80,7 @@ class WindowTest : public QObject {
     // What one test chose in the window is not the next one's start.
     QSettings settings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp);
     settings.remove("animation");
+    settings.remove(vermora::app::kQueueRunningKey);
     settings.setValue(vermora::app::kAutoRenderKey, false);
   }
   QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }

@@ -1,5 +1,9 @@
 #include "render/render_queue.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -107,7 +111,6 @@ Status RenderQueue::Load(std::vector<std::string>* warnings) {
     QueueJob job;
     const bool read = ReadJob(line, job) && !Find(job.id);
     if (read && ReadWholeFile(folder_ + SnapshotName(job.id), job.set_text).ok()) {
-      if (job.state == QueueState::kRunning) job.state = QueueState::kWaiting;
       next_id_ = std::max(next_id_, job.id + 1);
       jobs_.push_back(std::move(job));
     } else if (warnings) {
@@ -117,6 +120,16 @@ Status RenderQueue::Load(std::vector<std::string>* warnings) {
     }
   }
   return Status::Ok();
+}
+
+Status RenderQueue::RestartInterrupted() {
+  bool changed = false;
+  for (QueueJob& job : jobs_) {
+    if (job.state != QueueState::kRunning) continue;
+    job.state = QueueState::kWaiting;
+    changed = true;
+  }
+  return changed ? Save() : Status::Ok();
 }
 
 Status RenderQueue::Save() const {
@@ -193,6 +206,24 @@ QueueJob* RenderQueue::Find(int id) {
     if (job.id == id) return &job;
   }
   return nullptr;
+}
+
+bool QueueRunLock::TryTake(const std::string& folder) {
+  Release();
+  if (!EnsureFolder(folder).ok()) return false;
+  fd_ = open((folder + "run.lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+  if (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) Release();
+  return held();
+}
+
+void QueueRunLock::Release() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+}
+
+bool QueueIdle(const std::string& folder) {
+  QueueRunLock probe;
+  return probe.TryTake(folder);
 }
 
 }  // namespace vermora

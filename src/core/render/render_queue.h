@@ -37,10 +37,14 @@ class RenderQueue {
  public:
   explicit RenderQueue(std::string folder);  // ends in "/"
 
-  // Reads the queue. A job that was running when the program ended (or
-  // crashed) waits again; a line it cannot read, or a job whose snapshot is
-  // gone, is left out and named in `warnings`. No queue yet is an empty one.
+  // Reads the queue as it was saved; a line it cannot read, or a job whose
+  // snapshot is gone, is left out and named in `warnings`. No queue yet is an
+  // empty one.
   Status Load(std::vector<std::string>* warnings = nullptr);
+  // Lets every job that was running wait again: a run that ended (or crashed)
+  // in the middle of it. Only whoever holds the run lock, or could take it,
+  // may say so. Saves when a job changed.
+  Status RestartInterrupted();
   Status Save() const;
 
   // Adds `job` at the end as waiting, with the next id; refuses an output
@@ -65,5 +69,26 @@ class RenderQueue {
   std::vector<QueueJob> jobs_;
   int next_id_ = 1;  // a removed job's number is not given again
 };
+
+// The lock one runner of a queue holds while it runs it (the window's or
+// vermora-cli's). It goes with the process, however that ends.
+class QueueRunLock {
+ public:
+  QueueRunLock() = default;
+  ~QueueRunLock() { Release(); }
+  QueueRunLock(const QueueRunLock&) = delete;
+  QueueRunLock& operator=(const QueueRunLock&) = delete;
+
+  // Takes the lock of the queue in `folder` unless another runner holds it.
+  bool TryTake(const std::string& folder);
+  void Release();
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+// True when no runner holds the lock of the queue in `folder` now.
+bool QueueIdle(const std::string& folder);
 
 }  // namespace vermora

@@ -30,7 +30,8 @@ std::vector<std::string> Summary(const RenderQueue& queue) {
 }
 
 // What the queue holds comes back after a restart: jobs, order, states, the
-// snapshots byte for byte; a job that was running waits again.
+// snapshots byte for byte; a job that was running waits again once a runner
+// may say the run that ran it is gone.
 TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
   RenderQueue queue(dir_ + "queue/");
   ASSERT_TRUE(queue.Load().ok());  // no queue yet
@@ -48,6 +49,11 @@ TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
 
   RenderQueue again(dir_ + "queue/");
   ASSERT_TRUE(again.Load().ok());
+  EXPECT_EQ(again.jobs()[1].state, QueueState::kRunning);
+  QueueRunLock runner;
+  ASSERT_TRUE(runner.TryTake(dir_ + "queue/"));
+  EXPECT_FALSE(QueueIdle(dir_ + "queue/"));
+  ASSERT_TRUE(again.RestartInterrupted().ok());
   EXPECT_EQ(Summary(again), (std::vector<std::string>{
                                 "3 waiting /pictures/c.bmp", "1 waiting /pictures/big one.png",
                                 "2 failed /pictures/b.png Parse Error line 3"}));

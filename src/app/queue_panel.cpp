@@ -1,0 +1,282 @@
+#include "queue_panel.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "design.h"
+#include "params/settings_file.h"
+#include "picture_delivery.h"
+#include "prompts.h"
+#include "render/file_directives.h"
+#include "render/render_command.h"
+#include "render_runner.h"
+#include "window_keys.h"
+
+namespace vermora::app {
+
+namespace {
+
+constexpr int kQueuedNice = 10;
+
+QString SizeText(const QueueJob& job) {
+  return FromCore(job.width) + " × " + FromCore(job.height) +
+         (job.antialias ? ", anti-aliased" : "");
+}
+
+}  // namespace
+
+QueuePanel::QueuePanel(Design& design, QWidget* parent)
+    : QWidget(parent),
+      design_(design),
+      queue_(design.folder() + "queue/"),
+      runner_(new RenderRunner(this)),
+      watcher_(new QFileSystemWatcher(this)) {
+  setObjectName("QueuePanel");
+  runner_->set_nice(kQueuedNice);
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("QueueList");
+  list_->setHeaderLabels({"Job", "State", "Size", "Picture"});
+  list_->setRootIsDecorated(false);
+  list_->header()->setStretchLastSection(true);
+  for (int column = 0; column < 3; ++column)
+    list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("QueueProgress");
+  progress_->setRange(0, 100);
+  status_ = new QLabel("Render picture ... > Add to queue puts the creature here.", this);
+  status_->setObjectName("QueueStatus");
+  status_->setWordWrap(true);
+
+  auto* buttons = new QHBoxLayout;
+  auto button = [&](const char* name, const char* text, const char* hint, auto slot) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setToolTip(hint);
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons->addWidget(b);
+    return b;
+  };
+  run_ = button("QueueRun", "Run", "Render the waiting jobs in turn, at low priority",
+                &QueuePanel::Run);
+  pause_ = button("QueuePause", "Pause", "Start no further job; the one rendering ends as it is",
+                  &QueuePanel::Pause);
+  button("QueueCancel", "Cancel job", "End the job rendering now; it is held",
+         &QueuePanel::CancelJob);
+  button("QueueAgain", "Again", "Let the chosen job wait to be rendered (again)", [this] {
+    if (const int id = SelectedId(); id && id != current_)
+      Change(queue_.SetState(id, QueueState::kWaiting));
+    if (running_) StartNext();
+  });
+  button("QueueUp", "Up", "Move the chosen job up", [this] {
+    if (const int id = SelectedId()) Change(queue_.Move(id, -1));
+  });
+  button("QueueDown", "Down", "Move the chosen job down", [this] {
+    if (const int id = SelectedId()) Change(queue_.Move(id, 1));
+  });
+  button("QueueRemove", "Remove", "Take the chosen job out of the queue", [this] {
+    if (const int id = SelectedId(); id && id != current_) Change(queue_.Remove(id));
+  });
+  button("QueueOpen", "Open picture", "Show the chosen job's picture", [this] {
+    for (const QueueJob& job : queue_.jobs()) {
+      if (job.id == SelectedId() && QFileInfo::exists(FromCore(job.output)))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(FromCore(job.output)));
+    }
+  });
+  pause_->setEnabled(false);
+  connect(runner_, &RenderRunner::Progress, this, [this](int percent) {
+    percent_ = percent;
+    progress_->setValue(percent);
+    Show();
+  });
+  connect(runner_, &RenderRunner::Finished, this, [this](const RenderOutcome& outcome) {
+    Finished(outcome.ok(), FromCore(outcome.failure));
+  });
+  // vermora-cli may change the queue while the window shows it.
+  QDir().mkpath(FromCore(queue_.folder()));
+  watcher_->addPath(FromCore(queue_.folder()));
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &QueuePanel::Reload);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_, 1);
+  layout->addWidget(progress_);
+  layout->addWidget(status_);
+  layout->addLayout(buttons);
+  Reload();
+  if (QSettings(kSettingsOrg, kSettingsApp).value(kQueueRunningKey, false).toBool()) {
+    QMetaObject::invokeMethod(this, &QueuePanel::Run, Qt::QueuedConnection);
+  }
+}
+
+QueuePanel::~QueuePanel() { runner_->Stop(); }
+
+void QueuePanel::Reload() {
+  std::vector<std::string> warnings;
+  if (Status s = queue_.Load(&warnings); !s.ok()) {
+    status_->setText(FromCore(s.message()));
+  } else if (!warnings.empty()) {
+    status_->setText(FromCore(warnings.front()));
+  }
+  // A job the file says is running while no one runs the queue was cut off.
+  if (!lock_.held() && QueueIdle(queue_.folder())) (void)queue_.RestartInterrupted();
+  Show();
+}
+
+void QueuePanel::Show() {
+  const int selected = SelectedId();
+  list_->clear();
+  for (const QueueJob& job : queue_.jobs()) {
+    QString state = QueueStateName(job.state);
+    if (job.id == current_) state = QString("running %1%").arg(percent_);
+    if (job.state == QueueState::kFailed) state += ": " + FromCore(job.failure);
+    auto* item = new QTreeWidgetItem(
+        list_, {QString::number(job.id), state, SizeText(job), FromCore(job.output)});
+    item->setData(0, Qt::UserRole, job.id);
+    item->setToolTip(1, FromCore(job.failure));
+    if (job.id == selected) list_->setCurrentItem(item);
+  }
+  run_->setEnabled(!running_);
+  pause_->setEnabled(running_);
+  progress_->setVisible(current_ != 0);
+  if (!running_ && status_->text().startsWith("Render picture")) {
+    int waiting = 0;
+    for (const QueueJob& job : queue_.jobs()) waiting += job.state == QueueState::kWaiting;
+    if (waiting)
+      status_->setText(QString("Run renders the %1 waiting at low priority.").arg(waiting));
+  }
+}
+
+int QueuePanel::SelectedId() const {
+  const QTreeWidgetItem* item = list_->currentItem();
+  return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void QueuePanel::Change(const Status& status) {
+  if (!status.ok()) design_.prompts()->Error(this, FromCore(ErrorBoxText(status.message())));
+  Show();
+}
+
+void QueuePanel::Run() {
+  if (running_) return;
+  if (!lock_.TryTake(queue_.folder())) {
+    status_->setText("The queue is running elsewhere (vermora-cli queue run): it goes on there.");
+    return;
+  }
+  running_ = true;
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, true);
+  Reload();
+  (void)queue_.RestartInterrupted();
+  StartNext();
+}
+
+void QueuePanel::Pause() {
+  running_ = false;
+  QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, false);
+  if (!current_) lock_.Release();
+  status_->setText(current_ ? "Paused: the job rendering ends as it is." : "Paused.");
+  Show();
+}
+
+void QueuePanel::CancelJob() {
+  if (current_) runner_->Cancel();
+}
+
+void QueuePanel::StartNext() {
+  if (!running_ || current_) return;
+  const QueueJob* next = queue_.NextWaiting();
+  if (!next) {
+    running_ = false;
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, false);
+    lock_.Release();
+    status_->setText("The queue is done.");
+    Show();
+    return;
+  }
+  const QueueJob job = *next;
+  current_ = job.id;
+  percent_ = 0;
+  progress_->setValue(0);
+  (void)queue_.SetState(job.id, QueueState::kRunning);
+  auto copy = std::make_shared<ParameterSet>();
+  std::string failure;
+  if (Status s = LoadSettingsText(job.set_text, *copy); !s.ok()) {
+    failure = "its set is damaged: " + s.message();
+  } else if (!job.trusted && !FindFileDirectives(*copy, design_.include_dirs()).empty()) {
+    failure = "its texts use files and it was queued without --trust";
+  }
+  work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-queue-XXXXXX"));
+  if (failure.empty() && !work_->isValid())
+    failure = "no working folder in " + ToCore(QDir::tempPath());
+  if (!failure.empty()) {
+    QMetaObject::invokeMethod(
+        this, [this, failure] { Finished(false, FromCore(failure)); }, Qt::QueuedConnection);
+    return;
+  }
+  copy->SetText("edImageW", job.width);
+  copy->SetText("edImageH", job.height);
+  copy->SetOn("chkAntiA", job.antialias);
+  set_text_ = job.set_text;
+  target_ = FromCore(job.output);
+  RenderSetup setup;
+  setup.povray_path = design_.povray_path();
+  setup.folder = ToCore(work_->path()) + "/";
+  setup.include_dirs = design_.include_dirs();
+  setup.image_name = QFileInfo(target_).suffix().toLower() == "png" ? "TEMP.png" : "TEMP.BMP";
+  status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
+  Show();
+  QPointer<QueuePanel> self(this);
+  QThreadPool::globalInstance()->start([self, copy, setup] {
+    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
+    QMetaObject::invokeMethod(
+        qApp,
+        [self, prepared] {
+          if (!self) return;
+          if (!prepared->ready()) {
+            self->Finished(false, FromCore(!prepared->status.ok() ? prepared->status.message()
+                                                                  : prepared->renderer_problem));
+            return;
+          }
+          self->image_path_ = prepared->invocation.image_path;
+          self->runner_->Start(prepared->invocation);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void QueuePanel::Finished(bool ok, const QString& failure) {
+  const int id = std::exchange(current_, 0);
+  QString problem = failure;
+  if (ok) problem = DeliverPicture(image_path_, set_text_, target_);
+  // A job the user cancelled is held, not failed: it waits for Again.
+  const bool cancelled = !ok && failure == "Rendering cancelled";
+  Reload();
+  (void)queue_.SetState(id,
+                        problem.isEmpty() ? QueueState::kDone
+                        : cancelled       ? QueueState::kHeld
+                                          : QueueState::kFailed,
+                        cancelled ? "" : ToCore(problem));
+  work_.reset();
+  progress_->setValue(problem.isEmpty() ? 100 : 0);
+  status_->setText(problem.isEmpty() ? "Job " + QString::number(id) + " done: " + target_
+                                     : "Job " + QString::number(id) + ": " + problem);
+  Show();
+  emit JobEnded(id, problem.isEmpty());
+  if (!running_) lock_.Release();
+  StartNext();
+}
+
+}  // namespace vermora::app

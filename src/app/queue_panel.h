@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "render/render_queue.h"
+
+class QFileSystemWatcher;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTemporaryDir;
+class QTreeWidget;
+
+namespace vermora::app {
+
+class Design;
+class RenderRunner;
+
+// The render queue of the program folder, as a panel of the window: the jobs
+// in order with their state, and a runner of its own beside the window's, so
+// F5, auto render and the variations keep working while a queued job renders
+// at low priority. The queue is the one vermora-cli queue adds to and runs;
+// while one runs it, the other waits.
+class QueuePanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit QueuePanel(Design& design, QWidget* parent = nullptr);
+  ~QueuePanel() override;
+
+  // Reads the queue again (it may have changed outside the window).
+  void Reload();
+  // Starts rendering the waiting jobs, one after another, until none is left
+  // or Pause. Remembered: a window started again goes on.
+  void Run();
+  // Starts no further job; the one rendering goes on to its end.
+  void Pause();
+  // Ends the job rendering now; it is held until the user moves it on.
+  void CancelJob();
+  bool running() const { return running_; }
+  bool rendering() const { return current_ != 0; }
+
+ signals:
+  // A job came to its end (done or failed).
+  void JobEnded(int id, bool ok);
+
+ private:
+  void Show();
+  void StartNext();
+  void Finished(bool ok, const QString& failure);
+  int SelectedId() const;
+  void Change(const Status& status);
+
+  Design& design_;
+  RenderQueue queue_;
+  QTreeWidget* list_;
+  QProgressBar* progress_;
+  QLabel* status_;
+  QPushButton* run_;
+  QPushButton* pause_;
+  RenderRunner* runner_;
+  QFileSystemWatcher* watcher_;
+  std::unique_ptr<QTemporaryDir> work_;
+  std::string set_text_, image_path_;
+  QString target_;
+  int current_ = 0;  // the job rendering, or 0
+  int percent_ = 0;
+  bool running_ = false;
+  QueueRunLock lock_;  // held while this window runs the queue
+};
+
+}  // namespace vermora::app

@@ -1,0 +1,119 @@
+#include "render/render_queue.h"
+
+#include <QDockWidget>
+#include <QTreeWidget>
+
+#include "picture/png_set_chunk.h"
+#include "queue_panel.h"
+#include "render_picture_dialog.h"
+#include "window_test_main.h"
+
+using vermora::QueueJob;
+using vermora::QueueState;
+using vermora::RenderQueue;
+using vermora::app::QueuePanel;
+
+class RenderQueueTest : public WindowTest {
+  Q_OBJECT
+
+ private:
+  // Queues the creature on show through Render picture ... > Add to queue.
+  void Queue(MainWindow& w, int size_index, const QString& file) {
+    w.findChild<QAction*>("AddToQueue")->trigger();
+    auto* dialog = w.findChild<RenderPictureDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->sizes()->setCurrentIndex(size_index);
+    dialog->file_field()->setText(file);
+    dialog->findChild<QPushButton*>("PictureQueue")->click();
+    dialog->hide();
+  }
+  QStringList Rows(MainWindow& w) {
+    QStringList rows;
+    auto* list = w.queue()->findChild<QTreeWidget*>("QueueList");
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = list->topLevelItem(i);
+      rows << item->text(0) + " " + item->text(1) + " " + item->text(2);
+    }
+    return rows;
+  }
+  void Choose(MainWindow& w, int row) {
+    auto* list = w.queue()->findChild<QTreeWidget*>("QueueList");
+    list->setCurrentItem(list->topLevelItem(row));
+  }
+  void Click(MainWindow& w, const char* button) {
+    w.queue()->findChild<QPushButton*>(button)->click();
+  }
+
+ private slots:
+  void init() { Reset(kPovray); }
+
+  // The queue keeps the creature as it was when it was queued, and its jobs,
+  // order and states outlive the window; a job the window was rendering when
+  // it went starts again in the next one.
+  void theQueueOutlivesTheWindowAndGoesOn() {
+    std::string designed;
+    {
+      auto w = NewWindow();
+      designed = SettingsText(w->set());
+      auto* dock = w->findChild<QDockWidget*>("QueueDock");
+      QVERIFY(dock->isHidden());
+      Queue(*w, 4, Beside("big.txt"));  // not a picture: nothing is queued
+      QCOMPARE(Rows(*w), QStringList{});
+      Queue(*w, 4, Beside("big.png"));  // 1280 × 960
+      QVERIFY(!dock->isHidden());       // the queue shows what went in
+      w->set().SetText("EdCamLocZ", "-3");
+      Queue(*w, 0, Beside("small.bmp"));  // 320 × 240
+      Queue(*w, 0, Beside("third.png"));
+      Choose(*w, 2);
+      Click(*w, "QueueUp");
+      Choose(*w, 0);
+      Click(*w, "QueueRemove");
+      QCOMPARE(Rows(*w), (QStringList{"3 waiting 320 × 240, anti-aliased",
+                                      "2 waiting 320 × 240, anti-aliased"}));
+    }
+    RenderQueue kept(ToCore(Home("queue/")));
+    QVERIFY(kept.Load().ok());
+    QCOMPARE(kept.jobs().size(), size_t{2});
+    QVERIFY(kept.jobs()[1].set_text != designed);  // queued after the edit
+    // A window that went while it rendered job 3 (the file still says so).
+    QVERIFY(kept.SetState(3, QueueState::kRunning).ok());
+    QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, true);
+    auto w = NewWindow();
+    QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
+    QVERIFY(ended.wait(kHangMs));
+    QCOMPARE(ended.front().at(0).toInt(), 3);
+    QVERIFY(ended.front().at(1).toBool());
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, kHangMs);
+    QCOMPARE(Rows(*w),
+             (QStringList{"3 done 320 × 240, anti-aliased", "2 done 320 × 240, anti-aliased"}));
+    QCOMPARE(QImage(Beside("third.png")).size(), QSize(320, 240));
+    std::string carried;
+    QVERIFY(vermora::ReadSetFromPng(ToCore(Beside("third.png")), carried).ok());
+    QVERIFY(carried != designed);
+    QVERIFY(QFile::exists(Beside("small.bmp")));
+    QVERIFY(!w->queue()->running());
+  }
+
+  // A queued job renders beside the window's own renderer: F5 still renders
+  // while it runs, and cancelling holds the job until Again.
+  void f5RendersWhileAQueuedJobRuns() {
+    auto w = NewWindow();
+    Queue(*w, 6, Beside("huge.png"));  // 3840 × 2160, anti-aliased: minutes
+    Click(*w, "QueueRun");
+    QTRY_VERIFY_WITH_TIMEOUT(w->queue()->rendering(), kHangMs);
+    QSignalSpy done(w.get(), &MainWindow::RenderDone);
+    RenderAndWait(*w);
+    QVERIFY(done.wait(kHangMs));
+    QVERIFY(done.front().at(0).toBool());
+    QVERIFY(w->queue()->rendering());
+    QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
+    Click(*w, "QueueCancel");
+    QVERIFY(ended.wait(kHangMs));
+    QCOMPARE(Rows(*w), QStringList{"1 held 3840 × 2160, anti-aliased"});
+    QVERIFY(!QFile::exists(Beside("huge.png")));
+    QVERIFY(!w->queue()->running());
+  }
+};
+
+VERMORA_WINDOW_TEST_MAIN(RenderQueueTest)
+#include "render_queue_test.moc"
