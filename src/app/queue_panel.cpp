@@ -1,6 +1,5 @@
 #include "queue_panel.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -8,12 +7,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -238,22 +235,14 @@ void QueuePanel::StartNext() {
   setup.image_name = QFileInfo(target_).suffix().toLower() == "png" ? "TEMP.png" : "TEMP.BMP";
   status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
   Show();
-  QPointer<QueuePanel> self(this);
-  QThreadPool::globalInstance()->start([self, copy, setup] {
-    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
-    QMetaObject::invokeMethod(
-        qApp,
-        [self, prepared] {
-          if (!self) return;
-          if (!prepared->ready()) {
-            self->Finished(false, FromCore(!prepared->status.ok() ? prepared->status.message()
-                                                                  : prepared->renderer_problem));
-            return;
-          }
-          self->image_path_ = prepared->invocation.image_path;
-          self->runner_->Start(prepared->invocation);
-        },
-        Qt::QueuedConnection);
+  PrepareInBackground(this, copy, setup, [this](PreparedRender prepared) {
+    if (!prepared.ready()) {
+      Finished(false, FromCore(!prepared.status.ok() ? prepared.status.message()
+                                                     : prepared.renderer_problem));
+      return;
+    }
+    image_path_ = prepared.invocation.image_path;
+    runner_->Start(prepared.invocation);
   });
 }
 

@@ -4,17 +4,14 @@
 #include "render_control.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QPixmap>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -214,16 +211,8 @@ void RenderControl::StartCompose(bool automatic) {
   setup.povray_path = design_.povray_path();
   setup.folder = design_.folder();
   setup.include_dirs = design_.include_dirs();
-  QPointer<RenderControl> self(this);
-  QThreadPool::globalInstance()->start([self, copy, setup] {
-    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
-    QMetaObject::invokeMethod(
-        qApp,
-        [self, prepared] {
-          if (self) self->ComposeDone(std::move(*prepared));
-        },
-        Qt::QueuedConnection);
-  });
+  PrepareInBackground(this, copy, setup,
+                      [this](PreparedRender prepared) { ComposeDone(std::move(prepared)); });
 }
 
 void RenderControl::ComposeDone(PreparedRender prepared) {

@@ -1,6 +1,5 @@
 #include "render_picture_dialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -10,13 +9,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include "design.h"
@@ -221,26 +218,17 @@ void RenderPictureDialog::Start() {
   cancel_->setEnabled(true);
   progress_->setValue(0);
   Say("Writing the scene ...");
-  QPointer<RenderPictureDialog> self(this);
-  QThreadPool::globalInstance()->start([self, copy, setup] {
-    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*copy, setup));
-    QMetaObject::invokeMethod(
-        qApp,
-        [self, prepared] {
-          if (!self) return;
-          self->composing_ = false;
-          if (!prepared->ready()) {
-            self->render_->setEnabled(true);
-            self->cancel_->setEnabled(false);
-            self->Say(FromCore(!prepared->status.ok() ? prepared->status.message()
-                                                      : prepared->renderer_problem));
-            return;
-          }
-          self->image_path_ = prepared->invocation.image_path;
-          self->Say("Rendering " + self->target_ + " ...");
-          self->runner_->Start(prepared->invocation);
-        },
-        Qt::QueuedConnection);
+  PrepareInBackground(this, copy, setup, [this](PreparedRender prepared) {
+    composing_ = false;
+    if (!prepared.ready()) {
+      render_->setEnabled(true);
+      cancel_->setEnabled(false);
+      Say(FromCore(!prepared.status.ok() ? prepared.status.message() : prepared.renderer_problem));
+      return;
+    }
+    image_path_ = prepared.invocation.image_path;
+    Say("Rendering " + target_ + " ...");
+    runner_->Start(prepared.invocation);
   });
 }
 

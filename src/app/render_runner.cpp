@@ -3,7 +3,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QApplication>
+#include <QPointer>
 #include <QStringList>
+#include <QThreadPool>
 
 #include "prompts.h"
 #include "render/render_command.h"
@@ -110,6 +113,20 @@ void RenderRunner::Done(int exit_code) {
 
   if (cancelled_) outcome.failure = "Rendering cancelled";
   emit Finished(outcome);
+}
+
+void PrepareInBackground(QObject* context, std::shared_ptr<const ParameterSet> set,
+                         const RenderSetup& setup, std::function<void(PreparedRender)> then) {
+  QPointer<QObject> alive(context);
+  QThreadPool::globalInstance()->start([alive, set, setup, then] {
+    auto prepared = std::make_shared<PreparedRender>(PrepareRender(*set, setup));
+    QMetaObject::invokeMethod(
+        qApp,
+        [alive, prepared, then] {
+          if (alive) then(std::move(*prepared));
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 }  // namespace vermora::app

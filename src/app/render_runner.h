@@ -3,9 +3,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "params/parameter_set.h"
 #include "render/private_folder.h"
+#include "render/render_command.h"
 #include "render/renderer.h"
 
 namespace vermora::app {
@@ -50,5 +54,11 @@ class RenderRunner : public QObject {
   bool cancelled_ = false;
   int nice_ = 0;
 };
+
+// Writes the scene of `set` (PrepareRender) on a worker thread, so a large
+// creature never holds up the window, and hands the result to `then` on the
+// window's thread, unless `context` is gone by then.
+void PrepareInBackground(QObject* context, std::shared_ptr<const ParameterSet> set,
+                         const RenderSetup& setup, std::function<void(PreparedRender)> then);
 
 }  // namespace vermora::app
