@@ -15,6 +15,7 @@
 
 #include "main_window.h"
 #include "prompts.h"
+#include "queue_panel.h"
 #include "render_control.h"
 #include "splash.h"
 
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     dialog->findChild<QPushButton*>("PictureQueue")->click();
     dialog->hide();
   }
+  window.queue()->findChild<QPushButton*>("QueueRun")->click();
+  for (int i = 0; i < 600 && window.queue()->running(); ++i) Settle(100);
   Grab("render queue");
   window.OpenVariations();
   Settle(4000);

@@ -6,7 +6,9 @@
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -49,6 +51,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
   list_->setObjectName("QueueList");
   list_->setHeaderLabels({"Job", "State", "Size", "Picture"});
   list_->setRootIsDecorated(false);
+  list_->setIconSize(QSize(64, 48));
   list_->header()->setStretchLastSection(true);
   for (int column = 0; column < 3; ++column)
     list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -100,6 +103,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
     progress_->setValue(percent);
     Show();
   });
+  // The failure names POV-Ray's first error line.
   connect(runner_, &RenderRunner::Finished, this, [this](const RenderOutcome& outcome) {
     Finished(outcome.ok(), FromCore(outcome.failure));
   });
@@ -143,6 +147,7 @@ void QueuePanel::Show() {
     auto* item = new QTreeWidgetItem(
         list_, {QString::number(job.id), state, SizeText(job), FromCore(job.output)});
     item->setData(0, Qt::UserRole, job.id);
+    if (job.state == QueueState::kDone) item->setIcon(3, Thumbnail(job));
     item->setToolTip(1, FromCore(job.failure));
     if (job.id == selected) list_->setCurrentItem(item);
   }
@@ -155,6 +160,17 @@ void QueuePanel::Show() {
     if (waiting)
       status_->setText(QString("Run renders the %1 waiting at low priority.").arg(waiting));
   }
+}
+
+QIcon QueuePanel::Thumbnail(const QueueJob& job) {
+  auto known = thumbnails_.find(job.id);
+  if (known == thumbnails_.end()) {
+    QImageReader reader(FromCore(job.output));
+    const QSize size = reader.size();
+    if (size.isValid()) reader.setScaledSize(size.scaled(64, 48, Qt::KeepAspectRatio));
+    known = thumbnails_.insert(job.id, QIcon(QPixmap::fromImage(reader.read())));
+  }
+  return *known;
 }
 
 int QueuePanel::SelectedId() const {
@@ -248,6 +264,7 @@ void QueuePanel::StartNext() {
 
 void QueuePanel::Finished(bool ok, const QString& failure) {
   const int id = std::exchange(current_, 0);
+  thumbnails_.remove(id);
   QString problem = failure;
   if (ok) problem = DeliverPicture(image_path_, set_text_, target_);
   // A job the user cancelled is held, not failed: it waits for Again.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QWidget>
 #include <memory>
 
@@ -50,6 +52,8 @@ class QueuePanel : public QWidget {
   void StartNext();
   void Finished(bool ok, const QString& failure);
   int SelectedId() const;
+  // A small picture of a done job, read once.
+  QIcon Thumbnail(const QueueJob& job);
   void Change(const Status& status);
 
   Design& design_;
@@ -62,6 +66,7 @@ class QueuePanel : public QWidget {
   RenderRunner* runner_;
   QFileSystemWatcher* watcher_;
   std::unique_ptr<QTemporaryDir> work_;
+  QHash<int, QIcon> thumbnails_;
   std::string set_text_, image_path_;
   QString target_;
   int current_ = 0;  // the job rendering, or 0

@@ -87,6 +87,8 @@ class RenderQueueTest : public WindowTest {
     QCOMPARE(Rows(*w),
              (QStringList{"3 done 320 × 240, anti-aliased", "2 done 320 × 240, anti-aliased"}));
     QCOMPARE(QImage(Beside("third.png")).size(), QSize(320, 240));
+    auto* list = w->queue()->findChild<QTreeWidget*>("QueueList");
+    QVERIFY(!list->topLevelItem(0)->icon(3).isNull());  // a thumbnail of the picture
     std::string carried;
     QVERIFY(vermora::ReadSetFromPng(ToCore(Beside("third.png")), carried).ok());
     QVERIFY(carried != designed);
@@ -112,6 +114,14 @@ class RenderQueueTest : public WindowTest {
     QCOMPARE(Rows(*w), QStringList{"1 held 3840 × 2160, anti-aliased"});
     QVERIFY(!QFile::exists(Beside("huge.png")));
     QVERIFY(!w->queue()->running());
+    // A job POV-Ray refuses fails with POV-Ray's own first error line.
+    w->set().SetText("EdInc2", "#declare = ;");
+    Queue(*w, 0, Beside("broken.png"));
+    Click(*w, "QueueRun");
+    QVERIFY(ended.wait(kHangMs));
+    QVERIFY(!ended.back().at(1).toBool());
+    const QString row = Rows(*w).back();
+    QVERIFY2(row.startsWith("2 failed: ") && row.contains("Parse Error"), qPrintable(row));
   }
 };
 
