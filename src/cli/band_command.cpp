@@ -15,8 +15,8 @@
 #include "picture/png_set_chunk.h"
 #include "progress.h"
 #include "render/band_render.h"
-#include "render/failed_logs.h"
 #include "render/render_pool.h"
+#include "still_files.h"
 #include "talk.h"
 
 namespace fs = std::filesystem;
@@ -27,32 +27,6 @@ namespace {
 
 constexpr const char* kBandList = "parts.txt";
 constexpr const char* kBandSet = "set.vmx";
-
-// A private folder under /tmp, removed as it goes out of scope unless kept.
-class WorkFolder {
- public:
-  explicit WorkFolder(bool keep) : keep_(keep) {
-    std::string pattern = (fs::temp_directory_path() / "vermora-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern + "/";
-  }
-  ~WorkFolder() {
-    std::error_code ignored;
-    if (!keep_ && !path_.empty()) fs::remove_all(path_, ignored);
-  }
-  WorkFolder(const WorkFolder&) = delete;
-  WorkFolder& operator=(const WorkFolder&) = delete;
-  const std::string& path() const { return path_; }  // ends in "/"; empty if not made
-
- private:
-  bool keep_;
-  std::string path_;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
 
 // Joins the band pictures in `folder` into `out`, carrying `set_text` (none
 // when empty), and replaces `out` only once the picture is whole.
@@ -68,12 +42,7 @@ int JoinInto(const std::string& folder, const std::vector<std::string>& names,
   if (!set_text.empty()) {
     if (Status s = EmbedSetInPng(joined, set_text); !s.ok()) return Fail(s.message());
   }
-  std::string picture;
-  Status copied = ReadWholeFile(joined, picture);
-  if (copied.ok()) copied = WriteFileReplacing(out, picture);
-  if (!copied.ok()) return Fail("cannot write " + out + ": " + copied.message());
-  Wrote(out);
-  return kDone;
+  return WritePicture(joined, out);
 }
 
 int WriteBandJobList(const Args& args, const PreparedBands& prepared,
@@ -86,8 +55,8 @@ int WriteBandJobList(const Args& args, const PreparedBands& prepared,
   if (Status s = WriteFileReplacing(folder + kBandSet, as_designed); !s.ok()) {
     return Fail(folder + kBandSet + ": " + s.message());
   }
-  const std::string join =
-      "vermora-cli join " + Quote(folder) + " -o " + Quote(fs::absolute(args.out).string());
+  const std::string join = "vermora-cli join " + ShellQuote(folder) + " -o " +
+                           ShellQuote(fs::absolute(args.out).string());
   std::string command;
   if (Status s = jobs.Finish(include_dirs, command,
                              "\nThen join the bands into one picture that carries the set "
@@ -154,14 +123,7 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
   RunRenderers(prepared.jobs, outcomes, pool);
   for (const RenderOutcome& outcome : outcomes) {
     if (Verbose()) std::cerr << outcome.output << outcome.messages;
-    if (outcome.ok()) continue;
-    const std::string said = outcome.messages.empty() ? outcome.output : outcome.messages;
-    if (!Verbose()) std::cerr << said;
-    const std::string log = args.keep_work ? "" : KeepFailedRenderLog(said);
-    return Fail(outcome.failure + (args.keep_work ? " (scene kept in " + folder + ")"
-                                   : log.empty()  ? ""
-                                                  : " (messages kept in " + log + ")"),
-                kRenderFailed);
+    if (!outcome.ok()) return RenderFailed(outcome, args.keep_work, folder);
   }
   const int code = JoinInto(folder, prepared.names, prepared.bands, as_designed, args.out);
   std::ostringstream took;

@@ -55,12 +55,6 @@ echo "sandbox.sh: POV-Ray runs without a sandbox on $(uname -n): install bubblew
 exec "$@"
 )";
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
 // A word that means the same to every shell it passes through: the user's,
 // then the one GNU Parallel starts on each host.
 bool ShellSafe(const std::string& word) {
@@ -86,7 +80,7 @@ std::string Call(const std::vector<std::string>& args, const std::vector<std::st
         arg.replace(at, from[w].size(), to[w]);
       }
     }
-    line += " " + (quote ? Quote(arg) : arg);
+    line += " " + (quote ? ShellQuote(arg) : arg);
   }
   return line;
 }
@@ -100,6 +94,12 @@ std::vector<std::string> Columns(const std::string& name, const std::vector<RowB
 }
 
 }  // namespace
+
+std::string ShellQuote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
 
 void JobList::Add(const RenderInvocation& invocation) {
   names_.push_back(fs::path(invocation.image_path).stem().string());
@@ -137,10 +137,12 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   // or a checked size, and anything else stops the list before it is written.
   for (size_t i = 0; i < names_.size(); ++i) {
     if (!ShellSafe(names_[i]))
-      return Status::Error("the frame name " + Quote(names_[i]) + " cannot go into a job list");
+      return Status::Error("the frame name " + ShellQuote(names_[i]) +
+                           " cannot go into a job list");
     for (const std::string& arg : args_[i]) {
       if (arg.rfind("+L", 0) != 0 && !ShellSafe(arg)) {
-        return Status::Error("the renderer option " + Quote(arg) + " cannot go into a job list");
+        return Status::Error("the renderer option " + ShellQuote(arg) +
+                             " cannot go into a job list");
       }
     }
   }
@@ -167,9 +169,9 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
             "' --sshloginfile hosts.txt --joblog jobs.log --resume-failed";
   if (bands) command += " --colsep ' '";
   command += std::string(" --basefile ") + kSandboxScript;
-  for (const std::string& include : includes) command += " --basefile " + Quote(include);
+  for (const std::string& include : includes) command += " --basefile " + ShellQuote(include);
   if (bands) {
-    command += " --basefile " + Quote(scene_) + " --return " + slot + ".png";
+    command += " --basefile " + ShellQuote(scene_) + " --return " + slot + ".png";
   } else {
     command += " --transferfile {}.pov --return {}.bmp";
   }

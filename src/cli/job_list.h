@@ -9,6 +9,9 @@
 
 namespace vermora::cli {
 
+// `s` in single quotes for a POSIX shell, a quote inside it closed and escaped.
+std::string ShellQuote(const std::string& s);
+
 // A job list that names only files inside its folder, so GNU Parallel can ship
 // each scene to a host that shares nothing and bring the picture back: the
 // include files are copied into DIR/include/, jobs.txt holds one renderer call

@@ -26,11 +26,11 @@
 #include "picture/png_set_chunk.h"
 #include "progress.h"
 #include "queue_command.h"
-#include "render/failed_logs.h"
 #include "render/render_command.h"
 #include "render/sandbox.h"
 #include "scene/object_count.h"
 #include "scene/object_limit.h"
+#include "still_files.h"
 #include "talk.h"
 #include "texture_command.h"
 #include "trust_check.h"
@@ -126,18 +126,9 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
     return cli::RenderInBands(args, set, as_designed, include_dirs, povray);
   if (std::string problem = RendererPathProblem(povray); !problem.empty()) return Fail(problem);
 
-  // POV-Ray may only write below its current folder, /tmp and $HOME: render in a
-  // private folder under /tmp and move the picture to where it was asked for.
-  std::string pattern = (fs::temp_directory_path() / "vermora-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return Fail("cannot create a working folder in /tmp");
-  const std::string folder = pattern + "/";
-  // The working folder goes whatever happens, unless it is asked for.
-  const std::unique_ptr<const std::string, void (*)(const std::string*)> remover(
-      args.keep_work ? nullptr : &pattern, [](const std::string* dir) {
-        std::error_code ignored;
-        fs::remove_all(*dir, ignored);
-      });
-
+  const cli::WorkFolder work(args.keep_work);
+  if (work.path().empty()) return Fail("cannot create a working folder in /tmp");
+  const std::string& folder = work.path();
   RenderSetup setup;
   setup.povray_path = povray;
   setup.folder = folder;
@@ -149,28 +140,12 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (cli::Verbose()) std::cerr << outcome.output << outcome.messages;
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
-  if (!outcome.ok()) {
-    if (!cli::Verbose())
-      std::cerr << (outcome.messages.empty() ? outcome.output : outcome.messages);
-    if (args.keep_work) {
-      Fail(outcome.failure + " (scene kept in " + folder + ")");
-    } else {
-      const std::string log =
-          KeepFailedRenderLog(outcome.messages.empty() ? outcome.output : outcome.messages);
-      Fail(outcome.failure + (log.empty() ? "" : " (messages kept in " + log + ")"));
-    }
-    return 3;
-  }
+  if (!outcome.ok()) return cli::RenderFailed(outcome, args.keep_work, folder);
   const RenderInvocation& inv = prepared.invocation;
   if (setup.image_name == "TEMP.png") {
     if (Status s = EmbedSetInPng(inv.image_path, as_designed); !s.ok()) return Fail(s.message());
   }
-  // The picture replaces the old one only once it is whole: a full disk keeps the old one.
-  std::string picture;
-  Status copied = ReadWholeFile(inv.image_path, picture);
-  if (copied.ok()) copied = WriteFileReplacing(args.out, picture);
-  if (!copied.ok()) return Fail("cannot write " + args.out + ": " + copied.message());
-  Wrote(args.out);
+  if (const int code = cli::WritePicture(inv.image_path, args.out); code != 0) return code;
   cli::Detail("rendered in " +
               std::to_string(
                   std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()) +
