@@ -19,9 +19,11 @@
 #include "design.h"
 #include "frames_panel.h"
 #include "key_set_panel.h"
+#include "params/settings_file.h"
 #include "preview_picture.h"
 #include "prompts.h"
 #include "render/render_command.h"
+#include "render/render_queue.h"
 #include "render/renderer.h"
 #include "render_output.h"
 #include "stop_box.h"
@@ -100,6 +102,39 @@ void AnimationRunner::RunSeries() {
     QMetaObject::invokeMethod(
         this, [this] { Finished(); }, Qt::QueuedConnection);
   });
+}
+
+int AnimationRunner::QueueSeries() {
+  auto refuse = [this](const QString& why) {
+    design_.Say(why);
+    design_.prompts()->Error(design_.dialog_parent(), why);
+    return 0;
+  };
+  ParameterSet set = design_.set();
+  if (!set.On("chkAnim") || FramesToRender(set) < 1)
+    return refuse("Switch the animation on (Animation page) to queue its frames");
+  if (!key_sets_->keys().empty())
+    return refuse("The queue renders the set's own series; a chain of key sets renders with F5");
+  if (const QString problem = frames_->FolderProblem(); !problem.isEmpty())
+    return refuse(problem + ": choose another on the Animation page");
+  frames_->ApplySize(set);
+  QueueJob job;
+  job.series = true;
+  job.set_text = SettingsText(set);
+  job.width = set.Text("edImageW");
+  job.height = set.Text("edImageH");
+  job.trusted = true;  // the caller asked, as for a series now
+  job.output = frames_->folder();
+  RenderQueue queue(design_.folder() + "queue/");
+  Status s = queue.Load();
+  int id = 0;
+  if (s.ok()) s = queue.Add(job, &id);
+  if (!s.ok()) return refuse(FromCore(ErrorBoxText(s.message())));
+  design_.Say(QString("Queued the series of %1 frames as job %2: Run in the render queue "
+                      "renders it")
+                  .arg(FramesToRender(set))
+                  .arg(id));
+  return id;
 }
 
 // On the worker: the window shows the frame and says whether to go on; after a

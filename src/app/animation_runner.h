@@ -35,6 +35,10 @@ class AnimationRunner : public QObject {
 
   // The render command with the animation on: asks, then runs the series.
   void RunSeries();
+  // Puts the set's own frame series, at the frame size, into the render queue
+  // for the frames folder; gives its job number, or 0 after saying why not.
+  // The caller has asked whether files the set uses may be read.
+  int QueueSeries();
   // Ends the series after the frame being rendered ("Stop rendering").
   void Stop();
   // Ends the series at once and waits for it (the window closes).

@@ -285,6 +285,11 @@ void MainWindow::BuildMenusAndToolbar() {
   addDockWidget(Qt::BottomDockWidgetArea, dock);
   dock->hide();
   add(povray, "AddToQueue", "Add to render queue ...", [this] { OpenRenderPicture(); });
+  add(povray, "AddSeriesToQueue", "Add frame series to render queue", [this, dock] {
+    if (!render_->TrustedToRender() || !animation_->QueueSeries()) return;
+    queue_->Reload();
+    dock->show();
+  });
   QAction* queue = dock->toggleViewAction();
   queue->setObjectName("RenderQueue");
   queue->setText("Render &queue");

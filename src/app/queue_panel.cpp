@@ -1,18 +1,24 @@
 #include "queue_panel.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,6 +27,7 @@
 #include "params/settings_file.h"
 #include "picture_delivery.h"
 #include "prompts.h"
+#include "queued_series.h"
 #include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render_runner.h"
@@ -30,10 +37,8 @@ namespace vermora::app {
 
 namespace {
 
-constexpr int kQueuedNice = 10;
-
 QString SizeText(const QueueJob& job) {
-  return FromCore(job.width) + " × " + FromCore(job.height) +
+  return (job.series ? "series, " : "") + FromCore(job.width) + " × " + FromCore(job.height) +
          (job.antialias ? ", anti-aliased" : "");
 }
 
@@ -44,9 +49,9 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
       design_(design),
       queue_(design.folder() + "queue/"),
       runner_(new RenderRunner(this)),
+      series_(new QueuedSeries(this)),
       watcher_(new QFileSystemWatcher(this)) {
   setObjectName("QueuePanel");
-  runner_->set_nice(kQueuedNice);
   list_ = new QTreeWidget(this);
   list_->setObjectName("QueueList");
   list_->setHeaderLabels({"Job", "State", "Size", "Picture"});
@@ -97,16 +102,37 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
         QDesktopServices::openUrl(QUrl::fromLocalFile(FromCore(job.output)));
     }
   });
+  button("QueueLog", "Log", "What POV-Ray said when the chosen job failed", &QueuePanel::ShowLog);
   pause_->setEnabled(false);
-  connect(runner_, &RenderRunner::Progress, this, [this](int percent) {
+  // The cores a queued render leaves free, so F5 and the variations keep theirs.
+  const int cores = std::max(1, QThread::idealThreadCount());
+  leave_ = new QSpinBox(this);
+  leave_->setObjectName("QueueLeave");
+  leave_->setRange(0, cores - 1);
+  leave_->setPrefix("Leave ");
+  leave_->setSuffix(QString(" of %1 cores to me").arg(cores));
+  leave_->setToolTip("Cores the queued renders leave to F5, auto render and the variations");
+  leave_->setValue(QSettings(kSettingsOrg, kSettingsApp).value(kQueueLeaveKey, 1).toInt());
+  connect(leave_, &QSpinBox::valueChanged, this,
+          [](int n) { QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueLeaveKey, n); });
+  buttons->addStretch(1);
+  buttons->addWidget(leave_);
+  auto progress = [this](int percent) {
     percent_ = percent;
     progress_->setValue(percent);
     Show();
-  });
-  // The failure names POV-Ray's first error line.
+  };
+  connect(runner_, &RenderRunner::Progress, this, progress);
+  connect(series_, &QueuedSeries::Progress, this, progress);
+  // The failure names POV-Ray's first error line; the log holds all it said.
   connect(runner_, &RenderRunner::Finished, this, [this](const RenderOutcome& outcome) {
-    Finished(outcome.ok(), FromCore(outcome.failure));
+    Finished(outcome.ok(), FromCore(outcome.failure),
+             FromCore(outcome.messages.empty() ? outcome.output : outcome.messages));
   });
+  connect(series_, &QueuedSeries::Finished, this,
+          [this](const QString& failure, const QString& log) {
+            Finished(failure.isEmpty(), failure, log);
+          });
   // vermora-cli may change the queue while the window shows it.
   QDir().mkpath(FromCore(queue_.folder()));
   watcher_->addPath(FromCore(queue_.folder()));
@@ -124,6 +150,30 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
 }
 
 QueuePanel::~QueuePanel() { runner_->Stop(); }
+
+void QueuePanel::ShowLog() {
+  const int id = SelectedId();
+  QFile file(FromCore(queue_.LogPath(id)));
+  if (!id || !file.open(QIODevice::ReadOnly)) {
+    status_->setText("The chosen job has no log: only a failed job keeps one.");
+    return;
+  }
+  auto* box = new QDialog(this);
+  box->setObjectName("QueueLogBox");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowTitle(QString("Job %1: what POV-Ray said").arg(id));
+  auto* text = new QPlainTextEdit(QString::fromUtf8(file.readAll()), box);
+  text->setObjectName("QueueLogText");
+  text->setReadOnly(true);
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // The error is at the end of what POV-Ray said.
+  text->moveCursor(QTextCursor::End);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(text);
+  box->resize(720, 420);
+  box->show();
+}
 
 void QueuePanel::Reload() {
   std::vector<std::string> warnings;
@@ -147,7 +197,7 @@ void QueuePanel::Show() {
     auto* item = new QTreeWidgetItem(
         list_, {QString::number(job.id), state, SizeText(job), FromCore(job.output)});
     item->setData(0, Qt::UserRole, job.id);
-    if (job.state == QueueState::kDone) item->setIcon(3, Thumbnail(job));
+    if (job.state == QueueState::kDone && !job.series) item->setIcon(3, Thumbnail(job));
     item->setToolTip(1, FromCore(job.failure));
     if (job.id == selected) list_->setCurrentItem(item);
   }
@@ -205,7 +255,9 @@ void QueuePanel::Pause() {
 }
 
 void QueuePanel::CancelJob() {
-  if (current_) runner_->Cancel();
+  if (!current_) return;
+  runner_->Cancel();
+  series_->Cancel();
 }
 
 void QueuePanel::StartNext() {
@@ -221,6 +273,7 @@ void QueuePanel::StartNext() {
   }
   const QueueJob job = *next;
   current_ = job.id;
+  current_series_ = job.series;
   percent_ = 0;
   progress_->setValue(0);
   (void)queue_.SetState(job.id, QueueState::kRunning);
@@ -230,31 +283,49 @@ void QueuePanel::StartNext() {
     failure = "its set is damaged: " + s.message();
   } else if (!job.trusted && !FindFileDirectives(*copy, design_.include_dirs()).empty()) {
     failure = "its texts use files and it was queued without --trust";
+  } else if (job.series && !QDir().mkpath(FromCore(job.output))) {
+    failure = "cannot create the folder " + job.output;
   }
-  work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-queue-XXXXXX"));
-  if (failure.empty() && !work_->isValid())
-    failure = "no working folder in " + ToCore(QDir::tempPath());
   if (!failure.empty()) {
     QMetaObject::invokeMethod(
-        this, [this, failure] { Finished(false, FromCore(failure)); }, Qt::QueuedConnection);
+        this, [this, failure] { Finished(false, FromCore(failure), {}); }, Qt::QueuedConnection);
     return;
   }
   copy->SetText("edImageW", job.width);
   copy->SetText("edImageH", job.height);
-  copy->SetOn("chkAntiA", job.antialias);
-  set_text_ = job.set_text;
   target_ = FromCore(job.output);
+  status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
+  Show();
+  if (!job.series) return StartStill(job, copy);
+  FrameSeriesSettings settings;
+  settings.povray = design_.povray_path();
+  settings.include_dirs = design_.include_dirs();
+  settings.share = QueueShare(leave_->value());
+  series_->Start(*copy, settings, job.output.back() == '/' ? job.output : job.output + "/");
+}
+
+void QueuePanel::StartStill(const QueueJob& job, std::shared_ptr<ParameterSet> set) {
+  set->SetOn("chkAntiA", job.antialias);
+  set_text_ = job.set_text;
+  work_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("vermora-queue-XXXXXX"));
+  if (!work_->isValid()) {
+    const QString failure = "no working folder in " + QDir::tempPath();
+    QMetaObject::invokeMethod(
+        this, [this, failure] { Finished(false, failure, {}); }, Qt::QueuedConnection);
+    return;
+  }
   RenderSetup setup;
   setup.povray_path = design_.povray_path();
   setup.folder = ToCore(work_->path()) + "/";
   setup.include_dirs = design_.include_dirs();
   setup.image_name = QFileInfo(target_).suffix().toLower() == "png" ? "TEMP.png" : "TEMP.BMP";
-  status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
-  Show();
-  PrepareInBackground(this, copy, setup, [this](PreparedRender prepared) {
+  setup.share = QueueShare(leave_->value());
+  PrepareInBackground(this, set, setup, [this](PreparedRender prepared) {
     if (!prepared.ready()) {
-      Finished(false, FromCore(!prepared.status.ok() ? prepared.status.message()
-                                                     : prepared.renderer_problem));
+      Finished(
+          false,
+          FromCore(!prepared.status.ok() ? prepared.status.message() : prepared.renderer_problem),
+          {});
       return;
     }
     image_path_ = prepared.invocation.image_path;
@@ -262,11 +333,11 @@ void QueuePanel::StartNext() {
   });
 }
 
-void QueuePanel::Finished(bool ok, const QString& failure) {
+void QueuePanel::Finished(bool ok, const QString& failure, const QString& log) {
   const int id = std::exchange(current_, 0);
   thumbnails_.remove(id);
   QString problem = failure;
-  if (ok) problem = DeliverPicture(image_path_, set_text_, target_);
+  if (ok && !current_series_) problem = DeliverPicture(image_path_, set_text_, target_);
   // A job the user cancelled is held, not failed: it waits for Again.
   const bool cancelled = !ok && failure == "Rendering cancelled";
   Reload();
@@ -275,6 +346,7 @@ void QueuePanel::Finished(bool ok, const QString& failure) {
                         : cancelled       ? QueueState::kHeld
                                           : QueueState::kFailed,
                         cancelled ? "" : ToCore(problem));
+  if (!problem.isEmpty() && !cancelled && !log.isEmpty()) (void)queue_.KeepLog(id, ToCore(log));
   work_.reset();
   progress_->setValue(problem.isEmpty() ? 100 : 0);
   status_->setText(problem.isEmpty() ? "Job " + QString::number(id) + " done: " + target_

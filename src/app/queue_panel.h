@@ -11,12 +11,14 @@ class QFileSystemWatcher;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTemporaryDir;
 class QTreeWidget;
 
 namespace vermora::app {
 
 class Design;
+class QueuedSeries;
 class RenderRunner;
 
 // The render queue of the program folder, as a panel of the window: the jobs
@@ -40,6 +42,8 @@ class QueuePanel : public QWidget {
   void Pause();
   // Ends the job rendering now; it is held until the user moves it on.
   void CancelJob();
+  // Shows what POV-Ray said in the chosen job's failed run.
+  void ShowLog();
   bool running() const { return running_; }
   bool rendering() const { return current_ != 0; }
 
@@ -50,7 +54,8 @@ class QueuePanel : public QWidget {
  private:
   void Show();
   void StartNext();
-  void Finished(bool ok, const QString& failure);
+  void StartStill(const QueueJob& job, std::shared_ptr<ParameterSet> set);
+  void Finished(bool ok, const QString& failure, const QString& log);
   int SelectedId() const;
   // A small picture of a done job, read once.
   QIcon Thumbnail(const QueueJob& job);
@@ -63,13 +68,16 @@ class QueuePanel : public QWidget {
   QLabel* status_;
   QPushButton* run_;
   QPushButton* pause_;
+  QSpinBox* leave_;  // cores the queue leaves to the designer
   RenderRunner* runner_;
+  QueuedSeries* series_;
   QFileSystemWatcher* watcher_;
   std::unique_ptr<QTemporaryDir> work_;
   QHash<int, QIcon> thumbnails_;
   std::string set_text_, image_path_;
   QString target_;
   int current_ = 0;  // the job rendering, or 0
+  bool current_series_ = false;
   int percent_ = 0;
   bool running_ = false;
   QueueRunLock lock_;  // held while this window runs the queue

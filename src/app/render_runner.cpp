@@ -48,7 +48,7 @@ bool RenderRunner::Start(const RenderInvocation& invocation) {
   for (const std::string& e : call.env) env << FromCore(e);
   process_->setEnvironment(env);
   const std::uint64_t memory = RenderMemoryLimit();
-  const int nice = nice_;
+  const int nice = invocation.nice;
   process_->setChildProcessModifier([memory, nice] {
     RenderChildSetup(memory);
     if (nice != 0) setpriority(PRIO_PROCESS, 0, nice);  // the sandbox and POV-Ray inherit it

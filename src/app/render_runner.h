@@ -23,9 +23,6 @@ class RenderRunner : public QObject {
   explicit RenderRunner(QObject* parent = nullptr);
   ~RenderRunner() override;
 
-  // Renders to come run at this niceness (0: as the window), so that queued
-  // renders leave the designer's own to go first.
-  void set_nice(int nice) { nice_ = nice; }
   // False while another render runs.
   bool Start(const RenderInvocation& invocation);
   bool busy() const { return busy_; }
@@ -52,7 +49,6 @@ class RenderRunner : public QObject {
   QElapsedTimer clock_;
   bool busy_ = false;
   bool cancelled_ = false;
-  int nice_ = 0;
 };
 
 // Writes the scene of `set` (PrepareRender) on a worker thread, so a large

@@ -15,6 +15,8 @@ inline constexpr const char* kRecentFilesKey = "recent files";
 inline constexpr const char* kAutoRenderKey = "view/auto render";
 // The window was running the render queue when it closed: it goes on at start.
 inline constexpr const char* kQueueRunningKey = "queue/running";
+// The cores a queued render leaves to the designer's own renders.
+inline constexpr const char* kQueueLeaveKey = "queue/cores left";
 inline constexpr const char* kGeometryKey = "window/geometry";
 inline constexpr const char* kSplitterKey = "window/splitter";
 inline constexpr const char* kSideSplitterKey = "window/side splitter";

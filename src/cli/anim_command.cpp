@@ -13,6 +13,7 @@
 #include "anim/key_chain.h"
 #include "anim/second_set.h"
 #include "anim/video_call.h"
+#include "common/file_io.h"
 #include "common/run_program.h"
 #include "job_list.h"
 #include "params/settings_file.h"
@@ -134,6 +135,8 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   settings.include_dirs = include_dirs;
   settings.jobs =
       a.jobs > 0 ? a.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  settings.share.work_threads = a.work_threads;
+  settings.own_messages = true;  // a good frame leaves no messages behind
 
   cli::JobList jobs(settings.folder);
   if (a.job_list) {
@@ -155,6 +158,10 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   settings.after_frame = [&](const FrameReport& r) {
     if (!r.outcome.ok()) {
       std::cerr << "frame " << r.counter << ": " << r.outcome.failure << std::endl;
+      if (!a.failure_log.empty()) {
+        (void)WriteFileReplacing(
+            a.failure_log, r.outcome.messages.empty() ? r.outcome.output : r.outcome.messages);
+      }
       return false;
     }
     const std::string name =

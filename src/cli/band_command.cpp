@@ -97,6 +97,7 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
   setup.povray_path = povray;
   setup.folder = folder;
   setup.include_dirs = include_dirs;
+  setup.share.work_threads = args.work_threads;
   const PreparedBands prepared = PrepareBands(sized, setup, std::max(1, args.parts));
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
@@ -123,7 +124,7 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
   RunRenderers(prepared.jobs, outcomes, pool);
   for (const RenderOutcome& outcome : outcomes) {
     if (Verbose()) std::cerr << outcome.output << outcome.messages;
-    if (!outcome.ok()) return RenderFailed(outcome, args.keep_work, folder);
+    if (!outcome.ok()) return RenderFailed(outcome, args.keep_work, folder, args.failure_log);
   }
   const int code = JoinInto(folder, prepared.names, prepared.bands, as_designed, args.out);
   std::ostringstream took;

@@ -145,18 +145,24 @@ void Build(CLI::App& app, Args& a) {
       "(DIR/README.txt); vermora-cli join DIR -o OUT.png joins what came back.\n");
 
   sub = Command(app, a, "queue", "add to, list and run the render queue the window keeps too");
-  Needed(sub, a, "ACTION", a.queue_action, "add, list, run or remove");
-  sub->get_option("ACTION")->check(CLI::IsMember({"add", "list", "run", "remove"}));
+  Needed(sub, a, "ACTION", a.queue_action, "add, list, run, remove or log");
+  sub->get_option("ACTION")->check(CLI::IsMember({"add", "list", "run", "remove", "log"}));
   sub->add_option("ITEM", a.set_path,
                   "add: the set (.vmx, - for standard input; without it the defaults); "
-                  "remove: the job's number");
-  Output(sub, a, "add: OUT.png or OUT.bmp, where the picture goes", false);
+                  "remove, log: the job's number");
+  Output(sub, a, "add: OUT.png or OUT.bmp, where the picture goes (--series: the frames' folder)",
+         false);
   Still(sub, a);
+  sub->add_flag("--series", a.series, "add: the set's frame series (its Animation page)");
+  sub->add_option("--leave", a.leave_cores,
+                  "run: cores the queue leaves to other work (default 1; 0 takes them all)")
+      ->check(CLI::NonNegativeNumber);
   sub->footer(
       "add keeps a copy of the set as it is now, so the file may change or go; run\n"
       "renders the waiting jobs in order at low priority (nice 10), one runner at a\n"
-      "time, and a job that was running when a run ended starts again. The queue\n"
-      "lives in the program folder ($VERMORA_HOME, else $XDG_DATA_HOME/vermora).\n");
+      "time, and a job that was running when a run ended starts again. log prints\n"
+      "what POV-Ray said in a job's failed run. The queue lives in the program\n"
+      "folder ($VERMORA_HOME, else $XDG_DATA_HOME/vermora).\n");
 
   sub = Command(app, a, "join", "join the bands a render --parts --job-list brought back");
   Needed(sub, a, "DIR", a.folder, "the job list's folder");

@@ -45,7 +45,13 @@ struct Args {
   // join: the folder of a job list
   int parts = 0;
   std::string job_list_dir, folder;
-  std::string queue_action;  // queue: add, list, run or remove
+  std::string queue_action;  // queue: add, list, run, remove or log
+  bool series = false;       // queue add: the set's frame series into the folder -o
+  int leave_cores = 1;       // queue run: cores its renders leave to other work
+  // Set by queue run for its renders: POV-Ray's threads (0: one a core), and
+  // where a failed render's messages go as well.
+  int work_threads = 0;
+  std::string failure_log;
   // mesh: segments around a primitive, 0 for as many as the scene's size allows
   int detail = 0;
   struct Need {

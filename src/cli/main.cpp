@@ -133,6 +133,7 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   setup.povray_path = povray;
   setup.folder = folder;
   setup.include_dirs = include_dirs;
+  setup.share.work_threads = args.work_threads;
   setup.image_name = format == ".png" ? "TEMP.png" : "TEMP.BMP";
   PreparedRender prepared;
   const auto start = std::chrono::steady_clock::now();
@@ -140,7 +141,7 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (cli::Verbose()) std::cerr << outcome.output << outcome.messages;
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));
-  if (!outcome.ok()) return cli::RenderFailed(outcome, args.keep_work, folder);
+  if (!outcome.ok()) return cli::RenderFailed(outcome, args.keep_work, folder, args.failure_log);
   const RenderInvocation& inv = prepared.invocation;
   if (setup.image_name == "TEMP.png") {
     if (Status s = EmbedSetInPng(inv.image_path, as_designed); !s.ok()) return Fail(s.message());

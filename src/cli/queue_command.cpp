@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "anim/frame_series.h"
+#include "anim_command.h"
+#include "common/file_io.h"
 #include "io_args.h"
 #include "params/settings_file.h"
 #include "params/working_files.h"
@@ -31,12 +34,15 @@ bool LoadQueue(RenderQueue& queue) {
 }
 
 int Add(const Args& args, const std::vector<std::string>& include_dirs) {
-  if (args.out.empty()) return Fail("queue add needs -o OUT.png", kUsage);
+  if (args.out.empty())
+    return Fail(args.series ? "queue add --series needs -o DIR" : "queue add needs -o OUT.png",
+                kUsage);
+  if (args.out_to_stdout) return Fail("a queued picture goes to a file, not to -", kUsage);
   const std::string format = LowerExtension(args.out);
-  if (format != ".png" && format != ".bmp")
+  if (args.series && args.parts > 1) return Fail("--parts renders a still, not a series", kUsage);
+  if (!args.series && format != ".png" && format != ".bmp")
     return Fail(args.out + ": the picture must end in .png or .bmp", kUsage);
   if (args.parts > 1 && format != ".png") return Fail("--parts writes a PNG picture", kUsage);
-  if (args.out_to_stdout) return Fail("a queued picture goes to a file, not to -", kUsage);
   ParameterSet set;
   if (!args.set_path.empty()) {
     if (Status s = LoadSettings(args.set_path, set); !s.ok())
@@ -46,7 +52,13 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
   // Refused now, as render would refuse it, not hours later when the queue runs.
   if (const std::string problem = ObjectLimitProblem(set, args.object_limit); !problem.empty())
     return Fail(problem + ". A larger --max-objects queues it anyway.");
+  if (args.series && (!set.On("chkAnim") || FramesToRender(set) < 1)) {
+    return Fail(args.SetName() +
+                ": its animation is off or makes no frames (the window's Animation page; "
+                "vermora-cli anim animates any set)");
+  }
   QueueJob job;
+  job.series = args.series;
   job.set_text = SettingsText(set);
   job.width = args.width.empty() ? set.Text("edImageW") : args.width;
   job.height = args.height.empty() ? set.Text("edImageH") : args.height;
@@ -55,7 +67,7 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
       !(problem = PictureSideProblem("the set's picture height", job.height)).empty()) {
     return Fail(problem);
   }
-  job.antialias = args.antialias || set.On("chkAntiA");
+  job.antialias = !job.series && (args.antialias || set.On("chkAntiA"));
   job.parts = std::max(1, args.parts);
   job.trusted = args.trust;
   job.output = fs::absolute(args.out).string();
@@ -73,15 +85,17 @@ int List() {
   // A job that says it runs while no one runs the queue was cut off.
   if (QueueIdle(QueueFolder())) (void)queue.RestartInterrupted();
   for (const QueueJob& job : queue.jobs()) {
-    std::cout << job.id << "\t" << QueueStateName(job.state) << "\t" << job.width << "x"
-              << job.height << (job.antialias ? " anti-aliased" : "")
+    std::cout << job.id << "\t" << QueueStateName(job.state) << "\t"
+              << (job.series ? "series of " : "") << job.width << "x" << job.height
+              << (job.antialias ? " anti-aliased" : "")
               << (job.parts > 1 ? ", " + std::to_string(job.parts) + " parts" : "") << "\t"
               << job.output << (job.failure.empty() ? "" : "\t" + job.failure) << "\n";
   }
   return kDone;
 }
 
-int Remove(const Args& args) {
+// The job number ITEM names, or 0.
+int JobNumber(const Args& args) {
   int id = 0;
   try {
     size_t used = 0;
@@ -89,11 +103,27 @@ int Remove(const Args& args) {
     if (used != args.set_path.size()) id = 0;
   } catch (const std::exception&) {
   }
+  return std::max(id, 0);
+}
+
+int Remove(const Args& args) {
+  const int id = JobNumber(args);
   if (id < 1) return Fail("queue remove needs the number of a job (queue list shows them)", kUsage);
   RenderQueue queue(QueueFolder());
   if (!LoadQueue(queue)) return kFailed;
   if (Status s = queue.Remove(id); !s.ok()) return Fail(s.message());
   Note("removed job " + std::to_string(id));
+  return kDone;
+}
+
+int Log(const Args& args) {
+  const int id = JobNumber(args);
+  if (id < 1) return Fail("queue log needs the number of a job (queue list shows them)", kUsage);
+  RenderQueue queue(QueueFolder());
+  std::string log;
+  if (!ReadWholeFile(queue.LogPath(id), log).ok())
+    return Fail("job " + std::to_string(id) + " has no log: it has not failed");
+  std::cout << log;
   return kDone;
 }
 
@@ -105,7 +135,9 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
   QueueRunLock lock;
   if (!lock.TryTake(folder)) return Fail("the queue is already running (" + folder + "run.lock)");
   // Low priority, which POV-Ray inherits: the designer's own renders come first.
-  if (setpriority(PRIO_PROCESS, 0, 10) != 0) PrintWarnings({"the queue runs at normal priority"});
+  const RenderShare share = QueueShare(args.leave_cores);
+  if (setpriority(PRIO_PROCESS, 0, share.nice) != 0)
+    PrintWarnings({"the queue runs at normal priority"});
   int failed = 0, done = 0;
   for (;;) {
     RenderQueue queue(folder);
@@ -131,9 +163,23 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
       still.antialias = job.antialias;
       still.parts = job.parts > 1 ? job.parts : 0;
       still.out = job.output;
-      still.set_path = name;
       still.job_list_dir.clear();
-      code = render(still, set);
+      still.work_threads = share.work_threads;
+      still.failure_log = queue.LogPath(job.id);
+      if (job.series) {
+        still.set_path = queue.SnapshotPath(job.id);
+        still.trust = job.trusted;
+        still.jobs = 1;  // one frame at a time, on the threads the queue may take
+        still.frames.clear();
+        still.end.clear();
+        still.then.clear();
+        still.video.clear();
+        still.job_list = still.loop = false;
+        code = AnimCommand(still, include_dirs);
+      } else {
+        still.set_path = name;
+        code = render(still, set);
+      }
       if (code != kDone) failure = "the render failed (exit status " + std::to_string(code) + ")";
     }
     if (!failure.empty()) Fail(name + ": " + failure);
@@ -155,6 +201,7 @@ int QueueCommand(const Args& args, const std::vector<std::string>& include_dirs,
   if (args.queue_action == "add") return Add(args, include_dirs);
   if (args.queue_action == "list") return List();
   if (args.queue_action == "remove") return Remove(args);
+  if (args.queue_action == "log") return Log(args);
   return Run(args, include_dirs, render);
 }
 

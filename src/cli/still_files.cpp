@@ -24,9 +24,11 @@ WorkFolder::~WorkFolder() {
   if (!keep_ && !path_.empty()) fs::remove_all(path_, ignored);
 }
 
-int RenderFailed(const RenderOutcome& outcome, bool keep_work, const std::string& folder) {
+int RenderFailed(const RenderOutcome& outcome, bool keep_work, const std::string& folder,
+                 const std::string& log_path) {
   const std::string said = outcome.messages.empty() ? outcome.output : outcome.messages;
   if (!Verbose()) std::cerr << said;
+  if (!log_path.empty()) (void)WriteFileReplacing(log_path, said);
   if (keep_work) return Fail(outcome.failure + " (scene kept in " + folder + ")", kRenderFailed);
   const std::string log = KeepFailedRenderLog(said);
   return Fail(outcome.failure + (log.empty() ? "" : " (messages kept in " + log + ")"),

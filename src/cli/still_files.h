@@ -24,8 +24,10 @@ class WorkFolder {
 
 // Says why a render failed: POV-Ray's messages (unless -v showed them), then
 // the failure and where the scene (kept in `folder`) or the messages (copied
-// aside) are. Gives kRenderFailed.
-int RenderFailed(const RenderOutcome& outcome, bool keep_work, const std::string& folder);
+// aside) are, and keeps the messages in `log_path` too when given. Gives
+// kRenderFailed.
+int RenderFailed(const RenderOutcome& outcome, bool keep_work, const std::string& folder,
+                 const std::string& log_path = "");
 
 // Replaces `out` with the picture at `from` only once it is whole, so a full
 // disk keeps the old one, and says so.

@@ -1,8 +1,12 @@
 #include "render/render_queue.h"
 
 #include <QDockWidget>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTreeWidget>
 
+#include "animation_runner.h"
+#include "frames_panel.h"
 #include "picture/png_set_chunk.h"
 #include "queue_panel.h"
 #include "render_picture_dialog.h"
@@ -122,6 +126,38 @@ class RenderQueueTest : public WindowTest {
     QVERIFY(!ended.back().at(1).toBool());
     const QString row = Rows(*w).back();
     QVERIFY2(row.startsWith("2 failed: ") && row.contains("Parse Error"), qPrintable(row));
+    // Its log holds all POV-Ray said, the scene's lines about the error too.
+    Choose(*w, 1);
+    Click(*w, "QueueLog");
+    auto* log = w->queue()->findChild<QPlainTextEdit*>("QueueLogText");
+    QVERIFY(log && log->isVisible());
+    QVERIFY2(log->toPlainText().contains("File Context"), qPrintable(log->toPlainText()));
+  }
+
+  // The animation's series goes into the queue with its frame size and folder,
+  // and its frames arrive there while the window's set stays as it is.
+  void aFrameSeriesRendersFromTheQueue() {
+    auto w = NewWindow();
+    w->set().SetOn("chkAnim", true);
+    w->set().SetText("edTotalFrames", "3");
+    w->set().SetText("edEndFrame", "3");
+    w->set().SetText("edImageW", "32");
+    w->set().SetText("edImageH", "24");
+    QVERIFY(QDir().mkpath(Beside("frames")));
+    w->animation().frames()->SetFolder(Beside("frames"));
+    const std::string designed = SettingsText(w->set());
+    w->findChild<QAction*>("AddSeriesToQueue")->trigger();
+    QVERIFY2(prompts_.errors.isEmpty(), qPrintable(prompts_.errors.join("\n")));
+    QCOMPARE(Rows(*w), QStringList{"1 waiting series, 32 × 24"});
+    w->queue()->findChild<QSpinBox*>("QueueLeave")->setValue(1);
+    QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
+    Click(*w, "QueueRun");
+    QVERIFY(ended.wait(kHangMs));
+    QVERIFY(ended.front().at(1).toBool());
+    QCOMPARE(Rows(*w), QStringList{"1 done series, 32 × 24"});
+    for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
+      QCOMPARE(QImage(Beside("frames/") + frame).size(), QSize(32, 24));
+    QCOMPARE(SettingsText(w->set()), designed);
   }
 };
 

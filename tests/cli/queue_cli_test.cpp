@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "params/settings_file.h"
 #include "support/test_support.h"
 
 namespace vermora {
@@ -62,6 +63,40 @@ TEST_F(QueueCliTest, AKilledRunLeavesTheJobToTheNextRun) {
   EXPECT_GT(fs::file_size(dir_ + "small.bmp"), 32u * 24 * 3);
   EXPECT_TRUE(Says(test::Shell(cli + "remove 7"), 1, "there is no job 7 in the queue"));
   EXPECT_TRUE(Says(test::Shell(cli + "remove 1"), 0, "removed job 1"));
+}
+
+// Series go into the queue too; a queued render leaves cores to the designer,
+// and a failed job keeps all POV-Ray said.
+TEST_F(QueueCliTest, SeriesThreadsAndTheLogOfAFailedJob) {
+  ASSERT_TRUE(test::HavePovray());
+  const std::string cli = "VERMORA_HOME=" + dir_ + "home " + VERMORA_CLI_PATH + " ";
+  ParameterSet set;
+  ASSERT_TRUE(SaveSettings(dir_ + "still.vmx", set).ok());
+  EXPECT_TRUE(Says(test::Shell(cli + "queue add " + dir_ + "still.vmx --series -o " + dir_ + "f"),
+                   1, "its animation is off"));
+  set.SetOn("chkAnim", true);
+  set.SetText("edTotalFrames", "3");
+  set.SetText("edEndFrame", "3");
+  ASSERT_TRUE(SaveSettings(dir_ + "anim.vmx", set).ok());
+  set = ParameterSet();
+  set.SetText("EdInc2", "#declare = ;");
+  ASSERT_TRUE(SaveSettings(dir_ + "broken.vmx", set).ok());
+  for (const std::string& add :
+       {"anim.vmx --series -o " + dir_ + "frames", "still.vmx -o " + dir_ + "still.png",
+        "broken.vmx -o " + dir_ + "broken.png"}) {
+    ASSERT_EQ(test::Shell(cli + "queue add " + dir_ + add + " --width 32 --height 24").code, 0);
+  }
+  EXPECT_TRUE(Says(test::Shell(cli + "queue list"), 0, "1\twaiting\tseries of 32x24\t"));
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  const test::ShellRun run = test::Shell(cli + "-v queue run --leave 1");
+  EXPECT_TRUE(Says(run, 3, "the queue rendered 2 jobs, 1 failed"));
+  EXPECT_TRUE(
+      test::Has(run.output, "using " + std::to_string(std::max(1, cores - 1)) + " thread(s) with"))
+      << run.output;
+  for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
+    EXPECT_GT(fs::file_size(dir_ + "frames/" + frame), 32u * 24 * 3) << frame;
+  EXPECT_TRUE(Says(test::Shell(cli + "queue log 3"), 0, "File Context"));
+  EXPECT_TRUE(Says(test::Shell(cli + "queue log 2"), 1, "job 2 has no log"));
 }
 
 }  // namespace

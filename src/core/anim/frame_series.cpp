@@ -148,6 +148,7 @@ void Series::RenderFrame() {
       FrameCommandLine(settings_.povray, settings_.folder, frame.report.scene_path,
                        set_.Text("edImageW"), set_.Text("edImageH"));
   frame.invocation = TranslateCommandLine(line, settings_.include_dirs);
+  ApplyShare(settings_.share, frame.invocation);
   if (OwnMessages()) {
     // Renders that overlap each keep their own messages file.
     const std::string own = fs::path(frame.report.scene_path).stem().string() + ".out";

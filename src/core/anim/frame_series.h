@@ -30,6 +30,7 @@ struct FrameSeriesSettings {
   // renders overlap.
   bool own_messages = false;
   int timeout_seconds = 0;       // per frame; 0 waits without limit
+  RenderShare share;             // the machine the renders may take
   const Clock* clock = nullptr;  // the system clock when null
   // Renders one frame; RunRenderer when empty. Called from worker threads
   // when `jobs` is above 1.

@@ -88,6 +88,7 @@ ChildEnd RunChild(const ChildCall& call) {
     if (!errors_through) dup2(pipe_fd[1], STDERR_FILENO);
     if (!call.working_dir.empty() && chdir(call.working_dir.c_str()) != 0) _exit(127);
     LimitChild(call.own_session, call.memory_limit);
+    if (call.nice != 0) setpriority(PRIO_PROCESS, 0, call.nice);
     if (call.env.empty()) {
       execvp(argv[0], argv.data());
     } else {

@@ -20,6 +20,7 @@ struct ChildCall {
   // A session and process group of its own, so that a stop ends it and its children.
   bool own_session = false;
   std::uint64_t memory_limit = 0;             // bytes of address space it may use; 0 for no limit
+  int nice = 0;                               // its niceness; 0 keeps ours
   int timeout_seconds = 0;                    // 0 waits without limit
   const std::atomic<bool>* cancel = nullptr;  // becoming true stops it
 };

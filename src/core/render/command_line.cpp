@@ -155,4 +155,9 @@ RenderInvocation TranslateCommandLine(const std::string& command_line,
   return inv;
 }
 
+void ApplyShare(const RenderShare& share, RenderInvocation& inv) {
+  inv.nice = share.nice;
+  if (share.work_threads > 0) inv.args.push_back("+WT" + std::to_string(share.work_threads));
+}
+
 }  // namespace vermora

@@ -40,7 +40,18 @@ struct RenderInvocation {
   std::string image_path;     // where the caller expects the picture
   std::string written_image;  // where POV-Ray writes it (it may append an extension)
   std::string messages_path;  // the All_File
+  int nice = 0;               // the renderer runs at this niceness (0: as we do)
 };
+
+// How much of the machine a render takes: a queued render runs nicer and
+// leaves cores to the designer's own renders.
+struct RenderShare {
+  int nice = 0;          // 0: as we run
+  int work_threads = 0;  // POV-Ray's threads (+WT); 0: one a core
+};
+
+// Gives `inv` the niceness and the threads of `share`.
+void ApplyShare(const RenderShare& share, RenderInvocation& inv);
 
 // Translates the fixed command line. `include_dirs` are passed with +L so that
 // scenes find the include files we ship. Fails (empty program) on a line that

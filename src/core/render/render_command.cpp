@@ -33,6 +33,7 @@ RenderInvocation InvocationFor(const RenderSetup& setup, const ParameterSet& set
   for (std::string& option : BandOptions(setup.rows)) inv.args.push_back(std::move(option));
   for (const std::string& dir : setup.include_dirs) inv.args.push_back("+L" + dir);
   inv.args.push_back("All_File=" + setup.messages_name);
+  ApplyShare(setup.share, inv);
   return inv;
 }
 

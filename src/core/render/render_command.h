@@ -21,6 +21,7 @@ struct RenderSetup {
   std::string image_name = "TEMP.BMP";    // "TEMP.png" asks for a PNG
   std::string messages_name = "ALLTEXT.OUT";
   RowBand rows;  // a band of the picture, or the whole
+  RenderShare share;
   ComposeOptions compose;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "common/file_io.h"
 #include "params/working_files.h"
@@ -21,7 +22,10 @@ constexpr const char* kHead = "Vermora render queue 1";
 constexpr QueueState kStates[] = {QueueState::kWaiting, QueueState::kHeld, QueueState::kRunning,
                                   QueueState::kDone, QueueState::kFailed};
 
+constexpr int kQueuedNice = 10;
+
 std::string SnapshotName(int id) { return "job" + std::to_string(id) + ".vmx"; }
+std::string LogName(int id) { return "job" + std::to_string(id) + ".log"; }
 
 bool StateFromName(const std::string& name, QueueState& state) {
   for (QueueState s : kStates) {
@@ -48,10 +52,14 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-// A job line: id, state, width, height, anti-aliasing, parts, trusted, output, failure.
+// A job line: id, state, width, height, anti-aliasing, parts, trusted, output,
+// failure and what it renders ("still" or "series"; a line of the first queues
+// ends before it and is a still).
 bool ReadJob(const std::string& line, QueueJob& job) {
   const std::vector<std::string> f = Fields(line);
-  if (f.size() != 9 || !StateFromName(f[1], job.state)) return false;
+  if ((f.size() != 9 && f.size() != 10) || !StateFromName(f[1], job.state)) return false;
+  if (f.size() == 10 && f[9] != "still" && f[9] != "series") return false;
+  job.series = f.size() == 10 && f[9] == "series";
   try {
     size_t used = 0;
     job.id = std::stoi(f[0], &used);
@@ -139,7 +147,7 @@ Status RenderQueue::Save() const {
     text += std::to_string(job.id) + "\t" + QueueStateName(job.state) + "\t" + job.width + "\t" +
             job.height + "\t" + (job.antialias ? "1" : "0") + "\t" + std::to_string(job.parts) +
             "\t" + (job.trusted ? "1" : "0") + "\t" + job.output + "\t" + OneLine(job.failure) +
-            "\n";
+            "\t" + (job.series ? "series" : "still") + "\n";
   }
   return WriteFileReplacing(folder_ + kListFile, text);
 }
@@ -171,7 +179,8 @@ Status RenderQueue::Remove(int id) {
   jobs_.erase(jobs_.begin() + (job - jobs_.data()));
   if (Status s = Save(); !s.ok()) return s;
   std::error_code ignored;
-  std::filesystem::remove(folder_ + SnapshotName(id), ignored);
+  std::filesystem::remove(SnapshotPath(id), ignored);
+  std::filesystem::remove(LogPath(id), ignored);
   return Status::Ok();
 }
 
@@ -191,8 +200,19 @@ Status RenderQueue::SetState(int id, QueueState state, const std::string& failur
   if (!job) return Status::Error("there is no job " + std::to_string(id) + " in the queue");
   job->state = state;
   job->failure = failure;
+  if (state == QueueState::kRunning) {
+    std::error_code ignored;
+    std::filesystem::remove(LogPath(id), ignored);
+  }
   return Save();
 }
+
+Status RenderQueue::KeepLog(int id, const std::string& log) const {
+  return WriteFileReplacing(LogPath(id), log);
+}
+
+std::string RenderQueue::SnapshotPath(int id) const { return folder_ + SnapshotName(id); }
+std::string RenderQueue::LogPath(int id) const { return folder_ + LogName(id); }
 
 const QueueJob* RenderQueue::NextWaiting() const {
   for (const QueueJob& job : jobs_) {
@@ -224,6 +244,14 @@ void QueueRunLock::Release() {
 bool QueueIdle(const std::string& folder) {
   QueueRunLock probe;
   return probe.TryTake(folder);
+}
+
+RenderShare QueueShare(int leave_cores) {
+  RenderShare share;
+  share.nice = kQueuedNice;
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  if (leave_cores > 0 && cores > 0) share.work_threads = std::max(1, cores - leave_cores);
+  return share;
 }
 
 }  // namespace vermora

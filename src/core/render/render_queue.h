@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/status.h"
+#include "render/command_line.h"
 
 namespace vermora {
 
@@ -20,11 +21,12 @@ const char* QueueStateName(QueueState state);
 struct QueueJob {
   int id = 0;  // unique in its queue, from 1
   QueueState state = QueueState::kWaiting;
+  bool series = false;        // the set's frame series, into the folder `output`
   std::string width, height;  // checked picture sides
   bool antialias = false;
   int parts = 1;         // bands of rows rendered side by side
   bool trusted = false;  // the user let its texts use files when it was queued
-  std::string output;    // the picture's absolute path
+  std::string output;    // the picture's absolute path, or the frames' folder
   std::string set_text;  // the settings file's bytes
   std::string failure;   // why it failed, one line
 };
@@ -54,8 +56,15 @@ class RenderQueue {
   Status Remove(int id);
   // Moves a job `by` places (negative: up), within the list. Saves.
   Status Move(int id, int by);
-  // Sets a job's state (and its failure). Saves.
+  // Sets a job's state (and its failure). Saves. A job that runs again
+  // loses the log of its last failure.
   Status SetState(int id, QueueState state, const std::string& failure = "");
+  // Keeps what the renderer said in a job's failed run (LogPath).
+  Status KeepLog(int id, const std::string& log) const;
+
+  // The snapshot of a job's set, and the log of its last failed run.
+  std::string SnapshotPath(int id) const;
+  std::string LogPath(int id) const;
 
   const std::vector<QueueJob>& jobs() const { return jobs_; }
   // The first waiting job, or null.
@@ -90,5 +99,9 @@ class QueueRunLock {
 
 // True when no runner holds the lock of the queue in `folder` now.
 bool QueueIdle(const std::string& folder);
+
+// What a queued render may take of this machine: low priority, and all cores
+// but `leave_cores` (at least one) for POV-Ray's threads.
+RenderShare QueueShare(int leave_cores);
 
 }  // namespace vermora

@@ -118,6 +118,7 @@ RenderOutcome RunRenderer(const RenderInvocation& inv, int timeout_seconds,
   call.capture = true;
   call.own_session = true;
   call.memory_limit = RenderMemoryLimit();
+  call.nice = inv.nice;
   call.timeout_seconds = timeout_seconds;
   call.cancel = cancel;
   ChildEnd end = RunChild(call);

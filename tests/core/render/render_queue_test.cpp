@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/test_support.h"
@@ -40,7 +41,9 @@ TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
   big.parts = 4;
   ASSERT_TRUE(queue.Add(big).ok());
   ASSERT_TRUE(queue.Add(Still("/pictures/b.png")).ok());
-  ASSERT_TRUE(queue.Add(Still("/pictures/c.bmp")).ok());
+  QueueJob frames = Still("/pictures/c frames");
+  frames.series = true;
+  ASSERT_TRUE(queue.Add(frames).ok());
   ASSERT_TRUE(queue.Move(3, -5).ok());  // to the top, not beyond
   ASSERT_TRUE(queue.SetState(1, QueueState::kRunning).ok());
   ASSERT_TRUE(queue.SetState(2, QueueState::kFailed, "Parse Error\nline 3").ok());
@@ -55,13 +58,20 @@ TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
   EXPECT_FALSE(QueueIdle(dir_ + "queue/"));
   ASSERT_TRUE(again.RestartInterrupted().ok());
   EXPECT_EQ(Summary(again), (std::vector<std::string>{
-                                "3 waiting /pictures/c.bmp", "1 waiting /pictures/big one.png",
+                                "3 waiting /pictures/c frames", "1 waiting /pictures/big one.png",
                                 "2 failed /pictures/b.png Parse Error line 3"}));
   const QueueJob& restored = again.jobs()[1];
   EXPECT_EQ(restored.set_text, big.set_text);
   EXPECT_TRUE(restored.antialias);
   EXPECT_EQ(restored.parts, 4);
+  EXPECT_FALSE(restored.series);
+  EXPECT_TRUE(again.jobs()[0].series);
   EXPECT_EQ(again.NextWaiting()->id, 3);
+  // A failed job's log goes when it runs again, or with the job.
+  ASSERT_TRUE(again.KeepLog(2, "Parse Error").ok());
+  ASSERT_TRUE(std::filesystem::exists(again.LogPath(2)));
+  ASSERT_TRUE(again.SetState(2, QueueState::kRunning).ok());
+  EXPECT_FALSE(std::filesystem::exists(again.LogPath(2)));
   ASSERT_TRUE(again.Remove(3).ok());
   ASSERT_TRUE(again.Add(Still("/pictures/d.png")).ok());
   EXPECT_EQ(again.jobs().back().id, 4);  // a removed job's number is not given again
@@ -81,12 +91,17 @@ TEST_F(RenderQueueTest, LeavesOutWhatItCannotReadAndSaysSo) {
       << "5\twaiting\t64O\t480\t0\t1\t0\t/p/e.png\t\n"      // not a size
       << "6\twaiting\t640\t480\t0\t1\t0\trelative.png\t\n"  // not an absolute path
       << "1\twaiting\t640\t480\t0\t1\t0\t/p/again.png\t\n"  // a number twice
-      << "7\twaiting\t640\t480\n";                          // cut short
+      << "7\twaiting\t640\t480\n"                           // cut short
+      << "8\twaiting\t640\t480\t0\t1\t0\t/p/f\t\tmovie\n"   // renders no such thing
+      << "9\twaiting\t640\t480\t0\t1\t0\t/p/old.png\t\n";   // a still of an older queue
+  std::ofstream(folder + "job9.vmx") << "Quorel 0.9\r\n";
   std::vector<std::string> warnings;
   RenderQueue read(folder);
   ASSERT_TRUE(read.Load(&warnings).ok());
-  EXPECT_EQ(Summary(read), (std::vector<std::string>{"1 waiting /p/a.png", "2 waiting /p/b.png"}));
-  ASSERT_EQ(warnings.size(), 6u);
+  EXPECT_EQ(Summary(read), (std::vector<std::string>{"1 waiting /p/a.png", "2 waiting /p/b.png",
+                                                     "9 waiting /p/old.png"}));
+  EXPECT_FALSE(read.jobs().back().series);
+  ASSERT_EQ(warnings.size(), 7u);
   EXPECT_EQ(warnings[0], folder + "queue.txt, line 5: its set job3.vmx is gone; left out");
   EXPECT_EQ(warnings[1], folder + "queue.txt, line 6: not a job; left out");
   std::ofstream(folder + "queue.txt") << "a list of something else\n";
