@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Seconds of a render of the default set at its own size (what F5 renders), alone and while
-# `queue run` renders a big anti-aliased still beside it at low priority, in one run.
+# `queue run` renders a big anti-aliased still beside it at low priority, taking every core
+# (--leave 0) and leaving one (--leave 1), in one run.
 #   bench/queue_beside.sh [BUILD_DIR] [RUNS] [BIG_WxH]
 set -euo pipefail
 build=${1:-build}
@@ -29,9 +30,17 @@ for i in 1; do
   "$cli" queue add "$work/big.vmx" --width "${big%x*}" --height "${big#*x}" --antialias \
     -o "$work/big$i.png" -q
 done
-"$cli" queue run -q &
-runner=$!
-while ! grep -q running "$VERMORA_HOME/queue/queue.txt"; do sleep 0.05; done
-beside=$(f5)
-grep -q running "$VERMORA_HOME/queue/queue.txt" || echo "the queue ended during the measure" >&2
-echo "F5 of the default set: alone ${alone} s, beside a queued ${big} anti-aliased render ${beside} s"
+beside() {  # F5 while the queue runs with --leave $1
+  "$cli" queue run -q --leave "$1" &
+  runner=$!
+  while ! grep -q running "$VERMORA_HOME/queue/queue.txt"; do sleep 0.05; done
+  f5
+  grep -q running "$VERMORA_HOME/queue/queue.txt" || echo "the queue ended during the measure" >&2
+  kill -KILL "$runner"  # its POV-Ray ends with it; the job waits for the next run
+  wait "$runner" 2>/dev/null || true
+  runner=
+}
+all=$(beside 0)
+leave=$(beside 1)
+echo "F5 of the default set: alone ${alone} s; beside a queued ${big} anti-aliased render" \
+  "taking every core ${all} s, leaving one core ${leave} s"

@@ -45,23 +45,31 @@ int JoinInto(const std::string& folder, const std::vector<std::string>& names,
   return WritePicture(joined, out);
 }
 
-int WriteBandJobList(const Args& args, const PreparedBands& prepared,
-                     const std::string& as_designed, const std::vector<std::string>& include_dirs,
-                     const std::string& folder) {
+// Writes the bands' job list into `folder`; `command` gets the GNU Parallel
+// command that renders them, `join` the line that joins what comes back.
+Status WriteBandList(const PreparedBands& prepared, const std::string& as_designed,
+                     const std::vector<std::string>& include_dirs, const std::string& folder,
+                     const std::string& out, std::string& command, std::string& join) {
   JobList jobs(folder);
   for (size_t i = 0; i < prepared.jobs.size(); ++i) {
     jobs.AddBand(prepared.jobs[i], prepared.names[i], prepared.bands[i]);
   }
   if (Status s = WriteFileReplacing(folder + kBandSet, as_designed); !s.ok()) {
-    return Fail(folder + kBandSet + ": " + s.message());
+    return Status::Error(folder + kBandSet + ": " + s.message());
   }
-  const std::string join = "vermora-cli join " + ShellQuote(folder) + " -o " +
-                           ShellQuote(fs::absolute(args.out).string());
-  std::string command;
-  if (Status s = jobs.Finish(include_dirs, command,
-                             "\nThen join the bands into one picture that carries the set "
-                             "(set.vmx):\n\n    " +
-                                 join + "\n");
+  join = "vermora-cli join " + ShellQuote(folder) + " -o " + ShellQuote(fs::absolute(out).string());
+  return jobs.Finish(include_dirs, command,
+                     "\nThen join the bands into one picture that carries the set "
+                     "(set.vmx):\n\n    " +
+                         join + "\n");
+}
+
+int WriteBandJobList(const Args& args, const PreparedBands& prepared,
+                     const std::string& as_designed, const std::vector<std::string>& include_dirs,
+                     const std::string& folder) {
+  std::string command, join;
+  if (Status s =
+          WriteBandList(prepared, as_designed, include_dirs, folder, args.out, command, join);
       !s.ok()) {
     return Fail(s.message());
   }
@@ -74,6 +82,40 @@ int WriteBandJobList(const Args& args, const PreparedBands& prepared,
   Note("On other hosts (see " + folder + "README.txt), in " + folder + ":\n  " + command +
        "\nthen:\n  " + join);
   return kDone;
+}
+
+// Renders the bands on the hosts `args.hosts` lists through the job list's own
+// GNU Parallel command, run in the private `folder`, and joins them.
+int RenderOnHosts(const Args& args, const PreparedBands& prepared, const std::string& as_designed,
+                  const std::vector<std::string>& include_dirs, const std::string& folder) {
+  if (!ProgramOnPath("parallel"))
+    return Fail("--hosts needs GNU Parallel, which is not installed (the package parallel)");
+  std::string hosts, command, join;
+  if (Status s = ReadWholeFile(args.hosts, hosts); !s.ok())
+    return Fail(args.hosts + ": " + s.message());
+  if (Status s =
+          WriteBandList(prepared, as_designed, include_dirs, folder, args.out, command, join);
+      !s.ok()) {
+    return Fail(s.message());
+  }
+  if (Status s = WriteFileReplacing(folder + "hosts.txt", hosts); !s.ok()) return Fail(s.message());
+  Detail("on the hosts of " + args.hosts + ": " + command);
+  const auto start = std::chrono::steady_clock::now();
+  // Our own command, every name in it quoted; the hosts file is read by parallel.
+  if (RunProgram({"sh", "-c", "cd " + ShellQuote(folder) + " && " + command}, Verbose()) != 0) {
+    std::string log;
+    (void)ReadWholeFile(folder + "jobs.log", log);
+    if (!args.failure_log.empty()) (void)WriteFileReplacing(args.failure_log, log);
+    std::cerr << log;
+    return Fail("the hosts of " + args.hosts + " did not render every part", kRenderFailed);
+  }
+  const int code = JoinInto(folder, prepared.names, prepared.bands, as_designed, args.out);
+  std::ostringstream took;
+  took << "rendered in " << prepared.jobs.size() << " parts on the hosts of " << args.hosts
+       << " in " << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+       << " s";
+  if (code == kDone) Detail(took.str());
+  return code;
 }
 
 }  // namespace
@@ -108,6 +150,7 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
          " rows)");
   }
   if (listed) return WriteBandJobList(args, prepared, as_designed, include_dirs, folder);
+  if (!args.hosts.empty()) return RenderOnHosts(args, prepared, as_designed, include_dirs, folder);
   if (!prepared.renderer_problem.empty()) return Fail(prepared.renderer_problem);
 
   RenderPoolOptions pool;

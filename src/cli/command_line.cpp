@@ -88,6 +88,11 @@ void Jobs(CLI::App* sub, Args& a) {
       ->check(CLI::PositiveNumber);
 }
 
+void Hosts(CLI::App* sub, Args& a, const std::string& what) {
+  sub->add_option("--hosts", a.hosts, what + " (GNU Parallel's --sshloginfile)")
+      ->check(CLI::ExistingFile);
+}
+
 // What a still is rendered with, by render and by the queue.
 void Still(CLI::App* sub, Args& a) {
   Size(sub, a);
@@ -138,10 +143,13 @@ void Build(CLI::App& app, Args& a) {
   Jobs(sub, a);
   sub->add_option("--job-list", a.job_list_dir,
                   "write the bands and DIR/jobs.txt for GNU Parallel instead");
+  Hosts(sub, a, "with --parts: render the bands on the hosts FILE lists");
   sub->footer(
       "--parts splits the picture into bands of whole 32-row blocks, so the joined\n"
       "picture equals a whole render pixel for pixel, anti-aliased or not; --jobs\n"
-      "bands render at once. --job-list DIR writes them for other hosts\n"
+      "bands render at once. --hosts FILE renders them on other hosts through GNU\n"
+      "Parallel over ssh: FILE names one a line (4/me@host1 for four bands at once;\n"
+      "a line : is this machine). --job-list DIR writes them for other hosts\n"
       "(DIR/README.txt); vermora-cli join DIR -o OUT.png joins what came back.\n");
 
   sub = Command(app, a, "queue", "add to, list and run the render queue the window keeps too");
@@ -157,6 +165,9 @@ void Build(CLI::App& app, Args& a) {
   sub->add_option("--leave", a.leave_cores,
                   "run: cores the queue leaves to other work (default 1; 0 takes them all)")
       ->check(CLI::NonNegativeNumber);
+  Hosts(sub, a,
+        "run: render jobs in parts on the hosts FILE lists (default: hosts.txt in the "
+        "program folder, when there)");
   sub->footer(
       "add keeps a copy of the set as it is now, so the file may change or go; run\n"
       "renders the waiting jobs in order at low priority (nice 10), one runner at a\n"

@@ -45,6 +45,7 @@ struct Args {
   // join: the folder of a job list
   int parts = 0;
   std::string job_list_dir, folder;
+  std::string hosts;         // render --parts, queue run: the hosts file for GNU Parallel
   std::string queue_action;  // queue: add, list, run, remove or log
   bool series = false;       // queue add: the set's frame series into the folder -o
   int leave_cores = 1;       // queue run: cores its renders leave to other work

@@ -122,6 +122,8 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   if (!args.height.empty()) set.SetText("edImageH", args.height);
   if (args.antialias) set.SetOn("chkAntiA", true);
   const std::string povray = PovrayPath(args);
+  if (!args.hosts.empty() && (args.parts < 1 || !args.job_list_dir.empty()))
+    return Fail("--hosts renders the parts of --parts N here, without --job-list", cli::kUsage);
   if (args.parts > 0 || !args.job_list_dir.empty())
     return cli::RenderInBands(args, set, as_designed, include_dirs, povray);
   if (std::string problem = RendererPathProblem(povray); !problem.empty()) return Fail(problem);

@@ -136,6 +136,9 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
   if (!lock.TryTake(folder)) return Fail("the queue is already running (" + folder + "run.lock)");
   // Low priority, which POV-Ray inherits: the designer's own renders come first.
   const RenderShare share = QueueShare(args.leave_cores);
+  std::string hosts = args.hosts;
+  if (hosts.empty() && fs::exists(ProgramFolder() + "hosts.txt"))
+    hosts = ProgramFolder() + "hosts.txt";
   if (setpriority(PRIO_PROCESS, 0, share.nice) != 0)
     PrintWarnings({"the queue runs at normal priority"});
   int failed = 0, done = 0;
@@ -164,7 +167,9 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
       still.parts = job.parts > 1 ? job.parts : 0;
       still.out = job.output;
       still.job_list_dir.clear();
-      still.work_threads = share.work_threads;
+      still.hosts = job.parts > 1 ? hosts : "";
+      // Cores are left on this machine, not on the hosts.
+      still.work_threads = still.hosts.empty() ? share.work_threads : 0;
       still.failure_log = queue.LogPath(job.id);
       if (job.series) {
         still.set_path = queue.SnapshotPath(job.id);

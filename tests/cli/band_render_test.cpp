@@ -38,6 +38,13 @@ TEST_F(BandRenderTest, BandsJoinedEqualTheWholePictureAndCarryTheSet) {
     ASSERT_EQ(Cli("extract " + out + " -o " + dir_ + "back.vmx").code, 0);
     EXPECT_EQ(test::ReadFile(dir_ + "back.vmx"), test::ReadFile(dir_ + "set.vmx"));
   }
+  // On the hosts a file lists (":" is this machine), through GNU Parallel.
+  std::ofstream(dir_ + "hosts.txt") << "2/:\n";
+  const std::string hosts = " --hosts " + dir_ + "hosts.txt";
+  const test::ShellRun run = Cli(render + dir_ + "hosts.png --parts 3" + hosts);
+  ASSERT_EQ(run.code, 0) << run.output;
+  EXPECT_EQ(DifferentPixels(dir_ + "whole.png", dir_ + "hosts.png"), "0");
+  EXPECT_TRUE(Says(Cli(render + dir_ + "a.png" + hosts), 2, "--hosts renders the parts"));
   // A picture of one block makes one band, and says so.
   EXPECT_TRUE(Says(
       Cli("render " + dir_ + "set.vmx --width 32 --height 24 --parts 3 -o " + dir_ + "small.png"),
