@@ -11,8 +11,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 
+#include "animation_runner.h"
+#include "frames_panel.h"
 #include "main_window.h"
 #include "prompts.h"
 #include "queue_panel.h"
@@ -95,11 +98,31 @@ int main(int argc, char** argv) {
   if (auto* dialog = window.findChild<QDialog*>("RenderPictureDialog")) {
     dialog->findChild<QLineEdit*>("PictureFile")->setText(folder.path() + "/big.png");
     dialog->findChild<QPushButton*>("PictureQueue")->click();
+    // A set POV-Ray refuses, to show a failed job and its log.
+    const std::string kept = window.set().Text("EdInc2");
+    window.set().SetText("EdInc2", "#declare = ;");
+    dialog->findChild<QLineEdit*>("PictureFile")->setText(folder.path() + "/broken.png");
+    dialog->findChild<QPushButton*>("PictureQueue")->click();
+    window.set().SetText("EdInc2", kept);
     dialog->hide();
   }
+  // The animation's frame series, queued too.
+  window.set().SetOn("chkAnim", true);
+  window.set().SetText("edTotalFrames", "4");
+  window.set().SetText("edEndFrame", "4");
+  window.animation().frames()->SetFolder(folder.path());
+  window.findChild<QAction*>("AddSeriesToQueue")->trigger();
+  window.set().SetOn("chkAnim", false);
   window.queue()->findChild<QPushButton*>("QueueRun")->click();
-  for (int i = 0; i < 600 && window.queue()->running(); ++i) Settle(100);
+  for (int i = 0; i < 900 && window.queue()->running(); ++i) Settle(100);
   Grab("render queue");
+  if (auto* list = window.queue()->findChild<QTreeWidget*>("QueueList")) {
+    list->setCurrentItem(list->topLevelItem(1));
+    window.queue()->findChild<QPushButton*>("QueueLog")->click();
+    Settle(500);
+    Grab("queue log");
+    if (auto* box = window.queue()->findChild<QDialog*>("QueueLogBox")) box->close();
+  }
   window.OpenVariations();
   Settle(4000);
   Grab("variations");
