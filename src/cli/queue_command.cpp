@@ -12,6 +12,7 @@
 #include "params/settings_file.h"
 #include "params/working_files.h"
 #include "render/command_line.h"
+#include "render/render_command.h"
 #include "render/render_queue.h"
 #include "scene/object_limit.h"
 #include "talk.h"
@@ -24,6 +25,17 @@ namespace vermora::cli {
 namespace {
 
 std::string QueueFolder() { return ProgramFolder() + "queue/"; }
+
+// Why a job failed, as the window says it: POV-Ray's first error line in its
+// log, else the exit status.
+std::string FailureLine(const std::string& log_path, int code) {
+  std::string log;
+  if (ReadWholeFile(log_path, log).ok()) {
+    const std::vector<std::string> lines = MessageLines(log);
+    if (const int at = FirstErrorLine(lines); at >= 0) return lines[at];
+  }
+  return "the render failed (exit status " + std::to_string(code) + ")";
+}
 
 // Loads the queue, saying what it had to leave out.
 bool LoadQueue(RenderQueue& queue) {
@@ -185,7 +197,7 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
         still.set_path = name;
         code = render(still, set);
       }
-      if (code != kDone) failure = "the render failed (exit status " + std::to_string(code) + ")";
+      if (code != kDone) failure = FailureLine(queue.LogPath(job.id), code);
     }
     if (!failure.empty()) Fail(name + ": " + failure);
     (code == kDone ? done : failed)++;

@@ -95,6 +95,8 @@ TEST_F(QueueCliTest, SeriesThreadsAndTheLogOfAFailedJob) {
       << run.output;
   for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
     EXPECT_GT(fs::file_size(dir_ + "frames/" + frame), 32u * 24 * 3) << frame;
+  EXPECT_TRUE(Says(test::Shell(cli + "queue list"), 0,
+                   "3\tfailed\t32x24\t" + dir_ + "broken.png\tParse Error: Expected"));
   EXPECT_TRUE(Says(test::Shell(cli + "queue log 3"), 0, "File Context"));
   EXPECT_TRUE(Says(test::Shell(cli + "queue log 2"), 1, "job 2 has no log"));
 }
