@@ -294,6 +294,7 @@ void MainWindow::BuildMenusAndToolbar() {
   queue->setObjectName("RenderQueue");
   queue->setText("Render &queue");
   povray->addAction(queue);
+  add(povray, "RenderHosts", "Render hosts ...", [this] { queue_->EditHosts(); });
   add(povray, "Variations", "Variations", [this] { OpenVariations(); });
   add(povray, "PovrayPath", "Povray Path ...", [this] { AskPovrayPath(); });
   add(povray, "ObjectLimit", "Object limit ...", [this] { render_->AskObjectLimit(); });

@@ -23,7 +23,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "common/file_io.h"
+#include "common/run_program.h"
 #include "design.h"
+#include "host_bands.h"
 #include "params/settings_file.h"
 #include "picture_delivery.h"
 #include "prompts.h"
@@ -50,6 +53,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
       queue_(design.folder() + "queue/"),
       runner_(new RenderRunner(this)),
       series_(new QueuedSeries(this)),
+      hosts_(new HostBands(this)),
       watcher_(new QFileSystemWatcher(this)) {
   setObjectName("QueuePanel");
   list_ = new QTreeWidget(this);
@@ -124,11 +128,17 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
   };
   connect(runner_, &RenderRunner::Progress, this, progress);
   connect(series_, &QueuedSeries::Progress, this, progress);
+  connect(hosts_, &HostBands::Progress, this, progress);
   // The failure names POV-Ray's first error line; the log holds all it said.
   connect(runner_, &RenderRunner::Finished, this, [this](const RenderOutcome& outcome) {
     Finished(outcome.ok(), FromCore(outcome.failure),
              FromCore(outcome.messages.empty() ? outcome.output : outcome.messages));
   });
+  connect(hosts_, &HostBands::Finished, this,
+          [this](const QString& failure, const QString& log, const QString& picture) {
+            image_path_ = ToCore(picture);
+            Finished(failure.isEmpty(), failure, log);
+          });
   connect(series_, &QueuedSeries::Finished, this,
           [this](const QString& failure, const QString& log) {
             Finished(failure.isEmpty(), failure, log);
@@ -150,6 +160,35 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
 }
 
 QueuePanel::~QueuePanel() { runner_->Stop(); }
+
+void QueuePanel::EditHosts() {
+  const QString path = FromCore(design_.folder()) + kHostsFile;
+  QFile file(path);
+  QStringList hosts;
+  if (file.open(QIODevice::ReadOnly)) {
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+      hosts << line.trimmed();
+    file.close();
+  }
+  const std::optional<QString> answer = design_.prompts()->Input(
+      this, "Render hosts",
+      "Hosts a queued picture in parts renders on, by ssh, separated by commas\n"
+      "(4/me@host1 for four parts at once there, : for this machine; empty for none):",
+      hosts.join(", "));
+  if (!answer) return;
+  QStringList listed;
+  for (const QString& host : answer->split(',', Qt::SkipEmptyParts)) {
+    if (!host.trimmed().isEmpty()) listed << host.trimmed();
+  }
+  if (listed.isEmpty()) {
+    QFile::remove(path);
+    status_->setText("No render hosts: a job in parts renders whole on this machine.");
+    return;
+  }
+  if (Status s = WriteFileReplacing(ToCore(path), ToCore(listed.join('\n') + '\n')); !s.ok())
+    return Change(s);
+  status_->setText("A job in parts renders on " + listed.join(", ") + ".");
+}
 
 void QueuePanel::ShowLog() {
   const int id = SelectedId();
@@ -258,6 +297,7 @@ void QueuePanel::CancelJob() {
   if (!current_) return;
   runner_->Cancel();
   series_->Cancel();
+  hosts_->Cancel();
 }
 
 void QueuePanel::StartNext() {
@@ -320,6 +360,12 @@ void QueuePanel::StartStill(const QueueJob& job, std::shared_ptr<ParameterSet> s
   setup.include_dirs = design_.include_dirs();
   setup.image_name = QFileInfo(target_).suffix().toLower() == "png" ? "TEMP.png" : "TEMP.BMP";
   setup.share = QueueShare(leave_->value());
+  // A job in parts goes to the hosts the user listed, when there are any.
+  const std::string hosts = design_.folder() + kHostsFile;
+  if (job.parts > 1 && QFileInfo::exists(FromCore(hosts)) && ProgramOnPath("parallel")) {
+    status_->setText(status_->text() + " on the hosts of " + FromCore(hosts));
+    return hosts_->Start(set, setup, job.parts, hosts, job.set_text);
+  }
   PrepareInBackground(this, set, setup, [this](PreparedRender prepared) {
     if (!prepared.ready()) {
       Finished(

@@ -18,6 +18,7 @@ class QTreeWidget;
 namespace vermora::app {
 
 class Design;
+class HostBands;
 class QueuedSeries;
 class RenderRunner;
 
@@ -42,6 +43,8 @@ class QueuePanel : public QWidget {
   void Pause();
   // Ends the job rendering now; it is held until the user moves it on.
   void CancelJob();
+  // Asks for the hosts a job in parts goes to (hosts.txt of the program folder).
+  void EditHosts();
   // Shows what POV-Ray said in the chosen job's failed run.
   void ShowLog();
   bool running() const { return running_; }
@@ -71,6 +74,7 @@ class QueuePanel : public QWidget {
   QSpinBox* leave_;  // cores the queue leaves to the designer
   RenderRunner* runner_;
   QueuedSeries* series_;
+  HostBands* hosts_;  // a job in parts, on the hosts of hosts.txt
   QFileSystemWatcher* watcher_;
   std::unique_ptr<QTemporaryDir> work_;
   QHash<int, QIcon> thumbnails_;

@@ -77,6 +77,15 @@ RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
   antialias_ = new QCheckBox("Anti-aliasing", this);
   antialias_->setObjectName("PictureAntialias");
   antialias_->setChecked(true);
+  // Bands for other hosts: only the render queue sends them there.
+  parts_ = new QSpinBox(this);
+  parts_->setObjectName("PictureParts");
+  parts_->setRange(1, 64);
+  parts_->setSpecialValueText("whole");
+  parts_->setSuffix(" parts");
+  parts_->setToolTip(
+      "For the render queue: bands of rows rendered on the hosts of Povray > Render hosts; "
+      "the joined picture equals a whole one");
 
   file_ = new QLineEdit(this);
   file_->setObjectName("PictureFile");
@@ -99,6 +108,7 @@ RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
   form->addRow("Size", sizes_);
   form->addRow("", size_row);
   form->addRow("", antialias_);
+  form->addRow("Queued in", parts_);
   form->addRow("File", file_row);
 
   progress_ = new QProgressBar(this);
@@ -176,6 +186,11 @@ void RenderPictureDialog::Queue() {
   job.width = std::to_string(width_->value());
   job.height = std::to_string(height_->value());
   job.antialias = antialias_->isChecked();
+  job.parts = parts_->value();
+  if (job.parts > 1 && QFileInfo(FromCore(job.output)).suffix().toLower() != "png") {
+    Say("A picture in parts is a .png");
+    return;
+  }
   job.trusted = true;  // the user was asked, as for a render now
   QSettings(kSettingsOrg, kSettingsApp).setValue(kLastPictureFileKey, FromCore(job.output));
   RenderQueue queue(design_.folder() + "queue/");

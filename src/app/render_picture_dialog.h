@@ -59,6 +59,7 @@ class RenderPictureDialog : public QDialog {
   QSpinBox* width_;
   QSpinBox* height_;
   QCheckBox* antialias_;
+  QSpinBox* parts_;  // bands a queued job renders on the hosts
   QLineEdit* file_;
   QProgressBar* progress_;
   QLabel* status_;

@@ -17,6 +17,9 @@ inline constexpr const char* kAutoRenderKey = "view/auto render";
 inline constexpr const char* kQueueRunningKey = "queue/running";
 // The cores a queued render leaves to the designer's own renders.
 inline constexpr const char* kQueueLeaveKey = "queue/cores left";
+// In the program folder: the hosts a render queue's job in parts goes to, one
+// a line as GNU Parallel's --sshloginfile (vermora-cli queue run reads it too).
+inline constexpr const char* kHostsFile = "hosts.txt";
 inline constexpr const char* kGeometryKey = "window/geometry";
 inline constexpr const char* kSplitterKey = "window/splitter";
 inline constexpr const char* kSideSplitterKey = "window/side splitter";

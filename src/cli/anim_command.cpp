@@ -15,9 +15,9 @@
 #include "anim/video_call.h"
 #include "common/file_io.h"
 #include "common/run_program.h"
-#include "job_list.h"
 #include "params/settings_file.h"
 #include "progress.h"
+#include "render/job_list.h"
 #include "render/renderer.h"
 #include "scene/object_limit.h"
 #include "talk.h"
@@ -138,7 +138,7 @@ int AnimCommand(const cli::Args& a, const std::vector<std::string>& include_dirs
   settings.share.work_threads = a.work_threads;
   settings.own_messages = true;  // a good frame leaves no messages behind
 
-  cli::JobList jobs(settings.folder);
+  JobList jobs(settings.folder);
   if (a.job_list) {
     settings.jobs = 1;
     settings.own_messages = true;  // the job list's renders may run at once

@@ -9,12 +9,12 @@
 #include "common/file_io.h"
 #include "common/run_program.h"
 #include "io_args.h"
-#include "job_list.h"
 #include "params/settings_file.h"
 #include "picture/band_join.h"
 #include "picture/png_set_chunk.h"
 #include "progress.h"
 #include "render/band_render.h"
+#include "render/job_list.h"
 #include "render/render_pool.h"
 #include "still_files.h"
 #include "talk.h"
@@ -24,9 +24,6 @@ namespace fs = std::filesystem;
 namespace vermora::cli {
 
 namespace {
-
-constexpr const char* kBandList = "parts.txt";
-constexpr const char* kBandSet = "set.vmx";
 
 // Joins the band pictures in `folder` into `out`, carrying `set_text` (none
 // when empty), and replaces `out` only once the picture is whole.
@@ -45,31 +42,12 @@ int JoinInto(const std::string& folder, const std::vector<std::string>& names,
   return WritePicture(joined, out);
 }
 
-// Writes the bands' job list into `folder`; `command` gets the GNU Parallel
-// command that renders them, `join` the line that joins what comes back.
-Status WriteBandList(const PreparedBands& prepared, const std::string& as_designed,
-                     const std::vector<std::string>& include_dirs, const std::string& folder,
-                     const std::string& out, std::string& command, std::string& join) {
-  JobList jobs(folder);
-  for (size_t i = 0; i < prepared.jobs.size(); ++i) {
-    jobs.AddBand(prepared.jobs[i], prepared.names[i], prepared.bands[i]);
-  }
-  if (Status s = WriteFileReplacing(folder + kBandSet, as_designed); !s.ok()) {
-    return Status::Error(folder + kBandSet + ": " + s.message());
-  }
-  join = "vermora-cli join " + ShellQuote(folder) + " -o " + ShellQuote(fs::absolute(out).string());
-  return jobs.Finish(include_dirs, command,
-                     "\nThen join the bands into one picture that carries the set "
-                     "(set.vmx):\n\n    " +
-                         join + "\n");
-}
-
 int WriteBandJobList(const Args& args, const PreparedBands& prepared,
                      const std::string& as_designed, const std::vector<std::string>& include_dirs,
                      const std::string& folder) {
   std::string command, join;
   if (Status s =
-          WriteBandList(prepared, as_designed, include_dirs, folder, args.out, command, join);
+          WriteBandJobs(prepared, as_designed, include_dirs, folder, args.out, command, join);
       !s.ok()) {
     return Fail(s.message());
   }
@@ -90,19 +68,14 @@ int RenderOnHosts(const Args& args, const PreparedBands& prepared, const std::st
                   const std::vector<std::string>& include_dirs, const std::string& folder) {
   if (!ProgramOnPath("parallel"))
     return Fail("--hosts needs GNU Parallel, which is not installed (the package parallel)");
-  std::string hosts, command, join;
-  if (Status s = ReadWholeFile(args.hosts, hosts); !s.ok())
-    return Fail(args.hosts + ": " + s.message());
-  if (Status s =
-          WriteBandList(prepared, as_designed, include_dirs, folder, args.out, command, join);
+  std::vector<std::string> call;
+  if (Status s = ReadyBandsForHosts(prepared, as_designed, include_dirs, folder, args.hosts, call);
       !s.ok()) {
     return Fail(s.message());
   }
-  if (Status s = WriteFileReplacing(folder + "hosts.txt", hosts); !s.ok()) return Fail(s.message());
-  Detail("on the hosts of " + args.hosts + ": " + command);
+  Detail("on the hosts of " + args.hosts + ": " + call.back());
   const auto start = std::chrono::steady_clock::now();
-  // Our own command, every name in it quoted; the hosts file is read by parallel.
-  if (RunProgram({"sh", "-c", "cd " + ShellQuote(folder) + " && " + command}, Verbose()) != 0) {
+  if (RunProgram(call, Verbose()) != 0) {
     std::string log;
     (void)ReadWholeFile(folder + "jobs.log", log);
     if (!args.failure_log.empty()) (void)WriteFileReplacing(args.failure_log, log);
@@ -181,8 +154,8 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
 int JoinCommand(const Args& args) {
   const std::string folder = (fs::path(args.folder) / "").string();
   std::string list;
-  if (Status s = ReadWholeFile(folder + kBandList, list); !s.ok()) {
-    return Fail(folder + kBandList + ": " + s.message() +
+  if (Status s = ReadWholeFile(folder + kBandListName, list); !s.ok()) {
+    return Fail(folder + kBandListName + ": " + s.message() +
                 " (a folder render --parts --job-list wrote?)");
   }
   // The list came back from elsewhere: a band is "partK FIRST LAST" and nothing more.
@@ -198,16 +171,16 @@ int JoinCommand(const Args& args) {
                       !(words >> rest) && name == "part" + std::to_string(number) &&
                       band.first >= 1 && band.last >= band.first;
     if (!good)
-      return Fail(folder + kBandList + ", line " + std::to_string(number) + ": not a band");
+      return Fail(folder + kBandListName + ", line " + std::to_string(number) + ": not a band");
     names.push_back(name);
     bands.push_back(band);
   }
   std::string set_text;
-  if (Status s = ReadWholeFile(folder + kBandSet, set_text); !s.ok()) {
-    PrintWarnings({folder + kBandSet + ": " + s.message() + "; the picture carries no set"});
+  if (Status s = ReadWholeFile(folder + kBandSetName, set_text); !s.ok()) {
+    PrintWarnings({folder + kBandSetName + ": " + s.message() + "; the picture carries no set"});
     set_text.clear();
   } else if (ParameterSet set; !LoadSettingsText(set_text, set).ok()) {
-    PrintWarnings({folder + kBandSet + " is not a set; the picture carries none"});
+    PrintWarnings({folder + kBandSetName + " is not a set; the picture carries none"});
     set_text.clear();
   }
   return JoinInto(folder, names, bands, set_text, args.out);

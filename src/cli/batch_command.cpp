@@ -11,10 +11,10 @@
 #include "common/file_io.h"
 #include "common/run_program.h"
 #include "compose/composer.h"
-#include "job_list.h"
 #include "params/settings_file.h"
 #include "progress.h"
 #include "render/command_line.h"
+#include "render/job_list.h"
 #include "scene/object_count.h"
 #include "talk.h"
 #include "variation/breeding.h"
@@ -71,7 +71,7 @@ bool WriteIndex(const BatchArgs& args, const std::string& dir,
 int WriteBatchJobs(const BatchArgs& args, const std::string& dir,
                    const std::vector<ParameterSet>& sets, const std::vector<int>& index,
                    std::vector<std::string>& status) {
-  cli::JobList jobs(dir);
+  JobList jobs(dir);
   for (size_t k = 0; k < sets.size(); ++k) {
     const std::string name = ChildName(index[k]);
     ParameterSet sized = sets[k];

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "animation_runner.h"
+#include "common/run_program.h"
 #include "frames_panel.h"
 #include "picture/png_set_chunk.h"
 #include "queue_panel.h"
@@ -22,11 +23,12 @@ class RenderQueueTest : public WindowTest {
 
  private:
   // Queues the creature on show through Render picture ... > Add to queue.
-  void Queue(MainWindow& w, int size_index, const QString& file) {
+  void Queue(MainWindow& w, int size_index, const QString& file, int parts = 1) {
     w.findChild<QAction*>("AddToQueue")->trigger();
     auto* dialog = w.findChild<RenderPictureDialog*>();
     QVERIFY(dialog && dialog->isVisible());
     dialog->sizes()->setCurrentIndex(size_index);
+    dialog->findChild<QSpinBox*>("PictureParts")->setValue(parts);
     dialog->file_field()->setText(file);
     dialog->findChild<QPushButton*>("PictureQueue")->click();
     dialog->hide();
@@ -132,6 +134,37 @@ class RenderQueueTest : public WindowTest {
     auto* log = w->queue()->findChild<QPlainTextEdit*>("QueueLogText");
     QVERIFY(log && log->isVisible());
     QVERIFY2(log->toPlainText().contains("File Context"), qPrintable(log->toPlainText()));
+  }
+
+  // A job queued in parts goes to the hosts the user lists, through GNU
+  // Parallel, and joins to the picture a whole render makes.
+  void aJobInPartsRendersOnTheListedHosts() {
+    QVERIFY(vermora::ProgramOnPath("parallel"));
+    auto w = NewWindow();
+    prompts_.input_answer = "1/nowhere.invalid";
+    w->findChild<QAction*>("RenderHosts")->trigger();
+    QFile hosts(Home("hosts.txt"));
+    QVERIFY(hosts.open(QIODevice::ReadOnly));
+    QCOMPARE(hosts.readAll(), QByteArray("1/nowhere.invalid\n"));
+    Queue(*w, 0, Beside("whole.png"));
+    Queue(*w, 0, Beside("parts.png"), 3);
+    QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
+    Click(*w, "QueueRun");
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, kHangMs);
+    QCOMPARE(Rows(*w), (QStringList{"1 done 320 × 240, anti-aliased",
+                                    "2 failed: the hosts did not render every part (GNU "
+                                    "Parallel's jobs.log) 320 × 240, anti-aliased"}));
+    Choose(*w, 1);
+    Click(*w, "QueueLog");
+    auto* log = w->queue()->findChild<QPlainTextEdit*>("QueueLogText");
+    QVERIFY(log && log->toPlainText().contains("nowhere.invalid"));
+    prompts_.input_answer = "2/:";  // this machine
+    w->findChild<QAction*>("RenderHosts")->trigger();
+    Click(*w, "QueueAgain");
+    Click(*w, "QueueRun");
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, kHangMs);
+    QVERIFY(ended.back().at(1).toBool());
+    QCOMPARE(QImage(Beside("parts.png")), QImage(Beside("whole.png")));
   }
 
   // The animation's series goes into the queue with its frame size and folder,

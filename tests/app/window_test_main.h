@@ -81,6 +81,7 @@ class WindowTest : public QObject {
     QSettings settings(vermora::app::kSettingsOrg, vermora::app::kSettingsApp);
     settings.remove("animation");
     settings.remove(vermora::app::kQueueRunningKey);
+    settings.remove(vermora::app::kQueueLeaveKey);
     settings.setValue(vermora::app::kAutoRenderKey, false);
   }
   QString Home(const QString& name = {}) const { return dir_->path() + "/home/" + name; }

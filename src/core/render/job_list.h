@@ -7,7 +7,7 @@
 #include "render/command_line.h"
 #include "render/row_bands.h"
 
-namespace vermora::cli {
+namespace vermora {
 
 // `s` in single quotes for a POSIX shell, a quote inside it closed and escaped.
 std::string ShellQuote(const std::string& s);
@@ -39,4 +39,4 @@ class JobList {
   std::string scene_;           // the bands' shared scene
 };
 
-}  // namespace vermora::cli
+}  // namespace vermora

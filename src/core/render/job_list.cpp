@@ -1,4 +1,4 @@
-#include "job_list.h"
+#include "render/job_list.h"
 
 #include <filesystem>
 
@@ -6,7 +6,7 @@
 
 namespace fs = std::filesystem;
 
-namespace vermora::cli {
+namespace vermora {
 
 namespace {
 
@@ -210,4 +210,4 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   return Status::Ok();
 }
 
-}  // namespace vermora::cli
+}  // namespace vermora
