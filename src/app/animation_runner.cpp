@@ -119,7 +119,7 @@ int AnimationRunner::QueueSeries() {
     return refuse(problem + ": choose another on the Animation page");
   frames_->ApplySize(set);
   QueueJob job;
-  job.series = true;
+  job.kind = QueueKind::kSeries;
   job.set_text = SettingsText(set);
   job.width = set.Text("edImageW");
   job.height = set.Text("edImageH");

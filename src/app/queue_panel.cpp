@@ -41,7 +41,11 @@ namespace vermora::app {
 namespace {
 
 QString SizeText(const QueueJob& job) {
-  return (job.series ? "series, " : "") + FromCore(job.width) + " × " + FromCore(job.height) +
+  return (job.kind == QueueKind::kSeries ? "series, "
+          : job.kind == QueueKind::kBatch
+              ? QString("batch of %1 %2 children, ").arg(job.count).arg(FromCore(job.engine))
+              : QString()) +
+         FromCore(job.width) + " × " + FromCore(job.height) +
          (job.antialias ? ", anti-aliased" : "");
 }
 
@@ -236,7 +240,8 @@ void QueuePanel::Show() {
     auto* item = new QTreeWidgetItem(
         list_, {QString::number(job.id), state, SizeText(job), FromCore(job.output)});
     item->setData(0, Qt::UserRole, job.id);
-    if (job.state == QueueState::kDone && !job.series) item->setIcon(3, Thumbnail(job));
+    if (job.state == QueueState::kDone && job.kind == QueueKind::kStill)
+      item->setIcon(3, Thumbnail(job));
     item->setToolTip(1, FromCore(job.failure));
     if (job.id == selected) list_->setCurrentItem(item);
   }
@@ -302,18 +307,21 @@ void QueuePanel::CancelJob() {
 
 void QueuePanel::StartNext() {
   if (!running_ || current_) return;
-  const QueueJob* next = queue_.NextWaiting();
+  // A batch is the command line's: vermora-cli queue run renders it.
+  const QueueJob* next = queue_.NextWaiting(false);
   if (!next) {
     running_ = false;
     QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, false);
     lock_.Release();
-    status_->setText("The queue is done.");
+    status_->setText(queue_.NextWaiting() ? "The queue is done here; vermora-cli queue run renders "
+                                            "the batches waiting."
+                                          : "The queue is done.");
     Show();
     return;
   }
   const QueueJob job = *next;
   current_ = job.id;
-  current_series_ = job.series;
+  current_series_ = job.kind == QueueKind::kSeries;
   percent_ = 0;
   progress_->setValue(0);
   (void)queue_.SetState(job.id, QueueState::kRunning);
@@ -323,7 +331,7 @@ void QueuePanel::StartNext() {
     failure = "its set is damaged: " + s.message();
   } else if (!job.trusted && !FindFileDirectives(*copy, design_.include_dirs()).empty()) {
     failure = "its texts use files and it was queued without --trust";
-  } else if (job.series && !QDir().mkpath(FromCore(job.output))) {
+  } else if (current_series_ && !QDir().mkpath(FromCore(job.output))) {
     failure = "cannot create the folder " + job.output;
   }
   if (!failure.empty()) {
@@ -336,7 +344,7 @@ void QueuePanel::StartNext() {
   target_ = FromCore(job.output);
   status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
   Show();
-  if (!job.series) return StartStill(job, copy);
+  if (!current_series_) return StartStill(job, copy);
   FrameSeriesSettings settings;
   settings.povray = design_.povray_path();
   settings.include_dirs = design_.include_dirs();

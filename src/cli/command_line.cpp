@@ -162,6 +162,11 @@ void Build(CLI::App& app, Args& a) {
          false);
   Still(sub, a);
   sub->add_flag("--series", a.series, "add: the set's frame series (its Animation page)");
+  sub->add_flag("--batch", a.batch, "add: a batch of the set's children, as batch renders them");
+  sub->add_option("--engine", a.engine, "add --batch: the engine (default mutate)")
+      ->check(CLI::IsMember({"random", "evolve", "mutate"}));
+  sub->add_option("--count", a.count, "add --batch: number of children")->capture_default_str();
+  Seed(sub, a, false);
   sub->add_option("--leave", a.leave_cores,
                   "run: cores the queue leaves to other work (default 1; 0 takes them all)")
       ->check(CLI::NonNegativeNumber);

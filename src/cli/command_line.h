@@ -48,6 +48,7 @@ struct Args {
   std::string hosts;         // render --parts, queue run: the hosts file for GNU Parallel
   std::string queue_action;  // queue: add, list, run, remove or log
   bool series = false;       // queue add: the set's frame series into the folder -o
+  bool batch = false;        // queue add: a batch of children (--engine, --count, --seed)
   int leave_cores = 1;       // queue run: cores its renders leave to other work
   // Set by queue run for its renders: POV-Ray's threads (0: one a core), and
   // where a failed render's messages go as well.

@@ -442,9 +442,14 @@ int RunCommand(Args& args) {
   }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (args.command == "queue") {
-    return cli::QueueCommand(args, include_dirs, [&](const Args& still, ParameterSet& queued) {
-      return Render(still, queued, include_dirs);
-    });
+    return cli::QueueCommand(
+        args, include_dirs,
+        [&](const Args& still, ParameterSet& queued) {
+          return Render(still, queued, include_dirs);
+        },
+        [&](const Args& batch, ParameterSet& parent) {
+          return Batch(batch, parent, include_dirs);
+        });
   }
   if (!LoadSet(args, set)) return 1;
   if (args.command == "compose" || args.command == "render" || args.command == "mesh") {

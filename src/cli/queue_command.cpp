@@ -7,6 +7,7 @@
 
 #include "anim/frame_series.h"
 #include "anim_command.h"
+#include "batch_command.h"
 #include "common/file_io.h"
 #include "io_args.h"
 #include "params/settings_file.h"
@@ -46,15 +47,28 @@ bool LoadQueue(RenderQueue& queue) {
 }
 
 int Add(const Args& args, const std::vector<std::string>& include_dirs) {
+  const bool folder = args.series || args.batch;
+  if (args.series && args.batch) return Fail("a job is --series or --batch, not both", kUsage);
   if (args.out.empty())
-    return Fail(args.series ? "queue add --series needs -o DIR" : "queue add needs -o OUT.png",
-                kUsage);
+    return Fail(
+        folder ? "queue add --series or --batch needs -o DIR" : "queue add needs -o OUT.png",
+        kUsage);
   if (args.out_to_stdout) return Fail("a queued picture goes to a file, not to -", kUsage);
   const std::string format = LowerExtension(args.out);
-  if (args.series && args.parts > 1) return Fail("--parts renders a still, not a series", kUsage);
-  if (!args.series && format != ".png" && format != ".bmp")
+  if (folder && args.parts > 1) return Fail("--parts renders a still", kUsage);
+  if (!folder && format != ".png" && format != ".bmp")
     return Fail(args.out + ": the picture must end in .png or .bmp", kUsage);
   if (args.parts > 1 && format != ".png") return Fail("--parts writes a PNG picture", kUsage);
+  std::uint32_t seed = 0;
+  if (args.batch) {
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(args.seed.c_str(), &end, 10);
+    if (args.seed.empty() || *end != '\0' || args.seed[0] == '-' || value > 0xFFFFFFFFull)
+      return Fail("queue add --batch needs --seed with a whole number from 0 to 4294967295",
+                  kUsage);
+    seed = static_cast<std::uint32_t>(value);
+    if (args.count < 1 || args.count > 10000) return Fail("--count needs 1 to 10000", kUsage);
+  }
   ParameterSet set;
   if (!args.set_path.empty()) {
     if (Status s = LoadSettings(args.set_path, set); !s.ok())
@@ -70,16 +84,27 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
                 "vermora-cli anim animates any set)");
   }
   QueueJob job;
-  job.series = args.series;
+  job.kind = args.series ? QueueKind::kSeries : args.batch ? QueueKind::kBatch : QueueKind::kStill;
+  if (args.batch) {
+    job.engine = args.engine_given ? args.engine : "mutate";
+    job.count = args.count;
+    job.seed = seed;
+  }
   job.set_text = SettingsText(set);
-  job.width = args.width.empty() ? set.Text("edImageW") : args.width;
-  job.height = args.height.empty() ? set.Text("edImageH") : args.height;
+  // A batch's children are rendered as batch renders them, small unless asked.
+  const BatchArgs batch_sizes;
+  job.width = !args.width.empty() ? args.width
+              : args.batch        ? batch_sizes.width
+                                  : set.Text("edImageW");
+  job.height = !args.height.empty() ? args.height
+               : args.batch         ? batch_sizes.height
+                                    : set.Text("edImageH");
   if (std::string problem = PictureSideProblem("the set's picture width", job.width);
       !problem.empty() ||
       !(problem = PictureSideProblem("the set's picture height", job.height)).empty()) {
     return Fail(problem);
   }
-  job.antialias = !job.series && (args.antialias || set.On("chkAntiA"));
+  job.antialias = !folder && (args.antialias || set.On("chkAntiA"));
   job.parts = std::max(1, args.parts);
   job.trusted = args.trust;
   job.output = fs::absolute(args.out).string();
@@ -98,8 +123,11 @@ int List() {
   if (QueueIdle(QueueFolder())) (void)queue.RestartInterrupted();
   for (const QueueJob& job : queue.jobs()) {
     std::cout << job.id << "\t" << QueueStateName(job.state) << "\t"
-              << (job.series ? "series of " : "") << job.width << "x" << job.height
-              << (job.antialias ? " anti-aliased" : "")
+              << (job.kind == QueueKind::kSeries ? "series of "
+                  : job.kind == QueueKind::kBatch
+                      ? "batch of " + std::to_string(job.count) + " " + job.engine + " children, "
+                      : "")
+              << job.width << "x" << job.height << (job.antialias ? " anti-aliased" : "")
               << (job.parts > 1 ? ", " + std::to_string(job.parts) + " parts" : "") << "\t"
               << job.output << (job.failure.empty() ? "" : "\t" + job.failure) << "\n";
   }
@@ -141,7 +169,8 @@ int Log(const Args& args) {
 
 // Runs the waiting jobs, reading the queue again before each, so jobs added,
 // moved or removed meanwhile count.
-int Run(const Args& args, const std::vector<std::string>& include_dirs, const StillRender& render) {
+int Run(const Args& args, const std::vector<std::string>& include_dirs, const StillRender& render,
+        const StillRender& batch) {
   const std::string folder = QueueFolder();
   if (Status s = EnsureFolder(folder); !s.ok()) return Fail(s.message());
   QueueRunLock lock;
@@ -183,7 +212,17 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
       // Cores are left on this machine, not on the hosts.
       still.work_threads = still.hosts.empty() ? share.work_threads : 0;
       still.failure_log = queue.LogPath(job.id);
-      if (job.series) {
+      if (job.kind == QueueKind::kBatch) {
+        still.set_path = queue.SnapshotPath(job.id);
+        still.engine = job.engine;
+        still.engine_given = true;
+        still.count = job.count;
+        still.seed = std::to_string(job.seed);
+        still.resume = true;  // a batch cut off goes on with the children not yet rendered
+        still.job_list = false;
+        still.jobs = std::max(1, share.work_threads);
+        code = batch(still, set);
+      } else if (job.kind == QueueKind::kSeries) {
         still.set_path = queue.SnapshotPath(job.id);
         still.trust = job.trusted;
         still.jobs = 1;  // one frame at a time, on the threads the queue may take
@@ -214,12 +253,12 @@ int Run(const Args& args, const std::vector<std::string>& include_dirs, const St
 }  // namespace
 
 int QueueCommand(const Args& args, const std::vector<std::string>& include_dirs,
-                 const StillRender& render) {
+                 const StillRender& render, const StillRender& batch) {
   if (args.queue_action == "add") return Add(args, include_dirs);
   if (args.queue_action == "list") return List();
   if (args.queue_action == "remove") return Remove(args);
   if (args.queue_action == "log") return Log(args);
-  return Run(args, include_dirs, render);
+  return Run(args, include_dirs, render, batch);
 }
 
 }  // namespace vermora::cli

@@ -179,15 +179,32 @@ class RenderQueueTest : public WindowTest {
     QVERIFY(QDir().mkpath(Beside("frames")));
     w->animation().frames()->SetFolder(Beside("frames"));
     const std::string designed = SettingsText(w->set());
+    // A batch vermora-cli queued first: the window leaves it to vermora-cli.
+    QueueJob batch;
+    batch.kind = vermora::QueueKind::kBatch;
+    batch.engine = "mutate";
+    batch.count = 2;
+    batch.width = batch.height = "32";
+    batch.output = ToCore(Beside("batch"));
+    batch.set_text = designed;
+    {
+      RenderQueue queue(ToCore(Home("queue/")));
+      QVERIFY(queue.Load().ok() && queue.Add(batch).ok());
+    }
+    w->queue()->Reload();
     w->findChild<QAction*>("AddSeriesToQueue")->trigger();
     QVERIFY2(prompts_.errors.isEmpty(), qPrintable(prompts_.errors.join("\n")));
-    QCOMPARE(Rows(*w), QStringList{"1 waiting series, 32 × 24"});
+    QCOMPARE(Rows(*w), (QStringList{"1 waiting batch of 2 mutate children, 32 × 32",
+                                    "2 waiting series, 32 × 24"}));
     w->queue()->findChild<QSpinBox*>("QueueLeave")->setValue(1);
     QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
     Click(*w, "QueueRun");
     QVERIFY(ended.wait(kHangMs));
     QVERIFY(ended.front().at(1).toBool());
-    QCOMPARE(Rows(*w), QStringList{"1 done series, 32 × 24"});
+    QCOMPARE(Rows(*w), (QStringList{"1 waiting batch of 2 mutate children, 32 × 32",
+                                    "2 done series, 32 × 24"}));
+    QVERIFY(
+        w->queue()->findChild<QLabel*>("QueueStatus")->text().contains("vermora-cli queue run"));
     for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
       QCOMPARE(QImage(Beside("frames/") + frame).size(), QSize(32, 24));
     QCOMPARE(SettingsText(w->set()), designed);

@@ -65,8 +65,8 @@ TEST_F(QueueCliTest, AKilledRunLeavesTheJobToTheNextRun) {
   EXPECT_TRUE(Says(test::Shell(cli + "remove 1"), 0, "removed job 1"));
 }
 
-// Series go into the queue too; a queued render leaves cores to the designer,
-// and a failed job keeps all POV-Ray said.
+// Series and batches go into the queue too; a queued render leaves cores to
+// the designer, and a failed job keeps all POV-Ray said.
 TEST_F(QueueCliTest, SeriesThreadsAndTheLogOfAFailedJob) {
   ASSERT_TRUE(test::HavePovray());
   const std::string cli = "VERMORA_HOME=" + dir_ + "home " + VERMORA_CLI_PATH + " ";
@@ -86,15 +86,23 @@ TEST_F(QueueCliTest, SeriesThreadsAndTheLogOfAFailedJob) {
         "broken.vmx -o " + dir_ + "broken.png"}) {
     ASSERT_EQ(test::Shell(cli + "queue add " + dir_ + add + " --width 32 --height 24").code, 0);
   }
+  EXPECT_TRUE(Says(test::Shell(cli + "queue add " + dir_ + "still.vmx --batch -o " + dir_ + "b"), 2,
+                   "needs --seed"));
+  ASSERT_EQ(test::Shell(cli + "queue add " + dir_ + "still.vmx --batch --count 2 --seed 7 -o " +
+                        dir_ + "batch")
+                .code,
+            0);
   EXPECT_TRUE(Says(test::Shell(cli + "queue list"), 0, "1\twaiting\tseries of 32x24\t"));
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
   const test::ShellRun run = test::Shell(cli + "-v queue run --leave 1");
-  EXPECT_TRUE(Says(run, 3, "the queue rendered 2 jobs, 1 failed"));
+  EXPECT_TRUE(Says(run, 3, "the queue rendered 3 jobs, 1 failed"));
   EXPECT_TRUE(
       test::Has(run.output, "using " + std::to_string(std::max(1, cores - 1)) + " thread(s) with"))
       << run.output;
-  for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
-    EXPECT_GT(fs::file_size(dir_ + "frames/" + frame), 32u * 24 * 3) << frame;
+  for (const char* frame : {"frames/anim001.bmp", "frames/anim002.bmp", "frames/anim003.bmp",
+                            "batch/child_001.bmp", "batch/child_002.bmp"})
+    EXPECT_GT(fs::file_size(dir_ + frame), 32u * 24 * 3) << frame;
+  EXPECT_TRUE(test::Has(test::ReadFile(dir_ + "batch/index.txt"), "child_002"));
   EXPECT_TRUE(Says(test::Shell(cli + "queue list"), 0,
                    "3\tfailed\t32x24\t" + dir_ + "broken.png\tParse Error: Expected"));
   EXPECT_TRUE(Says(test::Shell(cli + "queue log 3"), 0, "File Context"));

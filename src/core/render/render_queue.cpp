@@ -52,14 +52,36 @@ std::string OneLine(std::string text) {
   return text;
 }
 
+constexpr const char* kKindNames[] = {"still", "series", "batch"};
+
+bool BatchEngine(const std::string& name) {
+  return name == "random" || name == "evolve" || name == "mutate";
+}
+
 // A job line: id, state, width, height, anti-aliasing, parts, trusted, output,
-// failure and what it renders ("still" or "series"; a line of the first queues
-// ends before it and is a still).
+// failure and what it renders ("still", "series", or "batch" followed by the
+// engine, the children and the seed). A line of the first queues ends before
+// the kind and is a still.
 bool ReadJob(const std::string& line, QueueJob& job) {
   const std::vector<std::string> f = Fields(line);
-  if ((f.size() != 9 && f.size() != 10) || !StateFromName(f[1], job.state)) return false;
-  if (f.size() == 10 && f[9] != "still" && f[9] != "series") return false;
-  job.series = f.size() == 10 && f[9] == "series";
+  if (f.size() < 9 || !StateFromName(f[1], job.state)) return false;
+  if (f.size() > 9) {
+    const auto kind = std::find(std::begin(kKindNames), std::end(kKindNames), f[9]);
+    if (kind == std::end(kKindNames)) return false;
+    job.kind = static_cast<QueueKind>(kind - std::begin(kKindNames));
+  }
+  const size_t fields = job.kind == QueueKind::kBatch ? 13 : f.size() == 9 ? 9 : 10;
+  if (f.size() != fields) return false;
+  if (job.kind == QueueKind::kBatch) {
+    job.engine = f[10];
+    if (!BatchEngine(job.engine)) return false;
+    char* end = nullptr;
+    job.count = static_cast<int>(std::strtol(f[11].c_str(), &end, 10));
+    if (*end != '\0' || job.count < 1 || job.count > 10000) return false;
+    const unsigned long long seed = std::strtoull(f[12].c_str(), &end, 10);
+    if (f[12].empty() || *end != '\0' || f[12][0] == '-' || seed > 0xFFFFFFFFull) return false;
+    job.seed = static_cast<std::uint32_t>(seed);
+  }
   try {
     size_t used = 0;
     job.id = std::stoi(f[0], &used);
@@ -147,7 +169,12 @@ Status RenderQueue::Save() const {
     text += std::to_string(job.id) + "\t" + QueueStateName(job.state) + "\t" + job.width + "\t" +
             job.height + "\t" + (job.antialias ? "1" : "0") + "\t" + std::to_string(job.parts) +
             "\t" + (job.trusted ? "1" : "0") + "\t" + job.output + "\t" + OneLine(job.failure) +
-            "\t" + (job.series ? "series" : "still") + "\n";
+            "\t" + kKindNames[static_cast<int>(job.kind)];
+    if (job.kind == QueueKind::kBatch) {
+      text +=
+          "\t" + job.engine + "\t" + std::to_string(job.count) + "\t" + std::to_string(job.seed);
+    }
+    text += "\n";
   }
   return WriteFileReplacing(folder_ + kListFile, text);
 }
@@ -156,6 +183,8 @@ Status RenderQueue::Add(QueueJob job, int* id) {
   if (job.output.find_first_of("\t\r\n") != std::string::npos) {
     return Status::Error("the queue cannot keep a picture name with a tab or a line break");
   }
+  if (job.kind == QueueKind::kBatch && (!BatchEngine(job.engine) || job.count < 1))
+    return Status::Error("a queued batch needs the engine random, evolve or mutate and a child");
   const int next = next_id_;
   job.id = next;
   job.state = QueueState::kWaiting;
@@ -214,9 +243,10 @@ Status RenderQueue::KeepLog(int id, const std::string& log) const {
 std::string RenderQueue::SnapshotPath(int id) const { return folder_ + SnapshotName(id); }
 std::string RenderQueue::LogPath(int id) const { return folder_ + LogName(id); }
 
-const QueueJob* RenderQueue::NextWaiting() const {
+const QueueJob* RenderQueue::NextWaiting(bool batches) const {
   for (const QueueJob& job : jobs_) {
-    if (job.state == QueueState::kWaiting) return &job;
+    if (job.state == QueueState::kWaiting && (batches || job.kind != QueueKind::kBatch))
+      return &job;
   }
   return nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,13 +16,21 @@ enum class QueueState { kWaiting, kHeld, kRunning, kDone, kFailed };
 // the lists use.
 const char* QueueStateName(QueueState state);
 
+// What a job renders: one picture, the set's frame series into a folder, or a
+// batch of the set's children into a folder (with their index and contact sheet).
+enum class QueueKind { kStill, kSeries, kBatch };
+
 // One final render: a snapshot of the set as it was when it was queued (not
 // its file, which may change or go), the picture's size and finish, and where
 // the picture goes.
 struct QueueJob {
   int id = 0;  // unique in its queue, from 1
   QueueState state = QueueState::kWaiting;
-  bool series = false;        // the set's frame series, into the folder `output`
+  QueueKind kind = QueueKind::kStill;
+  // A batch's engine ("random", "evolve" or "mutate"), children and seed.
+  std::string engine;
+  int count = 0;
+  std::uint32_t seed = 0;
   std::string width, height;  // checked picture sides
   bool antialias = false;
   int parts = 1;         // bands of rows rendered side by side
@@ -67,8 +76,9 @@ class RenderQueue {
   std::string LogPath(int id) const;
 
   const std::vector<QueueJob>& jobs() const { return jobs_; }
-  // The first waiting job, or null.
-  const QueueJob* NextWaiting() const;
+  // The first waiting job, or null; without `batches`, the first waiting one
+  // that is not a batch.
+  const QueueJob* NextWaiting(bool batches = true) const;
   const std::string& folder() const { return folder_; }
 
  private:

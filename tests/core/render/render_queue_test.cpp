@@ -42,7 +42,7 @@ TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
   ASSERT_TRUE(queue.Add(big).ok());
   ASSERT_TRUE(queue.Add(Still("/pictures/b.png")).ok());
   QueueJob frames = Still("/pictures/c frames");
-  frames.series = true;
+  frames.kind = QueueKind::kSeries;
   ASSERT_TRUE(queue.Add(frames).ok());
   ASSERT_TRUE(queue.Move(3, -5).ok());  // to the top, not beyond
   ASSERT_TRUE(queue.SetState(1, QueueState::kRunning).ok());
@@ -64,8 +64,8 @@ TEST_F(RenderQueueTest, KeepsJobsOrderAndStatesAcrossARestart) {
   EXPECT_EQ(restored.set_text, big.set_text);
   EXPECT_TRUE(restored.antialias);
   EXPECT_EQ(restored.parts, 4);
-  EXPECT_FALSE(restored.series);
-  EXPECT_TRUE(again.jobs()[0].series);
+  EXPECT_EQ(restored.kind, QueueKind::kStill);
+  EXPECT_EQ(again.jobs()[0].kind, QueueKind::kSeries);
   EXPECT_EQ(again.NextWaiting()->id, 3);
   // A failed job's log goes when it runs again, or with the job.
   ASSERT_TRUE(again.KeepLog(2, "Parse Error").ok());
@@ -86,22 +86,23 @@ TEST_F(RenderQueueTest, LeavesOutWhatItCannotReadAndSaysSo) {
   ASSERT_TRUE(queue.Add(Still("/p/a.png")).ok());
   ASSERT_TRUE(queue.Add(Still("/p/b.png")).ok());
   std::ofstream(folder + "queue.txt", std::ios::app)
-      << "3\twaiting\t640\t480\t0\t1\t0\t/p/c.png\t\n"      // its set is not there
-      << "4\tsleeping\t640\t480\t0\t1\t0\t/p/d.png\t\n"     // no such state
-      << "5\twaiting\t64O\t480\t0\t1\t0\t/p/e.png\t\n"      // not a size
-      << "6\twaiting\t640\t480\t0\t1\t0\trelative.png\t\n"  // not an absolute path
-      << "1\twaiting\t640\t480\t0\t1\t0\t/p/again.png\t\n"  // a number twice
-      << "7\twaiting\t640\t480\n"                           // cut short
-      << "8\twaiting\t640\t480\t0\t1\t0\t/p/f\t\tmovie\n"   // renders no such thing
-      << "9\twaiting\t640\t480\t0\t1\t0\t/p/old.png\t\n";   // a still of an older queue
+      << "3\twaiting\t640\t480\t0\t1\t0\t/p/c.png\t\n"                 // its set is not there
+      << "4\tsleeping\t640\t480\t0\t1\t0\t/p/d.png\t\n"                // no such state
+      << "5\twaiting\t64O\t480\t0\t1\t0\t/p/e.png\t\n"                 // not a size
+      << "6\twaiting\t640\t480\t0\t1\t0\trelative.png\t\n"             // not an absolute path
+      << "1\twaiting\t640\t480\t0\t1\t0\t/p/again.png\t\n"             // a number twice
+      << "7\twaiting\t640\t480\n"                                      // cut short
+      << "8\twaiting\t640\t480\t0\t1\t0\t/p/f\t\tmovie\n"              // renders no such thing
+      << "10\twaiting\t80\t60\t0\t1\t0\t/p/b\t\tbatch\tbreed\t2\t7\n"  // no partner to breed
+      << "9\twaiting\t640\t480\t0\t1\t0\t/p/old.png\t\n";              // a still of an older queue
   std::ofstream(folder + "job9.vmx") << "Quorel 0.9\r\n";
   std::vector<std::string> warnings;
   RenderQueue read(folder);
   ASSERT_TRUE(read.Load(&warnings).ok());
   EXPECT_EQ(Summary(read), (std::vector<std::string>{"1 waiting /p/a.png", "2 waiting /p/b.png",
                                                      "9 waiting /p/old.png"}));
-  EXPECT_FALSE(read.jobs().back().series);
-  ASSERT_EQ(warnings.size(), 7u);
+  EXPECT_EQ(read.jobs().back().kind, QueueKind::kStill);
+  ASSERT_EQ(warnings.size(), 8u);
   EXPECT_EQ(warnings[0], folder + "queue.txt, line 5: its set job3.vmx is gone; left out");
   EXPECT_EQ(warnings[1], folder + "queue.txt, line 6: not a job; left out");
   std::ofstream(folder + "queue.txt") << "a list of something else\n";
