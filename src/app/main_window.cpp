@@ -491,6 +491,10 @@ void MainWindow::OpenVariations() {
   if (!variations_) {
     variations_ = new VariationsView(*this, this);
     variations_->setWindowFlag(Qt::Window);
+    connect(variations_, &VariationsView::BatchQueued, queue_, [this] {
+      queue_->Reload();
+      if (auto* dock = findChild<QDockWidget*>("QueueDock")) dock->show();
+    });
   } else {
     variations_->StartFromWindow();
   }

@@ -30,7 +30,7 @@
 #include "params/settings_file.h"
 #include "picture_delivery.h"
 #include "prompts.h"
-#include "queued_series.h"
+#include "queue_worker.h"
 #include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render_runner.h"
@@ -56,7 +56,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
       design_(design),
       queue_(design.folder() + "queue/"),
       runner_(new RenderRunner(this)),
-      series_(new QueuedSeries(this)),
+      worker_(new QueueWorker(this)),
       hosts_(new HostBands(this)),
       watcher_(new QFileSystemWatcher(this)) {
   setObjectName("QueuePanel");
@@ -131,7 +131,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
     Show();
   };
   connect(runner_, &RenderRunner::Progress, this, progress);
-  connect(series_, &QueuedSeries::Progress, this, progress);
+  connect(worker_, &QueueWorker::Progress, this, progress);
   connect(hosts_, &HostBands::Progress, this, progress);
   // The failure names POV-Ray's first error line; the log holds all it said.
   connect(runner_, &RenderRunner::Finished, this, [this](const RenderOutcome& outcome) {
@@ -143,7 +143,7 @@ QueuePanel::QueuePanel(Design& design, QWidget* parent)
             image_path_ = ToCore(picture);
             Finished(failure.isEmpty(), failure, log);
           });
-  connect(series_, &QueuedSeries::Finished, this,
+  connect(worker_, &QueueWorker::Finished, this,
           [this](const QString& failure, const QString& log) {
             Finished(failure.isEmpty(), failure, log);
           });
@@ -301,27 +301,24 @@ void QueuePanel::Pause() {
 void QueuePanel::CancelJob() {
   if (!current_) return;
   runner_->Cancel();
-  series_->Cancel();
+  worker_->Cancel();
   hosts_->Cancel();
 }
 
 void QueuePanel::StartNext() {
   if (!running_ || current_) return;
-  // A batch is the command line's: vermora-cli queue run renders it.
-  const QueueJob* next = queue_.NextWaiting(false);
+  const QueueJob* next = queue_.NextWaiting();
   if (!next) {
     running_ = false;
     QSettings(kSettingsOrg, kSettingsApp).setValue(kQueueRunningKey, false);
     lock_.Release();
-    status_->setText(queue_.NextWaiting() ? "The queue is done here; vermora-cli queue run renders "
-                                            "the batches waiting."
-                                          : "The queue is done.");
+    status_->setText("The queue is done.");
     Show();
     return;
   }
   const QueueJob job = *next;
   current_ = job.id;
-  current_series_ = job.kind == QueueKind::kSeries;
+  current_still_ = job.kind == QueueKind::kStill;
   percent_ = 0;
   progress_->setValue(0);
   (void)queue_.SetState(job.id, QueueState::kRunning);
@@ -331,7 +328,7 @@ void QueuePanel::StartNext() {
     failure = "its set is damaged: " + s.message();
   } else if (!job.trusted && !FindFileDirectives(*copy, design_.include_dirs()).empty()) {
     failure = "its texts use files and it was queued without --trust";
-  } else if (current_series_ && !QDir().mkpath(FromCore(job.output))) {
+  } else if (!current_still_ && !QDir().mkpath(FromCore(job.output))) {
     failure = "cannot create the folder " + job.output;
   }
   if (!failure.empty()) {
@@ -344,12 +341,28 @@ void QueuePanel::StartNext() {
   target_ = FromCore(job.output);
   status_->setText("Rendering job " + QString::number(job.id) + ": " + target_ + " ...");
   Show();
-  if (!current_series_) return StartStill(job, copy);
+  if (current_still_) return StartStill(job, copy);
+  if (job.kind == QueueKind::kBatch) {
+    BatchSettings batch;
+    batch.set_path = queue_.SnapshotPath(job.id);  // the parent its lineage names
+    batch.engine = job.engine;
+    batch.count = job.count;
+    batch.seed = job.seed;
+    batch.out = job.output;
+    batch.width = job.width;
+    batch.height = job.height;
+    batch.povray = design_.povray_path();
+    batch.include_dirs = design_.include_dirs();
+    batch.resume = true;  // a batch cut off goes on with the children not yet rendered
+    batch.share = QueueShare(leave_->value());
+    worker_->StartBatch(*copy, batch);
+    return;
+  }
   FrameSeriesSettings settings;
   settings.povray = design_.povray_path();
   settings.include_dirs = design_.include_dirs();
   settings.share = QueueShare(leave_->value());
-  series_->Start(*copy, settings, job.output.back() == '/' ? job.output : job.output + "/");
+  worker_->StartSeries(*copy, settings, job.output.back() == '/' ? job.output : job.output + "/");
 }
 
 void QueuePanel::StartStill(const QueueJob& job, std::shared_ptr<ParameterSet> set) {
@@ -391,7 +404,7 @@ void QueuePanel::Finished(bool ok, const QString& failure, const QString& log) {
   const int id = std::exchange(current_, 0);
   thumbnails_.remove(id);
   QString problem = failure;
-  if (ok && !current_series_) problem = DeliverPicture(image_path_, set_text_, target_);
+  if (ok && current_still_) problem = DeliverPicture(image_path_, set_text_, target_);
   // A job the user cancelled is held, not failed: it waits for Again.
   const bool cancelled = !ok && failure == "Rendering cancelled";
   Reload();

@@ -19,7 +19,7 @@ namespace vermora::app {
 
 class Design;
 class HostBands;
-class QueuedSeries;
+class QueueWorker;
 class RenderRunner;
 
 // The render queue of the program folder, as a panel of the window: the jobs
@@ -73,15 +73,15 @@ class QueuePanel : public QWidget {
   QPushButton* pause_;
   QSpinBox* leave_;  // cores the queue leaves to the designer
   RenderRunner* runner_;
-  QueuedSeries* series_;
-  HostBands* hosts_;  // a job in parts, on the hosts of hosts.txt
+  QueueWorker* worker_;  // series and batches
+  HostBands* hosts_;     // a job in parts, on the hosts of hosts.txt
   QFileSystemWatcher* watcher_;
   std::unique_ptr<QTemporaryDir> work_;
   QHash<int, QIcon> thumbnails_;
   std::string set_text_, image_path_;
   QString target_;
   int current_ = 0;  // the job rendering, or 0
-  bool current_series_ = false;
+  bool current_still_ = true;
   int percent_ = 0;
   bool running_ = false;
   QueueRunLock lock_;  // held while this window runs the queue

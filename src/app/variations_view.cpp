@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -25,8 +26,11 @@
 #include "look_helpers.h"
 #include "model_builder.h"
 #include "model_picture.h"
+#include "params/settings_file.h"
 #include "picture_pane.h"
 #include "preview_picture.h"
+#include "prompts.h"
+#include "render/render_queue.h"
 #include "render_runner.h"
 #include "scene/object_count.h"
 #include "variation/variations.h"
@@ -60,6 +64,9 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
   take->setToolTip("Make the centre the design in the window");
   auto* cancel = new QPushButton("Stop");
   cancel->setObjectName("VariationsCancel");
+  auto* batch = new QPushButton("Queue batch ...");
+  batch->setObjectName("VariationsQueueBatch");
+  batch->setToolTip("Render many children of the centre in the render queue, with a contact sheet");
   row->addWidget(new QLabel("Engine"));
   row->addWidget(engine_);
   row->addWidget(new QLabel("Strength"));
@@ -67,6 +74,7 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
   row->addWidget(make);
   row->addWidget(back_);
   row->addStretch(1);
+  row->addWidget(batch);
   row->addWidget(cancel);
   row->addWidget(take);
   column->addLayout(row);
@@ -97,6 +105,7 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
   connect(back_, &QPushButton::clicked, this, &VariationsView::Back);
   connect(take, &QPushButton::clicked, this, &VariationsView::Take);
   connect(cancel, &QPushButton::clicked, this, &VariationsView::CancelAll);
+  connect(batch, &QPushButton::clicked, this, &VariationsView::QueueBatch);
   new QShortcut(QKeySequence::Undo, this, [this] { Back(); });
   StartFromWindow();
 }
@@ -104,6 +113,49 @@ VariationsView::VariationsView(Design& design, QWidget* parent) : QWidget(parent
 VariationsView::~VariationsView() { StopRenders(); }
 
 void VariationsView::SetEngine(int index) { engine_->setCurrentIndex(index); }
+
+void VariationsView::QueueBatch() {
+  const std::optional<QString> count = design_.prompts()->Input(
+      this, "Queue batch",
+      "Children of the centre to render in the render queue (1 to 1000):", "24");
+  if (!count) return;
+  bool number = false;
+  const int children = count->trimmed().toInt(&number);
+  if (!number || children < 1 || children > 1000) {
+    status_->setText("A batch has 1 to 1000 children");
+    return;
+  }
+  const QString folder =
+      design_.prompts()->ChooseFolder(this, "Folder for the batch", QDir::homePath());
+  if (folder.isEmpty()) return;
+  if (!QDir(folder).isEmpty()) {
+    status_->setText("Choose an empty folder for the batch: " + folder + " holds files");
+    return;
+  }
+  QueueJob job;
+  job.kind = QueueKind::kBatch;
+  const char* engines[] = {"random", "evolve", "mutate"};
+  job.engine = engines[std::clamp(engine_->currentIndex(), 0, 2)];
+  job.count = children;
+  job.seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  job.width = std::to_string(thumb_width_);
+  job.height = std::to_string(thumb_height_);
+  job.output = ToCore(QDir(folder).absolutePath());
+  job.set_text = SettingsText(centre());
+  job.trusted = true;  // the window's own variants, rendered here already
+  RenderQueue queue(design_.folder() + "queue/");
+  Status s = queue.Load();
+  int id = 0;
+  if (s.ok()) s = queue.Add(job, &id);
+  if (!s.ok()) {
+    design_.prompts()->Error(this, FromCore(ErrorBoxText(s.message())));
+    return;
+  }
+  status_->setText(QString("Queued %1 children as job %2: Run in the render queue renders them")
+                       .arg(children)
+                       .arg(id));
+  emit BatchQueued(id);
+}
 
 void VariationsView::SetThumbnailSize(int width, int height) {
   thumb_width_ = width;

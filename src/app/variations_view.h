@@ -49,6 +49,9 @@ class VariationsView : public QWidget {
   // The centre becomes the window's set.
   void Take();
   void CancelAll();
+  // Asks how many children of the centre and into which empty folder, and
+  // puts that batch into the render queue (rendered as vermora-cli batch does).
+  void QueueBatch();
 
   // The sets of the nine cells, the centre at kCentre.
   const std::vector<ParameterSet>& cells() const { return sets_; }
@@ -60,6 +63,8 @@ class VariationsView : public QWidget {
 
  signals:
   void AllDone();
+  // A batch of the centre's children went into the render queue.
+  void BatchQueued(int id);
   // A cell shows its variant drawn in 3-D while POV-Ray renders it.
   void ModelDrawn(int cell);
 

@@ -263,7 +263,7 @@ int Lineage(const Args& args) {
 }
 
 int Batch(const Args& args, const ParameterSet& set, const std::vector<std::string>& include_dirs) {
-  BatchArgs batch;
+  BatchSettings batch;
   batch.set_path = args.set_from_stdin ? "" : args.set_path;  // the parent named in lineage
   batch.partner_path = args.partner_path;
   if (args.engine_given) batch.engine = args.engine;

@@ -68,6 +68,9 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
                   kUsage);
     seed = static_cast<std::uint32_t>(value);
     if (args.count < 1 || args.count > 10000) return Fail("--count needs 1 to 10000", kUsage);
+    std::error_code ec;
+    if (fs::exists(args.out) && !fs::is_empty(args.out, ec))
+      return Fail(args.out + " already holds files: a queued batch needs an empty folder", kUsage);
   }
   ParameterSet set;
   if (!args.set_path.empty()) {
@@ -92,7 +95,7 @@ int Add(const Args& args, const std::vector<std::string>& include_dirs) {
   }
   job.set_text = SettingsText(set);
   // A batch's children are rendered as batch renders them, small unless asked.
-  const BatchArgs batch_sizes;
+  const BatchSettings batch_sizes;
   job.width = !args.width.empty() ? args.width
               : args.batch        ? batch_sizes.width
                                   : set.Text("edImageW");

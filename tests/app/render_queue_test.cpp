@@ -11,6 +11,7 @@
 #include "picture/png_set_chunk.h"
 #include "queue_panel.h"
 #include "render_picture_dialog.h"
+#include "variations_view.h"
 #include "window_test_main.h"
 
 using vermora::QueueJob;
@@ -168,7 +169,8 @@ class RenderQueueTest : public WindowTest {
   }
 
   // The animation's series goes into the queue with its frame size and folder,
-  // and its frames arrive there while the window's set stays as it is.
+  // and its frames arrive there while the window's set stays as it is; a batch
+  // of children renders from the queue as vermora-cli batch renders it.
   void aFrameSeriesRendersFromTheQueue() {
     auto w = NewWindow();
     w->set().SetOn("chkAnim", true);
@@ -179,32 +181,24 @@ class RenderQueueTest : public WindowTest {
     QVERIFY(QDir().mkpath(Beside("frames")));
     w->animation().frames()->SetFolder(Beside("frames"));
     const std::string designed = SettingsText(w->set());
-    // A batch vermora-cli queued first: the window leaves it to vermora-cli.
-    QueueJob batch;
-    batch.kind = vermora::QueueKind::kBatch;
-    batch.engine = "mutate";
-    batch.count = 2;
-    batch.width = batch.height = "32";
-    batch.output = ToCore(Beside("batch"));
-    batch.set_text = designed;
-    {
-      RenderQueue queue(ToCore(Home("queue/")));
-      QVERIFY(queue.Load().ok() && queue.Add(batch).ok());
-    }
-    w->queue()->Reload();
+    // A batch of children of the variations' centre, queued before it.
+    QVERIFY(QDir().mkpath(Beside("batch")));
+    w->OpenVariations();
+    prompts_.input_answer = "2";
+    prompts_.file_answers = {Beside("batch")};
+    w->findChild<VariationsView*>()->findChild<QPushButton*>("VariationsQueueBatch")->click();
     w->findChild<QAction*>("AddSeriesToQueue")->trigger();
     QVERIFY2(prompts_.errors.isEmpty(), qPrintable(prompts_.errors.join("\n")));
-    QCOMPARE(Rows(*w), (QStringList{"1 waiting batch of 2 mutate children, 32 × 32",
+    QCOMPARE(Rows(*w), (QStringList{"1 waiting batch of 2 mutate children, 240 × 180",
                                     "2 waiting series, 32 × 24"}));
     w->queue()->findChild<QSpinBox*>("QueueLeave")->setValue(1);
     QSignalSpy ended(w->queue(), &QueuePanel::JobEnded);
     Click(*w, "QueueRun");
-    QVERIFY(ended.wait(kHangMs));
-    QVERIFY(ended.front().at(1).toBool());
-    QCOMPARE(Rows(*w), (QStringList{"1 waiting batch of 2 mutate children, 32 × 32",
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, kHangMs);
+    QCOMPARE(Rows(*w), (QStringList{"1 done batch of 2 mutate children, 240 × 180",
                                     "2 done series, 32 × 24"}));
-    QVERIFY(
-        w->queue()->findChild<QLabel*>("QueueStatus")->text().contains("vermora-cli queue run"));
+    QCOMPARE(QImage(Beside("batch/child_002.bmp")).size(), QSize(240, 180));
+    QVERIFY(QFile::exists(Beside("batch/index.txt")));
     for (const char* frame : {"anim001.bmp", "anim002.bmp", "anim003.bmp"})
       QCOMPARE(QImage(Beside("frames/") + frame).size(), QSize(32, 24));
     QCOMPARE(SettingsText(w->set()), designed);

@@ -243,10 +243,9 @@ Status RenderQueue::KeepLog(int id, const std::string& log) const {
 std::string RenderQueue::SnapshotPath(int id) const { return folder_ + SnapshotName(id); }
 std::string RenderQueue::LogPath(int id) const { return folder_ + LogName(id); }
 
-const QueueJob* RenderQueue::NextWaiting(bool batches) const {
+const QueueJob* RenderQueue::NextWaiting() const {
   for (const QueueJob& job : jobs_) {
-    if (job.state == QueueState::kWaiting && (batches || job.kind != QueueKind::kBatch))
-      return &job;
+    if (job.state == QueueState::kWaiting) return &job;
   }
   return nullptr;
 }

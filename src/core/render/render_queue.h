@@ -76,9 +76,8 @@ class RenderQueue {
   std::string LogPath(int id) const;
 
   const std::vector<QueueJob>& jobs() const { return jobs_; }
-  // The first waiting job, or null; without `batches`, the first waiting one
-  // that is not a batch.
-  const QueueJob* NextWaiting(bool batches = true) const;
+  // The first waiting job, or null.
+  const QueueJob* NextWaiting() const;
   const std::string& folder() const { return folder_; }
 
  private:

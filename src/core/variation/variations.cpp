@@ -69,6 +69,7 @@ PreparedJob PrepareSceneJob(const ParameterSet& set, size_t index,
                                              options.height, sized.On("chkAntiA")),
                            options.include_dirs);
   if (options.single_thread) job.invocation.args.emplace_back("+WT1");
+  job.invocation.nice = options.nice;
   ClearRenderFiles(job.invocation);
   return job;
 }

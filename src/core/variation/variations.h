@@ -40,6 +40,7 @@ struct RenderJobsOptions {
   // One render thread per process: many small renders side by side pay better
   // than one render using every core.
   bool single_thread = false;
+  int nice = 0;  // the renders' niceness (0: as we run)
   // Told as each scene's render ends (index into the sets), one call at a time,
   // from the thread that ran it; a progress line, never more work.
   std::function<void(size_t index, const RenderOutcome& outcome)> finished;
