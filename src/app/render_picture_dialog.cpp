@@ -82,6 +82,7 @@ RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
   parts_->setObjectName("PictureParts");
   parts_->setRange(1, 64);
   parts_->setSpecialValueText("whole");
+  parts_->setMinimumWidth(110);
   parts_->setSuffix(" parts");
   parts_->setToolTip(
       "For the render queue: bands of rows rendered on the hosts of Povray > Render hosts; "
@@ -108,7 +109,11 @@ RenderPictureDialog::RenderPictureDialog(Design& design, RenderControl& render)
   form->addRow("Size", sizes_);
   form->addRow("", size_row);
   form->addRow("", antialias_);
-  form->addRow("Queued in", parts_);
+  auto* parts_row = new QHBoxLayout;
+  parts_row->addWidget(parts_);
+  parts_row->addWidget(new QLabel("(parts go to Povray > Render hosts ...)", this));
+  parts_row->addStretch(1);
+  form->addRow("Queued", parts_row);
   form->addRow("File", file_row);
 
   progress_ = new QProgressBar(this);
