@@ -93,8 +93,14 @@ void HostBands::Cancel() {
 }
 
 void HostBands::Done(int exit_code) {
+  // GNU Parallel's record of the jobs, then what POV-Ray said of each band.
+  QString log;
   QFile record(FromCore(folder_ + "jobs.log"));
-  const QString log = record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll()) : "";
+  if (record.open(QIODevice::ReadOnly)) log = QString::fromUtf8(record.readAll());
+  for (const std::string& name : bands_.names) {
+    QFile said(FromCore(folder_ + name + ".log.err"));
+    if (said.open(QIODevice::ReadOnly)) log += "\n" + FromCore(name) + ":\n" + said.readAll();
+  }
   if (cancelled_) return End("Rendering cancelled");
   if (exit_code != 0)
     return End("the hosts did not render every part (GNU Parallel's jobs.log)", log);

@@ -63,13 +63,16 @@ bool ShellSafe(const std::string& word) {
                               "0123456789+-_./=,:@%{}") == std::string::npos;
 }
 
-// The call with our include folder in place of the local ones and each word
-// of `from` replaced by the word of `to` beside it.
+// The call with our include folder in place of the local ones, no messages
+// file, and each word of `from` replaced by the word of `to` beside it.
 std::string Call(const std::vector<std::string>& args, const std::vector<std::string>& from,
                  const std::vector<std::string>& to, bool quote) {
   std::string line = std::string("sh ") + kSandboxScript + " povray";
   bool include_given = false;
   for (std::string arg : args) {
+    // What POV-Ray says reaches parallel, which keeps it here: no messages file
+    // to bring back.
+    if (arg.rfind("All_File=", 0) == 0) continue;
     if (arg.rfind("+L", 0) == 0) {
       if (std::exchange(include_given, true)) continue;
       arg = std::string("+L") + kIncludeFolder;
@@ -175,7 +178,7 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
   } else {
     command += " --transferfile {}.pov --return {}.bmp";
   }
-  command += " --return " + slot + ".out --cleanup ";
+  command += " --results " + slot + ".log --cleanup ";
   command +=
       (names_.empty() ? std::string("sh ") + kSandboxScript + " povray"
                       : Call(args_.front(), Columns(names_.front(), bands_, 0), holes, false));
@@ -190,14 +193,14 @@ Status JobList::Finish(const std::vector<std::string>& include_dirs, std::string
       command + "\n\n" +
       (bands ? "Every host gets the one scene " + scene_ +
                    " once and renders bands of its rows; each band's\n"
-                   "picture and messages come back, over\n"
-             : std::string("Each scene travels to its host and its picture and messages come back, "
-                           "over\n")) +
+                   "picture comes back, over\n"
+             : std::string("Each scene travels to its host and its picture comes back, over\n")) +
       "one ssh connection a host for the whole run (ssh's ControlMaster); the include\n"
       "files in include/ go to each host once; " +
       (bands ? "bands" : "frames") +
       " are handed out one at a time,\n"
-      "so a faster host takes more of them; --cleanup leaves the hosts as\n"
+      "so a faster host takes more of them; what POV-Ray said of each is kept here\n"
+      "(NAME.log, NAME.log.err); --cleanup leaves the hosts as\n"
       "they were. jobs.log says which host ran which job and how it ended; run the\n"
       "same command again to render only the jobs that failed or never ran.\n"
       "On one machine: parallel < jobs.txt\n" +
