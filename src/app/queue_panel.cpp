@@ -383,9 +383,13 @@ void QueuePanel::StartStill(const QueueJob& job, std::shared_ptr<ParameterSet> s
   setup.share = QueueShare(leave_->value());
   // A job in parts goes to the hosts the user listed, when there are any.
   const std::string hosts = design_.folder() + kHostsFile;
-  if (job.parts > 1 && QFileInfo::exists(FromCore(hosts)) && ProgramOnPath("parallel")) {
-    status_->setText(status_->text() + " on the hosts of " + FromCore(hosts));
-    return hosts_->Start(set, setup, job.parts, hosts, job.set_text);
+  if (job.parts > 1 && QFileInfo::exists(FromCore(hosts))) {
+    if (ProgramOnPath("parallel")) {
+      status_->setText(status_->text() + " on the hosts of " + FromCore(hosts));
+      return hosts_->Start(set, setup, job.parts, hosts, job.set_text);
+    }
+    status_->setText(status_->text() +
+                     " here, whole: the render hosts need GNU Parallel (the package parallel)");
   }
   PrepareInBackground(this, set, setup, [this](PreparedRender prepared) {
     if (!prepared.ready()) {
