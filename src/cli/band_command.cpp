@@ -113,6 +113,7 @@ int RenderInBands(const Args& args, const ParameterSet& sized, const std::string
   setup.folder = folder;
   setup.include_dirs = include_dirs;
   setup.share.work_threads = args.work_threads;
+  setup.compose.clock = args.clock;
   const PreparedBands prepared = PrepareBands(sized, setup, std::max(1, args.parts));
   PrintWarnings(prepared.warnings);
   if (!prepared.status.ok()) return Fail(ErrorBoxText(prepared.status.message()));

@@ -83,6 +83,14 @@ void Seed(CLI::App* sub, Args& a, bool required = false) {
   if (required) a.needs.push_back({sub->get_name(), &a.seed, "--seed"});
 }
 
+// A scene whose seeds read the clock (a cluster's re-seed, say) comes out the
+// same every time with --seed.
+void ClockSeed(CLI::App* sub, Args& a) {
+  sub->add_option("--seed", a.seed,
+                  "the clock value (0 to 4294967295) the scene's clock seeds read, so the scene "
+                  "comes out the same every time");
+}
+
 void Jobs(CLI::App* sub, Args& a) {
   sub->add_option("--jobs", a.jobs, "renders at once (default: the cores)")
       ->check(CLI::PositiveNumber);
@@ -118,6 +126,7 @@ void Build(CLI::App& app, Args& a) {
   Output(sub, a, "OUT.pov to write (- for standard output)");
   sub->add_flag("--pov22", a.pov22, "write for POV-Ray 2.2");
   ObjectLimit(sub, a);
+  ClockSeed(sub, a);
 
   sub = Command(app, a, "mesh", "write the triangle mesh of a set's creature (.glb, .obj or .stl)");
   SetArg(sub, a);
@@ -128,6 +137,7 @@ void Build(CLI::App& app, Args& a) {
                   "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
   ObjectLimit(sub, a);
+  ClockSeed(sub, a);
   sub->footer(
       "The mesh is in the scene's world units, turned right-handed by negating z, so it\n"
       "stands as in the picture in Blender and other right-handed programs. One material\n"
@@ -140,6 +150,7 @@ void Build(CLI::App& app, Args& a) {
       ->check(CLI::IsMember({"png", "bmp"}));
   Still(sub, a);
   sub->add_flag("--keep-work", a.keep_work, "keep the private working folder");
+  ClockSeed(sub, a);
   Jobs(sub, a);
   sub->add_option("--job-list", a.job_list_dir,
                   "write the bands and DIR/jobs.txt for GNU Parallel instead");

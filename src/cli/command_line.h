@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "common/random.h"
+
 namespace vermora::cli {
 
 // Exit statuses of every command.
@@ -20,6 +22,8 @@ struct Args {
   std::string command;
   std::string set_path, partner_path, out;
   std::string seed, engine = "random";
+  // compose, render, mesh: the clock value a scene's clock seeds read, from --seed
+  const vermora::Clock* clock = nullptr;
   bool engine_given = false;
   int count = 9, jobs = 0, timeout = 0, stop_after = 0;
   std::string width, height, povray, max_objects;

@@ -78,7 +78,7 @@ std::string PovrayPath(const Args& args) {
 
 int Compose(const Args& args, const ParameterSet& set) {
   std::vector<std::string> warnings;
-  Status s = ExportScene(set, args.out, !args.pov22, &warnings);
+  Status s = ExportScene(set, args.out, !args.pov22, &warnings, nullptr, args.clock);
   PrintWarnings(warnings);
   if (!s.ok()) return Fail(args.out + ": " + ErrorBoxText(s.message()));
   Wrote(args.out);
@@ -86,7 +86,9 @@ int Compose(const Args& args, const ParameterSet& set) {
 }
 
 int MeshCommand(const Args& args, const ParameterSet& set) {  // its format checked as it began
-  ComposeResult composed = ComposeScene(set);
+  ComposeOptions options;
+  options.clock = args.clock;
+  ComposeResult composed = ComposeScene(set, options);
   PrintWarnings(composed.warnings);
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
   const SceneModel model = ReadSceneModel(composed.scene);
@@ -136,6 +138,7 @@ int Render(const Args& args, ParameterSet& set, const std::vector<std::string>& 
   setup.folder = folder;
   setup.include_dirs = include_dirs;
   setup.share.work_threads = args.work_threads;
+  setup.compose.clock = args.clock;
   setup.image_name = format == ".png" ? "TEMP.png" : "TEMP.BMP";
   PreparedRender prepared;
   const auto start = std::chrono::steady_clock::now();
@@ -439,6 +442,16 @@ int RunCommand(Args& args) {
     args.object_limit = std::strtod(args.max_objects.c_str(), &end);
     if (*end != '\0' || !(args.object_limit > 0))
       return Fail("--max-objects needs a positive number", 2);
+  }
+  // A fixed clock for the scene's clock seeds.
+  std::unique_ptr<FixedClock> fixed_clock;
+  if ((args.command == "compose" || args.command == "render" || args.command == "mesh") &&
+      !args.seed.empty()) {
+    std::uint32_t seed = 0;
+    if (!ParseSeed(args.seed, seed))
+      return Fail("--seed needs a whole number from 0 to 4294967295", 2);
+    fixed_clock = std::make_unique<FixedClock>(seed);
+    args.clock = fixed_clock.get();
   }
   if (args.command == "anim") return AnimCommand(args, include_dirs);
   if (args.command == "queue") {

@@ -72,6 +72,26 @@ TEST_F(CliTest, RendersWithTheRealRenderer) {
   EXPECT_GT(Read(dir_ + "s.png").size(), 8u);
 }
 
+// A creature whose seeds read the clock (star-spores' clusters) comes out the
+// same every time with --seed, so a mesh matches its picture; another seed,
+// another creature.
+TEST_F(CliTest, SeedFixesTheClockTheSceneReads) {
+  ASSERT_EQ(Cli("examples star-spores -o " + dir_ + "s.vmx").code, 0);
+  for (const std::string out : {"scene.pov", "mesh.stl"}) {
+    const std::string command = out == "scene.pov" ? "compose " : "mesh ";
+    auto made = [&](const std::string& seed, const std::string& name) {
+      EXPECT_EQ(Cli(command + dir_ + "s.vmx --seed " + seed + " -o " + dir_ + name).code, 0);
+      return test::ReadFile(dir_ + name);
+    };
+    const std::string first = made("7", "a" + out);
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(made("7", "b" + out), first) << command;
+    EXPECT_NE(made("8", "c" + out), first) << command;
+  }
+  EXPECT_TRUE(Says(Cli("compose " + dir_ + "s.vmx --seed x -o " + dir_ + "x.pov"), 2,
+                   "--seed needs a whole number"));
+}
+
 TEST_F(CliEstimateTest, PrintsTheEstimateAndWarns) {
   test::ShellRun run = Cli("estimate");
   EXPECT_EQ(run.code, 0);

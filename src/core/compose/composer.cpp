@@ -187,12 +187,14 @@ void ApplySwitchesTurnedOff(const std::vector<std::string>& switched_off, Parame
 }
 
 Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
-                   std::vector<std::string>* warnings, std::vector<std::string>* switched_off) {
+                   std::vector<std::string>* warnings, std::vector<std::string>* switched_off,
+                   const Clock* clock) {
   if (!pov31) {
     if (std::string refusal = Pov22Refusal(set); !refusal.empty()) return Status::Error(refusal);
   }
   ComposeOptions options;
   options.pov31 = pov31;
+  options.clock = clock;
   return ComposeSceneToFile(set, path, warnings, options, switched_off, FileUse::kKept);
 }
 

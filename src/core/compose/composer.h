@@ -50,9 +50,10 @@ Status ComposeSceneToFile(const ParameterSet& set, const std::string& path,
 
 // "Export for POV-Ray 3.1" / "2.2" once the user chose `path`. The 2.2 export
 // is refused (nothing written) while a macro would be needed.
+// `clock` fixes the clock a scene's clock seeds read (the system's when null).
 Status ExportScene(const ParameterSet& set, const std::string& path, bool pov31,
                    std::vector<std::string>* warnings = nullptr,
-                   std::vector<std::string>* switched_off = nullptr);
+                   std::vector<std::string>* switched_off = nullptr, const Clock* clock = nullptr);
 
 // The POV-Ray 2.2 export's refusal, or an empty text when it may go on.
 std::string Pov22Refusal(const ParameterSet& set);
