@@ -113,11 +113,17 @@ QRect CreatureView::PictureRect() const {
   return {(width() - w) / 2, (height() - h) / 2, w, h};
 }
 
+void CreatureView::ShowSurroundings(bool shown) {
+  surroundings_ = shown;
+  update();
+}
+
 void CreatureView::paintGL() {
   QOpenGLExtraFunctions* gl = context()->extraFunctions();
   gl->glClearColor(0.13f, 0.13f, 0.13f, 1);
   gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (!drawer_ || !built_.model) return;
+  drawer_->ShowSurroundings(surroundings_);
   if (!uploaded_) {
     drawer_->Upload(*built_.model);
     uploaded_ = true;

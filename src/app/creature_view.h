@@ -28,6 +28,9 @@ class CreatureView : public QOpenGLWidget {
   void Show(const BuiltModel& built);
   const BuiltModel& shown() const { return built_; }
   void ResetCamera();
+  // The scene's sky, ground and fog behind the creature, or a black ground (quicker).
+  void ShowSurroundings(bool shown);
+  bool surroundings_shown() const { return surroundings_; }
   // Turns the orbit by these degrees (as a drag would).
   void Orbit(float yaw, float pitch);
   // The matrices the view draws with now; the projection holds all the model
@@ -64,6 +67,7 @@ class CreatureView : public QOpenGLWidget {
   float yaw_ = 0, pitch_ = 0, zoom_ = 1;
   QVector3D pan_;
   int frames_ = 0;
+  bool surroundings_ = true;
 };
 
 // The near and far planes that hold every corner of `bounds` seen through `view`.

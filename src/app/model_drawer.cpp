@@ -6,49 +6,13 @@
 #include <cmath>
 #include <map>
 
+#include "model_shaders.h"
+
 namespace vermora::app {
 
 namespace {
 
 constexpr size_t kTriangleBudget = 400'000;
-
-// Per vertex: position and normal of the unit primitive. Per instance: the
-// model matrix, the matrix for its normals, and the colour.
-constexpr const char* kVertexShader = R"(#version 330 core
-layout(location = 0) in vec3 position;
-layout(location = 1) in vec3 normal;
-layout(location = 2) in vec4 m0;
-layout(location = 3) in vec4 m1;
-layout(location = 4) in vec4 m2;
-layout(location = 5) in vec4 m3;
-layout(location = 6) in vec3 n0;
-layout(location = 7) in vec3 n1;
-layout(location = 8) in vec3 n2;
-layout(location = 9) in vec4 colour;
-uniform mat4 view;
-uniform mat4 projection;
-out vec3 eye_normal;
-out vec3 base;
-void main() {
-  gl_Position = projection * view * mat4(m0, m1, m2, m3) * vec4(position, 1.0);
-  eye_normal = mat3(view) * (mat3(n0, n1, n2) * normal);
-  base = colour.rgb;
-}
-)";
-
-// A key light from the upper left as the scenes have, and some fill; both sides
-// of a surface are lit alike, since a mirrored view turns the winding round.
-constexpr const char* kFragmentShader = R"(#version 330 core
-in vec3 eye_normal;
-in vec3 base;
-out vec4 colour;
-void main() {
-  vec3 n = normalize(eye_normal);
-  float key = abs(dot(n, normalize(vec3(-0.35, 0.45, 0.82))));
-  float fill = abs(n.z);
-  colour = vec4(base * (0.18 + 0.62 * key + 0.25 * fill), 1.0);
-}
-)";
 
 size_t MeshTriangles(Primitive kind, int detail) {
   switch (kind) {
@@ -79,7 +43,26 @@ struct ModelDrawer::Group {
   QOpenGLBuffer instances{QOpenGLBuffer::VertexBuffer};
   GLsizei index_count = 0;
   GLsizei instance_count = 0;
+  bool clear = false;  // filtered or transmitting: drawn over the rest
 };
+
+QVector3D Qv(const Vec3& v) {
+  return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)};
+}
+
+QVector3D Qv(const std::array<float, 3>& c) { return {c[0], c[1], c[2]}; }
+QVector3D Qv(const std::array<float, 4>& c) { return {c[0], c[1], c[2]}; }
+
+namespace {
+
+// What a scene of gamma 2.2 writes to its picture for a value it worked out:
+// the value read as gamma 2.2, written as sRGB (nearly itself, but for the darkest).
+float Encoded(float c) {
+  c = std::pow(std::clamp(c, 0.0f, 1.0f), 2.2f);
+  return c <= 0.0031308f ? 12.92f * c : 1.055f * std::pow(c, 1 / 2.4f) - 0.055f;
+}
+
+}  // namespace
 
 QMatrix4x4 ToQt(const Mat4& m) {
   QMatrix4x4 q;
@@ -102,21 +85,36 @@ bool ModelDrawer::CanRun(const QSurfaceFormat& got) {
 }
 
 ModelDrawer::ModelDrawer() = default;
-ModelDrawer::~ModelDrawer() { Release(); }
+ModelDrawer::~ModelDrawer() {
+  Release();
+  if (pattern_texture_ && QOpenGLContext::currentContext())
+    QOpenGLContext::currentContext()->extraFunctions()->glDeleteTextures(1, &pattern_texture_);
+}
 
 bool ModelDrawer::Initialize(QString& error) {
-  if (!program_.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
-      !program_.addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) ||
-      !program_.link()) {
-    error = program_.log();
+  auto build = [&](QOpenGLShaderProgram& program, const char* vertex, const char* head,
+                   const char* main) {
+    const QByteArray fragment = QByteArray(head) + shaders::kSceneLight + main;
+    if (program.addShaderFromSourceCode(QOpenGLShader::Vertex, vertex) &&
+        program.addShaderFromSourceCode(QOpenGLShader::Fragment, fragment) && program.link()) {
+      return true;
+    }
+    error = program.log();
+    return false;
+  };
+  if (!build(program_, shaders::kVertex, shaders::kFragmentHead, shaders::kFragmentMain) ||
+      !build(backdrop_, shaders::kBackdropVertex, shaders::kBackdropHead, shaders::kBackdropMain)) {
     return false;
   }
-  return true;
+  backdrop_vao_.create();  // the core profile draws nothing without one
+  return shadows_.Initialize(error);
 }
 
 void ModelDrawer::Release() {
   groups_.clear();
   triangles_ = 0;
+  lights_.clear();
+  surroundings_ = {};
 }
 
 int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
@@ -132,13 +130,43 @@ int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
 
 void ModelDrawer::Upload(const SceneModel& model) {
   Release();
+  lights_ = model.lights;
+  surroundings_ = model.surroundings;
+  bounds_ = model.bounds();
+  shadows_made_ = false;
   detail_ = DetailFor(model.instances);
-  std::map<std::pair<Primitive, float>, std::vector<const Instance*>> sorted;
-  for (const Instance& instance : model.instances)
-    sorted[{instance.kind, ShapeKey(instance)}].push_back(&instance);
+  // Opaque groups first; the see-through ones after them, farthest from the
+  // scene's camera first, so what lies behind them is there to show through.
+  std::map<std::tuple<bool, Primitive, float>, std::vector<const Instance*>> sorted;
+  const Vec3 eye = model.camera.location;
+  auto distance = [&](const Instance* i) {
+    const Vec3 d{i->transform(0, 3) - eye.x, i->transform(1, 3) - eye.y,
+                 i->transform(2, 3) - eye.z};
+    return d.x * d.x + d.y * d.y + d.z * d.z;
+  };
+  std::vector<bool> clear_pattern;
+  for (const Pattern& p : model.patterns) {
+    clear_pattern.push_back(std::any_of(p.map.begin(), p.map.end(), [](const Pattern::Stop& s) {
+      return s.colour[3] + s.colour[4] > 0.001f;
+    }));
+  }
+  UploadPatterns(model.patterns);
+  for (const Instance& instance : model.instances) {
+    const bool patterned =
+        instance.pattern >= 0 && instance.pattern < static_cast<int>(clear_pattern.size());
+    const bool clear = patterned ? clear_pattern[instance.pattern]
+                                 : instance.colour[3] + instance.transmit > 0.001f;
+    sorted[{clear, instance.kind, ShapeKey(instance)}].push_back(&instance);
+  }
   QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
-  for (const auto& [key, members] : sorted) {
-    const Mesh mesh = UnitMesh(key.first, key.second, detail_);
+  for (auto& [key, members] : sorted) {
+    const auto [clear, kind, shape] = key;
+    if (clear) {
+      std::stable_sort(members.begin(), members.end(), [&](const Instance* a, const Instance* b) {
+        return distance(a) > distance(b);
+      });
+    }
+    const Mesh mesh = UnitMesh(kind, shape, detail_);
     if (mesh.indices.empty()) continue;
     auto group = std::make_unique<Group>();
     group->vao.create();
@@ -163,19 +191,35 @@ void ModelDrawer::Upload(const SceneModel& model) {
                             static_cast<int>(mesh.indices.size() * sizeof(uint32_t)));
     group->index_count = static_cast<GLsizei>(mesh.indices.size());
 
-    // 16 floats of matrix, 9 of the normals' matrix, 4 of colour.
-    constexpr int kStride = 29;
+    // 16 floats of matrix, 10 of the normals' matrix and the pattern's row, 4
+    // of colour, 12 of the finish (transmit first), 12 of the world's map to
+    // the pattern's space.
+    constexpr int kStride = 54;
     std::vector<float> data;
     data.reserve(members.size() * kStride);
     for (const Instance* instance : members) {
       const QMatrix4x4 m = ToQt(instance->transform);
       data.insert(data.end(), m.constData(), m.constData() + 16);
       const QMatrix3x3 n = m.normalMatrix();
-      data.insert(data.end(), n.constData(), n.constData() + 9);
       const bool marked = instance->kind == Primitive::StandIn;
+      const bool patterned = !marked && instance->pattern >= 0 &&
+                             instance->pattern < static_cast<int>(model.patterns.size());
+      data.insert(data.end(), n.constData(), n.constData() + 3);
+      data.push_back(patterned ? static_cast<float>(instance->pattern) : -1.0f);
+      data.insert(data.end(), n.constData() + 3, n.constData() + 9);
       for (int c = 0; c < 3; ++c)
         data.push_back(marked ? (c == 1 ? 0.2f : 1.0f) : instance->colour[c]);
-      data.push_back(1.0f);
+      const Surface& f = marked ? Surface{} : instance->surface;
+      const float filter = marked ? 0 : std::clamp(instance->colour[3], 0.0f, 1.0f);
+      const float transmit = marked ? 0 : std::clamp(instance->transmit, 0.0f, 1.0f);
+      data.insert(data.end(), {filter, transmit, f.diffuse, f.brilliance, f.specular, f.roughness,
+                               f.phong, f.phong_size, f.metallic, f.reflection, f.ambient[0],
+                               f.ambient[1], f.ambient[2]});
+      const Mat4 to_pattern = patterned ? AffineInverse(instance->pattern_frame) : Mat4{};
+      for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 4; ++column)
+          data.push_back(static_cast<float>(to_pattern(row, column)));
+      }
     }
     group->instances.create();
     group->instances.bind();
@@ -189,13 +233,83 @@ void ModelDrawer::Upload(const SceneModel& model) {
       gl->glVertexAttribDivisor(location, 1);
     };
     for (GLuint c = 0; c < 4; ++c) attribute(2 + c, 4, static_cast<int>(c) * 4);
-    for (GLuint c = 0; c < 3; ++c) attribute(6 + c, 3, 16 + static_cast<int>(c) * 3);
-    attribute(9, 4, 25);
+    attribute(6, 4, 16);
+    attribute(7, 3, 20);
+    attribute(8, 3, 23);
+    for (GLuint c = 0; c < 4; ++c) attribute(9 + c, 4, 26 + static_cast<int>(c) * 4);
+    for (GLuint c = 0; c < 3; ++c) attribute(13 + c, 4, 42 + static_cast<int>(c) * 4);
+    group->clear = clear;
     group->instance_count = static_cast<GLsizei>(members.size());
     group->vao.release();
     triangles_ += static_cast<size_t>(group->index_count / 3) * members.size();
     groups_.push_back(std::move(group));
   }
+}
+
+void ModelDrawer::UploadPatterns(const std::vector<Pattern>& patterns) {
+  constexpr int kWidth = 2 + 2 * static_cast<int>(kMaxPatternStops);
+  const int rows = static_cast<int>(std::max<size_t>(patterns.size(), 1));
+  std::vector<float> texels(static_cast<size_t>(kWidth * rows * 4), 0.0f);
+  for (size_t row = 0; row < patterns.size(); ++row) {
+    const Pattern& p = patterns[row];
+    float* at = &texels[row * kWidth * 4];
+    const size_t stops = std::min(p.map.size(), kMaxPatternStops);
+    at[0] = static_cast<float>(p.kind);
+    at[1] = p.turbulence;
+    at[2] = static_cast<float>(stops);
+    at[4] = static_cast<float>(p.axis.x);
+    at[5] = static_cast<float>(p.axis.y);
+    at[6] = static_cast<float>(p.axis.z);
+    for (size_t i = 0; i < stops; ++i) {
+      std::copy_n(p.map[i].colour.begin(), 4, at + (2 + i) * 4);
+      at[(2 + kMaxPatternStops + i) * 4] = p.map[i].at;
+      at[(2 + kMaxPatternStops + i) * 4 + 1] = p.map[i].colour[4];
+    }
+  }
+  QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
+  if (!pattern_texture_) gl->glGenTextures(1, &pattern_texture_);
+  gl->glBindTexture(GL_TEXTURE_2D, pattern_texture_);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA32F, kWidth, rows, 0, GL_RGBA, GL_FLOAT, texels.data());
+  gl->glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view) {
+  program.setUniformValue("eye", view.inverted().map(QVector3D(0, 0, 0)));
+  const int count = static_cast<int>(std::min<size_t>(lights_.size(), 8));
+  program.setUniformValue("light_count", count);
+  for (int i = 0; i < count; ++i) {
+    const SceneLight& l = lights_[i];
+    const std::string at = "light_position[" + std::to_string(i) + "]",
+                      colour = "light_colour[" + std::to_string(i) + "]";
+    program.setUniformValue(at.c_str(), Qv(l.position));
+    program.setUniformValue(colour.c_str(), Qv(l.colour));
+  }
+  const SceneSurroundings& s = surroundings_;
+  const bool shown = surroundings_shown_;
+  program.setUniformValue("has_sky", shown && s.sky);
+  program.setUniformValue("background", shown ? Qv(s.background) : QVector3D());
+  program.setUniformValue("horizon", Qv(s.horizon));
+  program.setUniformValue("zenith", Qv(s.zenith));
+  program.setUniformValue(
+      "haze", shown ? QVector4D(s.haze[0], s.haze[1], s.haze[2], s.haze[3]) : QVector4D());
+  const int grounds = shown ? static_cast<int>(std::min<size_t>(s.grounds.size(), 2)) : 0;
+  program.setUniformValue("ground_count", grounds);
+  for (int i = 0; i < grounds; ++i) {
+    const SceneSurroundings::Ground& g = s.grounds[i];
+    const std::string n = "[" + std::to_string(i) + "]";
+    program.setUniformValue(("ground_plane" + n).c_str(),
+                            QVector4D(Qv(g.normal), static_cast<float>(g.offset)));
+    program.setUniformValue(("ground_colour" + n).c_str(),
+                            QVector4D(Qv(g.colour), g.surface.reflection));
+    const QVector3D ambient = Qv(g.surface.ambient);
+    program.setUniformValue(
+        ("ground_finish" + n).c_str(),
+        QVector4D((ambient.x() + ambient.y() + ambient.z()) / 3, g.surface.diffuse, 0, 0));
+  }
+  program.setUniformValue("fog_distance", shown ? static_cast<float>(s.fog_distance) : 0.0f);
+  program.setUniformValue("fog_colour", Qv(s.fog_colour));
 }
 
 void ModelDrawer::Draw(const QMatrix4x4& view, const QMatrix4x4& projection) {
@@ -205,21 +319,62 @@ void ModelDrawer::Draw(const QMatrix4x4& view, const QMatrix4x4& projection) {
   gl->glGetIntegerv(GL_VIEWPORT, viewport);
   gl->glScissor(viewport[0], viewport[1], viewport[2], viewport[3]);
   gl->glEnable(GL_SCISSOR_TEST);
-  gl->glClearColor(0, 0, 0, 1);
+  const SceneSurroundings& s = surroundings_;
+  const QVector3D clear = !surroundings_shown_ ? QVector3D()
+                          : s.fog_distance > 0 ? Qv(s.fog_colour)
+                                               : Qv(s.background);
+  gl->glClearColor(Encoded(clear.x()), Encoded(clear.y()), Encoded(clear.z()), 1);
   gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   gl->glDisable(GL_SCISSOR_TEST);
   gl->glEnable(GL_DEPTH_TEST);
+  gl->glDepthFunc(GL_LEQUAL);
   gl->glDisable(GL_CULL_FACE);
+  gl->glDisable(GL_BLEND);
+  if (!shadows_made_) {
+    shadows_made_ = true;
+    shadows_.Render(lights_, bounds_, [&](QOpenGLShaderProgram&) {
+      for (const auto& group : groups_) {
+        group->vao.bind();
+        gl->glDrawElementsInstanced(GL_TRIANGLES, group->index_count, GL_UNSIGNED_INT, nullptr,
+                                    group->instance_count);
+        group->vao.release();
+      }
+    });
+  }
+  if (surroundings_shown_ && (s.sky || !s.grounds.empty())) {
+    backdrop_.bind();
+    SetLights(backdrop_, view);
+    shadows_.Bind(backdrop_, 1);
+    backdrop_.setUniformValue("unproject", (projection * view).inverted());
+    backdrop_.setUniformValue("project", projection * view);
+    backdrop_vao_.bind();
+    gl->glDrawArrays(GL_TRIANGLES, 0, 3);
+    backdrop_vao_.release();
+    backdrop_.release();
+  }
   if (groups_.empty()) return;
   program_.bind();
   program_.setUniformValue("view", view);
   program_.setUniformValue("projection", projection);
+  program_.setUniformValue("headlight", lights_.empty());
+  shadows_.Bind(program_, 1);
+  gl->glActiveTexture(GL_TEXTURE0);
+  gl->glBindTexture(GL_TEXTURE_2D, pattern_texture_);
+  program_.setUniformValue("patterns", 0);
+  SetLights(program_, view);
+  // What a see-through surface lets through is the second output times what lies behind.
+  gl->glEnable(GL_BLEND);
+  gl->glBlendFunc(GL_ONE, GL_SRC1_COLOR);
   for (const auto& group : groups_) {
+    gl->glDepthMask(group->clear ? GL_FALSE : GL_TRUE);
     group->vao.bind();
     gl->glDrawElementsInstanced(GL_TRIANGLES, group->index_count, GL_UNSIGNED_INT, nullptr,
                                 group->instance_count);
     group->vao.release();
   }
+  gl->glDepthMask(GL_TRUE);
+  gl->glDisable(GL_BLEND);
+  gl->glBindTexture(GL_TEXTURE_2D, 0);
   program_.release();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/scene_model.h"
+#include "shadow_maps.h"
 
 namespace vermora::app {
 
@@ -34,6 +35,11 @@ class ModelDrawer {
   // Draws with the given camera into the current viewport, clearing it first.
   void Draw(const QMatrix4x4& view, const QMatrix4x4& projection);
 
+  // The scene's sky, ground, background colour and fog behind the creature, or
+  // a black ground (quicker).
+  void ShowSurroundings(bool shown) { surroundings_shown_ = shown; }
+  bool surroundings_shown() const { return surroundings_shown_; }
+
   size_t triangles() const { return triangles_; }
   int detail() const { return detail_; }
 
@@ -44,14 +50,27 @@ class ModelDrawer {
  private:
   struct Group;
   void Release();
+  void SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view);
+  void UploadPatterns(const std::vector<Pattern>& patterns);
 
-  QOpenGLShaderProgram program_;
+  QOpenGLShaderProgram program_, backdrop_;
+  QOpenGLVertexArrayObject backdrop_vao_;
+  std::vector<SceneLight> lights_;
+  SceneSurroundings surroundings_;
+  bool surroundings_shown_ = true;
+  GLuint pattern_texture_ = 0;
+  ShadowMaps shadows_;
+  bool shadows_made_ = false;
+  Bounds bounds_;  // the patterns' rows (see the fragment shader)
   std::vector<std::unique_ptr<Group>> groups_;
   size_t triangles_ = 0;
   int detail_ = 0;
 };
 
-// The scene's camera as Qt matrices.
+// The scene's camera as Qt matrices; points and colours as Qt vectors.
 QMatrix4x4 ToQt(const Mat4& m);
+QVector3D Qv(const Vec3& v);
+QVector3D Qv(const std::array<float, 3>& c);
+QVector3D Qv(const std::array<float, 4>& c);
 
 }  // namespace vermora::app

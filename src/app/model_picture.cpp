@@ -42,7 +42,7 @@ Offscreen& Shared() {
 
 }  // namespace
 
-QImage DrawModelPicture(const BuiltModel& built, QSize size, QString* error) {
+QImage DrawModelPicture(const BuiltModel& built, QSize size, QString* error, bool surroundings) {
   Offscreen& gl = Shared();
   if (!gl.ok || !built.model || !gl.context.makeCurrent(&gl.surface)) {
     if (error) *error = gl.ok ? "no model" : gl.error;
@@ -55,6 +55,7 @@ QImage DrawModelPicture(const BuiltModel& built, QSize size, QString* error) {
   target.bind();
   gl.context.extraFunctions()->glViewport(0, 0, size.width(), size.height());
   gl.drawer.Upload(*built.model);
+  gl.drawer.ShowSurroundings(surroundings);
   const QMatrix4x4 view = ToQt(CameraView(built.model->camera));
   const auto [near_plane, far_plane] = DepthRange(built.model->bounds(), view);
   gl.drawer.Draw(view,

@@ -44,6 +44,18 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
     modes_->addButton(button, m);
     bar->addWidget(button);
   }
+  auto* surroundings = new QToolButton(this);
+  surroundings->setObjectName("PaneSurroundings");
+  surroundings->setText("Sky && ground");
+  surroundings->setToolTip(
+      "The 3-D view shows the scene's background, sky, ground, sea and fog behind the "
+      "creature; off, the creature stands on black and draws quicker");
+  surroundings->setCheckable(true);
+  surroundings->setAutoRaise(true);
+  surroundings->setChecked(
+      QSettings(kSettingsOrg, kSettingsApp).value(kSurroundingsKey, true).toBool());
+  bar->addSpacing(12);
+  bar->addWidget(surroundings);
   bar->addStretch(1);
   info_ = new QLabel(this);
   info_->setObjectName("ModelInfo");
@@ -64,6 +76,15 @@ PicturePane::PicturePane(QWidget* picture, QWidget* parent)
   }
   split_->addWidget(picture_);
   column->addWidget(split_, 1);
+  if (view_) {
+    view_->ShowSurroundings(surroundings->isChecked());
+    connect(surroundings, &QToolButton::toggled, this, [this](bool on) {
+      view_->ShowSurroundings(on);
+      QSettings(kSettingsOrg, kSettingsApp).setValue(kSurroundingsKey, on);
+    });
+  } else {
+    surroundings->setEnabled(false);
+  }
   connect(builder_, &ModelBuilder::Ready, this, &PicturePane::Built);
   connect(modes_, &QButtonGroup::idClicked, this, [this](int m) { Choose(static_cast<Mode>(m)); });
   if (!view_) {

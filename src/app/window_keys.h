@@ -24,6 +24,7 @@ inline constexpr const char* kGeometryKey = "window/geometry";
 inline constexpr const char* kSplitterKey = "window/splitter";
 inline constexpr const char* kSideSplitterKey = "window/side splitter";
 inline constexpr const char* kPictureModeKey = "window/picturePane";
+inline constexpr const char* kSurroundingsKey = "window/viewSurroundings";
 inline constexpr const char* kLastPictureFileKey = "picture/last file";
 inline constexpr const char* kFramesFolderKey = "animation/frames folder";
 inline constexpr const char* kFramesOwnSizeKey = "animation/own frame size";

@@ -92,6 +92,26 @@ Mat4 Rotation(Vec3 degrees) {
   return about(2, degrees.z) * about(1, degrees.y) * about(0, degrees.x);
 }
 
+Mat4 AffineInverse(const Mat4& m) {
+  // The rows of A^-1 are the cross products of A's columns over its determinant.
+  const Vec3 c0{m(0, 0), m(1, 0), m(2, 0)}, c1{m(0, 1), m(1, 1), m(2, 1)},
+      c2{m(0, 2), m(1, 2), m(2, 2)};
+  using model_math::Cross, model_math::Dot;
+  const double det = Dot(c0, Cross(c1, c2));
+  if (!(std::abs(det) > 1e-300)) return Mat4{};
+  const Vec3 rows[3] = {Cross(c1, c2), Cross(c2, c0), Cross(c0, c1)};
+  const Vec3 t{m(0, 3), m(1, 3), m(2, 3)};
+  Mat4 r;
+  for (int row = 0; row < 3; ++row) {
+    const Vec3 v{rows[row].x / det, rows[row].y / det, rows[row].z / det};
+    r(row, 0) = v.x;
+    r(row, 1) = v.y;
+    r(row, 2) = v.z;
+    r(row, 3) = -Dot(v, t);
+  }
+  return r;
+}
+
 void Bounds::Add(Vec3 p) {
   if (empty) {
     min = max = p;

@@ -123,14 +123,32 @@ void SceneReader::Append(Shape& to, Shape&& from) {
 
 void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
   const bool moves = m.m != Mat4{}.m;
+  auto paint = [&](Instance& instance) {
+    for (int i = 0; i < 4; ++i) instance.colour[i] = static_cast<float>(colour.rgbft[i]);
+    instance.transmit = static_cast<float>(colour.rgbft[4]);
+  };
   for (Piece& p : shape.pieces) {
-    if (moves) p.instance.transform = m * p.instance.transform;
+    if (moves) {
+      p.instance.transform = m * p.instance.transform;
+      if (p.coloured) p.instance.pattern_frame = m * p.instance.pattern_frame;
+    }
     if (colour.known && !p.coloured) {
       p.coloured = true;
-      for (int i = 0; i < 4; ++i) p.instance.colour[i] = static_cast<float>(colour.rgbft[i]);
+      paint(p.instance);
+      p.instance.pattern = colour.pattern;
+      if (colour.pattern >= 0)
+        p.instance.pattern_frame = m * AffineInverse(colour.before) * colour.pattern_transform;
+    }
+    if (colour.finished && !p.finished) {
+      p.finished = true;
+      p.instance.surface = colour.surface;
     }
   }
   for (HalfSpace& h : shape.planes) h = Moved(h, m);
+  if (shape.pieces.empty() && !shape.planes.empty()) {
+    if (colour.known) paint(shape.plane_look);
+    if (colour.finished) shape.plane_look.surface = colour.surface;
+  }
 }
 
 Shape SceneReader::ParseObject() {
@@ -183,7 +201,7 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   }
   if (named) {
     // Neither moved nor coloured: the declared pieces themselves, uncopied.
-    if (m.m == Mat4{}.m && !colour.known) return named;
+    if (m.m == Mat4{}.m && !colour.known && !colour.finished) return named;
     shape = *named;
   }
   Finish(shape, m, colour);
@@ -352,7 +370,12 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
     if (!inside(a) || !inside(b)) continue;
     Piece p = Make(Primitive::Cylinder, AxisFrame(a, Sub(b, a), tube));
     p.coloured = torus.coloured;
+    p.finished = torus.finished;
     p.instance.colour = torus.instance.colour;
+    p.instance.transmit = torus.instance.transmit;
+    p.instance.surface = torus.instance.surface;
+    p.instance.pattern = torus.instance.pattern;
+    p.instance.pattern_frame = torus.instance.pattern_frame;
     r.pieces.push_back(p);
   }
   return r;
@@ -401,8 +424,22 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
   } else if (w == "texture" || w == "pigment") {
     Advance();
     const Colour c = ParseTexture();
-    if (c.known) colour = c;
-  } else if (OneOf(w, {"finish", "normal", "interior", "material", "interior_texture", "bounded_by",
+    if (c.known) {
+      colour.rgbft = c.rgbft;
+      colour.known = true;
+      colour.pattern = c.pattern;
+      colour.pattern_transform = c.pattern_transform;
+      colour.before = m;
+    }
+    if (c.finished) {
+      colour.surface = c.surface;
+      colour.finished = true;
+    }
+  } else if (w == "finish") {
+    Advance();
+    ParseFinish(colour.surface);
+    colour.finished = true;
+  } else if (OneOf(w, {"normal", "interior", "material", "interior_texture", "bounded_by",
                        "clipped_by", "photons", "radiosity"})) {
     Advance();
     if (PeekIs("{")) SkipBlock();

@@ -14,27 +14,46 @@ constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
 
 using namespace model_math;
 
+const PatternKind* PatternWord(std::string_view w) {
+  static const NameMap<PatternKind> kWords = {
+      {"gradient", PatternKind::kGradient},   {"marble", PatternKind::kMarble},
+      {"wood", PatternKind::kWood},           {"onion", PatternKind::kOnion},
+      {"leopard", PatternKind::kLeopard},     {"radial", PatternKind::kRadial},
+      {"spherical", PatternKind::kSpherical}, {"granite", PatternKind::kGranite},
+      {"agate", PatternKind::kAgate},         {"bozo", PatternKind::kNoise},
+      {"spotted", PatternKind::kNoise},       {"bumps", PatternKind::kNoise},
+      {"wrinkles", PatternKind::kNoise},      {"dents", PatternKind::kNoise},
+      {"crackle", PatternKind::kNoise},       {"cells", PatternKind::kNoise},
+      {"ripples", PatternKind::kNoise},       {"waves", PatternKind::kNoise}};
+  const auto it = kWords.find(w);
+  return it == kWords.end() ? nullptr : &it->second;
+}
+
 }  // namespace
 
 // A texture or pigment block: its colour, or the average of the colours of
-// its pattern; a name we do not know leaves a grey.
+// its pattern; a name we do not know leaves a grey. Its finish as it says.
 SceneReader::Colour SceneReader::ParseTexture() {
   Deeper deeper(*this);
   std::vector<std::array<double, 5>> colours;
   bool unknown = false;
+  Colour c;
   if (Peek().kind == SceneToken::kWord) {  // texture Name, without braces
     const std::string w(Peek().text);
     Advance();
     if (const Value* v = Lookup(w);
         v && (v->kind == Value::kTexture || v->kind == Value::kVector)) {
       if (v->known_colour) colours.push_back(v->v);
+      c.surface = v->surface;
+      c.finished = v->finished;
+      c.pattern = v->pattern;
+      c.pattern_transform = v->pattern_transform;
     } else {
       unknown = true;
     }
   } else {
-    ScanPigment(colours, unknown);
+    ScanPigment(colours, unknown, c);
   }
-  Colour c;
   if (!colours.empty()) {
     c.known = true;
     for (const auto& one : colours) {
@@ -47,9 +66,13 @@ SceneReader::Colour SceneReader::ParseTexture() {
   return c;
 }
 
-void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown) {
+void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown,
+                              Colour& finish) {
   Expect("{");
   const int inside = braces_;
+  Pattern pattern;
+  bool patterned = false;
+  Mat4 placed;
   while (braces_ >= inside) {
     const SceneToken& t = Peek();
     if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a texture");
@@ -58,10 +81,33 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       continue;
     }
     const std::string w(t.text);
-    if (StartsColour(t)) {
+    if (const PatternKind* kind = PatternWord(w); kind && !patterned && pattern.map.empty()) {
+      Advance();
+      patterned = true;
+      pattern.kind = *kind;
+      if (*kind == PatternKind::kGradient) pattern.axis = Vector();
+    } else if (w == "color_map" || w == "colour_map") {
+      Advance();
+      if (PeekIs("{")) ColourMap(pattern, colours);
+    } else if (w == "turbulence") {
+      Advance();
+      const Vec3 v = Vector();
+      pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+    } else if (w == "translate" || w == "rotate" || w == "scale") {
+      Advance();
+      const Vec3 v = Vector();
+      placed = (w == "translate" ? Translation(v)
+                : w == "rotate"  ? Rotation(v)
+                                 : Scaling(v)) *
+               placed;
+    } else if (StartsColour(t)) {
       colours.push_back(ColourValue());
-    } else if (OneOf(w, {"finish", "normal", "interior", "density", "media", "warp", "image_map",
-                         "bump_map", "material_map", "image_pattern", "function", "pigment_pattern",
+    } else if (w == "finish") {
+      Advance();
+      ParseFinish(finish.surface);
+      finish.finished = true;
+    } else if (OneOf(w, {"normal", "interior", "density", "media", "warp", "image_map", "bump_map",
+                         "material_map", "image_pattern", "function", "pigment_pattern",
                          "normal_map"})) {
       Advance();
       if (PeekIs("{")) SkipBlock();
@@ -69,6 +115,14 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
     } else if (const Value* v = Lookup(w)) {
       if ((v->kind == Value::kTexture && v->known_colour) || v->kind == Value::kVector) {
         if (v->size >= 3 || v->kind == Value::kTexture) colours.push_back(v->v);
+      }
+      if (v->kind == Value::kTexture && v->finished) {
+        finish.surface = v->surface;
+        finish.finished = true;
+      }
+      if (v->kind == Value::kTexture && v->pattern >= 0 && finish.pattern < 0) {
+        finish.pattern = v->pattern;
+        finish.pattern_transform = v->pattern_transform;
       }
       Advance();
     } else if (std::array<double, 5> named; FindPovColour(w, named)) {
@@ -175,6 +229,131 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
     }
   }
+  if (patterned && pattern.map.size() >= 2 && finish.pattern < 0) {
+    finish.pattern = AddPattern(pattern);
+    finish.pattern_transform = placed;
+  } else if (finish.pattern >= 0) {
+    finish.pattern_transform = placed * finish.pattern_transform;
+  }
+}
+
+// color_map {[at colour] ...}: its stops for the pattern, its colours for the mean.
+void SceneReader::ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>& colours) {
+  Expect("{");
+  const int inside = braces_;
+  while (braces_ >= inside) {
+    if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a colour map");
+    if (!PeekIs("[")) {
+      Advance();
+      continue;
+    }
+    Advance();
+    Pattern::Stop stop;
+    stop.at = static_cast<float>(Number());
+    SkipComma();
+    const std::array<double, 5> c = ColourValue();
+    for (int i = 0; i < 5; ++i) stop.colour[i] = static_cast<float>(c[i]);
+    colours.push_back(c);
+    if (pattern.map.size() < kMaxPatternStops) pattern.map.push_back(stop);
+    while (!PeekIs("]")) {
+      if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a colour map");
+      Advance();
+    }
+    Advance();
+  }
+  std::stable_sort(pattern.map.begin(), pattern.map.end(),
+                   [](const Pattern::Stop& a, const Pattern::Stop& b) { return a.at < b.at; });
+}
+
+int SceneReader::AddPattern(const Pattern& pattern) {
+  std::vector<float> key = {static_cast<float>(pattern.kind), pattern.turbulence,
+                            static_cast<float>(pattern.axis.x), static_cast<float>(pattern.axis.y),
+                            static_cast<float>(pattern.axis.z)};
+  for (const Pattern::Stop& s : pattern.map) {
+    key.push_back(s.at);
+    key.insert(key.end(), s.colour.begin(), s.colour.end());
+  }
+  auto [it, added] = pattern_ids_.try_emplace(key, static_cast<int>(patterns_.size()));
+  if (added) patterns_.push_back(pattern);
+  return it->second;
+}
+
+// A finish block, from a declared finish it names or POV-Ray's defaults.
+void SceneReader::ParseFinish(Surface& surface) {
+  Deeper deeper(*this);
+  Expect("{");
+  const int inside = braces_;
+  auto level = [&] {  // a number, or the mean of a colour
+    const Value v = ParseValue();
+    if (v.kind == Value::kNumber) return static_cast<float>(v.v[0]);
+    if (v.kind == Value::kVector) return static_cast<float>((v.v[0] + v.v[1] + v.v[2]) / 3);
+    Unread("a number expected in a finish");
+  };
+  auto albedo = [&] {
+    if (Peek().kind == SceneToken::kWord && Peek().text == "albedo") Advance();
+    return level();
+  };
+  while (braces_ >= inside) {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a finish");
+    if (t.kind != SceneToken::kWord) {
+      Advance();
+      continue;
+    }
+    const std::string w(t.text);
+    Advance();
+    if (w == "ambient" || w == "emission") {
+      const Value v = ParseValue();
+      for (int i = 0; i < 3; ++i) {
+        const float x = static_cast<float>(v.kind == Value::kVector ? v.v[i] : v.v[0]);
+        surface.ambient[i] = w == "ambient" ? x : surface.ambient[i] + x;
+      }
+    } else if (w == "diffuse") {
+      surface.diffuse = albedo();
+      if (PeekIs(",")) {  // the back side's share
+        Advance();
+        level();
+      }
+    } else if (w == "brilliance") {
+      surface.brilliance = level();
+    } else if (w == "specular") {
+      surface.specular = albedo();
+    } else if (w == "roughness") {
+      surface.roughness = level();
+    } else if (w == "phong") {
+      surface.phong = albedo();
+    } else if (w == "phong_size") {
+      surface.phong_size = level();
+    } else if (w == "metallic") {
+      const SceneToken& n = Peek();
+      surface.metallic = n.kind == SceneToken::kNumber ? level() : 1;
+    } else if (w == "reflection") {
+      if (PeekIs("{")) {  // reflection {min max fresnel ...}: the larger share
+        Advance();
+        const float low = level();
+        SkipComma();
+        float high = low;
+        if (!PeekIs("}") && (Peek().kind != SceneToken::kWord || StartsColour(Peek())))
+          high = level();
+        surface.reflection = std::max(low, high);
+        while (!PeekIs("}")) {
+          if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a finish");
+          Advance();
+        }
+        Advance();
+      } else {
+        surface.reflection = level();
+      }
+    } else if (const Value* v = Lookup(w); v && v->kind == Value::kFinish) {
+      surface = v->surface;
+    } else if (PeekIs("{")) {
+      SkipBlock();  // irid, subsurface and the like
+    }
+  }
+  surface.ambient = {std::max(surface.ambient[0], 0.0f), std::max(surface.ambient[1], 0.0f),
+                     std::max(surface.ambient[2], 0.0f)};
+  surface.reflection = std::clamp(surface.reflection, 0.0f, 1.0f);
+  surface.metallic = std::clamp(surface.metallic, 0.0f, 1.0f);
 }
 
 void SceneReader::ParseCamera(SceneCamera& camera) {

@@ -142,12 +142,23 @@ Value SceneReader::ParseValue() {
       v.kind = Value::kTexture;
       v.v = c.rgbft;
       v.known_colour = c.known;
+      v.surface = c.surface;
+      v.finished = c.finished;
+      v.pattern = c.pattern;
+      v.pattern_transform = c.pattern_transform;
+      return v;
+    }
+    if (t.text == "finish") {
+      Advance();
+      Value v;
+      v.kind = Value::kFinish;
+      ParseFinish(v.surface);
       return v;
     }
     for (std::string_view skipped :
-         {"finish", "normal", "interior", "material", "color_map", "colour_map", "pigment_map",
-          "normal_map", "texture_map", "function", "spline", "transform", "camera", "light_source",
-          "media", "density"}) {
+         {"normal", "interior", "material", "color_map", "colour_map", "pigment_map", "normal_map",
+          "texture_map", "function", "spline", "transform", "camera", "light_source", "media",
+          "density"}) {
       if (t.text == skipped) {
         Advance();
         if (PeekIs("{")) SkipBlock();

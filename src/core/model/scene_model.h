@@ -22,11 +22,54 @@ struct Mat4 {
 };
 
 Mat4 operator*(const Mat4& a, const Mat4& b);
+// The inverse of an affine matrix; the identity for one that cannot be turned back.
+Mat4 AffineInverse(const Mat4& m);
 Vec3 TransformPoint(const Mat4& t, Vec3 p);
 Mat4 Translation(Vec3 offset);
 Mat4 Scaling(Vec3 factors);
 // POV-Ray's `rotate <x, y, z>` in degrees: about x first, then y, then z.
 Mat4 Rotation(Vec3 degrees);
+
+// How a surface takes the light, as its finish says; unset, POV-Ray's defaults.
+// Colours are in the scene's own terms (rgb 0..1), as the finish gives them.
+struct Surface {
+  std::array<float, 3> ambient = {0.1f, 0.1f, 0.1f};
+  float diffuse = 0.6f, brilliance = 1;
+  float specular = 0, roughness = 0.05f;  // a highlight of size 1 / roughness
+  float phong = 0, phong_size = 40;
+  float metallic = 0;    // 0 to 1: how much the highlights take the surface's colour
+  float reflection = 0;  // 0 to 1: how much of the surroundings it mirrors
+  bool operator==(const Surface&) const = default;
+};
+
+// A pigment's pattern and its colour map, which the view follows in the
+// pattern's own space. Patterns the view cannot follow are kNoise: a value
+// from 0 to 1 that varies as they do, without their shapes.
+enum class PatternKind : int {
+  kGradient = 1,
+  kMarble,
+  kWood,
+  kOnion,
+  kLeopard,
+  kRadial,
+  kSpherical,
+  kGranite,
+  kAgate,
+  kNoise
+};
+
+struct Pattern {
+  PatternKind kind = PatternKind::kNoise;
+  Vec3 axis{0, 1, 0};  // of a gradient
+  float turbulence = 0;
+  struct Stop {
+    float at = 0;
+    std::array<float, 5> colour = {0, 0, 0, 0, 0};  // r g b filter transmit
+  };
+  std::vector<Stop> map;  // in order of `at`, at most kMaxPatternStops
+};
+
+inline constexpr size_t kMaxPatternStops = 8;
 
 enum class Primitive { Sphere, Box, Cylinder, Cone, Torus, StandIn };
 
@@ -39,6 +82,10 @@ struct Instance {
   Mat4 transform;   // maps the unit primitive to world space (POV-Ray's left-handed coords)
   float shape = 0;  // Cone: top radius / base radius (<= 1); Torus: minor / major radius; else 0
   std::array<float, 4> colour = {0, 0, 0, 0};  // r g b filter; POV-Ray's black when untextured
+  float transmit = 0;                          // light let through unfiltered, 0 to 1
+  Surface surface;
+  int pattern = -1;    // of SceneModel::patterns, drawn over `colour`; -1: none
+  Mat4 pattern_frame;  // maps the pattern's space to world space
 };
 
 struct Bounds {
@@ -57,9 +104,44 @@ struct SceneCamera {
   bool read = false;  // the scene had a camera
 };
 
+// A point light of the scene (spotlights and area lights as points too).
+struct SceneLight {
+  Vec3 position;
+  std::array<float, 3> colour = {1, 1, 1};
+};
+
+inline constexpr size_t kMaxSceneLights = 8;  // the view lights with the first ones
+
+// What lies behind the creature: the background colour, or a sky sphere's
+// gradient from its colour at the horizon to its colour straight up; the
+// planes of the ground or the sea; a depth fog.
+struct SceneSurroundings {
+  std::array<float, 3> background = {0, 0, 0};
+  bool sky = false;  // a sky sphere's gradient, up the world's y
+  std::array<float, 3> horizon = {0, 0, 0}, zenith = {0, 0, 0};
+  struct Ground {
+    Vec3 normal{0, 1, 0};
+    double offset = 0;  // points p with normal . p = offset
+    std::array<float, 4> colour = {0, 0, 0, 0};
+    Surface surface;
+  };
+  std::vector<Ground> grounds;
+  // Thin layers over the sky above the horizon (clouds): their colour, and how
+  // much of the sky they cover (0 to 1).
+  std::array<float, 4> haze = {0, 0, 0, 0};
+  void AddHaze(const std::array<float, 3>& colour, float cover);
+  double fog_distance = 0;  // 0: no fog
+  std::array<float, 3> fog_colour = {0, 0, 0};
+  // The colour seen looking along `direction` (no ground): the sky's, else the background's.
+  std::array<float, 3> SkyColour(Vec3 direction) const;
+};
+
 struct SceneModel {
   std::vector<Instance> instances;
   SceneCamera camera;
+  std::vector<SceneLight> lights;
+  SceneSurroundings surroundings;
+  std::vector<Pattern> patterns;
   int stand_ins = 0;
   std::vector<std::string> notes;  // what became a stand-in, and why (a few lines)
   std::string error;               // empty when the scene was read

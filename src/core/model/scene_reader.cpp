@@ -32,6 +32,25 @@ bool KnownInclude(std::string_view name) {
   return false;
 }
 
+// A plane of the scene on its own is ground or sea; one mostly transparent
+// (a layer of cloud) is left out.
+void AddGround(const Shape& shape, SceneSurroundings& surroundings) {
+  const Instance& look = shape.plane_look;
+  if (shape.planes.size() != 1) return;
+  const float clear = look.colour[3] + look.transmit;
+  if (clear >= 0.5f) {
+    surroundings.AddHaze({look.colour[0], look.colour[1], look.colour[2]}, 1 - clear);
+    return;
+  }
+  if (surroundings.grounds.size() >= 2) return;
+  SceneSurroundings::Ground ground;
+  ground.normal = shape.planes[0].normal;
+  ground.offset = shape.planes[0].offset;
+  ground.colour = look.colour;
+  ground.surface = look.surface;
+  surroundings.grounds.push_back(ground);
+}
+
 }  // namespace
 
 SceneReader::Deeper::Deeper(SceneReader& r) : r_(r) {
@@ -351,7 +370,17 @@ void SceneReader::Read(SceneModel& model) {
           Advance();
           ParseCamera(model.camera);
         } else if (t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
-          Append(scene, ParseObject());
+          Shape shape = ParseObject();
+          if (shape.pieces.empty()) AddGround(shape, model.surroundings);
+          Append(scene, std::move(shape));
+        } else if (t.kind == SceneToken::kWord && t.text == "light_source") {
+          Advance();
+          ParseLight(model.lights);
+        } else if (t.kind == SceneToken::kWord &&
+                   (t.text == "background" || t.text == "sky_sphere" || t.text == "fog")) {
+          const std::string word(t.text);
+          Advance();
+          ParseSurroundings(word, model.surroundings);
         } else if (t.kind == SceneToken::kWord) {
           const std::string word(t.text);
           Advance();
@@ -359,8 +388,7 @@ void SceneReader::Read(SceneModel& model) {
           SkipBlock();
           bool ignored = false;
           for (std::string_view skipped :
-               {"light_source", "global_settings", "background", "fog", "sky_sphere", "media",
-                "atmosphere", "rainbow", "photons", "radiosity"}) {
+               {"global_settings", "media", "atmosphere", "rainbow", "photons", "radiosity"}) {
             ignored = ignored || word == skipped;
           }
           if (!ignored) {
@@ -400,6 +428,7 @@ void SceneReader::Read(SceneModel& model) {
   if (unplaced)
     Note(std::to_string(unplaced) + " objects are left out: their place or size is out of range");
   model.notes = notes_;
+  model.patterns = std::move(patterns_);
 }
 
 }  // namespace model_detail

@@ -6,6 +6,7 @@
 // cursor meets them, so a macro's body is read where it stands in the text.
 
 #include <array>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -21,6 +22,7 @@ namespace vermora::model_detail {
 struct Piece {
   Instance instance;
   bool coloured = false;  // a texture of its own, which an outer one leaves alone
+  bool finished = false;  // a finish of its own, likewise
 };
 
 // Points p with normal . p <= offset.
@@ -33,15 +35,21 @@ struct Shape {
   std::vector<Piece> pieces;
   // For a plane, or a union of planes: the region is the union of these.
   std::vector<HalfSpace> planes;
+  // How planes alone look (a ground, a sea): colour, transmit and finish.
+  Instance plane_look;
 };
 
 struct Value {
-  enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kString } kind = kNone;
+  enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kFinish, kString } kind = kNone;
   std::array<double, 5> v = {0, 0, 0, 0, 0};  // a number in v[0]; a colour is r g b filter transmit
   int size = 1;                               // components of a vector
   std::shared_ptr<std::vector<Value>> array;
   std::shared_ptr<const Shape> shape;
   bool known_colour = true;  // a texture whose colour could be read
+  int pattern = -1;          // a texture's pattern, with its placement
+  Mat4 pattern_transform;
+  Surface surface;        // a finish, or a texture's finish
+  bool finished = false;  // a texture with a finish
   std::string text;
 };
 
@@ -84,6 +92,11 @@ class SceneReader {
   struct Colour {
     std::array<double, 5> rgbft = {0, 0, 0, 0, 0};
     bool known = false;
+    Surface surface;
+    bool finished = false;   // the surface was given
+    int pattern = -1;        // of patterns_
+    Mat4 pattern_transform;  // the pattern's own placement within the texture
+    Mat4 before;             // the object's transforms before its texture: not the texture's
   };
   class Deeper {  // bounds the recursion of objects, values and macros
    public:
@@ -140,8 +153,14 @@ class SceneReader {
                   std::shared_ptr<const Shape>* named);
   bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
   Colour ParseTexture();
-  void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown);
+  void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown, Colour& finish);
+  void ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>& colours);
+  int AddPattern(const Pattern& pattern);
+  void ParseFinish(Surface& surface);
   void ParseCamera(SceneCamera& camera);
+  // light_source, background, sky_sphere and fog (reader_surroundings.cpp).
+  void ParseLight(std::vector<SceneLight>& lights);
+  void ParseSurroundings(std::string_view word, SceneSurroundings& surroundings);
   void Append(Shape& to, const Shape& from);  // fails past kMaxModelInstances
   void Append(Shape& to, Shape&& from);
   void Finish(Shape& shape, const Mat4& m, const Colour& colour);
@@ -163,6 +182,8 @@ class SceneReader {
   std::vector<Frame> frames_;
   std::vector<Control> control_;
   std::vector<std::string> notes_;
+  std::vector<Pattern> patterns_;
+  std::map<std::vector<float>, int> pattern_ids_;  // the same pattern once
   unsigned random_state_ = 1;
 };
 

@@ -175,6 +175,138 @@ TEST(SceneModelTest, ColoursOfTextures) {
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(model.instances[i].colour, expected[i]) << i;
 }
 
+// A finish as POV-Ray reads it: its defaults, what it names, and each amount.
+TEST(SceneModelTest, FinishesOfTextures) {
+  struct Case {
+    const char* texture;
+    Surface expected;
+  };
+  const Surface defaults;
+  auto with = [&](auto change) {
+    Surface s = defaults;
+    change(s);
+    return s;
+  };
+  for (const Case& c : {
+           Case{"pigment {rgb 1}", defaults},
+           Case{"texture {pigment {rgb 1} finish {ambient rgb <0.2, 0.15, 0.05> diffuse 0.7 phong "
+                "0.9 phong_size 40 metallic}}",
+                with([](Surface& s) {
+                  s.ambient = {.2f, .15f, .05f};
+                  s.diffuse = .7f;
+                  s.phong = .9f;
+                  s.metallic = 1;
+                })},
+           Case{
+               "finish {ambient 0.15 diffuse 0.6 roughness 1/100 specular albedo 0.5 brilliance 3}",
+               with([](Surface& s) {
+                 s.ambient = {.15f, .15f, .15f};
+                 s.roughness = .01f;
+                 s.specular = .5f;
+                 s.brilliance = 3;
+               })},
+           Case{"finish {metallic 0.4 reflection {0.1, 0.6 fresnel on} irid {0.3}}",
+                with([](Surface& s) {
+                  s.metallic = .4f;
+                  s.reflection = .6f;
+                })},
+           Case{"finish {Shiny reflection 2}",
+                with([](Surface& s) {  // declared below; kept in range
+                  s.phong = .8f;
+                  s.phong_size = 90;
+                  s.reflection = 1;
+                })},
+           Case{"texture {Glossy}", with([](Surface& s) { s.phong = .8f; })},
+       }) {
+    const SceneModel model = ReadSceneModel(
+        std::string("#declare Shiny = finish {phong 0.8 phong_size 90}\n"
+                    "#declare Glossy = texture {pigment {rgb 1} finish {phong 0.8}}\n"
+                    "sphere {0, 1 ") +
+        c.texture + "}");
+    ASSERT_EQ(model.instances.size(), 1u) << c.texture;
+    EXPECT_EQ(model.instances[0].surface, c.expected) << c.texture;
+  }
+  // An inner finish stays, as an inner texture does; transmit is kept beside the colour.
+  const SceneModel model = ReadSceneModel(
+      "union {sphere {0, 1 finish {phong 1}} sphere {x, 1 pigment {rgbt <1, 1, 1, 0.7>}} "
+      "finish {diffuse 0.9}}");
+  ASSERT_EQ(model.instances.size(), 2u);
+  EXPECT_EQ(model.instances[0].surface.phong, 1);
+  EXPECT_EQ(model.instances[0].surface.diffuse, defaults.diffuse);
+  EXPECT_FLOAT_EQ(model.instances[1].surface.diffuse, .9f);
+  EXPECT_FLOAT_EQ(model.instances[1].transmit, .7f);
+}
+
+// A pigment's pattern and map are kept for the view, placed where the texture
+// puts them and moving with the object after it.
+TEST(SceneModelTest, PatternsOfPigments) {
+  const SceneModel model = ReadSceneModel(
+      "#declare T = texture {pigment {gradient x color_map {[1 rgb 1] [0 rgbf <1, 0, 0, 0.5>]} "
+      "turbulence 0.3 scale 2}}\n"
+      "sphere {0, 1 translate 5*x texture {T} translate y}\n"
+      "sphere {0, 1 texture {T}}\n"
+      "sphere {0, 1 pigment {leopard color_map {[0 rgb 0] [1 rgb 1]}}}\n"
+      "sphere {0, 1 pigment {rgb 1}}");
+  ASSERT_EQ(model.instances.size(), 4u);
+  ASSERT_EQ(model.patterns.size(), 2u);  // T once
+  const Pattern& gradient = model.patterns[0];
+  EXPECT_EQ(gradient.kind, PatternKind::kGradient);
+  EXPECT_EQ(gradient.axis.x, 1);
+  EXPECT_FLOAT_EQ(gradient.turbulence, .3f);
+  ASSERT_EQ(gradient.map.size(), 2u);  // in order of place
+  EXPECT_EQ(gradient.map[0].colour, (std::array<float, 5>{1, 0, 0, .5f, 0}));
+  EXPECT_EQ(model.instances[0].pattern, 0);
+  EXPECT_EQ(model.instances[1].pattern, 0);
+  EXPECT_EQ(model.patterns[1].kind, PatternKind::kLeopard);
+  EXPECT_EQ(model.instances[3].pattern, -1);
+  // The pattern's point (1, 0, 0) lies at 2x (its scale), moved up with the
+  // object, but not by the translate before the texture.
+  const Vec3 at = TransformPoint(model.instances[0].pattern_frame, {1, 0, 0});
+  EXPECT_NEAR(at.x, 2, 1e-12);
+  EXPECT_NEAR(at.y, 1, 1e-12);
+}
+
+// Lights, background, sky, fog and ground are read for the view around the creature.
+TEST(SceneModelTest, LightsSkyFogAndGround) {
+  const SceneModel model = ReadSceneModel(
+      "light_source {0*x color red 1.000 green 0.5 blue 0.25 translate <-10, 10, -30>}\n"
+      "light_source {<1, 2, 3> rgb 0.6 spotlight point_at 0 radius 10 rotate 90*y}\n"
+      "background {color rgb <0.1, 0.2, 0.3>}\n"
+      "sky_sphere {pigment {gradient y color_map {[0 rgb <0.5, 0.7, 0.9>] [1 rgb <0.1, 0.3, "
+      "0.7>]}} pigment {bozo color_map {[0 rgbt 1] [1 rgbt <1, 1, 1, 0.5>]}}}\n"
+      "fog {distance 60 color rgbt <0.05, 0.15, 0.3, 0>}\n"
+      "plane {y, -2 texture {pigment {rgb <0.8, 0.7, 0.5>} finish {reflection 0.3}}}\n"
+      "plane {y, 900 pigment {rgbt <1, 1, 1, 0.9>}}\n"
+      "sphere {0, 1}");
+  ASSERT_EQ(model.instances.size(), 1u);
+  ASSERT_EQ(model.lights.size(), 2u);
+  EXPECT_EQ(model.lights[0].colour, (std::array<float, 3>{1, .5f, .25f}));
+  EXPECT_NEAR(model.lights[0].position.x, -10, 1e-12);
+  EXPECT_NEAR(model.lights[1].position.x, 3, 1e-12);  // <1, 2, 3> turned about y
+  EXPECT_NEAR(model.lights[1].position.z, -1, 1e-12);
+  const SceneSurroundings& s = model.surroundings;
+  EXPECT_TRUE(s.sky);
+  EXPECT_EQ(s.horizon, (std::array<float, 3>{.5f, .7f, .9f}));
+  EXPECT_EQ(s.zenith, (std::array<float, 3>{.1f, .3f, .7f}));
+  const std::array<float, 3> up = s.SkyColour({0, 2, 0}), level = s.SkyColour({1, 0, 0}),
+                             below = s.SkyColour({0, -1, 1});  // the gradient runs up again
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(up[i], s.zenith[i], 1e-6);
+    EXPECT_NEAR(level[i], s.horizon[i], 1e-6);
+    EXPECT_NEAR(below[i], s.horizon[i] + (s.zenith[i] - s.horizon[i]) * (1 - std::sqrt(0.5)), 1e-6);
+  }
+  EXPECT_EQ(s.fog_distance, 60);
+  EXPECT_EQ(s.fog_colour, (std::array<float, 3>{.05f, .15f, .3f}));
+  // The clouds over the sky and the plane of clouds: a quarter, then a tenth of the rest.
+  EXPECT_NEAR(s.haze[3], 0.25 + 0.1 * 0.75, 1e-6);
+  EXPECT_NEAR(s.haze[0], 1, 1e-6);
+  ASSERT_EQ(s.grounds.size(), 1u);  // the clouds' plane is no ground
+  EXPECT_EQ(s.grounds[0].offset, -2);
+  EXPECT_FLOAT_EQ(s.grounds[0].colour[0], .8f);
+  EXPECT_FLOAT_EQ(s.grounds[0].surface.reflection, .3f);
+  EXPECT_EQ(model.stand_ins, 0);
+}
+
 // Every example set reads without stand-ins, to as many objects as POV-Ray
 // 3.7 counts in its statistics ("Finite Objects"), which the estimate meets
 // where it is exact. The torus spline's arcs are counted as their cylinders.
