@@ -9,13 +9,20 @@
 
 namespace vermora::app {
 
+const Clock& ModelClock() {
+  static const FixedClock clock(SystemClock().MillisecondsOfDayUtc());
+  return clock;
+}
+
 BuiltModel BuildModel(const ParameterSet& set) {
   const auto start = std::chrono::steady_clock::now();
   BuiltModel built;
   const double w = std::atof(set.Text("edImageW").c_str()),
                h = std::atof(set.Text("edImageH").c_str());
   if (w > 0 && h > 0) built.aspect = w / h;
-  const ComposeResult composed = ComposeScene(set);
+  ComposeOptions options;
+  options.clock = &ModelClock();
+  const ComposeResult composed = ComposeScene(set, options);
   auto model = std::make_shared<SceneModel>();
   if (composed.status.ok()) {
     *model = ReadSceneModel(composed.scene);

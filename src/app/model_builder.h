@@ -3,6 +3,7 @@
 #include <QObject>
 #include <memory>
 
+#include "common/random.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 
@@ -17,8 +18,12 @@ struct BuiltModel {
 };
 
 // Composes `set` as F5 would and reads the scene into a model; a scene that
-// cannot be composed gives a model with its error.
+// cannot be composed gives a model with its error. The scene's clock seeds
+// read the window's own clock, which stands still while the program runs: a
+// creature drawn at random (Star spores) keeps its shape through edits, and a
+// mesh exported from it is the creature on screen.
 BuiltModel BuildModel(const ParameterSet& set);
+const Clock& ModelClock();
 
 // Builds models off the window's thread, the newest set first: while one is
 // being built, further edits only replace the set that waits.
