@@ -106,8 +106,11 @@ void ExportControl::WriteMeshFile(const BuiltModel& built, const QString& path, 
   QPointer<ExportControl> self(this);
   QThreadPool::globalInstance()->start([self, built, path, detail] {
     auto counts = std::make_shared<MeshCounts>();
-    auto status =
-        std::make_shared<Status>(ExportMesh(*built.model, ToCore(path), detail, counts.get()));
+    MeshPlacement placement;  // an STL stands on z, as slicers take it
+    MeshFormat format = MeshFormat::kGlb;
+    placement.z_up = MeshFormatFor(ToCore(path), format) && format == MeshFormat::kStl;
+    auto status = std::make_shared<Status>(
+        ExportMesh(*built.model, ToCore(path), detail, counts.get(), placement));
     QMetaObject::invokeMethod(
         qApp,
         [self, path, counts, status, stand_ins = built.model->stand_ins] {

@@ -136,12 +136,23 @@ void Build(CLI::App& app, Args& a) {
   sub->add_option("--detail", a.detail,
                   "segments around each sphere, cylinder, cone or torus (3 or more)")
       ->check(CLI::Range(3, 256));
+  sub->add_option("--up", a.up,
+                  "the axis that points up in the file: z (default for STL, as "
+                  "slicers take it) or y (default for glb and obj)")
+      ->check(CLI::IsMember({"y", "z"}));
+  sub->add_option("--scale", a.scale,
+                  "file units per scene unit (default 1); an STL's units are millimetres to a "
+                  "slicer, a glb's metres to Blender: --scale 5 makes a creature 10 units tall "
+                  "50 mm tall in a slicer")
+      ->check(CLI::PositiveNumber);
   ObjectLimit(sub, a);
   ClockSeed(sub, a);
   sub->footer(
-      "The mesh is in the scene's world units, turned right-handed by negating z, so it\n"
-      "stands as in the picture in Blender and other right-handed programs. One material\n"
-      "per colour (STL has none). Without --detail: 24 segments, fewer for large scenes.\n");
+      "The mesh is in the scene's units times --scale, turned right-handed by negating z\n"
+      "(or, with --up z, by swapping y and z), so it stands as in the picture in Blender,\n"
+      "a slicer and other right-handed programs. One material per colour and finish, with\n"
+      "its metallic and roughness (STL has none). Without --detail: 24 segments, fewer for\n"
+      "large scenes.\n");
 
   sub = Command(app, a, "render", "render a set with POV-Ray (a PNG carries the set)");
   SetArg(sub, a);

@@ -60,6 +60,8 @@ struct Args {
   std::string failure_log;
   // mesh: segments around a primitive, 0 for as many as the scene's size allows
   int detail = 0;
+  std::string up;    // mesh: "y" or "z"; empty for the format's own
+  double scale = 1;  // mesh: file units per scene unit
   struct Need {
     std::string command;
     const std::string* value;

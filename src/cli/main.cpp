@@ -99,7 +99,12 @@ int MeshCommand(const Args& args, const ParameterSet& set) {  // its format chec
   }
   MeshCounts counts;
   const int detail = args.detail > 0 ? args.detail : DefaultMeshDetail(model.instances.size());
-  if (Status s = ExportMesh(model, args.out, detail, &counts); !s.ok()) {
+  MeshPlacement placement;
+  MeshFormat format = MeshFormat::kGlb;
+  MeshFormatFor(args.out, format);
+  placement.z_up = args.up.empty() ? format == MeshFormat::kStl : args.up == "z";
+  placement.scale = args.scale;
+  if (Status s = ExportMesh(model, args.out, detail, &counts, placement); !s.ok()) {
     return Fail(args.out + ": " + s.message());
   }
   Wrote(args.out);

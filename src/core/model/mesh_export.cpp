@@ -17,7 +17,35 @@
 namespace vermora {
 namespace {
 
-using ColourKey = std::array<float, 4>;
+// What a material is made of: the colour (r g b filter) and the finish's
+// metallic and roughness as glTF has them.
+using ColourKey = std::array<float, 6>;
+
+ColourKey KeyOf(const Instance& instance) {
+  const Surface& s = instance.surface;
+  // A highlight's size as a roughness: a tight one (large phong_size, small
+  // roughness) is smooth; no highlight at all is matte.
+  float rough = 1;
+  if (s.specular > 0) {
+    rough = std::sqrt(std::clamp(s.roughness, 0.0f, 1.0f));
+  } else if (s.phong > 0) {
+    rough = std::sqrt(2 / (std::max(s.phong_size, 0.0f) + 2));
+  }
+  rough = std::round(rough * 100) / 100;
+  return {instance.colour[0],
+          instance.colour[1],
+          instance.colour[2],
+          instance.colour[3],
+          std::round(s.metallic * 100) / 100,
+          rough};
+}
+
+// A point or direction of POV-Ray's world in the file's right-handed axes.
+aiVector3D InFile(double x, double y, double z, const MeshPlacement& placement, double scale) {
+  const double k = scale;
+  return placement.z_up ? aiVector3D(float(x * k), float(z * k), float(y * k))
+                        : aiVector3D(float(x * k), float(y * k), float(-z * k));
+}
 
 // Where one colour's triangles go: straight into its assimp mesh.
 struct Target {
@@ -31,8 +59,10 @@ double Det3(const Mat4& t) {
          t(0, 2) * (t(1, 0) * t(2, 1) - t(1, 1) * t(2, 0));
 }
 
-// Adds one instance in file coordinates: world with z negated.
-void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
+// Adds one instance in file coordinates; `flat`, each triangle with vertices
+// of its own and its face's normal.
+void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
+                 const MeshPlacement& placement, bool flat) {
   const Mat4& t = instance.transform;
   // Normals go through the inverse transpose of the linear part: its cofactors
   // (the determinant's sign and size come out when normalizing and below).
@@ -46,6 +76,32 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
   const double det = Det3(t);
   const double sign = det < 0 ? -1 : 1;
   const unsigned first = into.vertices;
+  // Negating z mirrors, as does swapping y and z, and so does a transform of
+  // negative determinant: each mirror turns the winding, so with one the
+  // triangles are read backwards.
+  const bool reverse = det >= 0;
+  if (flat) {
+    for (size_t i = 0; i + 2 < unit.indices.size(); i += 3) {
+      aiVector3D corner[3];
+      for (int k = 0; k < 3; ++k) {
+        const size_t v = 3 * size_t{unit.indices[i + (reverse && k ? 3 - k : k)]};
+        const Vec3 p =
+            TransformPoint(t, {unit.positions[v], unit.positions[v + 1], unit.positions[v + 2]});
+        corner[k] = InFile(p.x, p.y, p.z, placement, placement.scale);
+      }
+      aiVector3D normal = (corner[1] - corner[0]) ^ (corner[2] - corner[0]);
+      normal.NormalizeSafe();
+      aiFace& face = into.mesh->mFaces[into.faces++];
+      face.mNumIndices = 3;
+      face.mIndices = new unsigned[3];
+      for (int k = 0; k < 3; ++k) {
+        into.mesh->mVertices[into.vertices] = corner[k];
+        into.mesh->mNormals[into.vertices] = normal;
+        face.mIndices[k] = into.vertices++;
+      }
+    }
+    return;
+  }
   for (size_t v = 0; v + 2 < unit.positions.size(); v += 3) {
     const Vec3 p =
         TransformPoint(t, {unit.positions[v], unit.positions[v + 1], unit.positions[v + 2]});
@@ -56,15 +112,10 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
     if (l > 0) {
       for (double& c : n) c /= l;
     }
-    into.mesh->mVertices[into.vertices] =
-        aiVector3D(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(-p.z));
-    into.mesh->mNormals[into.vertices] =
-        aiVector3D(static_cast<float>(n[0]), static_cast<float>(n[1]), static_cast<float>(-n[2]));
+    into.mesh->mVertices[into.vertices] = InFile(p.x, p.y, p.z, placement, placement.scale);
+    into.mesh->mNormals[into.vertices] = InFile(n[0], n[1], n[2], placement, 1);
     ++into.vertices;
   }
-  // Negating z mirrors, and so does a transform of negative determinant: each
-  // mirror turns the winding, so with one the triangles are read backwards.
-  const bool reverse = det >= 0;
   for (size_t i = 0; i + 2 < unit.indices.size(); i += 3) {
     aiFace& face = into.mesh->mFaces[into.faces++];
     face.mNumIndices = 3;
@@ -75,12 +126,12 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into) {
 }
 
 std::string MaterialName(const ColourKey& c) {
-  char name[64];
-  std::snprintf(name, sizeof name, "colour_%02x%02x%02x_%02x",
+  char name[96];
+  std::snprintf(name, sizeof name, "colour_%02x%02x%02x_%02x%s",
                 static_cast<int>(std::lround(c[0] * 255)) & 255,
                 static_cast<int>(std::lround(c[1] * 255)) & 255,
                 static_cast<int>(std::lround(c[2] * 255)) & 255,
-                static_cast<int>(std::lround(c[3] * 255)) & 255);
+                static_cast<int>(std::lround(c[3] * 255)) & 255, c[4] > 0 ? "_metal" : "");
   return name;
 }
 
@@ -124,13 +175,16 @@ size_t MeshTriangles(const SceneModel& model, int detail) {
   return total;
 }
 
-Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
-                  MeshCounts* counts) {
+Status ExportMesh(const SceneModel& model, const std::string& path, int detail, MeshCounts* counts,
+                  const MeshPlacement& placement) {
   MeshFormat format;
   if (!MeshFormatFor(path, format))
     return Status::Error(path + ": the mesh file must end in .glb, .obj or .stl");
   if (model.instances.empty()) return Status::Error("the scene has no objects to write");
   detail = std::max(3, detail);
+  if (!(placement.scale > 0) || !std::isfinite(placement.scale))
+    return Status::Error("the scale of a mesh must be a number above 0");
+  const bool flat = format == MeshFormat::kStl;
 
   // The unit meshes of spheres, boxes and cylinders once; cones and tori by shape.
   std::map<Primitive, Mesh> fixed;
@@ -159,8 +213,8 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
   size_t triangles = 0;
   for (const Instance& instance : model.instances) {
     const Mesh& unit = unit_of(instance);
-    auto& [vertices, faces] = sizes[instance.colour];
-    vertices += unit.positions.size() / 3;
+    auto& [vertices, faces] = sizes[KeyOf(instance)];
+    vertices += flat ? unit.indices.size() : unit.positions.size() / 3;
     faces += unit.indices.size() / 3;
     triangles += unit.indices.size() / 3;
     if (vertices > 0xFFFFFFF0u) return Status::Error("the mesh is too large for one file");
@@ -184,6 +238,9 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
     material->AddProperty(&diffuse, 1, AI_MATKEY_BASE_COLOR);
     const float opacity = 1 - colour[3];
     material->AddProperty(&opacity, 1, AI_MATKEY_OPACITY);
+    const float metallic = colour[4], roughness = colour[5];
+    material->AddProperty(&metallic, 1, AI_MATKEY_METALLIC_FACTOR);
+    material->AddProperty(&roughness, 1, AI_MATKEY_ROUGHNESS_FACTOR);
     scene->mMaterials[index] = material;
 
     auto* mesh = new aiMesh;
@@ -201,7 +258,7 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
     ++index;
   }
   for (const Instance& instance : model.instances)
-    AddInstance(instance, unit_of(instance), by_colour[instance.colour]);
+    AddInstance(instance, unit_of(instance), by_colour[KeyOf(instance)], placement, flat);
 
   Assimp::Exporter exporter;
   const char* id = format == MeshFormat::kGlb   ? "glb2"

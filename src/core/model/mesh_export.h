@@ -21,16 +21,25 @@ int DefaultMeshDetail(size_t instances);
 // The triangles ExportMesh writes for `model` at `detail`.
 size_t MeshTriangles(const SceneModel& model, int detail);
 
+// How the file's coordinates stand: up along y (as glTF and Blender's importers
+// take a file) or along z (as slicers and CAD take an STL), and the file's
+// units per scene unit.
+struct MeshPlacement {
+  bool z_up = false;
+  double scale = 1;
+};
+
 struct MeshCounts {
   size_t objects = 0, triangles = 0, materials = 0;
 };
 
 // Writes the triangles of every instance of `model` in world coordinates,
 // turned right-handed by negating z (so it stands as in POV-Ray's picture in a
-// right-handed program such as Blender), one material per distinct colour
-// (glTF materials; OBJ with its .mtl beside it; STL has no colours).
-// `detail` as for UnitMesh.
+// right-handed program such as Blender), or with z up by swapping y and z; one
+// material per distinct colour and finish (glTF materials with metallic and
+// roughness; OBJ with its .mtl beside it; STL has no colours, and each
+// triangle its own flat normal). `detail` as for UnitMesh.
 Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
-                  MeshCounts* counts = nullptr);
+                  MeshCounts* counts = nullptr, const MeshPlacement& placement = {});
 
 }  // namespace vermora

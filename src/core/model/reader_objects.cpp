@@ -365,10 +365,7 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
     }
     return true;
   };
-  for (int i = 0; i < kArcSegments; ++i) {
-    const Vec3 a = ring(i), b = ring(i + 1);
-    if (!inside(a) || !inside(b)) continue;
-    Piece p = Make(Primitive::Cylinder, AxisFrame(a, Sub(b, a), tube));
+  auto add = [&](Piece p) {
     p.coloured = torus.coloured;
     p.finished = torus.finished;
     p.instance.colour = torus.instance.colour;
@@ -377,6 +374,14 @@ Shape SceneReader::Intersection(std::vector<Shape>& parts, bool difference) {
     p.instance.pattern = torus.instance.pattern;
     p.instance.pattern_frame = torus.instance.pattern_frame;
     r.pieces.push_back(p);
+  };
+  for (int i = 0; i < kArcSegments; ++i) {
+    const Vec3 a = ring(i), b = ring(i + 1);
+    if (!inside(a) || !inside(b)) continue;
+    add(Make(Primitive::Cylinder, AxisFrame(a, Sub(b, a), tube)));
+    // A ball where two cylinders meet fills the wedge the bend leaves between them.
+    if (inside(ring(i + 2)))
+      add(Make(Primitive::Sphere, Translation(b) * Scaling({tube, tube, tube})));
   }
   return r;
 }

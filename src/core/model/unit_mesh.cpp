@@ -59,9 +59,11 @@ void Sphere(Builder& b, int n) {
   for (int r = 0; r <= rings; ++r) {
     const double phi = std::numbers::pi * r / rings;  // from the top pole
     for (int s = 0; s <= n; ++s) {
-      const double theta = kTau * s / n;
-      const double x = std::sin(phi) * std::cos(theta), y = std::cos(phi),
-                   z = -std::sin(phi) * std::sin(theta);
+      const double theta = kTau * (s % n) / n;  // the seam at the very same place
+      // The poles exactly on the axis, where every segment meets.
+      const double ring = r == 0 || r == rings ? 0 : std::sin(phi);
+      const double x = ring * std::cos(theta), y = r == rings ? -1 : std::cos(phi),
+                   z = -ring * std::sin(theta);
       grid.push_back(b.Vertex(x, y, z, x, y, z));
     }
   }
@@ -82,7 +84,7 @@ void Tube(Builder& b, int n, double top) {
   const double slope = 1 - top;  // outward normal (cos, slope, -sin) of the side
   std::vector<uint32_t> low, high;
   for (int s = 0; s <= n; ++s) {
-    const double t = kTau * s / n, c = std::cos(t), z = -std::sin(t);
+    const double t = kTau * (s % n) / n, c = std::cos(t), z = -std::sin(t);
     low.push_back(b.Vertex(c, 0, z, c, slope, z));
     high.push_back(b.Vertex(top * c, 1, top * z, c, slope, z));
   }
@@ -99,7 +101,7 @@ void Tube(Builder& b, int n, double top) {
     const uint32_t centre = b.Vertex(0, y, 0, 0, ny, 0);
     std::vector<uint32_t> rim;
     for (int s = 0; s <= n; ++s) {
-      const double t = kTau * s / n;
+      const double t = kTau * (s % n) / n;
       rim.push_back(b.Vertex(radius * std::cos(t), y, -radius * std::sin(t), 0, ny, 0));
     }
     for (int s = 0; s < n; ++s) {
@@ -116,9 +118,9 @@ void Torus(Builder& b, int n, double minor) {
   const int around = std::max(3, n / 2);
   std::vector<uint32_t> grid;
   for (int i = 0; i <= n; ++i) {
-    const double t = kTau * i / n, c = std::cos(t), s = -std::sin(t);
+    const double t = kTau * (i % n) / n, c = std::cos(t), s = -std::sin(t);
     for (int j = 0; j <= around; ++j) {
-      const double p = kTau * j / around, cp = std::cos(p), sp = std::sin(p);
+      const double p = kTau * (j % around) / around, cp = std::cos(p), sp = std::sin(p);
       grid.push_back(
           b.Vertex((1 + minor * cp) * c, minor * sp, (1 + minor * cp) * s, cp * c, sp, cp * s));
     }

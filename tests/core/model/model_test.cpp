@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/examples.h"
+#include "common/random.h"
 #include "compose/composer.h"
 #include "model/mesh_export.h"
 #include "model/scene_model.h"
@@ -328,9 +329,12 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
     EXPECT_EQ(model.stand_ins, 0) << e.name;
     EXPECT_TRUE(model.notes.empty())
         << e.name << ": " << (model.notes.empty() ? "" : model.notes[0]);
-    if (e.name == "golden-knot") {
-      EXPECT_EQ(Kinds(model)[Primitive::Cylinder], static_cast<int>(model.instances.size()))
+    if (e.name == "golden-knot") {  // the arcs: cylinders with balls at their joints
+      std::map<Primitive, int> kinds = Kinds(model);
+      EXPECT_EQ(kinds[Primitive::Cylinder] + kinds[Primitive::Sphere],
+                static_cast<int>(model.instances.size()))
           << e.name;
+      EXPECT_GT(kinds[Primitive::Sphere], kinds[Primitive::Cylinder] / 2) << e.name;
       EXPECT_GT(model.instances.size(), 48u) << e.name;
       continue;
     }
@@ -392,10 +396,11 @@ TEST(SceneModelTest, GoldenScenesReadAsPovRayCountsThem) {
     EXPECT_EQ(model.instances.size(), count) << name;
   }
   // The torus spline through <0,0,0>, <2,2,1>, <.5,1,2> of tube .1: arcs of
-  // cylinders that pass through its points.
+  // cylinders that pass through its points, balls filling their joints.
   const SceneModel torus = Golden("torus_default");
   ASSERT_GT(torus.instances.size(), 10u);
-  EXPECT_EQ(Kinds(torus)[Primitive::Cylinder], static_cast<int>(torus.instances.size()));
+  EXPECT_EQ(Kinds(torus)[Primitive::Cylinder] + Kinds(torus)[Primitive::Sphere],
+            static_cast<int>(torus.instances.size()));
   for (Vec3 point : {Vec3{0, 0, 0}, Vec3{2, 2, 1}, Vec3{.5, 1, 2}}) {
     double nearest = 1e9;
     for (const Instance& i : torus.instances) {
@@ -643,15 +648,21 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
   for (const char* name : {"creature.glb", "creature.obj", "creature.stl"}) {
     const std::string path = dir + name;
     MeshCounts counts;
-    ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok()) << name;
+    MeshPlacement placement;
+    placement.z_up = std::string(name) == "creature.stl";
+    ASSERT_TRUE(ExportMesh(model, path, 12, &counts, placement).ok()) << name;
     EXPECT_EQ(counts.objects, 240u);
     EXPECT_EQ(counts.triangles, 240u * UnitMesh(Primitive::Sphere, 0, 12).indices.size() / 3)
         << name;
     const ReadBack r = Import(path);
     EXPECT_EQ(r.triangles, counts.triangles) << name;
     const double inside = 1e-4, facets = 0.02;  // a 12-gon's chord lies within 3.5% of radius .5
-    const double low[3] = {world.min.x, world.min.y, -world.max.z},
-                 high[3] = {world.max.x, world.max.y, -world.min.z};
+    // Right-handed: y up with z negated, or for STL z up (y and z swapped), as slicers take it.
+    const bool stl = std::string(name) == "creature.stl";
+    const double low[3] = {world.min.x, stl ? world.min.z : world.min.y,
+                           stl ? world.min.y : -world.max.z},
+                 high[3] = {world.max.x, stl ? world.max.z : world.max.y,
+                            stl ? world.max.y : -world.min.z};
     const double got_low[3] = {r.bounds.min.x, r.bounds.min.y, r.bounds.min.z};
     const double got_high[3] = {r.bounds.max.x, r.bounds.max.y, r.bounds.max.z};
     for (int i = 0; i < 3; ++i) {
@@ -669,6 +680,69 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
 
 // A mirroring transform turns the winding once more: every mesh still faces
 // out, and one material a colour.
+// What a slicer is given: admesh finds every shell closed, each edge paired,
+// the normals as the triangles face, and the size as --scale says.
+TEST(MeshExportTest, StlForASlicerIsClosedUpright) {
+  const std::string dir = test::MakeTempFolder();
+  for (const char* example : {"golden-knot", "star-spores", "ammonite"}) {
+    const std::string stl = dir + example + ".stl";
+    const test::ShellRun made =
+        test::Cli(std::string("mesh -q --seed 7 --scale 10 \"") + VERMORA_DATA_DIR + "/examples/" +
+                  example + ".vmx\" -o " + stl);
+    ASSERT_EQ(made.code, 0) << made.output;
+    const test::ShellRun checked = test::Shell("admesh \"" + stl + "\"");
+    ASSERT_EQ(checked.code, 0) << checked.output;
+    for (const char* clean : {"Total disconnected facets        :     0                   0",
+                              "Edges fixed           :     0", "Normals fixed         :     0",
+                              "Backwards edges       :     0", "Degenerate facets     :     0"}) {
+      EXPECT_NE(checked.output.find(clean), std::string::npos) << example << ": " << clean;
+    }
+    // Upright: the model's height (y) is the file's z, ten times over.
+    ParameterSet set;
+    ASSERT_TRUE(
+        LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/" + example + ".vmx", set).ok());
+    const FixedClock seven(7);
+    ComposeOptions options;
+    options.clock = &seven;
+    const Bounds world = ReadSceneModel(ComposeScene(set, options).scene).bounds();
+    const ReadBack r = Import(stl);
+    EXPECT_NEAR(r.bounds.max.z - r.bounds.min.z, 10 * (world.max.y - world.min.y),
+                0.05 * 10 * (world.max.y - world.min.y))
+        << example;
+  }
+  fs::remove_all(dir);
+}
+
+// A metal's finish goes into glTF as metallic, its highlight's size as roughness.
+TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
+  const SceneModel model = ReadSceneModel(
+      "sphere {0, 1 texture {pigment {rgb <1, .78, .35>} finish {phong 0.9 phong_size 40 "
+      "metallic}}}\n"
+      "sphere {3*x, 1 pigment {rgb <1, .78, .35>}}");
+  const std::string path = test::MakeTempFolder() + "m.glb";
+  MeshCounts counts;
+  ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok());
+  EXPECT_EQ(counts.materials, 2u);  // one colour, two finishes
+  Assimp::Importer importer;
+  const aiScene* scene = importer.ReadFile(path, 0);
+  ASSERT_NE(scene, nullptr);
+  std::vector<std::pair<float, float>> got;
+  for (unsigned i = 0; i < scene->mNumMaterials; ++i) {
+    if (std::string(scene->mMaterials[i]->GetName().C_Str()).rfind("colour_", 0) != 0)
+      continue;  // the importer's own default
+    float metallic = -1, roughness = -1;
+    scene->mMaterials[i]->Get(AI_MATKEY_METALLIC_FACTOR, metallic);
+    scene->mMaterials[i]->Get(AI_MATKEY_ROUGHNESS_FACTOR, roughness);
+    got.emplace_back(metallic, roughness);
+  }
+  std::sort(got.begin(), got.end());
+  ASSERT_EQ(got.size(), 2u);
+  EXPECT_EQ(got[0], (std::pair<float, float>{0, 1}));  // no highlight: matte
+  EXPECT_FLOAT_EQ(got[1].first, 1);
+  EXPECT_NEAR(got[1].second, 0.22, 0.01);  // a phong_size of 40 is a small, sharp highlight
+  fs::remove_all(fs::path(path).parent_path());
+}
+
 TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
   const SceneModel model = ReadSceneModel(
       "sphere {<3, 0, 0>, 1 scale <-1, 1, 1> pigment {color Red}}\n"
