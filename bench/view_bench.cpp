@@ -13,6 +13,7 @@
 #include "compose/composer.h"
 #include "creature_view.h"
 #include "model_builder.h"
+#include "params/settings_file.h"
 #include "render/render_command.h"
 #include "render/renderer.h"
 
@@ -97,6 +98,11 @@ int main(int argc, char** argv) {
   }
   TimeOrbit("orbit, ~10k objects", Segments(628));
   TimeOrbit("orbit, ~100k objects", Segments(6275));
+  {  // the sea floor, fog and shadows behind a creature
+    ParameterSet anemone;
+    if (LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/sea-anemone.vmx", anemone).ok())
+      TimeOrbit("orbit, sea anemone", anemone);
+  }
 
   // POV-Ray on the default picture, for comparison.
   QTemporaryDir folder;
