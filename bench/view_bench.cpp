@@ -50,8 +50,9 @@ void TimeModel(const char* name, const ParameterSet& set, int runs) {
 }
 
 // Frames a second while the view turns a degree a frame, over about two seconds.
-void TimeOrbit(const char* name, const ParameterSet& set) {
+void TimeOrbit(const char* name, const ParameterSet& set, bool surroundings = true) {
   app::CreatureView view;
+  view.ShowSurroundings(surroundings);
   view.resize(640, 480);
   view.show();
   view.Show(app::BuildModel(set));
@@ -100,8 +101,10 @@ int main(int argc, char** argv) {
   TimeOrbit("orbit, ~100k objects", Segments(6275));
   {  // the sea floor, fog and shadows behind a creature
     ParameterSet anemone;
-    if (LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/sea-anemone.vmx", anemone).ok())
+    if (LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/sea-anemone.vmx", anemone).ok()) {
       TimeOrbit("orbit, sea anemone", anemone);
+      TimeOrbit("orbit, anemone alone", anemone, false);
+    }
   }
 
   // POV-Ray on the default picture, for comparison.

@@ -95,6 +95,11 @@ vec3 Surroundings(vec3 from, vec3 d) {
 }
 )";
 
+// Depth alone: the creature's surfaces nearest the lights, for shadows.
+constexpr const char* kDepthOnly = R"(#version 330 core
+void main() {}
+)";
+
 // Per vertex: position and normal of the unit primitive. Per instance: the
 // model matrix, the matrix for its normals, the colour and the finish.
 constexpr const char* kVertex = R"(#version 330 core
@@ -118,10 +123,10 @@ uniform mat4 view;
 uniform mat4 projection;
 out vec3 world;
 out vec3 world_normal;
-out vec4 base;
-out vec4 finish0;
-out vec4 finish1;
-out vec4 finish2;
+flat out vec4 base;
+flat out vec4 finish0;
+flat out vec4 finish1;
+flat out vec4 finish2;
 out vec3 pattern_point;
 flat out int pattern_row;
 void main() {
@@ -146,10 +151,10 @@ void main() {
 constexpr const char* kFragmentHead = R"(#version 330 core
 in vec3 world;
 in vec3 world_normal;
-in vec4 base;     // r g b filter
-in vec4 finish0;  // transmit diffuse brilliance specular
-in vec4 finish1;  // roughness phong phong_size metallic
-in vec4 finish2;  // reflection, ambient r g b
+flat in vec4 base;     // r g b filter
+flat in vec4 finish0;  // transmit diffuse brilliance specular
+flat in vec4 finish1;  // roughness phong phong_size metallic
+flat in vec4 finish2;  // reflection, ambient r g b
 in vec3 pattern_point;
 flat in int pattern_row;
 uniform bool headlight;

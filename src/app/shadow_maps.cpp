@@ -8,14 +8,6 @@
 
 namespace vermora::app {
 
-namespace {
-
-constexpr const char* kDepthFragment = R"(#version 330 core
-void main() {}
-)";
-
-}  // namespace
-
 ShadowMaps::~ShadowMaps() {
   QOpenGLContext* context = QOpenGLContext::currentContext();
   if (!context || !textures_[0]) return;
@@ -26,7 +18,8 @@ ShadowMaps::~ShadowMaps() {
 
 bool ShadowMaps::Initialize(QString& error) {
   if (!depth_.addShaderFromSourceCode(QOpenGLShader::Vertex, shaders::kVertex) ||
-      !depth_.addShaderFromSourceCode(QOpenGLShader::Fragment, kDepthFragment) || !depth_.link()) {
+      !depth_.addShaderFromSourceCode(QOpenGLShader::Fragment, shaders::kDepthOnly) ||
+      !depth_.link()) {
     error = depth_.log();
     return false;
   }
