@@ -15,3 +15,11 @@ if ((${#missing[@]})); then
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+# The Khronos glTF validator (npm), which the tests let judge the .glb files.
+if ! command -v npm >/dev/null; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends nodejs npm
+fi
+validator="$(dirname "$0")/../tools/gltf-validator"
+[ -d "$validator/node_modules/gltf-validator" ] ||
+  (cd "$validator" && npm ci --no-audit --no-fund --loglevel=error)

@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "common/file_io.h"
+
 namespace vermora {
 namespace {
 
@@ -137,6 +139,58 @@ std::string MaterialName(const ColourKey& c) {
 
 // Cones and tori have a unit mesh for each shape; the other primitives one for all.
 bool ShapedUnit(Primitive kind) { return kind == Primitive::Cone || kind == Primitive::Torus; }
+
+// The exporter declares extensions it does not use: a .glb keeps in
+// "extensionsUsed" only the names its JSON names elsewhere too.
+Status DropUnusedExtensions(const std::string& path) {
+  std::string glb;
+  if (!ReadWholeFile(path, glb).ok() || glb.size() < 20)
+    return Status::Error("cannot read it back");
+  auto word = [&](size_t at) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(glb[at + i]);
+    return v;
+  };
+  const uint32_t json_size = word(12);
+  if (glb.compare(0, 4, "glTF") != 0 || 20 + size_t{json_size} > glb.size())
+    return Status::Error("not a glb file");
+  std::string json = glb.substr(20, json_size);
+  const std::string key = "\"extensionsUsed\":[";
+  const size_t start = json.find(key);
+  if (start == std::string::npos) return Status::Ok();
+  const size_t end = json.find(']', start);
+  if (end == std::string::npos) return Status::Error("its JSON is cut short");
+  const std::string list = json.substr(start + key.size(), end - start - key.size());
+  std::string rest = json.substr(0, start) + json.substr(end + 1);
+  std::string kept;
+  for (size_t at = 0; (at = list.find('"', at)) != std::string::npos;) {
+    const size_t close = list.find('"', at + 1);
+    if (close == std::string::npos) break;
+    const std::string name = list.substr(at, close - at + 1);
+    if (rest.find(name) != std::string::npos) kept += (kept.empty() ? "" : ",") + name;
+    at = close + 1;
+  }
+  if (kept.empty()) {
+    // The key goes with the comma after it (or, last of all, the one before it).
+    size_t from = start, to = end + 1;
+    if (to < json.size() && json[to] == ',') {
+      ++to;
+    } else if (from > 0 && json[from - 1] == ',') {
+      --from;
+    }
+    json.erase(from, to - from);
+  } else {
+    json.replace(start + key.size(), end - start - key.size(), kept);
+  }
+  while (json.size() % 4) json += ' ';
+  auto put = [](std::string& into, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) into[at + i] = static_cast<char>(v >> (8 * i) & 255);
+  };
+  std::string out = glb.substr(0, 20) + json + glb.substr(20 + json_size);
+  put(out, 12, static_cast<uint32_t>(json.size()));
+  put(out, 8, static_cast<uint32_t>(out.size()));
+  return WriteFileReplacing(path, out);
+}
 
 }  // namespace
 
@@ -266,6 +320,10 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
                                                 : "stlb";
   if (exporter.Export(scene.get(), id, path) != AI_SUCCESS) {
     return Status::Error("cannot write " + path + ": " + exporter.GetErrorString());
+  }
+  if (format == MeshFormat::kGlb) {
+    if (Status s = DropUnusedExtensions(path); !s.ok())
+      return Status::Error("cannot finish " + path + ": " + s.message());
   }
   if (counts) {
     counts->objects = model.instances.size();

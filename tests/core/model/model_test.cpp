@@ -713,6 +713,31 @@ TEST(MeshExportTest, StlForASlicerIsClosedUpright) {
   fs::remove_all(dir);
 }
 
+// The Khronos validator finds nothing to say of our .glb files: no error, no
+// warning, and no extension declared that is not used.
+TEST(MeshExportTest, GlbFilesPassTheKhronosValidator) {
+  const std::string dir = test::MakeTempFolder();
+  std::string files;
+  for (const char* example : {"golden-knot", "drifting-medusa", "peacock-plume", "star-spores"}) {
+    ParameterSet set;
+    ASSERT_TRUE(
+        LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/" + example + ".vmx", set).ok());
+    const std::string path = dir + example + ".glb";
+    ASSERT_TRUE(ExportMesh(ReadSceneModel(test::Scene(set)), path, 8).ok()) << example;
+    files += " \"" + path + "\"";
+  }
+  const test::ShellRun judged =
+      test::Shell(std::string("node \"") + VERMORA_GLTF_VALIDATOR + "\"" + files);
+  EXPECT_EQ(judged.code, 0) << judged.output;
+  size_t clean = 0;
+  for (size_t at = 0;
+       (at = judged.output.find("errors 0 warnings 0 infos 0", at)) != std::string::npos; ++at) {
+    ++clean;
+  }
+  EXPECT_EQ(clean, 4u) << judged.output;
+  fs::remove_all(dir);
+}
+
 // A metal's finish goes into glTF as metallic, its highlight's size as roughness.
 TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
   const SceneModel model = ReadSceneModel(
