@@ -15,15 +15,24 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "model/pattern_colour.h"
 
 namespace vermora {
 namespace {
 
-// What a material is made of: the colour (r g b filter) and the finish's
-// metallic and roughness as glTF has them.
-using ColourKey = std::array<float, 6>;
+// What a material is made of: the colour (r g b filter), the finish's
+// metallic and roughness as glTF has them, and 1 for a pattern, whose colours
+// its vertices carry (the material then white, as glTF multiplies the two).
+using ColourKey = std::array<float, 7>;
 
-ColourKey KeyOf(const Instance& instance) {
+const Pattern* PatternOf(const Instance& instance, const SceneModel& model, bool coloured) {
+  if (!coloured || instance.pattern < 0 ||
+      instance.pattern >= static_cast<int>(model.patterns.size()))
+    return nullptr;
+  return &model.patterns[static_cast<size_t>(instance.pattern)];
+}
+
+ColourKey KeyOf(const Instance& instance, bool patterned) {
   const Surface& s = instance.surface;
   // A highlight's size as a roughness: a tight one (large phong_size, small
   // roughness) is smooth; no highlight at all is matte.
@@ -34,12 +43,14 @@ ColourKey KeyOf(const Instance& instance) {
     rough = std::sqrt(2 / (std::max(s.phong_size, 0.0f) + 2));
   }
   rough = std::round(rough * 100) / 100;
+  if (patterned) return {1, 1, 1, 0, std::round(s.metallic * 100) / 100, rough, 1};
   return {instance.colour[0],
           instance.colour[1],
           instance.colour[2],
           instance.colour[3],
           std::round(s.metallic * 100) / 100,
-          rough};
+          rough,
+          0};
 }
 
 // A point or direction of POV-Ray's world in the file's right-handed axes.
@@ -64,8 +75,15 @@ double Det3(const Mat4& t) {
 // Adds one instance in file coordinates; `flat`, each triangle with vertices
 // of its own and its face's normal.
 void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
-                 const MeshPlacement& placement, bool flat) {
+                 const MeshPlacement& placement, bool flat, const Pattern* pattern) {
   const Mat4& t = instance.transform;
+  const Mat4 to_pattern = pattern ? AffineInverse(instance.pattern_frame) : Mat4{};
+  auto paint = [&](const Vec3& world) {
+    if (!pattern) return;
+    const std::array<float, 5> c = PatternColour(*pattern, TransformPoint(to_pattern, world));
+    into.mesh->mColors[0][into.vertices] =
+        aiColor4D(c[0], c[1], c[2], std::clamp(1 - c[3] - c[4], 0.0f, 1.0f));
+  };
   // Normals go through the inverse transpose of the linear part: its cofactors
   // (the determinant's sign and size come out when normalizing and below).
   double cof[3][3];
@@ -85,11 +103,12 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
   if (flat) {
     for (size_t i = 0; i + 2 < unit.indices.size(); i += 3) {
       aiVector3D corner[3];
+      Vec3 world[3];
       for (int k = 0; k < 3; ++k) {
         const size_t v = 3 * size_t{unit.indices[i + (reverse && k ? 3 - k : k)]};
-        const Vec3 p =
+        world[k] =
             TransformPoint(t, {unit.positions[v], unit.positions[v + 1], unit.positions[v + 2]});
-        corner[k] = InFile(p.x, p.y, p.z, placement, placement.scale);
+        corner[k] = InFile(world[k].x, world[k].y, world[k].z, placement, placement.scale);
       }
       aiVector3D normal = (corner[1] - corner[0]) ^ (corner[2] - corner[0]);
       normal.NormalizeSafe();
@@ -99,6 +118,7 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
       for (int k = 0; k < 3; ++k) {
         into.mesh->mVertices[into.vertices] = corner[k];
         into.mesh->mNormals[into.vertices] = normal;
+        paint(world[k]);
         face.mIndices[k] = into.vertices++;
       }
     }
@@ -116,6 +136,7 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
     }
     into.mesh->mVertices[into.vertices] = InFile(p.x, p.y, p.z, placement, placement.scale);
     into.mesh->mNormals[into.vertices] = InFile(n[0], n[1], n[2], placement, 1);
+    paint(p);
     ++into.vertices;
   }
   for (size_t i = 0; i + 2 < unit.indices.size(); i += 3) {
@@ -129,6 +150,11 @@ void AddInstance(const Instance& instance, const Mesh& unit, Target& into,
 
 std::string MaterialName(const ColourKey& c) {
   char name[96];
+  if (c[6] > 0) {
+    std::snprintf(name, sizeof name, "pattern_%02d%s", static_cast<int>(std::lround(c[5] * 99)),
+                  c[4] > 0 ? "_metal" : "");
+    return name;
+  }
   std::snprintf(name, sizeof name, "colour_%02x%02x%02x_%02x%s",
                 static_cast<int>(std::lround(c[0] * 255)) & 255,
                 static_cast<int>(std::lround(c[1] * 255)) & 255,
@@ -267,7 +293,7 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
   size_t triangles = 0;
   for (const Instance& instance : model.instances) {
     const Mesh& unit = unit_of(instance);
-    auto& [vertices, faces] = sizes[KeyOf(instance)];
+    auto& [vertices, faces] = sizes[KeyOf(instance, PatternOf(instance, model, !flat))];
     vertices += flat ? unit.indices.size() : unit.positions.size() / 3;
     faces += unit.indices.size() / 3;
     triangles += unit.indices.size() / 3;
@@ -304,6 +330,7 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     mesh->mNumVertices = static_cast<unsigned>(size.first);
     mesh->mVertices = new aiVector3D[mesh->mNumVertices];
     mesh->mNormals = new aiVector3D[mesh->mNumVertices];
+    if (colour[6] > 0) mesh->mColors[0] = new aiColor4D[mesh->mNumVertices];
     mesh->mNumFaces = static_cast<unsigned>(size.second);
     mesh->mFaces = new aiFace[mesh->mNumFaces];
     scene->mMeshes[index] = mesh;
@@ -311,8 +338,11 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     by_colour[colour].mesh = mesh;
     ++index;
   }
-  for (const Instance& instance : model.instances)
-    AddInstance(instance, unit_of(instance), by_colour[KeyOf(instance)], placement, flat);
+  for (const Instance& instance : model.instances) {
+    const Pattern* pattern = PatternOf(instance, model, !flat);
+    AddInstance(instance, unit_of(instance), by_colour[KeyOf(instance, pattern)], placement, flat,
+                pattern);
+  }
 
   Assimp::Exporter exporter;
   const char* id = format == MeshFormat::kGlb   ? "glb2"

@@ -738,6 +738,39 @@ TEST(MeshExportTest, GlbFilesPassTheKhronosValidator) {
   fs::remove_all(dir);
 }
 
+// A pattern's colours ride on the vertices (glTF's COLOR_0, OBJ's vertex
+// colours) over a white material: red at the foot of this gradient, blue at its top.
+TEST(MeshExportTest, PatternsGiveVertexColours) {
+  const SceneModel model = ReadSceneModel(
+      "sphere {0, 1 pigment {gradient y color_map {[0 rgb <1, 0, 0>] [1 rgb <0, 0, 1>]} "
+      "scale 2.01 translate -y} translate 5*y}");
+  const std::string dir = test::MakeTempFolder();
+  for (const char* name : {"p.glb", "p.obj"}) {
+    ASSERT_TRUE(ExportMesh(model, dir + name, 16).ok()) << name;
+    Assimp::Importer importer;
+    const aiScene* scene = importer.ReadFile(dir + name, 0);
+    ASSERT_NE(scene, nullptr) << name;
+    const aiMesh* mesh = nullptr;
+    for (unsigned m = 0; m < scene->mNumMeshes; ++m) {
+      if (scene->mMeshes[m]->mNumVertices) mesh = scene->mMeshes[m];
+    }
+    ASSERT_TRUE(mesh && mesh->HasVertexColors(0)) << name;
+    unsigned top = 0, foot = 0;
+    for (unsigned v = 0; v < mesh->mNumVertices; ++v) {
+      if (mesh->mVertices[v].y > mesh->mVertices[top].y) top = v;
+      if (mesh->mVertices[v].y < mesh->mVertices[foot].y) foot = v;
+    }
+    EXPECT_NEAR(mesh->mColors[0][top].b, 1, 0.02) << name;
+    EXPECT_NEAR(mesh->mColors[0][top].r, 0, 0.02) << name;
+    EXPECT_NEAR(mesh->mColors[0][foot].r, 1, 0.02) << name;
+    aiColor4D base;
+    ASSERT_EQ(scene->mMaterials[mesh->mMaterialIndex]->Get(AI_MATKEY_COLOR_DIFFUSE, base),
+              AI_SUCCESS);
+    EXPECT_EQ(base, aiColor4D(1, 1, 1, 1)) << name;
+  }
+  fs::remove_all(dir);
+}
+
 // A metal's finish goes into glTF as metallic, its highlight's size as roughness.
 TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
   const SceneModel model = ReadSceneModel(
