@@ -44,6 +44,7 @@ CreatureView::~CreatureView() {
 
 void CreatureView::initializeGL() {
   drawer_ = std::make_unique<ModelDrawer>();
+  drawer_->SetShadowsFollow(true);
   QString error;
   const QSurfaceFormat got = context()->format();
   if (!ModelDrawer::CanRun(got) || !drawer_->Initialize(error)) {
@@ -134,6 +135,7 @@ void CreatureView::paintGL() {
                  int(r.width() * ratio), int(r.height() * ratio));
   const QMatrix4x4 view = ViewMatrix();
   drawer_->Draw(view, ProjectionMatrix(view, built_.aspect));
+  if (drawer_->shadows_pending()) update();  // the shadows a frame after the first picture
   ++frames_;
   emit Drawn();
 }

@@ -42,6 +42,8 @@ class CreatureView : public QOpenGLWidget {
 
   size_t triangles() const { return drawer_ ? drawer_->triangles() : 0; }
   int frames_drawn() const { return frames_; }
+  // The picture is complete: a new model's shadows, which follow its first picture, are drawn.
+  bool settled() const { return !drawer_ || !drawer_->shadows_pending(); }
   // Empty while OpenGL runs; otherwise why the view stays empty.
   const QString& failure() const { return failure_; }
 

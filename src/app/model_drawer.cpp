@@ -134,6 +134,7 @@ void ModelDrawer::Upload(const SceneModel& model) {
   surroundings_ = model.surroundings;
   bounds_ = model.bounds();
   shadows_made_ = false;
+  drawn_unshadowed_ = false;
   detail_ = DetailFor(model.instances);
   // Opaque groups first; the see-through ones after them, farthest from the
   // scene's camera first, so what lies behind them is there to show through.
@@ -144,13 +145,17 @@ void ModelDrawer::Upload(const SceneModel& model) {
                  i->transform(2, 3) - eye.z};
     return d.x * d.x + d.y * d.y + d.z * d.z;
   };
+  // A texture of the patterns' rows holds so many; objects of patterns past
+  // them show their maps' mean colour.
+  constexpr size_t kMaxPatterns = 4096;
   std::vector<bool> clear_pattern;
   for (const Pattern& p : model.patterns) {
+    if (clear_pattern.size() == kMaxPatterns) break;
     clear_pattern.push_back(std::any_of(p.map.begin(), p.map.end(), [](const Pattern::Stop& s) {
       return s.colour[3] + s.colour[4] > 0.001f;
     }));
   }
-  UploadPatterns(model.patterns);
+  UploadPatterns({model.patterns.begin(), model.patterns.begin() + clear_pattern.size()});
   for (const Instance& instance : model.instances) {
     const bool patterned =
         instance.pattern >= 0 && instance.pattern < static_cast<int>(clear_pattern.size());
@@ -203,7 +208,7 @@ void ModelDrawer::Upload(const SceneModel& model) {
       const QMatrix3x3 n = m.normalMatrix();
       const bool marked = instance->kind == Primitive::StandIn;
       const bool patterned = !marked && instance->pattern >= 0 &&
-                             instance->pattern < static_cast<int>(model.patterns.size());
+                             instance->pattern < static_cast<int>(clear_pattern.size());
       data.insert(data.end(), n.constData(), n.constData() + 3);
       data.push_back(patterned ? static_cast<float>(instance->pattern) : -1.0f);
       data.insert(data.end(), n.constData() + 3, n.constData() + 9);
@@ -330,7 +335,9 @@ void ModelDrawer::Draw(const QMatrix4x4& view, const QMatrix4x4& projection) {
   gl->glDepthFunc(GL_LEQUAL);
   gl->glDisable(GL_CULL_FACE);
   gl->glDisable(GL_BLEND);
-  if (!shadows_made_) {
+  if (!shadows_made_ && shadows_follow_ && !drawn_unshadowed_) {
+    drawn_unshadowed_ = true;  // this picture at once, the shadows in the next
+  } else if (!shadows_made_) {
     shadows_made_ = true;
     shadows_.Render(lights_, bounds_, [&](QOpenGLShaderProgram&) {
       for (const auto& group : groups_) {

@@ -40,6 +40,11 @@ class ModelDrawer {
   void ShowSurroundings(bool shown) { surroundings_shown_ = shown; }
   bool surroundings_shown() const { return surroundings_shown_; }
 
+  // With `follow`, the first picture of a model comes without shadows (sooner)
+  // and the next one has them: shadows_pending() says that one is still to draw.
+  void SetShadowsFollow(bool follow) { shadows_follow_ = follow; }
+  bool shadows_pending() const { return !shadows_made_ && drawn_unshadowed_; }
+
   size_t triangles() const { return triangles_; }
   int detail() const { return detail_; }
 
@@ -61,6 +66,7 @@ class ModelDrawer {
   GLuint pattern_texture_ = 0;
   ShadowMaps shadows_;
   bool shadows_made_ = false;
+  bool shadows_follow_ = false, drawn_unshadowed_ = false;
   Bounds bounds_;  // the patterns' rows (see the fragment shader)
   std::vector<std::unique_ptr<Group>> groups_;
   size_t triangles_ = 0;

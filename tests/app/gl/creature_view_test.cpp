@@ -139,6 +139,8 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
   // Turning the view changes the picture; Home brings back the scene's camera.
   ASSERT_TRUE(Eventually([&] { return !pane->builder()->busy(); }));
   QCoreApplication::sendPostedEvents();
+  // The first picture of a model comes at once, its shadows in the frame after.
+  EXPECT_TRUE(Eventually([&] { return view->settled(); }));
   const QImage before = view->grabFramebuffer();
   view->Orbit(90, 0);
   EXPECT_NE(view->grabFramebuffer(), before);
