@@ -5,13 +5,27 @@
 #include <QThreadPool>
 #include <chrono>
 
+#include "common/data_folder.h"
 #include "compose/composer.h"
+#include "model/include_library.h"
+#include "render/file_directives.h"
 
 namespace vermora::app {
 
 const Clock& ModelClock() {
   static const FixedClock clock(SystemClock().MillisecondsOfDayUtc());
   return clock;
+}
+
+IncludeLibrary& ModelIncludes() {
+  static IncludeLibrary library([] {
+    std::vector<std::string> folders;
+    if (const DataFolder data = ProgramDataFolder(); !data.path.empty())
+      folders.push_back(data.path);
+    for (std::string& folder : PovrayIncludeDirs()) folders.push_back(std::move(folder));
+    return folders;
+  }());
+  return library;
 }
 
 BuiltModel BuildModel(const ParameterSet& set) {
@@ -25,7 +39,7 @@ BuiltModel BuildModel(const ParameterSet& set) {
   const ComposeResult composed = ComposeScene(set, options);
   auto model = std::make_shared<SceneModel>();
   if (composed.status.ok()) {
-    *model = ReadSceneModel(composed.scene);
+    *model = ReadSceneModel(composed.scene, &ModelIncludes());
   } else {
     model->error = composed.status.message();
   }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/random.h"
+#include "model/include_library.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 
@@ -24,6 +25,8 @@ struct BuiltModel {
 // mesh exported from it is the creature on screen.
 BuiltModel BuildModel(const ParameterSet& set);
 const Clock& ModelClock();
+// The include files the models read: ours, then POV-Ray's installed ones.
+IncludeLibrary& ModelIncludes();
 
 // Builds models off the window's thread, the newest set first: while one is
 // being built, further edits only replace the set that waits.

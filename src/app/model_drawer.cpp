@@ -217,9 +217,14 @@ void ModelDrawer::Upload(const SceneModel& model) {
       const Surface& f = marked ? Surface{} : instance->surface;
       const float filter = marked ? 0 : std::clamp(instance->colour[3], 0.0f, 1.0f);
       const float transmit = marked ? 0 : std::clamp(instance->transmit, 0.0f, 1.0f);
-      data.insert(data.end(), {filter, transmit, f.diffuse, f.brilliance, f.specular, f.roughness,
-                               f.phong, f.phong_size, f.metallic, f.reflection, f.ambient[0],
-                               f.ambient[1], f.ambient[2]});
+      // The reflection in 255ths, and in the fraction how far it takes the colour.
+      const Surface::Mirror on =
+          f.MirrorOn({instance->colour[0], instance->colour[1], instance->colour[2]});
+      const float mirror =
+          on.amount > 0 ? std::round(on.amount * 255) + std::min(on.tint, 0.999f) : 0;
+      data.insert(data.end(),
+                  {filter, transmit, f.diffuse, f.brilliance, f.specular, f.roughness, f.phong,
+                   f.phong_size, f.metallic, mirror, f.ambient[0], f.ambient[1], f.ambient[2]});
       const Mat4 to_pattern = patterned ? AffineInverse(instance->pattern_frame) : Mat4{};
       for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column)

@@ -154,7 +154,7 @@ in vec3 world_normal;
 flat in vec4 base;     // r g b filter
 flat in vec4 finish0;  // transmit diffuse brilliance specular
 flat in vec4 finish1;  // roughness phong phong_size metallic
-flat in vec4 finish2;  // reflection, ambient r g b
+flat in vec4 finish2;  // reflection (255ths; the fraction: its tint), ambient r g b
 in vec3 pattern_point;
 flat in int pattern_row;
 uniform bool headlight;
@@ -275,7 +275,9 @@ void main() {
       shine += lc * finish0.w * pow(max(dot(n, normalize(l + v)), 0.0),
                                     1.0 / max(finish1.x, 1e-4)) * tint;
   }
-  if (finish2.x > 0.0) shine += finish2.x * tint * Surroundings(world, reflect(-v, n));
+  if (finish2.x > 0.0)  // mirrored light, as far as the reflection is coloured like the surface
+    shine += floor(finish2.x) / 255.0 * mix(vec3(1.0), p, fract(finish2.x)) *
+             Surroundings(world, reflect(-v, n));
   float distance = length(eye - world);
   colour = vec4(Encoded(Fogged(body * body_part + shine, distance)), 1.0);
   behind = vec4(Encoded(filter_part * p + vec3(transmit)), 1.0);

@@ -19,6 +19,7 @@
 #include "common/file_io.h"
 #include "compose/composer.h"
 #include "io_args.h"
+#include "model/include_library.h"
 #include "model/mesh_export.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
@@ -26,6 +27,7 @@
 #include "picture/png_set_chunk.h"
 #include "progress.h"
 #include "queue_command.h"
+#include "render/file_directives.h"
 #include "render/render_command.h"
 #include "render/sandbox.h"
 #include "scene/object_count.h"
@@ -91,7 +93,11 @@ int MeshCommand(const Args& args, const ParameterSet& set) {  // its format chec
   ComposeResult composed = ComposeScene(set, options);
   PrintWarnings(composed.warnings);
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
-  const SceneModel model = ReadSceneModel(composed.scene);
+  std::vector<std::string> folders = PovrayIncludeDirs();
+  if (const DataFolder data = ProgramDataFolder(); !data.path.empty())
+    folders.insert(folders.begin(), data.path);
+  IncludeLibrary includes(std::move(folders));
+  const SceneModel model = ReadSceneModel(composed.scene, &includes);
   if (!model.error.empty()) return Fail("cannot read the scene: " + model.error);
   PrintWarnings(model.notes);
   if (model.stand_ins > 0) {

@@ -14,9 +14,11 @@
 #include "common/fixed.h"
 #include "compose/composer.h"
 #include "form/enabling_rules.h"
+#include "model/include_library.h"
 #include "params/number_reading.h"
 #include "params/param_table.h"
 #include "render/command_line.h"
+#include "render/file_directives.h"
 #include "render/renderer.h"
 #include "support/thing_scene.h"
 
@@ -80,6 +82,15 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool HavePovray() { return access(kPovray, X_OK) == 0; }
+
+IncludeLibrary& Includes() {
+  static IncludeLibrary library([] {
+    std::vector<std::string> folders = {VERMORA_DATA_DIR};
+    for (std::string& folder : PovrayIncludeDirs()) folders.push_back(std::move(folder));
+    return folders;
+  }());
+  return library;
+}
 
 std::string Scene(const ParameterSet& set) {
   ComposeResult result = ComposeScene(set, ComposeOptions{});

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compose/composer.h"
+#include "model/include_library.h"
 #include "params/parameter_set.h"
 #include "render/renderer.h"
 
@@ -55,6 +56,9 @@ std::string ReadFile(const std::string& path);
 
 // The scene text of `set`, expecting it to compose without error.
 std::string Scene(const ParameterSet& set);
+
+// The include files a scene reads: our data folder's, then POV-Ray's installed ones.
+IncludeLibrary& Includes();
 
 // How often `line` occurs as a whole line of `scene`.
 size_t CountLines(const std::string& scene, const std::string& line);

@@ -112,6 +112,34 @@ Mat4 AffineInverse(const Mat4& m) {
   return r;
 }
 
+// reflection_colour = alpha + beta * rgb by least squares, both at least 0;
+// then amount = alpha + beta and tint = beta / amount.
+Surface::Mirror Surface::MirrorOn(const std::array<float, 3>& rgb) const {
+  if (reflection_metallic || reflection <= 0) return {reflection, reflection > 0 ? 1.0f : 0.0f};
+  double sp = 0, spp = 0, sr = 0, spr = 0;
+  for (int i = 0; i < 3; ++i) {
+    sp += rgb[i];
+    spp += rgb[i] * rgb[i];
+    sr += reflection_colour[i];
+    spr += rgb[i] * reflection_colour[i];
+  }
+  const double det = 3 * spp - sp * sp;
+  double alpha = sr / 3, beta = 0;
+  if (det > 1e-6) {
+    alpha = (spp * sr - sp * spr) / det;
+    beta = (3 * spr - sp * sr) / det;
+    if (beta < 0) {
+      alpha = sr / 3;
+      beta = 0;
+    } else if (alpha < 0) {
+      alpha = 0;
+      beta = spp > 0 ? spr / spp : 0;
+    }
+  }
+  const double amount = std::clamp(alpha + beta, 0.0, 1.0);
+  return {static_cast<float>(amount), amount > 0 ? static_cast<float>(beta / (alpha + beta)) : 0};
+}
+
 void Bounds::Add(Vec3 p) {
   if (empty) {
     min = max = p;

@@ -188,6 +188,7 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
     // past its closing brace; it stands in as a box where it was placed.
     if (frames_.size() > frames_at) {
       pos_ = frames_[frames_at].return_at;
+      text_ = frames_[frames_at].return_text;
       braces_ = frames_[frames_at].braces;
       cur_valid_ = false;
       frames_.resize(frames_at);
@@ -428,13 +429,17 @@ bool SceneReader::Modifier(Mat4& m, Colour& colour, std::string_view kind) {
     m = inner * m;
   } else if (w == "texture" || w == "pigment") {
     Advance();
-    const Colour c = ParseTexture();
-    if (c.known) {
+    Colour c = ParseTexture();
+    c.before = m;
+    if (w == "texture" && colour.layered) {
+      Layer(colour, c);
+    } else if (c.known) {
       colour.rgbft = c.rgbft;
       colour.known = true;
       colour.pattern = c.pattern;
       colour.pattern_transform = c.pattern_transform;
       colour.before = m;
+      colour.layered = w == "texture";
     }
     if (c.finished) {
       colour.surface = c.surface;

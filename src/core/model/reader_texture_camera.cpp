@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/pov_colours.h"
 #include "model/scene_reader.h"
 #include "model/vector_math.h"
 
@@ -13,6 +12,8 @@ namespace {
 constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
 
 using namespace model_math;
+
+float Mean(const std::array<float, 3>& c) { return (c[0] + c[1] + c[2]) / 3; }
 
 const PatternKind* PatternWord(std::string_view w) {
   static const NameMap<PatternKind> kWords = {
@@ -48,6 +49,7 @@ SceneReader::Colour SceneReader::ParseTexture() {
       c.finished = v->finished;
       c.pattern = v->pattern;
       c.pattern_transform = v->pattern_transform;
+      c.unmapped = v->unmapped;
     } else {
       unknown = true;
     }
@@ -76,6 +78,10 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
   while (braces_ >= inside) {
     const SceneToken& t = Peek();
     if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a texture");
+    if (t.kind == SceneToken::kSymbol && t.text == "<") {  // a colour a macro gives, say
+      colours.push_back(ColourValue());
+      continue;
+    }
     if (t.kind != SceneToken::kWord) {
       Advance();
       continue;
@@ -113,6 +119,14 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       if (PeekIs("{")) SkipBlock();
       if (w == "image_map") unknown = true;
     } else if (const Value* v = Lookup(w)) {
+      if (v->kind == Value::kTexture && v->unmapped && !patterned && finish.pattern < 0) {
+        // A pattern declared without its colours, which this pigment gives.
+        const std::vector<Pattern::Stop> map = std::move(pattern.map);
+        pattern = *v->unmapped;
+        if (!map.empty()) pattern.map = map;
+        patterned = true;
+        placed = placed * v->pattern_transform;
+      }
       if ((v->kind == Value::kTexture && v->known_colour) || v->kind == Value::kVector) {
         if (v->size >= 3 || v->kind == Value::kTexture) colours.push_back(v->v);
       }
@@ -124,9 +138,6 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
         finish.pattern = v->pattern;
         finish.pattern_transform = v->pattern_transform;
       }
-      Advance();
-    } else if (std::array<double, 5> named; FindPovColour(w, named)) {
-      colours.push_back(named);
       Advance();
     } else {
       if (!OneOf(w, {"pigment",
@@ -232,6 +243,10 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
   if (patterned && pattern.map.size() >= 2 && finish.pattern < 0) {
     finish.pattern = AddPattern(pattern);
     finish.pattern_transform = placed;
+    finish.unmapped = nullptr;
+  } else if (patterned && finish.pattern < 0) {
+    finish.unmapped = std::make_shared<const Pattern>(pattern);
+    finish.pattern_transform = placed;
   } else if (finish.pattern >= 0) {
     finish.pattern_transform = placed * finish.pattern_transform;
   }
@@ -241,20 +256,41 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
 void SceneReader::ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>& colours) {
   Expect("{");
   const int inside = braces_;
+  auto add = [&](double at, const std::array<double, 5>& c) {
+    Pattern::Stop stop;
+    stop.at = static_cast<float>(at);
+    for (int i = 0; i < 5; ++i) stop.colour[i] = static_cast<float>(c[i]);
+    colours.push_back(c);
+    if (pattern.map.size() < kMaxPatternStops) pattern.map.push_back(stop);
+  };
   while (braces_ >= inside) {
     if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a colour map");
+    if (Peek().kind == SceneToken::kWord) {  // a colour map declared before
+      const Value* named = Lookup(Peek().text);
+      if (named && named->kind == Value::kColourMap && named->unmapped) {
+        for (const Pattern::Stop& s : named->unmapped->map) {
+          std::array<double, 5> c;
+          std::copy(s.colour.begin(), s.colour.end(), c.begin());
+          add(s.at, c);
+        }
+      }
+    }
     if (!PeekIs("[")) {
       Advance();
       continue;
     }
     Advance();
-    Pattern::Stop stop;
-    stop.at = static_cast<float>(Number());
+    const double at = Number();
     SkipComma();
-    const std::array<double, 5> c = ColourValue();
-    for (int i = 0; i < 5; ++i) stop.colour[i] = static_cast<float>(c[i]);
-    colours.push_back(c);
-    if (pattern.map.size() < kMaxPatternStops) pattern.map.push_back(stop);
+    if (Peek().kind == SceneToken::kNumber) {  // [from to colour colour], the older form
+      const double to = Number();
+      SkipComma();
+      add(at, ColourValue());
+      SkipComma();
+      add(to, ColourValue());
+    } else {
+      add(at, ColourValue());
+    }
     while (!PeekIs("]")) {
       if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a colour map");
       Advance();
@@ -263,6 +299,64 @@ void SceneReader::ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>
   }
   std::stable_sort(pattern.map.begin(), pattern.map.end(),
                    [](const Pattern::Stop& a, const Pattern::Stop& b) { return a.at < b.at; });
+}
+
+// Layered textures as the view sees them. A patterned layer over a plain one
+// is laid on its colour stop by stop (or hides it, where every stop is
+// opaque); a plain layer over a pattern tints its stops as far as it is
+// opaque; so do the mean colours. The finish is the upper layer's where it
+// hides most of what lies under it.
+void SceneReader::Layer(Colour& under, const Colour& over) {
+  if (!over.known) return;
+  if (!under.known) {
+    under = over;
+    under.layered = true;
+    return;
+  }
+  auto opacity = [](const auto& rgbft) { return std::clamp(1.0 - rgbft[3] - rgbft[4], 0.0, 1.0); };
+  const double opaque = opacity(over.rgbft);
+  const std::array<double, 5> below = under.rgbft;
+  for (int i = 0; i < 3; ++i) under.rgbft[i] = opaque * over.rgbft[i] + (1 - opaque) * below[i];
+  for (int i = 3; i < 5; ++i) under.rgbft[i] = (1 - opaque) * below[i];
+  auto pattern_of = [&](const Colour& c) -> const Pattern* {
+    return c.pattern >= 0 && c.pattern < static_cast<int>(patterns_.size())
+               ? &patterns_[static_cast<size_t>(c.pattern)]
+               : nullptr;
+  };
+  const Pattern* over_pattern = pattern_of(over);
+  const Pattern* under_pattern = pattern_of(under);
+  if (over_pattern && !under_pattern) {
+    Pattern laid = *over_pattern;
+    for (Pattern::Stop& stop : laid.map) {
+      const double a = opacity(stop.colour);
+      for (int i = 0; i < 3; ++i)
+        stop.colour[i] = static_cast<float>(a * stop.colour[i] + (1 - a) * below[i]);
+      for (int i = 3; i < 5; ++i) stop.colour[i] = static_cast<float>((1 - a) * below[i]);
+    }
+    under.pattern = AddPattern(laid);
+    under.pattern_transform = over.pattern_transform;
+    under.before = over.before;
+  } else if (over_pattern &&
+             std::all_of(over_pattern->map.begin(), over_pattern->map.end(),
+                         [&](const Pattern::Stop& stop) { return opacity(stop.colour) > 0.95; })) {
+    under.pattern = over.pattern;
+    under.pattern_transform = over.pattern_transform;
+    under.before = over.before;
+  } else if (under_pattern && opaque > 0) {
+    Pattern tinted = *under_pattern;
+    for (Pattern::Stop& stop : tinted.map) {
+      for (int i = 0; i < 3; ++i)
+        stop.colour[i] = static_cast<float>(opaque * over.rgbft[i] + (1 - opaque) * stop.colour[i]);
+      for (int i = 3; i < 5; ++i)
+        stop.colour[i] = static_cast<float>((1 - opaque) * stop.colour[i]);
+    }
+    under.pattern = AddPattern(tinted);
+  }
+  if (over.finished && (opaque >= 0.5 || !under.finished)) {
+    under.surface = over.surface;
+    under.finished = true;
+  }
+  under.layered = true;
 }
 
 int SceneReader::AddPattern(const Pattern& pattern) {
@@ -287,6 +381,14 @@ void SceneReader::ParseFinish(Surface& surface) {
     const Value v = ParseValue();
     if (v.kind == Value::kNumber) return static_cast<float>(v.v[0]);
     if (v.kind == Value::kVector) return static_cast<float>((v.v[0] + v.v[1] + v.v[2]) / 3);
+    Unread("a number expected in a finish");
+  };
+  auto shade = [&]() -> std::array<float, 3> {  // a number or a colour
+    const Value v = ParseValue();
+    if (v.kind == Value::kNumber)
+      return {static_cast<float>(v.v[0]), static_cast<float>(v.v[0]), static_cast<float>(v.v[0])};
+    if (v.kind == Value::kVector)
+      return {static_cast<float>(v.v[0]), static_cast<float>(v.v[1]), static_cast<float>(v.v[2])};
     Unread("a number expected in a finish");
   };
   auto albedo = [&] {
@@ -330,19 +432,23 @@ void SceneReader::ParseFinish(Surface& surface) {
     } else if (w == "reflection") {
       if (PeekIs("{")) {  // reflection {min max fresnel ...}: the larger share
         Advance();
-        const float low = level();
+        const std::array<float, 3> low = shade();
         SkipComma();
-        float high = low;
+        std::array<float, 3> high = low;
         if (!PeekIs("}") && (Peek().kind != SceneToken::kWord || StartsColour(Peek())))
-          high = level();
-        surface.reflection = std::max(low, high);
+          high = shade();
+        surface.reflection_colour = Mean(high) > Mean(low) ? high : low;
+        surface.reflection = Mean(surface.reflection_colour);
         while (!PeekIs("}")) {
           if (Peek().kind == SceneToken::kEnd) Fail("the scene ends inside a finish");
+          if (Peek().kind == SceneToken::kWord && Peek().text == "metallic")
+            surface.reflection_metallic = true;
           Advance();
         }
         Advance();
       } else {
-        surface.reflection = level();
+        surface.reflection_colour = shade();
+        surface.reflection = Mean(surface.reflection_colour);
       }
     } else if (const Value* v = Lookup(w); v && v->kind == Value::kFinish) {
       surface = v->surface;
@@ -353,6 +459,7 @@ void SceneReader::ParseFinish(Surface& surface) {
   surface.ambient = {std::max(surface.ambient[0], 0.0f), std::max(surface.ambient[1], 0.0f),
                      std::max(surface.ambient[2], 0.0f)};
   surface.reflection = std::clamp(surface.reflection, 0.0f, 1.0f);
+  for (float& c : surface.reflection_colour) c = std::clamp(c, 0.0f, 1.0f);
   surface.metallic = std::clamp(surface.metallic, 0.0f, 1.0f);
 }
 

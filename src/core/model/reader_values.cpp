@@ -3,7 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/pov_colours.h"
 #include "model/scene_reader.h"
 
 namespace vermora::model_detail {
@@ -72,10 +71,13 @@ std::array<double, 5> SceneReader::ColourValue() {
   bool any = false;
   for (;;) {
     const SceneToken& t = Peek();
-    if (t.kind != SceneToken::kWord && !(t.kind == SceneToken::kSymbol && t.text == "<" && !any))
-      break;
+    const bool starts_expression =
+        t.kind == SceneToken::kNumber ||
+        (t.kind == SceneToken::kSymbol && (t.text == "<" || t.text == "(" || t.text == "-"));
+    if (t.kind != SceneToken::kWord && !(starts_expression && !any)) break;
     const std::string_view w = t.text;
     if (w == "color" || w == "colour") {
+      if (any) break;  // the next colour of a list
       Advance();
       continue;
     }
@@ -136,8 +138,15 @@ Value SceneReader::ParseValue() {
       return v;
     }
     if (t.text == "texture" || t.text == "pigment") {
+      const bool texture = t.text == "texture";
       Advance();
-      const Colour c = ParseTexture();
+      Colour c = ParseTexture();
+      // Layered textures: the next lies over those before. Raw, as a directive
+      // after the value is not yet to be carried out.
+      while (texture && Raw().kind == SceneToken::kWord && Raw().text == "texture") {
+        Advance();
+        Layer(c, ParseTexture());
+      }
       Value v;
       v.kind = Value::kTexture;
       v.v = c.rgbft;
@@ -146,6 +155,21 @@ Value SceneReader::ParseValue() {
       v.finished = c.finished;
       v.pattern = c.pattern;
       v.pattern_transform = c.pattern_transform;
+      v.unmapped = c.unmapped;
+      return v;
+    }
+    if (t.text == "color_map" || t.text == "colour_map") {
+      Advance();
+      Pattern map;
+      std::vector<std::array<double, 5>> colours;
+      ColourMap(map, colours);
+      Value v;
+      v.kind = Value::kColourMap;
+      v.known_colour = !colours.empty();
+      for (const auto& one : colours) {
+        for (int i = 0; i < 5; ++i) v.v[i] += one[i] / static_cast<double>(colours.size());
+      }
+      v.unmapped = std::make_shared<const Pattern>(std::move(map));
       return v;
     }
     if (t.text == "finish") {
@@ -156,9 +180,8 @@ Value SceneReader::ParseValue() {
       return v;
     }
     for (std::string_view skipped :
-         {"normal", "interior", "material", "color_map", "colour_map", "pigment_map", "normal_map",
-          "texture_map", "function", "spline", "transform", "camera", "light_source", "media",
-          "density"}) {
+         {"normal", "interior", "material", "pigment_map", "normal_map", "texture_map", "function",
+          "spline", "transform", "camera", "light_source", "media", "density"}) {
       if (t.text == skipped) {
         Advance();
         if (PeekIs("{")) SkipBlock();
@@ -412,14 +435,6 @@ Value SceneReader::Primary() {
   if (Value* known = Lookup(w)) {
     if (known->kind == Value::kNone) Unread(std::string(w) + " holds nothing");
     return *known;
-  }
-  std::array<double, 5> named;
-  if (FindPovColour(w, named)) {
-    Value v;
-    v.kind = Value::kVector;
-    v.size = 5;
-    v.v = named;
-    return v;
   }
   if (RawIs("(")) return Function(w);
   Unread("the name " + std::string(w) + " is not known");

@@ -39,6 +39,15 @@ struct Surface {
   float phong = 0, phong_size = 40;
   float metallic = 0;    // 0 to 1: how much the highlights take the surface's colour
   float reflection = 0;  // 0 to 1: how much of the surroundings it mirrors
+  std::array<float, 3> reflection_colour = {0, 0, 0};  // as given: a grey for a number
+  bool reflection_metallic = false;  // the mirrored light takes the surface's colour
+  // The reflection on a surface of colour `rgb` as amount * mix(white, rgb,
+  // tint): a metallic one takes the colour (tint 1), a coloured one as near as
+  // it comes to that.
+  struct Mirror {
+    float amount = 0, tint = 0;
+  };
+  Mirror MirrorOn(const std::array<float, 3>& rgb) const;
   bool operator==(const Surface&) const = default;
 };
 
@@ -151,8 +160,12 @@ struct SceneModel {
 // The largest number of instances a model holds; a bigger scene gives an error.
 inline constexpr size_t kMaxModelInstances = 1'000'000;
 
+class IncludeLibrary;
+
 // Reads scene text as the composer writes it into primitives. Never throws.
-SceneModel ReadSceneModel(std::string_view scene_text);
+// The files the scene includes are taken from `includes` (may be null: the
+// names they would declare are then unknown, and their colours a grey).
+SceneModel ReadSceneModel(std::string_view scene_text, IncludeLibrary* includes = nullptr);
 
 // The world box of one instance (exact for its unit primitive).
 Bounds InstanceBounds(const Instance& instance);

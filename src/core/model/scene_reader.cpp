@@ -20,8 +20,8 @@ bool Opens(std::string_view w) {
          w == "#switch" || w == "#for";
 }
 
-// Includes whose names our scenes rely on; their colours are built in and
-// their other contents (textures) are not needed for shapes.
+// Includes our scenes name, which need not be there for the shapes: POV-Ray's
+// own, and our galaxy.inc.
 bool KnownInclude(std::string_view name) {
   for (std::string_view known :
        {"vmxpred.inc", "colors.inc", "textures.inc", "galaxy.inc", "finish.inc", "metals.inc",
@@ -183,10 +183,52 @@ void SceneReader::SkipBranch(bool to_else) {
   }
 }
 
+// #switch (value): on from the first #case or #range that holds, or from its
+// #else; a #break passes over the rest up to its #end. One clause runs on into
+// the next, as in POV-Ray.
+void SceneReader::Switch() {
+  const double value = Number();
+  control_.push_back({Control::kSwitch});
+  SkipToClause(value);
+}
+
+bool SceneReader::ClauseHolds(std::string_view clause, double value) {
+  if (clause == "#else") return true;
+  Expect("(");
+  const double low = Number();
+  double high = low;
+  if (clause == "#range") {
+    SkipComma();
+    high = Number();
+  }
+  Expect(")");
+  return value >= low && value <= high;
+}
+
+void SceneReader::SkipToClause(double value) {
+  int depth = 0;
+  for (;;) {
+    const SceneToken t = Raw();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside #switch");
+    Advance();
+    if (t.kind != SceneToken::kWord) continue;
+    if (Opens(t.text)) {
+      ++depth;
+    } else if (t.text == "#end") {
+      if (depth-- == 0) {
+        control_.pop_back();
+        return;
+      }
+    } else if (depth == 0 && (t.text == "#case" || t.text == "#range" || t.text == "#else")) {
+      if (ClauseHolds(t.text, value)) return;
+    }
+  }
+}
+
 void SceneReader::EndOf() {
   if (control_.empty()) Fail("#end without #if, #while or #macro");
   const Control c = control_.back();
-  if (c.kind == Control::kIf) {
+  if (c.kind == Control::kIf || c.kind == Control::kSwitch) {
     control_.pop_back();
   } else if (c.kind == Control::kWhile) {
     pos_ = c.loop_at;
@@ -201,6 +243,7 @@ void SceneReader::EndOf() {
     control_.pop_back();
     if (frames_.empty()) Fail("a macro ends outside a call");
     pos_ = frames_.back().return_at;
+    text_ = frames_.back().return_text;
     cur_valid_ = false;
     frames_.pop_back();
   }
@@ -219,14 +262,21 @@ void SceneReader::CallMacro(const Macro& macro) {
   }
   Advance();
   frame.return_at = pos_;
+  frame.return_text = text_;
   frame.braces = braces_;
   frames_.push_back(std::move(frame));
   control_.push_back({Control::kMacro});
   pos_ = macro.body;
+  text_ = macro.text;
   cur_valid_ = false;
 }
 
 void SceneReader::Declare(bool local) {
+  if (Raw().kind == SceneToken::kWord && Raw().text == "deprecated") {  // and its message
+    Advance();
+    if (Raw().kind == SceneToken::kWord && Raw().text == "once") Advance();
+    if (Raw().kind == SceneToken::kString) Advance();
+  }
   const SceneToken name = Raw();
   if (name.kind != SceneToken::kWord || name.text[0] == '#')
     Unread("a name expected after #declare");
@@ -240,12 +290,21 @@ void SceneReader::Declare(bool local) {
   Expect("=");
   Value value;
   const int braces = braces_;
+  const size_t frames_at = frames_.size(), control_at = control_.size();
   try {
     value = ParseValue();
   } catch (const Unreadable& u) {
     // A stand-in for whatever the name holds; the rest of the value is passed
-    // over up to its ';' or the next directive.
+    // over up to its ';' or the next directive, out of any macro it called.
     Note(u.what());
+    if (frames_.size() > frames_at) {
+      pos_ = frames_[frames_at].return_at;
+      text_ = frames_[frames_at].return_text;
+      braces_ = frames_[frames_at].braces;
+      cur_valid_ = false;
+      frames_.resize(frames_at);
+    }
+    control_.resize(control_at);
     value.kind = Value::kObject;
     value.shape = std::make_shared<Shape>(StandIn());
     for (;;) {
@@ -255,6 +314,12 @@ void SceneReader::Declare(bool local) {
       if (t.kind == SceneToken::kSymbol && t.text == ";" && braces_ <= braces) break;
       Advance();
     }
+  }
+  // A value a macro gives ends at the macro's #end: back in the caller first.
+  while (frames_.size() > frames_at && Raw().kind == SceneToken::kWord && Raw().text == "#end" &&
+         !control_.empty() && control_.back().kind == Control::kMacro) {
+    Advance();
+    EndOf();
   }
   if (RawIs(";")) Advance();
   NameMap<Value>& scope = local && !frames_.empty() ? frames_.back().locals : globals_;
@@ -281,6 +346,50 @@ void SceneReader::Declare(bool local) {
   *target = std::move(value);
 }
 
+// An include file the library holds gives the scene what it declares; one it
+// does not is passed over (POV-Ray's own, when they are not installed, say).
+void SceneReader::Include(std::string_view name) {
+  std::shared_ptr<const IncludedFile> file = includes_ ? includes_->Find(name) : nullptr;
+  if (!file) {
+    if (!KnownInclude(name)) Note("the include file \"" + std::string(name) + "\" is not read");
+    return;
+  }
+  if (!file->error.empty()) Note(std::string(name) + ": " + file->error);
+  for (const auto& [key, value] : file->values) {
+    Value copy = value;
+    Import(*file, copy);
+    globals_[key] = std::move(copy);
+  }
+  for (const auto& [key, macro] : file->macros) macros_[key] = macro;
+  included_.push_back(std::move(file));
+}
+
+int SceneReader::ImportPattern(const IncludedFile& file, int pattern) {
+  if (pattern < 0 || pattern >= static_cast<int>(file.patterns.size())) return -1;
+  return AddPattern(file.patterns[static_cast<size_t>(pattern)]);
+}
+
+// The pattern numbers of a value from an include file, made the scene's own.
+void SceneReader::Import(const IncludedFile& file, Value& value) {
+  value.pattern = ImportPattern(file, value.pattern);
+  if (value.array) {
+    auto array = std::make_shared<std::vector<Value>>(*value.array);
+    for (Value& element : *array) Import(file, element);
+    value.array = std::move(array);
+  }
+  if (value.shape && std::any_of(value.shape->pieces.begin(), value.shape->pieces.end(),
+                                 [](const Piece& p) { return p.instance.pattern >= 0; })) {
+    auto shape = std::make_shared<Shape>(*value.shape);
+    for (Piece& p : shape->pieces) p.instance.pattern = ImportPattern(file, p.instance.pattern);
+    value.shape = std::move(shape);
+  }
+}
+
+void SceneReader::TakeDeclarations(IncludedFile& file) {
+  file.values = std::move(globals_);
+  file.macros = std::move(macros_);
+}
+
 void SceneReader::Directive() {
   const SceneToken t = Raw();
   const std::string_view d = t.text;
@@ -303,6 +412,16 @@ void SceneReader::Directive() {
     } else {
       SkipBranch(true);
     }
+  } else if (d == "#switch") {
+    Switch();
+  } else if ((d == "#case" || d == "#range" || d == "#else") && !control_.empty() &&
+             control_.back().kind == Control::kSwitch) {
+    if (d != "#else") ClauseHolds(d, 0);  // on into the next clause: its condition is passed
+  } else if (d == "#break") {
+    if (control_.empty() || control_.back().kind != Control::kSwitch)
+      Fail("#break outside #switch");
+    control_.pop_back();
+    SkipBranch(false);
   } else if (d == "#else" || d == "#elseif") {
     // The branch taken ends here; pass over the rest up to its #end.
     if (control_.empty() || control_.back().kind != Control::kIf)
@@ -332,13 +451,13 @@ void SceneReader::Directive() {
     }
     Advance();
     macro.body = pos_;
+    macro.text = text_;
     macros_[std::string(name.text)] = macro;
     SkipBranch(false);
   } else if (d == "#include") {
     const SceneToken file = Raw();
     Advance();
-    if (!KnownInclude(file.text))
-      Note("the include file \"" + std::string(file.text) + "\" is not read");
+    Include(file.text);
   } else if (d == "#version") {
     Number();
     if (RawIs(";")) Advance();
@@ -433,10 +552,10 @@ void SceneReader::Read(SceneModel& model) {
 
 }  // namespace model_detail
 
-SceneModel ReadSceneModel(std::string_view scene_text) {
+SceneModel ReadSceneModel(std::string_view scene_text, IncludeLibrary* includes) {
   SceneModel model;
   try {
-    model_detail::SceneReader reader(scene_text);
+    model_detail::SceneReader reader(scene_text, includes);
     reader.Read(model);
   } catch (const std::exception& e) {
     model.error = e.what();

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/include_library.h"
 #include "model/scene_model.h"
 #include "model/scene_tokens.h"
 
@@ -40,7 +41,17 @@ struct Shape {
 };
 
 struct Value {
-  enum Kind { kNone, kNumber, kVector, kArray, kObject, kTexture, kFinish, kString } kind = kNone;
+  enum Kind {
+    kNone,
+    kNumber,
+    kVector,
+    kArray,
+    kObject,
+    kTexture,
+    kFinish,
+    kColourMap,
+    kString
+  } kind = kNone;
   std::array<double, 5> v = {0, 0, 0, 0, 0};  // a number in v[0]; a colour is r g b filter transmit
   int size = 1;                               // components of a vector
   std::shared_ptr<std::vector<Value>> array;
@@ -48,9 +59,18 @@ struct Value {
   bool known_colour = true;  // a texture whose colour could be read
   int pattern = -1;          // a texture's pattern, with its placement
   Mat4 pattern_transform;
+  // A pigment's pattern still without colours (P_WoodGrain1A), or a colour
+  // map's stops: what a pigment naming it completes.
+  std::shared_ptr<const Pattern> unmapped;
   Surface surface;        // a finish, or a texture's finish
   bool finished = false;  // a texture with a finish
   std::string text;
+};
+
+struct Macro {
+  std::vector<std::string> params;
+  size_t body = 0;        // where its body starts in `text`
+  std::string_view text;  // the scene's, or an include file's that the library keeps
 };
 
 // The scene cannot be read at all: the reading stops with this message.
@@ -70,33 +90,47 @@ struct NameHash {
 template <typename T>
 using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
 
+// What an include file declares, as a scene that includes it takes it over.
+struct IncludedFile {
+  std::string text;  // the file's text, which its macros read
+  NameMap<Value> values;
+  NameMap<Macro> macros;
+  std::vector<Pattern> patterns;  // the values' pattern numbers count in here
+  std::string error;              // why the reading stopped early, if it did
+};
+
 class SceneReader {
  public:
-  explicit SceneReader(std::string_view text) : text_(text) {}
+  // `includes` (may be null) gives what the files the scene includes declare.
+  SceneReader(std::string_view text, IncludeLibrary* includes) : text_(text), includes_(includes) {}
   void Read(SceneModel& model);
+  // What the include file `name` declares, as `#include` gives it.
+  void Include(std::string_view name);
+  // After Read: the values and macros the text declared, for an include file
+  // (its patterns are the model's).
+  void TakeDeclarations(IncludedFile& file);
 
  private:
   struct Frame {  // one macro call
     NameMap<Value> locals;
     size_t return_at = 0;
+    std::string_view return_text;
     int braces = 0;
   };
   struct Control {
-    enum Kind { kIf, kWhile, kMacro } kind;
+    enum Kind { kIf, kWhile, kMacro, kSwitch } kind;
     size_t loop_at = 0;  // a while: where its condition starts
-  };
-  struct Macro {
-    std::vector<std::string> params;
-    size_t body = 0;
   };
   struct Colour {
     std::array<double, 5> rgbft = {0, 0, 0, 0, 0};
     bool known = false;
     Surface surface;
-    bool finished = false;   // the surface was given
-    int pattern = -1;        // of patterns_
-    Mat4 pattern_transform;  // the pattern's own placement within the texture
-    Mat4 before;             // the object's transforms before its texture: not the texture's
+    bool finished = false;                    // the surface was given
+    int pattern = -1;                         // of patterns_
+    Mat4 pattern_transform;                   // the pattern's own placement within the texture
+    std::shared_ptr<const Pattern> unmapped;  // a pattern without its colours yet
+    bool layered = false;                     // a texture, which a further one lies over
+    Mat4 before;  // the object's transforms before its texture: not the texture's
   };
   class Deeper {  // bounds the recursion of objects, values and macros
    public:
@@ -118,9 +152,14 @@ class SceneReader {
   void SkipComma();
   void Directive();
   void SkipBranch(bool to_else);
+  void Switch();
+  void SkipToClause(double value);
+  bool ClauseHolds(std::string_view clause, double value);
   void EndOf();
   void CallMacro(const Macro& macro);
   void Declare(bool local);
+  int ImportPattern(const IncludedFile& file, int pattern);
+  void Import(const IncludedFile& file, Value& value);
   void SkipBlock();  // from a '{', raw
   [[noreturn]] void Fail(const std::string& what);
   [[noreturn]] void Unread(const std::string& what);
@@ -153,6 +192,7 @@ class SceneReader {
                   std::shared_ptr<const Shape>* named);
   bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
   Colour ParseTexture();
+  void Layer(Colour& under, const Colour& over);
   void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown, Colour& finish);
   void ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>& colours);
   int AddPattern(const Pattern& pattern);
@@ -185,6 +225,8 @@ class SceneReader {
   std::vector<Pattern> patterns_;
   std::map<std::vector<float>, int> pattern_ids_;  // the same pattern once
   unsigned random_state_ = 1;
+  IncludeLibrary* includes_;
+  std::vector<std::shared_ptr<const IncludedFile>> included_;  // keeps their macros' text
 };
 
 }  // namespace vermora::model_detail

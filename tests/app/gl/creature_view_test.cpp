@@ -88,7 +88,9 @@ TEST_P(SilhouetteTest, AgreesWithPovray) {
   set.SetText("edImageW", "160");
   set.SetText("edImageH", "120");
   const ComposeResult composed = ComposeAtFixedClock(set);
-  BuiltModel built{std::make_shared<SceneModel>(ReadSceneModel(composed.scene)), 160.0 / 120.0, 0};
+  BuiltModel built{
+      std::make_shared<SceneModel>(ReadSceneModel(composed.scene, &app::ModelIncludes())),
+      160.0 / 120.0, 0};
   ASSERT_TRUE(built.model->error.empty()) << built.model->error;
   EXPECT_EQ(built.model->stand_ins, 0);
   const Rendered povray = RenderScene(composed.scene, "160", "120");

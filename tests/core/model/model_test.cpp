@@ -39,12 +39,13 @@ void ExpectBounds(const Bounds& b, Vec3 low, Vec3 high, const std::string& what)
 }
 
 SceneModel Golden(const std::string& name) {
-  return ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"));
+  return ReadSceneModel(test::ReadFile(std::string(VERMORA_GOLDEN_DIR) + "/" + name + ".pov"),
+                        &test::Includes());
 }
 
 TEST(SceneModelTest, DefaultSetIsTheWheelOfSpiralWorms) {
   const ParameterSet set;
-  const SceneModel model = ReadSceneModel(test::Scene(set));
+  const SceneModel model = ReadSceneModel(test::Scene(set), &test::Includes());
   ASSERT_EQ(model.error, "");
   EXPECT_EQ(model.stand_ins, 0);
   // 8 worms of 30 segments; POV-Ray's statistics count 240 finite objects too.
@@ -83,7 +84,7 @@ TEST(SceneModelTest, LibraryObjectsHaveTheirPrimitives) {
   for (const auto& [name, counts] : cases) {
     ParameterSet set = test::SpiralOnly();
     set.SetText("edJSegm", std::string("object {") + name + "}");
-    SceneModel model = ReadSceneModel(test::Scene(set));
+    SceneModel model = ReadSceneModel(test::Scene(set), &test::Includes());
     ASSERT_EQ(model.error, "") << name;
     EXPECT_EQ(model.stand_ins, 0) << name;
     for (int k = 0; k < 5; ++k)
@@ -134,13 +135,17 @@ TEST(SceneModelTest, PrimitivesTransformsAndMacrosGiveTheirBoxes) {
        {4.5, -.5, 5.5}},
   };
   for (const Case& c : cases) {
-    const SceneModel model = ReadSceneModel(c.text);
+    const SceneModel model = ReadSceneModel(c.text, &test::Includes());
     EXPECT_EQ(model.error, "") << c.text;
     EXPECT_EQ(model.stand_ins, 0) << c.text;
     EXPECT_EQ(model.instances.size(), c.count) << c.text;
     ExpectBounds(model.bounds(), c.low, c.high, c.text);
   }
 }
+
+constexpr const char* kStandardIncludes =
+    "#include \"vmxpred.inc\"\n#include \"metals.inc\"\n#include \"stones.inc\"\n"
+    "#include \"woods.inc\"\n#include \"glass.inc\"\n";
 
 TEST(SceneModelTest, ColoursOfTextures) {
   struct Case {
@@ -158,9 +163,15 @@ TEST(SceneModelTest, ColoursOfTextures) {
            Case{"pigment {checker color rgb <1, 0, 0>, color rgb <0, 0, 1>}", {.5f, 0, .5f, 0}},
            Case{"texture {pigment {marble color_map {[0 color White] [1 color Black]}} scale 2}",
                 {.5f, .5f, .5f, 0}},
-           Case{"texture {T_Stone5}", {.7f, .7f, .7f, 0}},  // textures.inc: a grey stands in
+           Case{"pigment {Jade}", {.05f, .425f, .05f, 0}},     // textures.inc: its map's mean
+           Case{"texture {T_Gold_1A}", {1, .675f, .175f, 0}},  // golds.inc: GoldBase - <0, .2, .4>
+           Case{"texture {T_Glass1}", {1, 1, 1, .7f}},  // glass_old.inc, declared "deprecated"
+           Case{"pigment {color CHSV2RGB(<120, 1, 1>)}",
+                {0, 1, 0, 0}},                                          // colors.inc's macro: green
+           Case{"texture {pigment {NoSuchName}}", {.7f, .7f, .7f, 0}},  // a grey stands in
        }) {
-    const SceneModel model = ReadSceneModel(std::string("sphere {0, 1 ") + c.texture + "}");
+    const SceneModel model = ReadSceneModel(
+        std::string(kStandardIncludes) + "sphere {0, 1 " + c.texture + "}", &test::Includes());
     ASSERT_EQ(model.instances.size(), 1u) << c.texture;
     for (int i = 0; i < 4; ++i)
       EXPECT_NEAR(model.instances[0].colour[i], c.colour[i], 1e-5) << c.texture;
@@ -168,8 +179,9 @@ TEST(SceneModelTest, ColoursOfTextures) {
   }
   // An inner texture stays; the outer one colours the rest. Untextured is black.
   const SceneModel model = ReadSceneModel(
-      "union { sphere {0, 1 pigment {color Red}} sphere {x, 1} pigment {color Blue} } sphere {y, "
-      "1}");
+      "union { sphere {0, 1 pigment {color rgb x}} sphere {x, 1} pigment {color rgb z} } sphere "
+      "{y, 1}",
+      &test::Includes());
   ASSERT_EQ(model.instances.size(), 3u);
   const std::array<float, 4> red{1, 0, 0, 0}, blue{0, 0, 1, 0}, black{0, 0, 0, 0},
       expected[] = {red, blue, black};
@@ -210,12 +222,19 @@ TEST(SceneModelTest, FinishesOfTextures) {
                 with([](Surface& s) {
                   s.metallic = .4f;
                   s.reflection = .6f;
+                  s.reflection_colour = {.6f, .6f, .6f};
                 })},
            Case{"finish {Shiny reflection 2}",
                 with([](Surface& s) {  // declared below; kept in range
                   s.phong = .8f;
                   s.phong_size = 90;
                   s.reflection = 1;
+                  s.reflection_colour = {1, 1, 1};
+                })},
+           Case{"finish {reflection {rgb <0.2, 0.4, 0.6> metallic}}", with([](Surface& s) {
+                  s.reflection = .4f;
+                  s.reflection_colour = {.2f, .4f, .6f};
+                  s.reflection_metallic = true;
                 })},
            Case{"texture {Glossy}", with([](Surface& s) { s.phong = .8f; })},
        }) {
@@ -223,14 +242,16 @@ TEST(SceneModelTest, FinishesOfTextures) {
         std::string("#declare Shiny = finish {phong 0.8 phong_size 90}\n"
                     "#declare Glossy = texture {pigment {rgb 1} finish {phong 0.8}}\n"
                     "sphere {0, 1 ") +
-        c.texture + "}");
+            c.texture + "}",
+        &test::Includes());
     ASSERT_EQ(model.instances.size(), 1u) << c.texture;
     EXPECT_EQ(model.instances[0].surface, c.expected) << c.texture;
   }
   // An inner finish stays, as an inner texture does; transmit is kept beside the colour.
   const SceneModel model = ReadSceneModel(
       "union {sphere {0, 1 finish {phong 1}} sphere {x, 1 pigment {rgbt <1, 1, 1, 0.7>}} "
-      "finish {diffuse 0.9}}");
+      "finish {diffuse 0.9}}",
+      &test::Includes());
   ASSERT_EQ(model.instances.size(), 2u);
   EXPECT_EQ(model.instances[0].surface.phong, 1);
   EXPECT_EQ(model.instances[0].surface.diffuse, defaults.diffuse);
@@ -247,7 +268,8 @@ TEST(SceneModelTest, PatternsOfPigments) {
       "sphere {0, 1 translate 5*x texture {T} translate y}\n"
       "sphere {0, 1 texture {T}}\n"
       "sphere {0, 1 pigment {leopard color_map {[0 rgb 0] [1 rgb 1]}}}\n"
-      "sphere {0, 1 pigment {rgb 1}}");
+      "sphere {0, 1 pigment {rgb 1}}",
+      &test::Includes());
   ASSERT_EQ(model.instances.size(), 4u);
   ASSERT_EQ(model.patterns.size(), 2u);  // T once
   const Pattern& gradient = model.patterns[0];
@@ -267,6 +289,69 @@ TEST(SceneModelTest, PatternsOfPigments) {
   EXPECT_NEAR(at.y, 1, 1e-12);
 }
 
+// How far the view tints what a surface mirrors with the surface's colour.
+TEST(SceneModelTest, ColouredReflectionsTint) {
+  struct Case {
+    const char* finish;
+    float amount, tint;
+  };
+  for (const Case& c : {
+           Case{"reflection 0.5", .5f, 0},                    // the surroundings as they are
+           Case{"reflection rgb <0.5, 0.25, 0.05>", .5f, 1},  // in the gold's own colour
+           Case{"reflection {0.3 metallic}", .3f, 1},         // POV-Ray's metallic mirror
+           Case{"reflection rgb <0.75, 0.5625, 0.4125>", .75f, .5f},  // half way to the gold
+       }) {
+    const SceneModel model =
+        ReadSceneModel("sphere {0, 1 texture {pigment {rgb <1, 0.5, 0.1>} finish {" +
+                           std::string(c.finish) + "}}}",
+                       &test::Includes());
+    ASSERT_EQ(model.instances.size(), 1u) << c.finish;
+    const Surface::Mirror mirror = model.instances[0].surface.MirrorOn({1, .5f, .1f});
+    EXPECT_NEAR(mirror.amount, c.amount, .01) << c.finish;
+    EXPECT_NEAR(mirror.tint, c.tint, .01) << c.finish;
+  }
+}
+
+// The named textures of POV-Ray's files keep their patterns: declared maps,
+// patterns that a pigment gives its colours, the older [from to colour colour]
+// maps and layered textures.
+TEST(SceneModelTest, PatternsOfNamedTextures) {
+  struct Case {
+    const char* texture;
+    PatternKind kind;
+    std::vector<float> stops;  // empty: not checked
+  };
+  for (const Case& c : {
+           Case{"pigment {Jade}", PatternKind::kMarble, {0, .8f, .8f, 1}},
+           Case{"texture {T_Wood1}", PatternKind::kWood, {}},
+           Case{"pigment {P_Cloud1}", PatternKind::kNoise, {0, .1f, .1f, .5f, .5f, 1.001f}},
+           Case{"texture {T_Stone5}", PatternKind::kGranite, {}},
+       }) {
+    const SceneModel model = ReadSceneModel(
+        std::string(kStandardIncludes) + "#include \"skies.inc\"\nsphere {0, 1 " + c.texture + "}",
+        &test::Includes());
+    ASSERT_EQ(model.instances.size(), 1u) << c.texture;
+    const Instance& sphere = model.instances[0];
+    ASSERT_GE(sphere.pattern, 0) << c.texture;
+    const Pattern& pattern = model.patterns[static_cast<size_t>(sphere.pattern)];
+    EXPECT_EQ(pattern.kind, c.kind) << c.texture;
+    if (!c.stops.empty()) {
+      ASSERT_EQ(pattern.map.size(), c.stops.size()) << c.texture;
+      for (size_t i = 0; i < c.stops.size(); ++i)
+        EXPECT_FLOAT_EQ(pattern.map[i].at, c.stops[i]) << c.texture << " " << i;
+    }
+    EXPECT_NE(sphere.colour, (std::array<float, 4>{.7f, .7f, .7f, 0})) << c.texture;
+    EXPECT_TRUE(model.notes.empty()) << c.texture << ": " << model.notes[0];
+  }
+  // Only plain names in the include folders are read, never a path.
+  for (const char* name : {"/etc/hostname", "../data/vmxpred.inc", "nosuch.inc"}) {
+    const SceneModel model =
+        ReadSceneModel("#include \"" + std::string(name) + "\"\nsphere {0, 1}", &test::Includes());
+    ASSERT_EQ(model.notes.size(), 1u) << name;
+    EXPECT_EQ(model.notes[0], "the include file \"" + std::string(name) + "\" is not read");
+  }
+}
+
 // Lights, background, sky, fog and ground are read for the view around the creature.
 TEST(SceneModelTest, LightsSkyFogAndGround) {
   const SceneModel model = ReadSceneModel(
@@ -278,7 +363,8 @@ TEST(SceneModelTest, LightsSkyFogAndGround) {
       "fog {distance 60 color rgbt <0.05, 0.15, 0.3, 0>}\n"
       "plane {y, -2 texture {pigment {rgb <0.8, 0.7, 0.5>} finish {reflection 0.3}}}\n"
       "plane {y, 900 pigment {rgbt <1, 1, 1, 0.9>}}\n"
-      "sphere {0, 1}");
+      "sphere {0, 1}",
+      &test::Includes());
   ASSERT_EQ(model.instances.size(), 1u);
   ASSERT_EQ(model.lights.size(), 2u);
   EXPECT_EQ(model.lights[0].colour, (std::array<float, 3>{1, .5f, .25f}));
@@ -324,7 +410,7 @@ TEST(SceneModelTest, ExamplesReadAsPovRayCountsThem) {
   for (const Example& e : examples) {
     ParameterSet set;
     ASSERT_TRUE(LoadSettings(e.set_path, set).ok()) << e.name;
-    const SceneModel model = ReadSceneModel(test::Scene(set));
+    const SceneModel model = ReadSceneModel(test::Scene(set), &test::Includes());
     EXPECT_EQ(model.error, "") << e.name;
     EXPECT_EQ(model.stand_ins, 0) << e.name;
     EXPECT_TRUE(model.notes.empty())
@@ -463,12 +549,13 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
       {"stray #end", "#end sphere {0, 1}", true, 0},
   };
   for (const Case& c : cases) {
-    const SceneModel model = ReadSceneModel(c.text);
+    const SceneModel model = ReadSceneModel(c.text, &test::Includes());
     EXPECT_EQ(!model.error.empty(), c.error) << c.name << ": " << model.error;
     EXPECT_EQ(model.stand_ins, c.stand_ins) << c.name;
   }
   // The stand-in keeps the transform written after the unknown name.
-  const SceneModel standin = ReadSceneModel("#include \"mine.inc\"\nobject {MyThing scale 2}");
+  const SceneModel standin =
+      ReadSceneModel("#include \"mine.inc\"\nobject {MyThing scale 2}", &test::Includes());
   ASSERT_EQ(standin.instances.size(), 1u);
   EXPECT_EQ(standin.instances[0].kind, Primitive::StandIn);
   ExpectBounds(standin.bounds(), {-2, -2, -2}, {2, 2, 2}, "stand-in");
@@ -478,7 +565,7 @@ TEST(SceneModelTest, BadInputGivesAnErrorOrStandIns) {
 // Points a person places in the default camera's view: the picture's right
 // edge is half `right` across at `direction`'s distance.
 TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
-  SceneCamera camera = ReadSceneModel(test::Scene(ParameterSet())).camera;
+  SceneCamera camera = ReadSceneModel(test::Scene(ParameterSet()), &test::Includes()).camera;
   const Mat4 clip = CameraProjection(camera, 4.0 / 3, 1, 100) * CameraView(camera);
   struct Case {
     Vec3 world;
@@ -495,7 +582,8 @@ TEST(SceneModelTest, CameraMatricesMapAsPovRaySees) {
   // look_at turns the camera, keeping lengths and left-handedness; angle sets
   // the direction's length from right's.
   camera =
-      ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}")
+      ReadSceneModel("camera {location <0, 0, -10> right <2, 0, 0> look_at <10, 0, -10> angle 90}",
+                     &test::Includes())
           .camera;
   EXPECT_NEAR(camera.direction.x, 1, 1e-12);
   EXPECT_NEAR(camera.right.z, -2, 1e-12);
@@ -527,7 +615,7 @@ TEST(SceneModelTest, CameraMatricesPlaceABallWherePovRayDrawsIt) {
     const test::Picture picture = test::ReadBmp(dir + "ball.bmp");
     ASSERT_GT(picture.Differing(), 0) << c.camera;
     const auto [x, y] = picture.CentreOfDiffering();
-    const SceneCamera camera = ReadSceneModel(scene).camera;
+    const SceneCamera camera = ReadSceneModel(scene, &test::Includes()).camera;
     const Mat4 view = CameraView(camera);
     const Vec3 clip = TransformPoint(CameraProjection(camera, 4.0 / 3, 1, 100) * view, c.ball);
     const double w = -TransformPoint(view, c.ball).z;
@@ -573,7 +661,7 @@ TEST(ModelOfUserSets, EveryComposedObjectIsRead) {
   for (std::uint32_t seed = 1; seed <= 120; ++seed) {
     const ComposeResult composed = ComposeScene(test::UserSet(seed));
     if (!composed.status.ok()) continue;  // refused with a message, as the render tests check
-    const SceneModel model = ReadSceneModel(composed.scene);
+    const SceneModel model = ReadSceneModel(composed.scene, &test::Includes());
     EXPECT_TRUE(model.error.empty()) << "set " << seed << ": " << model.error;
     EXPECT_EQ(model.stand_ins, 0) << "set " << seed << ": "
                                   << (model.notes.empty() ? "" : model.notes.front());
@@ -589,7 +677,7 @@ TEST(ModelOfUserSets, TheGroundIsNoPartOfTheCreature) {
   set.SetText("edHFName", "land.png");
   const ComposeResult composed = ComposeScene(set);
   ASSERT_NE(composed.scene.find("height_field {"), std::string::npos);
-  const SceneModel model = ReadSceneModel(composed.scene);
+  const SceneModel model = ReadSceneModel(composed.scene, &test::Includes());
   EXPECT_EQ(model.stand_ins, 0);
   EXPECT_EQ(model.instances.size(), 240u);
 }
@@ -641,8 +729,8 @@ bool HasColour(const ReadBack& r, float red, float green, float blue) {
 // triangles, inside the model's box with z negated and filling it up to the
 // facets' depth, and its colours where the format has them.
 TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
-  const SceneModel model =
-      ReadSceneModel(test::Scene(ParameterSet()));  // its 240 spheres: SceneModelTest
+  const SceneModel model = ReadSceneModel(test::Scene(ParameterSet()),
+                                          &test::Includes());  // its 240 spheres: SceneModelTest
   const Bounds world = model.bounds();
   const std::string dir = test::MakeTempFolder();
   for (const char* name : {"creature.glb", "creature.obj", "creature.stl"}) {
@@ -704,7 +792,8 @@ TEST(MeshExportTest, StlForASlicerIsClosedUpright) {
     const FixedClock seven(7);
     ComposeOptions options;
     options.clock = &seven;
-    const Bounds world = ReadSceneModel(ComposeScene(set, options).scene).bounds();
+    const Bounds world =
+        ReadSceneModel(ComposeScene(set, options).scene, &test::Includes()).bounds();
     const ReadBack r = Import(stl);
     EXPECT_NEAR(r.bounds.max.z - r.bounds.min.z, 10 * (world.max.y - world.min.y),
                 0.05 * 10 * (world.max.y - world.min.y))
@@ -723,7 +812,8 @@ TEST(MeshExportTest, GlbFilesPassTheKhronosValidator) {
     ASSERT_TRUE(
         LoadSettings(std::string(VERMORA_DATA_DIR) + "/examples/" + example + ".vmx", set).ok());
     const std::string path = dir + example + ".glb";
-    ASSERT_TRUE(ExportMesh(ReadSceneModel(test::Scene(set)), path, 8).ok()) << example;
+    ASSERT_TRUE(ExportMesh(ReadSceneModel(test::Scene(set), &test::Includes()), path, 8).ok())
+        << example;
     files += " \"" + path + "\"";
   }
   const test::ShellRun judged =
@@ -743,7 +833,8 @@ TEST(MeshExportTest, GlbFilesPassTheKhronosValidator) {
 TEST(MeshExportTest, PatternsGiveVertexColours) {
   const SceneModel model = ReadSceneModel(
       "sphere {0, 1 pigment {gradient y color_map {[0 rgb <1, 0, 0>] [1 rgb <0, 0, 1>]} "
-      "scale 2.01 translate -y} translate 5*y}");
+      "scale 2.01 translate -y} translate 5*y}",
+      &test::Includes());
   const std::string dir = test::MakeTempFolder();
   for (const char* name : {"p.glb", "p.obj"}) {
     ASSERT_TRUE(ExportMesh(model, dir + name, 16).ok()) << name;
@@ -776,7 +867,8 @@ TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
   const SceneModel model = ReadSceneModel(
       "sphere {0, 1 texture {pigment {rgb <1, .78, .35>} finish {phong 0.9 phong_size 40 "
       "metallic}}}\n"
-      "sphere {3*x, 1 pigment {rgb <1, .78, .35>}}");
+      "sphere {3*x, 1 pigment {rgb <1, .78, .35>}}",
+      &test::Includes());
   const std::string path = test::MakeTempFolder() + "m.glb";
   MeshCounts counts;
   ASSERT_TRUE(ExportMesh(model, path, 12, &counts).ok());
@@ -803,9 +895,10 @@ TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
 
 TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
   const SceneModel model = ReadSceneModel(
-      "sphere {<3, 0, 0>, 1 scale <-1, 1, 1> pigment {color Red}}\n"
-      "cone {0, 1, y, .5 scale <1, -2, 1> pigment {color Blue}}\n"
-      "torus {1, .2 rotate 30*x pigment {color Red}}");
+      "sphere {<3, 0, 0>, 1 scale <-1, 1, 1> pigment {color rgb x}}\n"
+      "cone {0, 1, y, .5 scale <1, -2, 1> pigment {color rgb z}}\n"
+      "torus {1, .2 rotate 30*x pigment {color rgb x}}",
+      &test::Includes());
   ASSERT_EQ(model.error, "");
   const std::string dir = test::MakeTempFolder();
   for (const char* name : {"m.glb", "m.obj"}) {
@@ -824,7 +917,7 @@ TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
 }
 
 TEST(MeshExportTest, RefusesWhatItCannotWrite) {
-  const SceneModel model = ReadSceneModel("sphere {0, 1}");
+  const SceneModel model = ReadSceneModel("sphere {0, 1}", &test::Includes());
   const std::string dir = test::MakeTempFolder();
   for (const std::string& path : {dir + "x.ply", dir + "no/such/folder/x.stl", dir + "glb"})
     EXPECT_FALSE(ExportMesh(model, path, 8).ok()) << path;
