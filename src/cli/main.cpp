@@ -115,7 +115,8 @@ int MeshCommand(const Args& args, const ParameterSet& set) {  // its format chec
   }
   Wrote(args.out);
   cli::Note(std::to_string(counts.objects) + " objects, " + std::to_string(counts.triangles) +
-            " triangles");
+            " triangles" +
+            (counts.parts ? ", " + std::to_string(counts.parts) + " parts" : std::string()));
   return 0;
 }
 

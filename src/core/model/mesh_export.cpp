@@ -218,6 +218,129 @@ Status DropUnusedExtensions(const std::string& path) {
   return WriteFileReplacing(path, out);
 }
 
+// The nodes of the file: a node for each part (the innermost copy of a
+// declared object, a segment), under a node for its group (the copy that
+// holds it, a worm) where it has one. Past kMaxNodes parts, a node for each
+// group; past kMaxNodes groups, the creature alone (node_of -1).
+struct PartNodes {
+  std::vector<int> node_of;        // of each instance
+  std::vector<std::string> names;  // of each node holding meshes
+  std::vector<int> parent;         // of each: -1, the creature; else an index of groups
+  std::vector<std::string> groups;
+  std::string PathOf(int node) const {  // "Worm1 3/JSegment 12"
+    const int group = parent[static_cast<size_t>(node)];
+    return (group >= 0 ? groups[static_cast<size_t>(group)] + "/" : "") +
+           names[static_cast<size_t>(node)];
+  }
+};
+
+constexpr size_t kMaxNodes = 4096;
+
+PartNodes PlanNodes(const SceneModel& model, bool with_parts) {
+  PartNodes plan;
+  plan.node_of.assign(model.instances.size(), -1);
+  if (!with_parts) return plan;
+  const auto name = [&](int label) -> std::string {
+    return label >= 0 && label < static_cast<int>(model.part_names.size())
+               ? model.part_names[static_cast<size_t>(label)]
+               : std::string();
+  };
+  for (const bool by_part : {true, false}) {
+    std::map<std::pair<int, int>, int> leaf_of;  // (group, part) -> node
+    std::map<int, int> group_of;
+    PartNodes tried = plan;
+    for (size_t i = 0; i < model.instances.size(); ++i) {
+      const Instance& instance = model.instances[i];
+      int group = instance.group, part = instance.part;
+      if (group == part) group = -1;  // a part on its own, straight under the creature
+      if (!by_part) {
+        part = group >= 0 ? group : part;
+        group = -1;
+      }
+      if (name(part).empty()) continue;
+      auto [leaf, fresh] = leaf_of.try_emplace({group, part}, static_cast<int>(tried.names.size()));
+      if (fresh) {
+        tried.names.push_back(name(part));
+        int parent = -1;
+        if (!name(group).empty()) {
+          auto [g, new_group] = group_of.try_emplace(group, static_cast<int>(tried.groups.size()));
+          if (new_group) tried.groups.push_back(name(group));
+          parent = g->second;
+        }
+        tried.parent.push_back(parent);
+      }
+      tried.node_of[i] = leaf->second;
+      if (tried.names.size() > kMaxNodes) break;
+    }
+    if (tried.names.size() <= kMaxNodes) return tried;
+  }
+  return plan;
+}
+
+aiNode* BuildNodes(const PartNodes& plan, const std::vector<std::vector<unsigned>>& meshes_of) {
+  auto give = [](aiNode* node, const std::vector<unsigned>& meshes) {
+    node->mNumMeshes = static_cast<unsigned>(meshes.size());
+    node->mMeshes = new unsigned[meshes.size()];
+    std::copy(meshes.begin(), meshes.end(), node->mMeshes);
+  };
+  auto adopt = [](aiNode* parent, std::vector<aiNode*>& children) {
+    if (children.empty()) return;
+    parent->mNumChildren = static_cast<unsigned>(children.size());
+    parent->mChildren = new aiNode*[children.size()];
+    for (size_t i = 0; i < children.size(); ++i) {
+      children[i]->mParent = parent;
+      parent->mChildren[i] = children[i];
+    }
+  };
+  auto* root = new aiNode("creature");
+  give(root, meshes_of.back());
+  std::vector<aiNode*> groups, top;
+  std::vector<std::vector<aiNode*>> members(plan.groups.size());
+  for (const std::string& name : plan.groups) {
+    groups.push_back(new aiNode(name));
+    top.push_back(groups.back());
+  }
+  for (size_t n = 0; n < plan.names.size(); ++n) {
+    auto* node = new aiNode(plan.PathOf(static_cast<int>(n)));  // unique, as importers want
+    give(node, meshes_of[n]);
+    if (plan.parent[n] >= 0) {
+      members[static_cast<size_t>(plan.parent[n])].push_back(node);
+    } else {
+      top.push_back(node);
+    }
+  }
+  for (size_t g = 0; g < groups.size(); ++g) adopt(groups[g], members[g]);
+  adopt(root, top);
+  return root;
+}
+
+// The exporter names each mesh's faces with a group line ("g Worm1 3"): an
+// object line before each new name makes every part an object of its own, as
+// OBJ importers split a file; blanks in names become '_', as a group line
+// would read them as several groups.
+Status ObjectsOfGroups(const std::string& path) {
+  std::string obj;
+  if (Status s = ReadWholeFile(path, obj); !s.ok()) return s;
+  std::string out, last;
+  out.reserve(obj.size() + obj.size() / 64);
+  for (size_t at = 0; at < obj.size();) {
+    size_t end = obj.find('\n', at);
+    end = end == std::string::npos ? obj.size() : end + 1;
+    if (obj.compare(at, 2, "g ") == 0) {
+      std::string name = obj.substr(at + 2, end - at - 2);
+      while (!name.empty() && (name.back() == '\n' || name.back() == '\r')) name.pop_back();
+      std::replace(name.begin(), name.end(), ' ', '_');
+      if (name != last) out += "o " + name + "\n";
+      out += "g " + name + "\n";
+      last = name;
+    } else {
+      out.append(obj, at, end - at);
+    }
+    at = end;
+  }
+  return WriteFileReplacing(path, out);
+}
+
 }  // namespace
 
 bool MeshFormatFor(const std::string& path, MeshFormat& format) {
@@ -287,13 +410,17 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     return it->second;
   };
 
-  // One mesh and material per colour, sized first and then filled.
-  std::map<ColourKey, Target> by_colour;
-  std::map<ColourKey, std::pair<size_t, size_t>> sizes;  // vertices, triangles
+  // One material per colour; one mesh per node and colour, sized first and then filled.
+  const PartNodes nodes = PlanNodes(model, format != MeshFormat::kStl);
+  std::map<ColourKey, unsigned> materials;
+  std::map<std::pair<int, ColourKey>, std::pair<size_t, size_t>> sizes;  // vertices, triangles
   size_t triangles = 0;
-  for (const Instance& instance : model.instances) {
+  for (size_t i = 0; i < model.instances.size(); ++i) {
+    const Instance& instance = model.instances[i];
     const Mesh& unit = unit_of(instance);
-    auto& [vertices, faces] = sizes[KeyOf(instance, PatternOf(instance, model, !flat))];
+    const ColourKey colour = KeyOf(instance, PatternOf(instance, model, !flat));
+    materials.try_emplace(colour, 0);
+    auto& [vertices, faces] = sizes[{nodes.node_of[i], colour}];
     vertices += flat ? unit.indices.size() : unit.positions.size() / 3;
     faces += unit.indices.size() / 3;
     triangles += unit.indices.size() / 3;
@@ -301,15 +428,10 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
   }
 
   auto scene = std::make_unique<aiScene>();
-  scene->mRootNode = new aiNode("creature");
-  scene->mNumMeshes = static_cast<unsigned>(sizes.size());
-  scene->mMeshes = new aiMesh*[scene->mNumMeshes];
-  scene->mNumMaterials = scene->mNumMeshes;
+  scene->mNumMaterials = static_cast<unsigned>(materials.size());
   scene->mMaterials = new aiMaterial*[scene->mNumMaterials];
-  scene->mRootNode->mNumMeshes = scene->mNumMeshes;
-  scene->mRootNode->mMeshes = new unsigned[scene->mNumMeshes];
   unsigned index = 0;
-  for (const auto& [colour, size] : sizes) {
+  for (auto& [colour, at] : materials) {
     auto* material = new aiMaterial;
     const aiString name(MaterialName(colour));
     material->AddProperty(&name, AI_MATKEY_NAME);
@@ -322,10 +444,19 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     material->AddProperty(&metallic, 1, AI_MATKEY_METALLIC_FACTOR);
     material->AddProperty(&roughness, 1, AI_MATKEY_ROUGHNESS_FACTOR);
     scene->mMaterials[index] = material;
+    at = index++;
+  }
 
+  scene->mNumMeshes = static_cast<unsigned>(sizes.size());
+  scene->mMeshes = new aiMesh*[scene->mNumMeshes];
+  std::map<std::pair<int, ColourKey>, Target> targets;
+  std::vector<std::vector<unsigned>> meshes_of(nodes.names.size() + 1);  // the last: the root's
+  index = 0;
+  for (const auto& [key, size] : sizes) {
+    const auto& [node, colour] = key;
     auto* mesh = new aiMesh;
-    mesh->mName = name;
-    mesh->mMaterialIndex = index;
+    mesh->mName = aiString(node >= 0 ? nodes.PathOf(node) : "creature");
+    mesh->mMaterialIndex = materials[colour];
     mesh->mPrimitiveTypes = aiPrimitiveType_TRIANGLE;
     mesh->mNumVertices = static_cast<unsigned>(size.first);
     mesh->mVertices = new aiVector3D[mesh->mNumVertices];
@@ -334,14 +465,16 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     mesh->mNumFaces = static_cast<unsigned>(size.second);
     mesh->mFaces = new aiFace[mesh->mNumFaces];
     scene->mMeshes[index] = mesh;
-    scene->mRootNode->mMeshes[index] = index;
-    by_colour[colour].mesh = mesh;
+    meshes_of[node >= 0 ? static_cast<size_t>(node) : nodes.names.size()].push_back(index);
+    targets[key].mesh = mesh;
     ++index;
   }
-  for (const Instance& instance : model.instances) {
+  scene->mRootNode = BuildNodes(nodes, meshes_of);
+  for (size_t i = 0; i < model.instances.size(); ++i) {
+    const Instance& instance = model.instances[i];
     const Pattern* pattern = PatternOf(instance, model, !flat);
-    AddInstance(instance, unit_of(instance), by_colour[KeyOf(instance, pattern)], placement, flat,
-                pattern);
+    AddInstance(instance, unit_of(instance), targets[{nodes.node_of[i], KeyOf(instance, pattern)}],
+                placement, flat, pattern);
   }
 
   Assimp::Exporter exporter;
@@ -355,10 +488,15 @@ Status ExportMesh(const SceneModel& model, const std::string& path, int detail, 
     if (Status s = DropUnusedExtensions(path); !s.ok())
       return Status::Error("cannot finish " + path + ": " + s.message());
   }
+  if (format == MeshFormat::kObj && !nodes.names.empty()) {
+    if (Status s = ObjectsOfGroups(path); !s.ok())
+      return Status::Error("cannot finish " + path + ": " + s.message());
+  }
   if (counts) {
     counts->objects = model.instances.size();
     counts->triangles = triangles;
-    counts->materials = sizes.size();
+    counts->materials = materials.size();
+    counts->parts = nodes.names.size();
   }
   return Status::Ok();
 }

@@ -31,6 +31,7 @@ struct MeshPlacement {
 
 struct MeshCounts {
   size_t objects = 0, triangles = 0, materials = 0;
+  size_t parts = 0;  // nodes (objects in an OBJ) the creature's parts became
 };
 
 // Writes the triangles of every instance of `model` in world coordinates,
@@ -38,7 +39,9 @@ struct MeshCounts {
 // right-handed program such as Blender), or with z up by swapping y and z; one
 // material per distinct colour and finish (glTF materials with metallic and
 // roughness; OBJ with its .mtl beside it; STL has no colours, and each
-// triangle its own flat normal). `detail` as for UnitMesh.
+// triangle its own flat normal). A glTF has a node for each of the creature's
+// parts (a segment) under one for its group (a worm), as an outliner shows
+// them; an OBJ an object for each part. `detail` as for UnitMesh.
 Status ExportMesh(const SceneModel& model, const std::string& path, int detail,
                   MeshCounts* counts = nullptr, const MeshPlacement& placement = {});
 

@@ -1,6 +1,7 @@
 // Objects of the scene reader: primitives, CSG and their modifiers.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <numbers>
 
 #include "model/scene_reader.h"
@@ -158,8 +159,18 @@ Shape SceneReader::ParseObject() {
   return *shape;
 }
 
+void SceneReader::Label(Shape& shape, const std::string& name) {
+  const int label = static_cast<int>(part_names_.size());
+  part_names_.push_back(name + " " + std::to_string(++copies_[name]));
+  for (Piece& p : shape.pieces) {
+    if (p.instance.part < 0) p.instance.part = label;
+    p.instance.group = label;
+  }
+}
+
 std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   Deeper deeper(*this);
+  const bool statement = std::exchange(scene_statement_, false);
   const std::string kind(Take().text);
   if (!PeekIs("{")) Unread("'{' expected after " + kind);
   if (kind == "height_field") {
@@ -179,8 +190,9 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
   Mat4 m;
   Colour colour;
   std::shared_ptr<const Shape> named;  // the declared shape `object {Name}` names
+  std::string named_as;
   try {
-    ObjectBody(kind, shape, m, colour, false, &named);
+    ObjectBody(kind, shape, m, colour, false, &named, &named_as);
   } catch (const Unreadable& u) {
     named.reset();
     Note(u.what());
@@ -204,13 +216,15 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
     // Neither moved nor coloured: the declared pieces themselves, uncopied.
     if (m.m == Mat4{}.m && !colour.known && !colour.finished) return named;
     shape = *named;
+    if (!statement) Label(shape, named_as);  // the whole creature is no part of itself
   }
   Finish(shape, m, colour);
   return std::make_shared<Shape>(std::move(shape));
 }
 
 void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour,
-                             bool in_blob, std::shared_ptr<const Shape>* named) {
+                             bool in_blob, std::shared_ptr<const Shape>* named,
+                             std::string* named_as) {
   auto strength = [&] {
     if (!in_blob) return;
     SkipComma();
@@ -271,6 +285,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
       const Value* v = Lookup(name);
       if (v && v->kind == Value::kObject) {
         *named = v->shape;
+        *named_as = name;
       } else {
         Note(name + " is not an object the scene declares; it is shown as a box");
         shape = StandIn();
@@ -309,7 +324,7 @@ void SceneReader::ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colou
         Shape part;
         Mat4 pm;
         Colour pc;
-        ObjectBody(w, part, pm, pc, true, nullptr);
+        ObjectBody(w, part, pm, pc, true, nullptr, nullptr);
         Finish(part, pm, pc);
         Append(shape, part);
         continue;

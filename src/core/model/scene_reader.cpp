@@ -377,10 +377,16 @@ void SceneReader::Import(const IncludedFile& file, Value& value) {
     for (Value& element : *array) Import(file, element);
     value.array = std::move(array);
   }
-  if (value.shape && std::any_of(value.shape->pieces.begin(), value.shape->pieces.end(),
-                                 [](const Piece& p) { return p.instance.pattern >= 0; })) {
+  // Its parts are named in the file's own list: the scene's copies name them anew.
+  if (value.shape &&
+      std::any_of(value.shape->pieces.begin(), value.shape->pieces.end(), [](const Piece& p) {
+        return p.instance.pattern >= 0 || p.instance.part >= 0 || p.instance.group >= 0;
+      })) {
     auto shape = std::make_shared<Shape>(*value.shape);
-    for (Piece& p : shape->pieces) p.instance.pattern = ImportPattern(file, p.instance.pattern);
+    for (Piece& p : shape->pieces) {
+      p.instance.pattern = ImportPattern(file, p.instance.pattern);
+      p.instance.part = p.instance.group = -1;
+    }
     value.shape = std::move(shape);
   }
 }
@@ -489,6 +495,7 @@ void SceneReader::Read(SceneModel& model) {
           Advance();
           ParseCamera(model.camera);
         } else if (t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
+          scene_statement_ = true;
           Shape shape = ParseObject();
           if (shape.pieces.empty()) AddGround(shape, model.surroundings);
           Append(scene, std::move(shape));
@@ -548,6 +555,7 @@ void SceneReader::Read(SceneModel& model) {
     Note(std::to_string(unplaced) + " objects are left out: their place or size is out of range");
   model.notes = notes_;
   model.patterns = std::move(patterns_);
+  model.part_names = std::move(part_names_);
 }
 
 }  // namespace model_detail

@@ -189,7 +189,10 @@ class SceneReader {
   // The inside of an object's braces. `named` receives the shape of
   // `object {Name}` (only the kind "object" sets it).
   void ObjectBody(std::string_view kind, Shape& shape, Mat4& m, Colour& colour, bool in_blob,
-                  std::shared_ptr<const Shape>* named);
+                  std::shared_ptr<const Shape>* named, std::string* named_as);
+  // The pieces of a copy of the declared `name` belong to it: as their part,
+  // where they have none yet, and as their group.
+  void Label(Shape& shape, const std::string& name);
   bool Modifier(Mat4& m, Colour& colour, std::string_view kind);
   Colour ParseTexture();
   void Layer(Colour& under, const Colour& over);
@@ -224,6 +227,9 @@ class SceneReader {
   std::vector<std::string> notes_;
   std::vector<Pattern> patterns_;
   std::map<std::vector<float>, int> pattern_ids_;  // the same pattern once
+  std::vector<std::string> part_names_;
+  NameMap<int> copies_;           // of each declared object so far
+  bool scene_statement_ = false;  // the next object is one of the scene's own statements
   unsigned random_state_ = 1;
   IncludeLibrary* includes_;
   std::vector<std::shared_ptr<const IncludedFile>> included_;  // keeps their macros' text

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
+#include <sstream>
 #include <string>
 
 #include "common/examples.h"
@@ -891,6 +893,51 @@ TEST(MeshExportTest, FinishesGiveMetallicAndRoughness) {
   EXPECT_FLOAT_EQ(got[1].first, 1);
   EXPECT_NEAR(got[1].second, 0.22, 0.01);  // a phong_size of 40 is a small, sharp highlight
   fs::remove_all(fs::path(path).parent_path());
+}
+
+// A node for each placed copy of a declared object, segments under their
+// worm, as Blender's outliner shows a glTF; an object for each in an OBJ.
+TEST(MeshExportTest, PartsBecomeNodesAndObjects) {
+  const SceneModel model = ReadSceneModel(
+      "#declare Seg = sphere {0, 1}\n"
+      "#declare Worm = union {object {Seg translate x} object {Seg translate 2*x pigment {rgb x}} "
+      "object {Seg translate 3*x}}\n"
+      "union {object {Worm rotate 10*y} object {Worm rotate 20*y}}\n"
+      "sphere {0, 1}",
+      &test::Includes());
+  ASSERT_EQ(model.error, "");
+  const std::string dir = test::MakeTempFolder();
+  MeshCounts counts;
+  ASSERT_TRUE(ExportMesh(model, dir + "w.glb", 8, &counts).ok());
+  EXPECT_EQ(counts.parts, 6u);
+  Assimp::Importer importer;
+  const aiScene* scene = importer.ReadFile(dir + "w.glb", 0);
+  ASSERT_NE(scene, nullptr);
+  const aiNode* root = scene->mRootNode;
+  while (root->mNumChildren == 1 && root->mNumMeshes == 0) root = root->mChildren[0];
+  std::vector<std::string> tree;
+  std::function<void(const aiNode*, std::string)> walk = [&](const aiNode* node, std::string at) {
+    at += node->mName.C_Str();
+    tree.push_back(at + " " + std::to_string(node->mNumMeshes));
+    for (unsigned c = 0; c < node->mNumChildren; ++c) walk(node->mChildren[c], at + "/");
+  };
+  walk(root, "");
+  EXPECT_EQ(tree, (std::vector<std::string>{
+                      "creature 1",  // the lone sphere
+                      "creature/Worm 1 0", "creature/Worm 1/Worm 1/Seg 1 1",
+                      "creature/Worm 1/Worm 1/Seg 2 1", "creature/Worm 1/Worm 1/Seg 3 1",
+                      "creature/Worm 2 0", "creature/Worm 2/Worm 2/Seg 1 1",
+                      "creature/Worm 2/Worm 2/Seg 2 1", "creature/Worm 2/Worm 2/Seg 3 1"}));
+  ASSERT_TRUE(ExportMesh(model, dir + "w.obj", 8).ok());
+  std::vector<std::string> objects;
+  std::istringstream obj(test::ReadFile(dir + "w.obj"));
+  for (std::string line; std::getline(obj, line);) {
+    if (line.rfind("o ", 0) == 0) objects.push_back(line.substr(2));
+  }
+  EXPECT_EQ(objects,
+            (std::vector<std::string>{"creature", "Worm_1/Seg_1", "Worm_1/Seg_2", "Worm_1/Seg_3",
+                                      "Worm_2/Seg_1", "Worm_2/Seg_2", "Worm_2/Seg_3"}));
+  fs::remove_all(dir);
 }
 
 TEST(MeshExportTest, MirroredObjectsFaceOutAndColoursGetMaterials) {
