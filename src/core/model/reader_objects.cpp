@@ -1,8 +1,8 @@
 // Objects of the scene reader: primitives, CSG and their modifiers.
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <numbers>
+#include <utility>
 
 #include "model/scene_reader.h"
 #include "model/vector_math.h"
