@@ -140,6 +140,13 @@ Surface::Mirror Surface::MirrorOn(const std::array<float, 3>& rgb) const {
   return {static_cast<float>(amount), amount > 0 ? static_cast<float>(beta / (alpha + beta)) : 0};
 }
 
+std::string SceneModel::PartName(int part) const {
+  if (part < 0 || part >= static_cast<int>(parts.size())) return "";
+  const Part& p = parts[static_cast<size_t>(part)];
+  if (p.name < 0 || p.name >= static_cast<int>(object_names.size())) return "";
+  return object_names[static_cast<size_t>(p.name)] + " " + std::to_string(p.copy);
+}
+
 void Bounds::Add(Vec3 p) {
   if (empty) {
     min = max = p;

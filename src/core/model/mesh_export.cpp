@@ -240,11 +240,7 @@ PartNodes PlanNodes(const SceneModel& model, bool with_parts) {
   PartNodes plan;
   plan.node_of.assign(model.instances.size(), -1);
   if (!with_parts) return plan;
-  const auto name = [&](int label) -> std::string {
-    return label >= 0 && label < static_cast<int>(model.part_names.size())
-               ? model.part_names[static_cast<size_t>(label)]
-               : std::string();
-  };
+  const auto name = [&](int label) -> std::string { return model.PartName(label); };
   for (const bool by_part : {true, false}) {
     std::map<std::pair<int, int>, int> leaf_of;  // (group, part) -> node
     std::map<int, int> group_of;

@@ -160,8 +160,13 @@ Shape SceneReader::ParseObject() {
 }
 
 void SceneReader::Label(Shape& shape, const std::string& name) {
-  const int label = static_cast<int>(part_names_.size());
-  part_names_.push_back(name + " " + std::to_string(++copies_[name]));
+  auto [id, fresh] = object_ids_.try_emplace(name, static_cast<int>(object_names_.size()));
+  if (fresh) {
+    object_names_.push_back(name);
+    copies_.push_back(0);
+  }
+  const int label = static_cast<int>(parts_.size());
+  parts_.push_back({id->second, ++copies_[static_cast<size_t>(id->second)]});
   for (Piece& p : shape.pieces) {
     if (p.instance.part < 0) p.instance.part = label;
     p.instance.group = label;

@@ -95,10 +95,9 @@ struct Instance {
   Surface surface;
   int pattern = -1;    // of SceneModel::patterns, drawn over `colour`; -1: none
   Mat4 pattern_frame;  // maps the pattern's space to world space
-  // Of SceneModel::part_names: the part it belongs to (the innermost placed
-  // copy of a declared object, "JSegment 12") and the group of parts that
-  // holds it (the outermost copy below the scene's own statement, "Worm1 3");
-  // -1: none.
+  // Of SceneModel::parts: the part it belongs to (the innermost placed copy
+  // of a declared object, "JSegment 12") and the group of parts that holds it
+  // (the outermost copy below the scene's own statement, "Worm1 3"); -1: none.
   int part = -1, group = -1;
 };
 
@@ -156,7 +155,13 @@ struct SceneModel {
   std::vector<SceneLight> lights;
   SceneSurroundings surroundings;
   std::vector<Pattern> patterns;
-  std::vector<std::string> part_names;  // "Name N": the Nth copy of the declared Name
+  // Parts: the `copy`th copy of the declared object_names[name].
+  struct Part {
+    int name = 0, copy = 0;
+  };
+  std::vector<Part> parts;
+  std::vector<std::string> object_names;
+  std::string PartName(int part) const;  // "JSegment 12"; "" for none
   int stand_ins = 0;
   std::vector<std::string> notes;  // what became a stand-in, and why (a few lines)
   std::string error;               // empty when the scene was read

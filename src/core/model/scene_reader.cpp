@@ -555,7 +555,8 @@ void SceneReader::Read(SceneModel& model) {
     Note(std::to_string(unplaced) + " objects are left out: their place or size is out of range");
   model.notes = notes_;
   model.patterns = std::move(patterns_);
-  model.part_names = std::move(part_names_);
+  model.parts = std::move(parts_);
+  model.object_names = std::move(object_names_);
 }
 
 }  // namespace model_detail

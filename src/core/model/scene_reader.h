@@ -227,8 +227,10 @@ class SceneReader {
   std::vector<std::string> notes_;
   std::vector<Pattern> patterns_;
   std::map<std::vector<float>, int> pattern_ids_;  // the same pattern once
-  std::vector<std::string> part_names_;
-  NameMap<int> copies_;           // of each declared object so far
+  std::vector<SceneModel::Part> parts_;
+  std::vector<std::string> object_names_;
+  NameMap<int> object_ids_;       // of object_names_
+  std::vector<int> copies_;       // of each of object_names_ so far
   bool scene_statement_ = false;  // the next object is one of the scene's own statements
   unsigned random_state_ = 1;
   IncludeLibrary* includes_;
