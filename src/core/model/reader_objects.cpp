@@ -203,14 +203,7 @@ std::shared_ptr<const Shape> SceneReader::ParseObjectShared() {
     Note(u.what());
     // Back to this object's own text (out of any macro called inside it), then
     // past its closing brace; it stands in as a box where it was placed.
-    if (frames_.size() > frames_at) {
-      pos_ = frames_[frames_at].return_at;
-      text_ = frames_[frames_at].return_text;
-      braces_ = frames_[frames_at].braces;
-      cur_valid_ = false;
-      frames_.resize(frames_at);
-    }
-    control_.resize(control_at);
+    BackOutOf(frames_at, control_at);
     while (braces_ >= inside) {
       if (Raw().kind == SceneToken::kEnd) Fail("the scene ends inside " + kind);
       Advance();

@@ -271,6 +271,19 @@ void SceneReader::CallMacro(const Macro& macro) {
   cur_valid_ = false;
 }
 
+// After a failure: back in the text of the macro call `frames_at` deep (out
+// of those called since), with `control_at` directives open.
+void SceneReader::BackOutOf(size_t frames_at, size_t control_at) {
+  if (frames_.size() > frames_at) {
+    pos_ = frames_[frames_at].return_at;
+    text_ = frames_[frames_at].return_text;
+    braces_ = frames_[frames_at].braces;
+    cur_valid_ = false;
+    frames_.resize(frames_at);
+  }
+  control_.resize(control_at);
+}
+
 void SceneReader::Declare(bool local) {
   if (Raw().kind == SceneToken::kWord && Raw().text == "deprecated") {  // and its message
     Advance();
@@ -297,14 +310,7 @@ void SceneReader::Declare(bool local) {
     // A stand-in for whatever the name holds; the rest of the value is passed
     // over up to its ';' or the next directive, out of any macro it called.
     Note(u.what());
-    if (frames_.size() > frames_at) {
-      pos_ = frames_[frames_at].return_at;
-      text_ = frames_[frames_at].return_text;
-      braces_ = frames_[frames_at].braces;
-      cur_valid_ = false;
-      frames_.resize(frames_at);
-    }
-    control_.resize(control_at);
+    BackOutOf(frames_at, control_at);
     value.kind = Value::kObject;
     value.shape = std::make_shared<Shape>(StandIn());
     for (;;) {

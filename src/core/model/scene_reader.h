@@ -158,6 +158,7 @@ class SceneReader {
   void EndOf();
   void CallMacro(const Macro& macro);
   void Declare(bool local);
+  void BackOutOf(size_t frames_at, size_t control_at);
   int ImportPattern(const IncludedFile& file, int pattern);
   void Import(const IncludedFile& file, Value& value);
   void SkipBlock();  // from a '{', raw
