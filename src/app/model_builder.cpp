@@ -19,11 +19,9 @@ const Clock& ModelClock() {
 
 IncludeLibrary& ModelIncludes() {
   static IncludeLibrary library([] {
-    std::vector<std::string> folders;
-    if (const DataFolder data = ProgramDataFolder(); !data.path.empty())
-      folders.push_back(data.path);
-    for (std::string& folder : PovrayIncludeDirs()) folders.push_back(std::move(folder));
-    return folders;
+    const DataFolder data = ProgramDataFolder();
+    return WithPovrayDirs(data.path.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{data.path});
   }());
   return library;
 }

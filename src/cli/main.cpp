@@ -93,10 +93,9 @@ int MeshCommand(const Args& args, const ParameterSet& set) {  // its format chec
   ComposeResult composed = ComposeScene(set, options);
   PrintWarnings(composed.warnings);
   if (!composed.status.ok()) return Fail(ErrorBoxText(composed.status.message()));
-  std::vector<std::string> folders = PovrayIncludeDirs();
-  if (const DataFolder data = ProgramDataFolder(); !data.path.empty())
-    folders.insert(folders.begin(), data.path);
-  IncludeLibrary includes(std::move(folders));
+  const DataFolder data = ProgramDataFolder();
+  IncludeLibrary includes(WithPovrayDirs(data.path.empty() ? std::vector<std::string>{}
+                                                           : std::vector<std::string>{data.path}));
   const SceneModel model = ReadSceneModel(composed.scene, &includes);
   if (!model.error.empty()) return Fail("cannot read the scene: " + model.error);
   PrintWarnings(model.notes);

@@ -84,11 +84,7 @@ std::string ReadFile(const std::string& path) {
 bool HavePovray() { return access(kPovray, X_OK) == 0; }
 
 IncludeLibrary& Includes() {
-  static IncludeLibrary library([] {
-    std::vector<std::string> folders = {VERMORA_DATA_DIR};
-    for (std::string& folder : PovrayIncludeDirs()) folders.push_back(std::move(folder));
-    return folders;
-  }());
+  static IncludeLibrary library(WithPovrayDirs({VERMORA_DATA_DIR}));
   return library;
 }
 

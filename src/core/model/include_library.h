@@ -31,8 +31,6 @@ class IncludeLibrary {
   // file name, or while it is being read (a file that includes itself).
   std::shared_ptr<const model_detail::IncludedFile> Find(std::string_view name);
 
-  const std::vector<std::string>& folders() const { return folders_; }
-
  private:
   std::vector<std::string> folders_;
   std::recursive_mutex mutex_;  // a file being read finds the files it includes

@@ -81,13 +81,13 @@ void Find(std::string_view field, std::string_view text, const std::vector<std::
   }
 }
 
+}  // namespace
+
 std::vector<std::string> WithPovrayDirs(const std::vector<std::string>& include_dirs) {
   std::vector<std::string> dirs = include_dirs;
   for (const std::string& dir : PovrayIncludeDirs()) dirs.push_back(dir);
   return dirs;
 }
-
-}  // namespace
 
 const std::vector<std::string_view>& FileWritingMacros() {
   // strings.inc, arrays.inc, meshmaker.inc, shapes.inc and makegrass.inc.

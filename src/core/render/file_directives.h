@@ -38,6 +38,8 @@ const std::vector<std::string_view>& FileWritingMacros();
 
 // The folders of POV-Ray's own include files that exist on this machine.
 std::vector<std::string> PovrayIncludeDirs();
+// `include_dirs` (ours), then those: where POV-Ray looks for an include file.
+std::vector<std::string> WithPovrayDirs(const std::vector<std::string>& include_dirs);
 
 // One line per directive, "EdInc1: #include "/home/me/.ssh/id_rsa"", under a
 // first line that says what they are.
