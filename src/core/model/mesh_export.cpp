@@ -240,7 +240,10 @@ PartNodes PlanNodes(const SceneModel& model, bool with_parts) {
   PartNodes plan;
   plan.node_of.assign(model.instances.size(), -1);
   if (!with_parts) return plan;
-  const auto name = [&](int label) -> std::string { return model.PartName(label); };
+  // Names are spelled out for the nodes only, not for every instance.
+  const auto known = [&](int label) {
+    return label >= 0 && static_cast<size_t>(label) < model.parts.size();
+  };
   for (const bool by_part : {true, false}) {
     std::map<std::pair<int, int>, int> leaf_of;  // (group, part) -> node
     std::map<int, int> group_of;
@@ -253,14 +256,14 @@ PartNodes PlanNodes(const SceneModel& model, bool with_parts) {
         part = group >= 0 ? group : part;
         group = -1;
       }
-      if (name(part).empty()) continue;
+      if (!known(part)) continue;
       auto [leaf, fresh] = leaf_of.try_emplace({group, part}, static_cast<int>(tried.names.size()));
       if (fresh) {
-        tried.names.push_back(name(part));
+        tried.names.push_back(model.PartName(part));
         int parent = -1;
-        if (!name(group).empty()) {
+        if (known(group)) {
           auto [g, new_group] = group_of.try_emplace(group, static_cast<int>(tried.groups.size()));
-          if (new_group) tried.groups.push_back(name(group));
+          if (new_group) tried.groups.push_back(model.PartName(group));
           parent = g->second;
         }
         tried.parent.push_back(parent);

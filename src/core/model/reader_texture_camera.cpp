@@ -58,9 +58,7 @@ SceneReader::Colour SceneReader::ParseTexture() {
   }
   if (!colours.empty()) {
     c.known = true;
-    for (const auto& one : colours) {
-      for (int i = 0; i < 5; ++i) c.rgbft[i] += one[i] / static_cast<double>(colours.size());
-    }
+    c.rgbft = MeanColour(colours);
   } else if (unknown) {
     c.known = true;
     c.rgbft = kUnreadColour;
@@ -391,6 +389,7 @@ void SceneReader::ParseFinish(Surface& surface) {
       return {static_cast<float>(v.v[0]), static_cast<float>(v.v[1]), static_cast<float>(v.v[2])};
     Unread("a number expected in a finish");
   };
+
   auto albedo = [&] {
     if (Peek().kind == SceneToken::kWord && Peek().text == "albedo") Advance();
     return level();

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "model/scene_reader.h"
+#include "model/vector_math.h"
 
 namespace vermora::model_detail {
 namespace {
@@ -166,9 +167,7 @@ Value SceneReader::ParseValue() {
       Value v;
       v.kind = Value::kColourMap;
       v.known_colour = !colours.empty();
-      for (const auto& one : colours) {
-        for (int i = 0; i < 5; ++i) v.v[i] += one[i] / static_cast<double>(colours.size());
-      }
+      v.v = model_math::MeanColour(colours);
       v.unmapped = std::make_shared<const Pattern>(std::move(map));
       return v;
     }
