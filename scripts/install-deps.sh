@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libgl1-mesa-dri povray povray-includes xvfb xauth qt6-qpa-plugins parallel
           imagemagick openbox clang clang-tidy libclang-rt-14-dev libcli11-dev libpng-dev libassimp-dev help2man
           desktop-file-utils appstream dpkg-dev file shared-mime-info openssh-server openssh-client rsync ffmpeg bubblewrap
-          stress-ng hyperfine lintian libglib2.0-bin clang-format admesh)
+          stress-ng hyperfine lintian libglib2.0-bin clang-format admesh libcgal-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

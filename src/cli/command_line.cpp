@@ -145,6 +145,9 @@ void Build(CLI::App& app, Args& a) {
                   "slicer, a glb's metres to Blender: --scale 5 makes a creature 10 units tall "
                   "50 mm tall in a slicer")
       ->check(CLI::PositiveNumber);
+  sub->add_flag("--union", a.merge,
+                "STL only: merge the objects into one closed solid for printing, with no "
+                "walls inside (seconds for a creature of some hundred objects)");
   ObjectLimit(sub, a);
   ClockSeed(sub, a);
   sub->footer(

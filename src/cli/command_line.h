@@ -60,8 +60,9 @@ struct Args {
   std::string failure_log;
   // mesh: segments around a primitive, 0 for as many as the scene's size allows
   int detail = 0;
-  std::string up;    // mesh: "y" or "z"; empty for the format's own
-  double scale = 1;  // mesh: file units per scene unit
+  std::string up;      // mesh: "y" or "z"; empty for the format's own
+  double scale = 1;    // mesh: file units per scene unit
+  bool merge = false;  // mesh: one closed solid (--union, STL only)
   struct Need {
     std::string command;
     const std::string* value;

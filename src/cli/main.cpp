@@ -21,6 +21,7 @@
 #include "io_args.h"
 #include "model/include_library.h"
 #include "model/mesh_export.h"
+#include "model/mesh_union.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
 #include "params/settings_file.h"
@@ -88,6 +89,10 @@ int Compose(const Args& args, const ParameterSet& set) {
 }
 
 int MeshCommand(const Args& args, const ParameterSet& set) {  // its format checked as it began
+  MeshFormat format = MeshFormat::kGlb;
+  MeshFormatFor(args.out, format);
+  if (args.merge && format != MeshFormat::kStl)
+    return Fail("--union writes one solid as an STL; name an .stl file (or --format stl)");
   ComposeOptions options;
   options.clock = args.clock;
   ComposeResult composed = ComposeScene(set, options);
@@ -105,17 +110,20 @@ int MeshCommand(const Args& args, const ParameterSet& set) {  // its format chec
   MeshCounts counts;
   const int detail = args.detail > 0 ? args.detail : DefaultMeshDetail(model.instances.size());
   MeshPlacement placement;
-  MeshFormat format = MeshFormat::kGlb;
-  MeshFormatFor(args.out, format);
   placement.z_up = args.up.empty() ? format == MeshFormat::kStl : args.up == "z";
   placement.scale = args.scale;
-  if (Status s = ExportMesh(model, args.out, detail, &counts, placement); !s.ok()) {
-    return Fail(args.out + ": " + s.message());
-  }
+  const Status s = args.merge ? ExportUnionStl(model, args.out, detail, &counts, placement)
+                              : ExportMesh(model, args.out, detail, &counts, placement);
+  if (!s.ok()) return Fail(args.out + ": " + s.message());
   Wrote(args.out);
   cli::Note(std::to_string(counts.objects) + " objects, " + std::to_string(counts.triangles) +
             " triangles" +
-            (counts.parts ? ", " + std::to_string(counts.parts) + " parts" : std::string()));
+            (counts.parts ? ", " + std::to_string(counts.parts) + " parts" : std::string()) +
+            (args.merge ? ", one solid" : std::string()));
+  if (counts.left_out > 0) {
+    std::cerr << "warning: " << counts.left_out
+              << " objects enclose no solid (flat, or crossing themselves) and were left out\n";
+  }
   return 0;
 }
 

@@ -55,9 +55,8 @@ ColourKey KeyOf(const Instance& instance, bool patterned) {
 
 // A point or direction of POV-Ray's world in the file's right-handed axes.
 aiVector3D InFile(double x, double y, double z, const MeshPlacement& placement, double scale) {
-  const double k = scale;
-  return placement.z_up ? aiVector3D(float(x * k), float(z * k), float(y * k))
-                        : aiVector3D(float(x * k), float(y * k), float(-z * k));
+  const Vec3 p = InFileAxes({x, y, z}, placement, scale);
+  return aiVector3D(float(p.x), float(p.y), float(p.z));
 }
 
 // Where one colour's triangles go: straight into its assimp mesh.

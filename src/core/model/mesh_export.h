@@ -29,9 +29,17 @@ struct MeshPlacement {
   double scale = 1;
 };
 
+// A point (or, with `scale` 1, a direction) of POV-Ray's left-handed world in
+// the file's right-handed axes: z negated, or with z up y and z swapped.
+inline Vec3 InFileAxes(Vec3 p, const MeshPlacement& placement, double scale) {
+  return placement.z_up ? Vec3{p.x * scale, p.z * scale, p.y * scale}
+                        : Vec3{p.x * scale, p.y * scale, -p.z * scale};
+}
+
 struct MeshCounts {
   size_t objects = 0, triangles = 0, materials = 0;
-  size_t parts = 0;  // nodes (objects in an OBJ) the creature's parts became
+  size_t parts = 0;     // nodes (objects in an OBJ) the creature's parts became
+  size_t left_out = 0;  // objects a merged solid could not take (enclosing nothing)
 };
 
 // Writes the triangles of every instance of `model` in world coordinates,

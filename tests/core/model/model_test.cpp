@@ -768,8 +768,6 @@ TEST(MeshExportTest, FilesReadBackWithTheModelsTrianglesAndBox) {
   fs::remove_all(dir);
 }
 
-// A mirroring transform turns the winding once more: every mesh still faces
-// out, and one material a colour.
 // What a slicer is given: admesh finds every shell closed, each edge paired,
 // the normals as the triangles face, and the size as --scale says.
 TEST(MeshExportTest, StlForASlicerIsClosedUpright) {
@@ -801,6 +799,57 @@ TEST(MeshExportTest, StlForASlicerIsClosedUpright) {
                 0.05 * 10 * (world.max.y - world.min.y))
         << example;
   }
+  fs::remove_all(dir);
+}
+
+// For printing, --union merges the objects into one solid: admesh finds it
+// closed and clean, the walls that lay inside are gone (less volume than the
+// objects' sum, one shell where they touch), and it fills the same box.
+TEST(MeshExportTest, UnionIsOneClosedSolidWithoutInnerWalls) {
+  const std::string dir = test::MakeTempFolder();
+  struct Case {
+    const char* example;
+    int shells;  // at most: the wheel is one piece; spores (a ball and its 4 spines) 40
+  };
+  for (const Case& c : {Case{"coral-wheel", 1}, Case{"star-spores", 40}}) {
+    const std::string set = std::string("--seed 4 --detail 8 \"") + VERMORA_DATA_DIR +
+                            "/examples/" + c.example + ".vmx\"";
+    const std::string plain = dir + c.example + ".stl", merged = dir + c.example + "-union.stl";
+    for (const std::string& command :
+         {"mesh -q " + set + " -o " + plain, "mesh -q --union " + set + " -o " + merged}) {
+      const test::ShellRun made = test::Cli(command);
+      ASSERT_EQ(made.code, 0) << command << "\n" << made.output;
+    }
+    const test::ShellRun checked = test::Shell("admesh \"" + merged + "\"");
+    ASSERT_EQ(checked.code, 0) << checked.output;
+    for (const char* clean : {"Total disconnected facets        :     0                   0",
+                              "Edges fixed           :     0", "Normals fixed         :     0",
+                              "Backwards edges       :     0", "Degenerate facets     :     0"}) {
+      EXPECT_NE(checked.output.find(clean), std::string::npos) << c.example << ": " << clean << "\n"
+                                                               << checked.output;
+    }
+    const size_t parts = checked.output.find("Number of parts       :");
+    ASSERT_NE(parts, std::string::npos) << checked.output;
+    const int shells = std::atoi(checked.output.c_str() + parts + 24);
+    EXPECT_GE(shells, 1) << c.example;
+    EXPECT_LE(shells, c.shells) << c.example;
+    const ReadBack objects = Import(plain), solid = Import(merged);
+    EXPECT_GT(solid.volume, 0) << c.example;
+    EXPECT_LT(solid.volume, 0.95 * objects.volume) << c.example;
+    const double low[3] = {objects.bounds.min.x, objects.bounds.min.y, objects.bounds.min.z},
+                 high[3] = {objects.bounds.max.x, objects.bounds.max.y, objects.bounds.max.z},
+                 got_low[3] = {solid.bounds.min.x, solid.bounds.min.y, solid.bounds.min.z},
+                 got_high[3] = {solid.bounds.max.x, solid.bounds.max.y, solid.bounds.max.z};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_NEAR(got_low[i], low[i], 1e-4) << c.example << " axis " << i;
+      EXPECT_NEAR(got_high[i], high[i], 1e-4) << c.example << " axis " << i;
+    }
+  }
+  // Only an STL holds one solid.
+  const test::ShellRun refused = test::Cli(std::string("mesh -q --union \"") + VERMORA_DATA_DIR +
+                                           "/examples/ammonite.vmx\" -o " + dir + "a.glb");
+  EXPECT_TRUE(test::Says(refused, 1, "--union writes one solid as an STL"));
+  EXPECT_FALSE(fs::exists(dir + "a.glb"));
   fs::remove_all(dir);
 }
 
