@@ -163,12 +163,12 @@ Picture ReadBmp(const std::string& path) {
   return p;
 }
 
-Rendered RenderScene(const std::string& scene, const std::string& width,
-                     const std::string& height) {
+Rendered RenderScene(const std::string& scene, const std::string& width, const std::string& height,
+                     bool antialias) {
   const std::string folder = MakeTempFolder();
   std::ofstream(folder + "TEMP.POV", std::ios::binary) << scene;
   const RenderInvocation inv = TranslateCommandLine(
-      RenderCommandLine(kPovray, folder, "TEMP.POV", width, height, false), {VERMORA_DATA_DIR});
+      RenderCommandLine(kPovray, folder, "TEMP.POV", width, height, antialias), {VERMORA_DATA_DIR});
   ClearRenderFiles(inv);
   Rendered r{RunRenderer(inv, 60), ReadBmp(folder + "TEMP.BMP"), {}};
   for (const auto& e : std::filesystem::directory_iterator(folder)) {

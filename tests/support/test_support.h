@@ -87,7 +87,7 @@ struct Rendered {
   std::vector<std::string> files_left;  // what stayed in the folder, sorted
 };
 Rendered RenderScene(const std::string& scene, const std::string& width = "32",
-                     const std::string& height = "24");
+                     const std::string& height = "24", bool antialias = false);
 Rendered RenderSet(ParameterSet set);  // composed at 32x24 and a fixed clock
 // The scene of `set` composed at a fixed clock, expecting no error.
 ComposeResult ComposeAtFixedClock(const ParameterSet& set);
