@@ -115,6 +115,7 @@ void ModelDrawer::Release() {
   triangles_ = 0;
   lights_.clear();
   surroundings_ = {};
+  sky_row_ = -1;
 }
 
 int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
@@ -155,7 +156,19 @@ void ModelDrawer::Upload(const SceneModel& model) {
       return s.colour[3] + s.colour[4] > 0.001f;
     }));
   }
-  UploadPatterns({model.patterns.begin(), model.patterns.begin() + clear_pattern.size()});
+  std::vector<Pattern> rows(model.patterns.begin(), model.patterns.begin() + clear_pattern.size());
+  sky_row_ = -1;  // the sky's pattern, in a row of its own past the objects' when they fill them
+  if (const int sky = model.surroundings.sky_pattern;
+      sky >= 0 && sky < static_cast<int>(model.patterns.size())) {
+    sky_row_ = sky < static_cast<int>(rows.size()) ? sky : static_cast<int>(rows.size());
+    if (sky_row_ == static_cast<int>(rows.size())) rows.push_back(model.patterns[sky]);
+  }
+  to_sky_ = QMatrix4x4();
+  const Mat4 to_sky = AffineInverse(model.surroundings.sky_frame);
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 4; ++c) to_sky_(r, c) = static_cast<float>(to_sky(r, c));
+  }
+  UploadPatterns(rows);
   for (const Instance& instance : model.instances) {
     const bool patterned =
         instance.pattern >= 0 && instance.pattern < static_cast<int>(clear_pattern.size());
@@ -267,6 +280,7 @@ void ModelDrawer::UploadPatterns(const std::vector<Pattern>& patterns) {
     at[0] = static_cast<float>(p.kind);
     at[1] = p.turbulence;
     at[2] = static_cast<float>(stops);
+    at[3] = p.triangle_wave ? 1.0f : 0.0f;
     at[4] = static_cast<float>(p.axis.x);
     at[5] = static_cast<float>(p.axis.y);
     at[6] = static_cast<float>(p.axis.z);
@@ -298,10 +312,9 @@ void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& vie
   }
   const SceneSurroundings& s = surroundings_;
   const bool shown = surroundings_shown_;
-  program.setUniformValue("has_sky", shown && s.sky);
+  program.setUniformValue("sky_row", shown ? sky_row_ : -1);
+  program.setUniformValue("to_sky", to_sky_);
   program.setUniformValue("background", shown ? Qv(s.background) : QVector3D());
-  program.setUniformValue("horizon", Qv(s.horizon));
-  program.setUniformValue("zenith", Qv(s.zenith));
   program.setUniformValue(
       "haze", shown ? QVector4D(s.haze[0], s.haze[1], s.haze[2], s.haze[3]) : QVector4D());
   const int grounds = shown ? static_cast<int>(std::min<size_t>(s.grounds.size(), 2)) : 0;
@@ -353,8 +366,11 @@ void ModelDrawer::Draw(const QMatrix4x4& view, const QMatrix4x4& projection) {
       }
     });
   }
-  if (surroundings_shown_ && (s.sky || !s.grounds.empty())) {
+  gl->glActiveTexture(GL_TEXTURE0);
+  gl->glBindTexture(GL_TEXTURE_2D, pattern_texture_);
+  if (surroundings_shown_ && (sky_row_ >= 0 || !s.grounds.empty())) {
     backdrop_.bind();
+    backdrop_.setUniformValue("patterns", 0);
     SetLights(backdrop_, view);
     shadows_.Bind(backdrop_, 1);
     backdrop_.setUniformValue("unproject", (projection * view).inverted());

@@ -64,6 +64,8 @@ class ModelDrawer {
   SceneSurroundings surroundings_;
   bool surroundings_shown_ = true;
   GLuint pattern_texture_ = 0;
+  int sky_row_ = -1;   // the sky's pattern among the uploaded rows; -1: none
+  QMatrix4x4 to_sky_;  // directions to the sky pattern's space
   ShadowMaps shadows_;
   bool shadows_made_ = false;
   bool shadows_follow_ = false, drawn_unshadowed_ = false;

@@ -8,12 +8,107 @@ namespace vermora::app::shaders {
 
 // What the creature and the surroundings share: the lights, sky, ground and fog.
 constexpr const char* kSceneLight = R"(
+// A row a pattern: (kind, turbulence, stops, triangle wave), its axis, then
+// the stops' colours (r g b filter) and their places (at, transmit).
+uniform sampler2D patterns;
+
+float Hash(vec3 p) {
+  p = fract(p * 0.3183099 + 0.1) * 17.0;
+  return fract(p.x * p.y * p.z * (p.x + p.y + p.z));
+}
+
+// About 0.5 with the spread of POV-Ray's noise (a standard deviation of
+// 0.127, where these corners smoothed give 0.191).
+float Noise(vec3 x) {
+  vec3 i = floor(x), f = fract(x);
+  f = f * f * (3.0 - 2.0 * f);
+  float n = mix(mix(mix(Hash(i), Hash(i + vec3(1, 0, 0)), f.x),
+                    mix(Hash(i + vec3(0, 1, 0)), Hash(i + vec3(1, 1, 0)), f.x), f.y),
+                mix(mix(Hash(i + vec3(0, 0, 1)), Hash(i + vec3(1, 0, 1)), f.x),
+                    mix(Hash(i + vec3(0, 1, 1)), Hash(i + vec3(1, 1, 1)), f.x), f.y), f.z);
+  return 0.5 + 0.66 * (n - 0.5);
+}
+
+vec3 Turbulence(vec3 p) {
+  vec3 sum = vec3(0.0);
+  float scale = 1.0, weight = 1.0;
+  for (int i = 0; i < 3; ++i) {
+    vec3 q = p * scale;
+    sum += weight * (2.0 * vec3(Noise(q), Noise(q + 31.7), Noise(q + 67.3)) - 1.0);
+    scale *= 2.0;
+    weight *= 0.5;
+  }
+  return sum;
+}
+
+float Triangle(float v) {
+  v = fract(v);
+  return v < 0.5 ? 2.0 * v : 2.0 - 2.0 * v;
+}
+
+// The pattern's value at p, 0 to 1, as POV-Ray's pattern of that kind has it
+// (the noise ones alike in spread, not in shape).
+float PatternValue(int kind, vec3 p, vec3 axis) {
+  if (kind == 1) return fract(dot(p, axis));
+  if (kind == 2) return Triangle(p.x);
+  if (kind == 3) return Triangle(length(p.xy));
+  if (kind == 4) return fract(length(p));
+  if (kind == 5) {
+    float s = (sin(p.x) + sin(p.y) + sin(p.z)) / 3.0;
+    return s * s;
+  }
+  if (kind == 6) return fract(atan(p.x, -p.z) / 6.2831853 + 0.5);
+  if (kind == 7) return clamp(1.0 - length(p), 0.0, 1.0);
+  if (kind == 8) {
+    float s = 0.0, f = 1.0;
+    for (int i = 0; i < 4; ++i) {
+      s += abs(2.0 * Noise(4.0 * f * p) - 1.0) / f;
+      f *= 2.0;
+    }
+    return clamp(0.5 * s, 0.0, 1.0);
+  }
+  if (kind == 9) return Triangle(p.x + 2.0 * Noise(p));
+  return Noise(p);
+}
+
+// The colour map at v: colour (r g b filter), and transmit.
+vec4 MapColour(int row, float v, out float transmit) {
+  int count = int(texelFetch(patterns, ivec2(0, row), 0).z);
+  vec4 last = texelFetch(patterns, ivec2(2, row), 0);
+  vec4 last_at = texelFetch(patterns, ivec2(10, row), 0);
+  transmit = last_at.y;
+  if (v <= last_at.x) return last;
+  for (int i = 1; i < count; ++i) {
+    vec4 c = texelFetch(patterns, ivec2(2 + i, row), 0);
+    vec4 at = texelFetch(patterns, ivec2(10 + i, row), 0);
+    if (v <= at.x) {
+      float k = at.x > last_at.x ? (v - last_at.x) / (at.x - last_at.x) : 1.0;
+      transmit = mix(last_at.y, at.y, k);
+      return mix(last, c, k);
+    }
+    last = c;
+    last_at = at;
+  }
+  transmit = last_at.y;
+  return last;
+}
+
+// The pattern of `row` at the point q of its space: colour (r g b filter), and transmit.
+vec4 PatternAt(int row, vec3 q, out float transmit) {
+  vec4 head = texelFetch(patterns, ivec2(0, row), 0);
+  q += head.y * Turbulence(q);
+  float v = PatternValue(int(head.x), q, texelFetch(patterns, ivec2(1, row), 0).xyz);
+  if (head.w > 0.5) v = Triangle(v);
+  return MapColour(row, v, transmit);
+}
+
 uniform vec3 eye;
 uniform int light_count;
 uniform vec3 light_position[8];
 uniform vec3 light_colour[8];
-uniform bool has_sky;
-uniform vec3 background, horizon, zenith;
+uniform int sky_row;   // of the patterns; -1: the background's colour
+uniform mat4 to_sky;   // the directions to the sky pattern's space
+uniform vec3 background;
 uniform vec4 haze;
 uniform int ground_count;
 uniform vec4 ground_plane[2];   // normal, offset
@@ -44,10 +139,11 @@ vec3 Encoded(vec3 c) {
 }
 
 vec3 Sky(vec3 d) {
-  float y = normalize(d).y;
+  d = normalize(d);
   vec3 c = background;
-  if (has_sky) c = mix(horizon, zenith, y < 0.0 ? y + 1.0 : y);
-  return y > 0.0 ? mix(c, haze.rgb, haze.a) : c;
+  float transmit;
+  if (sky_row >= 0) c = PatternAt(sky_row, (to_sky * vec4(d, 1.0)).xyz, transmit).rgb;
+  return d.y > 0.0 ? mix(c, haze.rgb, haze.a) : c;
 }
 
 vec3 Diffuse(vec3 p, vec3 n) {
@@ -158,87 +254,6 @@ flat in vec4 finish2;  // reflection (255ths; the fraction: its tint), ambient r
 in vec3 pattern_point;
 flat in int pattern_row;
 uniform bool headlight;
-// A row a pattern: (kind, turbulence, stops), its axis, then the stops' colours
-// (r g b filter) and their places (at, transmit).
-uniform sampler2D patterns;
-
-float Hash(vec3 p) {
-  p = fract(p * 0.3183099 + 0.1) * 17.0;
-  return fract(p.x * p.y * p.z * (p.x + p.y + p.z));
-}
-
-float Noise(vec3 x) {
-  vec3 i = floor(x), f = fract(x);
-  f = f * f * (3.0 - 2.0 * f);
-  return mix(mix(mix(Hash(i), Hash(i + vec3(1, 0, 0)), f.x),
-                 mix(Hash(i + vec3(0, 1, 0)), Hash(i + vec3(1, 1, 0)), f.x), f.y),
-             mix(mix(Hash(i + vec3(0, 0, 1)), Hash(i + vec3(1, 0, 1)), f.x),
-                 mix(Hash(i + vec3(0, 1, 1)), Hash(i + vec3(1, 1, 1)), f.x), f.y), f.z);
-}
-
-vec3 Turbulence(vec3 p) {
-  vec3 sum = vec3(0.0);
-  float scale = 1.0, weight = 1.0;
-  for (int i = 0; i < 3; ++i) {
-    vec3 q = p * scale;
-    sum += weight * (2.0 * vec3(Noise(q), Noise(q + 31.7), Noise(q + 67.3)) - 1.0);
-    scale *= 2.0;
-    weight *= 0.5;
-  }
-  return sum;
-}
-
-float Triangle(float v) {
-  v = fract(v);
-  return v < 0.5 ? 2.0 * v : 2.0 - 2.0 * v;
-}
-
-// The pattern's value at p, 0 to 1, as POV-Ray's pattern of that kind has it
-// (the noise ones alike in spread, not in shape).
-float PatternValue(int kind, vec3 p, vec3 axis) {
-  if (kind == 1) return fract(dot(p, axis));
-  if (kind == 2) return Triangle(p.x);
-  if (kind == 3) return Triangle(length(p.xy));
-  if (kind == 4) return fract(length(p));
-  if (kind == 5) {
-    float s = (sin(p.x) + sin(p.y) + sin(p.z)) / 3.0;
-    return s * s;
-  }
-  if (kind == 6) return fract(atan(p.x, -p.z) / 6.2831853 + 0.5);
-  if (kind == 7) return clamp(1.0 - length(p), 0.0, 1.0);
-  if (kind == 8) {
-    float s = 0.0, f = 1.0;
-    for (int i = 0; i < 4; ++i) {
-      s += abs(2.0 * Noise(4.0 * f * p) - 1.0) / f;
-      f *= 2.0;
-    }
-    return clamp(0.5 * s, 0.0, 1.0);
-  }
-  if (kind == 9) return Triangle(p.x + 2.0 * Noise(p));
-  return Noise(p);
-}
-
-// The colour map at v: colour (r g b filter), and transmit.
-vec4 MapColour(int row, float v, out float transmit) {
-  int count = int(texelFetch(patterns, ivec2(0, row), 0).z);
-  vec4 last = texelFetch(patterns, ivec2(2, row), 0);
-  vec4 last_at = texelFetch(patterns, ivec2(10, row), 0);
-  transmit = last_at.y;
-  if (v <= last_at.x) return last;
-  for (int i = 1; i < count; ++i) {
-    vec4 c = texelFetch(patterns, ivec2(2 + i, row), 0);
-    vec4 at = texelFetch(patterns, ivec2(10 + i, row), 0);
-    if (v <= at.x) {
-      float k = at.x > last_at.x ? (v - last_at.x) / (at.x - last_at.x) : 1.0;
-      transmit = mix(last_at.y, at.y, k);
-      return mix(last, c, k);
-    }
-    last = c;
-    last_at = at;
-  }
-  transmit = last_at.y;
-  return last;
-}
 layout(location = 0, index = 0) out vec4 colour;
 layout(location = 0, index = 1) out vec4 behind;
 )";
@@ -250,11 +265,7 @@ void main() {
   vec3 p = base.rgb;
   float filter_part = base.a, transmit = finish0.x;
   if (pattern_row >= 0) {
-    vec4 head = texelFetch(patterns, ivec2(0, pattern_row), 0);
-    vec3 q = pattern_point + head.y * Turbulence(pattern_point);
-    vec4 c = MapColour(pattern_row, PatternValue(int(head.x), q,
-                                                 texelFetch(patterns, ivec2(1, pattern_row), 0).xyz),
-                       transmit);
+    vec4 c = PatternAt(pattern_row, pattern_point, transmit);
     p = c.rgb;
     filter_part = c.a;
   }

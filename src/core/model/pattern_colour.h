@@ -11,4 +11,8 @@ namespace vermora {
 // kind, the noise ones alike in spread but not in shape) through its colour map.
 std::array<float, 5> PatternColour(const Pattern& pattern, Vec3 point);
 
+// The mean of the pattern's colour map over its values 0 to 1, each colour
+// weighed by the span of values it covers.
+std::array<double, 5> MapMean(const Pattern& pattern);
+
 }  // namespace vermora

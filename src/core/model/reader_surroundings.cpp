@@ -2,20 +2,20 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/pattern_colour.h"
 #include "model/scene_reader.h"
 #include "model/vector_math.h"
 
 namespace vermora {
 
-std::array<float, 3> SceneSurroundings::SkyColour(Vec3 direction) const {
-  if (!sky) return background;
+std::array<float, 3> SceneModel::SkyColour(Vec3 direction) const {
+  const SceneSurroundings& s = surroundings;
+  if (s.sky_pattern < 0 || s.sky_pattern >= static_cast<int>(patterns.size())) return s.background;
   const double l = model_math::Length(direction);
-  // A gradient along y repeats: below the horizon it runs up again from 0.
-  double y = l > 0 ? direction.y / l : 0;
-  if (y < 0) y += 1;
-  std::array<float, 3> c;
-  for (int i = 0; i < 3; ++i) c[i] = static_cast<float>(horizon[i] + (zenith[i] - horizon[i]) * y);
-  return c;
+  const Vec3 d = l > 0 ? model_math::Times(direction, 1 / l) : Vec3{0, 0, 0};
+  const std::array<float, 5> c =
+      PatternColour(patterns[s.sky_pattern], TransformPoint(AffineInverse(s.sky_frame), d));
+  return {c[0], c[1], c[2]};
 }
 
 void SceneSurroundings::AddHaze(const std::array<float, 3>& colour, float cover) {
@@ -74,6 +74,7 @@ void SceneReader::ParseSurroundings(std::string_view word, SceneSurroundings& su
   Expect("{");
   const int inside = braces_;
   bool first_pigment = true;
+  SceneSurroundings layers;  // the sky sphere's later pigments, as one haze
   while (braces_ >= inside) {
     const SceneToken& t = Peek();
     if (t.kind == SceneToken::kEnd) Fail("the scene ends inside " + kind);
@@ -83,34 +84,34 @@ void SceneReader::ParseSurroundings(std::string_view word, SceneSurroundings& su
     }
     if (kind == "sky_sphere" && t.text == "pigment") {
       Advance();
-      const size_t from = pos_;
       std::vector<std::array<double, 5>> colours;
       bool unknown = false;
-      Colour unused;
-      if (PeekIs("{")) ScanPigment(colours, unknown, unused);
-      // Later pigments are layers over the first (clouds, stars): a haze over it.
+      Colour pigment;
+      if (PeekIs("{")) ScanPigment(colours, unknown, pigment);
       if (colours.empty()) continue;
+      const Pattern* pattern = pigment.pattern >= 0 ? &patterns_[pigment.pattern] : nullptr;
+      // Later pigments are layers over the first (clouds, stars): a haze over it.
       if (!first_pigment) {
-        std::array<double, 5> mean = {0, 0, 0, 0, 0};
-        for (const auto& c : colours) {
-          for (int i = 0; i < 5; ++i) mean[i] += c[i] / static_cast<double>(colours.size());
-        }
-        surroundings.AddHaze(Rgb(mean), static_cast<float>(1 - mean[3] - mean[4]));
+        if (pattern && pattern->kind == PatternKind::kSpherical) continue;  // a spot: a galaxy
+        const std::array<double, 5> mean = pattern ? MapMean(*pattern) : MeanColour(colours);
+        layers.AddHaze(Rgb(mean), static_cast<float>(1 - mean[3] - mean[4]));
         continue;
       }
       first_pigment = false;
-      const bool gradient = text_.substr(from, pos_ - from).find("gradient") != std::string::npos;
-      std::array<double, 3> mean = {0, 0, 0};
-      for (const auto& c : colours) {
-        for (int i = 0; i < 3; ++i) mean[i] += c[i] / static_cast<double>(colours.size());
+      surroundings.background = Rgb(pattern ? MapMean(*pattern) : MeanColour(colours));
+      if (pattern) {
+        surroundings.sky_pattern = pigment.pattern;
+        surroundings.sky_frame = pigment.pattern_transform;
       }
-      surroundings.background = {static_cast<float>(mean[0]), static_cast<float>(mean[1]),
-                                 static_cast<float>(mean[2])};
-      if (gradient && colours.size() >= 2) {
-        surroundings.sky = true;
-        surroundings.horizon = Rgb(colours.front());
-        surroundings.zenith = Rgb(colours.back());
-      }
+    } else if (kind == "sky_sphere" &&
+               (t.text == "rotate" || t.text == "scale" || t.text == "translate")) {
+      const std::string how(t.text);
+      Advance();
+      const Vec3 v = Vector();
+      surroundings.sky_frame = (how == "rotate"  ? Rotation(v)
+                                : how == "scale" ? Scaling(v)
+                                                 : Translation(v)) *
+                               surroundings.sky_frame;
     } else if (kind != "sky_sphere" && StartsColour(t)) {
       const std::array<float, 3> c = Rgb(ColourValue());
       (kind == "fog" ? surroundings.fog_colour : surroundings.background) = c;
@@ -128,6 +129,19 @@ void SceneReader::ParseSurroundings(std::string_view word, SceneSurroundings& su
       Advance();
       if (PeekIs("{")) SkipBlock();
     }
+  }
+  // The layers lie over the whole sky: over its pattern's colours (a copy of
+  // the pattern, which objects may share) and its mean.
+  const std::array<float, 4>& h = layers.haze;
+  if (h[3] <= 0) return;
+  auto over = [&](auto& c) {
+    for (int i = 0; i < 3; ++i) c[i] += (h[i] - c[i]) * h[3];
+  };
+  over(surroundings.background);
+  if (surroundings.sky_pattern >= 0) {
+    Pattern hazed = patterns_[surroundings.sky_pattern];
+    for (Pattern::Stop& stop : hazed.map) over(stop.colour);
+    surroundings.sky_pattern = AddPattern(hazed);
   }
 }
 

@@ -97,6 +97,22 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
       const Vec3 v = Vector();
       pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+    } else if (w == "triangle_wave") {
+      Advance();
+      pattern.triangle_wave = true;
+    } else if (w == "warp") {  // of the warps, turbulence alone: as the pattern's own
+      Advance();
+      Expect("{");
+      const int warp = braces_;
+      while (braces_ >= warp && Peek().kind != SceneToken::kEnd) {
+        if (Peek().kind == SceneToken::kWord && Peek().text == "turbulence") {
+          Advance();
+          const Vec3 v = Vector();
+          pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+        } else {
+          Advance();
+        }
+      }
     } else if (w == "translate" || w == "rotate" || w == "scale") {
       Advance();
       const Vec3 v = Vector();
@@ -110,7 +126,7 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
       ParseFinish(finish.surface);
       finish.finished = true;
-    } else if (OneOf(w, {"normal", "interior", "density", "media", "warp", "image_map", "bump_map",
+    } else if (OneOf(w, {"normal", "interior", "density", "media", "image_map", "bump_map",
                          "material_map", "image_pattern", "function", "pigment_pattern",
                          "normal_map"})) {
       Advance();
@@ -358,9 +374,10 @@ void SceneReader::Layer(Colour& under, const Colour& over) {
 }
 
 int SceneReader::AddPattern(const Pattern& pattern) {
-  std::vector<float> key = {static_cast<float>(pattern.kind), pattern.turbulence,
-                            static_cast<float>(pattern.axis.x), static_cast<float>(pattern.axis.y),
-                            static_cast<float>(pattern.axis.z)};
+  std::vector<float> key = {
+      static_cast<float>(pattern.kind),   pattern.turbulence,
+      static_cast<float>(pattern.axis.x), static_cast<float>(pattern.axis.y),
+      static_cast<float>(pattern.axis.z), pattern.triangle_wave ? 1.0f : 0.0f};
   for (const Pattern::Stop& s : pattern.map) {
     key.push_back(s.at);
     key.insert(key.end(), s.colour.begin(), s.colour.end());

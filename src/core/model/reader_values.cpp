@@ -1,6 +1,7 @@
 // Numbers, vectors, colours and arrays of the scene reader.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "model/scene_reader.h"
@@ -8,6 +9,13 @@
 
 namespace vermora::model_detail {
 namespace {
+
+// A seed's number as the state of POV-Ray's random numbers: a whole number,
+// kept modulo 2^32.
+std::uint32_t SeedState(double seed) {
+  if (!std::isfinite(seed) || std::abs(seed) > 9e15) return 0;
+  return static_cast<std::uint32_t>(static_cast<std::int64_t>(seed));
+}
 
 Value Num(double x) {
   Value v;
@@ -442,6 +450,7 @@ Value SceneReader::Primary() {
 Value SceneReader::Function(std::string_view name) {
   Advance();  // '('
   ++parens_;
+  if (name == "rand") return Random();
   std::vector<Value> args;
   std::shared_ptr<std::vector<Value>> array;
   while (!PeekIs(")")) {
@@ -519,13 +528,28 @@ Value SceneReader::Function(std::string_view name) {
     }
     return Num(static_cast<double>(a->array->size()));
   }
-  if (f == "seed") return Num(arg(0));
-  if (f == "rand") {
-    // Any fixed sequence serves: the model needs no particular random numbers.
-    random_state_ = random_state_ * 1664525u + 1013904223u;
-    return Num((random_state_ >> 8) / 16777216.0);
-  }
+  if (f == "seed") return Num(static_cast<double>(SeedState(arg(0))));
   Unread("the function " + std::string(f) + " is not known");
+}
+
+// rand(S), after its '(': the next number of the seed variable S, as POV-Ray
+// draws it, so that what a scene places at random the view places there too.
+Value SceneReader::Random() {
+  // The seed variable alone holds the state; an expression draws from a copy.
+  std::string name;
+  if (const SceneToken& t = Peek(); t.kind == SceneToken::kWord) {
+    const SceneToken after = LexToken(text_, t.end);
+    if (after.kind == SceneToken::kSymbol && after.text == ")") name = t.text;
+  }
+  const Value seed = ParseValue();
+  SkipComma();
+  Expect(")");
+  --parens_;
+  if (seed.kind != Value::kNumber) Unread("rand needs a seed");
+  const std::uint32_t next = SeedState(seed.v[0]) * 1812433253u + 12345u;
+  if (Value* held = name.empty() ? nullptr : Lookup(name); held && held->kind == Value::kNumber)
+    held->v[0] = next;
+  return Num(next / 4294967295.0);
 }
 
 }  // namespace vermora::model_detail

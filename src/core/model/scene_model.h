@@ -71,6 +71,7 @@ struct Pattern {
   PatternKind kind = PatternKind::kNoise;
   Vec3 axis{0, 1, 0};  // of a gradient
   float turbulence = 0;
+  bool triangle_wave = false;  // the map runs to its end at the middle and back
   struct Stop {
     float at = 0;
     std::array<float, 5> colour = {0, 0, 0, 0, 0};  // r g b filter transmit
@@ -126,12 +127,12 @@ struct SceneLight {
 inline constexpr size_t kMaxSceneLights = 8;  // the view lights with the first ones
 
 // What lies behind the creature: the background colour, or a sky sphere's
-// gradient from its colour at the horizon to its colour straight up; the
-// planes of the ground or the sea; a depth fog.
+// pattern over the directions of the sky; the planes of the ground or the
+// sea; a depth fog.
 struct SceneSurroundings {
-  std::array<float, 3> background = {0, 0, 0};
-  bool sky = false;  // a sky sphere's gradient, up the world's y
-  std::array<float, 3> horizon = {0, 0, 0}, zenith = {0, 0, 0};
+  std::array<float, 3> background = {0, 0, 0};  // or the sky's mean colour
+  int sky_pattern = -1;                         // of SceneModel::patterns; -1: no sky sphere's
+  Mat4 sky_frame;                               // maps the pattern's space to the directions
   struct Ground {
     Vec3 normal{0, 1, 0};
     double offset = 0;  // points p with normal . p = offset
@@ -145,8 +146,6 @@ struct SceneSurroundings {
   void AddHaze(const std::array<float, 3>& colour, float cover);
   double fog_distance = 0;  // 0: no fog
   std::array<float, 3> fog_colour = {0, 0, 0};
-  // The colour seen looking along `direction` (no ground): the sky's, else the background's.
-  std::array<float, 3> SkyColour(Vec3 direction) const;
 };
 
 struct SceneModel {
@@ -166,6 +165,9 @@ struct SceneModel {
   std::vector<std::string> notes;  // what became a stand-in, and why (a few lines)
   std::string error;               // empty when the scene was read
   Bounds bounds() const;           // world-space box of all instances
+  // The colour seen looking along `direction` (no ground): the sky's pattern
+  // there, else the background's, without the haze.
+  std::array<float, 3> SkyColour(Vec3 direction) const;
 };
 
 // The largest number of instances a model holds; a bigger scene gives an error.

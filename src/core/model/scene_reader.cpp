@@ -261,13 +261,18 @@ void SceneReader::CallMacro(const Macro& macro) {
     SkipComma();
   }
   Advance();
+  Enter(std::move(frame), macro.text, macro.body);
+}
+
+// Reading goes on at `at` of `text` until its #end, then back here.
+void SceneReader::Enter(Frame frame, std::string_view text, size_t at) {
   frame.return_at = pos_;
   frame.return_text = text_;
   frame.braces = braces_;
   frames_.push_back(std::move(frame));
   control_.push_back({Control::kMacro});
-  pos_ = macro.body;
-  text_ = macro.text;
+  pos_ = at;
+  text_ = text;
   cur_valid_ = false;
 }
 
@@ -361,6 +366,14 @@ void SceneReader::Include(std::string_view name) {
     return;
   }
   if (!file->error.empty()) Note(std::string(name) + ": " + file->error);
+  if (file->places) {
+    if (frames_.size() >= kMaxMacroCalls) Fail("include files include each other too deep");
+    Frame frame;
+    frame.include = true;
+    Enter(std::move(frame), file->body, 0);
+    included_.push_back(std::move(file));
+    return;
+  }
   for (const auto& [key, value] : file->values) {
     Value copy = value;
     Import(*file, copy);
@@ -501,15 +514,21 @@ void SceneReader::Read(SceneModel& model) {
           Advance();
           ParseCamera(model.camera);
         } else if (t.kind == SceneToken::kWord && IsObjectWord(t.text)) {
+          placed_ = true;
           scene_statement_ = true;
           Shape shape = ParseObject();
           if (shape.pieces.empty()) AddGround(shape, model.surroundings);
-          Append(scene, std::move(shape));
+          // What an include file places (a shell of stars) is no part of the creature.
+          const bool included =
+              std::any_of(frames_.begin(), frames_.end(), [](const Frame& f) { return f.include; });
+          if (!included) Append(scene, std::move(shape));
         } else if (t.kind == SceneToken::kWord && t.text == "light_source") {
+          placed_ = true;
           Advance();
           ParseLight(model.lights);
         } else if (t.kind == SceneToken::kWord &&
                    (t.text == "background" || t.text == "sky_sphere" || t.text == "fog")) {
+          placed_ = true;
           const std::string word(t.text);
           Advance();
           ParseSurroundings(word, model.surroundings);

@@ -93,6 +93,11 @@ using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
 // What an include file declares, as a scene that includes it takes it over.
 struct IncludedFile {
   std::string text;  // the file's text, which its macros read
+  // A file that places things (a sky sphere, say) is read again in each scene
+  // that includes it, where the scene's own declarations hold: this text, its
+  // own ending a macro's body.
+  bool places = false;
+  std::string body;
   NameMap<Value> values;
   NameMap<Macro> macros;
   std::vector<Pattern> patterns;  // the values' pattern numbers count in here
@@ -109,6 +114,7 @@ class SceneReader {
   // After Read: the values and macros the text declared, for an include file
   // (its patterns are the model's).
   void TakeDeclarations(IncludedFile& file);
+  bool Placed() const { return placed_; }  // Read met a statement that places something
 
  private:
   struct Frame {  // one macro call
@@ -116,6 +122,7 @@ class SceneReader {
     size_t return_at = 0;
     std::string_view return_text;
     int braces = 0;
+    bool include = false;  // an included file's text, not a macro's
   };
   struct Control {
     enum Kind { kIf, kWhile, kMacro, kSwitch } kind;
@@ -157,6 +164,7 @@ class SceneReader {
   bool ClauseHolds(std::string_view clause, double value);
   void EndOf();
   void CallMacro(const Macro& macro);
+  void Enter(Frame frame, std::string_view text, size_t at);
   void Declare(bool local);
   void BackOutOf(size_t frames_at, size_t control_at);
   int ImportPattern(const IncludedFile& file, int pattern);
@@ -178,6 +186,7 @@ class SceneReader {
   Value VectorLiteral();
   Value ArrayLiteral();
   Value Function(std::string_view name);
+  Value Random();
   double Number();
   Vec3 Vector();
   std::array<double, 5> ColourValue();
@@ -233,7 +242,7 @@ class SceneReader {
   NameMap<int> object_ids_;       // of object_names_
   std::vector<int> copies_;       // of each of object_names_ so far
   bool scene_statement_ = false;  // the next object is one of the scene's own statements
-  unsigned random_state_ = 1;
+  bool placed_ = false;
   IncludeLibrary* includes_;
   std::vector<std::shared_ptr<const IncludedFile>> included_;  // keeps their macros' text
 };

@@ -374,26 +374,95 @@ TEST(SceneModelTest, LightsSkyFogAndGround) {
   EXPECT_NEAR(model.lights[1].position.x, 3, 1e-12);  // <1, 2, 3> turned about y
   EXPECT_NEAR(model.lights[1].position.z, -1, 1e-12);
   const SceneSurroundings& s = model.surroundings;
-  EXPECT_TRUE(s.sky);
-  EXPECT_EQ(s.horizon, (std::array<float, 3>{.5f, .7f, .9f}));
-  EXPECT_EQ(s.zenith, (std::array<float, 3>{.1f, .3f, .7f}));
-  const std::array<float, 3> up = s.SkyColour({0, 2, 0}), level = s.SkyColour({1, 0, 0}),
-                             below = s.SkyColour({0, -1, 1});  // the gradient runs up again
+  // The gradient's colours, with a quarter of the clouds' white over them.
+  const std::array<float, 3> horizon = {.625f, .775f, .925f}, zenith = {.325f, .475f, .775f};
+  const std::array<float, 3> up = model.SkyColour({0, 2, 0.002}),
+                             level = model.SkyColour({1, 0, 0}),
+                             below = model.SkyColour({0, -1, 1});  // the gradient runs up again
   for (int i = 0; i < 3; ++i) {
-    EXPECT_NEAR(up[i], s.zenith[i], 1e-6);
-    EXPECT_NEAR(level[i], s.horizon[i], 1e-6);
-    EXPECT_NEAR(below[i], s.horizon[i] + (s.zenith[i] - s.horizon[i]) * (1 - std::sqrt(0.5)), 1e-6);
+    EXPECT_NEAR(up[i], zenith[i], 1e-6);
+    EXPECT_NEAR(level[i], horizon[i], 1e-6);
+    EXPECT_NEAR(below[i], horizon[i] + (zenith[i] - horizon[i]) * (1 - std::sqrt(0.5)), 1e-6);
+    EXPECT_NEAR(s.background[i], (horizon[i] + zenith[i]) / 2, 1e-6);
   }
   EXPECT_EQ(s.fog_distance, 60);
   EXPECT_EQ(s.fog_colour, (std::array<float, 3>{.05f, .15f, .3f}));
-  // The clouds over the sky and the plane of clouds: a quarter, then a tenth of the rest.
-  EXPECT_NEAR(s.haze[3], 0.25 + 0.1 * 0.75, 1e-6);
+  // The plane of clouds: a tenth over the sky above the horizon.
+  EXPECT_NEAR(s.haze[3], 0.1, 1e-6);
   EXPECT_NEAR(s.haze[0], 1, 1e-6);
   ASSERT_EQ(s.grounds.size(), 1u);  // the clouds' plane is no ground
   EXPECT_EQ(s.grounds[0].offset, -2);
   EXPECT_FLOAT_EQ(s.grounds[0].colour[0], .8f);
   EXPECT_FLOAT_EQ(s.grounds[0].surface.reflection, .3f);
   EXPECT_EQ(model.stand_ins, 0);
+}
+
+// A banded sky: a triangle-waved gradient, turned on the sky sphere, bright
+// along its plane and dark away from it.
+TEST(SceneModelTest, SkyPatternFollowsItsWaveAndTurn) {
+  const SceneModel model = ReadSceneModel(
+      "sky_sphere {pigment {gradient y triangle_wave scale 2 translate -y "
+      "color_map {[0 rgb 0] [1 rgb <1, 0.5, 0>]}} rotate 90*z}\n"
+      "sphere {0, 1}",
+      &test::Includes());
+  ASSERT_EQ(model.error, "");
+  const struct {
+    Vec3 direction;
+    float red;
+  } cases[] = {
+      {{0, 1, 0}, 1}, {{0, -3, 2}, 1}, {{1, 0, 0}, 0}, {{-1, 0, 0}, 0}, {{1, 1, 0}, .29289f}};
+  for (const auto& c : cases) {
+    const std::array<float, 3> got = model.SkyColour(c.direction);
+    EXPECT_NEAR(got[0], c.red, 1e-5) << c.direction.x << " " << c.direction.y;
+    EXPECT_NEAR(got[1], c.red / 2, 1e-5);
+  }
+  EXPECT_NEAR(model.surroundings.background[0], 0.5, 1e-6);  // the map's mean
+}
+
+// rand draws POV-Ray's own numbers from each seed, so what a scene scatters
+// lies where POV-Ray puts it (the numbers POV-Ray 3.7 writes for seed 12345
+// and seed 1).
+TEST(SceneModelTest, RandomNumbersAreThoseOfPovray) {
+  const SceneModel model = ReadSceneModel(
+      "#declare S = seed(12345); #declare T = seed(1);\n"
+      "sphere {<rand(S), rand(T), rand(S)>, 1}\n"
+      "sphere {<rand(S), rand(T + 0), rand(T)>, 1}",
+      &test::Includes());
+  ASSERT_EQ(model.instances.size(), 2u);
+  auto at = [&](int i) {
+    const Mat4& m = model.instances[i].transform;
+    return Vec3{m(0, 3), m(1, 3), m(2, 3)};
+  };
+  const struct {
+    double got, want;
+  } cases[] = {{at(0).x, 0.466563684509}, {at(0).y, 0.421992875268}, {at(0).z, 0.249070228834},
+               {at(1).x, 0.965876042136}, {at(1).y, 0.487121198207},  // T + 0 draws from a copy
+               {at(1).z, 0.487121198207}};
+  for (const auto& c : cases) EXPECT_NEAR(c.got, c.want, 1e-9);
+}
+
+// An include file that places things (our galaxy's sky) is read in the terms
+// of the scene that includes it; the shell of stars it places without the sky
+// is no part of the creature.
+TEST(SceneModelTest, PlacingIncludeFilesReadInTheScenesTerms) {
+  auto read = [](const std::string& settings) {
+    return ReadSceneModel(settings + "#include \"galaxy.inc\"\nsphere {0, 1}", &test::Includes());
+  };
+  const SceneModel one = read("#declare galaxy_seed = 1;\n"),
+                   two = read("#declare galaxy_seed = 2;\n"),
+                   shell = read("#declare galaxy_bg = off;\n");
+  for (const SceneModel* m : {&one, &two, &shell}) {
+    EXPECT_EQ(m->error, "");
+    EXPECT_EQ(m->instances.size(), 1u);
+  }
+  ASSERT_GE(one.surroundings.sky_pattern, 0);
+  EXPECT_NE(one.surroundings.sky_frame.m, two.surroundings.sky_frame.m);  // the seed tilts the band
+  EXPECT_EQ(shell.surroundings.sky_pattern, -1);
+  // Declared before the include, a colour tints the glow.
+  const SceneModel red = read("#declare galaxy_seed = 1; #declare galaxy_colour = <1, 0, 0>;\n");
+  const std::array<float, 3> c = red.surroundings.background, w = one.surroundings.background;
+  EXPECT_GT(c[0], 2 * c[2]);
+  EXPECT_LT(w[0], w[2]);
 }
 
 // Every example set reads without stand-ins, to as many objects as POV-Ray
