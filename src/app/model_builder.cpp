@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QThreadPool>
+#include <atomic>
 #include <chrono>
 
 #include "common/data_folder.h"
@@ -12,10 +13,28 @@
 
 namespace vermora::app {
 
-const Clock& ModelClock() {
-  static const FixedClock clock(SystemClock().MillisecondsOfDayUtc());
+namespace {
+
+// The time the scene on screen reads: set at start, and at each F5.
+class SceneClock final : public Clock {
+ public:
+  std::uint32_t MillisecondsOfDayUtc() const override { return ms_.load(); }
+  void Set(std::uint32_t ms) { ms_.store(ms); }
+
+ private:
+  std::atomic<std::uint32_t> ms_{SystemClock().MillisecondsOfDayUtc()};
+};
+
+SceneClock& TheSceneClock() {
+  static SceneClock clock;
   return clock;
 }
+
+}  // namespace
+
+const Clock& ModelClock() { return TheSceneClock(); }
+
+void ResetModelClock() { TheSceneClock().Set(SystemClock().MillisecondsOfDayUtc()); }
 
 IncludeLibrary& ModelIncludes() {
   static IncludeLibrary library([] {

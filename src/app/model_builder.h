@@ -20,11 +20,13 @@ struct BuiltModel {
 
 // Composes `set` as F5 would and reads the scene into a model; a scene that
 // cannot be composed gives a model with its error. The scene's clock seeds
-// read the window's own clock, which stands still while the program runs: a
-// creature drawn at random (Star spores) keeps its shape through edits, and a
-// mesh exported from it is the creature on screen.
+// read the window's own clock, which stands still between renders: a
+// creature drawn at random (Star spores) keeps its shape through edits, and
+// the 3-D view, the picture and a mesh exported from them are one creature.
 BuiltModel BuildModel(const ParameterSet& set);
 const Clock& ModelClock();
+// The window's clock moves on to now: F5 draws such a creature anew.
+void ResetModelClock();
 // The include files the models read: ours, then POV-Ray's installed ones.
 IncludeLibrary& ModelIncludes();
 

@@ -18,6 +18,7 @@
 
 #include "compose/composer.h"
 #include "design.h"
+#include "model_builder.h"
 #include "params/entry_check.h"
 #include "params/part_ranges.h"
 #include "params/working_files.h"
@@ -141,6 +142,9 @@ void RenderControl::RenderScene() {
   if (!RunVisibleEngine()) return;
   design_.LockDesign(true);
   design_.Say("Writing the scene ...");
+  // Each F5 draws a creature of clock seeds anew, and the 3-D view with it.
+  ResetModelClock();
+  widgets_.pane->SetChanged(design_.set());
   WhenComposeFree([this] { StartCompose(false); });
 }
 
@@ -211,6 +215,7 @@ void RenderControl::StartCompose(bool automatic) {
   setup.povray_path = design_.povray_path();
   setup.folder = design_.folder();
   setup.include_dirs = design_.include_dirs();
+  setup.compose.clock = &ModelClock();  // the seeds of the scene on screen
   PrepareInBackground(this, copy, setup,
                       [this](PreparedRender prepared) { ComposeDone(std::move(prepared)); });
 }

@@ -1,6 +1,8 @@
 #include <cmath>
 
+#include "compose/composer.h"
 #include "field_factory.h"
+#include "model_builder.h"
 #include "object_images.h"
 #include "params/param_table.h"
 #include "params/working_files.h"
@@ -595,6 +597,35 @@ class MainWindowTest : public WindowTest {
     QVERIFY(w->findChild<QPlainTextEdit*>("Memo2")->toPlainText().contains("Error"));
     prompts_.unsaved_answers = {UnsavedAnswer::kDiscard};
     w->close();
+  }
+
+  // A creature drawn from clock seeds (Star spores) is rendered as the 3-D view
+  // and File > Export mesh have it, and each F5 draws it anew for all three.
+  void f5RendersTheCreatureOfTheViewAndDrawsItAnew() {
+    qputenv("VERMORA_BWRAP", "none");
+    SetPovray(FakeRenderer(Beside("quiet povray"), "exit 0\n"));
+    auto w = NewWindow();
+    QVERIFY(LoadSettings(VERMORA_DATA_DIR "/examples/star-spores.vmx", w->set()).ok());
+    auto places = [](const std::string& scene) {  // where the spores lie
+      QStringList lines;
+      for (const QString& line : QString::fromStdString(scene).split('\n'))
+        if (line.contains("translate <")) lines << line;
+      return lines;
+    };
+    QStringList drawn;
+    for (int f5 = 0; f5 < 2; ++f5) {
+      QSignalSpy done(w.get(), &MainWindow::RenderDone);
+      RenderAndWait(*w);
+      QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, kHangMs);
+      ComposeOptions options;
+      options.clock = &ModelClock();
+      const QStringList view = places(ComposeScene(w->set(), options).scene);
+      QVERIFY(view.size() > 20);
+      QCOMPARE(places(Bytes(Home(kSceneFile)).toStdString()), view);
+      QVERIFY(view != drawn);
+      drawn = view;
+    }
+    qunsetenv("VERMORA_BWRAP");
   }
 };
 
