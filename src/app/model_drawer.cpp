@@ -157,17 +157,14 @@ void ModelDrawer::Upload(const SceneModel& model) {
     }));
   }
   std::vector<Pattern> rows(model.patterns.begin(), model.patterns.begin() + clear_pattern.size());
-  sky_row_ = -1;  // the sky's pattern, in a row of its own past the objects' when they fill them
-  if (const int sky = model.surroundings.sky_pattern;
-      sky >= 0 && sky < static_cast<int>(model.patterns.size())) {
-    sky_row_ = sky < static_cast<int>(rows.size()) ? sky : static_cast<int>(rows.size());
-    if (sky_row_ == static_cast<int>(rows.size())) rows.push_back(model.patterns[sky]);
+  // The sky's pattern, in a row of its own past the objects' when they fill them.
+  sky_row_ = model.surroundings.sky_pattern;
+  if (sky_row_ >= static_cast<int>(model.patterns.size())) sky_row_ = -1;
+  if (sky_row_ >= static_cast<int>(rows.size())) {
+    rows.push_back(model.patterns[sky_row_]);
+    sky_row_ = static_cast<int>(rows.size()) - 1;
   }
-  to_sky_ = QMatrix4x4();
-  const Mat4 to_sky = AffineInverse(model.surroundings.sky_frame);
-  for (int r = 0; r < 4; ++r) {
-    for (int c = 0; c < 4; ++c) to_sky_(r, c) = static_cast<float>(to_sky(r, c));
-  }
+  to_sky_ = ToQt(AffineInverse(model.surroundings.sky_frame));
   UploadPatterns(rows);
   for (const Instance& instance : model.instances) {
     const bool patterned =
@@ -386,8 +383,7 @@ void ModelDrawer::Draw(const QMatrix4x4& view, const QMatrix4x4& projection) {
   program_.setUniformValue("projection", projection);
   program_.setUniformValue("headlight", lights_.empty());
   shadows_.Bind(program_, 1);
-  gl->glActiveTexture(GL_TEXTURE0);
-  gl->glBindTexture(GL_TEXTURE_2D, pattern_texture_);
+  gl->glActiveTexture(GL_TEXTURE0);  // the patterns are bound there, as for the backdrop
   program_.setUniformValue("patterns", 0);
   SetLights(program_, view);
   // What a see-through surface lets through is the second output times what lies behind.

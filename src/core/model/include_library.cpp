@@ -52,8 +52,7 @@ std::shared_ptr<const model_detail::IncludedFile> IncludeLibrary::Find(std::stri
     if (name != kColours) reader.Include(kColours);
     reader.Read(model);
     reader.TakeDeclarations(*file);
-    file->places = reader.Placed();
-    if (file->places) file->body = file->text + "\n#end\n";
+    if (reader.Placed()) file->body = file->text + "\n#end\n";
     file->patterns = std::move(model.patterns);
     file->error = model.error;
   } catch (const std::exception& e) {

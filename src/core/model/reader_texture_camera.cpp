@@ -73,6 +73,11 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
   Pattern pattern;
   bool patterned = false;
   Mat4 placed;
+  auto read_turbulence = [&] {  // turbulence <x, y, z>, or one number
+    Advance();
+    const Vec3 v = Vector();
+    pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+  };
   while (braces_ >= inside) {
     const SceneToken& t = Peek();
     if (t.kind == SceneToken::kEnd) Fail("the scene ends inside a texture");
@@ -94,9 +99,7 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
       if (PeekIs("{")) ColourMap(pattern, colours);
     } else if (w == "turbulence") {
-      Advance();
-      const Vec3 v = Vector();
-      pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+      read_turbulence();
     } else if (w == "triangle_wave") {
       Advance();
       pattern.triangle_wave = true;
@@ -106,9 +109,7 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       const int warp = braces_;
       while (braces_ >= warp && Peek().kind != SceneToken::kEnd) {
         if (Peek().kind == SceneToken::kWord && Peek().text == "turbulence") {
-          Advance();
-          const Vec3 v = Vector();
-          pattern.turbulence = static_cast<float>((v.x + v.y + v.z) / 3);
+          read_turbulence();
         } else {
           Advance();
         }

@@ -366,7 +366,7 @@ void SceneReader::Include(std::string_view name) {
     return;
   }
   if (!file->error.empty()) Note(std::string(name) + ": " + file->error);
-  if (file->places) {
+  if (!file->body.empty()) {
     if (frames_.size() >= kMaxMacroCalls) Fail("include files include each other too deep");
     Frame frame;
     frame.include = true;

@@ -93,10 +93,9 @@ using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
 // What an include file declares, as a scene that includes it takes it over.
 struct IncludedFile {
   std::string text;  // the file's text, which its macros read
-  // A file that places things (a sky sphere, say) is read again in each scene
-  // that includes it, where the scene's own declarations hold: this text, its
-  // own ending a macro's body.
-  bool places = false;
+  // Empty unless the file places things (a sky sphere, say): then it is read
+  // again in each scene that includes it, where the scene's own declarations
+  // hold, as this text, its own ending a macro's body.
   std::string body;
   NameMap<Value> values;
   NameMap<Macro> macros;
