@@ -126,7 +126,7 @@ void CreatureView::paintGL() {
   if (!drawer_ || !built_.model) return;
   drawer_->ShowSurroundings(surroundings_);
   if (!uploaded_) {
-    drawer_->Upload(*built_.model);
+    drawer_->Upload(*built_.model, built_.pictures.get());
     uploaded_ = true;
   }
   const qreal ratio = devicePixelRatioF();

@@ -9,6 +9,7 @@
 #include "common/data_folder.h"
 #include "compose/composer.h"
 #include "model/include_library.h"
+#include "params/working_files.h"
 #include "render/file_directives.h"
 
 namespace vermora::app {
@@ -57,6 +58,7 @@ BuiltModel BuildModel(const ParameterSet& set) {
   auto model = std::make_shared<SceneModel>();
   if (composed.status.ok()) {
     *model = ReadSceneModel(composed.scene, &ModelIncludes());
+    built.pictures = std::make_shared<GroundPictures>(ReadGroundPictures(*model, ProgramFolder()));
   } else {
     model->error = composed.status.message();
   }

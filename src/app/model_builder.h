@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/random.h"
+#include "ground_pictures.h"
 #include "model/include_library.h"
 #include "model/scene_model.h"
 #include "params/parameter_set.h"
@@ -16,10 +17,12 @@ struct BuiltModel {
   std::shared_ptr<const SceneModel> model;
   double aspect = 4.0 / 3.0;
   double ms = 0;
+  std::shared_ptr<const GroundPictures> pictures;  // the grounds' pictures (may be null)
 };
 
-// Composes `set` as F5 would and reads the scene into a model; a scene that
-// cannot be composed gives a model with its error. The scene's clock seeds
+// Composes `set` as F5 would and reads the scene into a model, with the
+// pictures its grounds show; a scene that cannot be composed gives a model
+// with its error. The scene's clock seeds
 // read the window's own clock, which stands still between renders: a
 // creature drawn at random (Star spores) keeps its shape through edits, and
 // the 3-D view, the picture and a mesh exported from them are one creature.

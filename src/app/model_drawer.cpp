@@ -13,6 +13,8 @@ namespace vermora::app {
 namespace {
 
 constexpr size_t kTriangleBudget = 400'000;
+// The texture units: the patterns' rows at 0, the shadows from 1, a ground's picture here.
+constexpr int kPictureUnit = 3;
 
 size_t MeshTriangles(Primitive kind, int detail) {
   switch (kind) {
@@ -87,8 +89,11 @@ bool ModelDrawer::CanRun(const QSurfaceFormat& got) {
 ModelDrawer::ModelDrawer() = default;
 ModelDrawer::~ModelDrawer() {
   Release();
-  if (pattern_texture_ && QOpenGLContext::currentContext())
-    QOpenGLContext::currentContext()->extraFunctions()->glDeleteTextures(1, &pattern_texture_);
+  if (QOpenGLContext* context = QOpenGLContext::currentContext()) {
+    for (GLuint* texture : {&pattern_texture_, &picture_texture_}) {
+      if (*texture) context->extraFunctions()->glDeleteTextures(1, texture);
+    }
+  }
 }
 
 bool ModelDrawer::Initialize(QString& error) {
@@ -116,6 +121,8 @@ void ModelDrawer::Release() {
   lights_.clear();
   surroundings_ = {};
   sky_row_ = -1;
+  ground_rows_.fill(-1);
+  picture_ground_ = -1;
 }
 
 int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
@@ -129,7 +136,7 @@ int ModelDrawer::DetailFor(const std::vector<Instance>& instances) {
   return 4;
 }
 
-void ModelDrawer::Upload(const SceneModel& model) {
+void ModelDrawer::Upload(const SceneModel& model, const GroundPictures* pictures) {
   Release();
   lights_ = model.lights;
   surroundings_ = model.surroundings;
@@ -157,14 +164,30 @@ void ModelDrawer::Upload(const SceneModel& model) {
     }));
   }
   std::vector<Pattern> rows(model.patterns.begin(), model.patterns.begin() + clear_pattern.size());
-  // The sky's pattern, in a row of its own past the objects' when they fill them.
-  sky_row_ = model.surroundings.sky_pattern;
-  if (sky_row_ >= static_cast<int>(model.patterns.size())) sky_row_ = -1;
-  if (sky_row_ >= static_cast<int>(rows.size())) {
-    rows.push_back(model.patterns[sky_row_]);
-    sky_row_ = static_cast<int>(rows.size()) - 1;
-  }
+  // The sky's and the grounds' patterns, in rows of their own past the
+  // objects' when they fill them.
+  auto row_of = [&](int pattern) {
+    if (pattern < 0 || pattern >= static_cast<int>(model.patterns.size()) ||
+        model.patterns[static_cast<size_t>(pattern)].map.empty())
+      return -1;
+    if (pattern < static_cast<int>(rows.size())) return pattern;
+    rows.push_back(model.patterns[static_cast<size_t>(pattern)]);
+    return static_cast<int>(rows.size()) - 1;
+  };
+  sky_row_ = row_of(model.surroundings.sky_pattern);
   to_sky_ = ToQt(AffineInverse(model.surroundings.sky_frame));
+  const auto& grounds = model.surroundings.grounds;
+  for (size_t i = 0; i < grounds.size() && i < kMaxGrounds; ++i) {
+    const SceneSurroundings::Ground& g = grounds[i];
+    to_ground_[i] = ToQt(AffineInverse(g.pattern_frame));
+    ground_rows_[i] = row_of(g.pattern);
+    if (!pictures || picture_ground_ >= 0) continue;
+    if (const auto picture = pictures->images.find(g.pattern); picture != pictures->images.end()) {
+      picture_ground_ = static_cast<int>(i);
+      picture_once_ = model.patterns[static_cast<size_t>(g.pattern)].once;
+      UploadPicture(picture->second);
+    }
+  }
   UploadPatterns(rows);
   for (const Instance& instance : model.instances) {
     const bool patterned =
@@ -296,6 +319,22 @@ void ModelDrawer::UploadPatterns(const std::vector<Pattern>& patterns) {
   gl->glBindTexture(GL_TEXTURE_2D, 0);
 }
 
+void ModelDrawer::UploadPicture(const QImage& image) {
+  QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
+  if (!picture_texture_) gl->glGenTextures(1, &picture_texture_);
+  gl->glBindTexture(GL_TEXTURE_2D, picture_texture_);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);  // rows of RGBA, each a multiple of 4 bytes
+  // The image's first row is its top: the texture's t = 0.
+  gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width(), image.height(), 0, GL_RGBA,
+                   GL_UNSIGNED_BYTE, image.constBits());
+  gl->glGenerateMipmap(GL_TEXTURE_2D);
+  gl->glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view) {
   program.setUniformValue("eye", view.inverted().map(QVector3D(0, 0, 0)));
   const int count = static_cast<int>(std::min<size_t>(lights_.size(), 8));
@@ -314,7 +353,9 @@ void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& vie
   program.setUniformValue("background", shown ? Qv(s.background) : QVector3D());
   program.setUniformValue(
       "haze", shown ? QVector4D(s.haze[0], s.haze[1], s.haze[2], s.haze[3]) : QVector4D());
-  const int grounds = shown ? static_cast<int>(std::min<size_t>(s.grounds.size(), 2)) : 0;
+  program.setUniformValue("haze_height", static_cast<float>(s.haze_height));
+  program.setUniformValue("haze_finish", QVector2D(s.haze_finish[0], s.haze_finish[1]));
+  const int grounds = shown ? static_cast<int>(std::min(s.grounds.size(), kMaxGrounds)) : 0;
   program.setUniformValue("ground_count", grounds);
   for (int i = 0; i < grounds; ++i) {
     const SceneSurroundings::Ground& g = s.grounds[i];
@@ -324,10 +365,19 @@ void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& vie
     program.setUniformValue(("ground_colour" + n).c_str(),
                             QVector4D(Qv(g.colour), g.surface.reflection));
     const QVector3D ambient = Qv(g.surface.ambient);
-    program.setUniformValue(
-        ("ground_finish" + n).c_str(),
-        QVector4D((ambient.x() + ambient.y() + ambient.z()) / 3, g.surface.diffuse, 0, 0));
+    program.setUniformValue(("ground_finish" + n).c_str(),
+                            QVector4D((ambient.x() + ambient.y() + ambient.z()) / 3,
+                                      g.surface.diffuse, g.surface.brilliance, 0));
+    program.setUniformValue(("ground_row" + n).c_str(), ground_rows_[i]);
+    program.setUniformValue(("to_ground" + n).c_str(), to_ground_[i]);
   }
+  program.setUniformValue("picture_ground", shown ? picture_ground_ : -1);
+  program.setUniformValue("picture_once", picture_once_);
+  program.setUniformValue("picture", kPictureUnit);
+  QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
+  gl->glActiveTexture(GL_TEXTURE0 + kPictureUnit);
+  gl->glBindTexture(GL_TEXTURE_2D, picture_texture_);
+  gl->glActiveTexture(GL_TEXTURE0);
   program.setUniformValue("fog_distance", shown ? static_cast<float>(s.fog_distance) : 0.0f);
   program.setUniformValue("fog_colour", Qv(s.fog_colour));
 }

@@ -5,9 +5,11 @@
 #include <QOpenGLShaderProgram>
 #include <QOpenGLVertexArrayObject>
 #include <QSurfaceFormat>
+#include <array>
 #include <memory>
 #include <vector>
 
+#include "ground_pictures.h"
 #include "model/scene_model.h"
 #include "shadow_maps.h"
 
@@ -30,8 +32,9 @@ class ModelDrawer {
 
   // Compiles the shaders; false (with `error`) when the context cannot run them.
   bool Initialize(QString& error);
-  // Replaces what is drawn. Huge models get fewer triangles an object.
-  void Upload(const SceneModel& model);
+  // Replaces what is drawn, with the pictures its grounds show (may be null).
+  // Huge models get fewer triangles an object.
+  void Upload(const SceneModel& model, const GroundPictures* pictures = nullptr);
   // Draws with the given camera into the current viewport, clearing it first.
   void Draw(const QMatrix4x4& view, const QMatrix4x4& projection);
 
@@ -57,6 +60,7 @@ class ModelDrawer {
   void Release();
   void SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view);
   void UploadPatterns(const std::vector<Pattern>& patterns);
+  void UploadPicture(const QImage& image);
 
   QOpenGLShaderProgram program_, backdrop_;
   QOpenGLVertexArrayObject backdrop_vao_;
@@ -66,6 +70,14 @@ class ModelDrawer {
   GLuint pattern_texture_ = 0;
   int sky_row_ = -1;   // the sky's pattern among the uploaded rows; -1: none
   QMatrix4x4 to_sky_;  // directions to the sky pattern's space
+  // Each ground's pattern among the rows (-1: its colour alone), and the map
+  // of the world to its space.
+  std::array<int, kMaxGrounds> ground_rows_{};
+  std::array<QMatrix4x4, kMaxGrounds> to_ground_;
+  // The one ground that shows a picture (-1: none), the picture and how it is laid.
+  int picture_ground_ = -1;
+  bool picture_once_ = true;
+  GLuint picture_texture_ = 0;
   ShadowMaps shadows_;
   bool shadows_made_ = false;
   bool shadows_follow_ = false, drawn_unshadowed_ = false;

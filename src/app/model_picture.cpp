@@ -54,7 +54,7 @@ QImage DrawModelPicture(const BuiltModel& built, QSize size, QString* error, boo
   QOpenGLFramebufferObject target(size, format);
   target.bind();
   gl.context.extraFunctions()->glViewport(0, 0, size.width(), size.height());
-  gl.drawer.Upload(*built.model);
+  gl.drawer.Upload(*built.model, built.pictures.get());
   gl.drawer.ShowSurroundings(surroundings);
   const QMatrix4x4 view = ToQt(CameraView(built.model->camera));
   const auto [near_plane, far_plane] = DepthRange(built.model->bounds(), view);

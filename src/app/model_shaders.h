@@ -110,10 +110,17 @@ uniform int sky_row;   // of the patterns; -1: the background's colour
 uniform mat4 to_sky;   // the directions to the sky pattern's space
 uniform vec3 background;
 uniform vec4 haze;
+uniform float haze_height;
+uniform vec2 haze_finish;  // the layers' ambient and diffuse
 uniform int ground_count;
-uniform vec4 ground_plane[2];   // normal, offset
-uniform vec4 ground_colour[2];  // rgb, reflection
-uniform vec4 ground_finish[2];  // ambient, diffuse
+uniform vec4 ground_plane[3];   // normal, offset
+uniform vec4 ground_colour[3];  // rgb, reflection
+uniform vec4 ground_finish[3];  // ambient, diffuse, brilliance
+uniform int ground_row[3];      // its pattern's row; -1: its colour
+uniform mat4 to_ground[3];      // the world to its pattern's space
+uniform int picture_ground;     // the ground the picture lies on; -1: none
+uniform bool picture_once;      // clear outside its square, else repeated
+uniform sampler2D picture;
 uniform float fog_distance;
 uniform vec3 fog_colour;
 uniform int shadow_count;
@@ -138,26 +145,42 @@ vec3 Encoded(vec3 c) {
   return mix(12.92 * c, 1.055 * pow(c, vec3(1.0 / 2.4)) - 0.055, step(0.0031308, c));
 }
 
+// The light reaching p on a surface facing n, to a brilliance.
+vec3 Diffuse(vec3 p, vec3 n, float brilliance) {
+  vec3 sum = vec3(0.0);
+  for (int i = 0; i < light_count; ++i) {
+    float facing = max(dot(n, normalize(light_position[i] - p)), 0.0);
+    sum += light_colour[i] * pow(facing, brilliance) * Reaches(i, p);
+  }
+  return sum;
+}
+
+// What a ray rising along d shows through the layers of cloud: c behind them.
+vec3 Hazed(vec3 c, vec3 d) {
+  if (d.y <= 0.0 || haze.a <= 0.0) return c;
+  vec3 lit = haze.rgb * haze_finish.x;
+  if (haze_finish.y > 0.0) {  // their undersides, where the ray passes
+    vec3 p = eye + d * (max(haze_height - eye.y, 0.0) / d.y);
+    lit += haze.rgb * haze_finish.y * Diffuse(p, vec3(0.0, -1.0, 0.0), 1.0);
+  }
+  return mix(c, lit, haze.a);
+}
+
 vec3 Sky(vec3 d) {
   d = normalize(d);
   vec3 c = background;
   float transmit;
   if (sky_row >= 0) c = PatternAt(sky_row, (to_sky * vec4(d, 1.0)).xyz, transmit).rgb;
-  return d.y > 0.0 ? mix(c, haze.rgb, haze.a) : c;
+  return Hazed(c, d);
 }
 
-vec3 Diffuse(vec3 p, vec3 n) {
-  vec3 sum = vec3(0.0);
-  for (int i = 0; i < light_count; ++i)
-    sum += light_colour[i] * max(dot(n, normalize(light_position[i] - p)), 0.0) * Reaches(i, p);
-  return sum;
-}
-
-// The nearest ground along the ray, as a distance (-1: none).
-float HitGround(vec3 from, vec3 d, out int which) {
+// The nearest ground along the ray but those passed (bit i: ground i), as a
+// distance (-1: none).
+float HitGround(vec3 from, vec3 d, int passed, out int which) {
   float best = -1.0;
   which = -1;
   for (int i = 0; i < ground_count; ++i) {
+    if ((passed & (1 << i)) != 0) continue;
     float towards = dot(ground_plane[i].xyz, d);
     if (abs(towards) < 1e-6) continue;
     float t = (ground_plane[i].w - dot(ground_plane[i].xyz, from)) / towards;
@@ -174,20 +197,72 @@ vec3 Fogged(vec3 c, float distance) {
   return mix(fog_colour, c, exp(-distance / fog_distance));
 }
 
-vec3 GroundColour(int i, vec3 p, vec3 d) {
+// The side of ground i that a ray along d meets.
+vec3 GroundNormal(int i, vec3 d) {
   vec3 n = ground_plane[i].xyz;
-  if (dot(n, d) > 0.0) n = -n;
-  vec3 base = ground_colour[i].rgb;
-  vec3 c = base * (ground_finish[i].x + ground_finish[i].y * Diffuse(p, n));
-  return c + ground_colour[i].a * Sky(reflect(d, n));
+  return dot(n, d) > 0.0 ? -n : n;
 }
 
-// What a ray from `from` meets away from the creature.
-vec3 Surroundings(vec3 from, vec3 d) {
-  int which;
-  float t = HitGround(from, d, which);
-  if (which < 0) return Sky(d);
-  return Fogged(GroundColour(which, from + t * d, d), t * length(d));
+// Ground i at p seen along d: its colour, its pattern's or its picture's,
+// lit, without what it mirrors; alpha 0 where it is clear (outside a picture
+// laid once).
+vec4 GroundLit(int i, vec3 p, vec3 d) {
+  vec3 base = ground_colour[i].rgb;
+  vec3 q = (to_ground[i] * vec4(p, 1.0)).xyz;
+  if (i == picture_ground) {
+    vec2 uv = picture_once ? q.xy : fract(q.xy);
+    if (any(lessThan(uv, vec2(0.0))) || any(greaterThan(uv, vec2(1.0)))) return vec4(0.0);
+    base = texture(picture, vec2(uv.x, 1.0 - uv.y)).rgb;  // its top row along y = 1
+  } else if (ground_row[i] >= 0) {
+    float transmit;
+    base = PatternAt(ground_row[i], q, transmit).rgb;
+  }
+  vec3 c = base * (ground_finish[i].x + ground_finish[i].y *
+                                         Diffuse(p, GroundNormal(i, d), ground_finish[i].z));
+  // A layer of cloud lies between the eye and what is above it.
+  if (p.y > haze_height) c = Hazed(c, normalize(d));
+  return vec4(c, 1.0);
+}
+
+// The first ground a ray from `from` along d meets, past those passed (bit i:
+// ground i) and where they are clear: which (-1: none), how far along d, and
+// its lit colour.
+int FirstGround(vec3 from, vec3 d, int passed, out float gone, out vec3 lit) {
+  gone = 0.0;
+  for (int k = 0; k < 3; ++k) {
+    int which;
+    float t = HitGround(from, d, passed, which);
+    if (which < 0) break;
+    gone += t;
+    from += t * d;
+    vec4 c = GroundLit(which, from, d);
+    if (c.a > 0.5) {
+      lit = c.rgb;
+      return which;
+    }
+    passed |= 1 << which;
+  }
+  lit = Sky(d);
+  return -1;
+}
+
+// What a ray from `from` meets away from the creature, fogged, and how far
+// along d it meets it (-1: the sky, unfogged). A ground mirrors the sky and
+// the other grounds.
+vec3 Surroundings(vec3 from, vec3 d, out float distance) {
+  vec3 c;
+  int which = FirstGround(from, d, 0, distance, c);
+  if (which < 0) {
+    distance = -1.0;
+    return c;
+  }
+  if (ground_colour[which].a > 0.0) {
+    vec3 p = from + distance * d, mirrored;
+    float far;
+    FirstGround(p, reflect(d, GroundNormal(which, d)), 1 << which, far, mirrored);
+    c += ground_colour[which].a * mirrored;
+  }
+  return Fogged(c, distance * length(d));
 }
 )";
 
@@ -286,11 +361,11 @@ void main() {
       shine += lc * finish0.w * pow(max(dot(n, normalize(l + v)), 0.0),
                                     1.0 / max(finish1.x, 1e-4)) * tint;
   }
+  float distance;
   if (finish2.x > 0.0)  // mirrored light, as far as the reflection is coloured like the surface
     shine += floor(finish2.x) / 255.0 * mix(vec3(1.0), p, fract(finish2.x)) *
-             Surroundings(world, reflect(-v, n));
-  float distance = length(eye - world);
-  colour = vec4(Encoded(Fogged(body * body_part + shine, distance)), 1.0);
+             Surroundings(world, reflect(-v, n), distance);
+  colour = vec4(Encoded(Fogged(body * body_part + shine, length(eye - world))), 1.0);
   behind = vec4(Encoded(filter_part * p + vec3(transmit)), 1.0);
 }
 )";
@@ -318,17 +393,16 @@ void main() {
   vec4 near_point = unproject * vec4(ndc, -1.0, 1.0);
   vec4 far_point = unproject * vec4(ndc, 1.0, 1.0);
   vec3 d = normalize(far_point.xyz / far_point.w - near_point.xyz / near_point.w);
-  int which;
-  float t = HitGround(eye, d, which);
+  float t;
+  vec3 c = Surroundings(eye, d, t);
   behind = vec4(0.0);
-  if (which < 0) {
-    colour = vec4(Encoded(fog_distance > 0.0 ? fog_colour : Sky(d)), 1.0);
+  if (t < 0.0) {
+    colour = vec4(Encoded(fog_distance > 0.0 ? fog_colour : c), 1.0);
     gl_FragDepth = 1.0;
     return;
   }
-  vec3 p = eye + t * d;
-  colour = vec4(Encoded(Fogged(GroundColour(which, p, d), t)), 1.0);
-  vec4 clip = project * vec4(p, 1.0);
+  colour = vec4(Encoded(c), 1.0);
+  vec4 clip = project * vec4(eye + t * d, 1.0);
   gl_FragDepth = clamp(0.5 * clip.z / clip.w + 0.5, 0.0, 1.0);
 }
 )";

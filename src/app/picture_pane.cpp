@@ -129,7 +129,7 @@ void PicturePane::Built(const BuiltModel& built) {
     // Half a scene would mislead: the view stays empty until the scene can be read.
     auto empty = std::make_shared<SceneModel>();
     empty->error = model.error;
-    view_->Show({empty, built.aspect, built.ms});
+    view_->Show({empty, built.aspect, built.ms, nullptr});
   }
   info_->setText(model.error.empty() ? QString("%1 objects, read in %2 ms")
                                            .arg(model.instances.size())
@@ -141,6 +141,10 @@ void PicturePane::Built(const BuiltModel& built) {
     emit Message(QString("3-D view: %1 of %2 objects could not be read and show as marked boxes")
                      .arg(model.stand_ins)
                      .arg(model.instances.size()));
+  }
+  if (model.error.empty() && built.pictures && !built.pictures->unread.isEmpty()) {
+    emit Message("3-D view: the picture " + built.pictures->unread +
+                 " cannot be read; its plane shows grey");
   }
 }
 

@@ -29,7 +29,8 @@ const Pattern* PatternOf(const Instance& instance, const SceneModel& model, bool
   if (!coloured || instance.pattern < 0 ||
       instance.pattern >= static_cast<int>(model.patterns.size()))
     return nullptr;
-  return &model.patterns[static_cast<size_t>(instance.pattern)];
+  const Pattern& p = model.patterns[static_cast<size_t>(instance.pattern)];
+  return p.map.empty() ? nullptr : &p;  // a picture's object keeps its colour
 }
 
 ColourKey KeyOf(const Instance& instance, bool patterned) {

@@ -83,6 +83,7 @@ double Value(const Pattern& pattern, V p) {
     case PatternKind::kAgate:
       return Triangle(p.x + 2 * Noise(p));
     case PatternKind::kNoise:
+    case PatternKind::kPicture:  // no map to colour it: PatternColour gives nothing
       break;
   }
   return Noise(p);

@@ -147,7 +147,14 @@ void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
   }
   for (HalfSpace& h : shape.planes) h = Moved(h, m);
   if (shape.pieces.empty() && !shape.planes.empty()) {
-    if (colour.known) paint(shape.plane_look);
+    Instance& look = shape.plane_look;
+    if (moves && look.pattern >= 0) look.pattern_frame = m * look.pattern_frame;
+    if (colour.known && look.pattern < 0) {
+      paint(look);
+      look.pattern = colour.pattern;
+      if (colour.pattern >= 0)
+        look.pattern_frame = m * AffineInverse(colour.before) * colour.pattern_transform;
+    }
     if (colour.finished) shape.plane_look.surface = colour.surface;
   }
 }

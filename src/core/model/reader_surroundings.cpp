@@ -18,12 +18,16 @@ std::array<float, 3> SceneModel::SkyColour(Vec3 direction) const {
   return {c[0], c[1], c[2]};
 }
 
-void SceneSurroundings::AddHaze(const std::array<float, 3>& colour, float cover) {
+void SceneSurroundings::AddHaze(const std::array<float, 3>& colour, float cover, float ambient,
+                                float diffuse) {
   cover = std::clamp(cover, 0.0f, 1.0f);
   const float total = haze[3] + cover * (1 - haze[3]);
   if (total <= 0) return;
-  for (int i = 0; i < 3; ++i)
-    haze[i] = (haze[i] * haze[3] + colour[i] * cover * (1 - haze[3])) / total;
+  auto blend = [&](float was, float added) {
+    return (was * haze[3] + added * cover * (1 - haze[3])) / total;
+  };
+  for (int i = 0; i < 3; ++i) haze[i] = blend(haze[i], colour[i]);
+  haze_finish = {blend(haze_finish[0], ambient), blend(haze_finish[1], diffuse)};
   haze[3] = total;
 }
 
@@ -88,8 +92,11 @@ void SceneReader::ParseSurroundings(std::string_view word, SceneSurroundings& su
       bool unknown = false;
       Colour pigment;
       if (PeekIs("{")) ScanPigment(colours, unknown, pigment);
+      if (colours.empty() && unknown) colours.push_back(kUnreadColour);  // a picture, say
       if (colours.empty()) continue;
-      const Pattern* pattern = pigment.pattern >= 0 ? &patterns_[pigment.pattern] : nullptr;
+      const Pattern* pattern = pigment.pattern >= 0 && !patterns_[pigment.pattern].map.empty()
+                                   ? &patterns_[pigment.pattern]
+                                   : nullptr;  // a picture's sky shows its pigment's mean
       // Later pigments are layers over the first (clouds, stars): a haze over it.
       if (!first_pigment) {
         if (pattern && pattern->kind == PatternKind::kSpherical) continue;  // a spot: a galaxy

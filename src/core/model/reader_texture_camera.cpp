@@ -9,8 +9,6 @@
 namespace vermora::model_detail {
 namespace {
 
-constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
-
 using namespace model_math;
 
 float Mean(const std::array<float, 3>& c) { return (c[0] + c[1] + c[2]) / 3; }
@@ -127,12 +125,14 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
       ParseFinish(finish.surface);
       finish.finished = true;
-    } else if (OneOf(w, {"normal", "interior", "density", "media", "image_map", "bump_map",
-                         "material_map", "image_pattern", "function", "pigment_pattern",
-                         "normal_map"})) {
+    } else if (w == "image_map") {  // objects show it grey; a plane, the picture
+      Advance();
+      unknown = true;
+      if (!patterned && pattern.map.empty()) patterned = ReadPicture(pattern);
+    } else if (OneOf(w, {"normal", "interior", "density", "media", "bump_map", "material_map",
+                         "image_pattern", "function", "pigment_pattern", "normal_map"})) {
       Advance();
       if (PeekIs("{")) SkipBlock();
-      if (w == "image_map") unknown = true;
     } else if (const Value* v = Lookup(w)) {
       if (v->kind == Value::kTexture && v->unmapped && !patterned && finish.pattern < 0) {
         // A pattern declared without its colours, which this pigment gives.
@@ -255,7 +255,8 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
       Advance();
     }
   }
-  if (patterned && pattern.map.size() >= 2 && finish.pattern < 0) {
+  const bool picture = patterned && pattern.kind == PatternKind::kPicture;
+  if (patterned && (pattern.map.size() >= 2 || picture) && finish.pattern < 0) {
     finish.pattern = AddPattern(pattern);
     finish.pattern_transform = placed;
     finish.unmapped = nullptr;
@@ -265,6 +266,24 @@ void SceneReader::ScanPigment(std::vector<std::array<double, 5>>& colours, bool&
   } else if (finish.pattern >= 0) {
     finish.pattern_transform = placed * finish.pattern_transform;
   }
+}
+
+// image_map {[type] "file" [once] [modifiers]}: the picture's file, and
+// whether it is laid once; false when no file is named.
+bool SceneReader::ReadPicture(Pattern& pattern) {
+  if (!PeekIs("{")) return false;
+  Advance();
+  const int inside = braces_;
+  while (braces_ >= inside) {
+    const SceneToken& t = Peek();
+    if (t.kind == SceneToken::kEnd) Fail("the scene ends inside an image_map");
+    if (t.kind == SceneToken::kString && pattern.picture.empty()) pattern.picture = t.text;
+    if (t.kind == SceneToken::kWord && t.text == "once") pattern.once = true;
+    Advance();
+  }
+  if (pattern.picture.empty()) return false;
+  pattern.kind = PatternKind::kPicture;
+  return true;
 }
 
 // color_map {[at colour] ...}: its stops for the pattern, its colours for the mean.

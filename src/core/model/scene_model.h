@@ -64,7 +64,8 @@ enum class PatternKind : int {
   kSpherical,
   kGranite,
   kAgate,
-  kNoise
+  kNoise,
+  kPicture  // an image_map: `picture` names its file, and there is no colour map
 };
 
 struct Pattern {
@@ -77,6 +78,12 @@ struct Pattern {
     std::array<float, 5> colour = {0, 0, 0, 0, 0};  // r g b filter transmit
   };
   std::vector<Stop> map;  // in order of `at`, at most kMaxPatternStops
+  // A picture's file as the scene names it, its own name being relative to
+  // the renderer's folder. The picture spans the square from <0,0> to <1,1>
+  // of the xy plane of the pattern's space, its top row along y = 1; with
+  // `once`, what lies outside the square is clear, else it repeats.
+  std::string picture;
+  bool once = false;
 };
 
 inline constexpr size_t kMaxPatternStops = 8;
@@ -129,6 +136,8 @@ inline constexpr size_t kMaxSceneLights = 8;  // the view lights with the first 
 // What lies behind the creature: the background colour, or a sky sphere's
 // pattern over the directions of the sky; the planes of the ground or the
 // sea; a depth fog.
+inline constexpr size_t kMaxGrounds = 3;
+
 struct SceneSurroundings {
   std::array<float, 3> background = {0, 0, 0};  // or the sky's mean colour
   int sky_pattern = -1;                         // of SceneModel::patterns; -1: no sky sphere's
@@ -138,12 +147,20 @@ struct SceneSurroundings {
     double offset = 0;  // points p with normal . p = offset
     std::array<float, 4> colour = {0, 0, 0, 0};
     Surface surface;
+    int pattern = -1;    // of SceneModel::patterns, drawn over `colour` (a picture, say)
+    Mat4 pattern_frame;  // maps the pattern's space to world space
   };
-  std::vector<Ground> grounds;
+  std::vector<Ground> grounds;  // at most kMaxGrounds, the first ones the scene places
   // Thin layers over the sky above the horizon (clouds): their colour, and how
   // much of the sky they cover (0 to 1).
   std::array<float, 4> haze = {0, 0, 0, 0};
-  void AddHaze(const std::array<float, 3>& colour, float cover);
+  // How the layers are lit: ambient, and diffuse from the lights below them.
+  std::array<float, 2> haze_finish = {1, 0};
+  void AddHaze(const std::array<float, 3>& colour, float cover, float ambient = 1,
+               float diffuse = 0);
+  // The height of the lowest layer: what a ray rising through it meets above
+  // lies behind the haze too (a picture far away, say).
+  double haze_height = 0;
   double fog_distance = 0;  // 0: no fog
   std::array<float, 3> fog_colour = {0, 0, 0};
 };

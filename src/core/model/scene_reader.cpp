@@ -39,15 +39,23 @@ void AddGround(const Shape& shape, SceneSurroundings& surroundings) {
   if (shape.planes.size() != 1) return;
   const float clear = look.colour[3] + look.transmit;
   if (clear >= 0.5f) {
-    surroundings.AddHaze({look.colour[0], look.colour[1], look.colour[2]}, 1 - clear);
+    const HalfSpace& layer = shape.planes[0];
+    const double height = std::abs(layer.normal.y) > 0.99 ? layer.offset / layer.normal.y : 0;
+    surroundings.haze_height =
+        surroundings.haze[3] > 0 ? std::min(surroundings.haze_height, height) : height;
+    const Surface& f = look.surface;
+    surroundings.AddHaze({look.colour[0], look.colour[1], look.colour[2]}, 1 - clear,
+                         (f.ambient[0] + f.ambient[1] + f.ambient[2]) / 3, f.diffuse);
     return;
   }
-  if (surroundings.grounds.size() >= 2) return;
+  if (surroundings.grounds.size() >= kMaxGrounds) return;
   SceneSurroundings::Ground ground;
   ground.normal = shape.planes[0].normal;
   ground.offset = shape.planes[0].offset;
   ground.colour = look.colour;
   ground.surface = look.surface;
+  ground.pattern = look.pattern;
+  ground.pattern_frame = look.pattern_frame;
   surroundings.grounds.push_back(ground);
 }
 

@@ -20,6 +20,9 @@
 
 namespace vermora::model_detail {
 
+// The colour of a texture the reader cannot follow (a picture, a word it does not know).
+inline constexpr std::array<double, 5> kUnreadColour = {0.7, 0.7, 0.7, 0, 0};
+
 struct Piece {
   Instance instance;
   bool coloured = false;  // a texture of its own, which an outer one leaves alone
@@ -206,6 +209,7 @@ class SceneReader {
   Colour ParseTexture();
   void Layer(Colour& under, const Colour& over);
   void ScanPigment(std::vector<std::array<double, 5>>& colours, bool& unknown, Colour& finish);
+  bool ReadPicture(Pattern& pattern);
   void ColourMap(Pattern& pattern, std::vector<std::array<double, 5>>& colours);
   int AddPattern(const Pattern& pattern);
   void ParseFinish(Surface& surface);

@@ -90,7 +90,7 @@ TEST_P(SilhouetteTest, AgreesWithPovray) {
   const ComposeResult composed = ComposeAtFixedClock(set);
   BuiltModel built{
       std::make_shared<SceneModel>(ReadSceneModel(composed.scene, &app::ModelIncludes())),
-      160.0 / 120.0, 0};
+      160.0 / 120.0, 0, nullptr};
   ASSERT_TRUE(built.model->error.empty()) << built.model->error;
   EXPECT_EQ(built.model->stand_ins, 0);
   const Rendered povray = RenderScene(composed.scene, "160", "120");

@@ -2,6 +2,7 @@
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <assimp/Importer.hpp>
 #include <cmath>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "background/background_rules.h"
 #include "common/examples.h"
 #include "common/random.h"
 #include "compose/composer.h"
@@ -395,6 +397,53 @@ TEST(SceneModelTest, LightsSkyFogAndGround) {
   EXPECT_FLOAT_EQ(s.grounds[0].colour[0], .8f);
   EXPECT_FLOAT_EQ(s.grounds[0].surface.reflection, .3f);
   EXPECT_EQ(model.stand_ins, 0);
+}
+
+// A background picture lies on its plane so that it covers the camera's
+// view, centred, its bottom left corner towards the view's; a plane mapped
+// without a file, or a sky of a picture, keeps a colour rather than black.
+TEST(SceneModelTest, BackgroundPictureFillsTheView) {
+  ParameterSet set;
+  ChoosePictureFile(set, "/maps/dusk sky.png");
+  set.SetOn("chkCL1", true);
+  const SceneModel model = ReadSceneModel(test::Scene(set), &test::Includes());
+  ASSERT_EQ(model.error, "");
+  const SceneSurroundings& s = model.surroundings;
+  const auto ground = std::find_if(s.grounds.begin(), s.grounds.end(), [&](const auto& g) {
+    return g.pattern >= 0 && model.patterns[g.pattern].kind == PatternKind::kPicture;
+  });
+  ASSERT_NE(ground, s.grounds.end());
+  const Pattern& picture = model.patterns[ground->pattern];
+  EXPECT_EQ(picture.picture, "/maps/dusk sky.png");
+  EXPECT_TRUE(picture.once);
+  const Mat4 view = CameraView(model.camera);
+  const Mat4 clip = CameraProjection(model.camera, 4.0 / 3, 1, 1e6) * view;
+  auto seen = [&](Vec3 corner) {  // where the view shows a point of the picture
+    const Vec3 world = TransformPoint(ground->pattern_frame, corner);
+    const Vec3 p = TransformPoint(clip, world);
+    const double w = -TransformPoint(view, world).z;
+    return std::pair{p.x / w, p.y / w};
+  };
+  const auto [low_x, low_y] = seen({0, 0, 0});
+  const auto [high_x, high_y] = seen({1, 1, 0});
+  const auto [mid_x, mid_y] = seen({0.5, 0.5, 0});
+  EXPECT_LE(low_x, -1);
+  EXPECT_LE(low_y, -1);
+  EXPECT_NEAR(high_x, -low_x, 1e-9);
+  EXPECT_NEAR(high_y, -low_y, 1e-9);
+  EXPECT_NEAR(mid_x, 0, 1e-9);
+  EXPECT_NEAR(mid_y, 0, 1e-9);
+  EXPECT_EQ(s.haze_height, 900);  // the cloud layer the picture lies behind
+
+  const SceneModel unnamed = ReadSceneModel(
+      "plane {y, 0 pigment {image_map {png}}}\n"
+      "sky_sphere {pigment {image_map {png \"sky.png\"}}}\nsphere {0, 1}",
+      &test::Includes());
+  ASSERT_EQ(unnamed.surroundings.grounds.size(), 1u);
+  EXPECT_EQ(unnamed.surroundings.grounds[0].pattern, -1);
+  EXPECT_GT(unnamed.surroundings.grounds[0].colour[0], 0.5);
+  EXPECT_EQ(unnamed.surroundings.sky_pattern, -1);
+  EXPECT_GT(unnamed.SkyColour({0, 1, 0})[0], 0.5);
 }
 
 // A banded sky: a triangle-waved gradient, turned on the sky sphere, bright
