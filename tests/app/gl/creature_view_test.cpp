@@ -157,6 +157,15 @@ TEST(CreatureViewWindowTest, FollowsEditsOrbitsAndTellsWhatItCannotRead) {
       << w.statusBar()->currentMessage().toStdString();
   EXPECT_GT(view->shown().model->stand_ins, 0);
   EXPECT_EQ(w.findChild<QAction*>("Render")->isEnabled(), true);  // F5 is never blocked
+  // So is a background picture that is not there; its plane is drawn grey.
+  w.findChild<QCheckBox*>("chkBGOn")->setChecked(true);
+  auto* picture = w.findChild<QLineEdit*>("edBGName");
+  picture->selectAll();
+  QTest::keyClicks(picture, "/nowhere/sky.png");
+  EXPECT_TRUE(Eventually([&] {
+    return w.statusBar()->currentMessage() ==
+           "3-D view: the picture /nowhere/sky.png cannot be read; its plane shows grey";
+  })) << w.statusBar()->currentMessage().toStdString();
 }
 
 // The variants show in 3-D before POV-Ray's pictures come, whatever the renderer.
