@@ -335,6 +335,23 @@ void ModelDrawer::UploadPicture(const QImage& image) {
   gl->glBindTexture(GL_TEXTURE_2D, 0);
 }
 
+// The light the lights below the layers of cloud give their undersides,
+// where the eye looks 15 degrees up, as the backdrop's shader has it.
+QVector3D ModelDrawer::HazeLight(const QMatrix4x4& view) const {
+  const QMatrix4x4 to_world = view.inverted();
+  const QVector3D eye = to_world.map(QVector3D(0, 0, 0));
+  QVector3D ahead = to_world.mapVector(QVector3D(0, 0, -1));
+  ahead.setY(0);
+  if (ahead.lengthSquared() < 1e-12f) ahead = {0, 0, 1};
+  const QVector3D d = ahead.normalized() * std::cos(0.2618f) + QVector3D(0, std::sin(0.2618f), 0);
+  const QVector3D at =
+      eye + d * (std::max(static_cast<float>(surroundings_.haze_height) - eye.y(), 0.0f) / d.y());
+  QVector3D light;
+  for (const SceneLight& l : lights_)
+    light += Qv(l.colour) * std::max(-(Qv(l.position) - at).normalized().y(), 0.0f);
+  return light;
+}
+
 void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view) {
   program.setUniformValue("eye", view.inverted().map(QVector3D(0, 0, 0)));
   const int count = static_cast<int>(std::min<size_t>(lights_.size(), 8));
@@ -353,8 +370,9 @@ void ModelDrawer::SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& vie
   program.setUniformValue("background", shown ? Qv(s.background) : QVector3D());
   program.setUniformValue(
       "haze", shown ? QVector4D(s.haze[0], s.haze[1], s.haze[2], s.haze[3]) : QVector4D());
-  program.setUniformValue("haze_height", static_cast<float>(s.haze_height));
   program.setUniformValue("haze_finish", QVector2D(s.haze_finish[0], s.haze_finish[1]));
+  program.setUniformValue("haze_light", HazeLight(view));
+  program.setUniformValue("haze_height", static_cast<float>(s.haze_height));
   const int grounds = shown ? static_cast<int>(std::min(s.grounds.size(), kMaxGrounds)) : 0;
   program.setUniformValue("ground_count", grounds);
   for (int i = 0; i < grounds; ++i) {

@@ -59,6 +59,7 @@ class ModelDrawer {
   struct Group;
   void Release();
   void SetLights(QOpenGLShaderProgram& program, const QMatrix4x4& view);
+  QVector3D HazeLight(const QMatrix4x4& view) const;
   void UploadPatterns(const std::vector<Pattern>& patterns);
   void UploadPicture(const QImage& image);
 

@@ -6,7 +6,10 @@
 // the sky and the ground).
 namespace vermora::app::shaders {
 
-// What the creature and the surroundings share: the lights, sky, ground and fog.
+// What the creature and the surroundings share: the lights, sky, ground and
+// fog. What the creature mirrors leaves out the grounds' pictures, patterns
+// and haze (BACKDROP undefined): Mesa's software OpenGL runs every branch of
+// a shader for every pixel, taken or not.
 constexpr const char* kSceneLight = R"(
 // A row a pattern: (kind, turbulence, stops, triangle wave), its axis, then
 // the stops' colours (r g b filter) and their places (at, transmit).
@@ -109,9 +112,10 @@ uniform vec3 light_colour[8];
 uniform int sky_row;   // of the patterns; -1: the background's colour
 uniform mat4 to_sky;   // the directions to the sky pattern's space
 uniform vec3 background;
-uniform vec4 haze;
-uniform float haze_height;
-uniform vec2 haze_finish;  // the layers' ambient and diffuse
+uniform vec4 haze;          // the layers of cloud, and how much they cover
+uniform vec2 haze_finish;   // their ambient and diffuse
+uniform vec3 haze_light;    // the light on them where the eye looks a little up
+uniform float haze_height;  // of the lowest
 uniform int ground_count;
 uniform vec4 ground_plane[3];   // normal, offset
 uniform vec4 ground_colour[3];  // rgb, reflection
@@ -156,14 +160,10 @@ vec3 Diffuse(vec3 p, vec3 n, float brilliance) {
 }
 
 // What a ray rising along d shows through the layers of cloud: c behind them.
+// Their undersides are lit by the lights below, as where the eye looks a
+// little up (too far for the shadows).
 vec3 Hazed(vec3 c, vec3 d) {
-  if (d.y <= 0.0 || haze.a <= 0.0) return c;
-  vec3 lit = haze.rgb * haze_finish.x;
-  if (haze_finish.y > 0.0) {  // their undersides, where the ray passes
-    vec3 p = eye + d * (max(haze_height - eye.y, 0.0) / d.y);
-    lit += haze.rgb * haze_finish.y * Diffuse(p, vec3(0.0, -1.0, 0.0), 1.0);
-  }
-  return mix(c, lit, haze.a);
+  return d.y > 0.0 ? mix(c, haze.rgb * (haze_finish.x + haze_finish.y * haze_light), haze.a) : c;
 }
 
 vec3 Sky(vec3 d) {
@@ -208,6 +208,7 @@ vec3 GroundNormal(int i, vec3 d) {
 // laid once).
 vec4 GroundLit(int i, vec3 p, vec3 d) {
   vec3 base = ground_colour[i].rgb;
+#ifdef BACKDROP
   vec3 q = (to_ground[i] * vec4(p, 1.0)).xyz;
   if (i == picture_ground) {
     vec2 uv = picture_once ? q.xy : fract(q.xy);
@@ -217,10 +218,14 @@ vec4 GroundLit(int i, vec3 p, vec3 d) {
     float transmit;
     base = PatternAt(ground_row[i], q, transmit).rgb;
   }
-  vec3 c = base * (ground_finish[i].x + ground_finish[i].y *
-                                         Diffuse(p, GroundNormal(i, d), ground_finish[i].z));
+#endif
+  vec3 c = base * ground_finish[i].x;
+  if (ground_finish[i].y > 0.0)
+    c += base * ground_finish[i].y * Diffuse(p, GroundNormal(i, d), ground_finish[i].z);
+#ifdef BACKDROP
   // A layer of cloud lies between the eye and what is above it.
   if (p.y > haze_height) c = Hazed(c, normalize(d));
+#endif
   return vec4(c, 1.0);
 }
 
@@ -229,7 +234,11 @@ vec4 GroundLit(int i, vec3 p, vec3 d) {
 // its lit colour.
 int FirstGround(vec3 from, vec3 d, int passed, out float gone, out vec3 lit) {
   gone = 0.0;
+#ifdef BACKDROP
   for (int k = 0; k < 3; ++k) {
+#else
+  for (int k = 0; k < 1; ++k) {  // what the creature mirrors: no ground is clear
+#endif
     int which;
     float t = HitGround(from, d, passed, which);
     if (which < 0) break;
@@ -247,8 +256,8 @@ int FirstGround(vec3 from, vec3 d, int passed, out float gone, out vec3 lit) {
 }
 
 // What a ray from `from` meets away from the creature, fogged, and how far
-// along d it meets it (-1: the sky, unfogged). A ground mirrors the sky and
-// the other grounds.
+// along d it meets it (-1: the sky, unfogged). A ground mirrors the sky, and
+// behind the creature the other grounds too (a picture behind the sea).
 vec3 Surroundings(vec3 from, vec3 d, out float distance) {
   vec3 c;
   int which = FirstGround(from, d, 0, distance, c);
@@ -257,9 +266,13 @@ vec3 Surroundings(vec3 from, vec3 d, out float distance) {
     return c;
   }
   if (ground_colour[which].a > 0.0) {
-    vec3 p = from + distance * d, mirrored;
+    vec3 p = from + distance * d, mirrored, r = reflect(d, GroundNormal(which, d));
     float far;
-    FirstGround(p, reflect(d, GroundNormal(which, d)), 1 << which, far, mirrored);
+#ifdef BACKDROP
+    FirstGround(p, r, 1 << which, far, mirrored);
+#else
+    mirrored = Sky(r);
+#endif
     c += ground_colour[which].a * mirrored;
   }
   return Fogged(c, distance * length(d));
@@ -382,6 +395,7 @@ void main() {
 )";
 
 constexpr const char* kBackdropHead = R"(#version 330 core
+#define BACKDROP
 in vec2 ndc;
 uniform mat4 unproject;  // clip space to the world
 uniform mat4 project;    // the world to clip space
