@@ -136,8 +136,10 @@ void SceneReader::Finish(Shape& shape, const Mat4& m, const Colour& colour) {
     if (colour.known && !p.coloured) {
       p.coloured = true;
       paint(p.instance);
-      p.instance.pattern = colour.pattern;
-      if (colour.pattern >= 0)
+      // A picture has no colour map: its object keeps the grey it was painted.
+      const bool mapped = colour.pattern >= 0 && !patterns_[colour.pattern].map.empty();
+      p.instance.pattern = mapped ? colour.pattern : -1;
+      if (mapped)
         p.instance.pattern_frame = m * AffineInverse(colour.before) * colour.pattern_transform;
     }
     if (colour.finished && !p.finished) {

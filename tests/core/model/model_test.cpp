@@ -437,13 +437,17 @@ TEST(SceneModelTest, BackgroundPictureFillsTheView) {
 
   const SceneModel unnamed = ReadSceneModel(
       "plane {y, 0 pigment {image_map {png}}}\n"
-      "sky_sphere {pigment {image_map {png \"sky.png\"}}}\nsphere {0, 1}",
+      "sky_sphere {pigment {image_map {png \"sky.png\"}}}\n"
+      "sphere {0, 1 pigment {image_map {png \"skin.png\"}}}",
       &test::Includes());
   ASSERT_EQ(unnamed.surroundings.grounds.size(), 1u);
   EXPECT_EQ(unnamed.surroundings.grounds[0].pattern, -1);
   EXPECT_GT(unnamed.surroundings.grounds[0].colour[0], 0.5);
   EXPECT_EQ(unnamed.surroundings.sky_pattern, -1);
   EXPECT_GT(unnamed.SkyColour({0, 1, 0})[0], 0.5);
+  ASSERT_EQ(unnamed.instances.size(), 1u);  // an object of a picture: grey, not black
+  EXPECT_EQ(unnamed.instances[0].pattern, -1);
+  EXPECT_GT(unnamed.instances[0].colour[0], 0.5);
 }
 
 // A banded sky: a triangle-waved gradient, turned on the sky sphere, bright
